@@ -1,0 +1,60 @@
+// The data object's construction, the database path (OpenDatabase) and the report
+// slot; the other operations live beside it by subject.
+#include "data_object.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "reports/report_dispatch.h"
+#include "schema.h"
+
+const char kDatabaseKey[] = "bramblecot_wev~!";
+
+namespace {
+constexpr size_t kMaxPathBytes = 259;  // what a Windows path may hold
+}
+
+KXPData::KXPData(int busyTimeoutMs) {
+  settings_.key = kDatabaseKey;
+  settings_.busyTimeoutMs = busyTimeoutMs;
+}
+
+void KXPData::execute(const std::string& sql) const {
+  CppSQLite3DB db;
+  open(db);
+  db.execDML(sql);
+  db.close();
+}
+
+int KXPData::OpenDatabase(const char* path) {
+  if (!path || std::strlen(path) > kMaxPathBytes) return -1;
+  return Guarded([&] {
+    settings_.path = path;
+    CppSQLite3DB db;
+    open(db);
+    CreateSchema(db);
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::RunReport(const char* key, intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) {
+  Guarded([&] { return RunReportByKey(settings_, key, context, params, onRow); });
+  return 0;
+}
+
+void CopyToTextBuffer(const std::string& text, char* buffer) {
+  const size_t limit = KXP_TEXT_BUFFER_SIZE - 1;
+  size_t length = 0;
+  while (length < text.size()) {
+    const size_t step = (IsDBCSLeadByte(static_cast<BYTE>(text[length])) && length + 1 < text.size()) ? 2 : 1;
+    if (length + step > limit) break;
+    length += step;
+  }
+  std::memcpy(buffer, text.data(), length);
+  buffer[length] = '\0';
+}
+
+int LeadingInt(const std::string& text) { return std::atoi(text.c_str()); }

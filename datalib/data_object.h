@@ -1,0 +1,78 @@
+// KXPData: the data object behind KXPDatavane. Every operation opens its own
+// connection, does its work, closes and answers a result code; nothing thrown
+// inside (database errors, a throwing callback, an allocation failure) leaves it.
+#ifndef DATAVANE_DATA_OBJECT_H
+#define DATAVANE_DATA_OBJECT_H
+
+#include "kxp_data.h"
+#include "sqlite_connection.h"
+
+// The key every connection of the library passes to the cipher.
+extern const char kDatabaseKey[];
+
+class KXPData : public KXPDatavane {
+ public:
+  // Tests shorten the busy timeout to see a locked file fail quickly.
+  explicit KXPData(int busyTimeoutMs = kDefaultBusyTimeoutMs);
+
+  int OpenDatabase(const char* path) override;
+  int AddUser(const char* name, const char* password) override;
+  int DeleteUser(const char* name, const char* password) override;
+  int CheckUserPassword(const char* name, const char* password) override;
+  int GetUserNames(std::vector<std::string>* names) override;
+  int GetUserPassword(const char* name, char* password) override;
+  int SetUserPassword(const char* name, const char* password, const char* question, const char* answer) override;
+  int SetUserEmail(const char* name, const char* email) override;
+  int GetUserEmail(const char* name, char* email) override;
+  int SetSavePassword(const char* name, bool save) override;
+  int GetSavePassword(const char* name) override;
+  int GetTableFields(const char* table, std::vector<DataField>* fields) override;
+  int GetTableColumnNames(const char* table, std::vector<std::string>* names) override;
+  int QueryRecords(const char* table, std::vector<DataField>* record,
+                   std::vector<std::vector<DataField>>* rows) override;
+  int QueryRecordsCallback(const char* table, intptr_t context, std::vector<DataField>* record,
+                           DataRowCallback onRow) override;
+  int InsertRecord(const char* table, std::vector<DataField>* values) override;
+  int UpdateRecord(const char* table, std::vector<DataField>* values, std::vector<DataField>* keys) override;
+  int DeleteRecords(const char* table, std::vector<DataField>* keys) override;
+  int RunReport(const char* key, intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) override;
+  int AddSideBarItem(const char* name, const char* image, const char* tip) override;
+  int DeleteSideBarItem(const char* name) override;
+  int GetSideBarItems(std::vector<SideBarItem>* items, const char* name) override;
+  int AddProductType(const char* category, const char* parent, int level) override;
+  int DeleteProductType(const char* category) override;
+  int GetProductTypes(intptr_t context, ProductTypeCallback onType) override;
+  int GetProductType(const char* category, char* parent, int* level) override;
+  int AddProductUnit(const char* unit) override;
+  int DeleteProductUnit(const char* unit) override;
+  int AdjustStock(std::string billNumber, std::vector<std::vector<DataField>>* lines, bool reverse) override;
+
+  const ConnectionSettings& connectionSettings() const { return settings_; }
+
+ private:
+  bool hasDatabase() const { return !settings_.path.empty(); }
+  void open(CppSQLite3DB& db) const { db.open(settings_); }
+  // Runs one statement (ANSI) on a connection of its own.
+  void execute(const std::string& sql) const;
+
+  ConnectionSettings settings_;
+};
+
+// Runs an operation's work and turns anything it throws into `onError`.
+template <class Work>
+int Guarded(Work&& work, int onError = 1) noexcept {
+  try {
+    return work();
+  } catch (...) {
+    return onError;
+  }
+}
+
+// Copies a text into one of the caller's KXP_TEXT_BUFFER_SIZE buffers, cut before
+// a double-byte character that would not fit.
+void CopyToTextBuffer(const std::string& text, char* buffer);
+
+// Leading number of a stored text (0 when there is none), as the C library reads it.
+int LeadingInt(const std::string& text);
+
+#endif

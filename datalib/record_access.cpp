@@ -1,0 +1,122 @@
+// Table-neutral record access: column lists, queries into a row set or a
+// callback, and one-statement insert, update and delete built from field records.
+#include "data_object.h"
+#include "sql_functions.h"
+#include "sql_text.h"
+#include "statement_builder.h"
+
+namespace {
+
+std::vector<std::string> ColumnNames(CppSQLite3DB& db, const char* table) {
+  std::vector<std::string> names;
+  CppSQLite3Query query = db.execQuery(StringPrintf("pragma table_info (%s)", table));
+  for (; !query.eof(); query.nextRow()) names.push_back(query.fieldValue("name"));
+  return names;
+}
+
+// Runs the select built from `record` and, for every row, writes the non-hidden
+// fields' values from the columns of their names and calls `deliver`; `deliver`
+// answers false to stop.
+template <class Deliver>
+void SelectInto(CppSQLite3DB& db, const std::string& sql, std::vector<DataField>& record, Deliver&& deliver) {
+  CppSQLite3Query query = db.execQuery(sql);
+  std::vector<std::pair<size_t, int>> columns;  // field position, result column
+  for (size_t i = 0; i < record.size(); ++i)
+    if (static_cast<unsigned char>(record[i].hidden) == 0) columns.emplace_back(i, query.fieldIndex(record[i].name));
+  for (; !query.eof(); query.nextRow()) {
+    for (const auto& column : columns) record[column.first].value = query.fieldValue(column.second);
+    if (!deliver()) break;
+  }
+}
+
+}  // namespace
+
+int KXPData::GetTableFields(const char* table, std::vector<DataField>* fields) {
+  if (!table || !fields) return -1;
+  return Guarded([&] {
+    fields->clear();
+    CppSQLite3DB db;
+    open(db);
+    for (const std::string& name : ColumnNames(db, table)) fields->push_back(MakeDataField(name, ""));
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::GetTableColumnNames(const char* table, std::vector<std::string>* names) {
+  if (!table || !names) return -1;
+  return Guarded([&] {
+    CppSQLite3DB db;
+    open(db);
+    for (std::string& name : ColumnNames(db, table)) names->push_back(std::move(name));
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::QueryRecords(const char* table, std::vector<DataField>* record,
+                          std::vector<std::vector<DataField>>* rows) {
+  if (!table || !record || !rows) return -1;
+  if (record->empty()) return 0;
+  return Guarded([&] {
+    const bool firstRowOnly = HasOrdering(*record);
+    const std::string sql = BuildSelectStatement(table, *record, true);
+    CppSQLite3DB db;
+    open(db);
+    SelectInto(db, sql, *record, [&] {
+      rows->push_back(*record);
+      return !firstRowOnly;
+    });
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::QueryRecordsCallback(const char* table, intptr_t context, std::vector<DataField>* record,
+                                  DataRowCallback onRow) {
+  if (!table || !record || !onRow) return -1;
+  if (record->empty()) return 0;
+  return Guarded([&] {
+    const std::string sql = BuildSelectStatement(table, *record, false);
+    CppSQLite3DB db;
+    open(db);
+    RegisterHanzi2Pinyin(db);
+    SelectInto(db, sql, *record, [&] {
+      onRow(context, record);
+      return true;
+    });
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::InsertRecord(const char* table, std::vector<DataField>* values) {
+  if (!table || !values) return -1;
+  if (values->empty()) return 0;
+  return Guarded([&] {
+    CppSQLite3DB db;
+    open(db);
+    const size_t columns = ColumnNames(db, table).size();
+    db.execDML(BuildInsertStatement(table, *values, columns));
+    db.close();
+    return 0;
+  });
+}
+
+int KXPData::UpdateRecord(const char* table, std::vector<DataField>* values, std::vector<DataField>* keys) {
+  if (!table || !values || !keys) return -1;
+  if (values->empty()) return 0;
+  return Guarded([&] {
+    execute(BuildUpdateStatement(table, *values, *keys));
+    return 0;
+  });
+}
+
+int KXPData::DeleteRecords(const char* table, std::vector<DataField>* keys) {
+  if (!table || !keys) return -1;
+  if (keys->empty()) return 0;
+  return Guarded([&] {
+    execute(BuildDeleteStatement(table, *keys));
+    return 0;
+  });
+}

@@ -1,0 +1,85 @@
+// Statement text from field records: exact texts, as stored callers depend on them.
+#include "statement_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+DataField F(const char* name, const char* value, int code = 0, int hidden = 0, const char* op = "=",
+            int valueType = 0) {
+  DataField f = MakeDataField(name, value);
+  f.code = code;
+  f.hidden = hidden;
+  f.op = op;
+  f.valueType = valueType;
+  return f;
+}
+
+struct SelectCase {
+  const char* what;
+  std::vector<DataField> record;
+  bool withOrdering;
+  const char* sql;
+};
+
+TEST(StatementBuilder, SelectStatements) {
+  const SelectCase cases[] = {
+      {"columns only", {F("a", ""), F("b", "")}, true, "select a,b from T"},
+      {"one condition", {F("a", "x")}, true, "select a from T where  a='x' "},
+      {"and / or connectors", {F("A", "x"), F("B", "y", 1)}, true, "select A,B from T where  A='x'  or B='y'"},
+      {"like connector", {F("A", "x"), F("B", "y", 2)}, true, "select A,B from T where  A='x'  like B='y'"},
+      {"first condition ignores its code", {F("A", "x", 1)}, true, "select A from T where  A='x' "},
+      {"unknown code joins without connector", {F("A", "x"), F("B", "y", 9)}, true,
+       "select A,B from T where  A='x'   B='y'"},
+      {"hidden condition not selected", {F("a", ""), F("k", "1", 0, 1)}, true, "select a from T where  k='1' "},
+      {"op written as given", {F("a", "5", 0, 0, ">=")}, true, "select a from T where  a>='5' "},
+      {"like op", {F("a", "%x%", 0, 0, " like ")}, true, "select a from T where  a like '%x%' "},
+      {"order desc", {F("a", ""), F("d", "", 4)}, true, "select a,d from T  order by d desc  limit 0,1"},
+      {"order asc with condition", {F("d", "", 5), F("k", "v", 0, 1)}, true,
+       "select d from T where  k='v'   order by d asc  limit 0,1"},
+      {"ordering dropped for callback queries", {F("a", ""), F("d", "", 4)}, false, "select a,d from T"},
+      {"raw first", {F("a", ""), F("x>1", ".", 0, 1, "", 2)}, true, "select a from T where  x>1 "},
+      {"raw later", {F("a", "1"), F("b like 'q%'", ".", 1, 1, "", 2)}, true,
+       "select a from T where  a='1'  or b like 'q%'"},
+      {"raw keeps its quotes", {F("Hanzi2Pinyin(n)", ".", 0, 1, " like 'z%'", 2)}, true,
+       "select  from T where  Hanzi2Pinyin(n) like 'z%' "},
+      {"quotes doubled", {F("n", "O'Brien's")}, true, "select n from T where  n='O''Brien''s' "},
+      {"injection stays a value", {F("n", "x' or '1'='1")}, true, "select n from T where  n='x'' or ''1''=''1' "},
+      {"number first", {F("q", "2.5", 0, 0, "=", 1)}, true,
+       "select q from T where  q='2.5'  and q='2.50'  and q='2'  and q not like '2.0'  "},
+      {"number later", {F("a", "x"), F("q", "3", 1, 0, "!=", 1)}, true,
+       "select a,q from T where  a='x'  or  (q!='3.00' and q!='3' and q not like '3.0' and q!='3' )"},
+      {"number keeps large amounts exact", {F("q", "12345678.91", 0, 0, "=", 1)}, true,
+       "select q from T where  q='12345678.91'  and q='12345678.91'  and q='12345678'  and q not like '12345678.0'  "},
+  };
+  for (const SelectCase& c : cases) {
+    EXPECT_EQ(c.sql, BuildSelectStatement("T", c.record, c.withOrdering)) << c.what;
+  }
+}
+
+TEST(StatementBuilder, InsertUpdateDelete) {
+  EXPECT_EQ("insert into T values('a','b');", BuildInsertStatement("T", {F("x", "a"), F("y", "b")}, 2));
+  EXPECT_EQ("insert into T values('a','b','');", BuildInsertStatement("T", {F("x", "a"), F("y", "b")}, 3));
+  EXPECT_EQ("insert into T values('a','','','');", BuildInsertStatement("T", {F("x", "a")}, 4));
+  EXPECT_EQ("insert into T values('O''Brien''s');", BuildInsertStatement("T", {F("x", "O'Brien's")}, 1));
+
+  EXPECT_EQ("update T set  a='1', b='2'  where  k='x' ",
+            BuildUpdateStatement("T", {F("a", "1"), F("b", "2")}, {F("k", "x")}));
+  EXPECT_EQ("update T set  a=''  where  k='x'  and j='y' ",
+            BuildUpdateStatement("T", {F("a", "")}, {F("k", "x"), F("j", "y")}));
+  EXPECT_EQ("update T set  a='1' ", BuildUpdateStatement("T", {F("a", "1")}, {}));
+  EXPECT_EQ("update T set  a='it''s'  where  k='x'' or ''1''=''1' ",
+            BuildUpdateStatement("T", {F("a", "it's")}, {F("k", "x' or '1'='1")}));
+
+  EXPECT_EQ("delete from T where k='x';", BuildDeleteStatement("T", {F("k", "x")}));
+  EXPECT_EQ("delete from T where k='x' and j='';", BuildDeleteStatement("T", {F("k", "x"), F("j", "")}));
+  EXPECT_EQ("delete from T where k='x'' or ''1''=''1';", BuildDeleteStatement("T", {F("k", "x' or '1'='1")}));
+}
+
+TEST(StatementBuilder, LongTextsAreNotCut) {
+  const std::string longValue(5000, 'v');
+  const std::string sql = BuildInsertStatement("T", {F("x", longValue.c_str())}, 1);
+  EXPECT_EQ("insert into T values('" + longValue + "');", sql);
+}
+
+}  // namespace
