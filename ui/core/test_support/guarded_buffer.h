@@ -1,0 +1,36 @@
+// Test helper: a buffer whose last byte sits just before a no-access page, so a
+// read past its end crashes the test instead of passing unnoticed.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+
+class GuardedBuffer
+{
+public:
+    GuardedBuffer(const void* data, size_t size) : m_size(size)
+    {
+        const size_t page = 4096;
+        m_dataPages = (size + page - 1) / page;
+        if (m_dataPages == 0) m_dataPages = 1;
+        m_base = static_cast<BYTE*>(::VirtualAlloc(nullptr, (m_dataPages + 1) * page, MEM_RESERVE | MEM_COMMIT,
+                                                   PAGE_READWRITE));
+        DWORD old;
+        ::VirtualProtect(m_base + m_dataPages * page, page, PAGE_NOACCESS, &old);
+        m_data = m_base + m_dataPages * page - size;
+        if (size) memcpy(m_data, data, size);
+    }
+    ~GuardedBuffer() { ::VirtualFree(m_base, 0, MEM_RELEASE); }
+    GuardedBuffer(const GuardedBuffer&) = delete;
+    GuardedBuffer& operator=(const GuardedBuffer&) = delete;
+
+    BYTE* data() const { return m_data; }
+    size_t size() const { return m_size; }
+
+private:
+    BYTE* m_base = nullptr;
+    BYTE* m_data = nullptr;
+    size_t m_size;
+    size_t m_dataPages = 0;
+};
