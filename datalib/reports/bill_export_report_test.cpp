@@ -1,0 +1,63 @@
+// Bill lines for the spreadsheet export over the test shop.
+#include "reports/report_test_fixture.h"
+
+namespace {
+
+const char* const kExportNames[] = {"单据日期", "单据编号", "客户名称", "商品名称", "单位", "数量",
+                                    "单价",     "金额",     "折扣率",   "折后金额", "备注", "说明"};
+const char* const kSales2014 = "类型='销售单' and (单据日期>='2014-01-01' and 单据日期<='2014-12-31')";
+
+struct ExportedLines {
+  ReportRows rows;
+  bool namesRight = true;
+};
+
+void CollectNamedRow(intptr_t context, std::vector<DataField>* row) {
+  ExportedLines* lines = reinterpret_cast<ExportedLines*>(context);
+  std::vector<std::string> values;
+  if (row->size() != 12) lines->namesRight = false;
+  for (size_t i = 0; i < row->size(); ++i) {
+    if (i >= 12 || (*row)[i].name != kExportNames[i] || (*row)[i].op != "=") lines->namesRight = false;
+    values.push_back((*row)[i].value);
+  }
+  lines->rows.push_back(values);
+}
+
+class BillExportTest : public ReportTest {
+ protected:
+  ExportedLines Export(std::vector<DataField> params) {
+    ExportedLines lines;
+    EXPECT_EQ(0, data_->RunReport("xsd_export", reinterpret_cast<intptr_t>(&lines), &params, CollectNamedRow));
+    return lines;
+  }
+};
+
+const ReportRows kSalesLines2014 = {
+    {"2014-01-10", "XSD20140110001", "张三", "苹果", "箱", "4", "25", "100", "80", "80.00", "", "销售"},
+    {"2014-01-10", "XSD20140110001", "张三", "旧货", "", "1", "5", "5", "80", "4.00", "", "销售"},
+    {"2014-02-01", "XSD20140201001", "O'Neil", "香蕉", "斤", "0.5", "6", "3", "100", "3.00", "", "茶叶"},
+    {"2014-02-01", "XSD20140201001", "O'Neil", "O'Brien's Tea", "盒", "1", "42", "42", "100", "42.00", "", "茶叶"},
+};
+
+TEST_F(BillExportTest, TheExportPagesVectorReadsItsLastEntry) {
+  std::vector<DataField> params;
+  for (const char* name : kExportNames) params.push_back(Column(name));
+  params.push_back(Condition(kSales2014));
+  const ExportedLines lines = Export(params);
+  EXPECT_EQ(kSalesLines2014, lines.rows);
+  EXPECT_TRUE(lines.namesRight);
+}
+
+TEST_F(BillExportTest, ConditionAloneAndEdgeCases) {
+  EXPECT_EQ(kSalesLines2014, Export({Condition(kSales2014)}).rows);
+  const ExportedLines purchases = Export({Condition("类型='进货单'")});
+  EXPECT_EQ((ReportRows{{"2014-01-05", "JHD20140105001", "华丰", "苹果", "箱", "5", "3", "15", "100", "15.00", "新货",
+                         "进货"}}),
+            purchases.rows);
+  // A receipt has no lines; an empty condition selects nothing; nor does an empty vector.
+  EXPECT_TRUE(Export({Condition("类型='收款单'")}).rows.empty());
+  EXPECT_TRUE(Export({Condition("")}).rows.empty());
+  EXPECT_TRUE(Export({}).rows.empty());
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+// Profit per customer and per product over the test shop.
+#include "reports/report_test_fixture.h"
+
+namespace {
+
+class ProfitReportTest : public ReportTest {
+ protected:
+  // The rows before the total row in any order, then the total row.
+  void ExpectRows(const ReportRows& body, const std::vector<std::string>& total, const ReportRows& rows,
+                  const char* title) {
+    ASSERT_EQ(body.size() + 1, rows.size()) << title;
+    EXPECT_EQ(AnyOrder(body), AnyOrder(ReportRows(rows.begin(), rows.end() - 1))) << title;
+    EXPECT_EQ(total, rows.back()) << title;
+    std::vector<int> marks(body.size(), 0);
+    marks.push_back(1);
+    EXPECT_EQ(marks, totalMarks_) << title;
+  }
+};
+
+TEST_F(ProfitReportTest, ByCustomer) {
+  // 旧货, sold after 苹果 on the same bill, has no cost of its own: it costs 0.
+  ExpectRows({{"张三", "80", "10.00", "70.00", "87.50%"}, {"O'Neil", "45", "11.50", "33.50", "74.44%"}},
+             {"合计", "125.00", "21.50", "103.50", ""},
+             Run("lrtjbg", With(Columns(5), {Condition(""), Condition(kYear2014)}), 5), "2014");
+  ExpectRows({{"张三", "90", "12.50", "77.50", "86.11%"}}, {"合计", "90.00", "12.50", "77.50", ""},
+             Run("lrtjbg", With(Columns(5), {Condition("客户名称='张三' "), Condition("")}), 5), "one customer");
+  EXPECT_TRUE(Run("lrtjbg", With(Columns(5), {Condition(""), Condition("单据日期>='2015-01-01' ")}), 5).empty());
+  EXPECT_TRUE(Run("lrtjbg", Columns(4), 4).empty());
+}
+
+TEST_F(ProfitReportTest, ByProduct) {
+  ExpectRows({{"苹果", "箱", "4.00", "100.00", "10.00", "90.00", "90.00%"},
+              {"旧货", "", "1.00", "5.00", "0.00", "5.00", "100.00%"},
+              {"香蕉", "斤", "0.50", "3.00", "1.50", "1.50", "50.00%"},
+              {"O'Brien's Tea", "盒", "1.00", "42.00", "10.00", "32.00", "76.19%"}},
+             {"合计", "", "6.50", "150.00", "21.50", "128.50", ""},
+             Run("lrtjbg_hp", With(Columns(7), {Condition(""), Condition(kYear2014)}), 7), "2014");
+  ExpectRows({{"O'Brien's Tea", "盒", "1.00", "42.00", "10.00", "32.00", "76.19%"}},
+             {"合计", "", "1.00", "42.00", "10.00", "32.00", ""},
+             Run("lrtjbg_hp", With(Columns(7), {Condition("O'Brien's Tea"), Condition("")}), 7), "one product");
+  EXPECT_TRUE(Run("lrtjbg_hp", Columns(6), 6).empty());
+}
+
+TEST_F(ProfitReportTest, ReusedVectorCarriesNoTotalMark) {
+  std::vector<DataField> params = With(Columns(5), {Condition(""), Condition(kYear2014)});
+  Run("lrtjbg", params, 5);
+  for (const DataField& entry : params) EXPECT_EQ(0, entry.extra);
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// Prepared-statement reuse and parameter binding for the report builders.
+#include "reports/report_session.h"
+
+namespace {
+
+[[noreturn]] void ThrowFrom(sqlite3* db, int code) {
+  throw CppSQLite3Exception(code, db ? sqlite3_errmsg(db) : "");
+}
+
+}  // namespace
+
+ReportSession::ReportSession(const ConnectionSettings& settings) { db_.open(settings); }
+
+ReportSession::~ReportSession() {
+  for (auto& entry : statements_) sqlite3_finalize(entry->statement);
+  statements_.clear();
+  try {
+    db_.close();
+  } catch (...) {
+    // The connection object releases the handle on its own when closing fails.
+  }
+}
+
+ReportSession::CachedStatement& ReportSession::acquire(const std::string& ansiSql) {
+  for (auto& entry : statements_)
+    if (!entry->inUse && entry->sql == ansiSql) return *entry;
+  const std::string sql = AnsiToUtf8(ansiSql);
+  sqlite3_stmt* statement = nullptr;
+  const int rc = sqlite3_prepare_v2(db_.handle(), sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
+  if (rc != SQLITE_OK || !statement) {
+    sqlite3_finalize(statement);
+    // An empty or comment-only text prepares to nothing: it is no statement.
+    ThrowFrom(db_.handle(), rc != SQLITE_OK ? rc : SQLITE_MISUSE);
+  }
+  statements_.push_back(std::unique_ptr<CachedStatement>(new CachedStatement{ansiSql, statement, false}));
+  return *statements_.back();
+}
+
+ReportQuery::ReportQuery(ReportSession& session, const std::string& ansiSql,
+                         std::initializer_list<std::string> utf8Values)
+    : session_(session), entry_(&session.acquire(ansiSql)) {
+  entry_->inUse = true;
+  // Values beyond the statement's parameters are left out, so one call can serve
+  // the forms of a statement with and without a filter.
+  const int parameters = sqlite3_bind_parameter_count(entry_->statement);
+  int index = 1;
+  for (const std::string& value : utf8Values) {
+    if (index > parameters) break;
+    const int rc = sqlite3_bind_text(entry_->statement, index++, value.c_str(), static_cast<int>(value.size()),
+                                     SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK) {
+      sqlite3_clear_bindings(entry_->statement);
+      entry_->inUse = false;
+      ThrowFrom(session_.db_.handle(), rc);
+    }
+  }
+}
+
+ReportQuery::~ReportQuery() {
+  sqlite3_reset(entry_->statement);
+  sqlite3_clear_bindings(entry_->statement);
+  entry_->inUse = false;
+}
+
+bool ReportQuery::next() {
+  const int rc = sqlite3_step(entry_->statement);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  ThrowFrom(session_.db_.handle(), rc);
+}
+
+std::string ReportQuery::utf8(int column) const {
+  const unsigned char* text = sqlite3_column_text(entry_->statement, column);
+  if (!text) return std::string();
+  return std::string(reinterpret_cast<const char*>(text),
+                     static_cast<size_t>(sqlite3_column_bytes(entry_->statement, column)));
+}
+
+std::string ReportQuery::text(int column) const { return Utf8ToAnsi(utf8(column)); }
+
+std::string AndCondition(const std::string& condition) {
+  // The line break ends a trailing "--" comment of the condition before the parenthesis.
+  return condition.empty() ? std::string() : " and (" + condition + "\n)";
+}

@@ -1,0 +1,76 @@
+// One report's connection to the database.
+//
+// A report runs the same few statements once per product, party or bill, so each
+// statement text is prepared once per report and reused; the per-row values (a
+// party's or a product's name) are bound as parameters ?1, ?2 ... rather than
+// written into the text, which keeps names with quotes intact. Condition texts
+// that the caller hands over as ready SQL are part of the statement text.
+//
+// SQL text and column texts are ANSI (GBK) on this side, as everywhere in the
+// library. Errors are thrown as CppSQLite3Exception.
+#ifndef DATAVANE_REPORT_SESSION_H
+#define DATAVANE_REPORT_SESSION_H
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sqlite_connection.h"
+#include "text_encoding.h"
+
+class ReportSession {
+ public:
+  explicit ReportSession(const ConnectionSettings& settings);
+  ~ReportSession();  // finalizes every statement, then closes
+  ReportSession(const ReportSession&) = delete;
+  ReportSession& operator=(const ReportSession&) = delete;
+
+  CppSQLite3DB& connection() { return db_; }
+
+ private:
+  friend class ReportQuery;
+  struct CachedStatement {
+    std::string sql;  // ANSI text it was prepared from
+    sqlite3_stmt* statement;
+    bool inUse;
+  };
+  // A prepared statement for `ansiSql` that no running query holds.
+  CachedStatement& acquire(const std::string& ansiSql);
+
+  CppSQLite3DB db_;
+  std::vector<std::unique_ptr<CachedStatement>> statements_;  // stable addresses
+};
+
+// One run of a statement: binds the values, steps through the rows and hands
+// the statement back to its session when it goes out of scope.
+class ReportQuery {
+ public:
+  // `utf8Values` are bound to ?1, ?2 ... in order; those beyond the statement's
+  // parameters are ignored.
+  ReportQuery(ReportSession& session, const std::string& ansiSql,
+              std::initializer_list<std::string> utf8Values = {});
+  ~ReportQuery();
+  ReportQuery(const ReportQuery&) = delete;
+  ReportQuery& operator=(const ReportQuery&) = delete;
+
+  // Steps to the next row; false at the end.
+  bool next();
+  // A column of the current row in ANSI; NULL reads as the empty text.
+  std::string text(int column) const;
+  // The same column as SQLite stores it (UTF-8), for binding into another statement.
+  std::string utf8(int column) const;
+
+ private:
+  ReportSession& session_;
+  ReportSession::CachedStatement* entry_;
+};
+
+// A value of the caller's (ANSI) ready for binding.
+inline std::string BindText(const std::string& ansi) { return AnsiToUtf8(ansi); }
+
+// " and (condition)" for a non-empty condition, nothing for an empty one. The
+// parentheses keep a condition that holds "or" from swallowing the rest.
+std::string AndCondition(const std::string& condition);
+
+#endif

@@ -1,0 +1,104 @@
+// Stock statistics, stock ledger and stock warning over the test shop.
+#include "reports/report_test_fixture.h"
+
+namespace {
+
+struct ReportCase {
+  const char* title;
+  const char* key;
+  std::vector<DataField> params;
+  size_t cells;
+  ReportRows rows;
+};
+
+class StockReportTest : public ReportTest {
+ protected:
+  void RunCases(const std::vector<ReportCase>& cases) {
+    for (const ReportCase& c : cases) {
+      std::vector<DataField> params = c.params;
+      EXPECT_EQ(c.rows, Run(c.key, params, c.cells)) << c.title;
+    }
+  }
+  // The ledger vector as the stock page builds it.
+  static std::vector<DataField> Ledger(const char* product, const char* period) {
+    std::vector<DataField> params = Columns(12);
+    DataField productEntry = Column("商品名称", product);
+    productEntry.hidden = 1;
+    params.push_back(productEntry);
+    params.push_back(Condition(period));
+    return params;
+  }
+};
+
+TEST_F(StockReportTest, Summary) {
+  RunCases({
+      {"stock of 2014", "kctjbg", With(Columns(10), {Condition(""), Condition(kYear2014)}), 10,
+       {{"苹果", "箱", "10", "20.00", "5", "15", "4", "10.00", "11.00", "27.50"},
+        {"香蕉", "斤", "", "", "", "", "0.5", "1.50", "-0.50", "-1.50"},
+        {"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
+      // Without conditions the bill numbers tell purchases from sales.
+      {"stock of all time", "kctjbg", Columns(10), 10,
+       {{"苹果", "箱", "10", "20.00", "5", "15", "5", "12.50", "10.00", "25.00"},
+        {"香蕉", "斤", "", "", "", "", "0.5", "1.50", "-0.50", "-1.50"},
+        {"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
+      {"conditions count only with twelve entries", "kctjbg", With(Columns(10), {Condition("商品名称='梨' ")}), 10,
+       {{"苹果", "箱", "10", "20.00", "5", "15", "5", "12.50", "10.00", "25.00"},
+        {"香蕉", "斤", "", "", "", "", "0.5", "1.50", "-0.50", "-1.50"},
+        {"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
+      {"one product", "kctjbg", With(Columns(10), {Condition("商品名称='O''Brien''s Tea' "), Condition(kYear2014)}), 10,
+       {{"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
+      {"needs ten entries", "kctjbg", Columns(9), 9, {}},
+  });
+}
+
+TEST_F(StockReportTest, Ledger) {
+  RunCases({
+      {"ledger of 2014", "kctjbgmx", Ledger("苹果", kYear2014), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "10", "2", "20.00"},
+        {"进货", "2014-01-05", "华丰", "5", "3.00", "15", "", "", "", "15.00", "2.33", "35.00"},
+        {"出货", "2014-01-10", "张三", "", "", "", "4", "2.5", "10.00", "11.00", "2.27", "25.00"},
+        {"合计", "", "", "5.00", "", "15.00", "4.00", "", "10.00", "11.00", "", "25.00"}}},
+      {"ledger of all time", "kctjbgmx", Ledger("苹果", ""), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "10", "2", "20.00"},
+        {"出货", "2013-12-20", "张三", "", "", "", "1", "2.5", "2.50", "9.00", "1.94", "17.50"},
+        {"进货", "2014-01-05", "华丰", "5", "3.00", "15", "", "", "", "14.00", "2.32", "32.50"},
+        {"出货", "2014-01-10", "张三", "", "", "", "4", "2.5", "10.00", "10.00", "2.25", "22.50"},
+        {"合计", "", "", "5.00", "", "15.00", "5.00", "", "12.50", "10.00", "", "22.50"}}},
+      // A product that is gone from the product table has no opening row; a
+      // product with a quote is found.
+      {"ledger of a product no longer on file", "kctjbgmx", Ledger("旧货", kYear2014), 12,
+       {{"出货", "2014-01-10", "张三", "", "", "", "1", "", "", "-1.00", "", ""},
+        {"合计", "", "", "", "", "", "1.00", "", "", "-1.00", "", ""}}},
+      {"ledger of a product with a quote", "kctjbgmx", Ledger("O'Brien's Tea", ""), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "0", "10", "0.00"},
+        {"出货", "2014-02-01", "O'Neil", "", "", "", "1", "10", "10.00", "-1.00", "10.00", "-10.00"},
+        {"合计", "", "", "", "", "", "1.00", "", "10.00", "-1.00", "", "-10.00"}}},
+      {"needs thirteen entries", "kctjbgmx", Columns(12), 12, {}},
+  });
+}
+
+TEST_F(StockReportTest, LedgerMarksOnlyItsTotalRowAndKeepsItsInputs) {
+  std::vector<DataField> params = Ledger("苹果", kYear2014);
+  ASSERT_EQ(4u, Run("kctjbgmx", params, 12).size());
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 1}), totalMarks_);
+  EXPECT_EQ("苹果", params[12].value);
+  for (const DataField& entry : params) EXPECT_EQ(0, entry.extra);
+  // The same vector again gives the same rows, marks included.
+  ASSERT_EQ(4u, Run("kctjbgmx", params, 12).size());
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 1}), totalMarks_);
+}
+
+TEST_F(StockReportTest, Warning) {
+  RunCases({
+      // 梨 has no limits at all and 香蕉 no highest stock: neither is above one.
+      {"every product out of its limits", "kcyjbg", Columns(7), 7,
+       {{"香蕉", "斤", "", "5", "3", "短缺", "2.00"}, {"O'Brien's Tea", "盒", "20", "", "25", "超出", "5.00"}}},
+      {"above the highest", "kcyjbg", With(Columns(7), {Condition("超出")}), 7,
+       {{"O'Brien's Tea", "盒", "20", "", "25", "超出", "5.00"}}},
+      {"below the lowest", "kcyjbg", With(Columns(7), {Condition("短缺")}), 7, {{"香蕉", "斤", "", "5", "3", "短缺", "2.00"}}},
+      {"another state", "kcyjbg", With(Columns(7), {Condition("正常")}), 7, {}},
+      {"needs seven entries", "kcyjbg", Columns(6), 6, {}},
+  });
+}
+
+}  // namespace
