@@ -337,7 +337,7 @@ int CUIString::Replace(const wchar_t* from, const wchar_t* to)
     return count;
 }
 
-int CUIString::Format(const wchar_t* format, va_list args)
+int CUIString::FormatV(const wchar_t* format, va_list args)
 {
     format = OrEmpty(format);
     va_list counting;
@@ -361,7 +361,7 @@ int CUIString::Format(const wchar_t* format, ...)
 {
     va_list args;
     va_start(args, format);
-    int r = Format(format, args);
+    int r = FormatV(format, args);
     va_end(args);
     return r;
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstdarg>
+#include <type_traits>
 
 #include "ui_export.h"
 
@@ -68,8 +69,13 @@ public:
     int ReverseFind(wchar_t ch) const;
     int Replace(const wchar_t* from, const wchar_t* to);
 
-    int __cdecl Format(const wchar_t* format, va_list args);
+    // Format(format, va_list) only binds to a real va_list: on this platform
+    // va_list is a plain char*, and a literal 0 or NULL argument of the variadic
+    // form would otherwise be taken for one.
+    template <class T, typename std::enable_if<std::is_same<T, va_list>::value, int>::type = 0>
+    int Format(const wchar_t* format, T args) { return FormatV(format, args); }
     int __cdecl Format(const wchar_t* format, ...);
+    int FormatV(const wchar_t* format, va_list args);
     int __cdecl SmallFormat(const wchar_t* format, ...);
 
     // True while the text sits in the inline buffer (no heap block).

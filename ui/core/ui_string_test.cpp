@@ -219,6 +219,26 @@ TEST(UIStringFormat, WideArgumentsAndLength)
     EXPECT_EQ(L"[" + longText + L"]!", s.GetData());
 }
 
+int FormatThroughVaList(CUIString& s, const wchar_t* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int r = s.Format(format, args);
+    va_end(args);
+    return r;
+}
+
+TEST(UIStringFormat, ZeroAndNullArgumentsAreNotTakenForAVaList)
+{
+    CUIString s;
+    EXPECT_EQ(1, s.Format(L"%d", 0));
+    EXPECT_STREQ(L"0", s);
+    EXPECT_EQ(1, s.Format(L"%d", NULL));
+    EXPECT_STREQ(L"0", s);
+    EXPECT_EQ(5, FormatThroughVaList(s, L"%s=%d", L"abc", 7));
+    EXPECT_STREQ(L"abc=7", s);
+}
+
 TEST(UIStringFormat, SmallFormatKeeps63)
 {
     CUIString s;
