@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/archive_walk.h"
 #include "test_support/guarded_buffer.h"
 #include "test_support/zip_builder.h"
 
@@ -337,31 +338,12 @@ TEST_F(ArchiveFile, FileNameAndOpenFailures)
     EXPECT_EQ(nullptr, OpenZipMemory(nullptr, 10));
 }
 
-// Walks every entry of an archive that may be damaged; must only return codes.
-void Exercise(const unsigned char* data, size_t size)
-{
-    ScopedZip hz(OpenZipMemory(data, static_cast<unsigned>(size)));
-    if (!hz) return;
-    ZipEntry archive;
-    if (GetZipItem(hz.get(), -1, &archive) != ZR_OK) return;
-    int index;
-    ZipEntry entry;
-    FindZipItem(hz.get(), L"layout/main.xml", &index, &entry);
-    FindZipItem(hz.get(), L"nothing", &index, &entry);
-    for (int i = 0; i < archive.index; ++i) {
-        if (GetZipItem(hz.get(), i, &entry) != ZR_OK) continue;
-        std::vector<char> out(entry.unc_size > 0 && entry.unc_size < 100000 ? entry.unc_size : 16);
-        for (int step = 0; step < 4 && UnzipItem(hz.get(), i, out.data(), static_cast<unsigned>(out.size())) == ZR_MORE; ++step) {
-        }
-    }
-}
-
 TEST(SkinArchiveDamage, TruncatedAtEveryLength)
 {
     Bytes zip = ZipBuilder::Build(SkinEntries());
     for (size_t n = 0; n < zip.size(); ++n) {
         GuardedBuffer data(zip.data(), n);
-        Exercise(data.data(), n);
+        WalkArchive(data.data(), n);
     }
 }
 
@@ -391,7 +373,7 @@ TEST(SkinArchiveDamage, CorruptHeadersAreErrors)
             Bytes damaged = good;
             damaged[i] = value;
             GuardedBuffer data(damaged.data(), damaged.size());
-            Exercise(data.data(), damaged.size());
+            WalkArchive(data.data(), damaged.size());
         }
     }
 }

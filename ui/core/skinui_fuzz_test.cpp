@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/archive_walk.h"
 #include "test_support/guarded_buffer.h"
 #include "test_support/zip_builder.h"
 
@@ -208,27 +209,6 @@ std::vector<Bytes> ArchiveCorpus()
     return corpus;
 }
 
-void ExerciseArchive(const unsigned char* data, size_t size)
-{
-    ScopedZip hz(OpenZipMemory(data, static_cast<unsigned>(size)));
-    if (!hz) return;
-    ZipEntry archive;
-    if (GetZipItem(hz.get(), -1, &archive) != ZR_OK) return;
-    int index;
-    ZipEntry entry;
-    FindZipItem(hz.get(), L"Skin\\Main.xml", &index, &entry);
-    FindZipItem(hz.get(), L"\u56fe\u7247/\u6309\u94ae.png", &index, &entry);
-    int count = archive.index < 64 ? archive.index : 64;
-    for (int i = 0; i < count; ++i) {
-        if (GetZipItem(hz.get(), i, &entry) != ZR_OK) continue;
-        ASSERT_LT(wcslen(entry.name), static_cast<size_t>(MAX_PATH));
-        size_t size = entry.unc_size > 0 && entry.unc_size < 0x100000 ? entry.unc_size : 64;
-        std::vector<char> out(size);
-        for (int step = 0; step < 8; ++step)
-            if (UnzipItem(hz.get(), i, out.data(), static_cast<unsigned>(out.size())) != ZR_MORE) break;
-    }
-}
-
 TEST(Fuzz, ArchiveReader)
 {
     std::vector<Bytes> corpus = ArchiveCorpus();
@@ -237,7 +217,7 @@ TEST(Fuzz, ArchiveReader)
     for (int round = 0; round < rounds; ++round) {
         Bytes input = Mutate(corpus[rng.Below(corpus.size())], rng);
         GuardedBuffer data(input.data(), input.size());
-        ExerciseArchive(data.data(), input.size());
+        WalkArchive(data.data(), input.size());
         if (HasFatalFailure()) return;
     }
 }

@@ -48,29 +48,13 @@ public:
 
             Put32(out, 0x04034b50);
             Put16(out, 20);
-            Put16(out, 0);
-            Put16(out, method);
-            Put16(out, e.dosTime);
-            Put16(out, e.dosDate);
-            Put32(out, crc);
-            Put32(out, static_cast<uint32_t>(payload.size()));
-            Put32(out, usize);
-            Put16(out, static_cast<uint16_t>(e.name.size()));
-            Put16(out, static_cast<uint16_t>(e.localExtra.size()));
+            PutCommon(out, e, method, crc, static_cast<uint32_t>(payload.size()), usize, e.localExtra);
             out += e.name + e.localExtra + payload;
 
             Put32(central, 0x02014b50);
             Put16(central, 0x031E);
             Put16(central, 20);
-            Put16(central, 0);
-            Put16(central, method);
-            Put16(central, e.dosTime);
-            Put16(central, e.dosDate);
-            Put32(central, crc);
-            Put32(central, static_cast<uint32_t>(payload.size()));
-            Put32(central, usize);
-            Put16(central, static_cast<uint16_t>(e.name.size()));
-            Put16(central, static_cast<uint16_t>(e.centralExtra.size()));
+            PutCommon(central, e, method, crc, static_cast<uint32_t>(payload.size()), usize, e.centralExtra);
             Put16(central, 0);
             Put16(central, 0);
             Put16(central, 0);
@@ -105,6 +89,22 @@ public:
     }
 
 private:
+    // The fields that local and central headers share, from the flags to the
+    // extra field's length.
+    static void PutCommon(std::string& s, const ZipBuildEntry& e, uint16_t method, uint32_t crc, uint32_t csize,
+                          uint32_t usize, const std::string& extra)
+    {
+        Put16(s, 0);
+        Put16(s, method);
+        Put16(s, e.dosTime);
+        Put16(s, e.dosDate);
+        Put32(s, crc);
+        Put32(s, csize);
+        Put32(s, usize);
+        Put16(s, static_cast<uint16_t>(e.name.size()));
+        Put16(s, static_cast<uint16_t>(extra.size()));
+    }
+
     static std::string Deflate(const std::string& data)
     {
         z_stream z = {};
