@@ -2,7 +2,6 @@
 // formatting through msvcrt's wide printf family.
 #include "ui_string.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -24,13 +23,6 @@ const int kInlineMax = CUIString::MAX_LOCAL_STRING_LEN - 1;  // 62 characters st
 wchar_t* AllocText(int chars)
 {
     void* p = malloc(static_cast<size_t>(chars) * sizeof(wchar_t));
-    if (!p) abort();
-    return static_cast<wchar_t*>(p);
-}
-
-wchar_t* ReallocText(wchar_t* block, int chars)
-{
-    void* p = realloc(block, static_cast<size_t>(chars) * sizeof(wchar_t));
     if (!p) abort();
     return static_cast<wchar_t*>(p);
 }
@@ -103,65 +95,47 @@ wchar_t CUIString::GetAt(int index) const { return m_pstr[index]; }
 wchar_t CUIString::operator[](int index) const { return m_pstr[index]; }
 void CUIString::SetAt(int index, wchar_t ch) { m_pstr[index] = ch; }
 
-bool CUIString::PointsIntoSelf(const wchar_t* text) const
-{
-    auto p = reinterpret_cast<uintptr_t>(text);
-    auto begin = reinterpret_cast<uintptr_t>(m_pstr);
-    auto end = reinterpret_cast<uintptr_t>(m_pstr + GetLength());
-    return p >= begin && p <= end;
-}
-
+// Text may point into this string's own storage (inline or heap), so it is
+// always copied to its new place before the old block is freed.
 void CUIString::Assign(const wchar_t* text, int maxLength)
 {
     text = OrEmpty(text);
     int length = BoundedLength(text, maxLength);
-    if (PointsIntoSelf(text)) {
-        // The text may move or be freed below: take it out of the buffer first.
-        wchar_t* copy = AllocText(length + 1);
-        memcpy(copy, text, length * sizeof(wchar_t));
-        copy[length] = L'\0';
-        Assign(copy, length);
-        free(copy);
-        return;
-    }
     if (length > kInlineMax) {
-        if (IsInline())
-            m_pstr = AllocText(length + 1);
-        else if (GetLength() < length)
-            m_pstr = ReallocText(m_pstr, length + 1);
-    } else if (!IsInline()) {
-        free(m_pstr);
+        if (IsInline() || GetLength() < length) {
+            wchar_t* block = AllocText(length + 1);
+            memcpy(block, text, length * sizeof(wchar_t));
+            if (!IsInline()) free(m_pstr);
+            m_pstr = block;
+        } else {
+            memmove(m_pstr, text, length * sizeof(wchar_t));
+        }
+    } else {
+        memmove(m_szBuffer, text, length * sizeof(wchar_t));
+        if (!IsInline()) free(m_pstr);
         m_pstr = m_szBuffer;
     }
-    memcpy(m_pstr, text, length * sizeof(wchar_t));
     m_pstr[length] = L'\0';
 }
 
 void CUIString::Append(const wchar_t* text)
 {
     if (!text) return;
-    if (PointsIntoSelf(text)) {
-        CUIString copy(text);
-        Append(copy.m_pstr);
-        return;
-    }
     int current = GetLength();
     int added = static_cast<int>(wcslen(text));
     int length = current + added;
     if (length >= MAX_LOCAL_STRING_LEN) {
-        if (IsInline()) {
-            wchar_t* block = AllocText(length + 1);
-            memcpy(block, m_szBuffer, current * sizeof(wchar_t));
-            m_pstr = block;
-        } else {
-            m_pstr = ReallocText(m_pstr, length + 1);
-        }
-    } else if (!IsInline()) {
-        memcpy(m_szBuffer, m_pstr, current * sizeof(wchar_t));
-        free(m_pstr);
+        wchar_t* block = AllocText(length + 1);
+        memcpy(block, m_pstr, current * sizeof(wchar_t));
+        memcpy(block + current, text, added * sizeof(wchar_t));
+        if (!IsInline()) free(m_pstr);
+        m_pstr = block;
+    } else {
+        if (!IsInline()) memcpy(m_szBuffer, m_pstr, current * sizeof(wchar_t));
+        memmove(m_szBuffer + current, text, added * sizeof(wchar_t));
+        if (!IsInline()) free(m_pstr);
         m_pstr = m_szBuffer;
     }
-    memcpy(m_pstr + current, text, added * sizeof(wchar_t));
     m_pstr[length] = L'\0';
 }
 

@@ -82,7 +82,6 @@ public:
     bool IsInline() const { return m_pstr == m_szBuffer; }
 
 private:
-    bool PointsIntoSelf(const wchar_t* text) const;
     void AppendNarrow(const char* text, bool replace);
 
     wchar_t* m_pstr;

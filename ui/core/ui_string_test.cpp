@@ -72,6 +72,23 @@ TEST(UIStringAssign, FromOwnBuffer)
     EXPECT_EQ(Repeat(L'q', 80), s.GetData());
     s = s.GetData() + 70;
     EXPECT_EQ(Repeat(L'q', 10), s.GetData());
+
+    // Text behind the terminator of a heap block (after SetAt cut the string).
+    CUIString cut(Repeat(L'r', 100).c_str());
+    const wchar_t* stale = cut.GetData() + 50;
+    cut.SetAt(10, L'\0');
+    cut.Assign(stale);
+    EXPECT_EQ(Repeat(L'r', 50), cut.GetData());
+    EXPECT_TRUE(cut.IsInline());
+    CUIString grow(Repeat(L's', 70).c_str());
+    grow += grow.GetData() + 60;  // the source lies in the block that is replaced
+    EXPECT_EQ(Repeat(L's', 80), grow.GetData());
+    CUIString shrink(Repeat(L't', 70).c_str());
+    const wchar_t* tail = shrink.GetData() + 65;
+    shrink.SetAt(20, L'\0');
+    shrink += tail;  // 20 + 5 characters move back inline
+    EXPECT_EQ(Repeat(L't', 25), shrink.GetData());
+    EXPECT_TRUE(shrink.IsInline());
 }
 
 TEST(UIStringAssign, MaxLengthStopsAtTerminatorAndTakesPrefix)
