@@ -1,0 +1,44 @@
+// The element table: the name's length picks a group, then the name is compared
+// exactly within it. A control class of the framework adds its line here.
+#include "control_factory.h"
+
+#include <cwchar>
+
+#include "container_ui.h"
+#include "scroll_bar.h"
+
+namespace SkinUI {
+
+namespace {
+
+template <class T>
+CControlUI* Make()
+{
+    return new T();
+}
+
+struct ElementEntry
+{
+    const wchar_t* name;
+    CControlUI* (*create)();
+};
+
+const ElementEntry kElements[] = {
+    {L"Control", &Make<CControlUI>},
+    {L"Container", &Make<CContainerUI>},
+    {L"ScrollBar", &Make<CScrollBarUI>},
+};
+
+} // namespace
+
+CControlUI* CreateFrameworkControl(const wchar_t* pstrElement)
+{
+    if (pstrElement == NULL) return NULL;
+    size_t length = wcslen(pstrElement);
+    for (const ElementEntry& entry : kElements) {
+        if (wcslen(entry.name) == length && wcscmp(entry.name, pstrElement) == 0) return entry.create();
+    }
+    return NULL;
+}
+
+} // namespace SkinUI

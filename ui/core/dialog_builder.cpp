@@ -1,0 +1,233 @@
+// CDialogBuilder: loading a layout, the document prologue (images, fonts,
+// default attributes, window settings) and building the control tree level by
+// level.
+#include "dialog_builder.h"
+
+#include <cwchar>
+#include <cwctype>
+
+#include "attribute_values.h"
+#include "container_ui.h"
+#include "control_factory.h"
+
+namespace SkinUI {
+
+CDialogBuilder::CDialogBuilder() : m_pCallback(NULL), m_bHasType(false), m_nIncludeDepth(0) {}
+
+CMarkup* CDialogBuilder::GetMarkup() { return &m_xml; }
+
+void CDialogBuilder::GetLastErrorMessage(wchar_t* pstrMessage, SIZE_T cchMax) const
+{
+    m_xml.GetLastErrorMessage(pstrMessage, cchMax);
+}
+
+void CDialogBuilder::GetLastErrorLocation(wchar_t* pstrSource, SIZE_T cchMax) const
+{
+    m_xml.GetLastErrorLocation(pstrSource, cchMax);
+}
+
+bool CDialogBuilder::LoadResource(UINT id, const wchar_t* type, CPaintManagerUI*)
+{
+    HINSTANCE module = CPaintManagerUI::GetResourceDll();
+    HRSRC hResource = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (hResource == NULL) return false;
+    HGLOBAL hGlobal = ::LoadResource(module, hResource);
+    if (hGlobal == NULL) return false;
+    const BYTE* data = static_cast<const BYTE*>(::LockResource(hGlobal));
+    DWORD size = ::SizeofResource(module, hResource);
+    bool ok = data != NULL && size > 0 && m_xml.LoadFromMem(data, size, CMarkup::XMLFILE_ENCODING_UTF8);
+    ::FreeResource(hGlobal);
+    return ok;
+}
+
+CControlUI* CDialogBuilder::Create(STRINGorID xml, const wchar_t* type, IDialogBuilderCallback* pCallback,
+                                   CPaintManagerUI* pManager, CControlUI* pParent)
+{
+    if (xml.m_lpstr == NULL) return NULL;
+    if (xml.IsId()) {
+        if (!LoadResource(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(xml.m_lpstr)), type, pManager))
+            return NULL;
+        m_sType = type;
+        m_bHasType = true;
+        m_sLayoutName.Empty();
+    } else {
+        bool loaded = xml.m_lpstr[0] == L'<' ? m_xml.Load(xml.m_lpstr) : m_xml.LoadFromFile(xml.m_lpstr);
+        if (!loaded) return NULL;
+        m_sLayoutName = xml.m_lpstr;
+    }
+    return Create(pCallback, pManager, pParent);
+}
+
+CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManagerUI* pManager,
+                                   CControlUI* pParent)
+{
+    m_pCallback = pCallback;
+    CMarkupNode root = m_xml.GetRoot();
+    if (!root.IsValid()) return NULL;
+    if (pManager != NULL) {
+        ApplyPrologue(root, pManager);
+        if (wcscmp(root.GetName(), L"Window") == 0 && pManager->GetPaintWindow() != NULL)
+            ApplyWindowAttributes(root, pManager);
+    }
+    return _Parse(&root, pParent, pManager);
+}
+
+void CDialogBuilder::ApplyPrologue(CMarkupNode& root, CPaintManagerUI* pManager)
+{
+    for (CMarkupNode node = root.GetChild(); node.IsValid(); node = node.GetSibling()) {
+        const wchar_t* pstrClass = node.GetName();
+        if (wcscmp(pstrClass, L"Image") == 0) {
+            if (!node.HasAttribute(L"name")) continue;
+            const wchar_t* type = node.HasAttribute(L"restype") ? node.GetAttributeValue(L"restype") : NULL;
+            DWORD mask = node.HasAttribute(L"mask") ? ParseColor(node.GetAttributeValue(L"mask")) : 0;
+            pManager->AddImage(node.GetAttributeValue(L"name"), type, mask);
+        } else if (wcscmp(pstrClass, L"Font") == 0) {
+            if (!node.HasAttribute(L"name")) continue;
+            const wchar_t* name = node.GetAttributeValue(L"name");
+            int size = node.HasAttribute(L"size") ? ParseInt(node.GetAttributeValue(L"size")) : 12;
+            bool bold = ParseBool(node.GetAttributeValue(L"bold"));
+            bool underline = ParseBool(node.GetAttributeValue(L"underline"));
+            bool italic = ParseBool(node.GetAttributeValue(L"italic"));
+            pManager->AddFont(name, size, bold, underline, italic);
+            if (ParseBool(node.GetAttributeValue(L"default")))
+                pManager->SetDefaultFont(name, size, bold, underline, italic);
+        } else if (wcscmp(pstrClass, L"Default") == 0) {
+            if (!node.HasAttribute(L"name")) continue;
+            pManager->AddDefaultAttributeList(node.GetAttributeValue(L"name"), node.GetAttributeValue(L"value"));
+        }
+    }
+}
+
+void CDialogBuilder::ApplyWindowAttributes(CMarkupNode& root, CPaintManagerUI* pManager)
+{
+    int count = root.GetAttributeCount();
+    for (int i = 0; i < count; i++) {
+        const wchar_t* name = root.GetAttributeName(i);
+        const wchar_t* value = root.GetAttributeValue(i);
+        if (wcscmp(name, L"size") == 0) {
+            SIZE sz = ParseSize(value);
+            pManager->SetInitSize(sz.cx, sz.cy);
+        } else if (wcscmp(name, L"sizebox") == 0) {
+            RECT rc = ParseRect(value);
+            pManager->SetSizeBox(rc);
+        } else if (wcscmp(name, L"caption") == 0) {
+            RECT rc = ParseRect(value);
+            pManager->SetCaptionRect(rc);
+        } else if (wcscmp(name, L"roundcorner") == 0) {
+            SIZE sz = ParseSize(value);
+            pManager->SetRoundCorner(sz.cx, sz.cy);
+        } else if (wcscmp(name, L"mininfo") == 0) {
+            SIZE sz = ParseSize(value);
+            pManager->SetMinInfo(sz.cx, sz.cy);
+        } else if (wcscmp(name, L"maxinfo") == 0) {
+            SIZE sz = ParseSize(value);
+            pManager->SetMaxInfo(sz.cx, sz.cy);
+        } else if (wcscmp(name, L"showdirty") == 0) {
+            pManager->SetShowUpdateRect(ParseBool(value));
+        } else if (wcscmp(name, L"alpha") == 0) {
+            pManager->SetTransparent(ParseInt(value));
+        } else if (wcscmp(name, L"bktrans") == 0) {
+            pManager->SetBackgroundTransparent(ParseBool(value));
+        } else if (wcscmp(name, L"disabledfontcolor") == 0) {
+            pManager->SetDefaultDisabledColor(ParseColor(value));
+        } else if (wcscmp(name, L"defaultfontcolor") == 0) {
+            pManager->SetDefaultFontColor(ParseColor(value));
+        } else if (wcscmp(name, L"linkfontcolor") == 0) {
+            pManager->SetDefaultLinkFontColor(ParseColor(value));
+        } else if (wcscmp(name, L"linkhoverfontcolor") == 0) {
+            pManager->SetDefaultLinkHoverFontColor(ParseColor(value));
+        } else if (wcscmp(name, L"selectedcolor") == 0) {
+            pManager->SetDefaultSelectedBkColor(ParseColor(value));
+        }
+    }
+}
+
+void CDialogBuilder::BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaintManagerUI* pManager)
+{
+    if (!node.HasAttribute(L"source")) return;
+    int count = node.HasAttribute(L"count") ? ParseInt(node.GetAttributeValue(L"count")) : 1;
+    CUIString source = node.GetAttributeValue(L"source");
+    // A layout that includes itself, directly or through others, ends here.
+    if (m_nIncludeDepth + 1 >= MAX_INCLUDE_DEPTH) return;
+    for (int i = 0; i < count; i++) {
+        CDialogBuilder builder;
+        builder.m_nIncludeDepth = m_nIncludeDepth + 1;
+        if (m_bHasType) {
+            UINT id = static_cast<UINT>(ParseInt(source)) & 0xFFFF;
+            builder.Create(STRINGorID(id), m_sType, m_pCallback, pManager, pParent);
+        } else {
+            builder.Create(STRINGorID(source.GetData()), NULL, m_pCallback, pManager, pParent);
+        }
+    }
+}
+
+CControlUI* CDialogBuilder::CreateElement(const wchar_t* pstrClass)
+{
+    CControlUI* pControl = CreateFrameworkControl(pstrClass);
+    if (pControl != NULL) return pControl;
+    CStdPtrArray* plugins = CPaintManagerUI::GetPlugins();
+    for (int i = 0; i < plugins->GetSize(); i++) {
+        LPCREATECONTROL create = reinterpret_cast<LPCREATECONTROL>(plugins->GetAt(i));
+        if (create == NULL) continue;
+        pControl = create(pstrClass);
+        if (pControl != NULL) return pControl;
+    }
+    if (m_pCallback != NULL) return m_pCallback->CreateControl(pstrClass);
+    return NULL;
+}
+
+CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPaintManagerUI* pManager)
+{
+    IContainerUI* pContainer = NULL;
+    bool bContainerAsked = false;
+    CControlUI* pReturn = NULL;
+    for (CMarkupNode node = pRoot->GetChild(); node.IsValid(); node = node.GetSibling()) {
+        const wchar_t* pstrClass = node.GetName();
+        if (wcscmp(pstrClass, L"Image") == 0 || wcscmp(pstrClass, L"Font") == 0 ||
+            wcscmp(pstrClass, L"Default") == 0)
+            continue;
+        if (wcscmp(pstrClass, L"Include") == 0) {
+            BuildInclude(node, pParent, pManager);
+            continue;
+        }
+
+        CControlUI* pControl = CreateElement(pstrClass);
+        if (pControl == NULL) continue;
+
+        if (node.HasChildren()) _Parse(&node, pControl, pManager);
+
+        if (pParent != NULL) {
+            if (!bContainerAsked) {
+                pContainer = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));
+                bContainerAsked = true;
+            }
+            if (pContainer == NULL) {
+                // A parent that holds no children: the new control goes, and so
+                // does the rest of this level.
+                delete pControl;
+                return NULL;
+            }
+            if (!pContainer->Add(pControl)) {
+                delete pControl;
+                continue;
+            }
+        }
+
+        if (pManager != NULL) {
+            pControl->SetManager(pManager, NULL, false);
+            const wchar_t* pDefaultAttributes = pManager->GetDefaultAttributeList(pstrClass);
+            if (pDefaultAttributes != NULL) pControl->ApplyAttributeList(pDefaultAttributes);
+        }
+        int count = node.GetAttributeCount();
+        for (int i = 0; i < count; i++) pControl->SetAttribute(node.GetAttributeName(i), node.GetAttributeValue(i));
+        if (pManager != NULL) {
+            UINT tag = pManager->GetDefaultTag(m_sLayoutName);
+            if (tag != 0) pControl->SetTag(tag);
+            pControl->SetManager(NULL, NULL, false);
+        }
+        if (pReturn == NULL) pReturn = pControl;
+    }
+    return pReturn;
+}
+
+} // namespace SkinUI
