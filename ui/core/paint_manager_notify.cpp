@@ -1,52 +1,63 @@
-// CPaintManagerUI notifications: delivered at once to the sender's notify handlers
-// and the window's notifiers, or queued for the window's next message.
-#include "paint_manager.h"
+// CPaintManagerUI notifications: delivered at once to the sender's notify handlers and
+// the window's notifiers, or queued and delivered when the window's next message comes.
+#include <memory>
 
 #include "control_ui.h"
+#include "paint_manager.h"
 
 namespace SkinUI {
-
-// ---- notifications ---------------------------------------------------------------------
 
 void CPaintManagerUI::UsedVirtualWnd(bool bUsed) { m_bUsedVirtualWnd = bUsed; }
 
 void CPaintManagerUI::SendNotify(CControlUI* pControl, const wchar_t* pstrMessage, WPARAM wParam, LPARAM lParam,
-                                 bool bAsync)
-{
-    TNotifyUI Msg;
-    Msg.type = pstrMessage;
-    Msg.sender = pControl;
-    Msg.timestamp = 0;
-    Msg.point.x = Msg.point.y = 0;
-    Msg.wParam = wParam;
-    Msg.lParam = lParam;
-    SendNotify(Msg, bAsync);
+                                 bool bAsync) {
+    TNotifyUI msg;
+    msg.type = pstrMessage;
+    msg.sender = pControl;
+    msg.timestamp = 0;
+    msg.point.x = msg.point.y = 0;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    SendNotify(msg, bAsync);
 }
 
-void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync)
-{
+void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
     Msg.point = m_ptLastMousePos;
     Msg.timestamp = ::GetTickCount();
     if (m_bUsedVirtualWnd && Msg.sender != NULL) Msg.virtualWnd = Msg.sender->GetVirtualWnd();
-    if (bAsync) {
-        TNotifyUI* pMsg = new TNotifyUI();
-        pMsg->type = Msg.type;
-        pMsg->sender = Msg.sender;
-        pMsg->wParam = Msg.wParam;
-        pMsg->lParam = Msg.lParam;
-        pMsg->point = Msg.point;
-        pMsg->timestamp = Msg.timestamp;
-        m_aAsyncNotify.Add(pMsg);
+    if (!bAsync) {
+        DeliverNotify(Msg);
         return;
     }
+    // The queued copy leaves the virtual-window name empty.
+    std::unique_ptr<TNotifyUI> queued(new TNotifyUI);
+    queued->type = Msg.type;
+    queued->sender = Msg.sender;
+    queued->timestamp = Msg.timestamp;
+    queued->point = Msg.point;
+    queued->wParam = Msg.wParam;
+    queued->lParam = Msg.lParam;
+    if (m_aAsyncNotify.Add(queued.get())) queued.release();
+}
+
+void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
     if (Msg.sender != NULL && Msg.sender->OnNotify) Msg.sender->OnNotify(&Msg);
-    // A notifier may add or remove notifiers while it runs: walk a copy and skip
-    // the ones removed meanwhile.
+    // A notifier may add or remove notifiers (or itself) while it runs: walk a copy and
+    // skip those that have left the list meanwhile.
     CStdPtrArray notifiers(m_aNotifiers);
     for (int i = 0; i < notifiers.GetSize(); i++) {
         INotifyUI* pNotifier = static_cast<INotifyUI*>(notifiers[i]);
-        if (m_aNotifiers.Find(pNotifier) >= 0) pNotifier->Notify(Msg);
+        if (m_aNotifiers.Find(pNotifier) < 0) continue;
+        pNotifier->Notify(Msg);
     }
 }
 
-} // namespace SkinUI
+void CPaintManagerUI::DeliverQueuedNotifications() {
+    while (!m_aAsyncNotify.IsEmpty()) {
+        std::unique_ptr<TNotifyUI> msg(static_cast<TNotifyUI*>(m_aAsyncNotify.GetAt(0)));
+        m_aAsyncNotify.Remove(0);
+        DeliverNotify(*msg);
+    }
+}
+
+}  // namespace SkinUI

@@ -1,77 +1,78 @@
 // CPaintManagerUI control timers: each (control, timer id) pair runs on one native
-// timer of the window; native ids cycle through 0 ... 254 and skip ids still held.
+// timer of the window, and WM_TIMER becomes UIEV_TIMER for its control.
+//
+// Native ids are taken in turn from 0 ... 254 (the first is 17), offset into a range of
+// their own so that they never meet the small ids the application sets on the same
+// window, and an id still held by a live timer is never handed out again.
+#include "control_ui.h"
 #include "paint_manager.h"
 
-#include "control_ui.h"
-
 namespace SkinUI {
-
 namespace {
 
-struct TimerInfo
-{
+const UINT kTimerIdCycle = 255;
+
+struct TimerInfo {
     CControlUI* pSender;
     UINT nLocalID;
     HWND hWnd;
-    UINT uWinTimer;
+    UINT_PTR uWinTimer;
     bool bKilled;
 };
 
-} // namespace
+}  // namespace
 
-// ---- timers ------------------------------------------------------------------------
+const UINT_PTR CPaintManagerUI::kControlTimerIdBase = 0x5C000000;
 
-bool CPaintManagerUI::SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse)
-{
-    if (pControl == NULL) return false;
+bool CPaintManagerUI::IsNativeTimerIdLive(UINT_PTR uWinTimer) const {
+    for (int i = 0; i < m_aTimers.GetSize(); i++) {
+        const TimerInfo* pTimer = static_cast<const TimerInfo*>(m_aTimers[i]);
+        if (pTimer->hWnd == m_hWndPaint && pTimer->uWinTimer == uWinTimer && !pTimer->bKilled) return true;
+    }
+    return false;
+}
+
+UINT_PTR CPaintManagerUI::NextNativeTimerId() {
+    for (UINT tries = 0; tries < kTimerIdCycle; tries++) {
+        m_uTimerID = (m_uTimerID + 1) % kTimerIdCycle;
+        const UINT_PTR uWinTimer = kControlTimerIdBase + m_uTimerID;
+        if (!IsNativeTimerIdLive(uWinTimer)) return uWinTimer;
+    }
+    return 0;  // every id is in use
+}
+
+bool CPaintManagerUI::SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse) {
+    // Without a window SetTimer would make a thread timer under an id of its own choosing.
+    if (pControl == NULL || m_hWndPaint == NULL) return false;
     for (int i = 0; i < m_aTimers.GetSize(); i++) {
         TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
-        if (pTimer->pSender == pControl && pTimer->hWnd == m_hWndPaint && pTimer->nLocalID == nTimerID) {
-            if (!pTimer->bKilled) return false;
-            if (m_hWndPaint != NULL && ::SetTimer(m_hWndPaint, pTimer->uWinTimer, uElapse, NULL) == 0) return false;
-            pTimer->bKilled = false;
-            return true;
-        }
+        if (pTimer->pSender != pControl || pTimer->hWnd != m_hWndPaint || pTimer->nLocalID != nTimerID) continue;
+        if (!pTimer->bKilled) return false;
+        // Revived under its old id unless another timer has taken that id meanwhile.
+        UINT_PTR uWinTimer = pTimer->uWinTimer;
+        if (IsNativeTimerIdLive(uWinTimer)) uWinTimer = NextNativeTimerId();
+        if (uWinTimer == 0 || !::SetTimer(m_hWndPaint, uWinTimer, uElapse, NULL)) return false;
+        pTimer->uWinTimer = uWinTimer;
+        pTimer->bKilled = false;
+        return true;
     }
-    // Native ids cycle through 0 ... 254 and skip ids still held by a record of
-    // this window, so two live timers never share one.
-    UINT uWinTimer = 0;
-    bool bFree = false;
-    for (int tries = 0; tries < 255 && !bFree; tries++) {
-        m_uTimerID = (m_uTimerID + 1) % 0xFF;
-        uWinTimer = m_uTimerID;
-        bFree = true;
-        for (int i = 0; i < m_aTimers.GetSize(); i++) {
-            TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
-            if (pTimer->hWnd == m_hWndPaint && pTimer->uWinTimer == uWinTimer) {
-                bFree = false;
-                break;
-            }
-        }
-    }
-    if (!bFree) return false;
-    if (m_hWndPaint != NULL && ::SetTimer(m_hWndPaint, uWinTimer, uElapse, NULL) == 0) return false;
-    TimerInfo* pTimer = new TimerInfo();
-    pTimer->hWnd = m_hWndPaint;
-    pTimer->pSender = pControl;
-    pTimer->nLocalID = nTimerID;
-    pTimer->uWinTimer = uWinTimer;
-    pTimer->bKilled = false;
+    const UINT_PTR uWinTimer = NextNativeTimerId();
+    if (uWinTimer == 0 || !::SetTimer(m_hWndPaint, uWinTimer, uElapse, NULL)) return false;
+    TimerInfo* pTimer = new TimerInfo{pControl, nTimerID, m_hWndPaint, uWinTimer, false};
     if (!m_aTimers.Add(pTimer)) {
-        if (m_hWndPaint != NULL) ::KillTimer(m_hWndPaint, uWinTimer);
+        ::KillTimer(m_hWndPaint, uWinTimer);
         delete pTimer;
         return false;
     }
     return true;
 }
 
-bool CPaintManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID)
-{
+bool CPaintManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID) {
     for (int i = 0; i < m_aTimers.GetSize(); i++) {
         TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
         if (pTimer->pSender == pControl && pTimer->hWnd == m_hWndPaint && pTimer->nLocalID == nTimerID &&
             !pTimer->bKilled) {
-            if (m_hWndPaint != NULL && ::IsWindow(m_hWndPaint)) ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
+            if (::IsWindow(m_hWndPaint)) ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
             pTimer->bKilled = true;
             return true;
         }
@@ -79,32 +80,40 @@ bool CPaintManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID)
     return false;
 }
 
-void CPaintManagerUI::KillTimer(CControlUI* pControl)
-{
-    int count = m_aTimers.GetSize();
-    for (int i = 0, j = 0; i < count; i++) {
-        TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i - j]);
-        if (pTimer->pSender == pControl && pTimer->hWnd == m_hWndPaint) {
-            if (!pTimer->bKilled && m_hWndPaint != NULL && ::IsWindow(m_hWndPaint))
-                ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
-            delete pTimer;
-            m_aTimers.Remove(i - j);
-            j++;
-        }
+void CPaintManagerUI::KillTimer(CControlUI* pControl) {
+    for (int i = m_aTimers.GetSize() - 1; i >= 0; i--) {
+        TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
+        if (pTimer->pSender != pControl || pTimer->hWnd != m_hWndPaint) continue;
+        if (!pTimer->bKilled && ::IsWindow(m_hWndPaint)) ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
+        delete pTimer;
+        m_aTimers.Remove(i);
     }
 }
 
-void CPaintManagerUI::RemoveAllTimers()
-{
+void CPaintManagerUI::RemoveAllTimers() {
     for (int i = 0; i < m_aTimers.GetSize(); i++) {
         TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
-        if (pTimer->hWnd == m_hWndPaint) {
-            if (!pTimer->bKilled && m_hWndPaint != NULL && ::IsWindow(m_hWndPaint))
-                ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
-            delete pTimer;
+        if (pTimer->hWnd == m_hWndPaint && !pTimer->bKilled && ::IsWindow(m_hWndPaint)) {
+            ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
         }
+        delete pTimer;
     }
     m_aTimers.Empty();
 }
 
-} // namespace SkinUI
+void CPaintManagerUI::OnTimerMessage(WPARAM wParam) {
+    for (int i = 0; i < m_aTimers.GetSize(); i++) {
+        TimerInfo* pTimer = static_cast<TimerInfo*>(m_aTimers[i]);
+        if (pTimer->hWnd != m_hWndPaint || pTimer->uWinTimer != wParam || pTimer->bKilled) continue;
+        TEventUI event = {};
+        event.type = UIEV_TIMER;
+        event.sender = pTimer->pSender;
+        event.timestamp = ::GetTickCount();
+        event.point = m_ptLastMousePos;
+        event.wParam = pTimer->nLocalID;
+        pTimer->pSender->Event(event);
+        break;
+    }
+}
+
+}  // namespace SkinUI

@@ -1,0 +1,425 @@
+// The paint manager's message engine under real windows: mouse, capture, hover, focus
+// and Tab order, shortcuts, timers, notifications (sync and queued) and delayed cleanup.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "notify_pump.h"
+#include "test_support/ui_test_window.h"
+
+using namespace SkinUI;
+using namespace uitest;
+
+namespace {
+
+class MessageEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(window.CreateAt(0, 0, 200, 100), (HWND)NULL);
+        root = new CContainerUI;
+        a = Place(root, new ProbeControl(L"a", L"ButtonUI", CTRLFLAG_TABSTOP), 10, 10, 60, 40);
+        b = Place(root, new ProbeControl(L"b", L"ButtonUI", CTRLFLAG_TABSTOP), 100, 10, 150, 40);
+        c = Place(root, new ProbeControl(L"c", L"ButtonUI", CTRLFLAG_TABSTOP), 10, 60, 60, 90);
+        ASSERT_TRUE(pm().AttachDialog(root));
+        pm().AddNotifier(&log);
+        PaintNow(window);
+        PumpMessages();
+    }
+    void TearDown() override { pm().RemoveNotifier(&log); }
+
+    CPaintManagerUI& pm() { return window.pm; }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageW(window, msg, wParam, lParam); }
+    // A key as the message loop sees it: pre-translated, then dispatched.
+    void Key(UINT msg, WPARAM key) {
+        MSG m = {window, msg, key, 0, 0, {0, 0}};
+        if (!CPaintManagerUI::TranslateMessage(&m)) ::DispatchMessageW(&m);
+    }
+    void SetShift(bool down) {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    }
+
+    ManagedWindow window;
+    NotifyLog log;
+    CContainerUI* root = nullptr;
+    ProbeControl* a = nullptr;
+    ProbeControl* b = nullptr;
+    ProbeControl* c = nullptr;
+};
+
+TEST_F(MessageEngineTest, FirstPaintSendsWindowInitAndFocusesTheFirstTabStop) {
+    EXPECT_EQ(log.Count(L"windowinit"), 1);
+    EXPECT_EQ(pm().GetFocus(), a);
+    PaintNow(window);
+    EXPECT_EQ(log.Count(L"windowinit"), 1);
+}
+
+TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheMouseAsSender) {
+    struct Case {
+        POINT up;
+        CControlUI* expectedSender;
+    } cases[] = {
+        {{20, 20}, nullptr},   // released where it was pressed: sender a (filled below)
+        {{120, 20}, nullptr},  // released over b: sender b
+        {{-5, -5}, nullptr},   // released outside the window: no sender
+    };
+    cases[0].expectedSender = a;
+    cases[1].expectedSender = b;
+    for (const Case& test : cases) {
+        a->events.clear();
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
+        ASSERT_NE(a->Last(UIEV_BUTTON_DOWN), nullptr);
+        EXPECT_EQ(a->Last(UIEV_BUTTON_DOWN)->sender, a);
+        EXPECT_TRUE(pm().IsCaptured());
+        EXPECT_EQ(::GetCapture(), window.GetHWND());
+        Send(WM_LBUTTONUP, 0, Point(test.up.x, test.up.y));
+        ASSERT_NE(a->Last(UIEV_BUTTON_UP), nullptr);
+        EXPECT_EQ(a->Last(UIEV_BUTTON_UP)->sender, test.expectedSender);
+        EXPECT_FALSE(pm().IsCaptured());
+        EXPECT_EQ(b->Count(UIEV_BUTTON_UP), 0);
+    }
+}
+
+TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(120, 20));
+    EXPECT_EQ(pm().GetFocus(), b);
+    EXPECT_EQ(log.Count(L"setfocus"), 2);  // a at the first paint, then b
+    EXPECT_EQ(log.Count(L"killfocus"), 1);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, Point(20, 20));
+    ASSERT_NE(b->Last(UIEV_MOUSE_MOVE), nullptr);
+    EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 0);
+    Send(WM_LBUTTONUP, 0, Point(20, 20));
+    Send(WM_MOUSEMOVE, 0, Point(25, 20));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 1);
+}
+
+TEST_F(MessageEngineTest, HoverEntersAndLeavesControls) {
+    Send(WM_MOUSEMOVE, 0, Point(20, 20));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);
+    Send(WM_MOUSEMOVE, 0, Point(22, 20));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);
+    EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 2);
+    Send(WM_MOUSEMOVE, 0, Point(120, 20));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_LEAVE), 1);
+    EXPECT_EQ(b->Count(UIEV_MOUSE_ENTER), 1);
+    Send(WM_MOUSELEAVE);
+    EXPECT_EQ(b->Count(UIEV_MOUSE_LEAVE), 1);
+}
+
+TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip) {
+    b->SetToolTip(L"tip of b");
+    Send(WM_MOUSEMOVE, 0, Point(120, 20));
+    LRESULT lRes = Send(WM_MOUSEHOVER, 0, Point(120, 20));
+    EXPECT_EQ(lRes, 0);
+    EXPECT_EQ(b->Count(UIEV_MOUSE_HOVER), 1);
+    HWND tooltip = pm().GetTooltipWindow();
+    ASSERT_NE(tooltip, (HWND)NULL);
+    wchar_t text[64] = {};
+    TOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = window;
+    info.uId = reinterpret_cast<UINT_PTR>(window.GetHWND());
+    info.lpszText = text;
+    ::SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"tip of b");
+}
+
+TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
+    CControlUI* plain = Place(root, new ProbeControl(L"plain"), 160, 60, 190, 90);
+    ProbeControl* hidden = Place(root, new ProbeControl(L"hidden", L"ButtonUI", CTRLFLAG_TABSTOP), 70, 60, 90, 90);
+    ProbeControl* disabled = Place(root, new ProbeControl(L"off", L"ButtonUI", CTRLFLAG_TABSTOP), 95, 60, 99, 90);
+    hidden->SetVisible(false);
+    disabled->SetEnabled(false);
+    (void)plain;
+    PaintNow(window);
+    pm().SetFocus(a);
+    const CControlUI* forward[] = {b, c, a, b};
+    for (const CControlUI* expected : forward) {
+        Key(WM_KEYDOWN, VK_TAB);
+        EXPECT_EQ(pm().GetFocus(), expected);
+    }
+    SetShift(true);
+    const CControlUI* backward[] = {a, c, b, a};
+    for (const CControlUI* expected : backward) {
+        Key(WM_KEYDOWN, VK_TAB);
+        EXPECT_EQ(pm().GetFocus(), expected);
+    }
+    SetShift(false);
+}
+
+TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
+    pm().SetFocus(b);
+    Send(WM_KEYDOWN, 'X');
+    Send(WM_CHAR, 'x');
+    Send(WM_KEYUP, 'X');
+    ASSERT_NE(b->Last(UIEV_KEY_DOWN), nullptr);
+    EXPECT_EQ(b->Last(UIEV_KEY_DOWN)->key, L'X');
+    EXPECT_EQ(b->Last(UIEV_KEY_DOWN)->sender, nullptr);
+    EXPECT_EQ(b->Last(UIEV_CHAR)->key, L'x');
+    EXPECT_EQ(b->Count(UIEV_KEY_UP), 1);
+    EXPECT_EQ(a->Count(UIEV_KEY_DOWN), 0);
+}
+
+TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl) {
+    ProbeControl* label = Place(root, new ProbeControl(L"label", L"LabelUI"), 160, 10, 190, 40);
+    ProbeControl* next = Place(root, new ProbeControl(L"next", L"ButtonUI", CTRLFLAG_TABSTOP), 160, 60, 190, 90);
+    label->SetShortcut(L'n');
+    PaintNow(window);
+    Key(WM_SYSCHAR, 'N');
+    EXPECT_EQ(pm().GetFocus(), next);
+    EXPECT_EQ(next->activations, 1);
+    EXPECT_EQ(label->activations, 0);
+}
+
+TEST_F(MessageEngineTest, ContextMenuIsHandledOnlyAfterAPress) {
+    LRESULT lRes = 0;
+    POINT screen = {20, 20};
+    ::ClientToScreen(window, &screen);
+    EXPECT_FALSE(pm().MessageHandler(WM_CONTEXTMENU, 0, Point(screen.x, screen.y), lRes));
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(20, 20));
+    EXPECT_EQ(a->Count(UIEV_RBUTTON_DOWN), 1);
+    EXPECT_TRUE(pm().MessageHandler(WM_CONTEXTMENU, 0, Point(screen.x, screen.y), lRes));
+    ASSERT_NE(a->Last(UIEV_CONTEXT_MENU), nullptr);
+    EXPECT_FALSE(pm().IsCaptured());
+}
+
+TEST_F(MessageEngineTest, WindowSizeReachesTheFocusAndAsksForLayout) {
+    pm().SetFocus(c);
+    LRESULT lRes = 1;
+    EXPECT_TRUE(pm().MessageHandler(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 100), lRes));
+    EXPECT_EQ(c->Count(UIEV_WINDOW_SIZE), 1);
+    EXPECT_TRUE(root->IsUpdateNeeded());
+}
+
+TEST_F(MessageEngineTest, CloseEndsHoverAndPressAndDropsFocus) {
+    Send(WM_MOUSEMOVE, 0, Point(20, 20));
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
+    LRESULT lRes = 0;
+    EXPECT_FALSE(pm().MessageHandler(WM_CLOSE, 0, 0, lRes));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_LEAVE), 1);
+    EXPECT_EQ(a->Count(UIEV_BUTTON_UP), 1);
+    EXPECT_EQ(pm().GetFocus(), nullptr);
+}
+
+TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt) {
+    struct Reflected : CWindowWnd {
+        UINT got = 0;
+        const wchar_t* GetWindowClassName() const override { return L"SkinUITestReflected"; }
+        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+            if (uMsg >= 0x2000 && uMsg < 0x3000) {
+                got = uMsg;
+                return 42;
+            }
+            return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+        }
+    } child;
+    HWND hChild = child.Create(window, L"", WS_CHILD, 0, 0, 0, 10, 10);
+    ASSERT_NE(hChild, (HWND)NULL);
+    EXPECT_EQ(Send(WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(hChild)), 42);
+    EXPECT_EQ(child.got, 0x2000u + WM_COMMAND);
+    ::DestroyWindow(hChild);
+}
+
+// ---- notifications ------------------------------------------------------------------------
+
+// Handles "late" from the control named b, and from any other (or no) control.
+struct LatePump : CNotifyPump {
+    int named = 0;
+    int unnamed = 0;
+    void OnNamed(TNotifyUI&) { ++named; }
+    void OnAny(TNotifyUI& msg) { unnamed += msg.sender == nullptr; }
+    UI_DECLARE_MESSAGE_MAP()
+};
+
+UI_BEGIN_MESSAGE_MAP(LatePump, CNotifyPump)
+UI_ON_MSGTYPE_CTRNAME(L"late", L"b", OnNamed)
+UI_ON_MSGTYPE(L"late", OnAny)
+UI_END_MESSAGE_MAP()
+
+TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtualWindow) {
+    pm().UsedVirtualWnd(true);
+    b->SetVirtualWnd(L"page");
+    pm().SendNotify(b, L"sync", 1, 2, false);
+    ASSERT_EQ(log.Count(L"sync"), 1);
+    EXPECT_EQ(log.records.back().virtualWnd, L"page");
+    pm().SendNotify(b, L"queued", 1, 2, true);
+    EXPECT_EQ(log.Count(L"queued"), 0);
+    Send(WM_NULL);
+    ASSERT_EQ(log.Count(L"queued"), 1);
+    EXPECT_EQ(log.records.back().sender, b);
+    EXPECT_EQ(log.records.back().virtualWnd, L"");
+}
+
+TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {
+    static LatePump* pump = nullptr;
+    LatePump local;
+    pump = &local;
+    NotifyLog forward;
+    forward.onNotify = [](TNotifyUI& msg) { pump->NotifyPump(msg); };
+    pm().AddNotifier(&forward);
+    pm().SendNotify(b, L"late", 0, 0, true);
+    root->SetDelayedDestroy(false);
+    bool destroyed = false;
+    b->destroyed = &destroyed;
+    root->Remove(b);
+    ASSERT_TRUE(destroyed);
+    Send(WM_NULL);
+    EXPECT_EQ(local.named, 0);
+    EXPECT_EQ(local.unnamed, 1);
+    pm().RemoveNotifier(&forward);
+}
+
+TEST_F(MessageEngineTest, NotifiersMayAddAndRemoveNotifiersWhileNotified) {
+    NotifyLog first;
+    NotifyLog second;
+    NotifyLog added;
+    first.onNotify = [&](TNotifyUI&) {
+        pm().RemoveNotifier(&first);
+        pm().RemoveNotifier(&second);
+        pm().AddNotifier(&added);
+    };
+    pm().AddNotifier(&first);
+    pm().AddNotifier(&second);
+    pm().SendNotify(a, L"x");
+    EXPECT_EQ(first.Count(L"x"), 1);
+    EXPECT_EQ(second.Count(L"x"), 0);  // removed before its turn
+    EXPECT_EQ(added.Count(L"x"), 0);   // added during the round
+    pm().SendNotify(a, L"y");
+    EXPECT_EQ(added.Count(L"y"), 1);
+    pm().RemoveNotifier(&added);
+}
+
+// ---- delayed cleanup --------------------------------------------------------------------------
+
+TEST_F(MessageEngineTest, AControlMayRemoveItselfInsideItsOwnEvent) {
+    bool destroyed = false;
+    a->destroyed = &destroyed;
+    a->onEvent = [this](TEventUI& event) {
+        if (event.type == UIEV_BUTTON_DOWN) root->Remove(a);
+    };
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
+    EXPECT_FALSE(destroyed);  // alive until the cleanup message
+    PumpMessages();
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(pm().FindControl(L"a"), nullptr);
+    Send(WM_LBUTTONUP, 0, Point(20, 20));  // the press ended with the control
+    Send(WM_MOUSEMOVE, 0, Point(20, 20));
+    EXPECT_EQ(pm().GetFocus(), nullptr);
+}
+
+TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile) {
+    bool aDestroyed = false;
+    bool bDestroyed = false;
+    a->destroyed = &aDestroyed;
+    b->destroyed = &bDestroyed;
+    a->onDestroy = [this] { root->Remove(b); };
+    root->Remove(a);
+    PumpMessages();
+    EXPECT_TRUE(aDestroyed);
+    EXPECT_TRUE(bDestroyed);
+    EXPECT_EQ(root->GetCount(), 1);
+}
+
+// ---- lookup -------------------------------------------------------------------------------------
+
+TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexes) {
+    EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", 2), c);
+    EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", 3), nullptr);
+    EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", -1), nullptr);
+    EXPECT_EQ(pm().FindControl(L"A"), nullptr);
+    EXPECT_EQ(pm().FindSubControlByName(NULL, L"A"), a);
+}
+
+// ---- timers ----------------------------------------------------------------------------------------
+
+TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId) {
+    ASSERT_TRUE(pm().SetTimer(b, 7, 10));
+    EXPECT_FALSE(pm().SetTimer(b, 7, 10));  // already running
+    ASSERT_TRUE(PumpUntil([&] { return b->Count(UIEV_TIMER) > 0; }));
+    EXPECT_EQ(b->Last(UIEV_TIMER)->wParam, 7u);
+    EXPECT_TRUE(pm().KillTimer(b, 7));
+    EXPECT_FALSE(pm().KillTimer(b, 7));
+    EXPECT_TRUE(pm().SetTimer(b, 7, 10));  // revived
+}
+
+TEST_F(MessageEngineTest, NativeTimerIdsStartAt17AndNeverCollide) {
+    const UINT_PTR base = CPaintManagerUI::kControlTimerIdBase;
+    ASSERT_TRUE(pm().SetTimer(a, 1, 100000));
+    Send(WM_TIMER, base + 17);
+    ASSERT_EQ(a->Count(UIEV_TIMER), 1);
+
+    // Run the ids round once with short-lived timers of b.
+    for (UINT id = 0; id < 300; id++) {
+        ASSERT_TRUE(pm().SetTimer(b, id, 100000));
+        ASSERT_TRUE(pm().KillTimer(b, id));
+    }
+    pm().KillTimer(b);
+    for (UINT id = 0; id < 254; id++) ASSERT_TRUE(pm().SetTimer(c, id, 100000)) << id;
+    EXPECT_FALSE(pm().SetTimer(c, 999, 100000));  // every native id is taken
+
+    // a's id was never handed out again.
+    Send(WM_TIMER, base + 17);
+    EXPECT_EQ(a->Count(UIEV_TIMER), 2);
+    EXPECT_EQ(c->Count(UIEV_TIMER), 0);
+    pm().KillTimer(c);
+    pm().KillTimer(a);
+}
+
+TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls) {
+    ASSERT_TRUE(pm().SetTimer(a, 1, 100000));
+    for (UINT_PTR appId : {UINT_PTR(0), UINT_PTR(17), UINT_PTR(101), UINT_PTR(1001)}) {
+        Send(WM_TIMER, appId);
+    }
+    EXPECT_EQ(a->Count(UIEV_TIMER), 0);
+    pm().KillTimer(a);
+}
+
+// ---- pre-translation -----------------------------------------------------------------------------
+
+class CountingAccelerator : public ITranslateAccelerator {
+public:
+    LRESULT TranslateAccelerator(MSG*) override {
+        ++calls;
+        return 1;  // not handled
+    }
+    int calls = 0;
+};
+
+TEST(PreTranslation, ChildWindowMessagesReachEachManagerUpTheChainOnce) {
+    ManagedWindow top;
+    ManagedWindow middle;
+    ManagedWindow bottom;
+    ASSERT_NE(top.CreateAt(0, 0, 200, 200), (HWND)NULL);
+    ASSERT_NE(middle.CreateAt(0, 0, 150, 150, top, WS_CHILD), (HWND)NULL);
+    ASSERT_NE(bottom.CreateAt(0, 0, 100, 100, middle, WS_CHILD), (HWND)NULL);
+    ManagedWindow unrelated;
+    ASSERT_NE(unrelated.CreateAt(300, 0, 50, 50), (HWND)NULL);
+    CountingAccelerator accTop, accMiddle, accBottom, accUnrelated;
+    top.pm.AddTranslateAccelerator(&accTop);
+    middle.pm.AddTranslateAccelerator(&accMiddle);
+    bottom.pm.AddTranslateAccelerator(&accBottom);
+    unrelated.pm.AddTranslateAccelerator(&accUnrelated);
+
+    MSG msg = {bottom, WM_KEYDOWN, 'A', 0, 0, {0, 0}};
+    EXPECT_FALSE(CPaintManagerUI::TranslateMessage(&msg));
+    EXPECT_EQ(accTop.calls, 1);
+    EXPECT_EQ(accMiddle.calls, 1);
+    EXPECT_EQ(accBottom.calls, 1);
+    EXPECT_EQ(accUnrelated.calls, 0);
+}
+
+TEST(PreTranslation, AnAcceleratorThatHandlesTheMessageStopsIt) {
+    struct Handling : ITranslateAccelerator {
+        LRESULT TranslateAccelerator(MSG*) override { return 0; }
+    } handling;
+    ManagedWindow top;
+    ASSERT_NE(top.CreateAt(0, 0, 100, 100), (HWND)NULL);
+    top.pm.AddTranslateAccelerator(&handling);
+    MSG msg = {top, WM_KEYDOWN, 'A', 0, 0, {0, 0}};
+    EXPECT_TRUE(CPaintManagerUI::TranslateMessage(&msg));
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// CPaintManagerUI paint cycle: WM_PAINT lays out what needs it, moves a pending focus,
+// and paints the tree through an off-screen bitmap (over a captured copy of the window
+// image for windows with a transparent background); WM_PRINTCLIENT paints the tree and
+// the child windows into a given device context.
+#include "control_ui.h"
+#include "gdi_scope.h"
+#include "paint_manager.h"
+
+namespace SkinUI {
+namespace {
+
+// Outlines the painted rectangle, for finding out what each paint covers.
+void OutlineUpdateRect(HDC hDC, const RECT& rc) {
+    PenHandle pen(::CreatePen(PS_SOLID, 1, RGB(220, 0, 0)));
+    SelectObjectScope selectPen(hDC, pen);
+    SelectObjectScope selectBrush(hDC, ::GetStockObject(HOLLOW_BRUSH));
+    ::Rectangle(hDC, rc.left, rc.top, rc.right, rc.bottom);
+}
+
+}  // namespace
+
+bool CPaintManagerUI::EnsureOffscreenBuffer(const RECT& rcClient) {
+    if (m_hbmpOffscreen != NULL) return true;
+    const int cx = rcClient.right - rcClient.left;
+    const int cy = rcClient.bottom - rcClient.top;
+    if (cx <= 0 || cy <= 0) return false;
+    m_hDcOffscreen = ::CreateCompatibleDC(m_hDcPaint);
+    m_hbmpOffscreen = ::CreateCompatibleBitmap(m_hDcPaint, cx, cy);
+    if (m_hDcOffscreen == NULL || m_hbmpOffscreen == NULL) {
+        // Painting goes straight to the window instead.
+        if (m_hDcOffscreen != NULL) ::DeleteDC(m_hDcOffscreen);
+        if (m_hbmpOffscreen != NULL) ::DeleteObject(m_hbmpOffscreen);
+        m_hDcOffscreen = NULL;
+        m_hbmpOffscreen = NULL;
+        return false;
+    }
+    return true;
+}
+
+void CPaintManagerUI::OnPaintMessage() {
+    RECT rcUpdate = {};
+    if (!::GetUpdateRect(m_hWndPaint, &rcUpdate, FALSE)) return;
+    if (m_pRoot == NULL) {
+        PAINTSTRUCT ps = {};
+        ::BeginPaint(m_hWndPaint, &ps);
+        ::EndPaint(m_hWndPaint, &ps);
+        return;
+    }
+
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    // The layout pass also drops the buffers when the root is laid out anew, so that
+    // they are remade at the new size (and the background is captured again).
+    if (m_bUpdateNeeded) LayoutPass(rcClient);
+    if (m_bFocusNeeded) {
+        if (m_bUpdateNeeded) {
+            Invalidate();
+        } else {
+            SetNextTabControl(true);
+        }
+    }
+
+    const bool bOffscreen = m_bOffscreenPaint && EnsureOffscreenBuffer(rcClient);
+    PAINTSTRUCT ps = {};
+    ::BeginPaint(m_hWndPaint, &ps);
+    const RECT& rcPaint = ps.rcPaint;
+    const int cxPaint = rcPaint.right - rcPaint.left;
+    const int cyPaint = rcPaint.bottom - rcPaint.top;
+    if (bOffscreen) {
+        {
+            SelectObjectScope selectBitmap(m_hDcOffscreen, m_hbmpOffscreen);
+            {
+                SaveDCScope saved(m_hDcOffscreen);
+                if (m_bAlphaBackground) PaintAlphaBackground(ps.hdc, rcClient, rcPaint);
+                m_pRoot->DoPaint(m_hDcOffscreen, rcPaint);
+                CStdPtrArray postPaint(m_aPostPaintControls);
+                for (int i = 0; i < postPaint.GetSize(); i++) {
+                    CControlUI* pPostPaint = static_cast<CControlUI*>(postPaint[i]);
+                    if (m_aPostPaintControls.Find(pPostPaint) >= 0) pPostPaint->DoPostPaint(m_hDcOffscreen, rcPaint);
+                }
+            }
+            ::BitBlt(ps.hdc, rcPaint.left, rcPaint.top, cxPaint, cyPaint, m_hDcOffscreen, rcPaint.left, rcPaint.top,
+                     SRCCOPY);
+        }
+        if (m_bShowUpdateRect) OutlineUpdateRect(ps.hdc, rcPaint);
+    } else {
+        SaveDCScope saved(ps.hdc);
+        m_pRoot->DoPaint(ps.hdc, rcPaint);
+    }
+    ::EndPaint(m_hWndPaint, &ps);
+
+    // Something asked for layout while painting: another cycle follows.
+    if (m_bUpdateNeeded) Invalidate();
+}
+
+void CPaintManagerUI::PaintAlphaBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint) {
+    const int cxPaint = rcPaint.right - rcPaint.left;
+    const int cyPaint = rcPaint.bottom - rcPaint.top;
+    if (m_hbmpBackground == NULL) {
+        // Captured once per size: what lies under the window before the tree paints over it.
+        m_hDcBackground = ::CreateCompatibleDC(m_hDcPaint);
+        m_hbmpBackground = ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left,
+                                                    rcClient.bottom - rcClient.top);
+        if (m_hDcBackground == NULL || m_hbmpBackground == NULL) {
+            if (m_hDcBackground != NULL) ::DeleteDC(m_hDcBackground);
+            if (m_hbmpBackground != NULL) ::DeleteObject(m_hbmpBackground);
+            m_hDcBackground = NULL;
+            m_hbmpBackground = NULL;
+            return;
+        }
+        SelectObjectScope selectBackground(m_hDcBackground, m_hbmpBackground);
+        ::BitBlt(m_hDcBackground, rcPaint.left, rcPaint.top, cxPaint, cyPaint, hdcWindow, rcPaint.left, rcPaint.top,
+                 SRCCOPY);
+    }
+    SelectObjectScope selectBackground(m_hDcBackground, m_hbmpBackground);
+    ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, cxPaint, cyPaint, m_hDcBackground, rcPaint.left, rcPaint.top,
+             SRCCOPY);
+}
+
+void CPaintManagerUI::OnPrintClientMessage(HDC hDC, LPARAM lParam) {
+    if (m_pRoot == NULL || hDC == NULL) return;
+    RECT rcClient = {};
+    ::GetClientRect(m_hWndPaint, &rcClient);
+    SaveDCScope saved(hDC);
+    m_pRoot->DoPaint(hDC, rcClient);
+    if ((lParam & PRF_CHILDREN) == 0) return;
+    POINT ptOrigin = {};
+    ::GetWindowOrgEx(hDC, &ptOrigin);
+    for (HWND hWndChild = ::GetWindow(m_hWndPaint, GW_CHILD); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        RECT rcPos = {};
+        ::GetWindowRect(hWndChild, &rcPos);
+        ::MapWindowPoints(HWND_DESKTOP, m_hWndPaint, reinterpret_cast<LPPOINT>(&rcPos), 2);
+        ::SetWindowOrgEx(hDC, ptOrigin.x - rcPos.left, ptOrigin.y - rcPos.top, NULL);
+        ::SendMessageW(hWndChild, WM_PRINT, reinterpret_cast<WPARAM>(hDC), lParam | PRF_CLIENT);
+    }
+}
+
+}  // namespace SkinUI
