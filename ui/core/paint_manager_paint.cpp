@@ -49,9 +49,28 @@ void CPaintManagerUI::OnPaintMessage() {
 
     RECT rcClient = {};
     ::GetClientRect(m_hWndPaint, &rcClient);
-    // The layout pass also drops the buffers when the root is laid out anew, so that
-    // they are remade at the new size (and the background is captured again).
-    if (m_bUpdateNeeded) LayoutPass(rcClient);
+    // The layout pass drops the buffers when the root is laid out anew, so that they are
+    // remade at the new size. The captured background is kept while the size stays: a
+    // capture taken now would hold the tree's own previous image, and a control hidden
+    // since would stay on screen as part of the "background".
+    if (m_bUpdateNeeded) {
+        HDC hDcBackground = m_hDcBackground;
+        HBITMAP hbmpBackground = m_hbmpBackground;
+        m_hDcBackground = NULL;
+        m_hbmpBackground = NULL;
+        LayoutPass(rcClient);
+        BITMAP bm = {};
+        const bool bSameSize = hbmpBackground != NULL && ::GetObjectW(hbmpBackground, sizeof(bm), &bm) &&
+                               bm.bmWidth == rcClient.right - rcClient.left &&
+                               bm.bmHeight == rcClient.bottom - rcClient.top;
+        if (bSameSize && m_hbmpBackground == NULL) {
+            m_hDcBackground = hDcBackground;
+            m_hbmpBackground = hbmpBackground;
+        } else {
+            if (hDcBackground != NULL) ::DeleteDC(hDcBackground);
+            if (hbmpBackground != NULL) ::DeleteObject(hbmpBackground);
+        }
+    }
     if (m_bFocusNeeded) {
         if (m_bUpdateNeeded) {
             Invalidate();
