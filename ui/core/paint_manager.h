@@ -223,6 +223,9 @@ public:
     bool TranslateAccelerator(MSG* pMsg);
     static void MessageLoop();
     static bool TranslateMessage(const MSG* pMsg);
+    // Native ids of control timers: this base plus 0 ... 254, clear of the small ids an
+    // application gives its own timers on the same window.
+    static const UINT_PTR kControlTimerIdBase;
 
     // ---- layout pass and painting into a given DC (paint_manager_layout.cpp) -------
     // Lays the tree out for a client rectangle: the controls marked for update,
@@ -347,6 +350,20 @@ private:
     const CPaintManagerUI* ResourceRoot() const;
     void FreeDelayedCleanup();
     void FreeQueuedNotifications();
+
+    // Message engine (paint_manager_events, _focus, _notify, _timers and _paint.cpp).
+    void DeliverNotify(TNotifyUI& Msg);
+    void DeliverQueuedNotifications();
+    void OnMouseMoveMessage(LPARAM lParam);
+    bool OnMouseHoverMessage(LPARAM lParam);
+    void OnTimerMessage(WPARAM wParam);
+    bool IsNativeTimerIdLive(UINT_PTR uWinTimer) const;
+    UINT_PTR NextNativeTimerId();
+    void OnPaintMessage();
+    void OnPrintClientMessage(HDC hDC, LPARAM lParam);
+    void PaintAlphaBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint);
+    bool EnsureOffscreenBuffer(const RECT& rcClient);
+    static UINT MapKeyState();
 
 public:
     // Exposed to the controls and the render engine of the framework; not for
