@@ -4,6 +4,7 @@
 #include "schema.h"
 
 #include "sqlite_connection.h"
+#include "reports/report_indexes.h"
 
 namespace {
 
@@ -68,4 +69,5 @@ void CreateSchema(CppSQLite3DB& db) {
   } catch (const CppSQLite3Exception&) {
   }
   for (const char* sql : kTablesAfterParties) db.execDML(sql);
+  CreateReportIndexes(db);
 }

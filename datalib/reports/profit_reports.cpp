@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
@@ -103,21 +104,12 @@ int BuildProfitByProduct(ReportRequest& request) {
   ReportQuery products(session,
                        "select distinct 商品名称 from J4_Bill_Items where 单据编号 in (select 单据编号 from "
                        "J4_Account_Data where 类型='销售单')");
-  const std::string sumSql =
-      "select sum(数量), sum(金额) from J4_Bill_Items where 商品名称=?1 and 单据编号 in (select 单据编号 from "
-      "J4_Account_Data where 类型='销售单'" +
-      AndCondition(period) + ")";
+  const ProductLineSums lineSums = ProductLineSums::OfBills(session, "销售单", period);
   double quantityTotal = 0, amountTotal = 0, costTotal = 0;
   while (products.next()) {
     const std::string product = onlyProduct.empty() ? products.utf8(0) : BindText(onlyProduct);
-    double quantity = 0, amount = 0;
-    {
-      ReportQuery sums(session, sumSql, {product});
-      if (sums.next()) {
-        quantity = ParseNumber(sums.text(0));
-        amount = ParseNumber(sums.text(1));
-      }
-    }
+    const ProductLineSums::Sums& sums = lineSums.of(product);
+    const double quantity = ParseNumber(sums.quantity), amount = ParseNumber(sums.amount);
     quantityTotal += quantity;
     amountTotal += amount;
     std::string unit, unitCost;

@@ -60,6 +60,7 @@ class ReportQuery {
   std::string text(int column) const;
   // The same column as SQLite stores it (UTF-8), for binding into another statement.
   std::string utf8(int column) const;
+  bool isNull(int column) const;
 
  private:
   ReportSession& session_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
@@ -20,15 +21,12 @@ std::string UnitCostOf(ReportSession& session, const std::string& productUtf8) {
   return price.next() ? price.text(0) : std::string();
 }
 
-// Sums of the product's purchase or sales lines: those of the bills of the type
-// in the period, or, without a period, all lines of bills numbered with the prefix.
-std::string LineSumsSql(const char* billType, const char* numberPrefix, const std::string& period) {
-  if (period.empty())
-    return std::string("select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=?1 and 单据编号 like '") +
-           numberPrefix + "%'";
-  return "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=?1 and  单据编号 in (select 单据编号 from "
-         "J4_Account_Data where (" +
-         period + "\n) and 类型='" + billType + "')";
+// The product's purchase or sales lines: those of the bills of the type in the
+// period, or, without a period, all lines of bills numbered with the prefix.
+ProductLineSums LineSumsOf(ReportSession& session, const char* billType, const char* numberPrefix,
+                           const std::string& period) {
+  return period.empty() ? ProductLineSums::OfNumberPrefix(session, numberPrefix)
+                        : ProductLineSums::OfBills(session, billType, period);
 }
 
 // Empties the cells first..last whose figure is zero; true when any figure is not.
@@ -55,8 +53,13 @@ int BuildStockSummary(ReportRequest& request) {
   ReportSession session(request.settings());
   ReportQuery products(session, "select 商品名称,计量单位,初始库存,进货价 from J4_Product_Data" +
                                     (productCondition.empty() ? std::string() : " where " + productCondition));
-  const std::string purchasesSql = LineSumsSql("进货单", "JHD", period);
-  const std::string salesSql = LineSumsSql("销售单", "XSD", period);
+  ProductLineSums purchases, sales;
+  try {
+    purchases = LineSumsOf(session, "进货单", "JHD", period);
+    sales = LineSumsOf(session, "销售单", "XSD", period);
+  } catch (const CppSQLite3Exception&) {
+    return 0;  // no product can be summed: no rows
+  }
   while (products.next()) {
     const std::string product = products.utf8(0);
     const std::string initial = products.text(2);
@@ -64,17 +67,9 @@ int BuildStockSummary(ReportRequest& request) {
     request.set(1, products.text(1));
     request.set(2, initial);
     request.set(3, FormatAmount(ParseNumber(products.text(3)) * ParseNumber(initial)));
-    try {
-      ReportQuery purchases(session, purchasesSql, {product});
-      purchases.next();
-      request.set(4, purchases.text(0));
-      request.set(5, purchases.text(1));
-      ReportQuery sales(session, salesSql, {product});
-      sales.next();
-      request.set(6, sales.text(0));
-    } catch (const CppSQLite3Exception&) {
-      continue;  // this product gives no row; the others still do
-    }
+    request.set(4, purchases.of(product).quantity);
+    request.set(5, purchases.of(product).amount);
+    request.set(6, sales.of(product).quantity);
     const double unitCost = ParseNumber(UnitCostOf(session, product));
     const double sold = ParseNumber(request.value(6));
     request.set(7, FormatAmount(sold * unitCost));

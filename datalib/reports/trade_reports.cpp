@@ -2,6 +2,7 @@
 // bill lines of one product.
 #include <string>
 
+#include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const char* BillTypeOf(bool salesSide) { return salesSide ? "'销售单'" : "'进货单'"; }
+const char* BillTypeOf(bool salesSide) { return salesSide ? "销售单" : "进货单"; }
 const char* PartyTypeOf(bool salesSide) { return salesSide ? "'客户'" : "'供应商'"; }
 
 // One row per name of the list: the total before discount, the discount and the
@@ -37,21 +38,16 @@ int BuildTradeSummaryByProduct(ReportRequest& request, bool salesSide) {
   if (!request.has(5)) return 0;
   const std::string condition = request.name(4);
   ReportSession session(request.settings());
+  const ProductLineSums lineSums = ProductLineSums::OfBills(session, BillTypeOf(salesSide), condition);
   ReportQuery products(session, "select 商品名称,计量单位 from J4_Product_Data");
-  const std::string sumSql =
-      std::string("select sum(数量),sum(金额) from (select 单据编号, 数量, 金额 from J4_Bill_Items where 商品名称=?1 "
-                  "and 单据编号 in(select 单据编号 from J4_Account_Data where 类型=") +
-      BillTypeOf(salesSide) + AndCondition(condition) + "))";
   while (products.next()) {
-    ReportQuery sums(session, sumSql, {products.utf8(0)});
-    if (!sums.next()) continue;
-    const std::string quantity = sums.text(0);
+    const ProductLineSums::Sums& sums = lineSums.of(products.utf8(0));
     // A product moved when its quantities add up to anything but zero, 0.5 included.
-    if (ParseNumber(quantity) == 0) continue;
+    if (ParseNumber(sums.quantity) == 0) continue;
     request.set(0, products.text(0));
     request.set(1, products.text(1));
-    request.set(2, quantity);
-    request.set(3, sums.text(1));
+    request.set(2, sums.quantity);
+    request.set(3, sums.amount);
     request.emit();
   }
   return 0;
@@ -69,8 +65,8 @@ int BuildTradeSummaryByParty(ReportRequest& request, bool salesSide) {
                     {BindText(party)});
   EmitDiscountTotals(request, session, names,
                      std::string("select sum(Discount2Actual(实际金额,折扣率)),sum(实际金额) from J4_Account_Data "
-                                 "where 类型=") +
-                         BillTypeOf(salesSide) + " and 客户名称=?1" + AndCondition(condition));
+                                 "where 类型='") +
+                         BillTypeOf(salesSide) + "' and 客户名称=?1" + AndCondition(condition));
   return 0;
 }
 
@@ -107,8 +103,8 @@ int BuildTradeDetailOfProduct(ReportRequest& request, bool salesSide) {
   }
   ReportQuery lines(session, "select 单据编号,数量,单价,金额 from J4_Bill_Items where 商品名称=?1", {BindText(product)});
   const std::string billSql =
-      std::string("select 单据日期,客户名称,折扣率 from J4_Account_Data where 单据编号=?1 and 类型=") +
-      BillTypeOf(salesSide);
+      std::string("select 单据日期,客户名称,折扣率 from J4_Account_Data where 单据编号=?1 and 类型='") +
+      BillTypeOf(salesSide) + "'";
   while (lines.next()) {
     const std::string quantity = lines.text(1);
     if (ParseNumber(quantity) == 0) continue;  // 0.5 is a movement too
