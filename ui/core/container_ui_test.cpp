@@ -1,0 +1,360 @@
+// Layout geometry of built trees (inset, fixed and floating positions, relative
+// move and zoom, invisible children, scroll ranges), the child list rules, and
+// pixels of trees painted through the paint manager into a DIB section.
+#include <string>
+#include <vector>
+
+#include "container_ui.h"
+#include "dialog_builder.h"
+#include "gtest/gtest.h"
+#include "paint_manager.h"
+#include "render_engine.h"
+#include "scroll_bar.h"
+#include "test_canvas.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+
+namespace {
+
+// Stacks its children top to bottom by their fixed heights and scrolls them.
+class StackUI : public CContainerUI
+{
+public:
+    void SetPos(RECT rc) override
+    {
+        CControlUI::SetPos(rc);
+        RECT work = m_rcItem;
+        work.left += m_rcInset.left;
+        work.top += m_rcInset.top;
+        work.right -= m_rcInset.right;
+        work.bottom -= m_rcInset.bottom;
+        if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
+            work.right -= m_pVerticalScrollBar->GetFixedWidth();
+        int total = 0;
+        for (int i = 0; i < GetCount(); i++) total += GetItemAt(i)->GetFixedHeight();
+        int y = work.top - GetScrollPos().cy;
+        for (int i = 0; i < GetCount(); i++) {
+            CControlUI* child = GetItemAt(i);
+            RECT rcChild = {work.left, y, work.right, y + child->GetFixedHeight()};
+            child->SetPos(rcChild);
+            y += child->GetFixedHeight();
+        }
+        ProcessScrollBar(work, 0, total);
+    }
+};
+
+class TestCallback : public IDialogBuilderCallback
+{
+public:
+    CControlUI* CreateControl(const wchar_t* pstrClass) override
+    {
+        if (wcscmp(pstrClass, L"Stack") == 0) return new StackUI();
+        return NULL;
+    }
+};
+
+struct Tree
+{
+    CPaintManagerUI manager;
+    CControlUI* root = NULL;
+
+    explicit Tree(const wchar_t* xml)
+    {
+        TestCallback callback;
+        CDialogBuilder builder;
+        root = builder.Create(xml, NULL, &callback, &manager);
+        manager.AttachDialog(root);
+    }
+    void Layout(RECT rc)
+    {
+        manager.NeedUpdate();
+        root->NeedUpdate();
+        manager.LayoutPass(rc);
+    }
+    CControlUI* Find(const wchar_t* name) { return manager.FindControl(name); }
+};
+
+std::string RectText(const RECT& rc)
+{
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
+}
+
+} // namespace
+
+TEST(ContainerGeometry, FixturesGiveTheExpectedRectangles)
+{
+    struct Expect
+    {
+        const wchar_t* name;
+        RECT rc;
+    };
+    struct Case
+    {
+        const char* what;
+        const wchar_t* xml;
+        RECT client;
+        std::vector<Expect> expected;
+    } cases[] = {
+        {"inset shrinks the child area",
+         L"<Window><Container name='root' inset='5,6,7,8'><Control name='a'/></Container></Window>",
+         {0, 0, 200, 100}, {{L"root", {0, 0, 200, 100}}, {L"a", {5, 6, 193, 92}}}},
+        {"nested insets add up",
+         L"<Window><Container inset='10,10,10,10'><Container name='mid' inset='1,2,3,4'>"
+         L"<Control name='leaf'/></Container></Container></Window>",
+         {0, 0, 100, 100}, {{L"mid", {10, 10, 90, 90}}, {L"leaf", {11, 12, 87, 86}}}},
+        {"float at a fixed position",
+         L"<Window><Container inset='5,5,5,5'><Control name='f' float='true' pos='10,20,60,50'/></Container></Window>",
+         {0, 0, 200, 100}, {{L"f", {10, 20, 60, 50}}}},
+        {"negative positions anchor to the right and bottom",
+         L"<Window><Container><Control name='f' float='true' pos='-10,5,-2,25'/>"
+         L"<Control name='g' float='true' pos='5,-40,10,-10'/></Container></Window>",
+         {0, 0, 200, 100}, {{L"f", {190, 5, 198, 25}}, {L"g", {5, 60, 10, 90}}}},
+        {"invisible children are not placed",
+         L"<Window><Container><Control name='gone' visible='false'/><Control name='here'/></Container></Window>",
+         {0, 0, 50, 50}, {{L"gone", {0, 0, 0, 0}}, {L"here", {0, 0, 50, 50}}}},
+        {"padding is kept for the layouts, the base fills the inset area",
+         L"<Window><Container><Control name='p' padding='1,2,3,4'/></Container></Window>",
+         {0, 0, 40, 30}, {{L"p", {0, 0, 40, 30}}}},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::wstring xml = c.xml;
+        for (wchar_t& ch : xml)
+            if (ch == L'\'') ch = L'"';
+        Tree tree(xml.c_str());
+        ASSERT_TRUE(tree.root != NULL);
+        tree.manager.LayoutPass(c.client);
+        for (const Expect& e : c.expected) {
+            CControlUI* control = tree.Find(e.name);
+            ASSERT_TRUE(control != NULL);
+            EXPECT_EQ(RectText(e.rc), RectText(control->GetPos()));
+        }
+    }
+}
+
+TEST(ContainerGeometry, RelativePositionFollowsTheParentsGrowth)
+{
+    Tree tree(L"<Window><Container>"
+              L"<Control name=\"move\" float=\"true\" pos=\"10,10,30,30\" relativepos=\"50,100,0,0\"/>"
+              L"<Control name=\"zoom\" float=\"true\" pos=\"0,0,20,20\" relativepos=\"0,0,100,50\"/>"
+              L"</Container></Window>");
+    RECT first = {0, 0, 100, 100};
+    tree.Layout(first);
+    EXPECT_EQ("10,10,30,30", RectText(tree.Find(L"move")->GetPos()));
+    EXPECT_EQ("0,0,20,20", RectText(tree.Find(L"zoom")->GetPos()));
+    RECT bigger = {0, 0, 140, 120};  // 40 wider, 20 taller
+    tree.Layout(bigger);
+    EXPECT_EQ("30,30,50,50", RectText(tree.Find(L"move")->GetPos()));
+    EXPECT_EQ("0,0,60,30", RectText(tree.Find(L"zoom")->GetPos()));
+}
+
+TEST(ContainerGeometry, ScrollRangeFollowsTheContent)
+{
+    Tree tree(L"<Window><Stack name=\"list\" vscrollbar=\"true\">"
+              L"<Control height=\"60\"/><Control height=\"60\"/><Control name=\"last\" height=\"60\"/>"
+              L"</Stack></Window>");
+    CContainerUI* list = static_cast<CContainerUI*>(tree.Find(L"list"));
+    ASSERT_TRUE(list != NULL);
+    CScrollBarUI* bar = list->GetVerticalScrollBar();
+    ASSERT_TRUE(bar != NULL);
+
+    RECT tall = {0, 0, 100, 300};
+    tree.Layout(tall);
+    EXPECT_FALSE(bar->IsVisible());
+    EXPECT_EQ(0, list->GetScrollRange().cy);
+
+    RECT shortRect = {0, 0, 100, 100};
+    tree.Layout(shortRect);
+    EXPECT_TRUE(bar->IsVisible());
+    EXPECT_EQ(80, list->GetScrollRange().cy);
+    EXPECT_EQ("84,0,100,100", RectText(bar->GetPos()));
+    EXPECT_EQ("0,120,84,180", RectText(tree.Find(L"last")->GetPos()));
+
+    list->EndDown();
+    EXPECT_EQ(80, list->GetScrollPos().cy);
+    EXPECT_EQ("0,40,84,100", RectText(tree.Find(L"last")->GetPos()));
+    list->LineUp();  // no font metrics without a window: 8 pixels
+    EXPECT_EQ(72, list->GetScrollPos().cy);
+
+    // Content that fits again: a range of 0 or less hides the bar.
+    tree.Layout(tall);
+    EXPECT_FALSE(bar->IsVisible());
+    EXPECT_EQ(0, list->GetScrollPos().cy);
+    EXPECT_EQ("0,120,100,180", RectText(tree.Find(L"last")->GetPos()));
+}
+
+TEST(ContainerChildren, BadIndexesNeverLoseAChild)
+{
+    CContainerUI container;
+    container.SetDelayedDestroy(false);
+    CControlUI* a = new CControlUI();
+    CControlUI* b = new CControlUI();
+    ASSERT_TRUE(container.Add(a));
+    ASSERT_TRUE(container.Add(b));
+
+    CControlUI* stray = new CControlUI();
+    EXPECT_FALSE(container.AddAt(stray, 5));
+    EXPECT_FALSE(container.AddAt(stray, -1));
+    EXPECT_EQ(2, container.GetCount());
+    EXPECT_TRUE(stray->GetParent() == NULL);
+    delete stray;
+
+    EXPECT_FALSE(container.SetItemIndex(a, 2));
+    EXPECT_FALSE(container.SetItemIndex(a, -1));
+    EXPECT_EQ(0, container.GetItemIndex(a));
+    EXPECT_EQ(2, container.GetCount());
+    EXPECT_TRUE(container.SetItemIndex(a, 1));
+    EXPECT_EQ(1, container.GetItemIndex(a));
+    EXPECT_EQ(b, container.GetItemAt(0));
+    EXPECT_TRUE(container.AddAt(new CControlUI(), 2));
+    EXPECT_EQ(3, container.GetCount());
+    EXPECT_FALSE(container.Remove(NULL));
+    EXPECT_FALSE(container.RemoveAt(7));
+}
+
+namespace {
+
+class CountedControl : public CControlUI
+{
+public:
+    explicit CountedControl(int* deaths) : m_deaths(deaths) {}
+    ~CountedControl() override { ++*m_deaths; }
+
+private:
+    int* m_deaths;
+};
+
+} // namespace
+
+TEST(ContainerChildren, DelayedDestroyWaitsForTheManager)
+{
+    int deaths = 0;
+    {
+        CPaintManagerUI manager;
+        CContainerUI* root = new CContainerUI();
+        manager.AttachDialog(root);
+        CountedControl* child = new CountedControl(&deaths);
+        ASSERT_TRUE(root->Add(child));
+        EXPECT_EQ(&manager, child->GetManager());
+        ASSERT_TRUE(root->Remove(child));
+        EXPECT_EQ(0, deaths);  // alive until the manager's cleanup
+    }
+    EXPECT_EQ(1, deaths);
+
+    CContainerUI loose;
+    ASSERT_TRUE(loose.Add(new CountedControl(&deaths)));
+    ASSERT_TRUE(loose.RemoveAt(0));
+    EXPECT_EQ(2, deaths);  // without a manager at once
+}
+
+TEST(ContainerSearch, HitTestingAndMouseChild)
+{
+    Tree tree(L"<Window><Container name=\"outer\" mousechild=\"false\"><Control name=\"inner\"/></Container>"
+              L"</Window>");
+    RECT rc = {0, 0, 50, 50};
+    tree.manager.LayoutPass(rc);
+    POINT pt = {10, 10};
+    EXPECT_EQ(tree.Find(L"outer"), tree.manager.FindControl(pt));
+    static_cast<CContainerUI*>(tree.Find(L"outer"))->SetMouseChildEnabled(true);
+    EXPECT_EQ(tree.Find(L"inner"), tree.manager.FindControl(pt));
+    POINT outside = {60, 10};
+    EXPECT_TRUE(tree.manager.FindControl(outside) == NULL);
+    EXPECT_EQ(tree.Find(L"inner"), tree.manager.FindSubControlByName(NULL, L"INNER"));
+    EXPECT_TRUE(tree.manager.FindControl(L"INNER") == NULL);
+    EXPECT_EQ(tree.Find(L"inner"), tree.manager.FindSubControlByClass(NULL, L"ControlUI", 0));
+    EXPECT_TRUE(tree.manager.FindSubControlByClass(NULL, L"ControlUI", 1) == NULL);
+    EXPECT_TRUE(tree.manager.FindSubControlByClass(NULL, L"ControlUI", -1) == NULL);
+    EXPECT_EQ(2, tree.manager.FindSubControlsByClass(NULL, L"*")->GetSize());
+}
+
+TEST(ContainerSearch, ScrollBarStyleCreatesAndStylesTheBar)
+{
+    CContainerUI container;
+    container.SetAttribute(L"vscrollbarstyle", L"width=\"12\" linesize=\"5\"");
+    ASSERT_TRUE(container.GetVerticalScrollBar() != NULL);
+    EXPECT_EQ(12, container.GetVerticalScrollBar()->GetFixedWidth());
+    EXPECT_EQ(5, container.GetVerticalScrollBar()->GetLineSize());
+    EXPECT_EQ(&container, container.GetVerticalScrollBar()->GetOwner());
+    container.SetAttribute(L"vscrollbar", L"false");
+    EXPECT_TRUE(container.GetVerticalScrollBar() == NULL);
+}
+
+// ---- pixels -------------------------------------------------------------------
+
+namespace {
+
+void Paint(Tree& tree, TestCanvas& canvas)
+{
+    RECT rc = canvas.rect();
+    tree.manager.PaintTo(canvas.dc(), rc, rc);
+}
+
+} // namespace
+
+TEST(TreePainting, BackgroundGradientAndBorders)
+{
+    Tree tree(L"<Window><Container bkcolor=\"#FF0000FF\">"
+              L"<Control float=\"true\" pos=\"0,0,40,40\" bkcolor=\"#FFFF0000\" bordersize=\"3\" "
+              L"bordercolor=\"#FF00FF00\"/>"
+              L"<Control float=\"true\" pos=\"50,0,60,100\" bkcolor=\"#FF000000\" bkcolor2=\"#FFFFFFFF\"/>"
+              L"<Control float=\"true\" pos=\"0,50,40,90\" bkcolor=\"#FFFFFFFF\" leftbordersize=\"4\" "
+              L"bordercolor=\"#FFFF0000\"/>"
+              L"</Container></Window>");
+    TestCanvas canvas(100, 100, 0xFF808080);
+    Paint(tree, canvas);
+    EXPECT_TRUE(PixelNear(canvas, 80, 80, Rgb{0, 0, 255}));    // container background
+    EXPECT_TRUE(PixelNear(canvas, 1, 20, Rgb{0, 255, 0}));     // border band
+    EXPECT_TRUE(PixelNear(canvas, 38, 20, Rgb{0, 255, 0}));
+    EXPECT_TRUE(PixelNear(canvas, 20, 20, Rgb{255, 0, 0}));    // inside the border
+    EXPECT_LT(canvas.At(55, 2).r, 30);                         // gradient top
+    EXPECT_GT(canvas.At(55, 97).r, 225);                       // gradient bottom
+    EXPECT_TRUE(PixelNear(canvas, 1, 70, Rgb{255, 0, 0}));     // one-sided border
+    EXPECT_TRUE(PixelNear(canvas, 20, 70, Rgb{255, 255, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 38, 70, Rgb{255, 255, 255}));
+}
+
+TEST(TreePainting, ChildrenAreClippedToTheirContainer)
+{
+    Tree tree(L"<Window><Container bkcolor=\"#FF000000\">"
+              L"<Container float=\"true\" pos=\"10,10,50,50\" inset=\"5,5,5,5\" bkcolor=\"#FF0000FF\">"
+              L"<Control float=\"true\" pos=\"20,20,80,80\" bkcolor=\"#FFFF0000\"/>"
+              L"<Control bkcolor=\"#FF00FF00\"/>"
+              L"</Container></Container></Window>");
+    TestCanvas canvas(100, 100, 0xFF808080);
+    Paint(tree, canvas);
+    EXPECT_TRUE(PixelNear(canvas, 12, 12, Rgb{0, 0, 255}));  // the inner container's inset band
+    EXPECT_TRUE(PixelNear(canvas, 25, 25, Rgb{0, 255, 0}));  // the flowing child over its inset area
+    EXPECT_TRUE(PixelNear(canvas, 47, 47, Rgb{255, 0, 0}));  // the float beyond the inset area
+    EXPECT_TRUE(PixelNear(canvas, 70, 70, Rgb{0, 0, 0}));    // but never outside its container
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 0, 0}));
+}
+
+TEST(TreePainting, TranslucentBackgroundBlendsOverTheParent)
+{
+    Tree tree(L"<Window><Container bkcolor=\"#FF0000FF\">"
+              L"<Control float=\"true\" pos=\"10,10,50,50\" bkcolor=\"#80FF0000\"/>"
+              L"</Container></Window>");
+    TestCanvas canvas(60, 60);
+    Paint(tree, canvas);
+    EXPECT_TRUE(PixelNear(canvas, 30, 30, Rgb{128, 0, 128}, 1));
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 0, 255}));
+}
+
+TEST(TreePainting, GenerateBitmapCopiesAControlsPainting)
+{
+    Tree tree(L"<Window><Container bkcolor=\"#FF00FF00\"/></Window>");
+    RECT rc = {0, 0, 30, 20};
+    tree.manager.LayoutPass(rc);
+    RECT part = {10, 5, 30, 20};
+    HBITMAP bitmap = CRenderEngine::GenerateBitmap(&tree.manager, tree.root, part);
+    ASSERT_TRUE(bitmap != NULL);
+    BITMAP info = {};
+    ::GetObjectW(bitmap, sizeof(info), &info);
+    EXPECT_EQ(20, info.bmWidth);
+    EXPECT_EQ(15, info.bmHeight);
+    const DWORD* bits = static_cast<const DWORD*>(info.bmBits);
+    EXPECT_EQ(0x00FF00u, bits[7 * 20 + 10] & 0xFFFFFF);
+    ::DeleteObject(bitmap);
+}

@@ -1,0 +1,240 @@
+// The dialog builder: includes with repeat counts and their depth limit, default
+// attributes before the element's own, default tags, the prologue, unknown
+// elements going to the callback, and controls that cannot be attached.
+#include <string>
+#include <vector>
+
+#include "container_ui.h"
+#include "dialog_builder.h"
+#include "gtest/gtest.h"
+#include "paint_manager.h"
+#include "test_canvas.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+
+namespace {
+
+class CountedControl : public CControlUI
+{
+public:
+    static int alive;
+    CountedControl() { ++alive; }
+    ~CountedControl() override { --alive; }
+    const wchar_t* GetClass() const override { return L"CountedUI"; }
+};
+int CountedControl::alive = 0;
+
+// Knows "Counted" and "Refuser" (a container that takes no children) and
+// records every name it was asked for.
+class RecordingCallback : public IDialogBuilderCallback
+{
+public:
+    class Refuser : public CContainerUI
+    {
+    public:
+        bool Add(CControlUI*) override { return false; }
+    };
+
+    CControlUI* CreateControl(const wchar_t* pstrClass) override
+    {
+        asked.push_back(pstrClass);
+        if (wcscmp(pstrClass, L"Counted") == 0) return new CountedControl();
+        if (wcscmp(pstrClass, L"Refuser") == 0) return new Refuser();
+        return NULL;
+    }
+    std::vector<std::wstring> asked;
+};
+
+class BuilderFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = ScratchFolder(L"builder");
+        CPaintManagerUI::SetResourceZip(L"", false);
+        CPaintManagerUI::SetResourcePath(folder.c_str());
+    }
+    void TearDown() override { CPaintManagerUI::SetResourcePath(L""); }
+    std::wstring folder;
+};
+
+int CountChildren(CControlUI* control)
+{
+    IContainerUI* container = static_cast<IContainerUI*>(control->GetInterface(L"IContainer"));
+    return container ? container->GetCount() : -1;
+}
+
+} // namespace
+
+TEST_F(BuilderFiles, IncludeRepeatsTheIncludedControls)
+{
+    WriteText(folder + L"row.xml", "<Window><Control name=\"cell\"/><Control/></Window>");
+    struct Case
+    {
+        const char* count;
+        int children;
+    } cases[] = {{"count=\"3\"", 6}, {"", 2}, {"count=\"0\"", 0}, {"count=\"many\"", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        std::string xml = std::string("<Window><Container><Include source=\"row.xml\" ") + c.count +
+                          "/></Container></Window>";
+        WriteText(folder + L"main.xml", xml);
+        CPaintManagerUI manager;
+        CDialogBuilder builder;
+        CControlUI* root = builder.Create(STRINGorID(L"main.xml"), NULL, NULL, &manager);
+        ASSERT_TRUE(root != NULL);
+        EXPECT_EQ(c.children, CountChildren(root));
+        delete root;
+    }
+}
+
+TEST_F(BuilderFiles, AnIncludeOfItselfStopsAtTheDepthLimit)
+{
+    WriteText(folder + L"self.xml",
+              "<Window><Container><Control/><Include source=\"self.xml\"/></Container></Window>");
+    WriteText(folder + L"ping.xml", "<Window><Container><Include source=\"pong.xml\"/></Container></Window>");
+    WriteText(folder + L"pong.xml", "<Window><Container><Include source=\"ping.xml\"/></Container></Window>");
+    CPaintManagerUI manager;
+    for (const wchar_t* name : {L"self.xml", L"ping.xml"}) {
+        CDialogBuilder builder;
+        CControlUI* root = builder.Create(STRINGorID(name), NULL, NULL, &manager);
+        ASSERT_TRUE(root != NULL);
+        int depth = 0;
+        for (CControlUI* c = root; c != NULL; ++depth) {
+            CContainerUI* container = static_cast<CContainerUI*>(c->GetInterface(L"Container"));
+            c = NULL;
+            if (container == NULL) break;
+            for (int i = 0; i < container->GetCount(); i++) {
+                if (container->GetItemAt(i)->GetInterface(L"Container") != NULL) c = container->GetItemAt(i);
+            }
+        }
+        EXPECT_GT(depth, 2);
+        EXPECT_LE(depth, CDialogBuilder::MAX_INCLUDE_DEPTH + 1);
+        delete root;
+    }
+}
+
+TEST_F(BuilderFiles, MissingOrBrokenLayoutsGiveNone)
+{
+    WriteText(folder + L"broken.xml", "<Window><Container></Window>");
+    CPaintManagerUI manager;
+    CDialogBuilder missing;
+    EXPECT_TRUE(missing.Create(STRINGorID(L"nothing here.xml"), NULL, NULL, &manager) == NULL);
+    CDialogBuilder broken;
+    EXPECT_TRUE(broken.Create(STRINGorID(L"broken.xml"), NULL, NULL, &manager) == NULL);
+    wchar_t message[100] = {};
+    broken.GetLastErrorMessage(message, 99);
+    EXPECT_STRNE(L"", message);
+    CDialogBuilder empty;
+    EXPECT_TRUE(empty.Create(NULL, &manager) == NULL);
+    // An include whose source is missing adds nothing; the level goes on.
+    WriteText(folder + L"partial.xml",
+              "<Window><Container><Include source=\"absent.xml\"/><Control/></Container></Window>");
+    CDialogBuilder partial;
+    CControlUI* root = partial.Create(STRINGorID(L"partial.xml"), NULL, NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    EXPECT_EQ(1, CountChildren(root));
+    delete root;
+}
+
+TEST(Builder, DefaultsComeFirstAndTheElementsOwnAttributesWin)
+{
+    CPaintManagerUI manager;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(L"<Window>"
+                                                 L"<Default name=\"Control\" value=\"height=&quot;30&quot; width=&quot;7&quot;\"/>"
+                                                 L"<Default name=\"Control\" value=\"width=&quot;99&quot;\"/>"
+                                                 L"<Container><Control name=\"a\" height=\"40\"/><Control name=\"b\"/>"
+                                                 L"</Container></Window>"),
+                                      NULL, NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    manager.AttachDialog(root);
+    EXPECT_EQ(40, manager.FindControl(L"a")->GetFixedHeight());
+    EXPECT_EQ(30, manager.FindControl(L"b")->GetFixedHeight());
+    EXPECT_EQ(7, manager.FindControl(L"b")->GetFixedWidth());  // the first Default of a name stays
+}
+
+TEST(Builder, UnknownNamesGoToTheCallbackCaseSensitively)
+{
+    CPaintManagerUI manager;
+    RecordingCallback callback;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(L"<Window><Container><Counted/><button/><Control/>"
+                                                 L"<Mystery><Control/></Mystery></Container></Window>"),
+                                      NULL, &callback, &manager);
+    ASSERT_TRUE(root != NULL);
+    EXPECT_EQ(2, CountChildren(root));  // Counted and Control; button and Mystery skipped
+    ASSERT_EQ(3u, callback.asked.size());
+    EXPECT_EQ(L"Counted", callback.asked[0]);
+    EXPECT_EQ(L"button", callback.asked[1]);
+    EXPECT_EQ(L"Mystery", callback.asked[2]);
+    delete root;
+    EXPECT_EQ(0, CountedControl::alive);
+}
+
+TEST(Builder, ControlsThatCannotBeAttachedAreDestroyed)
+{
+    CPaintManagerUI manager;
+    RecordingCallback callback;
+    CountedControl::alive = 0;
+    {
+        CDialogBuilder builder;
+        // Refused by the parent's Add.
+        CControlUI* root = builder.Create(STRINGorID(L"<Window><Refuser><Counted/><Counted/></Refuser></Window>"),
+                                          NULL, &callback, &manager);
+        ASSERT_TRUE(root != NULL);
+        EXPECT_EQ(0, CountedControl::alive);
+        delete root;
+    }
+    {
+        CDialogBuilder builder;
+        // A parent that is no container at all.
+        CControlUI* root = builder.Create(STRINGorID(L"<Window><Control><Counted/><Counted/></Control></Window>"),
+                                          NULL, &callback, &manager);
+        ASSERT_TRUE(root != NULL);
+        EXPECT_EQ(0, CountedControl::alive);
+        delete root;
+    }
+    {
+        CDialogBuilder builder;
+        // With no parent the first new control is the result.
+        CControlUI* root = builder.Create(STRINGorID(L"<Window><Counted/></Window>"), NULL, &callback, &manager);
+        ASSERT_TRUE(root != NULL);
+        EXPECT_STREQ(L"CountedUI", root->GetClass());
+        delete root;
+    }
+    EXPECT_EQ(0, CountedControl::alive);
+}
+
+TEST(Builder, FinishedTreeIsDetachedAndCarriesTheDefaultTag)
+{
+    CPaintManagerUI manager;
+    const wchar_t* xml = L"<Window size=\"300,200\"><Font name=\"Arial\" size=\"15\" bold=\"true\" default=\"true\"/>"
+                         L"<Container><Control name=\"leaf\"/></Container></Window>";
+    manager.SetDefaultTag(xml, 77);
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(xml), NULL, NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    EXPECT_TRUE(root->GetManager() == NULL);
+    EXPECT_TRUE(root->GetParent() == NULL);
+    CControlUI* leaf = static_cast<CContainerUI*>(root)->GetItemAt(0);
+    EXPECT_EQ(root, leaf->GetParent());
+    EXPECT_TRUE(leaf->GetManager() == NULL);
+    EXPECT_EQ(77u, root->GetTag());
+    EXPECT_EQ(77u, leaf->GetTag());
+    // Fonts of the prologue reach the manager; window settings need a window.
+    EXPECT_EQ(1u, manager.GetCustomFontCount());
+    EXPECT_EQ(15, manager.GetDefaultFontInfo()->iSize);
+    EXPECT_TRUE(manager.GetDefaultFontInfo()->bBold);
+    EXPECT_EQ(0, manager.GetInitSize().cx);
+    manager.AttachDialog(root);
+    EXPECT_EQ(&manager, leaf->GetManager());
+    EXPECT_EQ(leaf, manager.FindControl(L"leaf"));
+
+    CDialogBuilder untagged;
+    CControlUI* other = untagged.Create(STRINGorID(L"<Window><Control/></Window>"), NULL, NULL, &manager);
+    ASSERT_TRUE(other != NULL);
+    EXPECT_EQ(0u, other->GetTag());
+    delete other;
+}
