@@ -161,10 +161,22 @@ bool ApplyExtendedTimes(const std::vector<BYTE>& extra, ZipEntry* entry)
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// Names are in the ANSI code page: the second byte of a double-byte character
+// may have the value of an ASCII letter, but it is no letter and is compared
+// exactly, so that two different characters never match.
 bool SameNameNoCase(const char* a, const char* b)
 {
-    for (; *a && *b; ++a, ++b)
+    while (*a && *b) {
+        if (::IsDBCSLeadByte(static_cast<BYTE>(*a)) && a[1]) {
+            if (a[0] != b[0] || a[1] != b[1]) return false;
+            a += 2;
+            b += 2;
+            continue;
+        }
         if (FoldAscii(*a) != FoldAscii(*b)) return false;
+        ++a;
+        ++b;
+    }
     return *a == *b;
 }
 
@@ -258,12 +270,15 @@ public:
     {
         CloseOpenEntry();
         if (!wanted) return kNameNotFound;
-        if (wcslen(wanted) >= 256) return kNameTooLong;
+        size_t length = wcslen(wanted);
+        if (length >= 256) return kNameTooLong;
+        // Separators are turned round before the conversion: in the ANSI code
+        // page the second byte of a Chinese character can be a backslash.
+        wchar_t separated[256];
+        for (size_t i = 0; i <= length; ++i) separated[i] = wanted[i] == L'\\' ? L'/' : wanted[i];
         char name[MAX_PATH] = {};
-        if (::WideCharToMultiByte(CP_ACP, 0, wanted, -1, name, MAX_PATH - 1, nullptr, nullptr) <= 0)
+        if (::WideCharToMultiByte(CP_ACP, 0, separated, -1, name, MAX_PATH - 1, nullptr, nullptr) <= 0)
             return kNameTooLong;
-        for (char* p = name; *p; ++p)
-            if (*p == '\\') *p = '/';
 
         unz_file_pos saved;
         bool canRestore = unzGetFilePos(m_zip, &saved) == UNZ_OK;

@@ -62,7 +62,15 @@ bool Same(const FILETIME& a, const FILETIME& b) { return CompareFileTime(&a, &b)
 
 TEST(SkinArchive, FindsNamesIgnoringCaseAndSlashes)
 {
-    Bytes zip = ZipBuilder::Build(SkinEntries());
+    std::vector<ZipBuildEntry> e = SkinEntries();
+    // GBK characters whose second byte is a backslash (U+6DFA) or an ASCII letter
+    // (U+4E04: 81 41, U+4E64: 81 61).
+    for (const char* name : {"\x9c\x5c\xc9\xab/\x9c\x5c.png", "\x81\x41.png", "\x81\x61.png"}) {
+        e.push_back(ZipBuildEntry());
+        e.back().name = name;
+        e.back().data = name;
+    }
+    Bytes zip = ZipBuilder::Build(e);
     ScopedZip hz(OpenZipMemory(zip.data(), static_cast<unsigned>(zip.size())));
     ASSERT_TRUE(hz);
     struct Case { const wchar_t* name; int index; const wchar_t* stored; } cases[] = {
@@ -70,6 +78,10 @@ TEST(SkinArchive, FindsNamesIgnoringCaseAndSlashes)
         {L"images/btn.png", 0, L"images/btn.png"},
         {L"LAYOUT\\MAIN.xml", 1, L"layout/main.xml"},
         {L"\u56fe\u7247\\\u6309\u94ae.PNG", 2, L"\u56fe\u7247/\u6309\u94ae.png"},
+        {L"\u6dfa\u8272\\\u6dfa.PNG", 4, L"\u6dfa\u8272/\u6dfa.png"},
+        {L"\u6dfa\u8272/\u6dfa.png", 4, L"\u6dfa\u8272/\u6dfa.png"},
+        {L"\u4e04.PNG", 5, L"\u4e04.png"},
+        {L"\u4e64.png", 6, L"\u4e64.png"},
         {L"images\\btn.pn", -1, nullptr},
         {L"btn.png", -1, nullptr},
         {L"", -1, nullptr},
