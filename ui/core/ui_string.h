@@ -69,11 +69,12 @@ public:
     int ReverseFind(wchar_t ch) const;
     int Replace(const wchar_t* from, const wchar_t* to);
 
-    // Format(format, va_list) only binds to a real va_list: on this platform
-    // va_list is a plain char*, and a literal 0 or NULL argument of the variadic
-    // form would otherwise be taken for one.
+    // Format(format, va_list) only binds to a va_list variable: on this platform
+    // va_list is a plain char*, and a literal 0 or NULL, a char array or a char*
+    // expression of the variadic form would otherwise be taken for one. A named
+    // char* variable still is: pass such text as static_cast<const char*>.
     template <class T, typename std::enable_if<std::is_same<T, va_list>::value, int>::type = 0>
-    int Format(const wchar_t* format, T args) { return FormatV(format, args); }
+    int Format(const wchar_t* format, T& args) { return FormatV(format, args); }
     int __cdecl Format(const wchar_t* format, ...);
     int FormatV(const wchar_t* format, va_list args);
     int __cdecl SmallFormat(const wchar_t* format, ...);

@@ -254,6 +254,14 @@ TEST(UIStringFormat, ZeroAndNullArgumentsAreNotTakenForAVaList)
     EXPECT_STREQ(L"0", s);
     EXPECT_EQ(5, FormatThroughVaList(s, L"%s=%d", L"abc", 7));
     EXPECT_STREQ(L"abc=7", s);
+    // Narrow text (%S) from a char buffer, as the data library hands it out.
+    char narrow[16] = "shop";
+    EXPECT_EQ(6, s.Format(L"%S:%d", narrow, 1));
+    EXPECT_STREQ(L"shop:1", s);
+    EXPECT_EQ(4, s.Format(L"%S", narrow));
+    EXPECT_STREQ(L"shop", s);
+    EXPECT_EQ(3, s.Format(L"%S", &narrow[1]));
+    EXPECT_STREQ(L"hop", s);
 }
 
 TEST(UIStringFormat, SmallFormatKeeps63)
