@@ -238,21 +238,5 @@ void WriteText(const std::wstring& path, const std::string& utf8)
     WriteBytes(path, std::vector<BYTE>(utf8.begin(), utf8.end()));
 }
 
-GuardedText::GuardedText(const wchar_t* text) : m_base(NULL), m_text(NULL)
-{
-    SYSTEM_INFO info;
-    ::GetSystemInfo(&info);
-    DWORD page = info.dwPageSize;
-    m_base = ::VirtualAlloc(NULL, page * 2, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    DWORD old = 0;
-    ::VirtualProtect(static_cast<BYTE*>(m_base) + page, page, PAGE_NOACCESS, &old);
-    size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-    wchar_t* at = reinterpret_cast<wchar_t*>(static_cast<BYTE*>(m_base) + page - bytes);
-    memcpy(at, text, bytes);
-    m_text = at;
-}
-
-GuardedText::~GuardedText() { ::VirtualFree(m_base, 0, MEM_RELEASE); }
-
 } // namespace test
 } // namespace SkinUI

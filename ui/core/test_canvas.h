@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <cwchar>
+
 #include "gtest/gtest.h"
+#include "test_support/guarded_buffer.h"
 
 namespace SkinUI {
 namespace test {
@@ -67,19 +70,12 @@ std::wstring ScratchFolder(const wchar_t* name);
 void WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes);
 void WriteText(const std::wstring& path, const std::string& utf8);
 
-// Copies text to the end of a page that a no-access page follows.
-class GuardedText
+// Text copied to the very end of a page that a no-access page follows.
+class GuardedText : public GuardedBuffer
 {
 public:
-    explicit GuardedText(const wchar_t* text);
-    ~GuardedText();
-    GuardedText(const GuardedText&) = delete;
-    GuardedText& operator=(const GuardedText&) = delete;
-    const wchar_t* get() const { return m_text; }
-
-private:
-    void* m_base;
-    const wchar_t* m_text;
+    explicit GuardedText(const wchar_t* text) : GuardedBuffer(text, (wcslen(text) + 1) * sizeof(wchar_t)) {}
+    const wchar_t* get() const { return reinterpret_cast<const wchar_t*>(data()); }
 };
 
 } // namespace test
