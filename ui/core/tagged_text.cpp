@@ -31,8 +31,8 @@ wchar_t EscapeAt(const wchar_t* p) {
 // A tag at p: an opening "<x", "<x ..." or a closing "</x>"; anything else is text.
 bool IsTagAt(const wchar_t* p) {
     if (!IsTagOpen(p[0])) return false;
-    if (p[1] == L'/') return p[2] != L'\0' && IsTagClose(p[3]);
-    return p[1] != L'\0' && p[1] != L'/' && (p[2] == L' ' || IsTagClose(p[2]));
+    if (p[1] == L'/') return iswalpha(p[2]) && IsTagClose(p[3]);
+    return iswalpha(p[1]) && (p[2] == L' ' || IsTagClose(p[2]));
 }
 
 // The end of a raw run: "</r>" or "{/r}" (mixed delimiters too), or null.

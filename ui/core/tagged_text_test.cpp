@@ -1,0 +1,309 @@
+// Tagged text: measured rectangles, line breaks and wrapping, links reported back (and
+// never more than the slots given), unknown and unbalanced tags, escapes, raw runs,
+// colours, selected runs and inline image frames drawn into a 32-bit DIB.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "paint_manager.h"
+#include "render_engine.h"
+
+using namespace SkinUI;
+
+namespace {
+
+class TaggedTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bmi.bmiHeader.biWidth = kWidth;
+        bmi.bmiHeader.biHeight = -kHeight;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        dc = ::CreateCompatibleDC(NULL);
+        void* pixels = nullptr;
+        bitmap = ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &pixels, NULL, 0);
+        bits = static_cast<DWORD*>(pixels);
+        old = ::SelectObject(dc, bitmap);
+        TEXTMETRICW tm = {};
+        ::SelectObject(dc, pm.GetDefaultFontInfo()->hFont);
+        ::GetTextMetricsW(dc, &tm);
+        lineHeight = tm.tmHeight + tm.tmExternalLeading;
+    }
+    void TearDown() override {
+        ::SelectObject(dc, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+    }
+
+    // Width of plain text in the manager's font of that index (-1: the default font).
+    int TextWidth(const wchar_t* text, HFONT font = NULL) {
+        ::SelectObject(dc, font ? font : pm.GetDefaultFontInfo()->hFont);
+        SIZE size = {};
+        ::GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+        return size.cx;
+    }
+    RECT Measure(const wchar_t* text, RECT rc = {0, 0, 400, 100}, UINT style = 0) {
+        int links = 0;
+        CRenderEngine::DrawHtmlText(dc, &pm, rc, text, 0xFF000000, NULL, NULL, links, style | DT_CALCRECT);
+        return rc;
+    }
+    void Draw(const wchar_t* text, RECT rc, UINT style = 0, DWORD color = 0xFFFFFFFF) {
+        int links = 0;
+        CRenderEngine::DrawHtmlText(dc, &pm, rc, text, color, NULL, NULL, links, style);
+    }
+    void Clear() {
+        ::GdiFlush();
+        for (int i = 0; i < kWidth * kHeight; i++) bits[i] = 0;
+    }
+    DWORD At(int x, int y) {
+        ::GdiFlush();
+        return bits[y * kWidth + x] & 0xFFFFFF;
+    }
+    // Counts pixels in a rectangle that satisfy a test.
+    template <class Pred>
+    int CountPixels(RECT rc, Pred pred) {
+        ::GdiFlush();
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; y++) {
+            for (int x = rc.left; x < rc.right; x++) n += pred(bits[y * kWidth + x] & 0xFFFFFF) ? 1 : 0;
+        }
+        return n;
+    }
+
+    static const int kWidth = 400;
+    static const int kHeight = 120;
+    CPaintManagerUI pm;
+    HDC dc = NULL;
+    HBITMAP bitmap = NULL;
+    HGDIOBJ old = NULL;
+    DWORD* bits = nullptr;
+    int lineHeight = 0;
+};
+
+TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
+    struct {
+        const wchar_t* tagged;
+        const wchar_t* plain;
+    } cases[] = {
+        {L"abc", L"abc"},
+        {L"<q>abc</q>", L"abc"},            // unknown tag letters are skipped
+        {L"</b>abc", L"abc"},               // a closing tag with nothing open
+        {L"<c #FF0000>abc</c>", L"abc"},
+        {L"{c #FF0000}abc{/c}", L"abc"},    // braces delimit tags too
+        {L"<c #FF0000}abc</c}", L"abc"},    // and mixed delimiters
+        {L"a<{>b", L"a{b"},                 // escapes
+        {L"a<}>b{<}c{>}", L"a}b<c>"},
+        {L"<r><b>x</b></r>", L"<b>x</b>"},  // raw runs keep tags as text
+        {L"a<b", L"a<b"},                   // a "<" that opens no tag is text
+        {L"x <> y", L"x <> y"},
+        {L"<x 10>ab", L"ab"},               // x adds its value (checked below)
+    };
+    for (const auto& test : cases) {
+        RECT rc = Measure(test.tagged);
+        int expected = TextWidth(test.plain);
+        if (std::wstring(test.tagged).find(L"<x 10>") == 0) expected += 10;
+        EXPECT_EQ(rc.right, expected) << test.tagged;
+        EXPECT_EQ(rc.bottom, lineHeight) << test.tagged;
+    }
+}
+
+TEST_F(TaggedTextTest, BoldRunsAreWiderAndAnUnclosedTagLastsToTheEnd) {
+    const int plain = Measure(L"WWWW").right;
+    EXPECT_GT(Measure(L"<b>WWWW</b>").right, plain);
+    EXPECT_EQ(Measure(L"<b>WWWW").right, Measure(L"<b>WWWW</b>").right);
+    EXPECT_EQ(Measure(L"<b>WW</b>WW").right, Measure(L"<b>WW</b>").right + TextWidth(L"WW"));
+}
+
+TEST_F(TaggedTextTest, LineBreaksMeasureEveryLineAndCapTheWidth) {
+    struct {
+        const wchar_t* text;
+        int lines;
+        const wchar_t* widest;
+    } cases[] = {
+        {L"ab<n>abcdef", 2, L"abcdef"},
+        {L"abcdef\nab", 2, L"abcdef"},
+        {L"a<n>b<n>c", 3, L"a"},
+        {L"<p 5>one</p>two", 2, L"one"},
+    };
+    for (const auto& test : cases) {
+        RECT rc = Measure(test.text);
+        EXPECT_GE(rc.bottom, test.lines * lineHeight) << test.text;
+        EXPECT_LT(rc.bottom, (test.lines + 1) * lineHeight) << test.text;
+        if (wcscmp(test.widest, L"a") != 0) EXPECT_GE(rc.right, TextWidth(test.widest)) << test.text;
+    }
+    // A single line ignores line-break tags.
+    EXPECT_EQ(Measure(L"ab<n>cd", {0, 0, 400, 100}, DT_SINGLELINE).bottom, lineHeight);
+    // The measured right never passes the given right.
+    RECT capped = Measure(L"a very long line that does not fit", {0, 0, 50, 100}, DT_SINGLELINE);
+    EXPECT_LE(capped.right, 50);
+}
+
+TEST_F(TaggedTextTest, WordBreakWrapsAtBlanks) {
+    const int wordWidth = TextWidth(L"word");
+    RECT rc = {0, 0, wordWidth + TextWidth(L" ") + wordWidth / 2, 100};
+    rc = Measure(L"word word word", rc, DT_WORDBREAK);
+    EXPECT_EQ(rc.bottom, 3 * lineHeight);
+    EXPECT_LE(rc.right, wordWidth + TextWidth(L" ") + wordWidth / 2);
+}
+
+TEST_F(TaggedTextTest, LinksAreReportedWithTheirTextsWhileSlotsRemain) {
+    RECT links[4] = {};
+    CUIString texts[4];
+    const wchar_t* text = L"go <a one>first</a> and <a two>second</a>";
+    struct {
+        int slots;
+        int expected;
+    } cases[] = {{4, 2}, {1, 1}, {0, 0}};
+    for (const auto& test : cases) {
+        for (int i = 0; i < 4; i++) {
+            RECT poison = {-7, -7, -7, -7};
+            links[i] = poison;
+            texts[i] = L"untouched";
+        }
+        int count = test.slots;
+        RECT rc = {0, 0, 400, 100};
+        CRenderEngine::DrawHtmlText(dc, &pm, rc, text, 0xFF000000, links, texts, count, 0);
+        EXPECT_EQ(count, test.expected);
+        for (int i = 0; i < 4; i++) {
+            if (i < test.expected) {
+                EXPECT_STREQ(texts[i], i == 0 ? L"one" : L"two");
+                EXPECT_GT(links[i].right, links[i].left);
+                EXPECT_EQ(links[i].bottom - links[i].top, lineHeight);
+            } else {
+                EXPECT_STREQ(texts[i], L"untouched") << "slot " << i << " of " << test.slots;
+                EXPECT_EQ(links[i].left, -7);
+            }
+        }
+        if (test.expected == 2) {
+            EXPECT_EQ(links[0].left, TextWidth(L"go "));
+            EXPECT_GT(links[1].left, links[0].right);
+        }
+    }
+}
+
+TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
+    RECT links[4] = {};
+    CUIString texts[4];
+    int count = 4;
+    RECT rc = {0, 0, TextWidth(L"aaaa bbbb") - 2, 100};
+    CRenderEngine::DrawHtmlText(dc, &pm, rc, L"<a site>aaaa bbbb</a>", 0xFF000000, links, texts, count, DT_WORDBREAK);
+    ASSERT_EQ(count, 2);
+    EXPECT_STREQ(texts[0], L"site");
+    EXPECT_STREQ(texts[1], L"site");
+    EXPECT_EQ(links[1].top, links[0].bottom);
+}
+
+TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
+    Clear();
+    Draw(L"<c #FF0000>WWWW</c>", {0, 0, 200, 40});
+    RECT area = {0, 0, 200, 40};
+    EXPECT_GT(CountPixels(area, [](DWORD c) { return c == 0xFF0000; }), 0);
+    EXPECT_EQ(CountPixels(area, [](DWORD c) { return c == 0xFFFFFF; }), 0);
+
+    // A value above 0x7FFFFFFF saturates and so draws white.
+    Clear();
+    Draw(L"<c #FFFF0000>WWWW</c>", area, 0, 0xFF000000);
+    EXPECT_GT(CountPixels(area, [](DWORD c) { return c == 0xFFFFFF; }), 0);
+    EXPECT_EQ(CountPixels(area, [](DWORD c) { return c == 0xFF0000; }), 0);
+
+    // A selected run has an opaque background in the selected colour.
+    Clear();
+    pm.SetDefaultSelectedBkColor(0xFF00FF00);
+    Draw(L"<s>    </s>", area);
+    EXPECT_EQ(At(2, lineHeight / 2), 0x00FF00u);
+}
+
+TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle) {
+    Clear();
+    Draw(L"<s>WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW</s>", {10, 10, 60, 30});
+    EXPECT_EQ(At(61, 15), 0u);
+    EXPECT_EQ(At(9, 15), 0u);
+    EXPECT_EQ(At(20, 31), 0u);
+}
+
+TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip) {
+    // A strip of two 10 x 8 frames: red, then green.
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = 20;
+    bmi.bmiHeader.biHeight = -8;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pixels = nullptr;
+    HBITMAP strip = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pixels, NULL, 0);
+    DWORD* p = static_cast<DWORD*>(pixels);
+    for (int y = 0; y < 8; y++) {
+        for (int x = 0; x < 20; x++) p[y * 20 + x] = x < 10 ? 0xFFFF0000 : 0xFF00FF00;
+    }
+    ASSERT_NE(pm.AddImage(L"strip", strip, 20, 8, false), nullptr);
+
+    RECT rc = Measure(L"<i strip 2 1>");
+    EXPECT_EQ(rc.right, 10);
+    EXPECT_EQ(rc.bottom, lineHeight > 8 ? lineHeight : 8);
+    Clear();
+    Draw(L"<x 5><i strip 2 1>", {0, 0, 100, 40});
+    const int middle = (lineHeight > 8 ? lineHeight : 8) / 2;
+    EXPECT_EQ(At(10, middle), 0x00FF00u);
+    EXPECT_EQ(At(3, middle), 0u);
+    // An index outside the strip takes the first frame; an unknown image takes no room.
+    Clear();
+    Draw(L"<i strip 2 9>", {0, 0, 100, 40});
+    EXPECT_EQ(At(5, middle), 0xFF0000u);
+    EXPECT_EQ(Measure(L"<i nothing>ab").right, TextWidth(L"ab"));
+}
+
+TEST_F(TaggedTextTest, FontTagsUseTheManagersFonts) {
+    HFONT big = pm.AddFont(L"Tahoma", 30, false, false, false);
+    ASSERT_NE(big, (HFONT)NULL);
+    const int wide = TextWidth(L"WW", big);
+    EXPECT_EQ(Measure(L"<f 0>WW</f>").right, wide);
+    EXPECT_GT(Measure(L"<f 0>WW</f>").bottom, lineHeight);
+    EXPECT_EQ(Measure(L"<f Tahoma 30>WW</f>").right, wide);
+    // A named font not yet known is made and kept.
+    const DWORD before = pm.GetCustomFontCount();
+    Measure(L"<f Tahoma 18 bold>W</f>");
+    EXPECT_EQ(pm.GetCustomFontCount(), before + 1);
+}
+
+TEST_F(TaggedTextTest, NothingHappensWithoutTextManagerOrRoom) {
+    RECT links[1] = {};
+    CUIString texts[1];
+    int count = 1;
+    RECT empty = {10, 10, 10, 10};
+    CRenderEngine::DrawHtmlText(dc, &pm, empty, L"<a x>y</a>", 0, links, texts, count, 0);
+    EXPECT_EQ(count, 0);
+    RECT rc = {0, 0, 100, 100};
+    count = 1;
+    CRenderEngine::DrawHtmlText(dc, NULL, rc, L"<a x>y</a>", 0, links, texts, count, 0);
+    EXPECT_EQ(count, 0);
+    count = 1;
+    CRenderEngine::DrawHtmlText(dc, &pm, rc, L"", 0, links, texts, count, DT_CALCRECT);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(rc.right, 100);
+}
+
+TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis) {
+    const wchar_t* text = L"abcdefghijklmnopqrstuvwxyz";
+    const int room = TextWidth(L"abcdefghij");
+    RECT cut = Measure(text, {0, 0, room, 40}, DT_SINGLELINE);
+    EXPECT_LE(cut.right, room);
+    EXPECT_EQ(cut.bottom, lineHeight);
+    RECT dotted = Measure(text, {0, 0, room, 40}, DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_LE(dotted.right, room + TextWidth(L"..."));
+    EXPECT_GT(dotted.right, TextWidth(L"abcdefgh") - 1);
+}
+
+TEST_F(TaggedTextTest, CentredSingleLineMovesTheRectangle) {
+    RECT rc = {0, 0, 200, 40};
+    int links = 0;
+    const int width = TextWidth(L"abc");
+    CRenderEngine::DrawHtmlText(dc, &pm, rc, L"abc", 0, NULL, NULL, links, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    EXPECT_EQ(rc.left, (200 - width) / 2);
+    EXPECT_EQ(rc.right - rc.left, width);
+    EXPECT_EQ(rc.top, (40 - lineHeight) / 2);
+}
+
+}  // namespace
