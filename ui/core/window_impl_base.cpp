@@ -28,10 +28,9 @@ ResourceZipCopy& SharedResourceZip() {
     return copy;
 }
 
-// Copies the "ZIPRES" resource the first time; false when it is missing or empty.
+// Finds the "ZIPRES" resource and copies it the first time; later windows reuse that
+// one copy. False when the resource is missing or empty.
 bool LoadResourceZip(const wchar_t* resourceId) {
-    ResourceZipCopy& copy = SharedResourceZip();
-    if (copy.bytes) return true;
     HINSTANCE hModule = CPaintManagerUI::GetResourceDll();
     HRSRC hResource = ::FindResourceW(hModule, resourceId, L"ZIPRES");
     if (hResource == NULL) return false;
@@ -40,6 +39,8 @@ bool LoadResourceZip(const wchar_t* resourceId) {
     const DWORD size = ::SizeofResource(hModule, hResource);
     const void* data = ::LockResource(hGlobal);
     if (size == 0 || data == NULL) return false;
+    ResourceZipCopy& copy = SharedResourceZip();
+    if (copy.bytes) return true;
     copy.bytes.reset(new BYTE[size]);
     ::CopyMemory(copy.bytes.get(), data, size);
     copy.size = size;
@@ -222,7 +223,7 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&) {
     RECT rcClient = {};
     ::GetClientRect(m_hWnd, &rcClient);
     ::SetWindowPos(m_hWnd, NULL, rcClient.left, rcClient.top, rcClient.right - rcClient.left,
-                   rcClient.bottom - rcClient.top, SWP_FRAMECHANGED);
+                   rcClient.bottom - rcClient.top, SWP_FRAMECHANGED | SWP_NOACTIVATE);
 
     m_PaintManager.Init(m_hWnd);
     m_PaintManager.AddPreMessageFilter(this);
