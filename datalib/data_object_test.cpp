@@ -98,7 +98,7 @@ TEST_F(StatusCodes, WhileAnotherConnectionLocksTheFile) {
   ASSERT_EQ(0, impatient.OpenDatabase(path_.c_str()));
   CppSQLite3DB holder;
   holder.open(data_->connectionSettings());
-  holder.execDML("begin exclusive");
+  holder.execDML("pragma locking_mode=normal; begin exclusive");
   for (const SlotCase& c : SlotCases()) EXPECT_EQ(c.locked, c.call(impatient)) << c.slot;
   EXPECT_EQ(1, impatient.OpenDatabase(path_.c_str()));
   holder.execDML("commit");

@@ -82,7 +82,9 @@ class CppSQLite3DB {
   virtual ~CppSQLite3DB();
 
   // Opens the file (created when missing), applies the cipher key with the
-  // cheapest key derivation and sets the busy timeout.
+  // cheapest key derivation and sets the busy timeout. The connection keeps the
+  // file lock it takes (shared for reading, exclusive once it wrote) until close,
+  // so that its statements do not lock and unlock the file one by one.
   void open(const ConnectionSettings& settings);
   void close();
   bool isOpen() const { return db_ != nullptr; }

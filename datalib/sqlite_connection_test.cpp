@@ -83,7 +83,7 @@ TEST_F(Connection, LongTextsAreStoredAndReadWhole) {
 TEST_F(Connection, OperationWaitsForAnotherConnectionsWriteLock) {
   CppSQLite3DB holder;
   holder.open(data_->connectionSettings());
-  holder.execDML("begin exclusive");
+  holder.execDML("pragma locking_mode=normal; begin exclusive");
   std::atomic<bool> released{false};
   std::thread release([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
