@@ -492,38 +492,36 @@ void CScrollBarUI::PaintBk(HDC hDC)
     DrawStateImage(hDC, uState, m_sBkNormalImage, m_sBkHotImage, m_sBkPushedImage, m_sBkDisabledImage, NULL);
 }
 
+void CScrollBarUI::PaintPart(HDC hDC, UINT uState, const RECT& rcPart, CUIString& normal, CUIString& hot,
+                             CUIString& pushed, CUIString& disabled, bool outline)
+{
+    if (!IsEnabled()) uState |= UISTATE_DISABLED;
+    m_sImageModify = DestModifier(rcPart, m_rcItem);
+    if (!DrawStateImage(hDC, uState, normal, hot, pushed, disabled, m_sImageModify) && outline)
+        CRenderEngine::DrawRect(hDC, rcPart, 2, kOutlineColor);
+}
+
 void CScrollBarUI::PaintButton1(HDC hDC)
 {
-    UINT uState = m_uButton1State;
-    if (!IsEnabled()) uState |= UISTATE_DISABLED;
-    m_sImageModify = DestModifier(m_rcButton1, m_rcItem);
-    if (!DrawStateImage(hDC, uState, m_sButton1NormalImage, m_sButton1HotImage, m_sButton1PushedImage,
-                        m_sButton1DisabledImage, m_sImageModify))
-        CRenderEngine::DrawRect(hDC, m_rcButton1, 2, kOutlineColor);
+    PaintPart(hDC, m_uButton1State, m_rcButton1, m_sButton1NormalImage, m_sButton1HotImage, m_sButton1PushedImage,
+              m_sButton1DisabledImage, true);
 }
 
 void CScrollBarUI::PaintButton2(HDC hDC)
 {
-    UINT uState = m_uButton2State;
-    if (!IsEnabled()) uState |= UISTATE_DISABLED;
-    m_sImageModify = DestModifier(m_rcButton2, m_rcItem);
-    if (!DrawStateImage(hDC, uState, m_sButton2NormalImage, m_sButton2HotImage, m_sButton2PushedImage,
-                        m_sButton2DisabledImage, m_sImageModify))
-        CRenderEngine::DrawRect(hDC, m_rcButton2, 2, kOutlineColor);
+    PaintPart(hDC, m_uButton2State, m_rcButton2, m_sButton2NormalImage, m_sButton2HotImage, m_sButton2PushedImage,
+              m_sButton2DisabledImage, true);
 }
 
 void CScrollBarUI::PaintThumb(HDC hDC)
 {
-    UINT uState = m_uThumbState;
-    if (!IsEnabled()) uState |= UISTATE_DISABLED;
-    m_sImageModify = DestModifier(m_rcThumb, m_rcItem);
-    if (!DrawStateImage(hDC, uState, m_sThumbNormalImage, m_sThumbHotImage, m_sThumbPushedImage,
-                        m_sThumbDisabledImage, m_sImageModify))
-        CRenderEngine::DrawRect(hDC, m_rcThumb, 2, kOutlineColor);
+    PaintPart(hDC, m_uThumbState, m_rcThumb, m_sThumbNormalImage, m_sThumbHotImage, m_sThumbPushedImage,
+              m_sThumbDisabledImage, true);
 }
 
 void CScrollBarUI::PaintRail(HDC hDC)
 {
+    // A square of the bar's thickness at the middle of the thumb.
     const int t = Thickness();
     RECT rcRail;
     if (m_bHorizontal) {
@@ -533,11 +531,8 @@ void CScrollBarUI::PaintRail(HDC hDC)
         int centre = (m_rcThumb.top + m_rcThumb.bottom) / 2;
         ::SetRect(&rcRail, m_rcThumb.left, centre - t / 2, m_rcThumb.right, centre - t / 2 + t);
     }
-    UINT uState = m_uThumbState;
-    if (!IsEnabled()) uState |= UISTATE_DISABLED;
-    m_sImageModify = DestModifier(rcRail, m_rcItem);
-    DrawStateImage(hDC, uState, m_sRailNormalImage, m_sRailHotImage, m_sRailPushedImage, m_sRailDisabledImage,
-                   m_sImageModify);
+    PaintPart(hDC, m_uThumbState, rcRail, m_sRailNormalImage, m_sRailHotImage, m_sRailPushedImage,
+              m_sRailDisabledImage, false);
 }
 
 } // namespace SkinUI

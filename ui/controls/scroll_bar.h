@@ -109,6 +109,8 @@ protected:
     int Thickness() const;
     // Draws the first image of the state that draws; an image that fails is
     // emptied. False when none drew.
+    void PaintPart(HDC hDC, UINT uState, const RECT& rcPart, CUIString& normal, CUIString& hot, CUIString& pushed,
+                   CUIString& disabled, bool outline);
     bool DrawStateImage(HDC hDC, UINT uState, CUIString& normal, CUIString& hot, CUIString& pushed,
                         CUIString& disabled, const wchar_t* modify);
 

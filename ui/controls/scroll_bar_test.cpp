@@ -15,11 +15,6 @@ using namespace SkinUI::test;
 
 namespace {
 
-std::string RectText(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
 
 TEventUI MouseEvent(int type, int x, int y, WPARAM wParam = 0)
 {

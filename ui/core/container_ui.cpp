@@ -554,40 +554,47 @@ void CContainerUI::DoEvent(TEventUI& event)
         m_bFocused = false;
         return;
     }
-    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible() && m_pVerticalScrollBar->IsEnabled()) {
+    // Keys and the wheel scroll along the vertical bar, or else the horizontal one.
+    typedef void (CContainerUI::*Step)();
+    struct KeyStep
+    {
+        WPARAM key;
+        Step vertical;
+        Step horizontal;
+    };
+    static const KeyStep kKeys[] = {
+        {VK_DOWN, &CContainerUI::LineDown, &CContainerUI::LineRight},
+        {VK_UP, &CContainerUI::LineUp, &CContainerUI::LineLeft},
+        {VK_NEXT, &CContainerUI::PageDown, &CContainerUI::PageRight},
+        {VK_PRIOR, &CContainerUI::PageUp, &CContainerUI::PageLeft},
+        {VK_HOME, &CContainerUI::HomeUp, &CContainerUI::HomeLeft},
+        {VK_END, &CContainerUI::EndDown, &CContainerUI::EndRight},
+    };
+    static const KeyStep kWheel[] = {
+        {SB_LINEUP, &CContainerUI::LineUp, &CContainerUI::LineLeft},
+        {SB_LINEDOWN, &CContainerUI::LineDown, &CContainerUI::LineRight},
+    };
+    const bool vertical =
+        m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible() && m_pVerticalScrollBar->IsEnabled();
+    const bool horizontal = !vertical && m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible() &&
+                            m_pHorizontalScrollBar->IsEnabled();
+    if (vertical || horizontal) {
+        const KeyStep* steps = NULL;
+        size_t count = 0;
+        WPARAM code = 0;
         if (event.type == UIEV_KEY_DOWN) {
-            switch (event.key) {
-            case VK_DOWN: LineDown(); return;
-            case VK_UP: LineUp(); return;
-            case VK_NEXT: PageDown(); return;
-            case VK_PRIOR: PageUp(); return;
-            case VK_HOME: HomeUp(); return;
-            case VK_END: EndDown(); return;
-            }
+            steps = kKeys;
+            count = sizeof(kKeys) / sizeof(kKeys[0]);
+            code = event.key;
         } else if (event.type == UIEV_SCROLL_WHEEL) {
-            switch (LOWORD(event.wParam)) {
-            case SB_LINEUP: LineUp(); return;
-            case SB_LINEDOWN: LineDown(); return;
-            }
+            steps = kWheel;
+            count = sizeof(kWheel) / sizeof(kWheel[0]);
+            code = LOWORD(event.wParam);
         }
-        CControlUI::DoEvent(event);
-        return;
-    }
-    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible() &&
-        m_pHorizontalScrollBar->IsEnabled()) {
-        if (event.type == UIEV_KEY_DOWN) {
-            switch (event.key) {
-            case VK_DOWN: LineRight(); return;
-            case VK_UP: LineLeft(); return;
-            case VK_NEXT: PageRight(); return;
-            case VK_PRIOR: PageLeft(); return;
-            case VK_HOME: HomeLeft(); return;
-            case VK_END: EndRight(); return;
-            }
-        } else if (event.type == UIEV_SCROLL_WHEEL) {
-            switch (LOWORD(event.wParam)) {
-            case SB_LINEUP: LineLeft(); return;
-            case SB_LINEDOWN: LineRight(); return;
+        for (size_t i = 0; i < count; i++) {
+            if (steps[i].key == code) {
+                (this->*(vertical ? steps[i].vertical : steps[i].horizontal))();
+                return;
             }
         }
     }
@@ -649,16 +656,7 @@ CControlUI* CContainerUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT u
         if (pControl != NULL) return pControl;
     }
 
-    RECT rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
-    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
-        rc.right -= m_pVerticalScrollBar->GetFixedWidth();
-    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible())
-        rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
-
+    RECT rc = GetChildArea();
     const int count = m_items.GetSize();
     for (int i = 0; i < count; i++) {
         int it = (uFlags & FINDFLAG_TOP_FIRST) != 0 ? count - 1 - i : i;
@@ -675,6 +673,20 @@ CControlUI* CContainerUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT u
     return NULL;
 }
 
+RECT CContainerUI::GetChildArea() const
+{
+    RECT rc = m_rcItem;
+    rc.left += m_rcInset.left;
+    rc.top += m_rcInset.top;
+    rc.right -= m_rcInset.right;
+    rc.bottom -= m_rcInset.bottom;
+    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
+        rc.right -= m_pVerticalScrollBar->GetFixedWidth();
+    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible())
+        rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+    return rc;
+}
+
 void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     RECT rcTemp = {0, 0, 0, 0};
@@ -685,15 +697,7 @@ void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint)
     CControlUI::DoPaint(hDC, rcPaint);
 
     if (!m_items.IsEmpty()) {
-        RECT rc = m_rcItem;
-        rc.left += m_rcInset.left;
-        rc.top += m_rcInset.top;
-        rc.right -= m_rcInset.right;
-        rc.bottom -= m_rcInset.bottom;
-        if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
-            rc.right -= m_pVerticalScrollBar->GetFixedWidth();
-        if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible())
-            rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+        RECT rc = GetChildArea();
 
         if (!::IntersectRect(&rcTemp, &rcPaint, &rc)) {
             for (int it = 0; it < m_items.GetSize(); it++) {

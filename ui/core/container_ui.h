@@ -95,6 +95,8 @@ public:
     CUIString GetSubControlUserData(const wchar_t* pstrSubControlName);
 
 protected:
+    // The item rectangle less the inset and the visible scroll bars.
+    RECT GetChildArea() const;
     // Destroys a removed child now or hands it to the manager for later.
     void DisposeChild(CControlUI* pControl);
 

@@ -24,13 +24,7 @@ public:
     void SetPos(RECT rc) override
     {
         CControlUI::SetPos(rc);
-        RECT work = m_rcItem;
-        work.left += m_rcInset.left;
-        work.top += m_rcInset.top;
-        work.right -= m_rcInset.right;
-        work.bottom -= m_rcInset.bottom;
-        if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
-            work.right -= m_pVerticalScrollBar->GetFixedWidth();
+        RECT work = GetChildArea();
         int total = 0;
         for (int i = 0; i < GetCount(); i++) total += GetItemAt(i)->GetFixedHeight();
         int y = work.top - GetScrollPos().cy;
@@ -75,11 +69,6 @@ struct Tree
     CControlUI* Find(const wchar_t* name) { return manager.FindControl(name); }
 };
 
-std::string RectText(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
 
 } // namespace
 

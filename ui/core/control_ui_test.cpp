@@ -12,15 +12,6 @@
 using namespace SkinUI;
 using namespace SkinUI::test;
 
-namespace {
-
-std::string RectText(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
-
-} // namespace
 
 TEST(ControlAttributes, NumbersListsAndColours)
 {

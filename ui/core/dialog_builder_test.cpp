@@ -178,30 +178,23 @@ TEST(Builder, ControlsThatCannotBeAttachedAreDestroyed)
     CPaintManagerUI manager;
     RecordingCallback callback;
     CountedControl::alive = 0;
+    struct Case
     {
+        const char* what;
+        const wchar_t* xml;
+        const wchar_t* rootClass;
+    } cases[] = {
+        {"refused by the parent's Add", L"<Window><Refuser><Counted/><Counted/></Refuser></Window>", L"ContainerUI"},
+        {"a parent that is no container", L"<Window><Control><Counted/><Counted/></Control></Window>", L"ControlUI"},
+        {"no parent: the new control is the result", L"<Window><Counted/></Window>", L"CountedUI"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         CDialogBuilder builder;
-        // Refused by the parent's Add.
-        CControlUI* root = builder.Create(STRINGorID(L"<Window><Refuser><Counted/><Counted/></Refuser></Window>"),
-                                          NULL, &callback, &manager);
+        CControlUI* root = builder.Create(STRINGorID(c.xml), NULL, &callback, &manager);
         ASSERT_TRUE(root != NULL);
-        EXPECT_EQ(0, CountedControl::alive);
-        delete root;
-    }
-    {
-        CDialogBuilder builder;
-        // A parent that is no container at all.
-        CControlUI* root = builder.Create(STRINGorID(L"<Window><Control><Counted/><Counted/></Control></Window>"),
-                                          NULL, &callback, &manager);
-        ASSERT_TRUE(root != NULL);
-        EXPECT_EQ(0, CountedControl::alive);
-        delete root;
-    }
-    {
-        CDialogBuilder builder;
-        // With no parent the first new control is the result.
-        CControlUI* root = builder.Create(STRINGorID(L"<Window><Counted/></Window>"), NULL, &callback, &manager);
-        ASSERT_TRUE(root != NULL);
-        EXPECT_STREQ(L"CountedUI", root->GetClass());
+        EXPECT_STREQ(c.rootClass, root->GetClass());
+        EXPECT_EQ(wcscmp(c.rootClass, L"CountedUI") == 0 ? 1 : 0, CountedControl::alive);
         delete root;
     }
     EXPECT_EQ(0, CountedControl::alive);

@@ -104,6 +104,19 @@ inline HBITMAP CreateDib32(HDC hDC, int cx, int cy, DWORD** ppBits)
     return hBitmap;
 }
 
+// An entry of msimg32.dll (AlphaBlend, GradientFill); null when it is missing.
+// Callers keep the result in a function-local static, so the lookup runs once.
+template <class Fn>
+Fn Msimg32Entry(const char* name)
+{
+    HMODULE module = ::GetModuleHandleW(L"msimg32.dll");
+    if (module == NULL) module = ::LoadLibraryW(L"msimg32.dll");
+    return module != NULL ? reinterpret_cast<Fn>(::GetProcAddress(module, name)) : NULL;
+}
+
+typedef BOOL(WINAPI* AlphaBlendFn)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+typedef BOOL(WINAPI* GradientFillFn)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
+
 // 0xAARRGGBB to GDI's 0x00BBGGRR.
 inline COLORREF ToColorRef(DWORD argb)
 {

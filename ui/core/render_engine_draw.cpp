@@ -12,36 +12,15 @@ namespace SkinUI {
 
 namespace {
 
-typedef BOOL(WINAPI* GradientFillFn)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-typedef BOOL(WINAPI* AlphaBlendFn)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-
-HMODULE Msimg32()
-{
-    HMODULE module = ::GetModuleHandleW(L"msimg32.dll");
-    return module != NULL ? module : ::LoadLibraryW(L"msimg32.dll");
-}
-
 GradientFillFn SystemGradientFill()
 {
-    static bool looked = false;
-    static GradientFillFn fn = NULL;
-    if (!looked) {
-        looked = true;
-        HMODULE module = Msimg32();
-        if (module != NULL) fn = reinterpret_cast<GradientFillFn>(::GetProcAddress(module, "GradientFill"));
-    }
+    static GradientFillFn fn = Msimg32Entry<GradientFillFn>("GradientFill");
     return fn;
 }
 
 AlphaBlendFn AlphaBlendEntry()
 {
-    static bool looked = false;
-    static AlphaBlendFn fn = NULL;
-    if (!looked) {
-        looked = true;
-        HMODULE module = Msimg32();
-        if (module != NULL) fn = reinterpret_cast<AlphaBlendFn>(::GetProcAddress(module, "AlphaBlend"));
-    }
+    static AlphaBlendFn fn = Msimg32Entry<AlphaBlendFn>("AlphaBlend");
     return fn;
 }
 

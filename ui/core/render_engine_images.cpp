@@ -14,20 +14,11 @@ namespace SkinUI {
 
 namespace {
 
-typedef BOOL(WINAPI* AlphaBlendFn)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-
 bool g_forceSoftwareBlend = false;
 
 AlphaBlendFn SystemAlphaBlend()
 {
-    static bool looked = false;
-    static AlphaBlendFn fn = NULL;
-    if (!looked) {
-        looked = true;
-        HMODULE module = ::GetModuleHandleW(L"msimg32.dll");
-        if (module == NULL) module = ::LoadLibraryW(L"msimg32.dll");
-        if (module != NULL) fn = reinterpret_cast<AlphaBlendFn>(::GetProcAddress(module, "AlphaBlend"));
-    }
+    static AlphaBlendFn fn = Msimg32Entry<AlphaBlendFn>("AlphaBlend");
     return g_forceSoftwareBlend ? NULL : fn;
 }
 

@@ -9,23 +9,16 @@
 #define STBI_WRITE_NO_STDIO
 #include "stb_image_write.h"
 
+#include "gdi_scope.h"
+
 namespace SkinUI {
 namespace test {
 
 TestCanvas::TestCanvas(int width, int height, DWORD fillArgb)
     : m_width(width), m_height(height), m_hDC(NULL), m_hBitmap(NULL), m_hOld(NULL), m_bits(NULL)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* bits = NULL;
     m_hDC = ::CreateCompatibleDC(NULL);
-    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
-    m_bits = static_cast<DWORD*>(bits);
+    m_hBitmap = CreateDib32(m_hDC, width, height, &m_bits);
     m_hOld = ::SelectObject(m_hDC, m_hBitmap);
     Fill(fillArgb);
 }
@@ -54,6 +47,12 @@ BYTE TestCanvas::AlphaAt(int x, int y) const
 {
     ::GdiFlush();
     return static_cast<BYTE>(m_bits[y * m_width + x] >> 24);
+}
+
+std::string RectText(const RECT& rc)
+{
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
 }
 
 ::testing::AssertionResult PixelNear(const TestCanvas& canvas, int x, int y, Rgb expected, int tolerance)

@@ -45,6 +45,9 @@ private:
     DWORD* m_bits;
 };
 
+// "left,top,right,bottom", for comparing rectangles in test output.
+std::string RectText(const RECT& rc);
+
 // Asserts a pixel's colour within a tolerance per channel.
 ::testing::AssertionResult PixelNear(const TestCanvas& canvas, int x, int y, Rgb expected, int tolerance = 2);
 
