@@ -6,17 +6,9 @@ int KXPData::AddSideBarItem(const char* name, const char* image, const char* tip
   if (!name || !hasDatabase()) return -1;
   return Guarded([&] {
     const std::string escaped = SqlEscape(name);
-    CppSQLite3DB db;
-    open(db);
-    {
-      // Replacing: the old item goes only when the new one is in.
-      SqliteTransaction transaction(db);
-      db.execDML(StringPrintf("delete from J4_Sys_SideBar_Item where name='%s';", escaped.c_str()));
-      db.execDML(StringPrintf("insert into J4_Sys_SideBar_Item values('%s','%s', '%s');", escaped.c_str(),
-                              SqlEscape(image).c_str(), SqlEscape(tip).c_str()));
-      transaction.commit();
-    }
-    db.close();
+    replaceRow(StringPrintf("delete from J4_Sys_SideBar_Item where name='%s';", escaped.c_str()),
+               StringPrintf("insert into J4_Sys_SideBar_Item values('%s','%s', '%s');", escaped.c_str(),
+                            SqlEscape(image).c_str(), SqlEscape(tip).c_str()));
     return 0;
   });
 }
@@ -55,18 +47,11 @@ int KXPData::GetSideBarItems(std::vector<SideBarItem>* items, const char* name) 
 int KXPData::AddProductType(const char* category, const char* parent, int level) {
   if (!category || !hasDatabase()) return -1;
   return Guarded([&] {
+    // Only the category's own row is replaced: its sub-categories keep pointing at it.
     const std::string escaped = SqlEscape(category);
-    CppSQLite3DB db;
-    open(db);
-    {
-      // Only the category's own row is replaced: its sub-categories keep pointing at it.
-      SqliteTransaction transaction(db);
-      db.execDML(StringPrintf("delete from J4_Product_Type where 商品类别='%s';", escaped.c_str()));
-      db.execDML(StringPrintf("insert into J4_Product_Type values('%s','%s', '%d');", escaped.c_str(),
-                              SqlEscape(parent).c_str(), level));
-      transaction.commit();
-    }
-    db.close();
+    replaceRow(StringPrintf("delete from J4_Product_Type where 商品类别='%s';", escaped.c_str()),
+               StringPrintf("insert into J4_Product_Type values('%s','%s', '%d');", escaped.c_str(),
+                            SqlEscape(parent).c_str(), level));
     return 0;
   });
 }

@@ -28,6 +28,18 @@ void KXPData::execute(const std::string& sql) const {
   db.close();
 }
 
+void KXPData::replaceRow(const std::string& deleteSql, const std::string& insertSql) const {
+  CppSQLite3DB db;
+  open(db);
+  {
+    SqliteTransaction transaction(db);
+    db.execDML(deleteSql);
+    db.execDML(insertSql);
+    transaction.commit();
+  }
+  db.close();
+}
+
 int KXPData::OpenDatabase(const char* path) {
   if (!path || std::strlen(path) > kMaxPathBytes) return -1;
   return Guarded([&] {

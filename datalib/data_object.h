@@ -54,6 +54,10 @@ class KXPData : public KXPDatavane {
   void open(CppSQLite3DB& db) const { db.open(settings_); }
   // Runs one statement (ANSI) on a connection of its own.
   void execute(const std::string& sql) const;
+  // Deletes and inserts in one transaction, so that a row is replaced or kept, never lost.
+  void replaceRow(const std::string& deleteSql, const std::string& insertSql) const;
+  // Copies one column of a user's row into the caller's text buffer (left alone without a row).
+  int readUserText(const char* column, const char* name, char* out);
 
   ConnectionSettings settings_;
 };

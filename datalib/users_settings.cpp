@@ -61,18 +61,21 @@ int KXPData::GetUserNames(std::vector<std::string>* names) {
   });
 }
 
-int KXPData::GetUserPassword(const char* name, char* password) {
-  if (!name || !password) return -1;
+int KXPData::readUserText(const char* column, const char* name, char* out) {
+  if (!name || !out) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
     open(db);
     std::string stored;
-    if (ReadFirst(db, StringPrintf("select pwd from J4_Sys_User where name='%s'", SqlEscape(name).c_str()), &stored))
-      CopyToTextBuffer(stored, password);
+    if (ReadFirst(db, StringPrintf("select %s from J4_Sys_User where name='%s'", column, SqlEscape(name).c_str()),
+                  &stored))
+      CopyToTextBuffer(stored, out);
     db.close();
     return 0;
   });
 }
+
+int KXPData::GetUserPassword(const char* name, char* password) { return readUserText("pwd", name, password); }
 
 int KXPData::SetUserPassword(const char* name, const char* password, const char* question, const char* answer) {
   if (!name) return -1;
@@ -97,18 +100,7 @@ int KXPData::SetUserEmail(const char* name, const char* email) {
   });
 }
 
-int KXPData::GetUserEmail(const char* name, char* email) {
-  if (!name || !email) return -1;
-  return Guarded([&] {
-    CppSQLite3DB db;
-    open(db);
-    std::string stored;
-    if (ReadFirst(db, StringPrintf("select email from J4_Sys_User where name='%s'", SqlEscape(name).c_str()), &stored))
-      CopyToTextBuffer(stored, email);
-    db.close();
-    return 0;
-  });
-}
+int KXPData::GetUserEmail(const char* name, char* email) { return readUserText("email", name, email); }
 
 int KXPData::SetSavePassword(const char* name, bool save) {
   if (!name) return -1;
