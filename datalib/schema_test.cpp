@@ -71,6 +71,20 @@ TEST_F(Schema, FileIsEncryptedAndNeedsTheKey) {
   EXPECT_EQ(0, other.OpenDatabase(path_.c_str()));  // the library's own key opens it
 }
 
+// Every connection derives the key with one round; the same key with the cipher's
+// default derivation is a different key and does not read the file.
+TEST_F(Schema, KeyIsDerivedWithOneRound) {
+  for (int rounds : {0, 1}) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(path_.c_str(), &db));
+    if (rounds) sqlite3mc_config_cipher(db, "chacha20", "kdf_iter", rounds);
+    sqlite3_key(db, kDatabaseKey, static_cast<int>(std::strlen(kDatabaseKey)));
+    const int rc = sqlite3_exec(db, "select count(*) from J4_Sys_User", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    EXPECT_EQ(rounds ? SQLITE_OK : SQLITE_NOTADB, rc) << rounds;
+  }
+}
+
 TEST(SchemaPaths, BadPathsAreRejected) {
   KXPData data;
   EXPECT_EQ(-1, data.OpenDatabase(nullptr));

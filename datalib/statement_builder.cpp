@@ -16,7 +16,8 @@ std::string NumberCondition(const DataField& f, bool first, const char* connecto
   const std::string value = SqlEscape(f.value);
   const double number = std::atof(f.value.c_str());
   const std::string twoDecimals = StringPrintf("%.02f", number);
-  const long long whole = static_cast<long long>(std::trunc(number));
+  const double truncated = std::trunc(number);
+  const long long whole = (truncated > -9e18 && truncated < 9e18) ? static_cast<long long>(truncated) : 0;
   const char* n = f.name.c_str();
   const char* o = f.op.c_str();
   if (first) {
