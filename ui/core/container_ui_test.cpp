@@ -304,6 +304,35 @@ TEST(TreePainting, BackgroundGradientAndBorders)
     EXPECT_TRUE(PixelNear(canvas, 38, 70, Rgb{255, 255, 255}));
 }
 
+TEST(TreePainting, BackgroundImagesThroughTheManager)
+{
+    std::wstring folder = ScratchFolder(L"tree");
+    RgbaImage frame = SolidImage(6, 6, 0xFFFFFFFF);
+    for (int i = 0; i < 6; ++i) {
+        frame.Set(i, 0, 0xFFFF0000);
+        frame.Set(0, i, 0xFFFF0000);
+    }
+    WriteBytes(folder + L"frame.png", EncodePng(frame));
+    CPaintManagerUI::SetResourceZip(L"", false);
+    CPaintManagerUI::SetResourcePath(folder.c_str());
+    Tree tree(L"<Window><Container bkcolor=\"#FF000000\">"
+              L"<Control float=\"true\" pos=\"10,10,70,70\" bkimage=\"file='frame.png' corner='2,2,2,2'\"/>"
+              L"<Control float=\"true\" pos=\"75,10,95,90\" bkimage=\"file='frame.png' corner='2,2,2,2' "
+              L"hole='true' fade='128'\"/>"
+              L"<Control name=\"broken\" float=\"true\" pos=\"0,0,5,5\" bkimage=\"missing.png\"/>"
+              L"</Container></Window>");
+    TestCanvas canvas(100, 100);
+    Paint(tree, canvas);
+    CPaintManagerUI::SetResourcePath(L"");
+    EXPECT_TRUE(PixelNear(canvas, 40, 10, Rgb{255, 0, 0}));      // top edge stretched along
+    EXPECT_TRUE(PixelNear(canvas, 10, 40, Rgb{255, 0, 0}));      // left edge
+    EXPECT_TRUE(PixelNear(canvas, 40, 40, Rgb{255, 255, 255}));  // centre
+    EXPECT_TRUE(PixelNear(canvas, 85, 50, Rgb{0, 0, 0}));        // hole: the parent shows
+    EXPECT_TRUE(PixelNear(canvas, 75, 50, Rgb{128, 0, 0}, 3));   // faded edge over black
+    // A missing image draws nothing and stays (only a missing manager or DC clears it).
+    EXPECT_STREQ(L"missing.png", tree.Find(L"broken")->GetBkImage());
+}
+
 TEST(TreePainting, ChildrenAreClippedToTheirContainer)
 {
     Tree tree(L"<Window><Container bkcolor=\"#FF000000\">"

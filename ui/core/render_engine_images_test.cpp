@@ -137,6 +137,25 @@ TEST(GifFrames, FramesComeInOrderWithDelaysAndWrapAround)
     EXPECT_EQ(NULL, gif->GetFrameInfoAt(3));
 }
 
+TEST(GifFrames, RestoreToPreviousUsesTheFrameBeforeIt)
+{
+    // Frame 1 draws a blue square and asks to be undone; frame 2 draws nothing,
+    // so it shows frame 0 again where the square was.
+    RgbaImage red = SolidImage(6, 6, 0xFFFF0000);
+    RgbaImage square = SolidImage(6, 6, 0x00000000);
+    for (int y = 2; y < 4; ++y)
+        for (int x = 2; x < 4; ++x) square.Set(x, y, 0xFF0000FF);
+    RgbaImage clear = SolidImage(6, 6, 0x00000000);
+    std::wstring folder = ScratchFolder(L"gif");
+    WriteBytes(folder + L"dispose.gif", EncodeGif({red, square, clear}, {1, 1, 1}, {1, 3, 1}));
+    std::unique_ptr<CGifHandler> gif(CRenderEngine::LoadGif(STRINGorID((folder + L"dispose.gif").c_str())));
+    ASSERT_TRUE(gif);
+    ASSERT_EQ(3, gif->GetFrameCount());
+    EXPECT_EQ(0xFF0000FFu, StoredPixel(gif->GetFrameInfoAt(1), 2, 2));
+    EXPECT_EQ(0xFFFF0000u, StoredPixel(gif->GetFrameInfoAt(2), 2, 2));
+    EXPECT_EQ(0xFFFF0000u, StoredPixel(gif->GetFrameInfoAt(2), 0, 0));
+}
+
 TEST(GifFrames, BytesThatAreNoGifGiveAnEmptyHandler)
 {
     std::wstring folder = ScratchFolder(L"gif");

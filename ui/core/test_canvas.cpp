@@ -156,7 +156,8 @@ std::vector<BYTE> EncodeJpeg(const RgbaImage& image)
     return out;
 }
 
-std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vector<int>& delays)
+std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vector<int>& delays,
+                            const std::vector<int>& disposals)
 {
     std::map<DWORD, BYTE> palette;  // 0xRRGGBB -> index; index 0 is transparent
     std::vector<std::vector<BYTE>> indexed;
@@ -191,8 +192,9 @@ std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vec
     }
     out.insert(out.end(), table.begin(), table.end());
     for (size_t f = 0; f < frames.size(); ++f) {
-        // Graphic control: do not dispose, transparent index 0, the delay.
-        out.insert(out.end(), {0x21, 0xF9, 0x04, 0x05});
+        // Graphic control: the disposal method, transparent index 0, the delay.
+        int disposal = f < disposals.size() ? disposals[f] : 1;
+        out.insert(out.end(), {0x21, 0xF9, 0x04, static_cast<BYTE>((disposal << 2) | 1)});
         Put16(out, f < delays.size() ? delays[f] : 0);
         out.insert(out.end(), {0x00, 0x00});
         out.push_back(0x2C);

@@ -65,8 +65,10 @@ std::vector<BYTE> EncodePng(const RgbaImage& image);
 std::vector<BYTE> EncodeBmp(const RgbaImage& image);
 std::vector<BYTE> EncodeJpeg(const RgbaImage& image);
 // An animated GIF; each frame's opaque colours must be among 255 colours in all;
-// pixels with alpha 0 become the transparent index. Delays in hundredths.
-std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vector<int>& delays);
+// pixels with alpha 0 become the transparent index. Delays in hundredths;
+// disposal methods per frame (1 keep, 2 background, 3 previous; default 1).
+std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vector<int>& delays,
+                            const std::vector<int>& disposals = std::vector<int>());
 
 // A fresh folder under the temporary folder, ending in a backslash.
 std::wstring ScratchFolder(const wchar_t* name);
