@@ -27,12 +27,20 @@ bool GrowFor(int newCount, int& allocated, int elementSize, void*& block)
     return true;
 }
 
+// Storage for an up-front capacity; null when there is none to take or when its
+// byte size would not fit, so that a wrapped size never yields a short block.
+void* Preallocate(int count, int elementSize)
+{
+    if (count <= 0 || count > INT_MAX / elementSize) return nullptr;
+    return malloc(static_cast<size_t>(count) * elementSize);
+}
+
 } // namespace
 
 CStdPtrArray::CStdPtrArray(int preallocSize) : m_ppVoid(nullptr), m_nCount(0), m_nAllocated(0)
 {
     if (preallocSize > 0) {
-        m_ppVoid = static_cast<void**>(malloc(static_cast<size_t>(preallocSize) * sizeof(void*)));
+        m_ppVoid = static_cast<void**>(Preallocate(preallocSize, sizeof(void*)));
         if (m_ppVoid) m_nAllocated = preallocSize;
     }
 }
@@ -128,7 +136,7 @@ CStdValArray::CStdValArray(int elementSize, int preallocSize)
     : m_pVoid(nullptr), m_iElementSize(elementSize > 0 ? elementSize : 1), m_nCount(0), m_nAllocated(0)
 {
     if (preallocSize > 0) {
-        m_pVoid = static_cast<unsigned char*>(malloc(static_cast<size_t>(preallocSize) * m_iElementSize));
+        m_pVoid = static_cast<unsigned char*>(Preallocate(preallocSize, m_iElementSize));
         if (m_pVoid) m_nAllocated = preallocSize;
     }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using SkinUI::CStdPtrArray;
 using SkinUI::CStdValArray;
 
@@ -28,6 +30,23 @@ TEST(StdPtrArray, CapacityGrowth)
     CStdPtrArray pre(5);
     EXPECT_EQ(5, pre.GetCapacity());
     EXPECT_EQ(0, pre.GetSize());
+}
+
+// An up-front capacity whose byte size does not fit is not taken (a wrapped size
+// would give a short block that the additions then overrun); the arrays still grow.
+TEST(StdArrays, PreallocationTooLargeForMemoryIsRefused)
+{
+    CStdPtrArray pointers(0x40000001);
+    EXPECT_EQ(0, pointers.GetCapacity());
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(pointers.Add(P(i)));
+    EXPECT_EQ(P(19), pointers[19]);
+    EXPECT_EQ(22, pointers.GetCapacity());
+
+    CStdValArray values(1 << 20, 1 << 12);
+    EXPECT_EQ(0, values.GetCapacity());
+    std::vector<char> element(1 << 20, 'v');
+    ASSERT_TRUE(values.Add(element.data()));
+    EXPECT_EQ('v', static_cast<char*>(values.GetAt(0))[(1 << 20) - 1]);
 }
 
 TEST(StdPtrArray, InsertSetRemoveFind)
