@@ -502,7 +502,9 @@ void CPaintManagerUI::RemoveAllDefaultAttributeList()
 
 UINT CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const
 {
-    if (pstrName == NULL) return 0;
+    // The builder asks once per control with its layout name, which for a layout given
+    // as text is the whole text: an empty table must not copy it every time.
+    if (pstrName == NULL || m_mDefaultTag.empty()) return 0;
     std::map<std::wstring, UINT>::const_iterator it = m_mDefaultTag.find(pstrName);
     return it == m_mDefaultTag.end() ? 0 : it->second;
 }
