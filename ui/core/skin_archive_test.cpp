@@ -120,8 +120,8 @@ TEST(SkinArchive, LongNames)
     EXPECT_EQ(0, index);
     EXPECT_EQ(ZR_NOTFOUND, FindZipItem(hz.get(), std::wstring(256, L'm').c_str(), &index, &entry));
     EXPECT_EQ(ZR_NOTFOUND, FindZipItem(hz.get(), std::wstring(300, L'p').c_str(), &index, &entry));
-    // 128 Chinese characters fit the wide limit but not the 259-byte narrow one.
-    EXPECT_EQ(ZR_NOTFOUND, FindZipItem(hz.get(), std::wstring(128, L'\u4e2d').c_str(), &index, &entry));
+    // 130 Chinese characters fit the wide limit but not the 259-byte narrow one.
+    EXPECT_EQ(ZR_NOTFOUND, FindZipItem(hz.get(), std::wstring(130, L'\u4e2d').c_str(), &index, &entry));
     ASSERT_EQ(ZR_OK, GetZipItem(hz.get(), 2, &entry));
     EXPECT_EQ(std::wstring(MAX_PATH - 1, L'p'), entry.name);
 }
@@ -252,6 +252,33 @@ TEST(SkinArchive, InflatesIntoCallerBuffers)
     EXPECT_EQ(ZR_MORE, UnzipItem(hz.get(), 0, &again[0], 10));
     EXPECT_EQ(first, again);
     EXPECT_EQ(e[0].data.substr(0, 10), again);
+}
+
+// The image and GIF loaders work on the reader state of a checked handle.
+TEST(SkinArchive, ReaderStateForLoaders)
+{
+    std::vector<ZipBuildEntry> e = SkinEntries();
+    Bytes zip = ZipBuilder::Build(e);
+    ScopedZip hz(OpenZipMemory(zip.data(), static_cast<unsigned>(zip.size())));
+    ASSERT_TRUE(hz);
+    TUnzip* reader = GetZipReader(hz.get());
+    ASSERT_NE(nullptr, reader);
+    ZipEntry entry;
+    ASSERT_EQ(ZR_OK, GetZipItemInternal(reader, 0, &entry));
+    EXPECT_STREQ(L"images/btn.png", entry.name);
+    std::string out(entry.unc_size, '\0');
+    EXPECT_EQ(ZR_MORE, UnzipItemInternal(reader, 0, &out[0], static_cast<unsigned>(out.size())));
+    EXPECT_EQ(e[0].data, out);
+    EXPECT_EQ(ZR_ARGS, UnzipItemInternal(reader, 4, &out[0], 1));
+    EXPECT_EQ(ZR_ARGS, GetZipItemInternal(reader, 4, &entry));
+    EXPECT_EQ(ZR_ARGS, UnzipItemInternal(nullptr, 0, &out[0], 1));
+    EXPECT_EQ(ZR_ARGS, GetZipItemInternal(nullptr, 0, &entry));
+    // The handle still works after its reader was used directly.
+    int index;
+    ASSERT_EQ(ZR_OK, FindZipItem(hz.get(), L"layout/main.xml", &index, &entry));
+    std::string layout(entry.unc_size, '\0');
+    EXPECT_EQ(ZR_MORE, UnzipItem(hz.get(), index, &layout[0], static_cast<unsigned>(layout.size())));
+    EXPECT_EQ("<Window/>", layout);
 }
 
 TEST(SkinArchive, WrongDeclaredSizeLeavesNoStaleBytes)

@@ -184,6 +184,9 @@ TEST(UIStringCompare, OrdinalAndNoCase)
     EXPECT_EQ(1, b.Compare(L"B"));
     EXPECT_EQ(-1, b.Compare(L"ba"));
     EXPECT_EQ(0, CUIString(L"AbC").CompareNoCase(L"aBc"));
+    EXPECT_LT(CUIString(L"abc").CompareNoCase(L"ABD"), 0);
+    EXPECT_GT(CUIString(L"ABD").CompareNoCase(L"abc"), 0);
+    EXPECT_GT(CUIString(L"abc").CompareNoCase(L"AB"), 0);
     EXPECT_TRUE(CUIString().Compare(nullptr) == 0);
     CUIString upper(L"MixEd");
     upper.MakeUpper();
