@@ -231,3 +231,24 @@ TEST(Builder, FinishedTreeIsDetachedAndCarriesTheDefaultTag)
     EXPECT_EQ(0u, other->GetTag());
     delete other;
 }
+
+TEST(BuilderResources, LayoutsIncludesAndImagesFromNumberedResources)
+{
+    CPaintManagerUI manager;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(101), L"xml", NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    EXPECT_EQ(2, CountChildren(root));  // resource 102 included twice by number
+    delete root;
+    CDialogBuilder missing;
+    EXPECT_TRUE(missing.Create(STRINGorID(999), L"xml", NULL, &manager) == NULL);
+
+    const TImageInfo* image = manager.AddImage(L"103", L"IMG");
+    ASSERT_TRUE(image != NULL);
+    EXPECT_EQ(1, image->nX);
+    EXPECT_STREQ(L"IMG", image->sResType.GetData());
+    DIBSECTION dib = {};
+    ::GetObjectW(image->hBitmap, sizeof(dib), &dib);
+    EXPECT_EQ(0xFF00FF00u, *static_cast<const DWORD*>(dib.dsBm.bmBits));
+    EXPECT_TRUE(manager.AddImage(L"x103", L"IMG") == NULL);  // a resource name must be a number
+}
