@@ -67,6 +67,16 @@ TEST_F(Connection, ColumnAccessAndErrors) {
   EXPECT_THROW(db.execDML("select 1"), CppSQLite3Exception);
 }
 
+TEST_F(Connection, ClosingUnderALiveStatementFailsWithoutLeaking) {
+  auto db = std::make_unique<CppSQLite3DB>();
+  db->open(data_->connectionSettings());
+  CppSQLite3Query query = db->execQuery("select name from J4_Sys_User");
+  EXPECT_THROW(db->close(), CppSQLite3Exception);
+  db.reset();  // the handle goes once its last statement is finalized
+  query.finalize();
+  EXPECT_EQ(0, data_->AddUser("after", ""));  // the file is free again
+}
+
 TEST_F(Connection, LongTextsAreStoredAndReadWhole) {
   std::string name;
   for (int i = 0; i < 1500; ++i) name += "长";  // 3000 bytes GBK, 4500 bytes UTF-8
