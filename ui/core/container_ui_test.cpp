@@ -258,6 +258,30 @@ TEST(ContainerSearch, HitTestingAndMouseChild)
     EXPECT_EQ(2, tree.manager.FindSubControlsByClass(NULL, L"*")->GetSize());
 }
 
+TEST(ContainerSearch, FindSelectableSkipsWhatIsNoVisibleEnabledListItem)
+{
+    struct ListItem : CControlUI
+    {
+        LPVOID GetInterface(const wchar_t* name) override
+        {
+            return wcscmp(name, L"ListItem") == 0 ? this : CControlUI::GetInterface(name);
+        }
+    };
+    CContainerUI list;
+    EXPECT_EQ(-1, list.FindSelectable(0, true));
+    list.Add(new ListItem());
+    list.Add(new ListItem());
+    list.Add(new ListItem());
+    EXPECT_EQ(2, list.FindSelectable(5, false));
+    EXPECT_EQ(0, list.FindSelectable(-3, true));
+    list.GetItemAt(1)->SetEnabled(false);
+    list.GetItemAt(2)->SetVisible(false);
+    EXPECT_EQ(-1, list.FindSelectable(1, true));
+    EXPECT_EQ(0, list.FindSelectable(2, false));
+    list.Add(new CControlUI());
+    EXPECT_EQ(-1, list.FindSelectable(3, true));
+}
+
 TEST(ContainerSearch, ScrollBarStyleCreatesAndStylesTheBar)
 {
     CContainerUI container;

@@ -369,6 +369,14 @@ TEST(ColourFills, GradientRunsFromFirstToSecond)
     EXPECT_LT(bottom.r, 25);
     EXPECT_NEAR(128, middle.r, 20);
     EXPECT_NEAR(128, middle.b, 20);
+
+    // A translucent gradient blends with its mean alpha; alpha 0 draws nothing.
+    canvas.Fill(0xFF0000FF);
+    CRenderEngine::DrawGradient(canvas.dc(), rc, 0x80FF0000, 0x80FF0000, false, 8);
+    EXPECT_TRUE(PixelNear(canvas, 10, 50, Rgb{128, 0, 127}, 2));
+    canvas.Fill(0xFF0000FF);
+    CRenderEngine::DrawGradient(canvas.dc(), rc, 0x00FF0000, 0x00FFFFFF, true, 8);
+    EXPECT_TRUE(PixelNear(canvas, 10, 50, Rgb{0, 0, 255}, 0));
 }
 
 TEST(ColourAdjustment, NeutralSettingsKeepTheColourBitForBit)
