@@ -15,7 +15,7 @@
 #include "dialog_builder.h"
 #include "paint_manager.h"
 #include "render_engine.h"
-#include "window_wnd.h"
+#include "test_support/ui_test_window.h"
 
 using namespace SkinUI;
 
@@ -24,36 +24,31 @@ namespace {
 const int kRows = 2000;
 const int kRepeats = 20;
 
-// Children stacked top to bottom, each at its fixed height.
-class StackedRows : public CContainerUI {
+// Children stacked top to bottom at their fixed heights, or left to right at their
+// fixed widths.
+class StackLayout : public CContainerUI {
 public:
+    explicit StackLayout(bool vertical) : m_vertical(vertical) {}
     void SetPos(RECT rc) override {
         CControlUI::SetPos(rc);
-        int y = rc.top;
+        int at = m_vertical ? rc.top : rc.left;
         for (int i = 0; i < GetCount(); i++) {
             CControlUI* child = GetItemAt(i);
             if (!child->IsVisible()) continue;
-            RECT rcChild = {rc.left, y, rc.right, y + child->GetFixedHeight()};
+            RECT rcChild = rc;
+            if (m_vertical) {
+                rcChild.top = at;
+                rcChild.bottom = at = at + child->GetFixedHeight();
+            } else {
+                rcChild.left = at;
+                rcChild.right = at = at + child->GetFixedWidth();
+            }
             child->SetPos(rcChild);
-            y = rcChild.bottom;
         }
     }
-};
 
-// Children side by side, each at its fixed width.
-class RowCells : public CContainerUI {
-public:
-    void SetPos(RECT rc) override {
-        CControlUI::SetPos(rc);
-        int x = rc.left;
-        for (int i = 0; i < GetCount(); i++) {
-            CControlUI* child = GetItemAt(i);
-            if (!child->IsVisible()) continue;
-            RECT rcChild = {x, rc.top, x + child->GetFixedWidth(), rc.bottom};
-            child->SetPos(rcChild);
-            x = rcChild.right;
-        }
-    }
+private:
+    bool m_vertical;
 };
 
 class TextCell : public CControlUI {
@@ -67,25 +62,10 @@ public:
 class StandIns : public IDialogBuilderCallback {
 public:
     CControlUI* CreateControl(const wchar_t* pstrClass) override {
-        if (wcscmp(pstrClass, L"VerticalLayout") == 0) return new StackedRows;
-        if (wcscmp(pstrClass, L"HorizontalLayout") == 0) return new RowCells;
+        if (wcscmp(pstrClass, L"VerticalLayout") == 0) return new StackLayout(true);
+        if (wcscmp(pstrClass, L"HorizontalLayout") == 0) return new StackLayout(false);
         if (wcscmp(pstrClass, L"Label") == 0) return new TextCell;
         return NULL;
-    }
-};
-
-class BenchWindow : public CWindowWnd {
-public:
-    CPaintManagerUI pm;
-    const wchar_t* GetWindowClassName() const override { return L"SkinUIPaintBench"; }
-    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
-        if (uMsg == WM_CREATE) {
-            pm.Init(m_hWnd);
-            return 0;
-        }
-        LRESULT lRes = 0;
-        if (pm.MessageHandler(uMsg, wParam, lParam, lRes)) return lRes;
-        return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
     }
 };
 
@@ -123,24 +103,15 @@ private:
     LARGE_INTEGER m_start;
 };
 
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace
 
 int main() {
     CPaintManagerUI::SetInstance(::GetModuleHandleW(NULL));
-    BenchWindow window;
-    if (window.Create(NULL, L"bench", WS_POPUP, 0, 0, 0, 800, 600) == NULL) {
+    uitest::ManagedWindow window;
+    if (window.CreateAt(0, 0, 800, 600) == NULL) {
         std::printf("cannot create the window\n");
         return 1;
     }
-    window.ShowWindow(true, false);
     const std::wstring xml = ListLayout();
     StandIns standIns;
 
@@ -177,7 +148,7 @@ int main() {
     }
     std::printf("full layout pass:          %8.2f ms\n", layoutMs / kRepeats);
 
-    PumpMessages();
+    uitest::PumpMessages();
     double paintMs = 0;
     for (int i = 0; i < kRepeats; i++) {
         ::InvalidateRect(window, NULL, FALSE);
@@ -197,6 +168,5 @@ int main() {
     }
     std::printf("repaint after one change:  %8.2f ms\n", repaintMs / kRepeats);
 
-    ::DestroyWindow(window);
     return 0;
 }

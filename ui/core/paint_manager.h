@@ -364,6 +364,8 @@ private:
     void PaintAlphaBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint);
     bool EnsureOffscreenBuffer(const RECT& rcClient);
     static UINT MapKeyState();
+    static bool OfferToFilters(const CStdPtrArray& filters, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    void SendKeyEvent(CControlUI* pControl, int type, WPARAM key);
 
 public:
     // Exposed to the controls and the render engine of the framework; not for

@@ -38,17 +38,7 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     if (m_hWndPaint == NULL) return false;
     DeliverQueuedNotifications();
 
-    CStdPtrArray filters(m_aMessageFilters);
-    for (int i = 0; i < filters.GetSize(); i++) {
-        IMessageFilterUI* pFilter = static_cast<IMessageFilterUI*>(filters[i]);
-        if (m_aMessageFilters.Find(pFilter) < 0) continue;
-        bool bHandled = false;
-        LRESULT lResult = pFilter->MessageHandler(uMsg, wParam, lParam, bHandled);
-        if (bHandled) {
-            lRes = lResult;
-            return true;
-        }
-    }
+    if (OfferToFilters(m_aMessageFilters, uMsg, wParam, lParam, lRes)) return true;
 
     switch (uMsg) {
     case WM_UI_DELAYED_CLEANUP:
@@ -219,33 +209,19 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
         lRes = 0;
         return true;
     }
-    case WM_KEYDOWN: {
+    case WM_KEYDOWN:
         if (m_pFocus == NULL) break;
-        TEventUI event = MakeEvent(UIEV_KEY_DOWN, NULL, m_ptLastMousePos);
-        event.key = static_cast<wchar_t>(wParam);
-        event.keyState = static_cast<WORD>(MapKeyState());
-        CControlUI* pFocus = m_pFocus;
-        pFocus->Event(event);
+        SendKeyEvent(m_pFocus, UIEV_KEY_DOWN, wParam);
         m_pEventKey = m_pFocus;
         break;
-    }
-    case WM_KEYUP: {
+    case WM_KEYUP:
         if (m_pEventKey == NULL) break;
-        TEventUI event = MakeEvent(UIEV_KEY_UP, NULL, m_ptLastMousePos);
-        event.key = static_cast<wchar_t>(wParam);
-        event.keyState = static_cast<WORD>(MapKeyState());
-        m_pEventKey->Event(event);
+        SendKeyEvent(m_pEventKey, UIEV_KEY_UP, wParam);
         m_pEventKey = NULL;
         break;
-    }
-    case WM_CHAR: {
-        if (m_pFocus == NULL) break;
-        TEventUI event = MakeEvent(UIEV_CHAR, NULL, m_ptLastMousePos);
-        event.key = static_cast<wchar_t>(wParam);
-        event.keyState = static_cast<WORD>(MapKeyState());
-        m_pFocus->Event(event);
+    case WM_CHAR:
+        if (m_pFocus != NULL) SendKeyEvent(m_pFocus, UIEV_CHAR, wParam);
         break;
-    }
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -264,6 +240,31 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
 
     DeliverQueuedNotifications();
     return false;
+}
+
+bool CPaintManagerUI::OfferToFilters(const CStdPtrArray& filters, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                     LRESULT& lRes) {
+    // A filter may add or remove filters while it runs: walk a copy and skip those
+    // that have left the list meanwhile.
+    CStdPtrArray snapshot(filters);
+    for (int i = 0; i < snapshot.GetSize(); i++) {
+        IMessageFilterUI* pFilter = static_cast<IMessageFilterUI*>(snapshot[i]);
+        if (filters.Find(pFilter) < 0) continue;
+        bool bHandled = false;
+        LRESULT lResult = pFilter->MessageHandler(uMsg, wParam, lParam, bHandled);
+        if (bHandled) {
+            lRes = lResult;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CPaintManagerUI::SendKeyEvent(CControlUI* pControl, int type, WPARAM key) {
+    TEventUI event = MakeEvent(type, NULL, m_ptLastMousePos);
+    event.key = static_cast<wchar_t>(key);
+    event.keyState = static_cast<WORD>(MapKeyState());
+    pControl->Event(event);
 }
 
 void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam) {

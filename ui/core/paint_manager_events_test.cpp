@@ -150,6 +150,32 @@ TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
     SetShift(false);
 }
 
+TEST_F(MessageEngineTest, FocusNeededBeforeLayoutLandsOnTheControlAtTheNextPaint) {
+    pm().SetFocus(a);
+    pm().SetFocusNeeded(c);
+    EXPECT_EQ(pm().GetFocus(), b);  // the tab stop before c, taken without events
+    EXPECT_EQ(b->Count(UIEV_SET_FOCUS), 0);
+    PaintNow(window);
+    EXPECT_EQ(pm().GetFocus(), c);
+    EXPECT_EQ(c->Count(UIEV_SET_FOCUS), 1);
+}
+
+TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus) {
+    pm().SetFocus(a);
+    bool destroyed = false;
+    a->destroyed = &destroyed;
+    a->onEvent = [this](TEventUI& event) {
+        if (event.type != UIEV_KILL_FOCUS) return;
+        root->SetDelayedDestroy(false);
+        root->Remove(a);
+    };
+    const int killed = log.Count(L"killfocus");
+    pm().SetFocus(b);
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(log.Count(L"killfocus"), killed);  // no notification about a destroyed control
+    EXPECT_EQ(pm().GetFocus(), b);
+}
+
 TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
     pm().SetFocus(b);
     Send(WM_KEYDOWN, 'X');

@@ -26,15 +26,6 @@ struct FindShortcutInfo {
     bool bPickNext;
 };
 
-TEventUI MakeEvent(int type, CControlUI* sender, POINT pt) {
-    TEventUI event = {};
-    event.type = type;
-    event.sender = sender;
-    event.timestamp = ::GetTickCount();
-    event.point = pt;
-    return event;
-}
-
 }  // namespace
 
 void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl) {
@@ -42,7 +33,11 @@ void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl) {
     if (pControl == NULL) return;
     if (m_pFocus != NULL) {
         CControlUI* pOld = m_pFocus;
-        TEventUI event = MakeEvent(UIEV_KILL_FOCUS, pControl, m_ptLastMousePos);
+        TEventUI event = {};
+        event.type = UIEV_KILL_FOCUS;
+        event.sender = pControl;
+        event.timestamp = ::GetTickCount();
+        event.point = m_ptLastMousePos;
         pOld->Event(event);
         if (m_pFocus == pOld) SendNotify(pOld, L"killfocus");
         m_pFocus = NULL;
@@ -78,17 +73,7 @@ bool CPaintManagerUI::SetNextTabControl(bool bForward) {
 }
 
 bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
-    CStdPtrArray filters(m_aPreMessageFilters);
-    for (int i = 0; i < filters.GetSize(); i++) {
-        IMessageFilterUI* pFilter = static_cast<IMessageFilterUI*>(filters[i]);
-        if (m_aPreMessageFilters.Find(pFilter) < 0) continue;
-        bool bHandled = false;
-        LRESULT lResult = pFilter->MessageHandler(uMsg, wParam, lParam, bHandled);
-        if (bHandled) {
-            lRes = lResult;
-            return true;
-        }
-    }
+    if (OfferToFilters(m_aPreMessageFilters, uMsg, wParam, lParam, lRes)) return true;
     switch (uMsg) {
     case WM_KEYDOWN:
         if (wParam != VK_TAB) break;
@@ -101,12 +86,7 @@ bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam,
         SetNextTabControl(::GetKeyState(VK_SHIFT) >= 0);
         return true;
     case WM_SYSKEYDOWN:
-        if (m_pFocus != NULL) {
-            TEventUI event = MakeEvent(UIEV_SYS_KEY, NULL, m_ptLastMousePos);
-            event.key = static_cast<wchar_t>(wParam);
-            event.keyState = static_cast<WORD>(MapKeyState());
-            m_pFocus->Event(event);
-        }
+        if (m_pFocus != NULL) SendKeyEvent(m_pFocus, UIEV_SYS_KEY, wParam);
         break;
     case WM_SYSCHAR: {
         if (m_pRoot == NULL) break;

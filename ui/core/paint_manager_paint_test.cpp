@@ -3,6 +3,7 @@
 // layered windows, and WM_PRINTCLIENT into a 32-bit DIB.
 #include <gtest/gtest.h>
 
+#include "test_canvas.h"
 #include "test_support/ui_test_window.h"
 
 using namespace SkinUI;
@@ -10,42 +11,13 @@ using namespace uitest;
 
 namespace {
 
-// A 32-bit top-down DIB section selected into a memory DC.
-class Dib32 {
-public:
-    Dib32(int cx, int cy) : m_cx(cx) {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_dc = ::CreateCompatibleDC(NULL);
-        m_bitmap = ::CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
-        m_bits = static_cast<DWORD*>(bits);
-        m_old = ::SelectObject(m_dc, m_bitmap);
-    }
-    ~Dib32() {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    HDC dc() const { return m_dc; }
-    // 0xRRGGBB of a pixel.
-    DWORD At(int x, int y) const {
-        ::GdiFlush();
-        return m_bits[y * m_cx + x] & 0xFFFFFF;
-    }
+using SkinUI::test::TestCanvas;
 
-private:
-    int m_cx;
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-    DWORD* m_bits;
-};
+// 0xRRGGBB of a canvas pixel.
+DWORD Pixel(const TestCanvas& canvas, int x, int y) {
+    SkinUI::test::Rgb p = canvas.At(x, y);
+    return static_cast<DWORD>(p.r << 16 | p.g << 8 | p.b);
+}
 
 const DWORD kBlue = 0x0000FF;
 const DWORD kRed = 0xFF0000;
@@ -77,11 +49,11 @@ protected:
 
     // What the window shows, copied from its device context.
     DWORD ScreenPixel(int x, int y) {
-        Dib32 dib(160, 100);
+        TestCanvas dib(160, 100);
         HDC hdc = ::GetDC(window);
         ::BitBlt(dib.dc(), 0, 0, 160, 100, hdc, 0, 0, SRCCOPY);
         ::ReleaseDC(window, hdc);
-        return dib.At(x, y);
+        return Pixel(dib, x, y);
     }
 
     ManagedWindow window;
@@ -90,13 +62,13 @@ protected:
 };
 
 TEST_F(PaintCycleTest, PrintClientPaintsTheTreeIntoADib) {
-    Dib32 dib(160, 100);
+    TestCanvas dib(160, 100);
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
     struct {
         int x, y;
         DWORD color;
     } cases[] = {{5, 5, kBlue}, {30, 30, kRed}, {49, 49, kRed}, {50, 50, kBlue}, {150, 90, kBlue}};
-    for (const auto& test : cases) EXPECT_EQ(dib.At(test.x, test.y), test.color) << test.x << "," << test.y;
+    for (const auto& test : cases) EXPECT_EQ(Pixel(dib, test.x, test.y), test.color) << test.x << "," << test.y;
 }
 
 TEST_F(PaintCycleTest, PrintClientWithChildrenPrintsTheChildWindowsInPlace) {
@@ -114,11 +86,11 @@ TEST_F(PaintCycleTest, PrintClientWithChildrenPrintsTheChildWindowsInPlace) {
         }
     } green;
     ASSERT_NE(green.Create(window, L"", WS_CHILD | WS_VISIBLE, 0, 100, 20, 20, 20), (HWND)NULL);
-    Dib32 dib(160, 100);
+    TestCanvas dib(160, 100);
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT | PRF_CHILDREN);
-    EXPECT_EQ(dib.At(110, 30), kGreen);
-    EXPECT_EQ(dib.At(95, 30), kBlue);
-    EXPECT_EQ(dib.At(30, 30), kRed);
+    EXPECT_EQ(Pixel(dib, 110, 30), kGreen);
+    EXPECT_EQ(Pixel(dib, 95, 30), kBlue);
+    EXPECT_EQ(Pixel(dib, 30, 30), kRed);
     ::DestroyWindow(green);
 }
 
@@ -183,9 +155,9 @@ TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered) {
     EXPECT_EQ(alpha, 128);
     EXPECT_EQ(flags & LWA_ALPHA, static_cast<DWORD>(LWA_ALPHA));
     PaintNow(window);  // a layered window still paints through WM_PAINT
-    Dib32 dib(160, 100);
+    TestCanvas dib(160, 100);
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
-    EXPECT_EQ(dib.At(30, 30), kRed);
+    EXPECT_EQ(Pixel(dib, 30, 30), kRed);
     window.pm.SetTransparent(300);
     EXPECT_EQ(window.pm.GetTransparent(), 255);
     EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);

@@ -32,7 +32,8 @@ void CPaintManagerUI::SetFocus(CControlUI* pControl)
         event.timestamp = ::GetTickCount();
         CControlUI* pOld = m_pFocus;
         pOld->Event(event);
-        SendNotify(pOld, L"killfocus");
+        // A control destroyed by its own handler has been reaped: nothing to notify.
+        if (m_pFocus == pOld) SendNotify(pOld, L"killfocus");
         m_pFocus = NULL;
     }
     if (pControl == NULL || pControl->GetManager() != this || !pControl->IsVisible() || !pControl->IsEnabled())
@@ -42,8 +43,8 @@ void CPaintManagerUI::SetFocus(CControlUI* pControl)
     event.type = UIEV_SET_FOCUS;
     event.sender = pControl;
     event.timestamp = ::GetTickCount();
-    m_pFocus->Event(event);
-    SendNotify(m_pFocus, L"setfocus");
+    pControl->Event(event);
+    if (m_pFocus == pControl) SendNotify(pControl, L"setfocus");
 }
 
 void CPaintManagerUI::SetCapture()

@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "gdi_scope.h"
 #include "paint_manager.h"
 #include "render_engine.h"
+#include "test_canvas.h"
 
 using namespace SkinUI;
 
@@ -15,27 +17,10 @@ namespace {
 class TaggedTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = kWidth;
-        bmi.bmiHeader.biHeight = -kHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        dc = ::CreateCompatibleDC(NULL);
-        void* pixels = nullptr;
-        bitmap = ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &pixels, NULL, 0);
-        bits = static_cast<DWORD*>(pixels);
-        old = ::SelectObject(dc, bitmap);
         TEXTMETRICW tm = {};
         ::SelectObject(dc, pm.GetDefaultFontInfo()->hFont);
         ::GetTextMetricsW(dc, &tm);
         lineHeight = tm.tmHeight + tm.tmExternalLeading;
-    }
-    void TearDown() override {
-        ::SelectObject(dc, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(dc);
     }
 
     // Width of plain text in the manager's font of that index (-1: the default font).
@@ -54,32 +39,25 @@ protected:
         int links = 0;
         CRenderEngine::DrawHtmlText(dc, &pm, rc, text, color, NULL, NULL, links, style);
     }
-    void Clear() {
-        ::GdiFlush();
-        for (int i = 0; i < kWidth * kHeight; i++) bits[i] = 0;
-    }
+    void Clear() { canvas.Fill(0); }
+    // 0xRRGGBB of a pixel.
     DWORD At(int x, int y) {
-        ::GdiFlush();
-        return bits[y * kWidth + x] & 0xFFFFFF;
+        SkinUI::test::Rgb p = canvas.At(x, y);
+        return static_cast<DWORD>(p.r << 16 | p.g << 8 | p.b);
     }
     // Counts pixels in a rectangle that satisfy a test.
     template <class Pred>
     int CountPixels(RECT rc, Pred pred) {
-        ::GdiFlush();
         int n = 0;
         for (int y = rc.top; y < rc.bottom; y++) {
-            for (int x = rc.left; x < rc.right; x++) n += pred(bits[y * kWidth + x] & 0xFFFFFF) ? 1 : 0;
+            for (int x = rc.left; x < rc.right; x++) n += pred(At(x, y)) ? 1 : 0;
         }
         return n;
     }
 
-    static const int kWidth = 400;
-    static const int kHeight = 120;
     CPaintManagerUI pm;
-    HDC dc = NULL;
-    HBITMAP bitmap = NULL;
-    HGDIOBJ old = NULL;
-    DWORD* bits = nullptr;
+    SkinUI::test::TestCanvas canvas{400, 120, 0};
+    HDC dc = canvas.dc();
     int lineHeight = 0;
 };
 
@@ -226,15 +204,9 @@ TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle) {
 
 TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip) {
     // A strip of two 10 x 8 frames: red, then green.
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = 20;
-    bmi.bmiHeader.biHeight = -8;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pixels = nullptr;
-    HBITMAP strip = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pixels, NULL, 0);
-    DWORD* p = static_cast<DWORD*>(pixels);
+    DWORD* p = nullptr;
+    HBITMAP strip = CreateDib32(NULL, 20, 8, &p);
+    ASSERT_NE(strip, (HBITMAP)NULL);
     for (int y = 0; y < 8; y++) {
         for (int x = 0; x < 20; x++) p[y * 20 + x] = x < 10 ? 0xFFFF0000 : 0xFF00FF00;
     }

@@ -47,6 +47,12 @@ bool LoadResourceZip(const wchar_t* resourceId) {
     return true;
 }
 
+// The default handlers leave the message to the next stage.
+LRESULT NotHandled(BOOL& bHandled) {
+    bHandled = FALSE;
+    return 0;
+}
+
 MONITORINFO MonitorOf(HWND hWnd) {
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
@@ -105,15 +111,9 @@ CUIString WindowImplBase::GetZIPFileName() const { return CUIString(); }
 
 const wchar_t* WindowImplBase::GetResourceID() const { return L""; }
 
-LRESULT WindowImplBase::OnClose(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnClose(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
 LRESULT WindowImplBase::OnNcActivate(UINT, WPARAM wParam, LPARAM, BOOL& bHandled) {
     if (::IsIconic(m_hWnd)) bHandled = FALSE;
@@ -176,15 +176,9 @@ LRESULT WindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, BOOL& bHand
     return 0;
 }
 
-LRESULT WindowImplBase::OnMouseWheel(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnMouseWheel(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnMouseHover(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnMouseHover(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
 LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled) {
     const SIZE szRoundCorner = m_PaintManager.GetRoundCorner();
@@ -201,10 +195,7 @@ LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled) {
     return 0;
 }
 
-LRESULT WindowImplBase::OnChar(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnChar(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
 LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
     // The low four bits of the command are the system's own.
@@ -268,40 +259,19 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&) {
     return 0;
 }
 
-LRESULT WindowImplBase::OnKeyDown(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnKeyDown(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnKillFocus(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnKillFocus(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnSetFocus(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnSetFocus(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnLButtonDown(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnLButtonDown(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnLButtonUp(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnLButtonUp(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-    bHandled = FALSE;
-    return 0;
-}
+LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
 LONG WindowImplBase::GetStyle() {
     LONG styleValue = ::GetWindowLongW(m_hWnd, GWL_STYLE);
@@ -311,29 +281,38 @@ LONG WindowImplBase::GetStyle() {
 UINT WindowImplBase::GetClassStyle() const { return CS_DBLCLKS; }
 
 LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    typedef LRESULT (WindowImplBase::*Handler)(UINT, WPARAM, LPARAM, BOOL&);
+    static const struct {
+        UINT message;
+        Handler handler;
+    } kHandlers[] = {
+        {WM_CREATE, &WindowImplBase::OnCreate},
+        {WM_CLOSE, &WindowImplBase::OnClose},
+        {WM_DESTROY, &WindowImplBase::OnDestroy},
+        {WM_NCACTIVATE, &WindowImplBase::OnNcActivate},
+        {WM_NCCALCSIZE, &WindowImplBase::OnNcCalcSize},
+        {WM_NCPAINT, &WindowImplBase::OnNcPaint},
+        {WM_NCHITTEST, &WindowImplBase::OnNcHitTest},
+        {WM_GETMINMAXINFO, &WindowImplBase::OnGetMinMaxInfo},
+        {WM_MOUSEWHEEL, &WindowImplBase::OnMouseWheel},
+        {WM_MOUSEHOVER, &WindowImplBase::OnMouseHover},
+        {WM_SIZE, &WindowImplBase::OnSize},
+        {WM_CHAR, &WindowImplBase::OnChar},
+        {WM_SYSCOMMAND, &WindowImplBase::OnSysCommand},
+        {WM_KEYDOWN, &WindowImplBase::OnKeyDown},
+        {WM_KILLFOCUS, &WindowImplBase::OnKillFocus},
+        {WM_SETFOCUS, &WindowImplBase::OnSetFocus},
+        {WM_LBUTTONDOWN, &WindowImplBase::OnLButtonDown},
+        {WM_LBUTTONUP, &WindowImplBase::OnLButtonUp},
+        {WM_MOUSEMOVE, &WindowImplBase::OnMouseMove},
+    };
     LRESULT lRes = 0;
-    BOOL bHandled = TRUE;
-    switch (uMsg) {
-    case WM_CREATE: lRes = OnCreate(uMsg, wParam, lParam, bHandled); break;
-    case WM_CLOSE: lRes = OnClose(uMsg, wParam, lParam, bHandled); break;
-    case WM_DESTROY: lRes = OnDestroy(uMsg, wParam, lParam, bHandled); break;
-    case WM_NCACTIVATE: lRes = OnNcActivate(uMsg, wParam, lParam, bHandled); break;
-    case WM_NCCALCSIZE: lRes = OnNcCalcSize(uMsg, wParam, lParam, bHandled); break;
-    case WM_NCPAINT: lRes = OnNcPaint(uMsg, wParam, lParam, bHandled); break;
-    case WM_NCHITTEST: lRes = OnNcHitTest(uMsg, wParam, lParam, bHandled); break;
-    case WM_GETMINMAXINFO: lRes = OnGetMinMaxInfo(uMsg, wParam, lParam, bHandled); break;
-    case WM_MOUSEWHEEL: lRes = OnMouseWheel(uMsg, wParam, lParam, bHandled); break;
-    case WM_MOUSEHOVER: lRes = OnMouseHover(uMsg, wParam, lParam, bHandled); break;
-    case WM_SIZE: lRes = OnSize(uMsg, wParam, lParam, bHandled); break;
-    case WM_CHAR: lRes = OnChar(uMsg, wParam, lParam, bHandled); break;
-    case WM_SYSCOMMAND: lRes = OnSysCommand(uMsg, wParam, lParam, bHandled); break;
-    case WM_KEYDOWN: lRes = OnKeyDown(uMsg, wParam, lParam, bHandled); break;
-    case WM_KILLFOCUS: lRes = OnKillFocus(uMsg, wParam, lParam, bHandled); break;
-    case WM_SETFOCUS: lRes = OnSetFocus(uMsg, wParam, lParam, bHandled); break;
-    case WM_LBUTTONDOWN: lRes = OnLButtonDown(uMsg, wParam, lParam, bHandled); break;
-    case WM_LBUTTONUP: lRes = OnLButtonUp(uMsg, wParam, lParam, bHandled); break;
-    case WM_MOUSEMOVE: lRes = OnMouseMove(uMsg, wParam, lParam, bHandled); break;
-    default: bHandled = FALSE; break;
+    BOOL bHandled = FALSE;
+    for (const auto& entry : kHandlers) {
+        if (entry.message != uMsg) continue;
+        bHandled = TRUE;
+        lRes = (this->*entry.handler)(uMsg, wParam, lParam, bHandled);
+        break;
     }
     if (bHandled) return lRes;
     lRes = HandleCustomMessage(uMsg, wParam, lParam, bHandled);

@@ -168,30 +168,33 @@ void ExpectLaidOut(SkinWindow& window) {
     EXPECT_TRUE(BlockingRecorder::text.empty());
 }
 
-TEST_F(WindowImplBaseTest, LoadsItsSkinFromAFileInTheResourceFolder) {
-    SkinWindow window;
-    ASSERT_NE(window.Open(), (HWND)NULL);
-    ExpectLaidOut(window);
-}
-
-TEST_F(WindowImplBaseTest, LoadsItsSkinFromAnArchiveFile) {
-    ::DeleteFileW((folder + L"skin.xml").c_str());  // only the archive holds it now
-    SkinWindow window;
-    window.type = SKIN_FROM_ZIPFILE;
-    window.zipName = L"skin.zip";
-    ASSERT_NE(window.Open(), (HWND)NULL);
-    ExpectLaidOut(window);
-}
-
-TEST_F(WindowImplBaseTest, LoadsItsSkinFromAnXmlResource) {
+TEST_F(WindowImplBaseTest, LoadsItsSkinFromEachKindOfSource) {
     HMODULE module = ResourceModule(folder);
     ASSERT_NE(module, (HMODULE)NULL);
-    CPaintManagerUI::SetResourceDll(module);
-    SkinWindow window;
-    window.type = SKIN_FROM_RESOURCE;
-    window.skinFile = L"201";
-    ASSERT_NE(window.Open(), (HWND)NULL);
-    ExpectLaidOut(window);
+    struct {
+        SKIN_RESOURCETYPE type;
+        const wchar_t* skinFile;
+        const wchar_t* zipName;
+        bool onlyInArchiveOrModule;  // the loose layout file is gone
+    } cases[] = {
+        {SKIN_FROM_FILE, L"skin.xml", L"", false},
+        {SKIN_FROM_ZIPFILE, L"skin.xml", L"skin.zip", true},
+        {SKIN_FROM_RESOURCE, L"201", L"", true},
+        {SKIN_FROM_ZIPRESOURCE, L"skin.xml", L"", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.type);
+        CPaintManagerUI::SetResourceZip(L"", false);
+        CPaintManagerUI::SetResourceDll(test.type >= SKIN_FROM_RESOURCE ? module : NULL);
+        if (test.onlyInArchiveOrModule) ::DeleteFileW((folder + L"skin.xml").c_str());
+        else WriteFile(folder + L"skin.xml", kLayout, sizeof(kLayout) - 1);
+        SkinWindow window;
+        window.type = test.type;
+        window.skinFile = test.skinFile;
+        window.zipName = test.zipName;
+        ASSERT_NE(window.Open(), (HWND)NULL);
+        ExpectLaidOut(window);
+    }
 }
 
 TEST_F(WindowImplBaseTest, ArchiveResourceIsCopiedOnceForEveryWindow) {

@@ -208,6 +208,16 @@ void CWindowWnd::ResizeClient(int cx, int cy) {
 }
 
 LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return RouteMessage(hWnd, uMsg, wParam, lParam, false);
+}
+
+LRESULT CALLBACK CWindowWnd::__ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return RouteMessage(hWnd, uMsg, wParam, lParam, true);
+}
+
+// A class window keeps its object in the user data, a superclassed control (whose user
+// data belongs to the system class) in the property "WndX".
+LRESULT CWindowWnd::RouteMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool inProperty) {
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<LPCREATESTRUCTW>(lParam);
@@ -215,38 +225,17 @@ LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
         // A window of the class made by someone else's CreateWindow has no object.
         if (pThis != nullptr) {
             pThis->m_hWnd = hWnd;
-            ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
+            if (inProperty) ::SetPropW(hWnd, kControlObjectProperty, static_cast<HANDLE>(pThis));
+            else ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
         }
     } else {
-        pThis = reinterpret_cast<CWindowWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+        pThis = inProperty ? static_cast<CWindowWnd*>(::GetPropW(hWnd, kControlObjectProperty))
+                           : reinterpret_cast<CWindowWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
         if (uMsg == WM_NCDESTROY && pThis != nullptr) {
             LRESULT lRes = ::CallWindowProcW(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
-            ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+            if (inProperty) ::RemovePropW(hWnd, kControlObjectProperty);
+            else ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
             if (pThis->m_bSubclassed) pThis->Unsubclass();
-            pThis->m_hWnd = NULL;
-            pThis->OnFinalMessage(hWnd);
-            return lRes;
-        }
-    }
-    if (pThis != nullptr) return pThis->HandleMessage(uMsg, wParam, lParam);
-    return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
-}
-
-LRESULT CALLBACK CWindowWnd::__ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    CWindowWnd* pThis = nullptr;
-    if (uMsg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<LPCREATESTRUCTW>(lParam);
-        pThis = static_cast<CWindowWnd*>(cs->lpCreateParams);
-        if (pThis != nullptr) {
-            pThis->m_hWnd = hWnd;
-            ::SetPropW(hWnd, kControlObjectProperty, static_cast<HANDLE>(pThis));
-        }
-    } else {
-        pThis = static_cast<CWindowWnd*>(::GetPropW(hWnd, kControlObjectProperty));
-        if (uMsg == WM_NCDESTROY && pThis != nullptr) {
-            LRESULT lRes = ::CallWindowProcW(pThis->m_OldWndProc, hWnd, uMsg, wParam, lParam);
-            if (pThis->m_bSubclassed) pThis->Unsubclass();
-            ::RemovePropW(hWnd, kControlObjectProperty);
             pThis->m_hWnd = NULL;
             pThis->OnFinalMessage(hWnd);
             return lRes;
