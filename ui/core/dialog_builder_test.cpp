@@ -284,3 +284,21 @@ TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
     }
     ::DestroyWindow(hwnd);
 }
+
+TEST(BuilderPlugins, PluginsComeBeforeTheCallback)
+{
+    ASSERT_TRUE(CPaintManagerUI::LoadPlugin(L"skinui_test_plugin.dll"));
+    ASSERT_TRUE(CPaintManagerUI::LoadPlugin(L"skinui_test_plugin.dll"));
+    EXPECT_EQ(1, CPaintManagerUI::GetPlugins()->GetSize());
+    CPaintManagerUI manager;
+    RecordingCallback callback;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(L"<Window><Container><PluginThing/><Counted/></Container></Window>"),
+                                      NULL, &callback, &manager);
+    ASSERT_TRUE(root != NULL);
+    ASSERT_EQ(2, CountChildren(root));
+    EXPECT_STREQ(L"PluginThingUI", static_cast<CContainerUI*>(root)->GetItemAt(0)->GetClass());
+    ASSERT_EQ(1u, callback.asked.size());
+    EXPECT_EQ(L"Counted", callback.asked[0]);
+    delete root;
+}
