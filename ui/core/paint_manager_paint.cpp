@@ -140,6 +140,9 @@ void CPaintManagerUI::OnPrintClientMessage(HDC hDC, LPARAM lParam) {
     if (m_pRoot == NULL || hDC == NULL) return;
     RECT rcClient = {};
     ::GetClientRect(m_hWndPaint, &rcClient);
+    // A window that has not been painted yet (a hidden one) still waits for its layout;
+    // printing it unplaced would print nothing useful.
+    if (m_bUpdateNeeded) LayoutPass(rcClient);
     SaveDCScope saved(hDC);
     m_pRoot->DoPaint(hDC, rcClient);
     if ((lParam & PRF_CHILDREN) == 0) return;

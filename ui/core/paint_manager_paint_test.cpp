@@ -163,6 +163,21 @@ TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered) {
     EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
+TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
+    struct HiddenWindow : ManagedWindow {
+        HWND CreateHidden() { return Create(NULL, L"hidden", WS_POPUP, 0, 0, 0, 80, 60); }
+    } window;
+    ASSERT_NE(window.CreateHidden(), (HWND)NULL);
+    CContainerUI* root = new CContainerUI;
+    root->SetBkColor(0xFF000000 | kBlue);
+    Place(root, new CControlUI, 10, 10, 30, 30)->SetBkColor(0xFF000000 | kRed);
+    ASSERT_TRUE(window.pm.AttachDialog(root));
+    TestCanvas dib(80, 60);
+    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
+    EXPECT_EQ(Pixel(dib, 20, 20), kRed);
+    EXPECT_EQ(Pixel(dib, 70, 50), kBlue);
+}
+
 TEST(PaintCycleWithoutRoot, PaintValidatesTheWindow) {
     ManagedWindow window;
     ASSERT_NE(window.CreateAt(0, 0, 50, 50), (HWND)NULL);

@@ -257,6 +257,16 @@ TEST_F(WindowImplBaseTest, HitTestFindsSizingBordersAndTheCaption) {
     for (const auto& test : cases) EXPECT_EQ(HitTest(window, test.x, test.y), test.expected) << test.x << "," << test.y;
 }
 
+TEST_F(WindowImplBaseTest, AMaximisedWindowHasNoSizingBorders) {
+    SkinWindow window;
+    ASSERT_NE(window.Open(), (HWND)NULL);
+    ::ShowWindow(window, SW_MAXIMIZE);
+    ASSERT_TRUE(::IsZoomed(window));
+    PaintNow(window);
+    EXPECT_EQ(HitTest(window, 2, 2), HTCAPTION);
+    EXPECT_EQ(HitTest(window, 2, 100), HTCLIENT);
+}
+
 TEST_F(WindowImplBaseTest, EscapeClosesWithResultOneAndStillReachesTheFocus) {
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
