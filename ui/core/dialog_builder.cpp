@@ -180,6 +180,9 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
 {
     IContainerUI* pContainer = NULL;
     bool bContainerAsked = false;
+    // The layout name of a layout given as text is the whole text: look it up
+    // once per level, not once per control.
+    const UINT uDefaultTag = pManager != NULL ? pManager->GetDefaultTag(m_sLayoutName) : 0;
     CControlUI* pReturn = NULL;
     for (CMarkupNode node = pRoot->GetChild(); node.IsValid(); node = node.GetSibling()) {
         const wchar_t* pstrClass = node.GetName();
@@ -221,8 +224,7 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
         int count = node.GetAttributeCount();
         for (int i = 0; i < count; i++) pControl->SetAttribute(node.GetAttributeName(i), node.GetAttributeValue(i));
         if (pManager != NULL) {
-            UINT tag = pManager->GetDefaultTag(m_sLayoutName);
-            if (tag != 0) pControl->SetTag(tag);
+            if (uDefaultTag != 0) pControl->SetTag(uDefaultTag);
             pControl->SetManager(NULL, NULL, false);
         }
         if (pReturn == NULL) pReturn = pControl;

@@ -17,6 +17,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -431,7 +432,8 @@ private:
     CStdPtrArray m_aCustomFonts;
     CStdStringPtrMap m_mImageHash;
     CStdStringPtrMap m_DefaultAttrHash;
-    std::map<std::wstring, UINT> m_mDefaultTag;
+    // Transparent comparison: looking a name up copies nothing.
+    std::map<std::wstring, UINT, std::less<>> m_mDefaultTag;
 
     // ---- process-wide ---------------------------------------------------------------------------
     static HINSTANCE m_hInstance;

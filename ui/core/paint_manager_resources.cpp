@@ -502,10 +502,8 @@ void CPaintManagerUI::RemoveAllDefaultAttributeList()
 
 UINT CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const
 {
-    // The builder asks once per control with its layout name, which for a layout given
-    // as text is the whole text: an empty table must not copy it every time.
     if (pstrName == NULL || m_mDefaultTag.empty()) return 0;
-    std::map<std::wstring, UINT>::const_iterator it = m_mDefaultTag.find(pstrName);
+    auto it = m_mDefaultTag.find(pstrName);
     return it == m_mDefaultTag.end() ? 0 : it->second;
 }
 
@@ -516,7 +514,9 @@ void CPaintManagerUI::SetDefaultTag(const wchar_t* pstrName, UINT uTag)
 
 void CPaintManagerUI::RemoveDefaultTag(const wchar_t* pstrName)
 {
-    if (pstrName != NULL) m_mDefaultTag.erase(pstrName);
+    if (pstrName == NULL) return;
+    auto it = m_mDefaultTag.find(pstrName);
+    if (it != m_mDefaultTag.end()) m_mDefaultTag.erase(it);
 }
 
 // ---- process-wide settings ----------------------------------------------------------------
