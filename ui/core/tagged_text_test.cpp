@@ -9,6 +9,7 @@
 #include "paint_manager.h"
 #include "render_engine.h"
 #include "test_canvas.h"
+#include "test_support/ui_test_window.h"
 
 using namespace SkinUI;
 
@@ -172,6 +173,36 @@ TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
     EXPECT_STREQ(texts[0], L"site");
     EXPECT_STREQ(texts[1], L"site");
     EXPECT_EQ(links[1].top, links[0].bottom);
+}
+
+TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
+    uitest::ManagedWindow window;  // the mouse position comes from the window's messages
+    ASSERT_NE(window.CreateAt(0, 0, 100, 100), (HWND)NULL);
+    CPaintManagerUI& wpm = window.pm;
+    wpm.SetDefaultLinkFontColor(0xFF0000FF);
+    wpm.SetDefaultLinkHoverFontColor(0xFFFF0000);
+    RECT links[2] = {};
+    CUIString texts[2];
+    const wchar_t* text = L"<a one>WWW</a> <a two>WWW</a>";
+    RECT area = {0, 0, 400, 40};
+    auto draw = [&] {
+        Clear();
+        int count = 2;
+        RECT rc = area;
+        CRenderEngine::DrawHtmlText(dc, &wpm, rc, text, 0xFF000000, links, texts, count, 0);
+        return count;
+    };
+    ASSERT_EQ(draw(), 2);
+    auto red = [](DWORD c) { return c == 0xFF0000; };
+    auto blue = [](DWORD c) { return c == 0x0000FF; };
+    EXPECT_EQ(CountPixels(area, red), 0);
+    // The mouse over the second link: it turns red on the next paint, the first stays blue.
+    ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(links[1].left + 2, links[1].top + 2));
+    ASSERT_EQ(draw(), 2);
+    EXPECT_GT(CountPixels(links[1], red), 0);
+    EXPECT_EQ(CountPixels(links[1], blue), 0);
+    EXPECT_GT(CountPixels(links[0], blue), 0);
+    EXPECT_EQ(CountPixels(links[0], red), 0);
 }
 
 TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
