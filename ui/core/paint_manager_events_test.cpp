@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "dialog_builder.h"
 #include "notify_pump.h"
 #include "test_support/ui_test_window.h"
 
@@ -13,15 +14,33 @@ using namespace uitest;
 
 namespace {
 
+// Three tab stops: a and b side by side, c below a.
+const wchar_t kLayout[] =
+    L"<Window><Container>"
+    L"<Probe name=\"a\" float=\"true\" pos=\"10,10,60,40\" />"
+    L"<Probe name=\"b\" float=\"true\" pos=\"100,10,150,40\" />"
+    L"<Probe name=\"c\" float=\"true\" pos=\"10,60,60,90\" />"
+    L"</Container></Window>";
+
+struct ProbeFactory : IDialogBuilderCallback {
+    CControlUI* CreateControl(const wchar_t* pstrClass) override {
+        if (wcscmp(pstrClass, L"Probe") != 0) return NULL;
+        return new ProbeControl(L"", L"ButtonUI", CTRLFLAG_TABSTOP);
+    }
+};
+
 class MessageEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(window.CreateAt(0, 0, 200, 100), (HWND)NULL);
-        root = new CContainerUI;
-        a = Place(root, new ProbeControl(L"a", L"ButtonUI", CTRLFLAG_TABSTOP), 10, 10, 60, 40);
-        b = Place(root, new ProbeControl(L"b", L"ButtonUI", CTRLFLAG_TABSTOP), 100, 10, 150, 40);
-        c = Place(root, new ProbeControl(L"c", L"ButtonUI", CTRLFLAG_TABSTOP), 10, 60, 60, 90);
+        CDialogBuilder builder;
+        root = static_cast<CContainerUI*>(builder.Create(STRINGorID(kLayout), NULL, &probes, &pm()));
+        ASSERT_NE(root, nullptr);
         ASSERT_TRUE(pm().AttachDialog(root));
+        a = static_cast<ProbeControl*>(pm().FindControl(L"a"));
+        b = static_cast<ProbeControl*>(pm().FindControl(L"b"));
+        c = static_cast<ProbeControl*>(pm().FindControl(L"c"));
+        ASSERT_TRUE(a && b && c);
         pm().AddNotifier(&log);
         PaintNow(window);
         PumpMessages();
@@ -44,6 +63,7 @@ protected:
 
     ManagedWindow window;
     NotifyLog log;
+    ProbeFactory probes;
     CContainerUI* root = nullptr;
     ProbeControl* a = nullptr;
     ProbeControl* b = nullptr;
