@@ -9,9 +9,15 @@
 //                                parent resources, window settings, statics,
 //                                plug-ins
 //   paint_manager_layout.cpp     the layout pass and painting the root into a DC
-//   paint_manager_*.cpp          (message engine) messages, focus, capture,
-//                                timers, notifications, tooltips, message loop,
-//                                the WM_PAINT cycle
+//   paint_manager_services.cpp   focus, capture, listener lists, option groups
+//   paint_manager_timers.cpp     control timers
+//   paint_manager_notify.cpp     notifications, at once or queued
+//   paint_manager_events.cpp     window messages into control events, hover,
+//                                tooltips
+//   paint_manager_focus.cpp      focus before layout, Tab order, shortcuts
+//   paint_manager_message_loop.cpp  the message loop and pre-translation
+//   paint_manager_paint.cpp      the WM_PAINT cycle, WM_PRINTCLIENT, layered
+//                                windows
 #pragma once
 
 #include <windows.h>
