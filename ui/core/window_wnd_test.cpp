@@ -159,6 +159,20 @@ TEST(WindowWnd, CenterWindowCentresOnTheOwnerInsideTheWorkArea) {
     }
 }
 
+TEST(WindowWnd, CenterDesktopWindowCentresInTheWorkArea) {
+    RecordingWindow window;
+    ASSERT_NE(window.Create(NULL, L"w", WS_POPUP, 0, 0, 0, 200, 100), (HWND)NULL);
+    window.CenterDesktopWindow();
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT rc = {};
+    ::GetWindowRect(window, &rc);
+    EXPECT_EQ(rc.left, (monitor.rcWork.left + monitor.rcWork.right) / 2 - 100);
+    EXPECT_EQ(rc.top, (monitor.rcWork.top + monitor.rcWork.bottom) / 2 - 50);
+    ::DestroyWindow(window);
+}
+
 TEST(WindowWnd, ResizeClientSizesTheClientArea) {
     RecordingWindow window;
     ASSERT_NE(window.Create(NULL, L"w", WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100), (HWND)NULL);
