@@ -299,6 +299,39 @@ TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis) {
     EXPECT_GT(dotted.right, TextWidth(L"abcdefgh") - 1);
 }
 
+TEST_F(TaggedTextTest, RandomTagSoupNeverOverrunsTheLinkSlots) {
+    // Pieces of tags, escapes and text thrown together with a fixed seed.
+    const wchar_t* pieces[] = {L"<", L">", L"{", L"}", L"/", L"a", L"b", L"c #", L"f ", L"i ", L"n", L"p 3", L"r",
+                               L"s", L"u", L"x -9", L"y 7", L"<a l>", L"</a>", L"<{>", L"{>}", L"W", L" ", L"\n",
+                               L"<i strip 3 9>", L"<f 7>", L"</r>", L"FFFFFFFF", L"中"};
+    DWORD* p = nullptr;
+    HBITMAP strip = CreateDib32(NULL, 9, 4, &p);
+    pm.AddImage(L"strip", strip, 9, 4, false);
+    unsigned seed = 12345;
+    for (int round = 0; round < 1500; round++) {
+        std::wstring text;
+        const int length = static_cast<int>(seed % 24);
+        for (int i = 0; i < length; i++) {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % (sizeof(pieces) / sizeof(pieces[0]))];
+        }
+        seed = seed * 1103515245u + 12345u;
+        RECT links[3];
+        CUIString texts[3];
+        const int slots = static_cast<int>(seed % 3);
+        for (RECT& rc : links) rc = RECT{-7, -7, -7, -7};
+        UINT style = (seed >> 8) & (DT_SINGLELINE | DT_WORDBREAK | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+        for (UINT mode : {0u, static_cast<UINT>(DT_CALCRECT)}) {
+            int count = slots;
+            RECT rc = {0, 0, static_cast<LONG>(20 + seed % 200), 60};
+            CRenderEngine::DrawHtmlText(dc, &pm, rc, text.c_str(), 0xFF000000, links, texts, count, style | mode);
+            ASSERT_LE(count, slots) << round;
+            ASSERT_GE(count, 0);
+        }
+        for (int i = slots; i < 3; i++) ASSERT_EQ(links[i].left, -7) << round;
+    }
+}
+
 TEST_F(TaggedTextTest, CentredSingleLineMovesTheRectangle) {
     RECT rc = {0, 0, 200, 40};
     int links = 0;
