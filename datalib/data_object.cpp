@@ -9,12 +9,19 @@
 
 #include "reports/report_dispatch.h"
 #include "schema.h"
+#include "text_encoding.h"
 
 const char kDatabaseKey[] = "bramblecot_wev~!";
 
 namespace {
-constexpr size_t kMaxPathBytes = 259;  // what a Windows path may hold
+constexpr size_t kMaxPathBytes = 259;      // what a Windows path may hold
+constexpr size_t kMaxUtf8PathBytes = 255;  // the same path as SQLite is handed it
+
+bool IsUsablePath(const char* path) noexcept {
+  if (!path || std::strlen(path) > kMaxPathBytes) return false;
+  return Guarded([&] { return AnsiToUtf8(path).size() <= kMaxUtf8PathBytes ? 1 : 0; }, 0) == 1;
 }
+}  // namespace
 
 KXPData::KXPData(int busyTimeoutMs) {
   settings_.key = kDatabaseKey;
@@ -41,7 +48,7 @@ void KXPData::replaceRow(const std::string& deleteSql, const std::string& insert
 }
 
 int KXPData::OpenDatabase(const char* path) {
-  if (!path || std::strlen(path) > kMaxPathBytes) return -1;
+  if (!IsUsablePath(path)) return -1;  // the stored path stays as it was
   return Guarded([&] {
     settings_.path = path;
     CppSQLite3DB db;

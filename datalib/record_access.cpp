@@ -20,9 +20,13 @@ std::vector<std::string> ColumnNames(CppSQLite3DB& db, const char* table) {
 template <class Deliver>
 void SelectInto(CppSQLite3DB& db, const std::string& sql, std::vector<DataField>& record, Deliver&& deliver) {
   CppSQLite3Query query = db.execQuery(sql);
+  // Looked up at the first row: a field that names no result column fails the
+  // call only when there is a row to read.
   std::vector<std::pair<size_t, int>> columns;  // field position, result column
-  for (size_t i = 0; i < record.size(); ++i)
-    if (static_cast<unsigned char>(record[i].hidden) == 0) columns.emplace_back(i, query.fieldIndex(record[i].name));
+  if (!query.eof()) {
+    for (size_t i = 0; i < record.size(); ++i)
+      if (static_cast<unsigned char>(record[i].hidden) == 0) columns.emplace_back(i, query.fieldIndex(record[i].name));
+  }
   for (; !query.eof(); query.nextRow()) {
     for (const auto& column : columns) record[column.first].value = query.fieldValue(column.second);
     if (!deliver()) break;

@@ -79,6 +79,19 @@ TEST_F(Records, FailingQueriesAnswerOne) {
   EXPECT_TRUE(Query({}).empty());
 }
 
+// A selected field is matched to the result column of its name while rows are read;
+// "x as y" selects a column named y, so the field finds nothing to read.
+TEST_F(Records, FieldWithoutAResultColumnFailsOnceARowIsRead) {
+  const std::vector<DataField> renamed = {Field("商品名称 as 名称")};
+  EXPECT_TRUE(Query(renamed, "J4_Product_Data", 0).empty());  // no row, nothing to read
+  AddProduct("甲", "1");
+  EXPECT_TRUE(Query(renamed, "J4_Product_Data", 1).empty());
+  std::vector<DataField> record = renamed;
+  EXPECT_EQ(1, data_->QueryRecordsCallback("J4_Product_Data", 0, &record, [](intptr_t, std::vector<DataField>*) {
+    ADD_FAILURE() << "a row was delivered";
+  }));
+}
+
 TEST_F(Records, QuotesEverywhere) {
   AddProduct("O'Brien's", "1");
   AddProduct("x", "2");

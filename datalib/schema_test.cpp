@@ -41,6 +41,54 @@ TEST_F(Schema, NewFileHasEveryTableViewAndDefaultParty) {
   EXPECT_EQ("应付款", columns[3].name);
 }
 
+// The columns that the program's field records and reports name, in stored order.
+TEST_F(Schema, EveryTableAndViewHasItsColumnsInOrder) {
+  struct Case {
+    const char* table;
+    const char* columns;
+  };
+  const Case cases[] = {
+      {"J4_Sys_User", "name,pwd,email,question,answer"},
+      {"J4_Sys_Setting", "name,savepwd"},
+      {"J4_Sys_SideBar_Item", "name,image,tip"},
+      {"J4_Product_Type", "商品类别,上级类别,级别"},
+      {"J4_Product_Unit", "计量单位"},
+      {"J4_Product_Data", "商品名称,商品类别,计量单位,进货价,零售价,批发价,客户批发价,当前库存,初始库存,最低库存,"
+                          "最高库存,备注,操作人"},
+      {"J4_Customer_Data", "客户名称,类型,联系人,联系电话,传真,QQ,邮箱,地址,邮编,当前应收款,初始应收款,备注,操作人"},
+      {"J4_Customer_TradePrice", "客户名称,商品名称,单位,客户批发价"},
+      {"J4_Supplier_ContractPrice", "供应商名称,商品名称,单位,供应商合同价"},
+      {"J4_Account_Data", "单据日期,单据编号,类型,客户名称,折扣率,收款金额,说明,收支项目,操作人,实际金额,业务员"},
+      {"J4_Bill_Items", "单据编号,商品名称,数量,单价,金额,备注"},
+      {"J4_Account_Item", "项目名称,项目类别"},
+      {"J4_Product_CostPrice", "商品名称,单位成本"},
+      {"J4_Sales_Order", "单据日期,单据编号,类型,客户名称,交货日期,订货数量,已发数量,折扣率,应收金额,说明,操作人"},
+      {"tb_priority", "name,autorun,exit_min"},
+      {"J4_Saler", "name"},
+      {"J4_LogicalUnit", "name,name_basic,value,product"},
+      {"J4_V_Product_Inventory", "商品名称,商品类别,单位,库存,进货价,批发价,零售价"},
+      {"J4_V_Customer_Receivable", "客户名称,联系人,电话,应收款"},
+      {"J4_V_Supplier_Payable", "供应商名称,联系人,电话,应付款"},
+      {"J4_V_Product_Account", "单据日期,单据编号,类型,客户名称,折扣率,收款金额,说明,操作人,实际金额,业务员"},
+      {"J4_V_Account_Data", "业务日期,业务编号,摘要,往来单位,收支项目,收入,支出,结余"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> names;
+    ASSERT_EQ(0, data_->GetTableColumnNames(c.table, &names)) << c.table;
+    std::string joined;
+    for (const std::string& name : names) joined += (joined.empty() ? "" : ",") + name;
+    EXPECT_EQ(c.columns, joined) << c.table;
+  }
+  // Keys: a second row with the same key is refused.
+  EXPECT_EQ("1", Value("select pk from pragma_table_info('J4_Customer_TradePrice') where name='客户名称'"));
+  EXPECT_EQ("2", Value("select pk from pragma_table_info('J4_Customer_TradePrice') where name='商品名称'"));
+  EXPECT_EQ("0", Value("select count(*) from pragma_table_info('J4_Bill_Items') where pk>0"));
+  // The party views split the parties by their type.
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"零售客户"}, {"批发客户"}}),
+            Rows("select 客户名称 from J4_V_Customer_Receivable"));
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"零散供应商"}}), Rows("select 供应商名称 from J4_V_Supplier_Payable"));
+}
+
 TEST_F(Schema, ReopeningKeepsUserDataAndAddsNoDuplicates) {
   ASSERT_EQ(0, data_->AddUser("老板", "pw"));
   Exec("delete from J4_Customer_Data where 客户名称='批发客户'");
@@ -87,12 +135,32 @@ TEST_F(Schema, KeyIsDerivedWithOneRound) {
 
 TEST(SchemaPaths, BadPathsAreRejected) {
   KXPData data;
+  std::string wide;  // 180 bytes here, 270 bytes in UTF-8
+  for (int i = 0; i < 90; ++i) wide += "库";
   EXPECT_EQ(-1, data.OpenDatabase(nullptr));
   EXPECT_EQ(-1, data.OpenDatabase(std::string(260, 'a').c_str()));
+  EXPECT_EQ(-1, data.OpenDatabase(wide.c_str()));
   EXPECT_EQ(-1, data.AddUser("a", "b"));  // still no database
   EXPECT_EQ(1, data.OpenDatabase("Z:\\no\\such\\folder\\kx_jxc.db"));
   // The path is kept even when it cannot be opened; later operations fail the same way.
   EXPECT_EQ(1, data.AddUser("a", "b"));
+}
+
+TEST_F(Schema, RejectedPathsKeepTheOpenFileAndAnotherPathSwitchesToIt) {
+  ASSERT_EQ(0, data_->AddUser("甲", ""));
+  EXPECT_EQ(-1, data_->OpenDatabase(nullptr));
+  EXPECT_EQ(-1, data_->OpenDatabase(std::string(300, 'a').c_str()));
+  EXPECT_EQ(0, data_->CheckUserPassword("甲", ""));
+
+  const std::string second = TestDatabasePath("_second");
+  std::remove(second.c_str());
+  ASSERT_EQ(0, data_->OpenDatabase(second.c_str()));
+  EXPECT_EQ(2, data_->CheckUserPassword("甲", ""));  // a new file of its own
+  EXPECT_EQ(0, data_->AddUser("乙", ""));
+  ASSERT_EQ(0, data_->OpenDatabase(path_.c_str()));
+  EXPECT_EQ(0, data_->CheckUserPassword("甲", ""));
+  EXPECT_EQ(2, data_->CheckUserPassword("乙", ""));
+  std::remove(second.c_str());
 }
 
 }  // namespace
