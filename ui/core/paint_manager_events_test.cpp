@@ -196,6 +196,17 @@ TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus) {
     EXPECT_EQ(pm().GetFocus(), b);
 }
 
+TEST_F(MessageEngineTest, MessageLoopPreTranslatesTabAndEndsOnQuit) {
+    pm().SetFocus(a);
+    ::PostMessageW(window, WM_KEYDOWN, VK_TAB, 0);
+    ::PostMessageW(window, WM_CHAR, 'q', 0);
+    ::PostQuitMessage(0);
+    CPaintManagerUI::MessageLoop();
+    EXPECT_EQ(pm().GetFocus(), b);
+    EXPECT_EQ(a->Count(UIEV_KEY_DOWN), 0);  // Tab moved the focus instead of reaching a
+    EXPECT_EQ(b->Count(UIEV_CHAR), 1);
+}
+
 TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
     pm().SetFocus(b);
     Send(WM_KEYDOWN, 'X');
