@@ -209,3 +209,66 @@ TEST(ScrollBarPainting, PartsWithoutImagesGetAnOutline)
     EXPECT_TRUE(PixelNear(canvas, 8, 8, Rgb{0, 0, 0}));            // hollow inside
     EXPECT_TRUE(PixelNear(canvas, 15, 100, Rgb{0x85, 0xE4, 0xFF})); // thumb outline
 }
+
+TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
+{
+    std::wstring folder = ScratchFolder(L"scrollbar");
+    const struct
+    {
+        const wchar_t* name;
+        DWORD colour;
+    } images[] = {
+        {L"bk.png", 0xFF000080},    {L"b1.png", 0xFF0000FF},    {L"b1hot.png", 0xFF00FFFF},
+        {L"thumb.png", 0xFFFF0000}, {L"thumbhot.png", 0xFF00FF00}, {L"thumbpushed.png", 0xFFFFFF00},
+        {L"rail.png", 0xFFFFFFFF},
+    };
+    for (const auto& image : images) WriteBytes(folder + image.name, EncodePng(SolidImage(4, 4, image.colour)));
+    CPaintManagerUI::SetResourceZip(L"", false);
+    CPaintManagerUI::SetResourcePath(folder.c_str());
+
+    CPaintManagerUI manager;
+    CScrollBarUI* bar = new CScrollBarUI();
+    bar->ApplyAttributeList(L"range=\"0\" bknormalimage=\"bk.png\" button1normalimage=\"b1.png\" "
+                            L"button1hotimage=\"b1hot.png\" thumbnormalimage=\"thumb.png\" "
+                            L"thumbhotimage=\"thumbhot.png\" thumbpushedimage=\"thumbpushed.png\" "
+                            L"railnormalimage=\"rail.png\"");
+    manager.AttachDialog(bar);
+    TestCanvas canvas(16, 200, 0xFF808080);
+    RECT rc = canvas.rect();
+    struct Step
+    {
+        const char* what;
+        int event;  // 0: none
+        int x, y;
+        bool enabled;
+        Rgb button1, button2, thumb, rail;
+    } steps[] = {
+        // Button 2 has no image: its outline over the background.
+        {"normal", 0, 0, 0, true, {0, 0, 255}, {0, 0, 128}, {255, 0, 0}, {255, 255, 255}},
+        {"pointer on the thumb", UIEV_MOUSE_ENTER, 8, 50, true, {0, 255, 255}, {0, 0, 128}, {0, 255, 0},
+         {255, 255, 255}},
+        {"thumb pressed", UIEV_BUTTON_DOWN, 8, 50, true, {0, 255, 255}, {0, 0, 128}, {255, 255, 0},
+         {255, 255, 255}},
+        {"disabled without disabled images", UIEV_BUTTON_UP, 8, 50, false, {0, 0, 255}, {0, 0, 128},
+         {255, 0, 0}, {255, 255, 255}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.event != 0) {
+            TEventUI event = {};
+            event.type = step.event;
+            event.point.x = step.x;
+            event.point.y = step.y;
+            bar->Event(event);
+        }
+        bar->SetEnabled(step.enabled);
+        canvas.Fill(0xFF808080);
+        manager.PaintTo(canvas.dc(), rc, rc);
+        EXPECT_TRUE(PixelNear(canvas, 8, 8, step.button1));
+        EXPECT_TRUE(PixelNear(canvas, 8, 192, step.button2));
+        EXPECT_TRUE(PixelNear(canvas, 8, 30, step.thumb));
+        EXPECT_TRUE(PixelNear(canvas, 8, 100, step.rail));  // a square of the thickness mid-thumb
+        EXPECT_TRUE(PixelNear(canvas, 8, 91, step.thumb));
+    }
+    CPaintManagerUI::SetResourcePath(L"");
+}

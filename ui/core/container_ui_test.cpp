@@ -294,6 +294,102 @@ TEST(ContainerSearch, ScrollBarStyleCreatesAndStylesTheBar)
     EXPECT_TRUE(container.GetVerticalScrollBar() == NULL);
 }
 
+TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
+{
+    // Without a manager a line is 8 pixels; a page is the item less the inset.
+    enum Bar { VERTICAL, HORIZONTAL, BOTH, DISABLED };
+    struct Case
+    {
+        const char* what;
+        Bar bar;
+        int type;
+        WPARAM code;
+        int start, expected;
+    } cases[] = {
+        {"down a line", VERTICAL, UIEV_KEY_DOWN, VK_DOWN, 0, 8},
+        {"up a line", VERTICAL, UIEV_KEY_DOWN, VK_UP, 20, 12},
+        {"page down", VERTICAL, UIEV_KEY_DOWN, VK_NEXT, 0, 40},
+        {"page up", VERTICAL, UIEV_KEY_DOWN, VK_PRIOR, 100, 60},
+        {"end", VERTICAL, UIEV_KEY_DOWN, VK_END, 0, 200},
+        {"home", VERTICAL, UIEV_KEY_DOWN, VK_HOME, 100, 0},
+        {"wheel down", VERTICAL, UIEV_SCROLL_WHEEL, SB_LINEDOWN, 0, 8},
+        {"wheel up", VERTICAL, UIEV_SCROLL_WHEEL, SB_LINEUP, 20, 12},
+        {"other keys are not scrolling", VERTICAL, UIEV_KEY_DOWN, VK_LEFT, 20, 20},
+        {"up a line past the top", VERTICAL, UIEV_KEY_DOWN, VK_UP, 3, 0},
+        {"right a line", HORIZONTAL, UIEV_KEY_DOWN, VK_DOWN, 0, 8},
+        {"page right", HORIZONTAL, UIEV_KEY_DOWN, VK_NEXT, 0, 90},
+        {"page left", HORIZONTAL, UIEV_KEY_DOWN, VK_PRIOR, 100, 10},
+        {"end right", HORIZONTAL, UIEV_KEY_DOWN, VK_END, 0, 200},
+        {"wheel right", HORIZONTAL, UIEV_SCROLL_WHEEL, SB_LINEDOWN, 0, 8},
+        {"the vertical bar goes first", BOTH, UIEV_KEY_DOWN, VK_NEXT, 0, 24},
+        {"a disabled bar scrolls nothing", DISABLED, UIEV_KEY_DOWN, VK_DOWN, 20, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CContainerUI container;
+        RECT inset = {5, 5, 5, 5};
+        container.SetInset(inset);
+        RECT rc = {0, 0, 100, 50};
+        container.SetPos(rc);
+        container.EnableScrollBar(c.bar != HORIZONTAL, c.bar == HORIZONTAL || c.bar == BOTH);
+        CScrollBarUI* bar =
+            c.bar == HORIZONTAL ? container.GetHorizontalScrollBar() : container.GetVerticalScrollBar();
+        bar->SetScrollRange(200);
+        if (c.bar == BOTH) container.GetHorizontalScrollBar()->SetScrollRange(200);
+        bar->SetScrollPos(c.start);
+        if (c.bar == DISABLED) bar->SetEnabled(false);
+        TEventUI event = {};
+        event.type = c.type;
+        if (c.type == UIEV_KEY_DOWN) event.key = static_cast<wchar_t>(c.code);
+        else event.wParam = MAKEWPARAM(c.code, 0);
+        container.DoEvent(event);
+        EXPECT_EQ(c.expected, bar->GetScrollPos());
+    }
+}
+
+TEST(ContainerScrolling, ALineIsTheDefaultFontsHeightAndEightWithAWindow)
+{
+    HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(hwnd != NULL);
+    {
+        CPaintManagerUI manager;
+        manager.Init(hwnd);
+        manager.SetDefaultFont(L"Arial", 12, false, false, false);
+        CContainerUI* root = new CContainerUI();
+        manager.AttachDialog(root);
+        root->EnableScrollBar(true, false);
+        root->GetVerticalScrollBar()->SetScrollRange(500);
+        int line = manager.GetDefaultFontInfo()->tm.tmHeight;
+        EXPECT_GE(line, 12);
+        root->LineDown();
+        EXPECT_EQ(line + 8, root->GetScrollPos().cy);
+    }
+    ::DestroyWindow(hwnd);
+}
+
+TEST(ContainerSearch, HitTestsFindTheTopmostOfOverlappingFloats)
+{
+    Tree tree(L"<Window><Container name=\"root\">"
+              L"<Control name=\"under\" float=\"true\" pos=\"0,0,40,40\"/>"
+              L"<Control name=\"over\" float=\"true\" pos=\"20,20,60,60\"/>"
+              L"<Control name=\"deaf\" float=\"true\" pos=\"50,0,90,40\" mouse=\"false\"/>"
+              L"</Container></Window>");
+    RECT rc = {0, 0, 100, 100};
+    tree.manager.LayoutPass(rc);
+    struct Case
+    {
+        POINT pt;
+        const wchar_t* expected;
+    } cases[] = {
+        {{30, 30}, L"over"}, {{10, 10}, L"under"}, {{55, 30}, L"over"}, {{80, 10}, L"root"}, {{80, 80}, L"root"},
+    };
+    for (const Case& c : cases) {
+        CControlUI* hit = tree.manager.FindControl(c.pt);
+        ASSERT_TRUE(hit != NULL);
+        EXPECT_EQ(std::wstring(c.expected), std::wstring(hit->GetName())) << c.pt.x << "," << c.pt.y;
+    }
+}
+
 // ---- pixels -------------------------------------------------------------------
 
 namespace {
@@ -371,6 +467,38 @@ TEST(TreePainting, ChildrenAreClippedToTheirContainer)
     EXPECT_TRUE(PixelNear(canvas, 47, 47, Rgb{255, 0, 0}));  // the float beyond the inset area
     EXPECT_TRUE(PixelNear(canvas, 70, 70, Rgb{0, 0, 0}));    // but never outside its container
     EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 0, 0}));
+}
+
+TEST(TreePainting, ThreeColoursRoundCornersFocusBordersAndColourAdjustment)
+{
+    Tree tree(L"<Window><Container bkcolor=\"#FF0000FF\">"
+              L"<Control float=\"true\" pos=\"0,0,20,100\" bkcolor=\"#FF000000\" bkcolor2=\"#FFFFFFFF\" "
+              L"bkcolor3=\"#FF000000\"/>"
+              L"<Control float=\"true\" pos=\"30,0,70,40\" bkcolor=\"#FFFF0000\" borderround=\"30,30\"/>"
+              L"<Control name=\"focused\" float=\"true\" pos=\"30,50,60,80\" bkcolor=\"#FFFFFFFF\" "
+              L"bordersize=\"3\" bordercolor=\"#FFFF0000\" focusbordercolor=\"#FF00FF00\"/>"
+              L"<Control float=\"true\" pos=\"65,50,95,80\" bkcolor=\"#FFFFFFFF\" "
+              L"bordersize=\"3\" bordercolor=\"#FFFF0000\" focusbordercolor=\"#FF00FF00\"/>"
+              L"<Control float=\"true\" pos=\"75,0,85,40\" bkcolor=\"#FFFF0000\" colorhsl=\"true\"/>"
+              L"<Control float=\"true\" pos=\"88,0,98,40\" bkcolor=\"#FFFF0000\"/>"
+              L"</Container></Window>");
+    tree.manager.SetFocus(tree.Find(L"focused"));
+    // A hue turned by -120 degrees makes red green for controls that ask for it.
+    CPaintManagerUI::SetHSL(true, 60, 100, 100);
+    TestCanvas canvas(100, 100, 0xFF808080);
+    Paint(tree, canvas);
+    CPaintManagerUI::SetHSL(true, 180, 100, 100);
+
+    EXPECT_LT(canvas.At(10, 2).r, 40);     // first colour at the top
+    EXPECT_GT(canvas.At(10, 48).r, 215);   // second at the middle
+    EXPECT_LT(canvas.At(10, 97).r, 40);    // third at the bottom
+    EXPECT_TRUE(PixelNear(canvas, 31, 1, Rgb{0, 0, 255}));      // the round corner shows the parent
+    EXPECT_TRUE(PixelNear(canvas, 50, 20, Rgb{255, 0, 0}));
+    EXPECT_TRUE(PixelNear(canvas, 31, 65, Rgb{0, 255, 0}));     // focused: the focus border
+    EXPECT_TRUE(PixelNear(canvas, 45, 65, Rgb{255, 255, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 66, 65, Rgb{255, 0, 0}));     // not focused: the border colour
+    EXPECT_TRUE(PixelNear(canvas, 80, 20, Rgb{0, 255, 0}));     // colour adjusted
+    EXPECT_TRUE(PixelNear(canvas, 93, 20, Rgb{255, 0, 0}));     // left as it is
 }
 
 TEST(TreePainting, TranslucentBackgroundBlendsOverTheParent)

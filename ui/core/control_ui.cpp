@@ -70,6 +70,9 @@ void CControlUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool
 {
     m_pManager = pManager;
     m_pParent = pParent;
+    // A virtual window name given before the control had a manager still has
+    // to reach the notifications.
+    if (m_pManager != NULL && !m_sVirtualWnd.IsEmpty()) m_pManager->UsedVirtualWnd(true);
     if (bInit && m_pParent != NULL) Init();
 }
 

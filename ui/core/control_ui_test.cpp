@@ -210,3 +210,20 @@ TEST(ControlManagerRules, HidingTheFocusedControlDropsTheFocus)
     }
     ::DestroyWindow(hwnd);
 }
+
+TEST(ControlManagerRules, AVirtualWindowNameGivenBeforeAttachingReachesNotifications)
+{
+    struct Notified : INotifyUI
+    {
+        std::wstring virtualWnd;
+        void Notify(TNotifyUI& msg) override { virtualWnd = msg.virtualWnd.GetData(); }
+    } notifier;
+    CControlUI* loose = new CControlUI();
+    loose->SetVirtualWnd(L"page");
+    CPaintManagerUI manager;
+    manager.AddNotifier(&notifier);
+    manager.AttachDialog(loose);
+    manager.SendNotify(loose, L"click");
+    EXPECT_EQ(L"page", notifier.virtualWnd);
+    manager.RemoveNotifier(&notifier);
+}

@@ -152,12 +152,16 @@ void CDialogBuilder::BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaint
     for (int i = 0; i < count; i++) {
         CDialogBuilder builder;
         builder.m_nIncludeDepth = m_nIncludeDepth + 1;
+        CControlUI* pIncluded = NULL;
         if (m_bHasType) {
             UINT id = static_cast<UINT>(ParseInt(source)) & 0xFFFF;
-            builder.Create(STRINGorID(id), m_sType, m_pCallback, pManager, pParent);
+            pIncluded = builder.Create(STRINGorID(id), m_sType, m_pCallback, pManager, pParent);
         } else {
-            builder.Create(STRINGorID(source.GetData()), NULL, m_pCallback, pManager, pParent);
+            pIncluded = builder.Create(STRINGorID(source.GetData()), NULL, m_pCallback, pManager, pParent);
         }
+        // Without a parent the included controls belong to nobody: an include
+        // returns nothing, so they go again instead of leaking.
+        if (pParent == NULL) delete pIncluded;
     }
 }
 
@@ -199,6 +203,12 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
 
         if (node.HasChildren()) _Parse(&node, pControl, pManager);
 
+        if (pParent == NULL && pReturn != NULL) {
+            // Only the first control of a level without a parent is the result;
+            // a further one could be reached by nobody.
+            delete pControl;
+            continue;
+        }
         if (pParent != NULL) {
             if (!bContainerAsked) {
                 pContainer = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));

@@ -8,6 +8,7 @@
 #include "dialog_builder.h"
 #include "gtest/gtest.h"
 #include "paint_manager.h"
+#include "render_engine.h"
 #include "test_canvas.h"
 
 using namespace SkinUI;
@@ -187,6 +188,12 @@ TEST(Builder, ControlsThatCannotBeAttachedAreDestroyed)
         {"refused by the parent's Add", L"<Window><Refuser><Counted/><Counted/></Refuser></Window>", L"ContainerUI"},
         {"a parent that is no container", L"<Window><Control><Counted/><Counted/></Control></Window>", L"ControlUI"},
         {"no parent: the new control is the result", L"<Window><Counted/></Window>", L"CountedUI"},
+        {"no parent: only the first control is kept", L"<Window><Counted/><Counted/><Control/></Window>",
+         L"CountedUI"},
+        {"no parent: an include returns nothing and keeps nothing",
+         L"<Window><Include source=\"&lt;Window&gt;&lt;Counted/&gt;&lt;Counted/&gt;&lt;/Window&gt;\"/>"
+         L"<Control/></Window>",
+         L"ControlUI"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -251,6 +258,13 @@ TEST(BuilderResources, LayoutsIncludesAndImagesFromNumberedResources)
     ::GetObjectW(image->hBitmap, sizeof(dib), &dib);
     EXPECT_EQ(0xFF00FF00u, *static_cast<const DWORD*>(dib.dsBm.bmBits));
     EXPECT_TRUE(manager.AddImage(L"x103", L"IMG") == NULL);  // a resource name must be a number
+
+    // An image description naming the resource and its type draws it.
+    CPaintManagerUI drawing;
+    TestCanvas canvas(10, 10, 0xFF000000);
+    RECT item = canvas.rect();
+    EXPECT_TRUE(CRenderEngine::DrawImageString(canvas.dc(), &drawing, item, item, L"res='103' restype='IMG'"));
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 255, 0}));
 }
 
 TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)

@@ -83,6 +83,28 @@ TEST_F(SkinFolder, ImageCacheRulesAndReload)
     EXPECT_FALSE(manager.RemoveImage(L"red.png"));
 }
 
+TEST_F(SkinFolder, ReloadingABackgroundImageDropsItsCachedBitmap)
+{
+    CPaintManagerUI manager;
+    CControlUI* root = new CControlUI();
+    manager.AttachDialog(root);
+    const wchar_t* image = L"file='red.png' corner='1,1,1,1'";
+    root->SetBkImage(image);
+    TestCanvas canvas(10, 10);
+    RECT rc = canvas.rect();
+    manager.PaintTo(canvas.dc(), rc, rc);
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{255, 0, 0}));
+    ASSERT_TRUE(manager.GetImage(L"red.png") != NULL);
+
+    root->SetBkImage(image);  // the same string without reload: the cache stays
+    ASSERT_TRUE(manager.GetImage(L"red.png") != NULL);
+    WriteBytes(folder + L"red.png", EncodePng(SolidImage(4, 4, 0xFF00FF00)));
+    root->SetBkImage(image, true);
+    EXPECT_TRUE(manager.GetImage(L"red.png") == NULL);
+    manager.PaintTo(canvas.dc(), rc, rc);
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 255, 0}));
+}
+
 TEST(ResourceChain, CyclesAreRefusedAndColoursComeFromTheTop)
 {
     CPaintManagerUI a;

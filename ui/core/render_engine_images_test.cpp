@@ -416,6 +416,20 @@ TEST(ColourAdjustment, NeutralSettingsKeepTheColourBitForBit)
     for (DWORD colour : colours) EXPECT_EQ(colour, CRenderEngine::AdjustColor(colour, 180, 100, 100));
     // Lightness 0 makes black and keeps alpha.
     EXPECT_EQ(0x80000000u, CRenderEngine::AdjustColor(0x80123456, 180, 100, 0));
+
+    // The lowest byte is taken as red: 0xFF0000FF is hue 0 and 0xFFFF0000 hue 240.
+    struct Case
+    {
+        DWORD colour;
+        short h, s, l;
+        DWORD expected;
+    } cases[] = {
+        {0xFF0000FF, 300, 100, 100, 0xFF00FF00},  // hue 0 turned by +120
+        {0xFFFF0000, 60, 100, 100, 0xFF00FF00},   // hue 240 turned by -120
+        {0x40FF0000, 180, 0, 100, 0x40808080},    // no saturation: grey of the same lightness
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, CRenderEngine::AdjustColor(c.colour, c.h, c.s, c.l)) << std::hex << c.colour;
 }
 
 TEST(PlainText, CallerTextIsNeverModified)
