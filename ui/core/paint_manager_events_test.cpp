@@ -116,6 +116,31 @@ TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt) {
     EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 1);
 }
 
+TEST_F(MessageEngineTest, WheelGoesToTheControlUnderTheMouseAndHoverFollows) {
+    POINT screen = {20, 20};
+    ::ClientToScreen(window, &screen);
+    struct {
+        short delta;
+        WPARAM expected;
+    } cases[] = {{-WHEEL_DELTA, SB_LINEDOWN}, {WHEEL_DELTA, SB_LINEUP}};
+    for (const auto& test : cases) {
+        Send(WM_MOUSEWHEEL, MAKEWPARAM(0, test.delta), Point(screen.x, screen.y));
+        ASSERT_NE(a->Last(UIEV_SCROLL_WHEEL), nullptr);
+        EXPECT_EQ(a->Last(UIEV_SCROLL_WHEEL)->wParam, test.expected);
+    }
+    EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);  // the move sent after the wheel
+}
+
+TEST_F(MessageEngineTest, DoubleClickCapturesWithoutMovingTheFocus) {
+    pm().SetFocus(b);
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 20));
+    EXPECT_EQ(a->Count(UIEV_DOUBLE_CLICK), 1);
+    EXPECT_TRUE(pm().IsCaptured());
+    EXPECT_EQ(pm().GetFocus(), b);
+    Send(WM_LBUTTONUP, 0, Point(20, 20));
+    EXPECT_EQ(a->Count(UIEV_BUTTON_UP), 1);
+}
+
 TEST_F(MessageEngineTest, HoverEntersAndLeavesControls) {
     Send(WM_MOUSEMOVE, 0, Point(20, 20));
     EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);
@@ -432,6 +457,41 @@ TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls) {
     }
     EXPECT_EQ(a->Count(UIEV_TIMER), 0);
     pm().KillTimer(a);
+}
+
+// ---- the real cursor ----------------------------------------------------------------------------
+
+// WM_SETCURSOR looks at the real cursor: this window stands apart from the other tests'
+// windows, so that the mouse moves it causes reach none of them.
+TEST(SetCursor, GoesOnlyToControlsThatAskForIt) {
+    ManagedWindow window;
+    ASSERT_NE(window.CreateAt(600, 400, 100, 100), (HWND)NULL);
+    CContainerUI* root = new CContainerUI;
+    ProbeControl* pointer = Place(root, new ProbeControl(L"pointer", L"ProbeUI", CTRLFLAG_SETCURSOR), 10, 10, 40, 40);
+    ProbeControl* plain = Place(root, new ProbeControl(L"plain"), 60, 10, 90, 40);
+    ASSERT_TRUE(window.pm.AttachDialog(root));
+    PaintNow(window);
+    struct {
+        POINT at;
+        WORD hitTest;
+        bool handled;
+    } cases[] = {
+        {{20, 20}, HTCLIENT, true},    // over the control that asks
+        {{70, 20}, HTCLIENT, false},   // over one that does not
+        {{20, 20}, HTCAPTION, false},  // outside the client area
+    };
+    for (const auto& test : cases) {
+        POINT screen = test.at;
+        ::ClientToScreen(window, &screen);
+        ASSERT_TRUE(::SetCursorPos(screen.x, screen.y));
+        LRESULT lRes = 0;
+        EXPECT_EQ(window.pm.MessageHandler(WM_SETCURSOR, reinterpret_cast<WPARAM>(window.GetHWND()),
+                                           MAKELPARAM(test.hitTest, WM_MOUSEMOVE), lRes),
+                  test.handled);
+    }
+    EXPECT_EQ(pointer->Count(UIEV_SET_CURSOR), 1);
+    EXPECT_EQ(plain->Count(UIEV_SET_CURSOR), 0);
+    ::SetCursorPos(1200, 1000);
 }
 
 // ---- pre-translation -----------------------------------------------------------------------------
