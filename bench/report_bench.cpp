@@ -2,8 +2,9 @@
 // every report key once on each with the vector its page passes, and prints the
 // time of each run, so that growth with the number of documents shows.
 //
-// Usage: report_bench [folder for the two database files] [divisor]
-// A divisor of 10 makes a shop a tenth of the size (products, parties, documents).
+// Usage: report_bench [folder for the two database files] [divisor] [reuse]
+// A divisor of 10 makes a shop a tenth of the size (products, parties, documents);
+// "reuse" runs on the files of an earlier run instead of generating them anew.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -89,10 +90,13 @@ struct Timing {
   double ms;
 };
 
-std::vector<Timing> RunAll(const std::string& path, const ShopSize& size) {
+std::vector<Timing> RunAll(const std::string& path, const ShopSize& size, bool reuse) {
   auto start = std::chrono::steady_clock::now();
-  const GeneratedShop shop = GenerateShop(path, size);
-  std::printf("shop of %d documents and %d lines generated in %.1f s\n", shop.documents, shop.lines, Seconds(start));
+  GeneratedShop shop = ShopNames();
+  if (!reuse) {
+    shop = GenerateShop(path, size);
+    std::printf("shop of %d documents and %d lines generated in %.1f s\n", shop.documents, shop.lines, Seconds(start));
+  }
   KXPData data;
   data.OpenDatabase(path.c_str());
   std::vector<Timing> timings;
@@ -120,10 +124,10 @@ int main(int argc, char** argv) {
   }
   ShopSize half = full;
   half.documents /= 2;
-  const std::vector<Timing> fullTimes = RunAll(folder + "report_bench_full.db", full);
-  const std::vector<Timing> halfTimes = RunAll(folder + "report_bench_half.db", half);
-  GeneratedShop names;
-  const std::vector<Run> runs = PageRuns(names);
+  const bool reuse = argc > 3 && std::string(argv[3]) == "reuse";
+  const std::vector<Timing> fullTimes = RunAll(folder + "report_bench_full.db", full, reuse);
+  const std::vector<Timing> halfTimes = RunAll(folder + "report_bench_half.db", half, reuse);
+  const std::vector<Run> runs = PageRuns(ShopNames());
   std::printf("\n%-22s %10s %12s %10s %12s %8s\n", "report", "rows", "ms (full)", "rows", "ms (half)", "growth");
   for (size_t i = 0; i < runs.size(); ++i)
     std::printf("%-22s %10ld %12.1f %10ld %12.1f %8.2f\n", runs[i].label.c_str(), fullTimes[i].rows, fullTimes[i].ms,

@@ -166,9 +166,19 @@ GeneratedShop GenerateShop(const std::string& ansiPath, const ShopSize& size) {
   }
   Exec(db, "commit");
   connection.close();
-  shop.busyCustomer = Utf8ToAnsi(customers[0]);
-  shop.busySupplier = Utf8ToAnsi(suppliers[0]);
-  shop.busyProduct = Utf8ToAnsi(products[0]);
-  shop.incomeItem = Utf8ToAnsi(incomeItems[0]);
+  const GeneratedShop names = ShopNames();
+  shop.busyCustomer = names.busyCustomer;
+  shop.busySupplier = names.busySupplier;
+  shop.busyProduct = names.busyProduct;
+  shop.incomeItem = names.incomeItem;
   return shop;
+}
+
+GeneratedShop ShopNames() {
+  GeneratedShop names;
+  names.busyCustomer = Utf8ToAnsi(Text(u8"客户%04d", 0));
+  names.busySupplier = Utf8ToAnsi(Text(u8"供应商%03d", 0));
+  names.busyProduct = Utf8ToAnsi(Text(u8"商品%05d", 0));
+  names.incomeItem = Utf8ToAnsi(Text(u8"收入项目%02d", 0));
+  return names;
 }

@@ -24,6 +24,9 @@ struct GeneratedShop {
   std::string incomeItem;
 };
 
+// The names of the shop's busy party, supplier, product and an income item.
+GeneratedShop ShopNames();
+
 // Creates the database at `ansiPath` (replacing any file there) through the data
 // object, so it has the program's schema, then fills it in one transaction.
 // Throws std::runtime_error when the database cannot be written.

@@ -1,12 +1,13 @@
-// The quantity and amount sums of every product's bill lines that a report
-// asks for, taken in one grouped pass instead of one statement per product.
-// A product's sums are the texts SQLite gives for sum(数量) and sum(金额) over its
-// lines, exactly as the statement for that product alone would give them.
+// The quantity and amount totals of every product's bill lines that a report
+// asks for, taken in one pass instead of one statement per product. A
+// product's totals read exactly as sum(数量) and sum(金额) over its lines would.
 #ifndef DATAVANE_PRODUCT_LINE_SUMS_H
 #define DATAVANE_PRODUCT_LINE_SUMS_H
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "reports/report_session.h"
 
@@ -20,15 +21,40 @@ class ProductLineSums {
   // Lines of the bills of `billType` (such as "销售单") that meet `condition`, a
   // condition on J4_Account_Data rows that may also name the line's columns.
   static ProductLineSums OfBills(ReportSession& session, const char* billType, const std::string& condition);
-  // Lines whose bill number begins with `numberPrefix` (such as "XSD").
-  static ProductLineSums OfNumberPrefix(ReportSession& session, const char* numberPrefix);
 
-  // The sums of a product named as stored (UTF-8); empty texts when it has no line.
+  // The totals of a product named as stored (UTF-8); empty texts when it has no line.
   const Sums& of(const std::string& productUtf8) const;
+  // The products that have lines, in the order of their first line (empty
+  // when the totals came from a condition tested line by line).
+  const std::vector<std::string>& products() const { return order_; }
 
  private:
-  void load(ReportSession& session, const std::string& ansiSql);
+  friend class LinePass;
   std::unordered_map<std::string, Sums> sums_;
+  std::vector<std::string> order_;
 };
+
+// Which lines a total of a LinePass takes, by the line's bill number.
+class LineFilter {
+ public:
+  // The bills of a set (numbers as stored, UTF-8).
+  static LineFilter Bills(std::unordered_set<std::string> numbers);
+  // Numbers that begin with an ASCII prefix, in any letter case, as LIKE 'prefix%'.
+  static LineFilter NumberPrefix(const std::string& prefix);
+  bool takes(const char* number, size_t bytes) const;
+
+ private:
+  std::unordered_set<std::string> numbers_;
+  std::string prefix_;
+  bool byPrefix_ = false;
+};
+
+// The numbers of the bills of `billType` that meet `condition`; false when the
+// condition also names a line's columns, so that it cannot be decided per bill.
+bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition,
+                  std::unordered_set<std::string>* numbers);
+
+// One pass over every bill line in stored order, totalling each filter's lines per product.
+std::vector<ProductLineSums> SumLinesInOnePass(ReportSession& session, const std::vector<LineFilter>& filters);
 
 #endif

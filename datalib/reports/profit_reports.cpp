@@ -3,6 +3,9 @@
 // valued at each product's unit cost.
 #include <map>
 #include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
@@ -101,13 +104,19 @@ int BuildProfitByProduct(ReportRequest& request) {
   const std::string onlyProduct = full ? request.name(7) : std::string();
   const std::string period = full ? request.name(8) : std::string();
   ReportSession session(request.settings());
-  ReportQuery products(session,
-                       "select distinct 商品名称 from J4_Bill_Items where 单据编号 in (select 单据编号 from "
-                       "J4_Account_Data where 类型='销售单')");
-  const ProductLineSums lineSums = ProductLineSums::OfBills(session, "销售单", period);
+  // Every product ever sold, whatever the period, and the totals of the period.
+  std::unordered_set<std::string> everSold, soldInPeriod;
+  BillsMeeting(session, "销售单", "", &everSold);
+  const bool periodPerBill = !period.empty() && BillsMeeting(session, "销售单", period, &soldInPeriod);
+  std::vector<LineFilter> filters{LineFilter::Bills(std::move(everSold))};
+  if (periodPerBill) filters.push_back(LineFilter::Bills(std::move(soldInPeriod)));
+  std::vector<ProductLineSums> passes = SumLinesInOnePass(session, filters);
+  const ProductLineSums lineSums = period.empty()    ? passes[0]
+                                   : periodPerBill ? std::move(passes[1])
+                                                   : ProductLineSums::OfBills(session, "销售单", period);
   double quantityTotal = 0, amountTotal = 0, costTotal = 0;
-  while (products.next()) {
-    const std::string product = onlyProduct.empty() ? products.utf8(0) : BindText(onlyProduct);
+  for (const std::string& soldProduct : passes[0].products()) {
+    const std::string product = onlyProduct.empty() ? soldProduct : BindText(onlyProduct);
     const ProductLineSums::Sums& sums = lineSums.of(product);
     const double quantity = ParseNumber(sums.quantity), amount = ParseNumber(sums.amount);
     quantityTotal += quantity;

@@ -15,11 +15,19 @@ ReportSession::ReportSession(const ConnectionSettings& settings) {
   // a page cache of up to 64 MiB spares decrypting the same pages again. The
   // memory goes with the connection at the end of the report.
   db_.execDML("pragma cache_size = -65536");
+  // One read transaction for the whole report: every statement outside another
+  // one's walk would otherwise take and drop the file lock anew, which costs far
+  // more than the look-up itself. It also gives the report one consistent view.
+  db_.execDML("begin");
 }
 
 ReportSession::~ReportSession() {
   for (auto& entry : statements_) sqlite3_finalize(entry->statement);
   statements_.clear();
+  try {
+    db_.execDML("rollback");  // a report writes nothing
+  } catch (...) {
+  }
   try {
     db_.close();
   } catch (...) {
@@ -68,6 +76,11 @@ ReportQuery::~ReportQuery() {
   entry_->inUse = false;
 }
 
+void ReportQuery::bind(int index, double value) {
+  const int rc = sqlite3_bind_double(entry_->statement, index, value);
+  if (rc != SQLITE_OK) ThrowFrom(session_.db_.handle(), rc);
+}
+
 bool ReportQuery::next() {
   const int rc = sqlite3_step(entry_->statement);
   if (rc == SQLITE_ROW) return true;
@@ -83,6 +96,8 @@ std::string ReportQuery::utf8(int column) const {
 }
 
 bool ReportQuery::isNull(int column) const { return sqlite3_column_type(entry_->statement, column) == SQLITE_NULL; }
+
+sqlite3_value* ReportQuery::value(int column) const { return sqlite3_column_value(entry_->statement, column); }
 
 std::string ReportQuery::text(int column) const { return Utf8ToAnsi(utf8(column)); }
 

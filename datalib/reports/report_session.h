@@ -54,6 +54,8 @@ class ReportQuery {
   ReportQuery(const ReportQuery&) = delete;
   ReportQuery& operator=(const ReportQuery&) = delete;
 
+  // Binds a number to ?index before the first step.
+  void bind(int index, double value);
   // Steps to the next row; false at the end.
   bool next();
   // A column of the current row in ANSI; NULL reads as the empty text.
@@ -61,6 +63,8 @@ class ReportQuery {
   // The same column as SQLite stores it (UTF-8), for binding into another statement.
   std::string utf8(int column) const;
   bool isNull(int column) const;
+  // The column as SQLite holds it, valid until the next step.
+  sqlite3_value* value(int column) const;
 
  private:
   ReportSession& session_;

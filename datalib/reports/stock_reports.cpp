@@ -2,6 +2,9 @@
 // warning (products above their highest or below their lowest stock).
 #include <algorithm>
 #include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
@@ -21,12 +24,24 @@ std::string UnitCostOf(ReportSession& session, const std::string& productUtf8) {
   return price.next() ? price.text(0) : std::string();
 }
 
-// The product's purchase or sales lines: those of the bills of the type in the
-// period, or, without a period, all lines of bills numbered with the prefix.
-ProductLineSums LineSumsOf(ReportSession& session, const char* billType, const char* numberPrefix,
-                           const std::string& period) {
-  return period.empty() ? ProductLineSums::OfNumberPrefix(session, numberPrefix)
-                        : ProductLineSums::OfBills(session, billType, period);
+// The product totals of the purchase lines and of the sales lines: those of the
+// bills of each type in the period, or, without a period, those of the bills
+// numbered "JHD..." and "XSD...".
+void PurchaseAndSalesSums(ReportSession& session, const std::string& period, ProductLineSums* purchases,
+                          ProductLineSums* sales) {
+  std::unordered_set<std::string> purchaseBills, salesBills;
+  std::vector<ProductLineSums> sums;
+  if (period.empty())
+    sums = SumLinesInOnePass(session, {LineFilter::NumberPrefix("JHD"), LineFilter::NumberPrefix("XSD")});
+  else if (BillsMeeting(session, "进货单", period, &purchaseBills) && BillsMeeting(session, "销售单", period, &salesBills))
+    sums = SumLinesInOnePass(session, {LineFilter::Bills(std::move(purchaseBills)), LineFilter::Bills(std::move(salesBills))});
+  if (sums.size() == 2) {
+    *purchases = std::move(sums[0]);
+    *sales = std::move(sums[1]);
+  } else {
+    *purchases = ProductLineSums::OfBills(session, "进货单", period);
+    *sales = ProductLineSums::OfBills(session, "销售单", period);
+  }
 }
 
 // Empties the cells first..last whose figure is zero; true when any figure is not.
@@ -55,8 +70,7 @@ int BuildStockSummary(ReportRequest& request) {
                                     (productCondition.empty() ? std::string() : " where " + productCondition));
   ProductLineSums purchases, sales;
   try {
-    purchases = LineSumsOf(session, "进货单", "JHD", period);
-    sales = LineSumsOf(session, "销售单", "XSD", period);
+    PurchaseAndSalesSums(session, period, &purchases, &sales);
   } catch (const CppSQLite3Exception&) {
     return 0;  // no product can be summed: no rows
   }
