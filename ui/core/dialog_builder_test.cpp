@@ -267,6 +267,37 @@ TEST(BuilderResources, LayoutsIncludesAndImagesFromNumberedResources)
     EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 255, 0}));
 }
 
+TEST(BuilderResources, ThePrologueRegistersImagesFontsAndDefaultsThatHaveAName)
+{
+    CPaintManagerUI manager;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(
+        STRINGorID(L"<Window>"
+                   L"<Image name=\"103\" restype=\"IMG\" mask=\"#FF00FF00\"/><Image restype=\"IMG\"/>"
+                   L"<Font name=\"Arial\"/><Font size=\"20\" default=\"true\"/>"
+                   L"<Font name=\"Tahoma\" size=\"9\" bold=\"TRUE\" underline=\"true\" italic=\"yes\"/>"
+                   L"<Default value=\"height=&quot;5&quot;\"/><Default name=\"Control\" value=\"width=&quot;6&quot;\"/>"
+                   L"<Control/></Window>"),
+        NULL, NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    const TImageInfo* image = manager.GetImage(L"103");
+    ASSERT_TRUE(image != NULL);
+    EXPECT_EQ(0xFF00FF00u, image->dwMask);
+    EXPECT_TRUE(image->alphaChannel);  // its one green pixel was masked
+    EXPECT_EQ(2u, manager.GetCustomFontCount());  // the Font without a name adds nothing
+    EXPECT_EQ(12, manager.GetFontInfo(0)->iSize);  // size 12 when not given
+    TFontInfo* tahoma = manager.GetFontInfo(1);
+    EXPECT_EQ(9, tahoma->iSize);
+    EXPECT_FALSE(tahoma->bBold);  // only "true" is true
+    EXPECT_TRUE(tahoma->bUnderline);
+    EXPECT_FALSE(tahoma->bItalic);
+    EXPECT_NE(20, manager.GetDefaultFontInfo()->iSize);
+    EXPECT_STREQ(L"width=\"6\"", manager.GetDefaultAttributeList(L"Control"));
+    EXPECT_EQ(6, root->GetFixedWidth());
+    EXPECT_EQ(0, root->GetFixedHeight());
+    delete root;
+}
+
 TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
 {
     HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, NULL, NULL, NULL, NULL);

@@ -330,6 +330,61 @@ TEST_F(ImageDrawing, TilingRepeatsTheCentre)
     EXPECT_TRUE(PixelNear(canvas, 28, 28, RgbOf(kCells[1][1])));
 }
 
+TEST_F(ImageDrawing, TilingAlongOneAxisStretchesAlongTheOther)
+{
+    // Two-pixel stripes: tiled along the stripes' axis they repeat unscaled;
+    // along the other axis the tiles are stretched.
+    RgbaImage columns = SolidImage(2, 2, 0xFFFF0000);
+    columns.Set(1, 0, 0xFF0000FF);
+    columns.Set(1, 1, 0xFF0000FF);
+    WriteBytes(folder + L"columns.png", EncodePng(columns));
+    RgbaImage rows = SolidImage(2, 2, 0xFFFF0000);
+    rows.Set(0, 1, 0xFF0000FF);
+    rows.Set(1, 1, 0xFF0000FF);
+    WriteBytes(folder + L"rows.png", EncodePng(rows));
+    struct Case
+    {
+        const wchar_t* image;
+        int x, y;
+        Rgb expected;
+    } cases[] = {
+        {L"file='columns.png' xtiled='true'", 4, 10, Rgb{255, 0, 0}},
+        {L"file='columns.png' xtiled='true'", 5, 10, Rgb{0, 0, 255}},
+        {L"file='columns.png' xtiled='true'", 1, 10, Rgb{0, 0, 255}},
+        {L"file='columns.png' xtiled='true'", 14, 2, Rgb{255, 0, 0}},
+        {L"file='columns.png' xtiled='true'", 15, 18, Rgb{0, 0, 255}},
+        {L"file='rows.png' ytiled='true'", 10, 4, Rgb{255, 0, 0}},
+        {L"file='rows.png' ytiled='true'", 10, 5, Rgb{0, 0, 255}},
+        {L"file='rows.png' ytiled='true'", 2, 14, Rgb{255, 0, 0}},
+    };
+    TestCanvas canvas(20, 20, 0xFF000000);
+    RECT item = {0, 0, 20, 20};
+    for (const Case& c : cases) {
+        canvas.Fill(0xFF000000);
+        Draw(canvas, item, c.image);
+        EXPECT_TRUE(PixelNear(canvas, c.x, c.y, c.expected, 8)) << c.x << "," << c.y;
+    }
+    // Not tiled, the stripes are stretched: the second column, blue when tiled, stays red.
+    canvas.Fill(0xFF000000);
+    Draw(canvas, item, L"file='columns.png'");
+    EXPECT_GT(canvas.At(1, 10).r, canvas.At(1, 10).b + 100);
+}
+
+TEST(PlainText, TextExtentsNeedTextAndAManager)
+{
+    TestCanvas canvas(10, 10);
+    CPaintManagerUI manager;
+    SIZE none = CRenderEngine::GetTextSize(canvas.dc(), NULL, L"abc", -1, 0);
+    EXPECT_EQ(0, none.cx);
+    none = CRenderEngine::GetTextSize(canvas.dc(), &manager, NULL, -1, 0);
+    EXPECT_EQ(0, none.cy);
+    SIZE one = CRenderEngine::GetTextSize(canvas.dc(), &manager, L"W", -1, 0);
+    SIZE three = CRenderEngine::GetTextSize(canvas.dc(), &manager, L"WWW", -1, 0);
+    EXPECT_GT(one.cx, 0);
+    EXPECT_GT(one.cy, 0);
+    EXPECT_EQ(3 * one.cx, three.cx);
+}
+
 TEST_F(ImageDrawing, TwoFilesDrawInTurnAndMalformedStringsKeepWhatWasParsed)
 {
     TestCanvas canvas(40, 40, 0xFF000000);
