@@ -111,7 +111,9 @@ TEST_F(TaggedTextTest, LineBreaksMeasureEveryLineAndCapTheWidth) {
         RECT rc = Measure(test.text);
         EXPECT_GE(rc.bottom, test.lines * lineHeight) << test.text;
         EXPECT_LT(rc.bottom, (test.lines + 1) * lineHeight) << test.text;
-        if (wcscmp(test.widest, L"a") != 0) EXPECT_GE(rc.right, TextWidth(test.widest)) << test.text;
+        if (wcscmp(test.widest, L"a") != 0) {
+            EXPECT_GE(rc.right, TextWidth(test.widest)) << test.text;
+        }
     }
     // A single line ignores line-break tags.
     EXPECT_EQ(Measure(L"ab<n>cd", {0, 0, 400, 100}, DT_SINGLELINE).bottom, lineHeight);

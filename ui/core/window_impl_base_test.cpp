@@ -283,7 +283,9 @@ TEST_F(WindowImplBaseTest, EscapeClosesWithResultOneAndStillReachesTheFocus) {
         MSG close = {};
         const bool closing = ::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE);
         EXPECT_EQ(closing, key == VK_ESCAPE);
-        if (closing) EXPECT_EQ(close.wParam, 1u);
+        if (closing) {
+            EXPECT_EQ(close.wParam, 1u);
+        }
     }
 }
 
