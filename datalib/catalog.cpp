@@ -28,7 +28,7 @@ int KXPData::GetSideBarItems(std::vector<SideBarItem>* items, const char* name) 
         name ? StringPrintf("select * from J4_Sys_SideBar_Item where name='%s'", SqlEscape(name).c_str())
              : std::string("select * from J4_Sys_SideBar_Item");
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     {
       CppSQLite3Query query = db.execQuery(sql);
       const int nameColumn = query.fieldIndex("name");
@@ -70,7 +70,7 @@ int KXPData::GetProductTypes(intptr_t context, ProductTypeCallback onType) {
   if (!onType) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     {
       CppSQLite3Query query = db.execQuery("select * from J4_Product_Type");
       const int categoryColumn = query.fieldIndex("商品类别");
@@ -93,7 +93,7 @@ int KXPData::GetProductType(const char* category, char* parent, int* level) {
   if (!parent || !level) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     bool found = false;
     {
       CppSQLite3Query query = db.execQuery(

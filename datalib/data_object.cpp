@@ -30,14 +30,14 @@ KXPData::KXPData(int busyTimeoutMs) {
 
 void KXPData::execute(const std::string& sql) const {
   CppSQLite3DB db;
-  open(db);
+  openForWriting(db);
   db.execDML(sql);
   db.close();
 }
 
 void KXPData::replaceRow(const std::string& deleteSql, const std::string& insertSql) const {
   CppSQLite3DB db;
-  open(db);
+  openForWriting(db);
   {
     SqliteTransaction transaction(db);
     db.execDML(deleteSql);
@@ -52,7 +52,7 @@ int KXPData::OpenDatabase(const char* path) {
   return Guarded([&] {
     settings_.path = path;
     CppSQLite3DB db;
-    open(db);
+    openForWriting(db);
     CreateSchema(db);
     db.close();
     return 0;

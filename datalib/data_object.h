@@ -51,7 +51,8 @@ class KXPData : public KXPDatavane {
 
  private:
   bool hasDatabase() const { return !settings_.path.empty(); }
-  void open(CppSQLite3DB& db) const { db.open(settings_); }
+  void openForReading(CppSQLite3DB& db) const { db.open(settings_, CppSQLite3DB::Locking::kHoldUntilClose); }
+  void openForWriting(CppSQLite3DB& db) const { db.open(settings_, CppSQLite3DB::Locking::kPerTransaction); }
   // Runs one statement (ANSI) on a connection of its own.
   void execute(const std::string& sql) const;
   // Deletes and inserts in one transaction, so that a row is replaced or kept, never lost.

@@ -40,7 +40,7 @@ int KXPData::GetTableFields(const char* table, std::vector<DataField>* fields) {
   return Guarded([&] {
     fields->clear();
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     for (const std::string& name : ColumnNames(db, table)) fields->push_back(MakeDataField(name, ""));
     db.close();
     return 0;
@@ -51,7 +51,7 @@ int KXPData::GetTableColumnNames(const char* table, std::vector<std::string>* na
   if (!table || !names) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     for (std::string& name : ColumnNames(db, table)) names->push_back(std::move(name));
     db.close();
     return 0;
@@ -66,7 +66,7 @@ int KXPData::QueryRecords(const char* table, std::vector<DataField>* record,
     const bool firstRowOnly = HasOrdering(*record);
     const std::string sql = BuildSelectStatement(table, *record, true);
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     SelectInto(db, sql, *record, [&] {
       rows->push_back(*record);
       return !firstRowOnly;
@@ -83,7 +83,7 @@ int KXPData::QueryRecordsCallback(const char* table, intptr_t context, std::vect
   return Guarded([&] {
     const std::string sql = BuildSelectStatement(table, *record, false);
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     RegisterHanzi2Pinyin(db);
     SelectInto(db, sql, *record, [&] {
       onRow(context, record);
@@ -99,9 +99,14 @@ int KXPData::InsertRecord(const char* table, std::vector<DataField>* values) {
   if (values->empty()) return 0;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
-    const size_t columns = ColumnNames(db, table).size();
-    db.execDML(BuildInsertStatement(table, *values, columns));
+    openForWriting(db);
+    {
+      // One write lock for the column count and the insert.
+      SqliteTransaction transaction(db);
+      const size_t columns = ColumnNames(db, table).size();
+      db.execDML(BuildInsertStatement(table, *values, columns));
+      transaction.commit();
+    }
     db.close();
     return 0;
   });

@@ -131,7 +131,7 @@ void CppSQLite3DB::checkDB() const {
   if (!db_) Throw(CPPSQLITE_ERROR, "Database not open");
 }
 
-void CppSQLite3DB::open(const ConnectionSettings& settings) {
+void CppSQLite3DB::open(const ConnectionSettings& settings, Locking locking) {
   close();
   if (settings.path.empty()) Throw(SQLITE_CANTOPEN, "No database path");
   const std::string path = AnsiToUtf8(settings.path);
@@ -149,7 +149,7 @@ void CppSQLite3DB::open(const ConnectionSettings& settings) {
   sqlite3_busy_timeout(db_, settings.busyTimeoutMs);
   // A connection lives for one operation: holding its file lock until close saves a
   // lock cycle per statement (under Wine each costs about half a millisecond).
-  execDML("pragma locking_mode=exclusive");
+  if (locking == Locking::kHoldUntilClose) execDML("pragma locking_mode=exclusive");
 }
 
 void CppSQLite3DB::close() {

@@ -81,11 +81,20 @@ class CppSQLite3DB {
   CppSQLite3DB& operator=(const CppSQLite3DB&) = delete;
   virtual ~CppSQLite3DB();
 
+  // How long a connection keeps the file locks it takes.
+  enum class Locking {
+    // Until close, so that the statements of an operation do not lock and unlock the
+    // file one by one. Only for connections that never write: a connection that holds
+    // its shared lock while it waits to write blocks another writer's commit, which
+    // in turn waits for it, until the busy timeout ends both.
+    kHoldUntilClose,
+    // Released after each statement or transaction; what every writing connection uses.
+    kPerTransaction,
+  };
+
   // Opens the file (created when missing), applies the cipher key with the
-  // cheapest key derivation and sets the busy timeout. The connection keeps the
-  // file lock it takes (shared for reading, exclusive once it wrote) until close,
-  // so that its statements do not lock and unlock the file one by one.
-  void open(const ConnectionSettings& settings);
+  // cheapest key derivation and sets the busy timeout.
+  void open(const ConnectionSettings& settings, Locking locking = Locking::kHoldUntilClose);
   void close();
   bool isOpen() const { return db_ != nullptr; }
 

@@ -108,4 +108,28 @@ TEST_F(Connection, OperationWaitsForAnotherConnectionsWriteLock) {
   EXPECT_EQ(0, data_->CheckUserPassword("等待", ""));
 }
 
+// The other connection is in the middle of a write: it holds the reserved lock and
+// needs every reader gone to commit. An operation that wants to write must wait
+// without keeping a lock of its own, or neither side can go on.
+TEST_F(Connection, WriterWaitsForAnotherWriterToCommit) {
+  KXPData writer(5000);
+  ASSERT_EQ(0, writer.OpenDatabase(path_.c_str()));
+  ConnectionSettings settings = data_->connectionSettings();
+  settings.busyTimeoutMs = 5000;
+  CppSQLite3DB holder;
+  holder.open(settings);
+  holder.execDML("pragma locking_mode=normal; begin immediate; insert into J4_Product_Unit values('箱')");
+  std::atomic<int> commitResult{-1};
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    commitResult = sqlite3_exec(holder.handle(), "commit", nullptr, nullptr, nullptr);
+  });
+  const int results[] = {writer.AddProductUnit("个"), writer.SetSavePassword("u", true)};
+  release.join();
+  EXPECT_EQ(SQLITE_OK, commitResult.load());
+  EXPECT_EQ(0, results[0]);
+  EXPECT_EQ(0, results[1]);
+  EXPECT_EQ("2", Value("select count(*) from J4_Product_Unit"));
+}
+
 }  // namespace

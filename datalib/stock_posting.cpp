@@ -23,7 +23,7 @@ int KXPData::AdjustStock(std::string billNumber, std::vector<std::vector<DataFie
   return Guarded([&] {
     const bool takeOut = IsSalesBill(billNumber) != reverse;
     CppSQLite3DB db;
-    open(db);
+    openForWriting(db);
     {
       // All lines or none: a bill whose posting fails half-way leaves the stock as it was.
       SqliteTransaction transaction(db);

@@ -26,7 +26,7 @@ int KXPData::DeleteUser(const char* name, const char* password) {
   if (!name) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForWriting(db);
     const int deleted = db.execDML(StringPrintf("delete from J4_Sys_User where name='%s' and pwd='%s';",
                                                 SqlEscape(name).c_str(), SqlEscape(password).c_str()));
     db.close();
@@ -38,7 +38,7 @@ int KXPData::CheckUserPassword(const char* name, const char* password) {
   if (!name) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     bool found;
     {
       CppSQLite3Query query = db.execQuery(StringPrintf("select * from J4_Sys_User where name='%s' and pwd='%s'",
@@ -54,7 +54,7 @@ int KXPData::GetUserNames(std::vector<std::string>* names) {
   if (!names) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     for (std::string& name : db.queryColumn("select name from J4_Sys_User")) names->push_back(std::move(name));
     db.close();
     return 0;
@@ -65,7 +65,7 @@ int KXPData::readUserText(const char* column, const char* name, char* out) {
   if (!name || !out) return -1;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     std::string stored;
     if (ReadFirst(db, StringPrintf("select %s from J4_Sys_User where name='%s'", column, SqlEscape(name).c_str()),
                   &stored))
@@ -108,7 +108,7 @@ int KXPData::SetSavePassword(const char* name, bool save) {
   int failure = 1;
   try {
     CppSQLite3DB db;
-    open(db);
+    openForWriting(db);
     const std::string escaped = SqlEscape(name);
     const int flag = save ? 1 : 0;
     std::string stored;
@@ -131,7 +131,7 @@ int KXPData::GetSavePassword(const char* name) {
   if (!name) return 0;
   return Guarded([&] {
     CppSQLite3DB db;
-    open(db);
+    openForReading(db);
     std::string stored;
     const bool found =
         ReadFirst(db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", SqlEscape(name).c_str()), &stored);
