@@ -25,6 +25,7 @@ const char kLayout[] =
     "<Control name=\"title\" float=\"true\" pos=\"10,5,100,25\" />"
     "<TestButton name=\"closebtn\" float=\"true\" pos=\"200,5,280,25\" />"
     "<TestButton name=\"field\" float=\"true\" pos=\"10,60,100,90\" />"
+    "<TestButton name=\"pagebtn\" virtualwnd=\"page\" float=\"true\" pos=\"10,100,100,130\" />"
     "</Container>"
     "</Window>";
 
@@ -297,6 +298,34 @@ TEST_F(WindowImplBaseTest, CloseButtonEndsTheModalLoopWithResultOne) {
     window.GetPaintManager()->SendNotify(closeButton, L"click");
     EXPECT_EQ(window.ShowModal(), 1u);
     EXPECT_FALSE(::IsWindow(window));
+}
+
+// The clicks of one page of the window, handled apart from the window's own.
+struct PagePump : CNotifyPump {
+    std::vector<std::wstring> clicks;
+    void OnClick(TNotifyUI& msg) { clicks.push_back(msg.sender->GetName().GetData()); }
+    UI_DECLARE_MESSAGE_MAP()
+};
+
+UI_BEGIN_MESSAGE_MAP(PagePump, CNotifyPump)
+UI_ON_MSGTYPE(L"click", OnClick)
+UI_END_MESSAGE_MAP()
+
+TEST_F(WindowImplBaseTest, NotificationsOfAVirtualWindowReachItsPump) {
+    SkinWindow window;
+    ASSERT_NE(window.Open(), (HWND)NULL);
+    PagePump page;
+    ASSERT_TRUE(window.AddVirtualWnd(L"page", &page));
+    CPaintManagerUI* pm = window.GetPaintManager();
+    pm->SendNotify(pm->FindControl(L"pagebtn"), L"click");
+    ASSERT_EQ(page.clicks.size(), 1u);
+    EXPECT_EQ(page.clicks[0], L"pagebtn");
+    // The close button has no virtual window: the window's own table closes it.
+    pm->SendNotify(pm->FindControl(L"closebtn"), L"click");
+    EXPECT_EQ(page.clicks.size(), 1u);
+    MSG close = {};
+    EXPECT_TRUE(::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    window.RemoveVirtualWnd(L"page");
 }
 
 TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow) {
