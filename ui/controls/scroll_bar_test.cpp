@@ -93,6 +93,32 @@ TEST(ScrollBarLayout, HorizontalBarsSwapTheAxes)
     EXPECT_EQ(0, bar.GetScrollPos());
 }
 
+TEST(ScrollBarAttributes, TheVocabularyOfTheBar)
+{
+    CScrollBarUI bar;
+    GuardedText list(L"hor=\"true\" linesize=\"3\" range=\"50\" value=\"70\" showbutton1=\"false\" "
+                     L"showbutton2=\"TRUE\" height=\"12\" thumbnormalimage=\"t.png\"");
+    bar.ApplyAttributeList(list.get());
+    EXPECT_TRUE(bar.IsHorizontal());
+    EXPECT_EQ(12, bar.GetFixedHeight());  // other names go to the control base
+    EXPECT_EQ(3, bar.GetLineSize());
+    EXPECT_EQ(50, bar.GetScrollRange());
+    EXPECT_EQ(50, bar.GetScrollPos());  // clamped to the range
+    EXPECT_FALSE(bar.GetShowButton1());
+    EXPECT_FALSE(bar.GetShowButton2());  // only "true" is true
+    EXPECT_STREQ(L"t.png", bar.GetThumbNormalImage());
+    EXPECT_STREQ(L"ScrollBarUI", bar.GetClass());
+    EXPECT_EQ(&bar, bar.GetInterface(L"ScrollBar"));
+    EXPECT_EQ(&bar, bar.GetInterface(L"Control"));
+
+    // Hiding changes only the flag: no relayout of a parent, no repaint.
+    bar.SetVisible(false);
+    EXPECT_FALSE(bar.IsVisible());
+    bar.SetAttribute(L"hor", L"false");  // back to vertical: 16 wide, no fixed height
+    EXPECT_EQ(16, bar.GetFixedWidth());
+    EXPECT_EQ(0, bar.GetFixedHeight());
+}
+
 TEST(ScrollBarEvents, HoldingButton2RepeatsFromTheSixthTick)
 {
     CPaintManagerUI manager;

@@ -75,7 +75,12 @@ bool CContainerUI::AddAt(CControlUI* pControl, int iIndex)
 
 void CContainerUI::DisposeChild(CControlUI* pControl)
 {
-    if (!m_bAutoDestroy) return;
+    if (!m_bAutoDestroy) {
+        // The caller keeps the child: it must not point at a parent that no
+        // longer holds it (and may be gone before the child is used again).
+        if (pControl->GetParent() == this) pControl->SetManager(pControl->GetManager(), NULL, false);
+        return;
+    }
     if (m_bDelayedDestroy && m_pManager != NULL) m_pManager->AddDelayedCleanup(pControl);
     else delete pControl;
 }

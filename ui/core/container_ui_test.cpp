@@ -238,6 +238,34 @@ TEST(ContainerChildren, DelayedDestroyWaitsForTheManager)
     EXPECT_EQ(2, deaths);  // without a manager at once
 }
 
+TEST(ContainerChildren, AChildKeptByTheCallerLeavesItsParent)
+{
+    CPaintManagerUI manager;
+    CContainerUI* root = new CContainerUI();
+    manager.AttachDialog(root);
+    CContainerUI* box = new CContainerUI();
+    root->Add(box);
+    box->SetAutoDestroy(false);
+    CControlUI* kept = new CControlUI();
+    CControlUI* alsoKept = new CControlUI();
+    box->Add(kept);
+    box->Add(alsoKept);
+    EXPECT_EQ(box, kept->GetParent());
+    ASSERT_TRUE(box->Remove(kept));
+    box->RemoveAll();
+    EXPECT_TRUE(kept->GetParent() == NULL);
+    EXPECT_TRUE(alsoKept->GetParent() == NULL);
+    EXPECT_EQ(&manager, kept->GetManager());
+    root->SetDelayedDestroy(false);
+    ASSERT_TRUE(root->Remove(box));  // destroyed at once
+    // The old parent is gone; the children still work and can be placed again.
+    kept->NeedParentUpdate();
+    kept->Invalidate();
+    EXPECT_TRUE(root->Add(kept));
+    EXPECT_EQ(root, kept->GetParent());
+    delete alsoKept;
+}
+
 TEST(ContainerSearch, HitTestingAndMouseChild)
 {
     Tree tree(L"<Window><Container name=\"outer\" mousechild=\"false\"><Control name=\"inner\"/></Container>"
