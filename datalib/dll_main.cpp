@@ -1,8 +1,6 @@
 // Datavane.dll's entry point and its one export.
 #include <windows.h>
 
-#include <new>
-
 #include "data_object.h"
 
 namespace {
@@ -15,6 +13,14 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
 }
 
 extern "C" KXP_DATA_EXPORT KXPDatavane* GetKXPDataInstance() {
-  if (!g_dataObject) g_dataObject = new (std::nothrow) KXPData();
+  // Out of memory answers null, and the next call tries again; nothing may be
+  // thrown across the C export.
+  if (!g_dataObject) {
+    try {
+      g_dataObject = new KXPData();
+    } catch (...) {
+      return nullptr;
+    }
+  }
   return g_dataObject;
 }

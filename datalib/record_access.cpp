@@ -16,19 +16,14 @@ std::vector<std::string> ColumnNames(CppSQLite3DB& db, const char* table) {
 
 // Runs the select built from `record` and, for every row, writes the non-hidden
 // fields' values from the columns of their names and calls `deliver`; `deliver`
-// answers false to stop.
+// answers false to stop. The fields are looked at afresh for every row: a row
+// callback holds the record itself and may change it.
 template <class Deliver>
 void SelectInto(CppSQLite3DB& db, const std::string& sql, std::vector<DataField>& record, Deliver&& deliver) {
   CppSQLite3Query query = db.execQuery(sql);
-  // Looked up at the first row: a field that names no result column fails the
-  // call only when there is a row to read.
-  std::vector<std::pair<size_t, int>> columns;  // field position, result column
-  if (!query.eof()) {
-    for (size_t i = 0; i < record.size(); ++i)
-      if (static_cast<unsigned char>(record[i].hidden) == 0) columns.emplace_back(i, query.fieldIndex(record[i].name));
-  }
   for (; !query.eof(); query.nextRow()) {
-    for (const auto& column : columns) record[column.first].value = query.fieldValue(column.second);
+    for (DataField& field : record)
+      if (static_cast<unsigned char>(field.hidden) == 0) field.value = query.fieldValue(field.name);
     if (!deliver()) break;
   }
 }

@@ -179,6 +179,28 @@ TEST_F(Records, CallbackMayReadThroughTheDataObjectAgain) {
   EXPECT_EQ(0, collected.nestedResult);
 }
 
+// The callback holds the record itself; one that empties it gets the next rows in
+// the record as it left it, and nothing is written past its end.
+void TakeRow(intptr_t context, std::vector<DataField>* row) {
+  auto* taken = reinterpret_cast<std::vector<std::vector<DataField>>*>(context);
+  taken->push_back(std::move(*row));
+  row->clear();
+}
+
+TEST_F(Records, CallbackMayTakeTheRecordApart) {
+  AddProduct("甲", "1");
+  AddProduct("乙", "2");
+  std::vector<std::vector<DataField>> taken;
+  std::vector<DataField> record = {Field("商品名称"), Field("当前库存")};
+  EXPECT_EQ(0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&taken), &record, TakeRow));
+  ASSERT_EQ(2u, taken.size());
+  ASSERT_EQ(2u, taken[0].size());
+  EXPECT_EQ("甲", taken[0][0].value);
+  EXPECT_EQ("1", taken[0][1].value);
+  EXPECT_TRUE(taken[1].empty());
+  EXPECT_TRUE(record.empty());
+}
+
 TEST_F(Records, ThrowingCallbackIsAnError) {
   AddProduct("甲", "1");
   std::vector<DataField> record = {Field("商品名称")};
