@@ -33,16 +33,29 @@ struct PartyOpening {
   double balance() const { return (ParseNumber(increase) + ParseNumber(initial)) - ParseNumber(settled); }
 };
 
+// The period (the name of the entry before last) and the party (the value of
+// the last entry) of a report about one party.
+struct PartyInputs {
+  std::string period;
+  std::string party;
+};
+
+PartyInputs ReadPartyInputs(const ReportRequest& request) {
+  const size_t n = request.size();
+  return PartyInputs{request.name(n - 2), request.value(n - 1)};
+}
+
 // Looks the party up; false when the side has no party of that name. Without a
 // period the opening is the initial balance alone; with one it also covers every
 // document outside the period (the whole condition negated).
-bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const std::string& party,
-                      const std::string& period, PartyOpening* opening) {
+bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const PartyInputs& inputs,
+                      PartyOpening* opening) {
+  const std::string& period = inputs.period;
   {
     ReportQuery query(session,
                       "select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" +
                           Quoted(side.partyType) + " and 客户名称=?1",
-                      {BindText(party)});
+                      {BindText(inputs.party)});
     if (!query.next()) return false;
     opening->name = query.utf8(0);
     opening->initial = query.text(2);
@@ -73,6 +86,21 @@ bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const std::s
   }
   return true;
 }
+
+// A report about one party: its inputs, its connection and its opening figures.
+struct PartyAccount {
+  PartyAccount(ReportRequest& request, bool customerSide)
+      : side(SideOf(customerSide)),
+        inputs(ReadPartyInputs(request)),
+        session(request.settings()),
+        found(LoadPartyOpening(session, side, inputs, &opening)) {}
+
+  const DebtSide& side;
+  const PartyInputs inputs;
+  ReportSession session;
+  PartyOpening opening;
+  const bool found;  // the side has a party of that name
+};
 
 // The party's settling documents and bills in the period.
 std::string PartyDocumentsSql(const DebtSide& side, const std::string& period, bool withDiscountRate) {
@@ -131,13 +159,10 @@ int BuildDebtDetail(ReportRequest& request, bool customerSide) {
   // Six cells are written, so six entries are needed; the period and the party
   // are the last two of them.
   if (!request.has(6)) return 0;
-  const size_t n = request.size();
-  const DebtSide& side = SideOf(customerSide);
-  const std::string period = request.name(n - 2);
-  const std::string party = request.value(n - 1);
-  ReportSession session(request.settings());
-  PartyOpening opening;
-  if (!LoadPartyOpening(session, side, party, period, &opening)) return 0;
+  PartyAccount account(request, customerSide);
+  if (!account.found) return 0;
+  ReportSession& session = account.session;
+  const PartyOpening& opening = account.opening;
 
   double balance = opening.balance();
   request.set(0, opening.date);
@@ -148,7 +173,7 @@ int BuildDebtDetail(ReportRequest& request, bool customerSide) {
   request.set(5, FormatAmount(balance));
   request.emit();
 
-  ReportQuery documents(session, PartyDocumentsSql(side, period, false), {opening.name});
+  ReportQuery documents(session, PartyDocumentsSql(account.side, account.inputs.period, false), {opening.name});
   while (documents.next()) {
     const std::string type = documents.text(5);
     std::string increase, settled;
@@ -174,13 +199,10 @@ int BuildDebtDetail(ReportRequest& request, bool customerSide) {
 
 int BuildStatement(ReportRequest& request, bool customerSide) {
   if (!request.has(12)) return 0;
-  const size_t n = request.size();
-  const DebtSide& side = SideOf(customerSide);
-  const std::string period = request.name(n - 2);
-  const std::string party = request.value(n - 1);
-  ReportSession session(request.settings());
-  PartyOpening opening;
-  if (!LoadPartyOpening(session, side, party, period, &opening)) return 0;
+  PartyAccount account(request, customerSide);
+  if (!account.found) return 0;
+  ReportSession& session = account.session;
+  const PartyOpening& opening = account.opening;
 
   double balance = opening.balance();
   request.set(0, opening.date + " 期初");
@@ -189,7 +211,7 @@ int BuildStatement(ReportRequest& request, bool customerSide) {
   request.clearAll();
 
   double totalIncrease = 0, totalSettled = 0;
-  ReportQuery documents(session, PartyDocumentsSql(side, period, true), {opening.name});
+  ReportQuery documents(session, PartyDocumentsSql(account.side, account.inputs.period, true), {opening.name});
   while (documents.next()) {
     const std::string number = documents.text(1);
     const std::string amount = documents.text(3), paid = documents.text(4), type = documents.text(5);

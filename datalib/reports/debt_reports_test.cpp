@@ -3,19 +3,11 @@
 
 namespace {
 
-struct ReportCase {
-  const char* title;
-  const char* key;
-  std::vector<DataField> params;
-  size_t cells;
-  ReportRows rows;  // in delivery order
-};
-
 class DebtReportTest : public ReportTest {};
 
 TEST_F(DebtReportTest, SummaryAndDetailRows) {
   const char* kEarlyJanuary = "单据日期>='2014-01-01' and 单据日期<='2014-01-12' ";
-  const ReportCase cases[] = {
+  RunCases({
       {"receivables of 2014", "ysqkbg", With(Columns(5), {Condition(""), Condition(kYear2014)}), 5,
        {{"张三", "100", "50.00", "20", "130.00"}, {"大户", "1234567.89", "0.00", "", "1234567.89"}}},
       {"receivables from a start date", "ysqkbg",
@@ -53,11 +45,7 @@ TEST_F(DebtReportTest, SummaryAndDetailRows) {
        {{"", "", "期初结存", "", "", "1234567.89"}}},
       {"a customer is no supplier", "yfqkbg_mod", With(Columns(6), {Condition(""), Party("张三")}), 6, {}},
       {"detail needs six entries", "ysqkbg_mod", With(Columns(3), {Condition(""), Party("张三")}), 5, {}},
-  };
-  for (const ReportCase& c : cases) {
-    std::vector<DataField> params = c.params;
-    EXPECT_EQ(c.rows, Run(c.key, params, c.cells)) << c.title;
-  }
+  });
 }
 
 TEST_F(DebtReportTest, StatementOfACustomer) {
@@ -74,7 +62,7 @@ TEST_F(DebtReportTest, StatementOfACustomer) {
 }
 
 TEST_F(DebtReportTest, StatementCases) {
-  const ReportCase cases[] = {
+  RunCases({
       {"supplier statement", "yfdzd", With(Columns(10), {Condition(kYear2014), Party("华丰")}), 10,
        {{" 期初", "", "", "", "", "", "", "", "", "50.00"},
         {"2014-01-05 JHD20140105001", "", "", "", "15.00", "进货", "0.00", "10.00", "5", "60.00"},
@@ -93,11 +81,7 @@ TEST_F(DebtReportTest, StatementCases) {
         {"合计", "", "", "", "", "", "", "0.00", "45.00", ""}}},
       {"unknown party", "ysdzd", With(Columns(10), {Condition(""), Party("nobody")}), 10, {}},
       {"statement needs twelve entries", "ysdzd", With(Columns(9), {Condition(""), Party("张三")}), 10, {}},
-  };
-  for (const ReportCase& c : cases) {
-    std::vector<DataField> params = c.params;
-    EXPECT_EQ(c.rows, Run(c.key, params, c.cells)) << c.title;
-  }
+  });
 }
 
 TEST_F(DebtReportTest, ShortVectorKeepsItsValues) {

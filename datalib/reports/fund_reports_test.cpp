@@ -3,18 +3,10 @@
 
 namespace {
 
-struct ReportCase {
-  const char* title;
-  const char* key;
-  std::vector<DataField> params;
-  size_t cells;
-  ReportRows rows;
-};
-
 class FundReportTest : public ReportTest {};
 
 TEST_F(FundReportTest, SummaryAndItemDetail) {
-  const ReportCase cases[] = {
+  RunCases({
       {"items of 2014", "zjtjbg", With(Columns(3), {Condition(""), Condition(kYear2014)}), 3,
        {{"房租", "", "1000"}, {"利息", "12.5", ""}}},
       {"income items only", "zjtjbg", With(Columns(3), {Condition("项目类别='收入' "), Condition(kYear2014)}), 3,
@@ -29,11 +21,7 @@ TEST_F(FundReportTest, SummaryAndItemDetail) {
       {"documents of an item outside the period", "zjtjbgmx",
        With(Columns(6), {Condition("房租"), Condition("单据日期<'2014-01-01' ")}), 6, {}},
       {"item detail needs eight entries", "zjtjbgmx", With(Columns(5), {Condition("房租"), Condition("")}), 6, {}},
-  };
-  for (const ReportCase& c : cases) {
-    std::vector<DataField> params = c.params;
-    EXPECT_EQ(c.rows, Run(c.key, params, c.cells)) << c.title;
-  }
+  });
 }
 
 TEST_F(FundReportTest, CashOpeningWritesTwoTotalsWithoutCallback) {

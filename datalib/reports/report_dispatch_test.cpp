@@ -61,6 +61,24 @@ TEST_F(ReportDispatchTest, AThrowingCallbackEndsTheReportQuietly) {
   Exec("insert into J4_Saler values ('小张')");
 }
 
+KXPData* g_data = nullptr;
+int g_nestedResult = -2;
+void QueryWhileReporting(intptr_t, std::vector<DataField>*) {
+  std::vector<DataField> record = {MakeDataField("商品名称", "")};
+  std::vector<std::vector<DataField>> rows;
+  g_nestedResult = g_data->QueryRecords("J4_Product_Data", &record, &rows);
+  ++g_calls;
+}
+
+TEST_F(ReportDispatchTest, ACallbackMayReadTheDatabase) {
+  std::vector<DataField> params = Columns(7);
+  g_data = data_.get();
+  g_calls = 0;
+  EXPECT_EQ(0, data_->RunReport("kcyjbg", 0, &params, QueryWhileReporting));
+  EXPECT_EQ(2, g_calls);
+  EXPECT_EQ(0, g_nestedResult);
+}
+
 TEST_F(ReportDispatchTest, ADatabaseErrorEndsTheReportWithZero) {
   std::vector<DataField> params = With(Columns(4), {Condition("no such column here = 1")});
   g_calls = 0;

@@ -64,3 +64,14 @@ ReportRows ReportTest::Run(const char* key, std::vector<DataField>& params, size
   EXPECT_EQ(0, data_->RunReport(key, reinterpret_cast<intptr_t>(&collector), &params, CollectRow));
   return rows;
 }
+
+void ReportTest::RunCases(const std::vector<ReportCase>& cases) {
+  for (const ReportCase& c : cases) {
+    std::vector<DataField> params = c.params;
+    const ReportRows rows = Run(c.key, params, c.cells);
+    if (c.anyOrder)
+      EXPECT_EQ(AnyOrder(c.rows), AnyOrder(rows)) << c.title;
+    else
+      EXPECT_EQ(c.rows, rows) << c.title;
+  }
+}

@@ -55,9 +55,22 @@ inline std::vector<DataField> With(std::vector<DataField> params, std::initializ
   return params;
 }
 
+// One run of a report and the rows it must deliver.
+struct ReportCase {
+  const char* title;
+  const char* key;
+  std::vector<DataField> params;
+  size_t cells;     // how many leading values of each row to compare
+  ReportRows rows;  // in delivery order
+  bool anyOrder;    // the rows come in an order that SQLite leaves open
+};
+
 class ReportTest : public DatabaseTest {
  protected:
   void SetUp() override;
+
+  // Runs every case on a copy of its vector and compares the rows.
+  void RunCases(const std::vector<ReportCase>& cases);
 
   // Runs a report and answers the first `cells` values of every delivered row.
   ReportRows Run(const char* key, std::vector<DataField>& params, size_t cells);

@@ -3,22 +3,8 @@
 
 namespace {
 
-struct ReportCase {
-  const char* title;
-  const char* key;
-  std::vector<DataField> params;
-  size_t cells;
-  ReportRows rows;
-};
-
 class StockReportTest : public ReportTest {
  protected:
-  void RunCases(const std::vector<ReportCase>& cases) {
-    for (const ReportCase& c : cases) {
-      std::vector<DataField> params = c.params;
-      EXPECT_EQ(c.rows, Run(c.key, params, c.cells)) << c.title;
-    }
-  }
   // The ledger vector as the stock page builds it.
   static std::vector<DataField> Ledger(const char* product, const char* period) {
     std::vector<DataField> params = Columns(12);
