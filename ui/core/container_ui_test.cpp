@@ -139,6 +139,36 @@ TEST(ContainerGeometry, RelativePositionFollowsTheParentsGrowth)
     EXPECT_EQ("0,0,60,30", RectText(tree.Find(L"zoom")->GetPos()));
 }
 
+TEST(ContainerGeometry, AFloatThatChangesItsSizeOrPlaceIsPlacedAgain)
+{
+    Tree tree(L"<Window><Container><Control name=\"f\" float=\"true\" pos=\"10,10,30,30\"/>"
+              L"</Container></Window>");
+    RECT client = {0, 0, 200, 100};
+    tree.manager.LayoutPass(client);
+    CControlUI* f = tree.Find(L"f");
+    EXPECT_EQ("10,10,30,30", RectText(f->GetPos()));
+    struct Step
+    {
+        const char* what;
+        int width, height;
+        SIZE xy;
+        const char* expected;
+    } steps[] = {
+        {"wider", 50, 20, {10, 10}, "10,10,60,30"},
+        {"taller and moved", 50, 40, {20, 5}, "20,5,70,45"},
+        {"anchored to the right", 50, 40, {-10, 5}, "140,5,190,45"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        f->SetFixedWidth(step.width);
+        f->SetFixedHeight(step.height);
+        f->SetFixedXY(step.xy);
+        tree.manager.LayoutPass(client);
+        EXPECT_EQ(step.expected, RectText(f->GetPos()));
+        EXPECT_FALSE(f->IsUpdateNeeded());
+    }
+}
+
 TEST(ContainerGeometry, ScrollRangeFollowsTheContent)
 {
     Tree tree(L"<Window><Stack name=\"list\" vscrollbar=\"true\">"

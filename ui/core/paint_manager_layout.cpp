@@ -2,6 +2,7 @@
 // (the paint cycle uses both; off-window painting and tests use PaintTo).
 #include "paint_manager.h"
 
+#include "container_ui.h"
 #include "control_ui.h"
 #include "gdi_scope.h"
 
@@ -21,7 +22,17 @@ void CPaintManagerUI::LayoutPass(const RECT& rcClient)
             CControlUI* pControl =
                 m_pRoot->FindControl(__FindControlFromUpdate, NULL, FINDFLAG_VISIBLE | FINDFLAG_SELF_FIRST);
             if (pControl == NULL) break;
-            pControl->SetPos(pControl->GetPos());
+            // A floating control is placed by its container from its fixed
+            // position and size: laid out where it stands, it would take its
+            // old rectangle back as its position and size.
+            CControlUI* pParent = pControl->GetParent();
+            CContainerUI* pContainer =
+                pControl->IsFloat() && pParent != NULL
+                    ? static_cast<CContainerUI*>(pParent->GetInterface(L"Container"))
+                    : NULL;
+            int index = pContainer != NULL ? pContainer->GetItemIndex(pControl) : -1;
+            if (index >= 0) pContainer->SetFloatPos(index);
+            if (pControl->IsUpdateNeeded()) pControl->SetPos(pControl->GetPos());
         }
     } else {
         m_pRoot->SetPos(rcClient);
