@@ -26,6 +26,14 @@ TEST_F(TradeReportTest, SummaryByProduct) {
   });
 }
 
+TEST_F(TradeReportTest, ConditionsOfAnyLength) {
+  // Far beyond a kilobyte of statement text, Chinese included.
+  std::string condition = kYear2014;
+  for (int i = 0; i < 200; ++i) condition += "and 单据日期!='1999-01-01' ";
+  RunCases({{"a long period condition", "xstjbg", With(Columns(4), {Condition(condition)}), 4,
+             {{"苹果", "箱", "4", "100"}, {"香蕉", "斤", "0.5", "3"}, {"O'Brien's Tea", "盒", "1", "42"}}, false}});
+}
+
 TEST_F(TradeReportTest, SummaryByPartyAndSalesman) {
   RunCases({
       // Every customer has a row; 37.5 is 30 paid at a rate of 80 before the discount.
