@@ -30,6 +30,14 @@ TEST_F(Catalog, SideBarItemsAreReplacedByName) {
   EXPECT_EQ(0, data_->GetSideBarItems(&items, nullptr));
   EXPECT_EQ(0, data_->GetSideBarItems(&items, nullptr));
   EXPECT_EQ(5u, items.size());  // appended each time
+  EXPECT_EQ(0, data_->AddSideBarItem("O'Neil's", "d.png", ""));
+  items.clear();
+  EXPECT_EQ(0, data_->GetSideBarItems(&items, "O'Neil's"));
+  ASSERT_EQ(1u, items.size());
+  EXPECT_EQ("O'Neil's", items[0].name);
+  EXPECT_EQ(0, data_->GetSideBarItems(&items, "x' or '1'='1"));
+  EXPECT_EQ(1u, items.size());
+  EXPECT_EQ(0, data_->DeleteSideBarItem("O'Neil's"));
   EXPECT_EQ(0, data_->DeleteSideBarItem("进货单"));
   EXPECT_EQ(0, data_->DeleteSideBarItem("x' or '1'='1"));
   EXPECT_EQ("1", Value("select count(*) from J4_Sys_SideBar_Item"));
@@ -99,6 +107,11 @@ TEST_F(Catalog, CategoriesAreStreamedAndLookedUp) {
   EXPECT_EQ(0, data_->GetProductType("长", bounded, &level));
   EXPECT_EQ(std::string(127, 'p'), std::string(bounded));
   EXPECT_EQ('#', bounded[KXP_TEXT_BUFFER_SIZE]);
+
+  EXPECT_EQ(0, data_->DeleteProductType("x' or '1'='1"));
+  EXPECT_EQ(3u, Categories().size());
+  EXPECT_EQ(0, data_->DeleteProductType("O'Neil"));  // with its sub-category
+  EXPECT_EQ((std::vector<std::string>{"长<" + longParent + ":3"}), Categories());
 }
 
 TEST_F(Catalog, Units) {

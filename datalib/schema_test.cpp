@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 #include "test_database.h"
 
@@ -98,6 +99,29 @@ TEST_F(Schema, ReopeningKeepsUserDataAndAddsNoDuplicates) {
   // The default parties come back only as a whole group: one deleted alone stays deleted.
   EXPECT_EQ("2", Value("select count(*) from J4_Customer_Data"));
   EXPECT_EQ("<no row>", Value("select 客户名称 from J4_Customer_Data where 客户名称='批发客户'"));
+}
+
+// The default parties are inserted in order until one of them exists already.
+TEST_F(Schema, DefaultPartiesComeBackUpToTheFirstOneThatExists) {
+  struct Case {
+    std::set<std::string> deleted;
+    std::set<std::string> afterReopening;
+  };
+  const Case cases[] = {
+      {{"批发客户"}, {"零售客户", "零散供应商"}},
+      {{"零售客户"}, {"零售客户", "批发客户", "零散供应商"}},
+      {{"零售客户", "零散供应商"}, {"零售客户", "批发客户"}},
+      {{"零售客户", "批发客户", "零散供应商"}, {"零售客户", "批发客户", "零散供应商"}},
+  };
+  for (const Case& c : cases) {
+    Exec("delete from J4_Customer_Data");
+    Exec("insert into J4_Customer_Data (客户名称) values ('零售客户'), ('批发客户'), ('零散供应商')");
+    for (const std::string& party : c.deleted) Exec("delete from J4_Customer_Data where 客户名称='" + party + "'");
+    ASSERT_EQ(0, data_->OpenDatabase(path_.c_str()));
+    std::set<std::string> parties;
+    for (const auto& row : Rows("select 客户名称 from J4_Customer_Data")) parties.insert(row[0]);
+    EXPECT_EQ(c.afterReopening, parties) << c.deleted.size() << " deleted";
+  }
 }
 
 TEST_F(Schema, FileIsEncryptedAndNeedsTheKey) {

@@ -62,6 +62,13 @@ TEST_F(StockPosting, SalesTakeOutPurchasesPutInReverseUndoes) {
   EXPECT_EQ(0, data_->AdjustStock("JHD20261210001", &purchase, true));
   EXPECT_EQ("10", Stock("苹果"));
   EXPECT_EQ("<no row>", Stock("没有这个"));
+
+  std::string longName;  // 3000 bytes here, 4500 in UTF-8
+  for (int i = 0; i < 1500; ++i) longName += "长";
+  Exec("insert into J4_Product_Data (商品名称, 当前库存) values ('" + longName + "','4')");
+  auto longLine = Lines({{longName.c_str(), "1"}});
+  EXPECT_EQ(0, data_->AdjustStock("XSD20261210009", &longLine, false));
+  EXPECT_EQ("3", Stock(longName));
 }
 
 TEST_F(StockPosting, AFailingLineRollsBackTheWholeBill) {
