@@ -1,7 +1,6 @@
 // Gross profit of the sales per customer and per product, each closed by a
 // total row. Revenue comes from the sales bills, cost from the quantities sold
 // valued at each product's unit cost.
-#include <map>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -11,34 +10,9 @@
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
+#include "reports/unit_costs.h"
 
 namespace {
-
-// A product's unit cost: its stored cost price when it has one, else its
-// purchase price, else 0. Asked once per product and report.
-class UnitCosts {
- public:
-  explicit UnitCosts(ReportSession& session) : session_(session) {}
-
-  double of(const std::string& productUtf8) {
-    auto found = costs_.find(productUtf8);
-    if (found != costs_.end()) return found->second;
-    std::string cost;
-    {
-      ReportQuery price(session_, "select 进货价 from J4_Product_Data where 商品名称=?1", {productUtf8});
-      if (price.next()) cost = price.text(0);
-    }
-    {
-      ReportQuery stored(session_, "select 单位成本 from J4_Product_CostPrice where 商品名称=?1", {productUtf8});
-      if (stored.next()) cost = stored.text(0);
-    }
-    return costs_[productUtf8] = ParseNumber(cost);
-  }
-
- private:
-  ReportSession& session_;
-  std::map<std::string, double> costs_;
-};
 
 // The rate of a profit to its base; empty when the profit's cell reads zero or
 // there is no base to divide by.
@@ -74,7 +48,7 @@ int BuildProfitByCustomer(ReportRequest& request) {
     ReportQuery bills(session, billsSql, {customer});
     while (bills.next()) {
       ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {bills.utf8(0)});
-      while (lines.next()) cost += ParseNumber(lines.text(1)) * unitCosts.of(lines.utf8(0));
+      while (lines.next()) cost += ParseNumber(lines.text(1)) * ParseNumber(unitCosts.of(lines.utf8(0)));
     }
     costTotal += cost;
     if (cost == 0 && ParseNumber(received) == 0) continue;

@@ -10,19 +10,9 @@
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
+#include "reports/unit_costs.h"
 
 namespace {
-
-// The unit cost of a product: its stored cost price, else its purchase price,
-// else nothing (which counts as 0).
-std::string UnitCostOf(ReportSession& session, const std::string& productUtf8) {
-  {
-    ReportQuery cost(session, "select 单位成本 from J4_Product_CostPrice where 商品名称=?1", {productUtf8});
-    if (cost.next()) return cost.text(0);
-  }
-  ReportQuery price(session, "select 进货价 from J4_V_Product_Inventory where 商品名称=?1", {productUtf8});
-  return price.next() ? price.text(0) : std::string();
-}
 
 // The product totals of the purchase lines and of the sales lines: those of the
 // bills of each type in the period, or, without a period, those of the bills
@@ -66,6 +56,7 @@ int BuildStockSummary(ReportRequest& request) {
   const std::string productCondition = full ? request.name(10) : std::string();
   const std::string period = full ? request.name(11) : std::string();
   ReportSession session(request.settings());
+  UnitCosts unitCosts(session);
   ReportQuery products(session, "select 商品名称,计量单位,初始库存,进货价 from J4_Product_Data" +
                                     (productCondition.empty() ? std::string() : " where " + productCondition));
   ProductLineSums purchases, sales;
@@ -84,7 +75,7 @@ int BuildStockSummary(ReportRequest& request) {
     request.set(4, purchases.of(product).quantity);
     request.set(5, purchases.of(product).amount);
     request.set(6, sales.of(product).quantity);
-    const double unitCost = ParseNumber(UnitCostOf(session, product));
+    const double unitCost = ParseNumber(unitCosts.of(product));
     const double sold = ParseNumber(request.value(6));
     request.set(7, FormatAmount(sold * unitCost));
     const std::string closing =
@@ -129,6 +120,7 @@ int BuildStockLedger(ReportRequest& request) {
   const std::string product = BindText(request.value(12));
   const std::string period = n >= 14 ? request.name(13) : std::string();
   ReportSession session(request.settings());
+  UnitCosts unitCosts(session);
 
   double balanceQuantity = 0, balanceValue = 0;
   double purchasedQuantity = 0, purchasedAmount = 0, soldQuantity = 0, salesCost = 0;
@@ -180,7 +172,7 @@ int BuildStockLedger(ReportRequest& request) {
       request.set(5, amount);
       request.clear(6, 8);
     } else {
-      const std::string unitCost = UnitCostOf(session, product);
+      const std::string unitCost = unitCosts.of(product);
       amount = FormatAmount(q * ParseNumber(unitCost));
       request.set(0, "出货");
       request.clear(3, 5);

@@ -1,0 +1,23 @@
+// A product's unit cost as the reports value sales at: its stored cost price
+// when it has one, else its purchase price, else nothing (which counts as 0).
+// Each product is looked up once per report.
+#ifndef DATAVANE_UNIT_COSTS_H
+#define DATAVANE_UNIT_COSTS_H
+
+#include <map>
+#include <string>
+
+#include "reports/report_session.h"
+
+class UnitCosts {
+ public:
+  explicit UnitCosts(ReportSession& session) : session_(session) {}
+  // The cost as stored (ANSI) of a product named as stored (UTF-8).
+  const std::string& of(const std::string& productUtf8);
+
+ private:
+  ReportSession& session_;
+  std::map<std::string, std::string> costs_;
+};
+
+#endif
