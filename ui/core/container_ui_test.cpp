@@ -407,22 +407,17 @@ TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
 
 TEST(ContainerScrolling, ALineIsTheDefaultFontsHeightAndEightWithAWindow)
 {
-    HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(hwnd != NULL);
-    {
-        CPaintManagerUI manager;
-        manager.Init(hwnd);
-        manager.SetDefaultFont(L"Arial", 12, false, false, false);
-        CContainerUI* root = new CContainerUI();
-        manager.AttachDialog(root);
-        root->EnableScrollBar(true, false);
-        root->GetVerticalScrollBar()->SetScrollRange(500);
-        int line = manager.GetDefaultFontInfo()->tm.tmHeight;
-        EXPECT_GE(line, 12);
-        root->LineDown();
-        EXPECT_EQ(line + 8, root->GetScrollPos().cy);
-    }
-    ::DestroyWindow(hwnd);
+    TestWindow window(100, 100);
+    CPaintManagerUI& manager = window.manager;
+    manager.SetDefaultFont(L"Arial", 12, false, false, false);
+    CContainerUI* root = new CContainerUI();
+    manager.AttachDialog(root);
+    root->EnableScrollBar(true, false);
+    root->GetVerticalScrollBar()->SetScrollRange(500);
+    int line = manager.GetDefaultFontInfo()->tm.tmHeight;
+    EXPECT_GE(line, 12);
+    root->LineDown();
+    EXPECT_EQ(line + 8, root->GetScrollPos().cy);
 }
 
 TEST(ContainerSearch, HitTestsFindTheTopmostOfOverlappingFloats)

@@ -192,24 +192,19 @@ TEST(ControlManagerRules, NothingNeedsAWindowOrAManager)
 
 TEST(ControlManagerRules, HidingTheFocusedControlDropsTheFocus)
 {
-    HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(hwnd != NULL);
-    {
-        CPaintManagerUI manager;
-        manager.Init(hwnd);
-        CContainerUI* root = new CContainerUI();
-        manager.AttachDialog(root);
-        CControlUI* child = new CControlUI();
-        root->Add(child);
-        child->SetFocus();
-        EXPECT_EQ(child, manager.GetFocus());
-        EXPECT_TRUE(child->IsFocused());
-        child->SetVisible(false);
-        EXPECT_TRUE(manager.GetFocus() == NULL);
-        EXPECT_FALSE(child->IsFocused());
-        EXPECT_TRUE(root->Remove(child));
-    }
-    ::DestroyWindow(hwnd);
+    TestWindow window(100, 100);
+    CPaintManagerUI& manager = window.manager;
+    CContainerUI* root = new CContainerUI();
+    manager.AttachDialog(root);
+    CControlUI* child = new CControlUI();
+    root->Add(child);
+    child->SetFocus();
+    EXPECT_EQ(child, manager.GetFocus());
+    EXPECT_TRUE(child->IsFocused());
+    child->SetVisible(false);
+    EXPECT_TRUE(manager.GetFocus() == NULL);
+    EXPECT_FALSE(child->IsFocused());
+    EXPECT_TRUE(root->Remove(child));
 }
 
 TEST(ControlManagerRules, AVirtualWindowNameGivenBeforeAttachingReachesNotifications)
@@ -231,58 +226,53 @@ TEST(ControlManagerRules, AVirtualWindowNameGivenBeforeAttachingReachesNotificat
 
 TEST(ControlInvalidation, OnlyTheVisiblePartInsideEveryAncestorIsRepainted)
 {
-    HWND hwnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL,
-                                  NULL, NULL, NULL);
-    ASSERT_TRUE(hwnd != NULL);
-    {
-        CPaintManagerUI manager;
-        manager.Init(hwnd);
-        CContainerUI* root = new CContainerUI();
-        manager.AttachDialog(root);
-        CContainerUI* box = new CContainerUI();
-        root->Add(box);
-        CControlUI* leaf = new CControlUI();
-        box->Add(leaf);
-        RECT all = {0, 0, 200, 200};
-        root->SetPos(all);
-        RECT boxPos = {10, 10, 60, 60};
-        box->SetPos(boxPos);
-        RECT leafPos = {20, 20, 40, 40};
-        leaf->SetPos(leafPos);
+    TestWindow window(200, 200, true);
+    HWND hwnd = window.hwnd();
+    CPaintManagerUI& manager = window.manager;
+    CContainerUI* root = new CContainerUI();
+    manager.AttachDialog(root);
+    CContainerUI* box = new CContainerUI();
+    root->Add(box);
+    CControlUI* leaf = new CControlUI();
+    box->Add(leaf);
+    RECT all = {0, 0, 200, 200};
+    root->SetPos(all);
+    RECT boxPos = {10, 10, 60, 60};
+    box->SetPos(boxPos);
+    RECT leafPos = {20, 20, 40, 40};
+    leaf->SetPos(leafPos);
 
-        struct Step
-        {
-            const char* what;
-            std::function<void()> action;
-            const char* updated;
-        } steps[] = {
-            {"a visible control", [&] { leaf->Invalidate(); }, "20,20,40,40"},
-            {"a hidden control", [&] { leaf->SetInternVisible(false); leaf->Invalidate(); }, "0,0,0,0"},
-            {"moving repaints old and new place inside the parent",
-             [&] {
-                 leaf->SetInternVisible(true);
-                 RECT rc = {50, 50, 80, 80};
-                 leaf->SetPos(rc);
-             },
-             "20,20,60,60"},
-            {"partly outside the parent", [&] { leaf->Invalidate(); }, "50,50,60,60"},
-            {"wholly outside the parent",
-             [&] {
-                 RECT rc = {100, 100, 120, 120};
-                 leaf->SetPos(rc);
-                 ::ValidateRect(hwnd, NULL);
-                 leaf->Invalidate();
-             },
-             "0,0,0,0"},
-        };
-        for (Step& step : steps) {
-            SCOPED_TRACE(step.what);
-            ::ValidateRect(hwnd, NULL);
-            step.action();
-            RECT updated = {0, 0, 0, 0};
-            ::GetUpdateRect(hwnd, &updated, FALSE);
-            EXPECT_EQ(step.updated, RectText(updated));
-        }
+    struct Step
+    {
+        const char* what;
+        std::function<void()> action;
+        const char* updated;
+    } steps[] = {
+        {"a visible control", [&] { leaf->Invalidate(); }, "20,20,40,40"},
+        {"a hidden control", [&] { leaf->SetInternVisible(false); leaf->Invalidate(); }, "0,0,0,0"},
+        {"moving repaints old and new place inside the parent",
+         [&] {
+             leaf->SetInternVisible(true);
+             RECT rc = {50, 50, 80, 80};
+             leaf->SetPos(rc);
+         },
+         "20,20,60,60"},
+        {"partly outside the parent", [&] { leaf->Invalidate(); }, "50,50,60,60"},
+        {"wholly outside the parent",
+         [&] {
+             RECT rc = {100, 100, 120, 120};
+             leaf->SetPos(rc);
+             ::ValidateRect(hwnd, NULL);
+             leaf->Invalidate();
+         },
+         "0,0,0,0"},
+    };
+    for (Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        ::ValidateRect(hwnd, NULL);
+        step.action();
+        RECT updated = {0, 0, 0, 0};
+        ::GetUpdateRect(hwnd, &updated, FALSE);
+        EXPECT_EQ(step.updated, RectText(updated));
     }
-    ::DestroyWindow(hwnd);
 }

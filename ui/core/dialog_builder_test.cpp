@@ -300,34 +300,30 @@ TEST(BuilderResources, ThePrologueRegistersImagesFontsAndDefaultsThatHaveAName)
 
 TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
 {
-    HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(hwnd != NULL);
-    {
-        CPaintManagerUI manager;
-        manager.Init(hwnd);
-        CDialogBuilder builder;
-        CControlUI* root = builder.Create(
-            STRINGorID(L"<Window size=\"300,200\" sizebox=\"4,4,6,6\" caption=\"0,0,0,30\" roundcorner=\"5\" "
-                       L"mininfo=\"100,80\" maxinfo=\"800\" defaultfontcolor=\"#FF123456\" showdirty=\"true\" "
-                       L"unknown=\"1\"><Control/></Window>"),
-            NULL, NULL, &manager);
-        ASSERT_TRUE(root != NULL);
-        RECT window = {};
-        ::GetWindowRect(hwnd, &window);
-        EXPECT_EQ(300, window.right - window.left);
-        EXPECT_EQ(200, window.bottom - window.top);
-        EXPECT_EQ(6, manager.GetSizeBox().right);
-        EXPECT_EQ(30, manager.GetCaptionRect().bottom);
-        EXPECT_EQ(5, manager.GetRoundCorner().cx);
-        EXPECT_EQ(0, manager.GetRoundCorner().cy);  // a short list leaves the rest 0
-        EXPECT_EQ(80, manager.GetMinInfo().cy);
-        EXPECT_EQ(800, manager.GetMaxInfo().cx);
-        EXPECT_EQ(0, manager.GetMaxInfo().cy);
-        EXPECT_EQ(0xFF123456u, manager.GetDefaultFontColor());
-        EXPECT_TRUE(manager.IsShowUpdateRect());
-        delete root;
-    }
-    ::DestroyWindow(hwnd);
+    TestWindow window(50, 50);
+    HWND hwnd = window.hwnd();
+    CPaintManagerUI& manager = window.manager;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(
+        STRINGorID(L"<Window size=\"300,200\" sizebox=\"4,4,6,6\" caption=\"0,0,0,30\" roundcorner=\"5\" "
+                   L"mininfo=\"100,80\" maxinfo=\"800\" defaultfontcolor=\"#FF123456\" showdirty=\"true\" "
+                   L"unknown=\"1\"><Control/></Window>"),
+        NULL, NULL, &manager);
+    ASSERT_TRUE(root != NULL);
+    RECT placed = {};
+    ::GetWindowRect(hwnd, &placed);
+    EXPECT_EQ(300, placed.right - placed.left);
+    EXPECT_EQ(200, placed.bottom - placed.top);
+    EXPECT_EQ(6, manager.GetSizeBox().right);
+    EXPECT_EQ(30, manager.GetCaptionRect().bottom);
+    EXPECT_EQ(5, manager.GetRoundCorner().cx);
+    EXPECT_EQ(0, manager.GetRoundCorner().cy);  // a short list leaves the rest 0
+    EXPECT_EQ(80, manager.GetMinInfo().cy);
+    EXPECT_EQ(800, manager.GetMaxInfo().cx);
+    EXPECT_EQ(0, manager.GetMaxInfo().cy);
+    EXPECT_EQ(0xFF123456u, manager.GetDefaultFontColor());
+    EXPECT_TRUE(manager.IsShowUpdateRect());
+    delete root;
 }
 
 TEST(BuilderPlugins, PluginsComeBeforeTheCallback)

@@ -193,20 +193,16 @@ TEST(ProcessSettings, PathsHslTransparencyAndPlugins)
     EXPECT_EQ(150, l);
     CPaintManagerUI::SetHSL(true, 180, 100, 100);
 
-    HWND hwnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(hwnd != NULL);
-    {
-        CPaintManagerUI manager;
-        manager.Init(hwnd);
-        manager.SetTransparent(200);
-        EXPECT_EQ(200, manager.GetTransparent());
-        EXPECT_NE(0, ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
-        manager.SetTransparent(300);
-        EXPECT_EQ(255, manager.GetTransparent());
-        EXPECT_EQ(0, ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
-        EXPECT_TRUE(manager.GetDefaultFontInfo()->tm.tmHeight > 0);  // metrics once there is a DC
-    }
-    ::DestroyWindow(hwnd);
+    TestWindow window(50, 50);
+    HWND hwnd = window.hwnd();
+    CPaintManagerUI& manager = window.manager;
+    manager.SetTransparent(200);
+    EXPECT_EQ(200, manager.GetTransparent());
+    EXPECT_NE(0, ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    manager.SetTransparent(300);
+    EXPECT_EQ(255, manager.GetTransparent());
+    EXPECT_EQ(0, ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(manager.GetDefaultFontInfo()->tm.tmHeight > 0);  // metrics once there is a DC
 
     const int plugins = CPaintManagerUI::GetPlugins()->GetSize();
     EXPECT_FALSE(CPaintManagerUI::LoadPlugin(NULL));

@@ -49,6 +49,19 @@ BYTE TestCanvas::AlphaAt(int x, int y) const
     return static_cast<BYTE>(m_bits[y * m_width + x] >> 24);
 }
 
+TestWindow::TestWindow(int width, int height, bool visible)
+{
+    m_window.hwnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0,
+                                      width, height, NULL, NULL, NULL, NULL);
+    EXPECT_TRUE(m_window.hwnd != NULL);
+    manager.Init(m_window.hwnd);
+}
+
+TestWindow::Window::~Window()
+{
+    if (hwnd != NULL) ::DestroyWindow(hwnd);
+}
+
 std::string RectText(const RECT& rc)
 {
     return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +

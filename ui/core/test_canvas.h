@@ -12,6 +12,7 @@
 #include <cwchar>
 
 #include "gtest/gtest.h"
+#include "paint_manager.h"
 #include "test_support/guarded_buffer.h"
 
 namespace SkinUI {
@@ -43,6 +44,27 @@ private:
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
     DWORD* m_bits;
+};
+
+// A popup window (hidden unless asked) with a paint manager initialised on it;
+// the manager goes before the window.
+class TestWindow
+{
+public:
+    explicit TestWindow(int width = 100, int height = 100, bool visible = false);
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    HWND hwnd() const { return m_window.hwnd; }
+
+private:
+    struct Window
+    {
+        HWND hwnd;
+        ~Window();
+    } m_window;
+
+public:
+    CPaintManagerUI manager;
 };
 
 // "left,top,right,bottom", for comparing rectangles in test output.
