@@ -107,8 +107,19 @@ TEST_F(Records, QuotesEverywhere) {
   std::vector<DataField> injection = {MakeDataField("商品名称", "x' or '1'='1")};
   EXPECT_EQ(0, data_->DeleteRecords("J4_Product_Data", &injection));
   EXPECT_EQ("2", Value("select count(*) from J4_Product_Data"));
+  // A half double-byte character must not take the doubled quote with it.
+  std::vector<DataField> halfCharacter = {MakeDataField("商品名称", "\x81' or 1=1 --")};
+  EXPECT_EQ(0, data_->DeleteRecords("J4_Product_Data", &halfCharacter));
+  EXPECT_EQ("2", Value("select count(*) from J4_Product_Data"));
   EXPECT_EQ(0, data_->DeleteRecords("J4_Product_Data", &key));
   EXPECT_EQ("1", Value("select count(*) from J4_Product_Data"));
+}
+
+TEST_F(Records, TextEndingInHalfACharacterIsStored) {
+  AddProduct("甲\x81", "1");
+  auto rows = Query({Field("商品名称")});
+  ASSERT_EQ(1u, rows.size());
+  EXPECT_EQ("甲?", rows[0][0].value);
 }
 
 TEST_F(Records, UpdateAndDeleteWithEmptyLists) {

@@ -1,6 +1,8 @@
 // Growing printf and quote doubling for SQL text.
 #include "sql_text.h"
 
+#include <windows.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -26,7 +28,20 @@ std::string StringPrintf(const char* format, ...) {
 std::string SqlEscape(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size() + 8);
-  for (char c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDBCSLeadByte(static_cast<BYTE>(c))) {
+      // A lead byte without its second byte would take the next quote with it when
+      // the statement is converted to UTF-8, ending the literal early. It becomes
+      // the '?' that the conversion would make of it anyway.
+      if (i + 1 < text.size() && text[i + 1] != '\'') {
+        escaped += c;
+        escaped += text[++i];
+      } else {
+        escaped += '?';
+      }
+      continue;
+    }
     escaped += c;
     if (c == '\'') escaped += '\'';
   }

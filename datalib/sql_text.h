@@ -11,7 +11,8 @@ std::string StringPrintf(const char* format, ...) __attribute__((format(printf, 
 std::string StringPrintfV(const char* format, va_list args);
 
 // Doubles every single quote so that the text stands unchanged inside '...'.
-// GBK trail bytes never take the value of a quote, so the bytes can be scanned one by one.
+// GBK trail bytes never take the value of a quote; a lead byte that has no second
+// byte (at the end, or before a quote) is written as '?'.
 std::string SqlEscape(const std::string& text);
 std::string SqlEscape(const char* text);  // null reads as the empty text
 

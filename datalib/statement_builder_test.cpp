@@ -51,6 +51,10 @@ TEST(StatementBuilder, SelectStatements) {
        "select  from T where  Hanzi2Pinyin(n) like 'z%' "},
       {"quotes doubled", {F("n", "O'Brien's")}, true, "select n from T where  n='O''Brien''s' "},
       {"injection stays a value", {F("n", "x' or '1'='1")}, true, "select n from T where  n='x'' or ''1''=''1' "},
+      // A half character would swallow the quote after it when the text goes to UTF-8.
+      {"lead byte before a quote", {F("n", "\x81' or 1=1 --")}, true, "select n from T where  n='?'' or 1=1 --' "},
+      {"lead byte at the end", {F("n", "甲\x81")}, true, "select n from T where  n='甲?' "},
+      {"whole characters kept", {F("n", "中'国")}, true, "select n from T where  n='中''国' "},
       {"number first", {F("q", "2.5", 0, 0, "=", 1)}, true,
        "select q from T where  q='2.5'  and q='2.50'  and q='2'  and q not like '2.0'  "},
       {"number later", {F("a", "x"), F("q", "3", 1, 0, "!=", 1)}, true,
