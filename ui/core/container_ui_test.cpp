@@ -443,6 +443,47 @@ TEST(ContainerSearch, HitTestsFindTheTopmostOfOverlappingFloats)
     }
 }
 
+TEST(ContainerSearch, SubControlsAreFoundByNameInTheWholeSubtree)
+{
+    Tree tree(L"<Window><Container name=\"root\"><Container><Control name=\"deep\" height=\"7\"/></Container>"
+              L"<Control name=\"near\" userdata=\"u\"/></Container></Window>");
+    CContainerUI* root = static_cast<CContainerUI*>(tree.root);
+    EXPECT_TRUE(root->SetSubControlText(L"DEEP", L"found"));  // names match without regard to case
+    EXPECT_EQ(std::wstring(L"found"), std::wstring(root->GetSubControlText(L"deep")));
+    EXPECT_EQ(7, root->GetSubControlFixedHeight(L"deep"));
+    EXPECT_TRUE(root->SetSubControlFixedWdith(L"deep", 12));
+    EXPECT_EQ(12, root->GetSubControlFixedWdith(L"deep"));
+    EXPECT_TRUE(root->SetSubControlFixedHeight(L"near", 3));
+    EXPECT_EQ(std::wstring(L"u"), std::wstring(root->GetSubControlUserData(L"near")));
+    EXPECT_TRUE(root->SetSubControlUserData(L"near", L"v"));
+    EXPECT_EQ(std::wstring(L"v"), std::wstring(root->GetSubControlUserData(L"near")));
+
+    EXPECT_FALSE(root->SetSubControlText(L"missing", L"x"));
+    EXPECT_FALSE(root->SetSubControlFixedHeight(L"missing", 1));
+    EXPECT_FALSE(root->SetSubControlFixedWdith(L"missing", 1));
+    EXPECT_FALSE(root->SetSubControlUserData(L"missing", L"x"));
+    EXPECT_TRUE(root->GetSubControlText(L"missing").IsEmpty());
+    EXPECT_TRUE(root->GetSubControlUserData(L"missing").IsEmpty());
+    EXPECT_EQ(-1, root->GetSubControlFixedHeight(L"missing"));
+    EXPECT_EQ(-1, root->GetSubControlFixedWdith(L"missing"));
+}
+
+TEST(ContainerSearch, NewScrollBarsTakeTheManagersDefaults)
+{
+    Tree tree(L"<Window><Default name=\"VScrollBar\" value=\"width=&quot;10&quot; linesize=&quot;4&quot;\"/>"
+              L"<Default name=\"HScrollBar\" value=\"height=&quot;9&quot;\"/>"
+              L"<Container name=\"c\" vscrollbar=\"true\" hscrollbar=\"true\"/></Window>");
+    CContainerUI* c = static_cast<CContainerUI*>(tree.Find(L"c"));
+    ASSERT_TRUE(c != NULL);
+    ASSERT_TRUE(c->GetVerticalScrollBar() != NULL);
+    ASSERT_TRUE(c->GetHorizontalScrollBar() != NULL);
+    EXPECT_EQ(10, c->GetVerticalScrollBar()->GetFixedWidth());
+    EXPECT_EQ(4, c->GetVerticalScrollBar()->GetLineSize());
+    EXPECT_TRUE(c->GetHorizontalScrollBar()->IsHorizontal());
+    EXPECT_EQ(9, c->GetHorizontalScrollBar()->GetFixedHeight());
+    EXPECT_EQ(c, c->GetHorizontalScrollBar()->GetOwner());
+}
+
 // ---- pixels -------------------------------------------------------------------
 
 namespace {
