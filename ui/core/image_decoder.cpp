@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <new>
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO
@@ -20,11 +21,18 @@ bool DecodeImage(const BYTE* data, size_t size, DecodedImage& out)
     int width = 0, height = 0, channels = 0;
     stbi_uc* pixels = stbi_load_from_memory(data, static_cast<int>(size), &width, &height, &channels, 4);
     if (pixels == NULL) return false;
-    out.width = width;
-    out.height = height;
-    out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
+    // A copy that does not fit in memory is an image that cannot be loaded,
+    // not an exception through the paint.
+    bool copied = true;
+    try {
+        out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
+        out.width = width;
+        out.height = height;
+    } catch (const std::bad_alloc&) {
+        copied = false;
+    }
     stbi_image_free(pixels);
-    return true;
+    return copied;
 }
 
 bool DecodeGifFrames(const BYTE* data, size_t size, std::vector<GifFrame>& frames)
@@ -41,12 +49,18 @@ bool DecodeGifFrames(const BYTE* data, size_t size, std::vector<GifFrame>& frame
     for (;;) {
         stbi_uc* u = stbi__gif_load_next(&s, &g, NULL, 4, two_back);
         if (u == NULL || u == reinterpret_cast<stbi_uc*>(&s)) break;  // end of stream or failure
-        GifFrame frame;
-        frame.image.width = g.w;
-        frame.image.height = g.h;
-        frame.image.rgba.assign(u, u + static_cast<size_t>(g.w) * g.h * 4);
-        frame.delay = g.delay;
-        frames.push_back(frame);
+        try {
+            frames.push_back(GifFrame());
+            GifFrame& frame = frames.back();
+            frame.image.rgba.assign(u, u + static_cast<size_t>(g.w) * g.h * 4);
+            frame.image.width = g.w;
+            frame.image.height = g.h;
+            frame.delay = g.delay;
+        } catch (const std::bad_alloc&) {
+            // Out of memory part way: keep the frames that fitted.
+            if (!frames.empty() && frames.back().image.rgba.empty()) frames.pop_back();
+            break;
+        }
         two_back = frames.size() >= 2 ? frames[frames.size() - 2].image.rgba.data() : NULL;
     }
     STBI_FREE(g.out);
