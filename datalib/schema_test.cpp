@@ -84,6 +84,11 @@ TEST_F(Schema, EveryTableAndViewHasItsColumnsInOrder) {
   EXPECT_EQ("1", Value("select pk from pragma_table_info('J4_Customer_TradePrice') where name='客户名称'"));
   EXPECT_EQ("2", Value("select pk from pragma_table_info('J4_Customer_TradePrice') where name='商品名称'"));
   EXPECT_EQ("0", Value("select count(*) from pragma_table_info('J4_Bill_Items') where pk>0"));
+  // Foreign keys are declared for documentation only: a product may name a category
+  // or unit that is not (or no longer) stored.
+  std::vector<DataField> product = {MakeDataField("", "甲"), MakeDataField("", "没有的类别"), MakeDataField("", "没有的单位")};
+  EXPECT_EQ(0, data_->InsertRecord("J4_Product_Data", &product));
+  EXPECT_EQ("1", Value("select count(*) from pragma_foreign_key_list('J4_Product_Data') where \"table\"='J4_Product_Type'"));
   // The party views split the parties by their type.
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"零售客户"}, {"批发客户"}}),
             Rows("select 客户名称 from J4_V_Customer_Receivable"));
