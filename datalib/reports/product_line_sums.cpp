@@ -37,7 +37,7 @@ char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 }  // namespace
 
 ProductLineSums ProductLineSums::OfBills(ReportSession& session, const char* billType, const std::string& condition) {
-  std::unordered_set<std::string> bills;
+  BillNumbers bills;
   if (BillsMeeting(session, billType, condition, &bills))
     return std::move(SumLinesInOnePass(session, {LineFilter::Bills(std::move(bills))})[0]);
   // The condition also names the line's columns: test it line by line.
@@ -55,7 +55,29 @@ const ProductLineSums::Sums& ProductLineSums::of(const std::string& productUtf8)
   return found == sums_.end() ? none : found->second;
 }
 
-LineFilter LineFilter::Bills(std::unordered_set<std::string> numbers) {
+BillNumbers::BillNumbers(std::initializer_list<std::string> numbers) {
+  for (const std::string& number : numbers) insert(number);
+}
+
+BillNumbers::BillNumbers(const BillNumbers& other) {
+  for (const std::string& number : other.texts_) insert(number);
+}
+
+BillNumbers& BillNumbers::operator=(const BillNumbers& other) {
+  if (this != &other) {
+    BillNumbers copy(other);
+    *this = std::move(copy);
+  }
+  return *this;
+}
+
+void BillNumbers::insert(std::string number) {
+  if (contains(number)) return;
+  texts_.push_back(std::move(number));
+  index_.insert(texts_.back());
+}
+
+LineFilter LineFilter::Bills(BillNumbers numbers) {
   LineFilter filter;
   filter.numbers_ = std::move(numbers);
   return filter;
@@ -68,16 +90,20 @@ LineFilter LineFilter::NumberPrefix(const std::string& prefix) {
   return filter;
 }
 
-bool LineFilter::takes(const char* number, size_t bytes) const {
-  if (!byPrefix_) return numbers_.count(std::string(number, bytes)) != 0;
-  if (bytes < prefix_.size()) return false;
+LineFilter LineFilter::productsOnly() && {
+  sums_ = false;
+  return std::move(*this);
+}
+
+bool LineFilter::takes(std::string_view number) const {
+  if (!byPrefix_) return numbers_.contains(number);
+  if (number.size() < prefix_.size()) return false;
   for (size_t i = 0; i < prefix_.size(); ++i)
     if (AsciiUpper(number[i]) != prefix_[i]) return false;
   return true;
 }
 
-bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition,
-                  std::unordered_set<std::string>* numbers) {
+bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition, BillNumbers* numbers) {
   if (!ConditionOnBillsAlone(session, billType, condition)) return false;
   ReportQuery bills(session, BillsSql(billType, condition));
   while (bills.next())
@@ -92,31 +118,35 @@ class LinePass {
     struct Totals {
       SqlSum quantity, amount;
     };
-    std::vector<std::unordered_map<std::string, Totals>> totals(filters.size());
+    std::deque<std::string> names;  // the products met so far; the maps' keys view them
+    std::vector<std::unordered_map<std::string_view, Totals>> totals(filters.size());
     std::vector<ProductLineSums> result(filters.size());
     // Stored order, not an index's: the totals add up in the same order as a
     // statement over one product's lines.
     ReportQuery lines(session, "select 单据编号,商品名称,数量,金额 from J4_Bill_Items not indexed");
     while (lines.next()) {
       if (lines.isNull(0) || lines.isNull(1)) continue;
-      const std::string number = lines.utf8(0);
-      std::string product;
+      const std::string_view number = lines.utf8View(0);
       for (size_t f = 0; f < filters.size(); ++f) {
-        if (!filters[f].takes(number.data(), number.size())) continue;
-        if (product.empty()) product = lines.utf8(1);
+        if (!filters[f].takes(number)) continue;
+        const std::string_view product = lines.utf8View(1);
         auto found = totals[f].find(product);
         if (found == totals[f].end()) {
-          found = totals[f].emplace(product, Totals()).first;
-          result[f].order_.push_back(product);
+          names.emplace_back(product);
+          found = totals[f].emplace(names.back(), Totals()).first;
+          result[f].order_.push_back(names.back());
         }
+        if (!filters[f].sums()) continue;
         found->second.quantity.add(lines.value(2));
         found->second.amount.add(lines.value(3));
       }
     }
-    for (size_t f = 0; f < filters.size(); ++f)
+    for (size_t f = 0; f < filters.size(); ++f) {
+      if (!filters[f].sums()) continue;
       for (const auto& entry : totals[f])
-        result[f].sums_[entry.first] = ProductLineSums::Sums{Utf8ToAnsi(entry.second.quantity.text(session)),
-                                                             Utf8ToAnsi(entry.second.amount.text(session))};
+        result[f].sums_[std::string(entry.first)] = ProductLineSums::Sums{
+            Utf8ToAnsi(entry.second.quantity.text(session)), Utf8ToAnsi(entry.second.amount.text(session))};
+    }
     return result;
   }
 };

@@ -4,7 +4,10 @@
 #ifndef DATAVANE_PRODUCT_LINE_SUMS_H
 #define DATAVANE_PRODUCT_LINE_SUMS_H
 
+#include <deque>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -34,25 +37,48 @@ class ProductLineSums {
   std::vector<std::string> order_;
 };
 
-// Which lines a total of a LinePass takes, by the line's bill number.
-class LineFilter {
+// Bill numbers as stored (UTF-8), looked up without copying a line's text.
+class BillNumbers {
  public:
-  // The bills of a set (numbers as stored, UTF-8).
-  static LineFilter Bills(std::unordered_set<std::string> numbers);
-  // Numbers that begin with an ASCII prefix, in any letter case, as LIKE 'prefix%'.
-  static LineFilter NumberPrefix(const std::string& prefix);
-  bool takes(const char* number, size_t bytes) const;
+  BillNumbers() = default;
+  BillNumbers(std::initializer_list<std::string> numbers);
+  // A copy views its own texts; a move takes the texts where they are.
+  BillNumbers(const BillNumbers& other);
+  BillNumbers& operator=(const BillNumbers& other);
+  BillNumbers(BillNumbers&&) = default;
+  BillNumbers& operator=(BillNumbers&&) = default;
+
+  void insert(std::string number);
+  bool contains(std::string_view number) const { return index_.count(number) != 0; }
 
  private:
-  std::unordered_set<std::string> numbers_;
+  std::deque<std::string> texts_;  // a deque keeps every text where it is, so the views stay valid
+  std::unordered_set<std::string_view> index_;
+};
+
+// Which lines a selection of a one-pass totalling takes, by the line's bill number.
+class LineFilter {
+ public:
+  // The bills of a set.
+  static LineFilter Bills(BillNumbers numbers);
+  // Numbers that begin with an ASCII prefix, in any letter case, as LIKE 'prefix%'.
+  static LineFilter NumberPrefix(const std::string& prefix);
+  // The same selection, listing its products without totalling them.
+  LineFilter productsOnly() &&;
+
+  bool takes(std::string_view number) const;
+  bool sums() const { return sums_; }
+
+ private:
+  BillNumbers numbers_;
   std::string prefix_;
   bool byPrefix_ = false;
+  bool sums_ = true;
 };
 
 // The numbers of the bills of `billType` that meet `condition`; false when the
 // condition also names a line's columns, so that it cannot be decided per bill.
-bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition,
-                  std::unordered_set<std::string>* numbers);
+bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition, BillNumbers* numbers);
 
 // One pass over every bill line in stored order, totalling each filter's lines per product.
 std::vector<ProductLineSums> SumLinesInOnePass(ReportSession& session, const std::vector<LineFilter>& filters);

@@ -2,7 +2,6 @@
 // total row. Revenue comes from the sales bills, cost from the quantities sold
 // valued at each product's unit cost.
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -79,10 +78,13 @@ int BuildProfitByProduct(ReportRequest& request) {
   const std::string period = full ? request.name(8) : std::string();
   ReportSession session(request.settings());
   // Every product ever sold, whatever the period, and the totals of the period.
-  std::unordered_set<std::string> everSold, soldInPeriod;
+  BillNumbers everSold, soldInPeriod;
   BillsMeeting(session, "销售单", "", &everSold);
   const bool periodPerBill = !period.empty() && BillsMeeting(session, "销售单", period, &soldInPeriod);
-  std::vector<LineFilter> filters{LineFilter::Bills(std::move(everSold))};
+  std::vector<LineFilter> filters;
+  // With a period the products ever sold are only listed; without one they are totalled too.
+  filters.push_back(period.empty() ? LineFilter::Bills(std::move(everSold))
+                                   : LineFilter::Bills(std::move(everSold)).productsOnly());
   if (periodPerBill) filters.push_back(LineFilter::Bills(std::move(soldInPeriod)));
   std::vector<ProductLineSums> passes = SumLinesInOnePass(session, filters);
   const ProductLineSums lineSums = period.empty()    ? passes[0]

@@ -88,12 +88,14 @@ bool ReportQuery::next() {
   ThrowFrom(session_.db_.handle(), rc);
 }
 
-std::string ReportQuery::utf8(int column) const {
+std::string_view ReportQuery::utf8View(int column) const {
   const unsigned char* text = sqlite3_column_text(entry_->statement, column);
-  if (!text) return std::string();
-  return std::string(reinterpret_cast<const char*>(text),
-                     static_cast<size_t>(sqlite3_column_bytes(entry_->statement, column)));
+  if (!text) return std::string_view();
+  return std::string_view(reinterpret_cast<const char*>(text),
+                          static_cast<size_t>(sqlite3_column_bytes(entry_->statement, column)));
 }
+
+std::string ReportQuery::utf8(int column) const { return std::string(utf8View(column)); }
 
 bool ReportQuery::isNull(int column) const { return sqlite3_column_type(entry_->statement, column) == SQLITE_NULL; }
 

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sqlite_connection.h"
@@ -62,6 +63,8 @@ class ReportQuery {
   std::string text(int column) const;
   // The same column as SQLite stores it (UTF-8), for binding into another statement.
   std::string utf8(int column) const;
+  // The same without a copy, valid until the next step.
+  std::string_view utf8View(int column) const;
   bool isNull(int column) const;
   // The column as SQLite holds it, valid until the next step.
   sqlite3_value* value(int column) const;

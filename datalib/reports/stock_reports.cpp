@@ -2,7 +2,6 @@
 // warning (products above their highest or below their lowest stock).
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -19,7 +18,7 @@ namespace {
 // numbered "JHD..." and "XSD...".
 void PurchaseAndSalesSums(ReportSession& session, const std::string& period, ProductLineSums* purchases,
                           ProductLineSums* sales) {
-  std::unordered_set<std::string> purchaseBills, salesBills;
+  BillNumbers purchaseBills, salesBills;
   std::vector<ProductLineSums> sums;
   if (period.empty())
     sums = SumLinesInOnePass(session, {LineFilter::NumberPrefix("JHD"), LineFilter::NumberPrefix("XSD")});
