@@ -259,13 +259,21 @@ TEST(ContainerChildren, DelayedDestroyWaitsForTheManager)
         EXPECT_EQ(&manager, child->GetManager());
         ASSERT_TRUE(root->Remove(child));
         EXPECT_EQ(0, deaths);  // alive until the manager's cleanup
+        root->Add(new CountedControl(&deaths));
+        root->Add(new CountedControl(&deaths));
+        root->RemoveAll();
+        EXPECT_EQ(0, root->GetCount());
+        EXPECT_EQ(0, deaths);
     }
-    EXPECT_EQ(1, deaths);
+    EXPECT_EQ(3, deaths);
 
     CContainerUI loose;
     ASSERT_TRUE(loose.Add(new CountedControl(&deaths)));
     ASSERT_TRUE(loose.RemoveAt(0));
-    EXPECT_EQ(2, deaths);  // without a manager at once
+    EXPECT_EQ(4, deaths);  // without a manager at once
+    loose.Add(new CountedControl(&deaths));
+    loose.RemoveAll();
+    EXPECT_EQ(5, deaths);
 }
 
 TEST(ContainerChildren, AChildKeptByTheCallerLeavesItsParent)

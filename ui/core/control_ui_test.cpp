@@ -165,6 +165,18 @@ TEST(ControlEvents, UnhandledEventsGoUpAndTimersNotify)
     event.type = UIEV_TIMER;
     root->DoEvent(event);
     EXPECT_EQ(L"timer", notifier.last);
+
+    // A context menu is a "menu" notification only for a control that uses one.
+    event.type = UIEV_CONTEXT_MENU;
+    notifier.last.clear();
+    root->DoEvent(event);
+    EXPECT_EQ(L"", notifier.last);
+    root->SetAttribute(L"menu", L"true");
+    root->DoEvent(event);
+    EXPECT_EQ(L"menu", notifier.last);
+    child->DoEvent(event);
+    EXPECT_EQ(2, parent.seen);
+    manager.RemoveNotifier(&notifier);
 }
 
 TEST(ControlManagerRules, NothingNeedsAWindowOrAManager)

@@ -307,7 +307,8 @@ TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
     CControlUI* root = builder.Create(
         STRINGorID(L"<Window size=\"300,200\" sizebox=\"4,4,6,6\" caption=\"0,0,0,30\" roundcorner=\"5\" "
                    L"mininfo=\"100,80\" maxinfo=\"800\" defaultfontcolor=\"#FF123456\" showdirty=\"true\" "
-                   L"unknown=\"1\"><Control/></Window>"),
+                   L"disabledfontcolor=\"FF010203\" linkfontcolor=\"#FF040506\" linkhoverfontcolor=\"#FF070809\" "
+                   L"selectedcolor=\"#FF0A0B0C\" alpha=\"200\" unknown=\"1\"><Control/></Window>"),
         NULL, NULL, &manager);
     ASSERT_TRUE(root != NULL);
     RECT placed = {};
@@ -323,6 +324,11 @@ TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
     EXPECT_EQ(0, manager.GetMaxInfo().cy);
     EXPECT_EQ(0xFF123456u, manager.GetDefaultFontColor());
     EXPECT_TRUE(manager.IsShowUpdateRect());
+    EXPECT_EQ(0xFF010203u, manager.GetDefaultDisabledColor());
+    EXPECT_EQ(0xFF040506u, manager.GetDefaultLinkFontColor());
+    EXPECT_EQ(0xFF070809u, manager.GetDefaultLinkHoverFontColor());
+    EXPECT_EQ(0xFF0A0B0Cu, manager.GetDefaultSelectedBkColor());
+    EXPECT_EQ(200, manager.GetTransparent());
     delete root;
 }
 
