@@ -552,10 +552,15 @@ void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, c
     nLinkRects = 0;
     if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0' || ::IsRectEmpty(&rc)) return;
     const bool bDraw = (uStyle & DT_CALCRECT) == 0;
+    // Aligned text never draws outside the rectangle it was given.
+    const RECT rcGiven = rc;
 
     if (bDraw && (uStyle & (DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) != 0) {
-        // Wrapped text is measured at its own width, so that its height is the drawn one.
-        RECT rcText = {0, 0, (uStyle & DT_WORDBREAK) ? rc.right - rc.left : 9999, 100};
+        // Measured at the rectangle's own width: lines break where the drawing breaks
+        // them, so the height is the drawn one, and a line wider than the rectangle
+        // keeps its left edge and is cut there (with the ellipsis when asked) instead of
+        // being centred out over both sides.
+        RECT rcText = {0, 0, rc.right - rc.left, 100};
         int nLinks = 0;
         DrawHtmlText(hDC, pManager, rcText, pstrText, dwTextColor, NULL, NULL, nLinks, uStyle | DT_CALCRECT);
         const int cxText = rcText.right - rcText.left;
@@ -585,7 +590,11 @@ void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, c
     }
 
     SaveDCScope saved(hDC);
-    if (bDraw) ::IntersectClipRect(hDC, rc.left, rc.top, rc.right, rc.bottom);
+    if (bDraw) {
+        RECT rcClip = {};
+        if (!::IntersectRect(&rcClip, &rc, &rcGiven)) return;
+        ::IntersectClipRect(hDC, rcClip.left, rcClip.top, rcClip.right, rcClip.bottom);
+    }
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(dwTextColor));
     ::SetBkColor(hDC, ToColorRef(pManager->GetDefaultSelectedBkColor()));

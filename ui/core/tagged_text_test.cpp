@@ -78,6 +78,8 @@ TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
         {L"<r><b>x</b></r>", L"<b>x</b>"},  // raw runs keep tags as text
         {L"a<b", L"a<b"},                   // a "<" that opens no tag is text
         {L"x <> y", L"x <> y"},
+        {L"<{> <}> {<} {>}", L"{ } < >"},
+        {L"ab {<} c", L"ab < c"},
         {L"<x 10>ab", L"ab"},               // x adds its value (checked below)
     };
     for (const auto& test : cases) {
@@ -228,11 +230,35 @@ TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
 }
 
 TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle) {
-    Clear();
-    Draw(L"<s>WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW</s>", {10, 10, 60, 30});
-    EXPECT_EQ(At(61, 15), 0u);
-    EXPECT_EQ(At(9, 15), 0u);
-    EXPECT_EQ(At(20, 31), 0u);
+    // Aligned text wider or taller than its rectangle is cut at the rectangle too.
+    const RECT wide = {10, 10, 60, 30};
+    const RECT low = {10, 10, 60, 14};
+    struct {
+        RECT rc;
+        UINT style;
+    } cases[] = {
+        {wide, 0},
+        {wide, DT_WORDBREAK},
+        {wide, DT_SINGLELINE | DT_CENTER},
+        {wide, DT_SINGLELINE | DT_RIGHT},
+        {wide, DT_SINGLELINE | DT_CENTER | DT_END_ELLIPSIS},
+        {low, DT_SINGLELINE | DT_VCENTER},
+        {low, DT_SINGLELINE | DT_BOTTOM},
+        {low, DT_VCENTER | DT_CENTER},
+    };
+    for (const auto& test : cases) {
+        Clear();
+        RECT rc = test.rc;
+        int links = 0;
+        CRenderEngine::DrawHtmlText(dc, &pm, rc, L"<s>WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW</s>", 0xFFFFFFFF, NULL, NULL,
+                                    links, test.style);
+        const RECT& in = test.rc;
+        EXPECT_EQ(At(in.right + 1, in.top + 2), 0u) << test.style;
+        EXPECT_EQ(At(in.left - 1, in.top + 2), 0u) << test.style;
+        EXPECT_EQ(At(in.left + 10, in.bottom + 1), 0u) << test.style;
+        EXPECT_EQ(At(in.left + 10, in.top - 1), 0u) << test.style;
+        EXPECT_GT(CountPixels(in, [](DWORD c) { return c != 0; }), 0) << test.style;
+    }
 }
 
 TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip) {
