@@ -79,9 +79,10 @@ struct TagState {
 class TaggedTextLayout {
 public:
     TaggedTextLayout(HDC hDC, CPaintManagerUI* pManager, const RECT& rc, DWORD dwTextColor, RECT* prcLinks,
-                     CUIString* sLinks, int nMaxLinks, UINT uStyle, const CUIString& sHoverLink)
+                     CUIString* sLinks, int nMaxLinks, UINT uStyle, const CUIString* pHoverLink)
         : m_hDC(hDC), m_pManager(pManager), m_rc(rc), m_dwTextColor(dwTextColor), m_prcLinks(prcLinks),
-          m_sLinks(sLinks), m_nMaxLinks(nMaxLinks), m_uStyle(uStyle), m_sHoverLink(sHoverLink),
+          m_sLinks(sLinks), m_nMaxLinks(nMaxLinks), m_uStyle(uStyle), m_bHoverLink(pHoverLink != nullptr),
+          m_sHoverLink(pHoverLink != nullptr ? *pHoverLink : CUIString()),
           m_bDraw((uStyle & DT_CALCRECT) == 0), m_bSingleLine((uStyle & DT_SINGLELINE) != 0),
           m_yBottom(rc.top) {}
 
@@ -286,7 +287,8 @@ private:
         }
         switch (letter) {
         case L'a': {
-            const bool bHover = !m_sHoverLink.IsEmpty() && m_sHoverLink == sParams.GetData();
+            // A link without a text is hovered like any other.
+            const bool bHover = m_bHoverLink && m_sHoverLink == sParams.GetData();
             state.colors.push_back(bHover ? m_pManager->GetDefaultLinkHoverFontColor()
                                           : m_pManager->GetDefaultLinkFontColor());
             PushFont(state, StyledFont(CurrentFont(state), -1, 1, -1));
@@ -523,6 +525,7 @@ private:
     CUIString* m_sLinks;
     int m_nMaxLinks;
     UINT m_uStyle;
+    bool m_bHoverLink;  // the mouse was over a link in the previous paint
     CUIString m_sHoverLink;
     bool m_bDraw;
     bool m_bSingleLine;
@@ -580,11 +583,11 @@ void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, c
     }
 
     // The link under the mouse in the previous paint is drawn in the hover colour.
-    CUIString sHoverLink;
+    const CUIString* pHoverLink = nullptr;
     const POINT ptMouse = pManager->GetMousePos();
     for (int i = 0; i < nMaxLinks; i++) {
         if (::PtInRect(&prcLinks[i], ptMouse)) {
-            sHoverLink = sLinks[i];
+            pHoverLink = &sLinks[i];
             break;
         }
     }
@@ -598,7 +601,7 @@ void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, c
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(dwTextColor));
     ::SetBkColor(hDC, ToColorRef(pManager->GetDefaultSelectedBkColor()));
-    TaggedTextLayout layout(hDC, pManager, rc, dwTextColor, prcLinks, sLinks, nMaxLinks, uStyle, sHoverLink);
+    TaggedTextLayout layout(hDC, pManager, rc, dwTextColor, prcLinks, sLinks, nMaxLinks, uStyle, pHoverLink);
     layout.Run(pstrText);
     nLinkRects = layout.LinkCount();
     if (!bDraw) {

@@ -207,6 +207,15 @@ TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
     EXPECT_EQ(CountPixels(links[1], blue), 0);
     EXPECT_GT(CountPixels(links[0], blue), 0);
     EXPECT_EQ(CountPixels(links[0], red), 0);
+
+    // A link without a text of its own is hovered all the same.
+    text = L"<a>WWW</a>";
+    ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));
+    ASSERT_EQ(draw(), 1);
+    EXPECT_EQ(CountPixels(links[0], red), 0);
+    ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(links[0].left + 2, links[0].top + 2));
+    ASSERT_EQ(draw(), 1);
+    EXPECT_GT(CountPixels(links[0], red), 0);
 }
 
 TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
