@@ -21,6 +21,8 @@ TEST_F(DebtReportTest, SummaryAndDetailRows) {
        {{"张三", "100", "50.00", "20", "130.00"}, {"大户", "1234567.89", "0.00", "", "1234567.89"}}},
       {"payables", "yfqkbg", With(Columns(5), {Condition(""), Condition(kYear2014)}), 5,
        {{"华丰", "50", "10.00", "10", "50.00"}}},
+      {"payables of a supplier that does not exist", "yfqkbg",
+       With(Columns(5), {Condition("客户名称='nobody' "), Condition(kYear2014)}), 5, {}},
       {"receivables summary needs five entries", "ysqkbg", Columns(4), 4, {}},
 
       {"detail of a year", "ysqkbg_mod", With(Columns(6), {Condition(kYear2014), Party("张三")}), 6,

@@ -38,6 +38,7 @@ TEST_F(ProfitReportTest, ByProduct) {
   ExpectRows({{"O'Brien's Tea", "盒", "1.00", "42.00", "10.00", "32.00", "76.19%"}},
              {"合计", "", "1.00", "42.00", "10.00", "32.00", ""},
              Run("lrtjbg_hp", With(Columns(7), {Condition("O'Brien's Tea"), Condition("")}), 7), "one product");
+  EXPECT_TRUE(Run("lrtjbg_hp", With(Columns(7), {Condition(""), Condition("单据日期>='2015-01-01' ")}), 7).empty());
   EXPECT_TRUE(Run("lrtjbg_hp", Columns(6), 6).empty());
 }
 

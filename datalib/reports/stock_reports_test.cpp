@@ -33,6 +33,8 @@ TEST_F(StockReportTest, Summary) {
         {"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
       {"one product", "kctjbg", With(Columns(10), {Condition("商品名称='O''Brien''s Tea' "), Condition(kYear2014)}), 10,
        {{"O'Brien's Tea", "盒", "", "", "", "", "1", "10.00", "-1.00", "-10.00"}}},
+      {"a product that does not exist", "kctjbg", With(Columns(10), {Condition("商品名称='nobody' "), Condition("")}),
+       10, {}},
       {"needs ten entries", "kctjbg", Columns(9), 9, {}},
   });
 }
@@ -59,6 +61,7 @@ TEST_F(StockReportTest, Ledger) {
        {{"期初", "", "", "", "", "", "", "", "", "0", "10", "0.00"},
         {"出货", "2014-02-01", "O'Neil", "", "", "", "1", "10", "10.00", "-1.00", "10.00", "-10.00"},
         {"合计", "", "", "", "", "", "1.00", "", "10.00", "-1.00", "", "-10.00"}}},
+      {"a product with neither a row nor a bill", "kctjbgmx", Ledger("nobody", ""), 12, {}},
       {"needs thirteen entries", "kctjbgmx", Columns(12), 12, {}},
   });
 }
