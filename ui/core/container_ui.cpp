@@ -68,8 +68,10 @@ bool CContainerUI::AddAt(CControlUI* pControl, int iIndex)
     // Check the place before the child is attached to this container.
     if (iIndex < 0 || iIndex > m_items.GetSize()) return false;
     if (m_pManager != NULL) m_pManager->InitControls(pControl, this);
+    // The child takes this container's visibility, also when it comes from a
+    // hidden container that left it hidden.
+    pControl->SetInternVisible(IsVisible());
     if (IsVisible()) NeedUpdate();
-    else pControl->SetInternVisible(false);
     return m_items.InsertAt(iIndex, pControl);
 }
 

@@ -302,6 +302,17 @@ TEST(ContainerChildren, AChildKeptByTheCallerLeavesItsParent)
     EXPECT_TRUE(root->Add(kept));
     EXPECT_EQ(root, kept->GetParent());
     delete alsoKept;
+
+    // A child taken from a hidden container shows again in a visible one.
+    CContainerUI hidden;
+    hidden.SetAutoDestroy(false);
+    hidden.SetVisible(false);
+    CControlUI* moved = new CControlUI();
+    hidden.Add(moved);
+    EXPECT_FALSE(moved->IsVisible());
+    ASSERT_TRUE(hidden.Remove(moved));
+    ASSERT_TRUE(root->Add(moved));
+    EXPECT_TRUE(moved->IsVisible());
 }
 
 TEST(ContainerSearch, HitTestingAndMouseChild)
