@@ -226,6 +226,8 @@ public:
 
     // ---- messages ------------------------------------------------------------------
     bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    // Tab moves the focus, except in a control whose class contains "RichEditUI" and
+    // that answers GetInterface(L"WantTab") with non-null: that control gets the key.
     bool PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     bool TranslateAccelerator(MSG* pMsg);
     static void MessageLoop();

@@ -195,6 +195,39 @@ TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
     SetShift(false);
 }
 
+// A rich edit that says it wants Tab characters answers the interface "WantTab".
+class TabTakingEdit : public ProbeControl {
+public:
+    explicit TabTakingEdit(bool wantsTab) : ProbeControl(L"edit", L"RichEditUI", CTRLFLAG_TABSTOP), m_wantsTab(wantsTab) {}
+    LPVOID GetInterface(const wchar_t* pstrName) override {
+        if (m_wantsTab && wcscmp(pstrName, L"WantTab") == 0) return this;
+        return ProbeControl::GetInterface(pstrName);
+    }
+
+private:
+    bool m_wantsTab;
+};
+
+TEST_F(MessageEngineTest, TabInARichEditThatWantsItStaysInTheEdit) {
+    for (bool wantsTab : {true, false}) {
+        SCOPED_TRACE(wantsTab);
+        TabTakingEdit* edit = Place(root, new TabTakingEdit(wantsTab), 160, 10, 190, 40);
+        PaintNow(window);
+        pm().SetFocus(edit);
+        Key(WM_KEYDOWN, VK_TAB);
+        if (wantsTab) {
+            EXPECT_EQ(pm().GetFocus(), edit);
+            ASSERT_NE(edit->Last(UIEV_KEY_DOWN), nullptr);
+            EXPECT_EQ(edit->Last(UIEV_KEY_DOWN)->key, VK_TAB);
+        } else {
+            EXPECT_EQ(pm().GetFocus(), a);  // the last tab stop wraps to the first
+            EXPECT_EQ(edit->Count(UIEV_KEY_DOWN), 0);
+        }
+        root->SetDelayedDestroy(false);
+        root->Remove(edit);
+    }
+}
+
 TEST_F(MessageEngineTest, FocusNeededBeforeLayoutLandsOnTheControlAtTheNextPaint) {
     pm().SetFocus(a);
     pm().SetFocusNeeded(c);
@@ -243,6 +276,20 @@ TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
     EXPECT_EQ(b->Last(UIEV_CHAR)->key, L'x');
     EXPECT_EQ(b->Count(UIEV_KEY_UP), 1);
     EXPECT_EQ(a->Count(UIEV_KEY_DOWN), 0);
+
+    // The key-up goes to the control that had the key-down, wherever the focus went.
+    Send(WM_KEYDOWN, 'Y');
+    pm().SetFocus(c);
+    Send(WM_KEYUP, 'Y');
+    EXPECT_EQ(b->Count(UIEV_KEY_UP), 2);
+    EXPECT_EQ(c->Count(UIEV_KEY_UP), 0);
+    Send(WM_KEYUP, 'Y');  // no key control any more
+    EXPECT_EQ(b->Count(UIEV_KEY_UP), 2);
+
+    // A system key reaches the focus through the pre-translation and goes on to the window.
+    Key(WM_SYSKEYDOWN, VK_F10);
+    ASSERT_NE(c->Last(UIEV_SYS_KEY), nullptr);
+    EXPECT_EQ(c->Last(UIEV_SYS_KEY)->key, VK_F10);
 }
 
 TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl) {
@@ -300,9 +347,66 @@ TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt) {
     } child;
     HWND hChild = child.Create(window, L"", WS_CHILD, 0, 0, 0, 10, 10);
     ASSERT_NE(hChild, (HWND)NULL);
-    EXPECT_EQ(Send(WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(hChild)), 42);
-    EXPECT_EQ(child.got, 0x2000u + WM_COMMAND);
+    NMHDR header = {hChild, 1, NM_CLICK};
+    struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } cases[] = {
+        {WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(hChild)},
+        {WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(hChild)},
+        {WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(hChild)},
+        {WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header)},  // to the window the header names
+    };
+    for (const auto& test : cases) {
+        child.got = 0;
+        EXPECT_EQ(Send(test.message, test.wParam, test.lParam), 42) << test.message;
+        EXPECT_EQ(child.got, 0x2000u + test.message);
+    }
+    // A command without a child window (a menu or an accelerator) is left to the window.
+    LRESULT lRes = 0;
+    EXPECT_FALSE(pm().MessageHandler(WM_COMMAND, 1, 0, lRes));
     ::DestroyWindow(hChild);
+}
+
+TEST_F(MessageEngineTest, MinAndMaxSizesAreWrittenOnlyWhenSet) {
+    pm().SetMinInfo(120, 0);
+    pm().SetMaxInfo(0, 300);
+    MINMAXINFO info = {};
+    info.ptMinTrackSize = {1, 2};
+    info.ptMaxTrackSize = {3, 4};
+    LRESULT lRes = 0;
+    EXPECT_FALSE(pm().MessageHandler(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info), lRes));
+    EXPECT_EQ(info.ptMinTrackSize.x, 120);
+    EXPECT_EQ(info.ptMinTrackSize.y, 2);
+    EXPECT_EQ(info.ptMaxTrackSize.x, 3);
+    EXPECT_EQ(info.ptMaxTrackSize.y, 300);
+}
+
+TEST_F(MessageEngineTest, RightButtonFocusesCapturesAndEndsInTheContextMenu) {
+    pm().SetFocus(a);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(20, 70));
+    EXPECT_EQ(c->Count(UIEV_RBUTTON_DOWN), 1);
+    EXPECT_EQ(pm().GetFocus(), c);
+    EXPECT_TRUE(pm().IsCaptured());
+    // While captured the cursor is left alone, and the drag moves go to c.
+    LRESULT lRes = 1;
+    EXPECT_TRUE(pm().MessageHandler(WM_SETCURSOR, reinterpret_cast<WPARAM>(window.GetHWND()),
+                                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), lRes));
+    Send(WM_MOUSEMOVE, MK_RBUTTON, Point(120, 20));
+    EXPECT_EQ(b->Count(UIEV_MOUSE_MOVE), 0);
+    EXPECT_EQ(c->Count(UIEV_MOUSE_MOVE), 1);
+
+    // The button-up takes the same steps; the window's default processing then raises
+    // the context menu, which ends the capture.
+    pm().SetFocus(a);
+    Send(WM_RBUTTONUP, 0, Point(20, 70));
+    EXPECT_EQ(c->Count(UIEV_RBUTTON_UP), 1);
+    EXPECT_EQ(pm().GetFocus(), c);
+    ASSERT_EQ(c->Count(UIEV_CONTEXT_MENU), 1);
+    EXPECT_EQ(c->Last(UIEV_CONTEXT_MENU)->sender, c);
+    EXPECT_FALSE(pm().IsCaptured());
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
 }
 
 // ---- notifications ------------------------------------------------------------------------
@@ -424,7 +528,11 @@ TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId) {
     EXPECT_EQ(b->Last(UIEV_TIMER)->wParam, 7u);
     EXPECT_TRUE(pm().KillTimer(b, 7));
     EXPECT_FALSE(pm().KillTimer(b, 7));
-    EXPECT_TRUE(pm().SetTimer(b, 7, 10));  // revived
+    EXPECT_TRUE(pm().SetTimer(b, 7, 100000));  // revived under its old native id
+    const int fired = b->Count(UIEV_TIMER);
+    Send(WM_TIMER, CPaintManagerUI::kControlTimerIdBase + 17);
+    EXPECT_EQ(b->Count(UIEV_TIMER), fired + 1);
+    pm().KillTimer(b);
 }
 
 TEST_F(MessageEngineTest, NativeTimerIdsStartAt17AndNeverCollide) {
