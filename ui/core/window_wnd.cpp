@@ -36,7 +36,18 @@ void MoveCentred(HWND hWnd, const RECT& reference, const RECT& work) {
 
 CWindowWnd::CWindowWnd() : m_hWnd(NULL), m_OldWndProc(::DefWindowProcW), m_bSubclassed(false) {}
 
-CWindowWnd::~CWindowWnd() = default;
+CWindowWnd::~CWindowWnd() {
+    // A window that outlives its object must not find the object again: its later
+    // messages go to the window's own procedure instead of a deleted object.
+    if (m_hWnd == NULL || !::IsWindow(m_hWnd)) return;
+    if (m_bSubclassed) Unsubclass();
+    if (::GetPropW(m_hWnd, kControlObjectProperty) == static_cast<HANDLE>(this)) {
+        ::RemovePropW(m_hWnd, kControlObjectProperty);
+    }
+    if (::GetWindowLongPtrW(m_hWnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+        ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    }
+}
 
 const wchar_t* CWindowWnd::GetSuperClassName() const { return nullptr; }
 

@@ -51,6 +51,39 @@ TEST(WindowWnd, ClassWindowFindsItsObjectUntilTheFinalMessage) {
     EXPECT_EQ(window.GetHWND(), (HWND)NULL);
 }
 
+TEST(WindowWnd, AWindowThatOutlivesItsObjectNoLongerReachesIt) {
+    struct Counting : CWindowWnd {
+        int* calls = nullptr;
+        const wchar_t* GetWindowClassName() const override { return L"SkinUITestCounting"; }
+        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+            ++*calls;
+            return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+        }
+    };
+    int calls = 0;
+    Counting* window = new Counting;
+    window->calls = &calls;
+    HWND hWnd = window->Create(NULL, L"w", WS_POPUP, 0, 0, 0, 20, 20);
+    ASSERT_NE(hWnd, (HWND)NULL);
+    delete window;
+    const int before = calls;
+    ::SendMessageW(hWnd, WM_APP + 7, 0, 0);
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(calls, before);
+    EXPECT_FALSE(::IsWindow(hWnd));
+
+    // A subclassed window gets its own procedure back.
+    HWND hStatic = ::CreateWindowExW(0, L"STATIC", L"s", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(hStatic, (HWND)NULL);
+    const LONG_PTR ownProc = ::GetWindowLongPtrW(hStatic, GWLP_WNDPROC);
+    window = new Counting;
+    window->calls = &calls;
+    ASSERT_EQ(window->Subclass(hStatic), hStatic);
+    delete window;
+    EXPECT_EQ(::GetWindowLongPtrW(hStatic, GWLP_WNDPROC), ownProc);
+    ::DestroyWindow(hStatic);
+}
+
 TEST(WindowWnd, SuperclassedControlKeepsTheSystemBehaviour) {
     struct SuperButton : RecordingWindow {
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestSuperButton"; }
