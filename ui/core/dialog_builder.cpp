@@ -12,7 +12,10 @@
 
 namespace SkinUI {
 
-CDialogBuilder::CDialogBuilder() : m_pCallback(NULL), m_bHasType(false), m_nIncludeDepth(0) {}
+CDialogBuilder::CDialogBuilder()
+    : m_pCallback(NULL), m_bHasType(false), m_nIncludeDepth(0), m_nIncludeBuilds(0), m_pIncludeBuilds(NULL)
+{
+}
 
 CMarkup* CDialogBuilder::GetMarkup() { return &m_xml; }
 
@@ -149,9 +152,12 @@ void CDialogBuilder::BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaint
     CUIString source = node.GetAttributeValue(L"source");
     // A layout that includes itself, directly or through others, ends here.
     if (m_nIncludeDepth + 1 >= MAX_INCLUDE_DEPTH) return;
-    for (int i = 0; i < count; i++) {
+    int& builds = m_pIncludeBuilds != NULL ? *m_pIncludeBuilds : m_nIncludeBuilds;
+    for (int i = 0; i < count && builds < MAX_INCLUDE_BUILDS; i++) {
+        ++builds;
         CDialogBuilder builder;
         builder.m_nIncludeDepth = m_nIncludeDepth + 1;
+        builder.m_pIncludeBuilds = &builds;
         CControlUI* pIncluded = NULL;
         if (m_bHasType) {
             UINT id = static_cast<UINT>(ParseInt(source)) & 0xFFFF;

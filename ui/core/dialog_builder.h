@@ -22,6 +22,9 @@ public:
     // Includes nested deeper than this are not built (a layout that includes
     // itself stops here).
     enum { MAX_INCLUDE_DEPTH = 16 };
+    // One build builds no more includes than this in all (a layout that
+    // includes itself several times would otherwise multiply at every level).
+    enum { MAX_INCLUDE_BUILDS = 4096 };
 
     CDialogBuilder();
     CDialogBuilder(const CDialogBuilder&) = delete;
@@ -53,6 +56,8 @@ private:
     bool m_bHasType;
     CUIString m_sLayoutName;
     int m_nIncludeDepth;
+    int m_nIncludeBuilds;
+    int* m_pIncludeBuilds;  // the count of the outermost builder
 };
 
 } // namespace SkinUI

@@ -114,6 +114,20 @@ TEST_F(BuilderFiles, AnIncludeOfItselfStopsAtTheDepthLimit)
         EXPECT_LE(depth, CDialogBuilder::MAX_INCLUDE_DEPTH + 1);
         delete root;
     }
+
+    // Including itself three times at every level would multiply without end:
+    // the number of includes of one build is bounded too.
+    WriteText(folder + L"many.xml",
+              "<Window><Container><Counted/><Include source=\"many.xml\" count=\"3\"/></Container></Window>");
+    RecordingCallback callback;
+    CountedControl::alive = 0;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(L"many.xml"), NULL, &callback, &manager);
+    ASSERT_TRUE(root != NULL);
+    EXPECT_GT(CountedControl::alive, CDialogBuilder::MAX_INCLUDE_DEPTH);
+    EXPECT_LE(CountedControl::alive, CDialogBuilder::MAX_INCLUDE_BUILDS + 1);
+    delete root;
+    EXPECT_EQ(0, CountedControl::alive);
 }
 
 TEST_F(BuilderFiles, MissingOrBrokenLayoutsGiveNone)
