@@ -42,6 +42,17 @@ TEST_F(ProfitReportTest, ByProduct) {
   EXPECT_TRUE(Run("lrtjbg_hp", Columns(6), 6).empty());
 }
 
+TEST_F(ProfitReportTest, NoRateWithoutABase) {
+  // A free apple: a cost and nothing received, so there is nothing to divide by.
+  Exec("insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','0','','','','0','')");
+  Exec("insert into J4_Bill_Items values ('XSD20150301001','苹果','1','0','0','')");
+  const char* k2015 = "单据日期>='2015-01-01' ";
+  ExpectRows({{"批发客户", "0", "2.50", "-2.50", ""}}, {"合计", "0.00", "2.50", "-2.50", ""},
+             Run("lrtjbg", With(Columns(5), {Condition(""), Condition(k2015)}), 5), "by customer");
+  ExpectRows({{"苹果", "箱", "1.00", "0.00", "2.50", "-2.50", ""}}, {"合计", "", "1.00", "0.00", "2.50", "-2.50", ""},
+             Run("lrtjbg_hp", With(Columns(7), {Condition(""), Condition(k2015)}), 7), "by product");
+}
+
 TEST_F(ProfitReportTest, ReusedVectorCarriesNoTotalMark) {
   std::vector<DataField> params = With(Columns(5), {Condition(""), Condition(kYear2014)});
   Run("lrtjbg", params, 5);
