@@ -623,6 +623,16 @@ TEST(TreePainting, TranslucentBackgroundBlendsOverTheParent)
     Paint(tree, canvas);
     EXPECT_TRUE(PixelNear(canvas, 30, 30, Rgb{128, 0, 128}, 1));
     EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 0, 255}));
+
+    // Only the update rectangle is painted, the translucent fill included.
+    canvas.Fill(0xFF00FF00);
+    RECT client = canvas.rect();
+    RECT update = {0, 0, 20, 60};
+    tree.manager.PaintTo(canvas.dc(), client, update);
+    EXPECT_TRUE(PixelNear(canvas, 15, 30, Rgb{128, 0, 128}, 1));
+    EXPECT_TRUE(PixelNear(canvas, 5, 5, Rgb{0, 0, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 30, 30, Rgb{0, 255, 0}));
+    EXPECT_TRUE(PixelNear(canvas, 40, 5, Rgb{0, 255, 0}));
 }
 
 TEST(TreePainting, GenerateBitmapCopiesAControlsPainting)
