@@ -509,6 +509,41 @@ TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile) {
     EXPECT_EQ(root->GetCount(), 1);
 }
 
+TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater) {
+    bool oldDestroyed = false;
+    a->destroyed = &oldDestroyed;
+    pm().AddPostPaint(b);
+    pm().SetFocus(a);
+    CContainerUI* next = new CContainerUI;
+    ProbeControl* d = Place(next, new ProbeControl(L"d", L"ButtonUI", CTRLFLAG_TABSTOP), 10, 10, 60, 40);
+    ASSERT_TRUE(pm().AttachDialog(next));
+    EXPECT_EQ(pm().GetFocus(), nullptr);
+    EXPECT_EQ(pm().GetPostPaintCount(), 0);
+    EXPECT_EQ(pm().FindControl(L"d"), d);
+    EXPECT_FALSE(oldDestroyed);  // the old tree goes with the cleanup message
+    PumpMessages();
+    EXPECT_TRUE(oldDestroyed);
+    root = next;
+    a = b = c = nullptr;
+    // The new tree is laid out and introduced like the first one.
+    PaintNow(window);
+    EXPECT_EQ(log.Count(L"windowinit"), 2);
+    EXPECT_EQ(pm().GetFocus(), d);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
+    Send(WM_LBUTTONUP, 0, Point(20, 20));
+    EXPECT_EQ(d->Count(UIEV_BUTTON_UP), 1);
+
+    // No root at all: refused, and the tree before it is deleted all the same.
+    bool lastDestroyed = false;
+    d->destroyed = &lastDestroyed;
+    EXPECT_FALSE(pm().AttachDialog(NULL));
+    PumpMessages();
+    EXPECT_TRUE(lastDestroyed);
+    EXPECT_EQ(pm().GetRoot(), nullptr);
+    PaintNow(window);  // a window without a tree still paints
+    root = nullptr;
+}
+
 // ---- lookup -------------------------------------------------------------------------------------
 
 TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexes) {
