@@ -369,6 +369,18 @@ TEST(ContainerSearch, ScrollBarStyleCreatesAndStylesTheBar)
     EXPECT_EQ(&container, container.GetVerticalScrollBar()->GetOwner());
     container.SetAttribute(L"vscrollbar", L"false");
     EXPECT_TRUE(container.GetVerticalScrollBar() == NULL);
+
+    container.SetAttribute(L"hscrollbarstyle", L"height=\"11\"");
+    ASSERT_TRUE(container.GetHorizontalScrollBar() != NULL);
+    EXPECT_TRUE(container.GetHorizontalScrollBar()->IsHorizontal());
+    EXPECT_EQ(11, container.GetHorizontalScrollBar()->GetFixedHeight());
+    EXPECT_TRUE(container.GetVerticalScrollBar() == NULL);  // the other bar stays as it was
+    container.SetAttribute(L"vscrollbar", L"true");
+    EXPECT_TRUE(container.GetVerticalScrollBar() != NULL);
+    EXPECT_EQ(11, container.GetHorizontalScrollBar()->GetFixedHeight());
+    container.SetAttribute(L"hscrollbar", L"false");
+    EXPECT_TRUE(container.GetHorizontalScrollBar() == NULL);
+    EXPECT_TRUE(container.GetVerticalScrollBar() != NULL);
 }
 
 TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
