@@ -606,6 +606,10 @@ TEST(TreePainting, ThreeColoursRoundCornersFocusBordersAndColourAdjustment)
               L"bordersize=\"3\" bordercolor=\"#FFFF0000\" focusbordercolor=\"#FF00FF00\"/>"
               L"<Control float=\"true\" pos=\"75,0,85,40\" bkcolor=\"#FFFF0000\" colorhsl=\"true\"/>"
               L"<Control float=\"true\" pos=\"88,0,98,40\" bkcolor=\"#FFFF0000\"/>"
+              L"<Control float=\"true\" pos=\"65,85,95,100\" bkcolor=\"#FFFFFFFF\" bordersize=\"3\" "
+              L"focusbordercolor=\"#FF00FF00\"/>"
+              L"<Control float=\"true\" pos=\"30,85,60,100\" bkcolor=\"#FFFFFFFF\" bordersize=\"3\" "
+              L"borderround=\"4,4\" focusbordercolor=\"#FF00FF00\"/>"
               L"</Container></Window>");
     tree.manager.SetFocus(tree.Find(L"focused"));
     // A hue turned by -120 degrees makes red green for controls that ask for it.
@@ -624,6 +628,9 @@ TEST(TreePainting, ThreeColoursRoundCornersFocusBordersAndColourAdjustment)
     EXPECT_TRUE(PixelNear(canvas, 66, 65, Rgb{255, 0, 0}));     // not focused: the border colour
     EXPECT_TRUE(PixelNear(canvas, 80, 20, Rgb{0, 255, 0}));     // colour adjusted
     EXPECT_TRUE(PixelNear(canvas, 93, 20, Rgb{255, 0, 0}));     // left as it is
+    // Only a focus border colour, not focused: no border at all (not a black one).
+    EXPECT_TRUE(PixelNear(canvas, 66, 92, Rgb{255, 255, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 45, 86, Rgb{255, 255, 255}));
 }
 
 TEST(TreePainting, TranslucentBackgroundBlendsOverTheParent)

@@ -725,14 +725,19 @@ void CControlUI::PaintBorder(HDC hDC)
     if (m_dwBorderColor == 0 && m_dwFocusBorderColor == 0) return;
     if (m_nBorderSize > 0 && (m_cxyBorderRound.cx > 0 || m_cxyBorderRound.cy > 0)) {
         DWORD color = IsFocused() && m_dwFocusBorderColor != 0 ? m_dwFocusBorderColor : m_dwBorderColor;
-        CRenderEngine::DrawRoundRect(hDC, m_rcItem, m_nBorderSize, m_cxyBorderRound.cx, m_cxyBorderRound.cy,
-                                     GetAdjustColor(color));
+        if (color != 0) {
+            CRenderEngine::DrawRoundRect(hDC, m_rcItem, m_nBorderSize, m_cxyBorderRound.cx, m_cxyBorderRound.cy,
+                                         GetAdjustColor(color));
+        }
         return;
     }
     if (IsFocused() && m_dwFocusBorderColor != 0 && m_nBorderSize > 0) {
         CRenderEngine::DrawRect(hDC, m_rcItem, m_nBorderSize, GetAdjustColor(m_dwFocusBorderColor));
         return;
     }
+    // A control with only a focus border colour has no border while it is not
+    // focused (a colour of 0 is no colour, not black).
+    if (m_dwBorderColor == 0) return;
     if (m_rcBorderSize.left > 0 || m_rcBorderSize.top > 0 || m_rcBorderSize.right > 0 ||
         m_rcBorderSize.bottom > 0) {
         DWORD color = GetAdjustColor(m_dwBorderColor);
