@@ -170,6 +170,22 @@ TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip) {
     info.lpszText = text;
     ::SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(text, L"tip of b");
+    EXPECT_TRUE(::IsWindowVisible(tooltip));
+    // Leaving b hides the tip; hovering a control without a tip shows none.
+    Send(WM_MOUSEMOVE, 0, Point(20, 20));
+    EXPECT_FALSE(::IsWindowVisible(tooltip));
+    Send(WM_MOUSEHOVER, 0, Point(20, 20));
+    EXPECT_FALSE(::IsWindowVisible(tooltip));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_HOVER), 1);
+    // The mouse leaving the window hides it too.
+    Send(WM_MOUSEMOVE, 0, Point(120, 20));
+    Send(WM_MOUSEHOVER, 0, Point(120, 20));
+    EXPECT_TRUE(::IsWindowVisible(tooltip));
+    Send(WM_MOUSELEAVE);
+    EXPECT_FALSE(::IsWindowVisible(tooltip));
+    // Hovering where there is no control is left to the window.
+    lRes = 1;
+    EXPECT_FALSE(pm().MessageHandler(WM_MOUSEHOVER, 0, Point(-5, -5), lRes));
 }
 
 TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {

@@ -222,6 +222,28 @@ TEST(WindowWnd, ResizeClientSizesTheClientArea) {
     ::DestroyWindow(window);
 }
 
+TEST(WindowWnd, SetIconSetsTheBigAndTheSmallIcon) {
+    RecordingWindow window;
+    ASSERT_NE(window.Create(NULL, L"w", WS_POPUP, 0, 0, 0, 50, 50), (HWND)NULL);
+    // The system's application icon, loaded from the module that carries it.
+    const HINSTANCE previous = CPaintManagerUI::GetInstance();
+    CPaintManagerUI::SetInstance(::GetModuleHandleW(L"user32.dll"));
+    window.SetIcon(32512);
+    CPaintManagerUI::SetInstance(previous);
+    HICON big = reinterpret_cast<HICON>(window.SendMessage(WM_GETICON, ICON_BIG));
+    HICON small = reinterpret_cast<HICON>(window.SendMessage(WM_GETICON, ICON_SMALL));
+    EXPECT_NE(big, (HICON)NULL);
+    EXPECT_EQ(small, big);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(big, &info));
+    BITMAP bm = {};
+    ::GetObjectW(info.hbmColor != NULL ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
+    EXPECT_EQ(bm.bmWidth % 16, 0);  // the large-icon size rounded up to a multiple of 16
+    if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
+    ::DestroyWindow(window);
+}
+
 TEST(WindowWnd, CloseAndShowDoNothingWithoutAWindow) {
     RecordingWindow window;
     window.Close(3);
