@@ -414,6 +414,9 @@ private:
     CStdPtrArray m_aPostPaintControls;
     CStdPtrArray m_aDelayedCleanup;
     CStdPtrArray m_aAsyncNotify;
+    // Notifications being delivered right now: a control deleted by a handler stops
+    // being their sender, so that later handlers never reach it.
+    CStdPtrArray m_aDeliveringNotify;
     CStdPtrArray m_aFoundControls;
     CStdStringPtrMap m_mNameHash;
     CStdStringPtrMap m_mOptionGroup;

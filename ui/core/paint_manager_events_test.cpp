@@ -474,6 +474,34 @@ TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {
     pm().RemoveNotifier(&forward);
 }
 
+TEST_F(MessageEngineTest, ASenderDeletedByAnEarlierNotifierReachesTheLaterOnesUnnamed) {
+    for (bool async : {false, true}) {
+        SCOPED_TRACE(async);
+        ProbeControl* doomed = Place(root, new ProbeControl(L"b"), 160, 60, 190, 90);
+        bool destroyed = false;
+        doomed->destroyed = &destroyed;
+        NotifyLog first;
+        first.onNotify = [&](TNotifyUI& msg) {
+            if (msg.type != L"late") return;
+            root->SetDelayedDestroy(false);
+            root->Remove(doomed);
+            root->SetDelayedDestroy(true);
+        };
+        LatePump pump;
+        NotifyLog later;
+        later.onNotify = [&](TNotifyUI& msg) { pump.NotifyPump(msg); };
+        pm().AddNotifier(&first);
+        pm().AddNotifier(&later);
+        pm().SendNotify(doomed, L"late", 0, 0, async);
+        if (async) Send(WM_NULL);
+        EXPECT_TRUE(destroyed);
+        EXPECT_EQ(pump.named, 0);
+        EXPECT_EQ(pump.unnamed, 1);
+        pm().RemoveNotifier(&first);
+        pm().RemoveNotifier(&later);
+    }
+}
+
 TEST_F(MessageEngineTest, NotifiersMayAddAndRemoveNotifiersWhileNotified) {
     NotifyLog first;
     NotifyLog second;

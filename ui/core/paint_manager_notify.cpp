@@ -41,6 +41,17 @@ void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
 }
 
 void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
+    // While it is delivered, a handler that deletes the sender makes it an unnamed
+    // notification for the handlers after it.
+    struct DeliveringScope {
+        CStdPtrArray& list;
+        TNotifyUI* msg;
+        DeliveringScope(CStdPtrArray& l, TNotifyUI* m) : list(l), msg(m) { list.Add(msg); }
+        ~DeliveringScope() {
+            const int index = list.Find(msg);
+            if (index >= 0) list.Remove(index);
+        }
+    } delivering(m_aDeliveringNotify, &Msg);
     if (Msg.sender != NULL && Msg.sender->OnNotify) Msg.sender->OnNotify(&Msg);
     // A notifier may add or remove notifiers (or itself) while it runs: walk a copy and
     // skip those that have left the list meanwhile.

@@ -187,6 +187,10 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
         TNotifyUI* pMsg = static_cast<TNotifyUI*>(m_aAsyncNotify[i]);
         if (pMsg->sender == pControl) pMsg->sender = NULL;
     }
+    for (int i = 0; i < m_aDeliveringNotify.GetSize(); i++) {
+        TNotifyUI* pMsg = static_cast<TNotifyUI*>(m_aDeliveringNotify[i]);
+        if (pMsg->sender == pControl) pMsg->sender = NULL;
+    }
     int index = m_aPostPaintControls.Find(pControl);
     if (index >= 0) m_aPostPaintControls.Remove(index);
 }
