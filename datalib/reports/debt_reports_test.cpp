@@ -86,6 +86,31 @@ TEST_F(DebtReportTest, StatementCases) {
   });
 }
 
+TEST_F(DebtReportTest, QuotedPartyAndABillWithoutRate) {
+  // O'Neil pays 5 and then buys for 20 at no stated rate, paying 8 on the spot.
+  Exec("insert into J4_Account_Data values ('2014-03-05','SKD20140305001','收款单','O''Neil','','5','收款','','','5','')");
+  Exec("insert into J4_Account_Data values ('2014-03-06','XSD20140306001','销售单','O''Neil','','20','无折扣','','','8','')");
+  Exec("insert into J4_Bill_Items values ('XSD20140306001','梨','2','10','20','')");
+  const char* kMarch = "单据日期>='2014-03-01' ";
+  RunCases({
+      {"summary of a party with a quote", "ysqkbg",
+       With(Columns(5), {Condition("客户名称='O''Neil' "), Condition(kMarch)}), 5, {{"O'Neil", "", "12.00", "5", "7.00"}}},
+      // Up to an end date the opening covers what came after it.
+      {"detail up to an end date", "ysqkbg_mod", With(Columns(6), {Condition("单据日期<='2014-03-05' "), Party("O'Neil")}),
+       6,
+       {{"", "", "期初结存", "", "", "12.00"},
+        {"2014-02-01", "XSD20140201001", "茶叶", "0.00", "0.00", "12.00"},
+        {"2014-03-05", "SKD20140305001", "收款", "0.00", "5.00", "7.00"}}},
+      // A bill without a rate shows no amount before discount and no discount.
+      {"statement with a bill without rate", "ysdzd", With(Columns(10), {Condition(kMarch), Party("O'Neil")}), 10,
+       {{" 期初", "", "", "", "", "", "", "", "", "0.00"},
+        {"2014-03-05 SKD20140305001", "", "", "", "", "收款", "", "", "5.00", "-5.00"},
+        {"2014-03-06 XSD20140306001", "", "", "", "", "无折扣", "", "12.00", "8", "7.00"},
+        {"梨", "个", "2", "10", "20", "", "", "", "", ""},
+        {"合计", "", "", "", "", "", "", "12.00", "13.00", ""}}},
+  });
+}
+
 TEST_F(DebtReportTest, ShortVectorKeepsItsValues) {
   std::vector<DataField> params = With(Columns(3), {Condition(""), Party("张三")});
   params[0].value = "kept";

@@ -45,4 +45,17 @@ TEST_F(FundReportTest, CashOpeningWritesTwoTotalsWithoutCallback) {
   EXPECT_EQ("kept", shortVector[0].value);
 }
 
+TEST_F(FundReportTest, ItemsOfAnotherKindOrNotListed) {
+  // A bonus item of neither kind, and documents of an item that is not listed.
+  Exec("insert into J4_Account_Item values ('奖金','其他')");
+  Exec("insert into J4_Account_Data values ('2014-02-20','ZJD20140220001','收支单','','','','奖金','奖金','','7','')");
+  Exec("insert into J4_Account_Data values ('2014-02-21','ZJD20140221001','收支单','','','','未列','未列','','100','')");
+  // The statistics count another kind as expense, the cash book as income.
+  RunCases({{"another kind is expense", "zjtjbg", Columns(3), 3,
+             {{"房租", "", "1000"}, {"利息", "12.5", ""}, {"奖金", "", "7"}}}});
+  std::vector<DataField> params = {Column("sum(收入)"), Column("sum(支出)"), Condition("业务日期 < '2015-01-01'")};
+  EXPECT_EQ(0, data_->RunReport("zjls_qc", 0, &params, nullptr));
+  EXPECT_EQ("19.50", params[0].value);
+  EXPECT_EQ("1000.00", params[1].value);
+}
 }  // namespace

@@ -59,4 +59,14 @@ TEST_F(ProfitReportTest, ReusedVectorCarriesNoTotalMark) {
   for (const DataField& entry : params) EXPECT_EQ(0, entry.extra);
 }
 
+TEST_F(ProfitReportTest, NoRateWithoutProfit) {
+  // An apple sold at exactly its unit cost.
+  Exec("insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','2.5','','','','2.5','')");
+  Exec("insert into J4_Bill_Items values ('XSD20150301001','苹果','1','2.5','2.5','')");
+  const char* k2015 = "单据日期>='2015-01-01' ";
+  ExpectRows({{"批发客户", "2.5", "2.50", "0.00", ""}}, {"合计", "2.50", "2.50", "0.00", ""},
+             Run("lrtjbg", With(Columns(5), {Condition(""), Condition(k2015)}), 5), "by customer");
+  ExpectRows({{"苹果", "箱", "1.00", "2.50", "2.50", "0.00", ""}}, {"合计", "", "1.00", "2.50", "2.50", "0.00", ""},
+             Run("lrtjbg_hp", With(Columns(7), {Condition(""), Condition(k2015)}), 7), "by product");
+}
 }  // namespace

@@ -3,6 +3,7 @@
 #include "reports/report_test_fixture.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -49,6 +50,39 @@ TEST_F(ReportDispatchTest, EveryKeyWithAnEmptyVectorRunsNothing) {
     EXPECT_EQ(0, data_->RunReport(key, 0, &params, CountRow)) << key;
     EXPECT_EQ(0, g_calls) << key;
     EXPECT_TRUE(params.empty()) << key;
+  }
+}
+
+TEST_F(ReportDispatchTest, EveryKeyNeedsItsWholeVector) {
+  const struct {
+    const char* key;
+    size_t minimum;
+  } keys[] = {{"ysqkbg", 5},     {"zjls_qc", 3},     {"ysqkbg_mod", 6}, {"yfqkbg", 5},     {"yfqkbg_mod", 6},
+              {"xstjbg", 5},     {"xstjbg_kh", 6},   {"xstjbg_ywy", 6}, {"xstjbg_mx", 10}, {"jhtjbg", 5},
+              {"jhtjbg_gys", 6}, {"jhtjbg_mx", 10},  {"ysdzd", 12},     {"yfdzd", 12},     {"kctjbg", 10},
+              {"kctjbgmx", 13},  {"kcyjbg", 7},      {"zjtjbg", 3},     {"zjtjbgmx", 8},   {"lrtjbg", 5},
+              {"lrtjbg_hp", 7},  {"xsd_export", 1}};
+  // Values that would give rows if the report ran: a product in entry 3 and a
+  // party in the last entry.
+  auto vector = [](size_t size) {
+    std::vector<DataField> params;
+    for (size_t i = 0; i < size; ++i) params.push_back(Column("", ("v" + std::to_string(i)).c_str()));
+    if (size > 3) params[3] = Column("商品名称", "苹果");
+    if (size > 0) params.back().value = "张三";
+    return params;
+  };
+  for (const auto& k : keys) {
+    const std::vector<DataField> shortVector = vector(k.minimum - 1);
+    std::vector<DataField> params = shortVector;
+    g_calls = 0;
+    EXPECT_EQ(0, data_->RunReport(k.key, 0, &params, CountRow)) << k.key;
+    EXPECT_EQ(0, g_calls) << k.key << " one entry short";
+    ASSERT_EQ(shortVector.size(), params.size()) << k.key;
+    for (size_t i = 0; i < params.size(); ++i) EXPECT_EQ(shortVector[i].value, params[i].value) << k.key << " " << i;
+    // With the whole vector nothing is written past its end.
+    params = vector(k.minimum);
+    EXPECT_EQ(0, data_->RunReport(k.key, 0, &params, CountRow)) << k.key;
+    if (std::string(k.key) != "xsd_export") EXPECT_EQ(k.minimum, params.size()) << k.key;
   }
 }
 

@@ -90,4 +90,25 @@ TEST_F(StockReportTest, Warning) {
   });
 }
 
+TEST_F(StockReportTest, LedgerEdges) {
+  // A second line of apples on the January sale, and peaches that are sold out.
+  Exec("insert into J4_Bill_Items values ('XSD20140110001','苹果','1','25','25','')");
+  Exec("insert into J4_Product_Data values ('桃','水果','个','1','','','','0','2','','','','')");
+  Exec("insert into J4_Bill_Items values ('XSD20140201001','桃','2','3','6','')");
+  RunCases({
+      {"two lines of one bill make one row", "kctjbgmx", Ledger("苹果", "单据日期>='2014-01-06' "), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "10", "2", "20.00"},
+        {"出货", "2014-01-10", "张三", "", "", "", "5", "2.5", "12.50", "5.00", "1.50", "7.50"},
+        {"合计", "", "", "", "", "", "5.00", "", "12.50", "5.00", "", "7.50"}}},
+      // Nothing left: no balance price and the zero cells blank.
+      {"sold out", "kctjbgmx", Ledger("桃", ""), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "2", "1", "2.00"},
+        {"出货", "2014-02-01", "O'Neil", "", "", "", "2", "1", "2.00", "", "", ""},
+        {"合计", "", "", "", "", "", "2.00", "", "2.00", "", "", ""}}},
+      {"no bill gives no total row", "kctjbgmx", Ledger("梨", ""), 12,
+       {{"期初", "", "", "", "", "", "", "", "", "0", "1", "0.00"}}},
+      {"sold out in the statistics", "kctjbg", With(Columns(10), {Condition("商品名称='桃' "), Condition("")}), 10,
+       {{"桃", "个", "2", "2.00", "", "", "2", "2.00", "", ""}}},
+  });
+}
 }  // namespace

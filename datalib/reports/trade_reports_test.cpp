@@ -84,4 +84,18 @@ TEST_F(TradeReportTest, LinesOfOneProduct) {
   });
 }
 
+TEST_F(TradeReportTest, LinesOfOneProductAgainAndOddQuantities) {
+  // A return of two and a line without a quantity: the return is listed, the other is not.
+  Exec("insert into J4_Bill_Items values ('XSD20140201001','香蕉','-2','6','-12','')");
+  Exec("insert into J4_Bill_Items values ('XSD20140201001','香蕉','','6','0','')");
+  std::vector<DataField> params = Columns(10);
+  params[3] = Column("商品名称", "香蕉");
+  const ReportRows expected = {
+      {"2014-02-01", "XSD20140201001", "O'Neil", "香蕉", "斤", "0.5", "6", "3", "100", "3"},
+      {"2014-02-01", "XSD20140201001", "O'Neil", "香蕉", "斤", "-2", "6", "-12", "100", "-12"}};
+  EXPECT_EQ(expected, Run("xstjbg_mx", params, 10));
+  // The product entry holds the product name again, so the same vector lists it again.
+  EXPECT_EQ(expected, Run("xstjbg_mx", params, 10));
+}
+
 }  // namespace
