@@ -163,6 +163,40 @@ TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered) {
     EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
+TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver) {
+    // Each lays itself out and then asks for layout again, as two controls that mark
+    // each other would.
+    struct Restless : CControlUI {
+        int* calls = nullptr;
+        void SetPos(RECT rc) override {
+            CControlUI::SetPos(rc);
+            ++*calls;
+            NeedUpdate();
+        }
+    };
+    ManagedWindow window;
+    ASSERT_NE(window.CreateAt(0, 0, 100, 60), (HWND)NULL);
+    CContainerUI* root = new CContainerUI;
+    root->SetBkColor(0xFF000000 | kBlue);
+    int calls = 0;
+    for (int i = 0; i < 2; i++) {
+        Restless* restless = Place(root, new Restless, 10 + 40 * i, 10, 40 + 40 * i, 40);
+        restless->calls = &calls;
+        restless->SetBkColor(0xFF000000 | kRed);
+    }
+    ASSERT_TRUE(window.pm.AttachDialog(root));
+    PaintNow(window);  // the root is laid out whole
+    const int first = calls;
+    EXPECT_EQ(first, 2);
+    PaintNow(window);  // only the marked controls: a bounded number of rounds
+    EXPECT_GT(calls, first);
+    EXPECT_LT(calls, first + 100);
+    TestCanvas dib(100, 60);
+    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
+    EXPECT_EQ(Pixel(dib, 20, 20), kRed);
+    EXPECT_EQ(Pixel(dib, 5, 5), kBlue);
+}
+
 TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
     struct HiddenWindow : ManagedWindow {
         HWND CreateHidden() { return Create(NULL, L"hidden", WS_POPUP, 0, 0, 0, 80, 60); }
