@@ -607,6 +607,9 @@ TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId) {
     EXPECT_EQ(b->Last(UIEV_TIMER)->wParam, 7u);
     EXPECT_TRUE(pm().KillTimer(b, 7));
     EXPECT_FALSE(pm().KillTimer(b, 7));
+    const int beforeLate = b->Count(UIEV_TIMER);
+    Send(WM_TIMER, CPaintManagerUI::kControlTimerIdBase + 17);  // one still queued when killed
+    EXPECT_EQ(b->Count(UIEV_TIMER), beforeLate);
     EXPECT_TRUE(pm().SetTimer(b, 7, 100000));  // revived under its old native id
     const int fired = b->Count(UIEV_TIMER);
     Send(WM_TIMER, CPaintManagerUI::kControlTimerIdBase + 17);

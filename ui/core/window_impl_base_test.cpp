@@ -328,6 +328,39 @@ TEST_F(WindowImplBaseTest, NotificationsOfAVirtualWindowReachItsPump) {
     window.RemoveVirtualWnd(L"page");
 }
 
+// A window of the program with its own handler table in front of WindowImplBase's.
+class MappedWindow : public SkinWindow {
+public:
+    std::vector<std::wstring> handled;
+    void OnField(TNotifyUI& msg) { handled.push_back(L"click:" + std::wstring(msg.sender->GetName().GetData())); }
+    void OnSelect(WPARAM wParam, LPARAM lParam) {
+        handled.push_back(L"select:" + std::to_wstring(wParam) + L"," + std::to_wstring(lParam));
+    }
+    UI_DECLARE_MESSAGE_MAP()
+};
+
+UI_BEGIN_MESSAGE_MAP(MappedWindow, WindowImplBase)
+UI_ON_CLICK_CTRNAME(L"field", OnField)
+UI_ON_MSGTYPE_PARAMS(L"itemselect", L"", OnSelect)
+UI_END_MESSAGE_MAP()
+
+TEST_F(WindowImplBaseTest, ADerivedWindowsTableComesBeforeTheBaseTable) {
+    MappedWindow window;
+    ASSERT_NE(window.Open(), (HWND)NULL);
+    CPaintManagerUI* pm = window.GetPaintManager();
+    pm->SendNotify(pm->FindControl(L"field"), L"click");
+    pm->SendNotify(pm->FindControl(L"field"), L"itemselect", 3, 4);
+    ASSERT_EQ(window.handled.size(), 2u);
+    EXPECT_EQ(window.handled[0], L"click:field");
+    EXPECT_EQ(window.handled[1], L"select:3,4");
+    MSG close = {};
+    EXPECT_FALSE(::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    // A click the derived table does not name falls through to WindowImplBase's.
+    pm->SendNotify(pm->FindControl(L"closebtn"), L"click");
+    EXPECT_EQ(window.handled.size(), 2u);
+    EXPECT_TRUE(::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
 TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow) {
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
