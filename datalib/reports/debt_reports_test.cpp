@@ -60,6 +60,7 @@ TEST_F(DebtReportTest, StatementOfACustomer) {
       {"合计", "", "", "", "", "", "", "50.00", "50.00", ""},
   };
   EXPECT_EQ(expected, Run("ysdzd", params, 10));
+  EXPECT_EQ(std::vector<int>(expected.size(), 0), totalMarks_);  // the statement marks no total row
   EXPECT_EQ("", params[11].value);  // every value is emptied after the opening row
 }
 

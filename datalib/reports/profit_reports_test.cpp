@@ -14,6 +14,8 @@ class ProfitReportTest : public ReportTest {
     std::vector<int> marks(body.size(), 0);
     marks.push_back(1);
     EXPECT_EQ(marks, totalMarks_) << title;
+    // The total row marks every entry, the condition entries included.
+    EXPECT_EQ(std::vector<int>(extras_.back().size(), 1), extras_.back()) << title;
   }
 };
 

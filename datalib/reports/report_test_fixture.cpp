@@ -40,6 +40,7 @@ struct Collector {
   size_t cells;
   ReportRows* rows;
   std::vector<int>* marks;
+  std::vector<std::vector<int>>* extras;
 };
 
 void CollectRow(intptr_t context, std::vector<DataField>* row) {
@@ -48,6 +49,9 @@ void CollectRow(intptr_t context, std::vector<DataField>* row) {
   for (size_t i = 0; i < collector->cells && i < row->size(); ++i) values.push_back((*row)[i].value);
   collector->rows->push_back(values);
   collector->marks->push_back(row->empty() ? 0 : (*row)[0].extra);
+  std::vector<int> extras;
+  for (const DataField& entry : *row) extras.push_back(entry.extra);
+  collector->extras->push_back(extras);
 }
 
 }  // namespace
@@ -60,7 +64,8 @@ void ReportTest::SetUp() {
 ReportRows ReportTest::Run(const char* key, std::vector<DataField>& params, size_t cells) {
   ReportRows rows;
   totalMarks_.clear();
-  Collector collector{cells, &rows, &totalMarks_};
+  extras_.clear();
+  Collector collector{cells, &rows, &totalMarks_, &extras_};
   EXPECT_EQ(0, data_->RunReport(key, reinterpret_cast<intptr_t>(&collector), &params, CollectRow));
   return rows;
 }

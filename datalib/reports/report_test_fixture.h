@@ -77,6 +77,8 @@ class ReportTest : public DatabaseTest {
   ReportRows Run(const char* key, std::vector<DataField>&& params, size_t cells) { return Run(key, params, cells); }
   // For every delivered row: whether entry 0 was marked as a total row.
   std::vector<int> totalMarks_;
+  // For every delivered row: the `extra` flag of each entry.
+  std::vector<std::vector<int>> extras_;
 };
 
 // Rows whose order SQLite leaves open, compared as a multiset.

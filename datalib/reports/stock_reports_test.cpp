@@ -70,6 +70,8 @@ TEST_F(StockReportTest, LedgerMarksOnlyItsTotalRowAndKeepsItsInputs) {
   std::vector<DataField> params = Ledger("苹果", kYear2014);
   ASSERT_EQ(4u, Run("kctjbgmx", params, 12).size());
   EXPECT_EQ((std::vector<int>{0, 0, 0, 1}), totalMarks_);
+  // Every cell of the total row is marked; the product and period entries are not cells.
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0}), extras_.back());
   EXPECT_EQ("苹果", params[12].value);
   for (const DataField& entry : params) EXPECT_EQ(0, entry.extra);
   // The same vector again gives the same rows, marks included.
