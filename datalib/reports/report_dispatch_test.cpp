@@ -120,6 +120,14 @@ TEST_F(ReportDispatchTest, ADatabaseErrorEndsTheReportWithZero) {
   EXPECT_EQ(0, g_calls);
 }
 
+TEST_F(ReportDispatchTest, ADatabaseErrorAfterSomeRowsKeepsThem) {
+  // The condition fails ("integer overflow") only on O'Neil's bill of 45, the
+  // fourth party; the three before it are delivered.
+  const char* failsOn45 = "abs(cast(实际金额 as integer) - 45 + (-9223372036854775807 - 1)) >= 0";
+  const ReportRows rows = Run("xstjbg_kh", With(Columns(4), {Column("客户名称"), Condition(failsOn45)}), 4);
+  EXPECT_EQ((ReportRows{{"零售客户", "", "0.00", ""}, {"批发客户", "", "0.00", ""}, {"张三", "47.5", "7.50", "40"}}), rows);
+}
+
 TEST_F(ReportDispatchTest, BeforeAnyDatabaseIsOpened) {
   KXPData fresh;
   std::vector<DataField> params = With(Columns(4), {Condition("")});
