@@ -95,6 +95,31 @@ TEST_F(ReportDispatchTest, AThrowingCallbackEndsTheReportQuietly) {
   Exec("insert into J4_Saler values ('小张')");
 }
 
+void EmptyTheVector(intptr_t, std::vector<DataField>* row) {
+  ++g_calls;
+  row->clear();
+  row->shrink_to_fit();
+}
+
+TEST_F(ReportDispatchTest, ACallbackThatEmptiesTheVectorEndsNothingBadly) {
+  struct {
+    const char* key;
+    std::vector<DataField> params;
+    int rows;
+  } cases[] = {
+      {"kctjbgmx", With(Columns(12), {Column("商品名称", "苹果"), Condition("")}), 5},
+      {"lrtjbg", Columns(5), 3},
+      {"lrtjbg_hp", Columns(7), 5},
+      {"ysdzd", With(Columns(10), {Condition(""), Party("张三")}), 7},
+  };
+  for (auto& c : cases) {
+    g_calls = 0;
+    EXPECT_EQ(0, data_->RunReport(c.key, 0, &c.params, EmptyTheVector)) << c.key;
+    EXPECT_TRUE(c.params.empty()) << c.key;
+    EXPECT_EQ(c.rows, g_calls) << c.key;  // the walk goes on, writing nothing
+  }
+}
+
 KXPData* g_data = nullptr;
 int g_nestedResult = -2;
 void QueryWhileReporting(intptr_t, std::vector<DataField>*) {

@@ -38,5 +38,6 @@ TotalRowMark::TotalRowMark(ReportRequest& request, size_t first, size_t last)
 }
 
 TotalRowMark::~TotalRowMark() {
-  for (size_t i = 0; i < saved_.size(); ++i) params_[first_ + i].extra = saved_[i];
+  // A callback may have shortened the vector meanwhile.
+  for (size_t i = 0; i < saved_.size() && first_ + i < params_.size(); ++i) params_[first_ + i].extra = saved_[i];
 }
