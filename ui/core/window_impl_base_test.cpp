@@ -26,6 +26,9 @@ const char kLayout[] =
     "<TestButton name=\"closebtn\" float=\"true\" pos=\"200,5,280,25\" />"
     "<TestButton name=\"field\" float=\"true\" pos=\"10,60,100,90\" />"
     "<TestButton name=\"pagebtn\" virtualwnd=\"page\" float=\"true\" pos=\"10,100,100,130\" />"
+    "<TestButton name=\"maxbtn\" float=\"true\" pos=\"120,150,150,170\" />"
+    "<TestButton name=\"restorebtn\" float=\"true\" pos=\"160,150,190,170\" />"
+    "<TestButton name=\"minbtn\" float=\"true\" pos=\"200,150,230,170\" />"
     "</Container>"
     "</Window>";
 
@@ -258,6 +261,7 @@ TEST_F(WindowImplBaseTest, HitTestFindsSizingBordersAndTheCaption) {
     for (const auto& test : cases) EXPECT_EQ(HitTest(window, test.x, test.y), test.expected) << test.x << "," << test.y;
 }
 
+
 TEST_F(WindowImplBaseTest, AMaximisedWindowHasNoSizingBorders) {
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
@@ -359,6 +363,28 @@ TEST_F(WindowImplBaseTest, ADerivedWindowsTableComesBeforeTheBaseTable) {
     pm->SendNotify(pm->FindControl(L"closebtn"), L"click");
     EXPECT_EQ(window.handled.size(), 2u);
     EXPECT_TRUE(::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST_F(WindowImplBaseTest, CaptionButtonsMaximiseRestoreAndMinimise) {
+    SkinWindow window;
+    ASSERT_NE(window.Open(), (HWND)NULL);
+    CPaintManagerUI* pm = window.GetPaintManager();
+    struct {
+        const wchar_t* button;
+        bool zoomed;
+        bool iconic;
+    } cases[] = {
+        {L"maxbtn", true, false},
+        {L"restorebtn", false, false},
+        {L"minbtn", false, true},
+        {L"restorebtn", false, false},
+        {L"title", false, false},  // a click on a control of another name changes nothing
+    };
+    for (const auto& test : cases) {
+        pm->SendNotify(pm->FindControl(test.button), L"click");
+        EXPECT_EQ(::IsZoomed(window) != FALSE, test.zoomed) << test.button;
+        EXPECT_EQ(::IsIconic(window) != FALSE, test.iconic) << test.button;
+    }
 }
 
 TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow) {
