@@ -453,6 +453,13 @@ TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtua
     ASSERT_EQ(log.Count(L"queued"), 1);
     EXPECT_EQ(log.records.back().sender, b);
     EXPECT_EQ(log.records.back().virtualWnd, L"");
+    PumpMessages();
+    EXPECT_EQ(log.Count(L"queued"), 1);  // delivered once only
+
+    // An idle window still gets its queued notification.
+    pm().SendNotify(c, L"idle", 0, 0, true);
+    PumpMessages();
+    EXPECT_EQ(log.Count(L"idle"), 1);
 }
 
 TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {

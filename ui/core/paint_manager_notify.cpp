@@ -37,7 +37,11 @@ void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
     queued->point = Msg.point;
     queued->wParam = Msg.wParam;
     queued->lParam = Msg.lParam;
-    if (m_aAsyncNotify.Add(queued.get())) queued.release();
+    if (!m_aAsyncNotify.Add(queued.get())) return;
+    queued.release();
+    // The queue is emptied on the window's next message; make sure one comes, so that
+    // the notification does not wait for the user's next move on an idle window.
+    if (m_hWndPaint != NULL) ::PostMessageW(m_hWndPaint, WM_NULL, 0, 0);
 }
 
 void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
