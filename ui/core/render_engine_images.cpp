@@ -2,6 +2,7 @@
 // tiled drawing with alpha, and the image-description strings of the skin.
 #include "render_engine.h"
 
+#include <climits>
 #include <cwchar>
 #include <vector>
 
@@ -60,11 +61,23 @@ void SoftwareBlend(HDC hDC, const RECT& dest, HDC hSrcDC, const RECT& src, BYTE 
 
 bool HasArea(const RECT& rc) { return rc.right > rc.left && rc.bottom > rc.top; }
 
+// Width and height that a GDI call can take (no wrap round of the subtraction).
+bool FitsGdi(const RECT& rc)
+{
+    return static_cast<long long>(rc.right) - rc.left <= INT_MAX &&
+           static_cast<long long>(rc.bottom) - rc.top <= INT_MAX;
+}
+
+int ClampToInt(long long value)
+{
+    return value > INT_MAX ? INT_MAX : (value < INT_MIN ? INT_MIN : static_cast<int>(value));
+}
+
 // Draws one cell, src stretched over dest, skipping cells of no size so that
 // corners as large as the image draw nothing mirrored.
 void DrawCell(HDC hDC, HDC hCloneDC, const RECT& dest, const RECT& src, const RECT& rcPaint, bool blend, BYTE fade)
 {
-    if (!HasArea(dest) || !HasArea(src)) return;
+    if (!HasArea(dest) || !HasArea(src) || !FitsGdi(dest) || !FitsGdi(src)) return;
     RECT rcTemp;
     if (!::IntersectRect(&rcTemp, &dest, &rcPaint)) return;
     if (blend) {
@@ -85,37 +98,48 @@ void DrawCell(HDC hDC, HDC hCloneDC, const RECT& dest, const RECT& src, const RE
     }
 }
 
-// The centre cell, stretched or tiled along x, y or both.
+// The first tile start at or before from, counting whole tiles from start.
+long long FirstTile(long long start, long long from, long long tile)
+{
+    return from > start ? start + (from - start) / tile * tile : start;
+}
+
+// The centre cell, stretched or tiled along x, y or both. Only the tiles that
+// reach into the paint rectangle are walked, so a destination reaching far
+// outside it costs nothing.
 void DrawCentre(HDC hDC, HDC hCloneDC, const RECT& dest, const RECT& src, const RECT& rcPaint, bool blend, BYTE fade,
                 bool xtiled, bool ytiled)
 {
     if (!HasArea(dest) || !HasArea(src)) return;
-    int tileW = src.right - src.left;
-    int tileH = src.bottom - src.top;
     if (!xtiled && !ytiled) {
         DrawCell(hDC, hCloneDC, dest, src, rcPaint, blend, fade);
-    } else if (xtiled && ytiled) {
-        for (int y = dest.top; y < dest.bottom; y += tileH) {
-            int h = dest.bottom - y < tileH ? dest.bottom - y : tileH;
-            for (int x = dest.left; x < dest.right; x += tileW) {
-                int w = dest.right - x < tileW ? dest.right - x : tileW;
-                RECT d = {x, y, x + w, y + h};
-                RECT s = {src.left, src.top, src.left + w, src.top + h};
-                DrawCell(hDC, hCloneDC, d, s, rcPaint, blend, fade);
+        return;
+    }
+    RECT area;
+    if (!::IntersectRect(&area, &dest, &rcPaint)) return;
+    const long long tileW = static_cast<long long>(src.right) - src.left;
+    const long long tileH = static_cast<long long>(src.bottom) - src.top;
+    // Along an axis that is not tiled the one tile spans the whole destination.
+    const long long x0 = xtiled ? FirstTile(dest.left, area.left, tileW) : dest.left;
+    const long long y0 = ytiled ? FirstTile(dest.top, area.top, tileH) : dest.top;
+    const long long xEnd = xtiled ? area.right : x0 + 1;
+    const long long yEnd = ytiled ? area.bottom : y0 + 1;
+    for (long long y = y0; y < yEnd; y += tileH) {
+        for (long long x = x0; x < xEnd; x += tileW) {
+            RECT d = {dest.left, dest.top, dest.right, dest.bottom};
+            RECT s = src;
+            if (xtiled) {
+                int w = static_cast<int>(dest.right - x < tileW ? dest.right - x : tileW);
+                d.left = static_cast<int>(x);
+                d.right = d.left + w;
+                s.right = s.left + w;
             }
-        }
-    } else if (xtiled) {
-        for (int x = dest.left; x < dest.right; x += tileW) {
-            int w = dest.right - x < tileW ? dest.right - x : tileW;
-            RECT d = {x, dest.top, x + w, dest.bottom};
-            RECT s = {src.left, src.top, src.left + w, src.bottom};
-            DrawCell(hDC, hCloneDC, d, s, rcPaint, blend, fade);
-        }
-    } else {
-        for (int y = dest.top; y < dest.bottom; y += tileH) {
-            int h = dest.bottom - y < tileH ? dest.bottom - y : tileH;
-            RECT d = {dest.left, y, dest.right, y + h};
-            RECT s = {src.left, src.top, src.right, src.top + h};
+            if (ytiled) {
+                int h = static_cast<int>(dest.bottom - y < tileH ? dest.bottom - y : tileH);
+                d.top = static_cast<int>(y);
+                d.bottom = d.top + h;
+                s.bottom = s.top + h;
+            }
             DrawCell(hDC, hCloneDC, d, s, rcPaint, blend, fade);
         }
     }
@@ -147,6 +171,9 @@ void DrawDescribed(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const
         source.right = data->nX;
         source.bottom = data->nY;
     }
+    // The source lies within the bitmap.
+    if (source.left < 0) source.left = 0;
+    if (source.top < 0) source.top = 0;
     if (source.right > data->nX) source.right = data->nX;
     if (source.bottom > data->nY) source.bottom = data->nY;
     RECT rcTemp;
@@ -194,11 +221,11 @@ void ParseDescription(const wchar_t* text, HDC hDC, CPaintManagerUI* pManager, c
                 ++pending;
             } else if (key == L"dest") {
                 RECT r = ParseRect(value);
-                d.dest.left = rcItem.left + r.left;
-                d.dest.top = rcItem.top + r.top;
-                d.dest.right = rcItem.left + r.right;
+                d.dest.left = ClampToInt(static_cast<long long>(rcItem.left) + r.left);
+                d.dest.top = ClampToInt(static_cast<long long>(rcItem.top) + r.top);
+                d.dest.right = ClampToInt(static_cast<long long>(rcItem.left) + r.right);
                 if (d.dest.right > rcItem.right) d.dest.right = rcItem.right;
-                d.dest.bottom = rcItem.top + r.bottom;
+                d.dest.bottom = ClampToInt(static_cast<long long>(rcItem.top) + r.bottom);
                 if (d.dest.bottom > rcItem.bottom) d.dest.bottom = rcItem.bottom;
             } else if (key == L"source") {
                 d.source = ParseRect(value);
@@ -267,8 +294,16 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
     ::SetStretchBltMode(hDC, HALFTONE);
 
     const bool blend = alphaChannel || uFade < 255;
-    const RECT& c = rcCorners;
     const RECT& s = rcBmpPart;
+    if (!HasArea(s) || !FitsGdi(s) || !FitsGdi(rc)) return;
+    // Corners lie within the source: a larger one would read beside the bitmap.
+    RECT c = rcCorners;
+    const int sourceW = s.right - s.left;
+    const int sourceH = s.bottom - s.top;
+    c.left = c.left < 0 ? 0 : (c.left > sourceW ? sourceW : c.left);
+    c.right = c.right < 0 ? 0 : (c.right > sourceW ? sourceW : c.right);
+    c.top = c.top < 0 ? 0 : (c.top > sourceH ? sourceH : c.top);
+    c.bottom = c.bottom < 0 ? 0 : (c.bottom > sourceH ? sourceH : c.bottom);
 
     if (!blend && c.left == 0 && c.top == 0 && c.right == 0 && c.bottom == 0 &&
         rc.right - rc.left == s.right - s.left && rc.bottom - rc.top == s.bottom - s.top) {

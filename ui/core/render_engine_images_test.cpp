@@ -498,3 +498,29 @@ TEST(PlainText, CallerTextIsNeverModified)
                             DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
     EXPECT_EQ(before, text);
 }
+
+TEST_F(ImageDrawing, HugeOrNegativeRectanglesStayBoundedWork)
+{
+    // Tiles wholly outside the paint rectangle are not walked one by one, and
+    // numbers near the ends of the integer range do not wrap round.
+    TestCanvas canvas(30, 30, 0xFF000000);
+    RECT item = {0, 0, 30, 30};
+    const wchar_t* images[] = {
+        L"file='grid.png' source='3,3,6,6' dest='-2147483000,-2147483000,30,30' xtiled='true' ytiled='true'",
+        L"file='grid.png' source='3,3,4,4' dest='-2000000000,0,30,30' xtiled='true'",
+        L"file='grid.png' source='3,3,4,4' dest='0,-2000000000,30,30' ytiled='true'",
+        L"file='grid.png' source='-2147483648,-2147483648,6,6' xtiled='true' ytiled='true'",
+        L"file='grid.png' dest='2147483647,2147483647,2147483647,2147483647'",
+        L"file='grid.png' corner='2147483647,0,2147483647,0'",
+    };
+    for (const wchar_t* image : images) {
+        canvas.Fill(0xFF000000);
+        EXPECT_TRUE(Draw(canvas, item, image)) << image;
+    }
+    // The tiles that are drawn keep their places: the centre cell repeats from the
+    // destination's left and top.
+    canvas.Fill(0xFF000000);
+    Draw(canvas, item, L"file='grid.png' source='3,3,6,6' dest='-2147483000,-2147483000,30,30' xtiled='true' "
+                       L"ytiled='true'");
+    EXPECT_TRUE(PixelNear(canvas, 15, 15, RgbOf(kCells[1][1])));
+}
