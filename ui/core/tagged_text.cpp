@@ -28,11 +28,12 @@ wchar_t EscapeAt(const wchar_t* p) {
     return 0;
 }
 
-// A tag at p: an opening "<x", "<x ..." or a closing "</x>"; anything else is text.
+// A tag at p: an opening "<x", "<x ..." or a closing "</x>" with a Latin letter x;
+// anything else is text (so "<是>" in a Chinese text is shown, not swallowed).
 bool IsTagAt(const wchar_t* p) {
     if (!IsTagOpen(p[0])) return false;
-    if (p[1] == L'/') return iswalpha(p[2]) && IsTagClose(p[3]);
-    return iswalpha(p[1]) && (p[2] == L' ' || IsTagClose(p[2]));
+    if (p[1] == L'/') return IsAsciiLetter(p[2]) && IsTagClose(p[3]);
+    return IsAsciiLetter(p[1]) && (p[2] == L' ' || IsTagClose(p[2]));
 }
 
 // The end of a raw run: "</r>" or "{/r}" (mixed delimiters too), or null.

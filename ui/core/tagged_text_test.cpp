@@ -80,6 +80,8 @@ TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
         {L"x <> y", L"x <> y"},
         {L"<{> <}> {<} {>}", L"{ } < >"},
         {L"ab {<} c", L"ab < c"},
+        {L"请选<是>或<否 >", L"请选<是>或<否 >"},  // tags are Latin letters; other text stays
+        {L"{中}</文>", L"{中}</文>"},
         {L"<x 10>ab", L"ab"},               // x adds its value (checked below)
     };
     for (const auto& test : cases) {
