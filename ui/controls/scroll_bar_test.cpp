@@ -238,7 +238,8 @@ TEST(ScrollBarPainting, PartsWithoutImagesGetAnOutline)
 
 TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
 {
-    std::wstring folder = ScratchFolder(L"scrollbar");
+    ScratchSkin skin(L"scrollbar");
+    const std::wstring& folder = skin.folder();
     const struct
     {
         const wchar_t* name;
@@ -249,8 +250,6 @@ TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
         {L"rail.png", 0xFFFFFFFF},
     };
     for (const auto& image : images) WriteBytes(folder + image.name, EncodePng(SolidImage(4, 4, image.colour)));
-    CPaintManagerUI::SetResourceZip(L"", false);
-    CPaintManagerUI::SetResourcePath(folder.c_str());
 
     CPaintManagerUI manager;
     CScrollBarUI* bar = new CScrollBarUI();
@@ -296,5 +295,4 @@ TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
         EXPECT_TRUE(PixelNear(canvas, 8, 100, step.rail));  // a square of the thickness mid-thumb
         EXPECT_TRUE(PixelNear(canvas, 8, 91, step.thumb));
     }
-    CPaintManagerUI::SetResourcePath(L"");
 }

@@ -551,15 +551,14 @@ TEST(TreePainting, BackgroundGradientAndBorders)
 
 TEST(TreePainting, BackgroundImagesThroughTheManager)
 {
-    std::wstring folder = ScratchFolder(L"tree");
+    ScratchSkin skin(L"tree");
+    const std::wstring& folder = skin.folder();
     RgbaImage frame = SolidImage(6, 6, 0xFFFFFFFF);
     for (int i = 0; i < 6; ++i) {
         frame.Set(i, 0, 0xFFFF0000);
         frame.Set(0, i, 0xFFFF0000);
     }
     WriteBytes(folder + L"frame.png", EncodePng(frame));
-    CPaintManagerUI::SetResourceZip(L"", false);
-    CPaintManagerUI::SetResourcePath(folder.c_str());
     Tree tree(L"<Window><Container bkcolor=\"#FF000000\">"
               L"<Control float=\"true\" pos=\"10,10,70,70\" bkimage=\"file='frame.png' corner='2,2,2,2'\"/>"
               L"<Control float=\"true\" pos=\"75,10,95,90\" bkimage=\"file='frame.png' corner='2,2,2,2' "
@@ -568,7 +567,6 @@ TEST(TreePainting, BackgroundImagesThroughTheManager)
               L"</Container></Window>");
     TestCanvas canvas(100, 100);
     Paint(tree, canvas);
-    CPaintManagerUI::SetResourcePath(L"");
     EXPECT_TRUE(PixelNear(canvas, 40, 10, Rgb{255, 0, 0}));      // top edge stretched along
     EXPECT_TRUE(PixelNear(canvas, 10, 40, Rgb{255, 0, 0}));      // left edge
     EXPECT_TRUE(PixelNear(canvas, 40, 40, Rgb{255, 255, 255}));  // centre

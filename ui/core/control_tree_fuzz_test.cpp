@@ -85,14 +85,11 @@ class ControlTreeFuzz : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::wstring folder = ScratchFolder(L"treefuzz");
         RgbaImage grid = SolidImage(9, 9, 0xFF00FF00);
         grid.Set(4, 4, 0x80FF0000);
-        WriteBytes(folder + L"grid.png", EncodePng(grid));
-        CPaintManagerUI::SetResourceZip(L"", false);
-        CPaintManagerUI::SetResourcePath(folder.c_str());
+        WriteBytes(skin.folder() + L"grid.png", EncodePng(grid));
     }
-    void TearDown() override { CPaintManagerUI::SetResourcePath(L""); }
+    ScratchSkin skin{L"treefuzz"};
 };
 
 } // namespace

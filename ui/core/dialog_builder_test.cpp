@@ -50,14 +50,8 @@ public:
 class BuilderFiles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder = ScratchFolder(L"builder");
-        CPaintManagerUI::SetResourceZip(L"", false);
-        CPaintManagerUI::SetResourcePath(folder.c_str());
-    }
-    void TearDown() override { CPaintManagerUI::SetResourcePath(L""); }
-    std::wstring folder;
+    ScratchSkin skin{L"builder"};
+    const std::wstring folder = skin.folder();
 };
 
 int CountChildren(CControlUI* control)

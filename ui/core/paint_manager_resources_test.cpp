@@ -20,15 +20,9 @@ namespace {
 class SkinFolder : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder = ScratchFolder(L"resources");
-        WriteBytes(folder + L"red.png", EncodePng(SolidImage(4, 4, 0xFFFF0000)));
-        CPaintManagerUI::SetResourceZip(L"", false);
-        CPaintManagerUI::SetResourcePath(folder.c_str());
-    }
-    void TearDown() override { CPaintManagerUI::SetResourcePath(L""); }
-    std::wstring folder;
+    void SetUp() override { WriteBytes(folder + L"red.png", EncodePng(SolidImage(4, 4, 0xFFFF0000))); }
+    ScratchSkin skin{L"resources"};
+    const std::wstring folder = skin.folder();
 };
 
 DWORD FirstPixel(const TImageInfo* info)

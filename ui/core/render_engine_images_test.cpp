@@ -222,7 +222,6 @@ class ImageDrawing : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = ScratchFolder(L"draw");
         RgbaImage grid = SolidImage(9, 9, 0);
         for (int y = 0; y < 9; ++y)
             for (int x = 0; x < 9; ++x) grid.Set(x, y, kCells[y / 3][x / 3]);
@@ -232,10 +231,7 @@ protected:
         RgbaImage masked = SolidImage(4, 4, 0xFFFF00FF);
         masked.Set(0, 0, 0xFF00FF00);
         WriteBytes(folder + L"masked.png", EncodePng(masked));
-        CPaintManagerUI::SetResourceZip(L"", false);
-        CPaintManagerUI::SetResourcePath(folder.c_str());
     }
-    void TearDown() override { CPaintManagerUI::SetResourcePath(L""); }
 
     bool Draw(TestCanvas& canvas, RECT item, const wchar_t* image, const wchar_t* modify = NULL)
     {
@@ -243,7 +239,8 @@ protected:
         return CRenderEngine::DrawImageString(canvas.dc(), &manager, item, paint, image, modify);
     }
 
-    std::wstring folder;
+    ScratchSkin skin{L"draw"};
+    const std::wstring folder = skin.folder();
     CPaintManagerUI manager;
 };
 

@@ -238,6 +238,14 @@ std::wstring ScratchFolder(const wchar_t* name)
     return folder + L"\\";
 }
 
+ScratchSkin::ScratchSkin(const wchar_t* name) : m_folder(ScratchFolder(name))
+{
+    CPaintManagerUI::SetResourceZip(L"", false);
+    CPaintManagerUI::SetResourcePath(m_folder.c_str());
+}
+
+ScratchSkin::~ScratchSkin() { CPaintManagerUI::SetResourcePath(L""); }
+
 void WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes)
 {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);

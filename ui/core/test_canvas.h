@@ -94,6 +94,21 @@ std::vector<BYTE> EncodeGif(const std::vector<RgbaImage>& frames, const std::vec
 
 // A fresh folder under the temporary folder, ending in a backslash.
 std::wstring ScratchFolder(const wchar_t* name);
+
+// A fresh scratch folder that is the skin folder (no archive) while the object
+// lives; the skin folder is emptied again afterwards.
+class ScratchSkin
+{
+public:
+    explicit ScratchSkin(const wchar_t* name);
+    ~ScratchSkin();
+    ScratchSkin(const ScratchSkin&) = delete;
+    ScratchSkin& operator=(const ScratchSkin&) = delete;
+    const std::wstring& folder() const { return m_folder; }
+
+private:
+    std::wstring m_folder;
+};
 void WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes);
 void WriteText(const std::wstring& path, const std::string& utf8);
 
