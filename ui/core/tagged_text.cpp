@@ -85,6 +85,7 @@ public:
           m_sLinks(sLinks), m_nMaxLinks(nMaxLinks), m_uStyle(uStyle), m_bHoverLink(pHoverLink != nullptr),
           m_sHoverLink(pHoverLink != nullptr ? *pHoverLink : CUIString()),
           m_bDraw((uStyle & DT_CALCRECT) == 0), m_bSingleLine((uStyle & DT_SINGLELINE) != 0),
+          m_bEllipsis(m_bSingleLine && (uStyle & DT_END_ELLIPSIS) != 0), m_xRight(rc.right),
           m_yBottom(rc.top) {}
 
     void Run(const wchar_t* text) {
@@ -95,6 +96,7 @@ public:
         int cyInitial = tmDefault.tmHeight + tmDefault.tmExternalLeading;
         while (*p != L'\0' && !m_bStopped) {
             const TagState atLineStart = state;
+            m_xRight = m_rc.right;
             Line measured = LayOutLine(p, state, y, cyInitial, false, 0);
             state = atLineStart;
             int xOffset = 0;
@@ -106,6 +108,9 @@ public:
             }
             const bool bStoppedWhileMeasuring = m_bStopped;
             m_bStopped = false;
+            // A single line cut with an ellipsis is cut early enough for the "..." to
+            // fit inside the rectangle too.
+            if (m_bEllipsis && bStoppedWhileMeasuring) m_xRight = m_rc.right - m_cxEllipsis;
             Line drawn = LayOutLine(p, state, y, measured.height, true, xOffset);
             m_bStopped = m_bStopped || bStoppedWhileMeasuring;
             if (measured.width > m_cxWidest) m_cxWidest = measured.width;
@@ -196,9 +201,10 @@ private:
         const TEXTMETRICW& tm = Metrics(CurrentFont(state));
         SIZE size = {};
         ::GetTextExtentPoint32W(m_hDC, L" ", 1, &size);
-        if (!m_bLineEmpty && m_x + size.cx > m_rc.right) {
+        if (!m_bLineEmpty && m_x + size.cx > m_xRight) {
             // The blank that does not fit ends the line and is dropped.
             if (m_bSingleLine) m_bStopped = true;
+            if (m_bEllipsis) DrawEllipsis(state, tm);
             bBreak = true;
             return p + 1;
         }
@@ -212,7 +218,7 @@ private:
     // Lays out up to len characters of one run; returns where the rest starts.
     const wchar_t* TextRun(const wchar_t* p, int len, TagState& state, bool& bBreak, int* pTaken = nullptr) {
         const TEXTMETRICW& tm = Metrics(CurrentFont(state));
-        const int cxRoom = m_rc.right - m_x;
+        const int cxRoom = m_xRight - m_x;
         std::vector<int> extents(len);
         int fit = 0;
         SIZE size = {};
@@ -237,20 +243,17 @@ private:
             }
         }
         int drawLen = take;
-        const bool bEllipsis = bCut && m_bSingleLine && (m_uStyle & DT_END_ELLIPSIS) != 0;
-        if (bEllipsis) drawLen -= (drawLen >= 2 ? 2 : drawLen);
+        const bool bEllipsis = bCut && m_bEllipsis;
+        // Room kept for the "..." (the final pass) needs no dropping; otherwise the two
+        // characters before the cut make way for it.
+        if (bEllipsis && m_xRight == m_rc.right) drawLen -= (drawLen >= 2 ? 2 : drawLen);
         if (drawLen > 0) {
             DrawTextPart(p, drawLen, state, tm);
             m_x += extents[drawLen - 1];
             m_bLineEmpty = false;
             m_bLastBreakable = p[drawLen - 1] == L' ' || !IsAsciiLetter(p[drawLen - 1]);
         }
-        if (bEllipsis) {
-            SIZE dots = {};
-            ::GetTextExtentPoint32W(m_hDC, L"...", 3, &dots);
-            DrawTextPart(L"...", 3, state, tm);
-            m_x += dots.cx;
-        }
+        if (bEllipsis) DrawEllipsis(state, tm);
         if (pTaken != nullptr) *pTaken = take;
         if (bCut) {
             bBreak = true;
@@ -258,6 +261,15 @@ private:
             if (m_bSingleLine) m_bStopped = true;
         }
         return p + take;
+    }
+
+    // "..." at the current position; the measuring pass notes its width.
+    void DrawEllipsis(const TagState& state, const TEXTMETRICW& tm) {
+        SIZE dots = {};
+        ::GetTextExtentPoint32W(m_hDC, L"...", 3, &dots);
+        if (!m_final) m_cxEllipsis = dots.cx;
+        DrawTextPart(L"...", 3, state, tm);
+        m_x += dots.cx;
     }
 
     void DrawTextPart(const wchar_t* p, int len, const TagState& state, const TEXTMETRICW& tm) {
@@ -412,7 +424,7 @@ private:
         if (pImage == nullptr || pImage->hBitmap == NULL) return true;  // nothing drawn, no width taken
         const int cxFrame = pImage->nX / count;
         const int cyImage = pImage->nY;
-        if (m_x + cxFrame > m_rc.right && !m_bLineEmpty && !m_bSingleLine) return false;
+        if (m_x + cxFrame > m_xRight && !m_bLineEmpty && !m_bSingleLine) return false;
         GrowLine(cyImage);
         if (m_final && m_bDraw) {
             const int yImage = cyImage < m_cyLine ? m_yTop + (m_cyLine - cyImage) / 2 : m_yTop + m_cyLine - cyImage;
@@ -530,6 +542,9 @@ private:
     CUIString m_sHoverLink;
     bool m_bDraw;
     bool m_bSingleLine;
+    bool m_bEllipsis;  // a single line that ends in "..." where it is cut
+    int m_xRight;      // where the text is cut: the right edge, less room for "..."
+    int m_cxEllipsis = 0;
     std::map<HFONT, TEXTMETRICW> m_metrics;
     int m_yBottom;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gdi_scope.h"
 #include "paint_manager.h"
@@ -336,6 +337,52 @@ TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis) {
     RECT dotted = Measure(text, {0, 0, room, 40}, DT_SINGLELINE | DT_END_ELLIPSIS);
     EXPECT_LE(dotted.right, room + TextWidth(L"..."));
     EXPECT_GT(dotted.right, TextWidth(L"abcdefgh") - 1);
+}
+
+TEST_F(TaggedTextTest, TheEllipsisOfACutLineIsShownWhole) {
+    // Which columns of the line hold ink, left to right.
+    auto inkColumns = [&](int width) {
+        std::vector<bool> ink(width, false);
+        for (int x = 0; x < width; x++) {
+            for (int y = 0; y < lineHeight && !ink[x]; y++) ink[x] = At(x, y) != 0;
+        }
+        return ink;
+    };
+    auto lastInk = [](const std::vector<bool>& ink) {
+        int last = -1;
+        for (int x = 0; x < static_cast<int>(ink.size()); x++) {
+            if (ink[x]) last = x;
+        }
+        return last;
+    };
+    Clear();
+    Draw(L"...", {0, 0, 200, 40});
+    const std::vector<bool> dots = inkColumns(200);
+    int firstDot = 0;
+    while (!dots[firstDot]) firstDot++;
+    const int lastDot = lastInk(dots);
+    ASSERT_GT(lastDot, firstDot);
+
+    struct {
+        const wchar_t* text;
+        int room;
+    } cases[] = {
+        {L"abcdefghijklmnopqrstuvwxyz", TextWidth(L"abcdefghij")},
+        {L"ab cd efghijklmnop", TextWidth(L"ab cd ") + 1},  // cut where a word starts
+        {L"ab cd efghijklmnop", TextWidth(L"ab cd")},       // cut at a blank
+    };
+    for (const auto& test : cases) {
+        Clear();
+        Draw(test.text, {0, 0, test.room, 40}, DT_SINGLELINE | DT_END_ELLIPSIS);
+        const std::vector<bool> ink = inkColumns(test.room + 20);
+        const int last = lastInk(ink);
+        ASSERT_GE(last, lastDot - firstDot) << test.text;
+        EXPECT_LT(last, test.room) << test.text;
+        // The line ends in the three dots, none of them cut off.
+        for (int i = 0; i <= lastDot - firstDot; i++) {
+            EXPECT_EQ(ink[last - i], dots[lastDot - i]) << test.text << " column " << last - i;
+        }
+    }
 }
 
 TEST_F(TaggedTextTest, RandomTagSoupNeverOverrunsTheLinkSlots) {
