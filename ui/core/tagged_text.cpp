@@ -249,7 +249,15 @@ private:
         if (bEllipsis && m_xRight == m_rc.right) drawLen -= (drawLen >= 2 ? 2 : drawLen);
         if (drawLen > 0) {
             DrawTextPart(p, drawLen, state, tm);
-            m_x += extents[drawLen - 1];
+            // The platform fills the partial extents only for the characters that fit;
+            // the one character a line always takes may not.
+            if (drawLen <= fit) {
+                m_x += extents[drawLen - 1];
+            } else {
+                SIZE taken = {};
+                ::GetTextExtentPoint32W(m_hDC, p, drawLen, &taken);
+                m_x += taken.cx;
+            }
             m_bLineEmpty = false;
             m_bLastBreakable = p[drawLen - 1] == L' ' || !IsAsciiLetter(p[drawLen - 1]);
         }

@@ -182,6 +182,18 @@ TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
     EXPECT_EQ(links[1].top, links[0].bottom);
 }
 
+TEST_F(TaggedTextTest, ARectangleNarrowerThanOneCharacterStillTakesOnePerLine) {
+    RECT links[2] = {};
+    CUIString texts[2];
+    int count = 2;
+    RECT rc = {0, 0, 3, 100};
+    CRenderEngine::DrawHtmlText(dc, &pm, rc, L"<a x>WW</a>", 0xFF000000, links, texts, count, 0);
+    ASSERT_EQ(count, 2);  // one W on each of two lines
+    EXPECT_EQ(links[0].right - links[0].left, TextWidth(L"W"));
+    EXPECT_EQ(links[1].top, links[0].bottom);
+    EXPECT_EQ(Measure(L"WW", {0, 0, 3, 100}).bottom, 2 * lineHeight);
+}
+
 TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
     uitest::ManagedWindow window;  // the mouse position comes from the window's messages
     ASSERT_NE(window.CreateAt(0, 0, 100, 100), (HWND)NULL);
