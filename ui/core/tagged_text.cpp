@@ -186,8 +186,9 @@ private:
             }
             p = TextRun(p, static_cast<int>(runEnd - p), state, bBreak);
         }
-        // A link that goes on past the line gets a rectangle for this line's part.
-        if (state.inLink && *p != L'\0' && m_x > state.linkStartX) AddLinkRect(state);
+        // A link that goes on past the line gets a rectangle for this line's part; so
+        // does one that is never closed, up to the end of the text.
+        if (state.inLink && m_x > state.linkStartX) AddLinkRect(state);
         Line line = {p, m_x - m_xStart, m_cyLine};
         return line;
     }

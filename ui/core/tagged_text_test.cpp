@@ -170,6 +170,18 @@ TEST_F(TaggedTextTest, LinksAreReportedWithTheirTextsWhileSlotsRemain) {
     }
 }
 
+TEST_F(TaggedTextTest, ALinkNeverClosedReachesToTheEndOfTheText) {
+    RECT links[2] = {};
+    CUIString texts[2];
+    int count = 2;
+    RECT rc = {0, 0, 400, 100};
+    CRenderEngine::DrawHtmlText(dc, &pm, rc, L"go <a one>first", 0xFF000000, links, texts, count, 0);
+    ASSERT_EQ(count, 1);
+    EXPECT_STREQ(texts[0], L"one");
+    EXPECT_EQ(links[0].left, TextWidth(L"go "));
+    EXPECT_EQ(links[0].right, TextWidth(L"go first"));
+}
+
 TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
     RECT links[4] = {};
     CUIString texts[4];
