@@ -5,7 +5,9 @@
 #include <cwchar>
 
 #include "container_ui.h"
+#include "label.h"
 #include "scroll_bar.h"
+#include "text.h"
 
 namespace SkinUI {
 
@@ -27,6 +29,8 @@ const ElementEntry kElements[] = {
     {L"Control", &Make<CControlUI>},
     {L"Container", &Make<CContainerUI>},
     {L"ScrollBar", &Make<CScrollBarUI>},
+    {L"Label", &Make<CLabelUI>},
+    {L"Text", &Make<CTextUI>},
 };
 
 } // namespace

@@ -1,0 +1,322 @@
+// CLabelUI: attributes, accessors, size estimate and plain or tagged text
+// painting. The GDI+ effect drawing is in label_effect.cpp.
+#include "label.h"
+
+#include <cwchar>
+
+#include "attribute_values.h"
+#include "gdi_scope.h"
+#include "gdiplus_scope.h"
+#include "render_engine.h"
+
+namespace SkinUI {
+
+CLabelUI::CLabelUI()
+    : m_hPaintDC(NULL),
+      m_dwTextColor(0),
+      m_dwDisabledTextColor(0),
+      m_iFont(-1),
+      m_uTextStyle(DT_VCENTER),
+      m_rcTextPadding(),
+      m_bShowHtml(false),
+      m_bEnableEffect(false),
+      m_bEnableStroke(false),
+      m_bEnableShadow(false),
+      m_nTransShadow(60),
+      m_nTransShadow1(60),
+      m_nTransText(168),
+      m_nTransText1(168),
+      m_nTransStroke(255),
+      m_nGradientAngle(0),
+      m_nGradientLength(0),
+      m_dwTextColor2(0xFFFFFFFF),
+      m_dwTextShadowColorA(0xFF000000),
+      m_dwTextShadowColorB(0xFFFFFFFF),
+      m_dwStrokeColor(0),
+      m_ShadowOffset(0.0f, 0.0f, 0.0f, 0.0f),
+      m_nStringAlignment(0),
+      m_nLineAlignment(1),
+      m_nTextRenderingHint(0),
+      m_gdiplus(new GdiplusSession())
+{
+}
+
+CLabelUI::~CLabelUI() = default;
+
+const wchar_t* CLabelUI::GetClass() const { return L"LabelUI"; }
+
+LPVOID CLabelUI::GetInterface(const wchar_t* pstrName)
+{
+    if (pstrName != NULL && wcscmp(pstrName, L"Label") == 0) return static_cast<CLabelUI*>(this);
+    return CControlUI::GetInterface(pstrName);
+}
+
+void CLabelUI::SetTextStyle(UINT uStyle)
+{
+    m_uTextStyle = uStyle;
+    Invalidate();
+}
+
+UINT CLabelUI::GetTextStyle() const { return m_uTextStyle; }
+
+void CLabelUI::SetTextColor(DWORD dwTextColor)
+{
+    m_dwTextColor = dwTextColor;
+    Invalidate();
+}
+
+DWORD CLabelUI::GetTextColor() const { return m_dwTextColor; }
+
+void CLabelUI::SetDisabledTextColor(DWORD dwTextColor)
+{
+    m_dwDisabledTextColor = dwTextColor;
+    Invalidate();
+}
+
+DWORD CLabelUI::GetDisabledTextColor() const { return m_dwDisabledTextColor; }
+
+void CLabelUI::SetFont(int index)
+{
+    m_iFont = index;
+    Invalidate();
+}
+
+int CLabelUI::GetFont() const { return m_iFont; }
+RECT CLabelUI::GetTextPadding() const { return m_rcTextPadding; }
+
+void CLabelUI::SetTextPadding(RECT rc)
+{
+    m_rcTextPadding = rc;
+    Invalidate();
+}
+
+bool CLabelUI::IsShowHtml() { return m_bShowHtml; }
+
+void CLabelUI::SetShowHtml(bool bShowHtml)
+{
+    if (m_bShowHtml == bShowHtml) return;
+    m_bShowHtml = bShowHtml;
+    Invalidate();
+}
+
+CUIString CLabelUI::GetText() const { return m_bEnableEffect ? m_sEffectText : CControlUI::GetText(); }
+
+void CLabelUI::SetText(const wchar_t* pstrText)
+{
+    if (!m_bEnableEffect) {
+        CControlUI::SetText(pstrText);
+        return;
+    }
+    m_sEffectText = pstrText != NULL ? pstrText : L"";
+}
+
+SIZE CLabelUI::EstimateSize(SIZE szAvailable)
+{
+    (void)szAvailable;
+    if (m_cxyFixed.cy != 0) return m_cxyFixed;
+    int fontHeight = m_pManager != NULL ? m_pManager->GetFontInfo(m_iFont)->tm.tmHeight : 0;
+    SIZE sz = {m_cxyFixed.cx, fontHeight + 4};
+    return sz;
+}
+
+void CLabelUI::DoEvent(TEventUI& event)
+{
+    if (event.type == UIEV_SET_FOCUS) {
+        m_bFocused = true;
+        return;
+    }
+    if (event.type == UIEV_KILL_FOCUS) {
+        m_bFocused = false;
+        return;
+    }
+    CControlUI::DoEvent(event);
+}
+
+namespace {
+
+struct AlignKeyword
+{
+    const wchar_t* word;
+    UINT clear;
+    UINT set;
+};
+
+// Searched as substrings in this order, so "vcenter" also matches "center".
+const AlignKeyword kAlignKeywords[] = {
+    {L"left", DT_CENTER | DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 0},
+    {L"center", DT_RIGHT, DT_CENTER},
+    {L"right", DT_CENTER | DT_VCENTER | DT_SINGLELINE, DT_RIGHT},
+    {L"top", DT_BOTTOM | DT_VCENTER, DT_SINGLELINE},
+    {L"vcenter", DT_BOTTOM, DT_CENTER | DT_VCENTER | DT_SINGLELINE},
+    {L"lvcenter", DT_CENTER | DT_BOTTOM, DT_VCENTER | DT_SINGLELINE},
+    {L"bottom", DT_VCENTER, DT_BOTTOM | DT_SINGLELINE},
+};
+
+} // namespace
+
+void CLabelUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
+{
+    if (pstrName == NULL || pstrValue == NULL) return;
+    if (wcscmp(pstrName, L"align") == 0) {
+        for (const AlignKeyword& keyword : kAlignKeywords) {
+            if (wcsstr(pstrValue, keyword.word) == NULL) continue;
+            m_uTextStyle &= ~keyword.clear;
+            m_uTextStyle |= keyword.set;
+        }
+    } else if (wcscmp(pstrName, L"endellipsis") == 0) {
+        if (ParseBool(pstrValue)) m_uTextStyle |= DT_END_ELLIPSIS;
+        else m_uTextStyle &= ~DT_END_ELLIPSIS;
+    } else if (wcscmp(pstrName, L"left_vcenter") == 0) {
+        if (ParseBool(pstrValue)) m_uTextStyle = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+    } else if (wcscmp(pstrName, L"font") == 0) {
+        SetFont(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"textcolor") == 0) {
+        SetTextColor(ParseColor(pstrValue));
+    } else if (wcscmp(pstrName, L"disabledtextcolor") == 0) {
+        SetDisabledTextColor(ParseColor(pstrValue));
+    } else if (wcscmp(pstrName, L"textpadding") == 0) {
+        SetTextPadding(ParseRect(pstrValue));
+    } else if (wcscmp(pstrName, L"showhtml") == 0) {
+        SetShowHtml(ParseBool(pstrValue));
+    } else if (wcscmp(pstrName, L"enabledeffect") == 0) {
+        SetEnabledEffect(ParseBool(pstrValue));
+    } else if (wcscmp(pstrName, L"rhaa") == 0) {
+        SetTextRenderingHintAntiAlias(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"transshadow") == 0) {
+        SetTransShadow(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"transshadow1") == 0) {
+        SetTransShadow1(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"transtext") == 0) {
+        SetTransText(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"transtext1") == 0) {
+        SetTransText1(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"transstroke") == 0) {
+        SetTransStroke(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"gradientangle") == 0) {
+        SetGradientAngle(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"gradientlength") == 0) {
+        SetGradientLength(ParseInt(pstrValue));
+    } else if (wcscmp(pstrName, L"enabledstroke") == 0) {
+        SetEnabledStroke(ParseBool(pstrValue));
+    } else if (wcscmp(pstrName, L"enabledshadow") == 0) {
+        SetEnabledShadow(ParseBool(pstrValue));
+    } else if (wcscmp(pstrName, L"shadowoffset") == 0) {
+        int values[2] = {0, 0};
+        ParseIntList(pstrValue, values, 2);
+        SetShadowOffset(values[0], values[1]);
+    } else if (wcscmp(pstrName, L"textcolor1") == 0) {
+        SetTextColor1(ParseColor(pstrValue));
+    } else if (wcscmp(pstrName, L"textshadowcolora") == 0) {
+        SetTextShadowColorA(ParseColor(pstrValue));
+    } else if (wcscmp(pstrName, L"textshadowcolorb") == 0) {
+        SetTextShadowColorB(ParseColor(pstrValue));
+    } else if (wcscmp(pstrName, L"strokecolor") == 0) {
+        SetStrokeColor(ParseColor(pstrValue));
+    } else {
+        CControlUI::SetAttribute(pstrName, pstrValue);
+    }
+}
+
+void CLabelUI::FillDefaultColors()
+{
+    if (m_pManager == NULL) return;
+    if (m_dwTextColor == 0) m_dwTextColor = m_pManager->GetDefaultFontColor();
+    if (m_dwDisabledTextColor == 0) m_dwDisabledTextColor = m_pManager->GetDefaultDisabledColor();
+}
+
+RECT CLabelUI::TextRect() const
+{
+    RECT rc = m_rcItem;
+    rc.left += m_rcTextPadding.left;
+    rc.right -= m_rcTextPadding.right;
+    rc.top += m_rcTextPadding.top;
+    rc.bottom -= m_rcTextPadding.bottom;
+    return rc;
+}
+
+void CLabelUI::PaintText(HDC hDC)
+{
+    m_hPaintDC = hDC;
+    FillDefaultColors();
+    RECT rc = TextRect();
+    if (m_bEnableEffect) {
+        PaintEffectText(hDC, rc);
+        return;
+    }
+    if (m_sText.IsEmpty()) return;
+    DWORD color = IsEnabled() ? m_dwTextColor : m_dwDisabledTextColor;
+    if (m_bShowHtml) {
+        int nLinks = 0;
+        CRenderEngine::DrawHtmlText(hDC, m_pManager, rc, m_sText, color, NULL, NULL, nLinks,
+                                    m_uTextStyle | DT_SINGLELINE);
+    } else {
+        CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, color, m_iFont, m_uTextStyle | DT_SINGLELINE);
+    }
+}
+
+int CLabelUI::GetAutoSizeWidth()
+{
+    if (m_hPaintDC == NULL) return 0;
+    // The DC of the latest paint may be gone by now (an off-screen DC rebuilt on
+    // resize, a BeginPaint DC released); the window's own DC lives as long as
+    // the manager and selects the same fonts.
+    HDC hDC = m_pManager != NULL ? m_pManager->GetPaintDC() : NULL;
+    std::unique_ptr<MemoryDC> screenDC;
+    if (hDC == NULL) {
+        screenDC.reset(new MemoryDC(NULL));
+        hDC = screenDC->Get();
+    }
+    RECT rc = {0, 0, 9999, 9999};
+    CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, m_dwTextColor, m_iFont, DT_CALCRECT | m_uTextStyle);
+    return rc.right - rc.left;
+}
+
+// ---- effect accessors ---------------------------------------------------------------------
+
+void CLabelUI::SetEnabledEffect(bool bEnable) { m_bEnableEffect = bEnable; }
+bool CLabelUI::GetEnabledEffect() const { return m_bEnableEffect; }
+void CLabelUI::SetEnabledStroke(bool bEnable) { m_bEnableStroke = bEnable; }
+bool CLabelUI::GetEnabledStroke() const { return m_bEnableStroke; }
+void CLabelUI::SetEnabledShadow(bool bEnable) { m_bEnableShadow = bEnable; }
+bool CLabelUI::GetEnabledShadow() const { return m_bEnableShadow; }
+void CLabelUI::SetTransShadow(int nAlpha) { m_nTransShadow = nAlpha; }
+int CLabelUI::GetTransShadow() const { return m_nTransShadow; }
+void CLabelUI::SetTransShadow1(int nAlpha) { m_nTransShadow1 = nAlpha; }
+int CLabelUI::GetTransShadow1() const { return m_nTransShadow1; }
+void CLabelUI::SetTransText(int nAlpha) { m_nTransText = nAlpha; }
+int CLabelUI::GetTransText() const { return m_nTransText; }
+void CLabelUI::SetTransText1(int nAlpha) { m_nTransText1 = nAlpha; }
+int CLabelUI::GetTransText1() const { return m_nTransText1; }
+void CLabelUI::SetTransStroke(int nAlpha) { m_nTransStroke = nAlpha; }
+int CLabelUI::GetTransStroke() const { return m_nTransStroke; }
+void CLabelUI::SetGradientAngle(int nAngle) { m_nGradientAngle = nAngle; }
+int CLabelUI::GetGradientAngle() const { return m_nGradientAngle; }
+void CLabelUI::SetGradientLength(int nLength) { m_nGradientLength = nLength; }
+int CLabelUI::GetGradientLength() const { return m_nGradientLength; }
+void CLabelUI::SetTextColor1(DWORD dwColor) { m_dwTextColor2 = dwColor; }
+DWORD CLabelUI::GetTextColor1() const { return m_dwTextColor2; }
+void CLabelUI::SetTextShadowColorA(DWORD dwColor) { m_dwTextShadowColorA = dwColor; }
+DWORD CLabelUI::GetTextShadowColorA() const { return m_dwTextShadowColorA; }
+void CLabelUI::SetTextShadowColorB(DWORD dwColor) { m_dwTextShadowColorB = dwColor; }
+DWORD CLabelUI::GetTextShadowColorB() const { return m_dwTextShadowColorB; }
+void CLabelUI::SetStrokeColor(DWORD dwColor) { m_dwStrokeColor = dwColor; }
+DWORD CLabelUI::GetStrokeColor() const { return m_dwStrokeColor; }
+
+void CLabelUI::SetTextRenderingHintAntiAlias(int nHint) { m_nTextRenderingHint = nHint >= 0 && nHint <= 5 ? nHint : 0; }
+int CLabelUI::GetTextRenderingHintAntiAlias() const { return m_nTextRenderingHint; }
+
+void CLabelUI::SetShadowOffset(int nOffset, int nAngle)
+{
+    if (nAngle > 180 || nAngle < -180) return;
+    RECT rc = m_rcItem;
+    if (nAngle >= 0 && nAngle <= 180) rc.top -= nOffset;
+    else if (nAngle > -180 && nAngle < 0) rc.top += nOffset;
+    if (nAngle > -90 && nAngle <= 90) rc.left -= nOffset;
+    else if (nAngle > 90 || nAngle < -90) rc.left += nOffset;
+    m_ShadowOffset.X = static_cast<float>(rc.top);
+    m_ShadowOffset.Y = static_cast<float>(rc.left);
+}
+
+Gdiplus::RectF CLabelUI::GetShadowOffset() const { return m_ShadowOffset; }
+
+} // namespace SkinUI
