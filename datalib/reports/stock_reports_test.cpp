@@ -113,4 +113,25 @@ TEST_F(StockReportTest, LedgerEdges) {
        {{"桃", "个", "2", "2.00", "", "", "2", "2.00", "", ""}}},
   });
 }
+TEST_F(StockReportTest, ThePagesVectorKeepsItsCaptionsAndCellNumbers) {
+  // The stock page's columns: two single ones, then 数量 and 金额 for each of four groups.
+  std::vector<DataField> params = {Column("商品名称"), Column("单位")};
+  for (int group = 0; group < 4; ++group)
+    for (const char* caption : {"数量", "金额"}) {
+      params.push_back(Column(caption));
+      params.back().index = group;
+      params.back().width = 70;
+    }
+  params.push_back(Condition(""));
+  params.push_back(Condition(kYear2014));
+  const std::vector<DataField> before = params;
+  ASSERT_EQ(3u, Run("kctjbg", params, 10).size());
+  ASSERT_EQ(before.size(), params.size());
+  for (size_t i = 0; i < params.size(); ++i) {
+    EXPECT_EQ(before[i].name, params[i].name) << i;
+    EXPECT_EQ(before[i].index, params[i].index) << i;
+    EXPECT_EQ(before[i].width, params[i].width) << i;
+    EXPECT_EQ(before[i].hidden, params[i].hidden) << i;
+  }
+}
 }  // namespace
