@@ -28,8 +28,11 @@ int BuildProfitByCustomer(ReportRequest& request) {
   const std::string period = full ? request.name(6) : std::string();
   ReportSession session(request.settings());
   UnitCosts unitCosts(session);
-  ReportQuery customers(session, "select distinct 客户名称 from J4_Account_Data where 类型='销售单'" +
-                                     AndCondition(customerCondition));
+  // Each customer of a sales bill once, in the order of their first bill as the
+  // table holds them: left to itself, SQLite would list them in the order of the
+  // party index instead.
+  ReportQuery customers(session, "select 客户名称 from J4_Account_Data where 类型='销售单'" +
+                                     AndCondition(customerCondition) + " group by 客户名称 order by min(rowid)");
   const std::string receivedSql =
       "select sum(收款金额) from J4_Account_Data where 类型='销售单' and 客户名称=?1" + AndCondition(period);
   const std::string billsSql =

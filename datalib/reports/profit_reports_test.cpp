@@ -71,4 +71,14 @@ TEST_F(ProfitReportTest, NoRateWithoutProfit) {
   ExpectRows({{"苹果", "箱", "1.00", "2.50", "2.50", "0.00", ""}}, {"合计", "", "1.00", "2.50", "2.50", "0.00", ""},
              Run("lrtjbg_hp", With(Columns(7), {Condition(""), Condition(k2015)}), 7), "by product");
 }
+TEST_F(ProfitReportTest, CustomersComeInTheOrderOfTheirFirstSale) {
+  // 张三 bought first (2013), O'Neil later; by name O'Neil would come first.
+  Exec("insert into J4_Account_Data values ('2014-03-01','XSD20140301009','销售单','零售客户','100','1','','','','1','')");
+  const ReportRows rows = Run("lrtjbg", Columns(5), 5);
+  ASSERT_EQ(4u, rows.size());
+  EXPECT_EQ("张三", rows[0][0]);
+  EXPECT_EQ("O'Neil", rows[1][0]);
+  EXPECT_EQ("零售客户", rows[2][0]);
+  EXPECT_EQ("合计", rows[3][0]);
+}
 }  // namespace
