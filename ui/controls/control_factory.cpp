@@ -5,9 +5,14 @@
 #include <cwchar>
 
 #include "container_ui.h"
+#include "child_layout.h"
+#include "horizontal_layout.h"
 #include "label.h"
 #include "scroll_bar.h"
+#include "tab_layout.h"
 #include "text.h"
+#include "tile_layout.h"
+#include "vertical_layout.h"
 
 namespace SkinUI {
 
@@ -31,6 +36,11 @@ const ElementEntry kElements[] = {
     {L"ScrollBar", &Make<CScrollBarUI>},
     {L"Label", &Make<CLabelUI>},
     {L"Text", &Make<CTextUI>},
+    {L"TabLayout", &Make<CTabLayoutUI>},
+    {L"TileLayout", &Make<CTileLayoutUI>},
+    {L"ChildLayout", &Make<CChildLayoutUI>},
+    {L"VerticalLayout", &Make<CVerticalLayoutUI>},
+    {L"HorizontalLayout", &Make<CHorizontalLayoutUI>},
 };
 
 } // namespace
