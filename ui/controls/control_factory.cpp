@@ -7,7 +7,10 @@
 #include "container_ui.h"
 #include "child_layout.h"
 #include "horizontal_layout.h"
+#include "button.h"
+#include "button_gif.h"
 #include "label.h"
+#include "option.h"
 #include "scroll_bar.h"
 #include "tab_layout.h"
 #include "text.h"
@@ -41,6 +44,10 @@ const ElementEntry kElements[] = {
     {L"ChildLayout", &Make<CChildLayoutUI>},
     {L"VerticalLayout", &Make<CVerticalLayoutUI>},
     {L"HorizontalLayout", &Make<CHorizontalLayoutUI>},
+    {L"Button", &Make<CButtonUI>},
+    {L"Option", &Make<COptionUI>},
+    {L"CheckBox", &Make<CCheckBoxUI>},
+    {L"ButtonGif", &Make<CButtonGifUI>},
 };
 
 } // namespace

@@ -1,0 +1,132 @@
+// The GIF button: frames drawn over the whole control in turn at the pace of
+// their delays, the timer restarted after hiding and showing, short delays,
+// and the state images when there are no frames.
+#include <string>
+
+#include "button_gif.h"
+#include "controls_test_window.h"
+#include "gif_handler.h"
+#include "gtest/gtest.h"
+#include "test_canvas.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+using namespace uitest;
+
+namespace {
+
+class GifButton : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::vector<RgbaImage> frames = {SolidImage(4, 4, 0xFFFF0000), SolidImage(4, 4, 0xFF00FF00),
+                                         SolidImage(4, 4, 0xFF0000FF)};
+        WriteBytes(skin.folder() + L"anim.gif", EncodeGif(frames, {5, 8, 0}));
+        WriteBytes(skin.folder() + L"normal.png", EncodePng(SolidImage(4, 4, 0xFF808080)));
+        WriteBytes(skin.folder() + L"hot.png", EncodePng(SolidImage(4, 4, 0xFFFFFF00)));
+    }
+    Rgb Paint(CButtonGifUI& button)
+    {
+        canvas.Fill(0xFF000000);
+        button.DoPaint(canvas.dc(), canvas.rect());
+        return canvas.At(20, 10);
+    }
+    void Tick(CButtonGifUI& button)
+    {
+        TEventUI event = {};
+        event.type = UIEV_TIMER;
+        event.wParam = CButtonGifUI::kFrameTimerId;
+        button.DoEvent(event);
+    }
+    static bool Same(Rgb a, Rgb b) { return abs(a.r - b.r) <= 2 && abs(a.g - b.g) <= 2 && abs(a.b - b.b) <= 2; }
+
+    ScratchSkin skin{L"button_gif"};
+    TestCanvas canvas{40, 20};
+};
+
+} // namespace
+
+TEST_F(GifButton, FramesInTurnWithTheirDelays)
+{
+    TestWindow window;
+    CButtonGifUI button;
+    button.SetManager(&window.manager, NULL, false);
+    button.SetPos(RECT{0, 0, 40, 20});
+    button.SetAttribute(L"NormalGifFile", L"anim.gif");
+    ASSERT_TRUE(button.GetGifHandler() != NULL);
+    ASSERT_EQ(3, button.GetGifHandler()->GetFrameCount());
+    EXPECT_EQ(0u, button.GetTimerInterval()); // started by the first paint
+
+    struct Step
+    {
+        bool tick;
+        Rgb colour;
+        UINT interval;
+    } steps[] = {
+        {false, {255, 0, 0}, 50}, {true, {0, 255, 0}, 80},
+        {false, {0, 255, 0}, 80}, // a repaint between ticks shows the same frame again
+        {true, {0, 0, 255}, 100}, // a delay of 0 runs at a tenth of a second
+        {true, {255, 0, 0}, 50},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        if (step.tick) Tick(button);
+        EXPECT_TRUE(Same(step.colour, Paint(button)));
+        EXPECT_EQ(step.interval, button.GetTimerInterval());
+    }
+    button.SetManager(NULL, NULL, false);
+}
+
+TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
+{
+    LayoutWindow w(L"<Window><Container name=\"root\">"
+                   L"<ButtonGif name=\"gif\" float=\"true\" pos=\"0,0,40,20\" NormalGifFile=\"anim.gif\"/>"
+                   L"</Container></Window>");
+    ASSERT_TRUE(w.ok());
+    CButtonGifUI* button = w.Find<CButtonGifUI>(L"gif");
+    ASSERT_TRUE(button != NULL);
+    EXPECT_NE(0u, button->GetTimerInterval());
+    CGifHandler* gif = button->GetGifHandler();
+    // Real timer ticks move the frames on.
+    TImageInfo* first = gif->GetCurrentFrameInfo();
+    EXPECT_TRUE(PumpUntil([&] { return gif->GetCurrentFrameInfo() != first; }, 2000));
+
+    button->SetVisible(false);
+    EXPECT_EQ(0u, button->GetTimerInterval());
+    button->SetVisible(true);
+    PaintNow(w.window);
+    EXPECT_NE(0u, button->GetTimerInterval());
+    TImageInfo* shown = gif->GetCurrentFrameInfo();
+    EXPECT_TRUE(PumpUntil([&] { return gif->GetCurrentFrameInfo() != shown; }, 2000));
+}
+
+TEST_F(GifButton, WithoutFramesTheStateImagesShow)
+{
+    TestWindow window;
+    CButtonGifUI button;
+    button.SetManager(&window.manager, NULL, false);
+    button.SetPos(RECT{0, 0, 40, 20});
+    button.SetNormalGifFile(L"missing.gif");
+    EXPECT_TRUE(button.GetGifHandler() == NULL);
+    button.SetNormalImage(L"normal.png");
+    button.SetHotImage(L"hot.png");
+    button.SetHotBkColor(0xFF00FFFF); // not used by this button
+    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint(button)));
+    TEventUI enter = {};
+    enter.type = UIEV_MOUSE_ENTER;
+    button.DoEvent(enter);
+    EXPECT_TRUE(Same(Rgb{255, 255, 0}, Paint(button)));
+    button.SetHotImage(L"");
+    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint(button)));
+
+    // Null is ignored; a real file replaces the images.
+    button.SetNormalGifFile(NULL);
+    button.SetNormalGifFile(L"anim.gif");
+    EXPECT_TRUE(Same(Rgb{255, 0, 0}, Paint(button)));
+
+    EXPECT_STREQ(L"ButtonGifUI", button.GetClass());
+    EXPECT_TRUE(button.GetInterface(L"ButtonGif") == &button);
+    EXPECT_TRUE(button.GetInterface(L"Button") == NULL);
+    button.SetManager(NULL, NULL, false);
+}
