@@ -113,30 +113,26 @@ void CButtonUI::DoEvent(TEventUI& event)
 
 // ---- images and colours --------------------------------------------------------------------
 
-namespace {
-
-void SetImage(CControlUI* control, CUIString& member, const wchar_t* pStrImage)
+void CButtonUI::SetImage(CUIString& sImage, const wchar_t* pStrImage)
 {
-    member = pStrImage != NULL ? pStrImage : L"";
-    control->Invalidate();
+    sImage = pStrImage != NULL ? pStrImage : L"";
+    Invalidate();
 }
 
-} // namespace
-
 const wchar_t* CButtonUI::GetNormalImage() { return m_sNormalImage; }
-void CButtonUI::SetNormalImage(const wchar_t* pStrImage) { SetImage(this, m_sNormalImage, pStrImage); }
+void CButtonUI::SetNormalImage(const wchar_t* pStrImage) { SetImage(m_sNormalImage, pStrImage); }
 const wchar_t* CButtonUI::GetHotImage() { return m_sHotImage; }
-void CButtonUI::SetHotImage(const wchar_t* pStrImage) { SetImage(this, m_sHotImage, pStrImage); }
+void CButtonUI::SetHotImage(const wchar_t* pStrImage) { SetImage(m_sHotImage, pStrImage); }
 const wchar_t* CButtonUI::GetPushedImage() { return m_sPushedImage; }
-void CButtonUI::SetPushedImage(const wchar_t* pStrImage) { SetImage(this, m_sPushedImage, pStrImage); }
+void CButtonUI::SetPushedImage(const wchar_t* pStrImage) { SetImage(m_sPushedImage, pStrImage); }
 const wchar_t* CButtonUI::GetFocusedImage() { return m_sFocusedImage; }
-void CButtonUI::SetFocusedImage(const wchar_t* pStrImage) { SetImage(this, m_sFocusedImage, pStrImage); }
+void CButtonUI::SetFocusedImage(const wchar_t* pStrImage) { SetImage(m_sFocusedImage, pStrImage); }
 const wchar_t* CButtonUI::GetDisabledImage() { return m_sDisabledImage; }
-void CButtonUI::SetDisabledImage(const wchar_t* pStrImage) { SetImage(this, m_sDisabledImage, pStrImage); }
+void CButtonUI::SetDisabledImage(const wchar_t* pStrImage) { SetImage(m_sDisabledImage, pStrImage); }
 const wchar_t* CButtonUI::GetForeImage() { return m_sForeImage; }
-void CButtonUI::SetForeImage(const wchar_t* pStrImage) { SetImage(this, m_sForeImage, pStrImage); }
+void CButtonUI::SetForeImage(const wchar_t* pStrImage) { SetImage(m_sForeImage, pStrImage); }
 const wchar_t* CButtonUI::GetHotForeImage() { return m_sHotForeImage; }
-void CButtonUI::SetHotForeImage(const wchar_t* pStrImage) { SetImage(this, m_sHotForeImage, pStrImage); }
+void CButtonUI::SetHotForeImage(const wchar_t* pStrImage) { SetImage(m_sHotForeImage, pStrImage); }
 
 void CButtonUI::SetHotBkColor(DWORD dwColor) { m_dwHotBkColor = dwColor; }
 DWORD CButtonUI::GetHotBkColor() const { return m_dwHotBkColor; }
@@ -149,14 +145,7 @@ DWORD CButtonUI::GetFocusedTextColor() const { return m_dwFocusedTextColor; }
 void CButtonUI::SetNoHotCursor(bool bNoHotCursor) { m_bNoHotCursor = bNoHotCursor; }
 bool CButtonUI::IsNoHotCursor() const { return m_bNoHotCursor; }
 
-SIZE CButtonUI::EstimateSize(SIZE szAvailable)
-{
-    (void)szAvailable;
-    if (m_cxyFixed.cy != 0) return m_cxyFixed;
-    int fontHeight = m_pManager != NULL ? m_pManager->GetFontInfo(m_iFont)->tm.tmHeight : 0;
-    SIZE sz = {m_cxyFixed.cx, fontHeight + 8};
-    return sz;
-}
+SIZE CButtonUI::EstimateSize(SIZE) { return EstimateFromFont(8); }
 
 void CButtonUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {

@@ -57,6 +57,8 @@ public:
 protected:
     // Focused and disabled taken from the control.
     void RefreshStateBits();
+    // Stores an image description (null empties it) and repaints.
+    void SetImage(CUIString& sImage, const wchar_t* pStrImage);
     // Draws a state image; one that fails is emptied and not tried again.
     bool DrawStateImage(HDC hDC, CUIString& sImage);
     // The text in the given colour, html or plain, in the padded rectangle.

@@ -15,44 +15,26 @@ using namespace uitest;
 
 namespace {
 
-class GifButton : public ::testing::Test
+class GifButton : public ::testing::Test, protected DirectControl<CButtonGifUI>
 {
 protected:
-    void SetUp() override
+    GifButton() : DirectControl<CButtonGifUI>(L"button_gif")
     {
         std::vector<RgbaImage> frames = {SolidImage(4, 4, 0xFFFF0000), SolidImage(4, 4, 0xFF00FF00),
                                          SolidImage(4, 4, 0xFF0000FF)};
         WriteBytes(skin.folder() + L"anim.gif", EncodeGif(frames, {5, 8, 0}));
-        WriteBytes(skin.folder() + L"normal.png", EncodePng(SolidImage(4, 4, 0xFF808080)));
-        WriteBytes(skin.folder() + L"hot.png", EncodePng(SolidImage(4, 4, 0xFFFFFF00)));
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFFFF00}});
     }
-    Rgb Paint(CButtonGifUI& button)
-    {
-        canvas.Fill(0xFF000000);
-        button.DoPaint(canvas.dc(), canvas.rect());
-        return canvas.At(20, 10);
-    }
-    void Tick(CButtonGifUI& button)
-    {
-        TEventUI event = {};
-        event.type = UIEV_TIMER;
-        event.wParam = CButtonGifUI::kFrameTimerId;
-        button.DoEvent(event);
-    }
-    static bool Same(Rgb a, Rgb b) { return abs(a.r - b.r) <= 2 && abs(a.g - b.g) <= 2 && abs(a.b - b.b) <= 2; }
+    void Tick() { Send(UIEV_TIMER, 0, 0, CButtonGifUI::kFrameTimerId); }
+    static bool Same(Rgb a, Rgb b) { return SameColor(a, b); }
 
-    ScratchSkin skin{L"button_gif"};
-    TestCanvas canvas{40, 20};
+    CButtonGifUI& button = control;
 };
 
 } // namespace
 
 TEST_F(GifButton, FramesInTurnWithTheirDelays)
 {
-    TestWindow window;
-    CButtonGifUI button;
-    button.SetManager(&window.manager, NULL, false);
-    button.SetPos(RECT{0, 0, 40, 20});
     button.SetAttribute(L"NormalGifFile", L"anim.gif");
     ASSERT_TRUE(button.GetGifHandler() != NULL);
     ASSERT_EQ(3, button.GetGifHandler()->GetFrameCount());
@@ -71,11 +53,10 @@ TEST_F(GifButton, FramesInTurnWithTheirDelays)
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(&step - steps);
-        if (step.tick) Tick(button);
-        EXPECT_TRUE(Same(step.colour, Paint(button)));
+        if (step.tick) Tick();
+        EXPECT_TRUE(Same(step.colour, Paint()));
         EXPECT_EQ(step.interval, button.GetTimerInterval());
     }
-    button.SetManager(NULL, NULL, false);
 }
 
 TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
@@ -103,30 +84,25 @@ TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
 
 TEST_F(GifButton, WithoutFramesTheStateImagesShow)
 {
-    TestWindow window;
-    CButtonGifUI button;
-    button.SetManager(&window.manager, NULL, false);
-    button.SetPos(RECT{0, 0, 40, 20});
     button.SetNormalGifFile(L"missing.gif");
     EXPECT_TRUE(button.GetGifHandler() == NULL);
     button.SetNormalImage(L"normal.png");
     button.SetHotImage(L"hot.png");
     button.SetHotBkColor(0xFF00FFFF); // not used by this button
-    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint(button)));
+    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint()));
     TEventUI enter = {};
     enter.type = UIEV_MOUSE_ENTER;
     button.DoEvent(enter);
-    EXPECT_TRUE(Same(Rgb{255, 255, 0}, Paint(button)));
+    EXPECT_TRUE(Same(Rgb{255, 255, 0}, Paint()));
     button.SetHotImage(L"");
-    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint(button)));
+    EXPECT_TRUE(Same(Rgb{128, 128, 128}, Paint()));
 
     // Null is ignored; a real file replaces the images.
     button.SetNormalGifFile(NULL);
     button.SetNormalGifFile(L"anim.gif");
-    EXPECT_TRUE(Same(Rgb{255, 0, 0}, Paint(button)));
+    EXPECT_TRUE(Same(Rgb{255, 0, 0}, Paint()));
 
     EXPECT_STREQ(L"ButtonGifUI", button.GetClass());
     EXPECT_TRUE(button.GetInterface(L"ButtonGif") == &button);
     EXPECT_TRUE(button.GetInterface(L"Button") == NULL);
-    button.SetManager(NULL, NULL, false);
 }

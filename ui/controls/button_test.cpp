@@ -201,54 +201,27 @@ TEST(ButtonBasics, AttributesReachTheirAccessors)
 
 namespace {
 
-// A button on a hidden window's manager with solid-colour state images, painted
-// on a black canvas; events are fed straight to it.
-class ButtonPaint : public ::testing::Test
+// A button with solid-colour state images, painted on a black canvas.
+class ButtonPaint : public ::testing::Test, protected DirectControl<CButtonUI>
 {
 protected:
-    void SetUp() override
+    ButtonPaint() : DirectControl<CButtonUI>(L"button_paint")
     {
-        const struct
-        {
-            const wchar_t* file;
-            DWORD colour;
-        } images[] = {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},   {L"pushed.png", 0xFF00FF00},
-                      {L"focused.png", 0xFF0000FF}, {L"disabled.png", 0xFFFFFF00}, {L"fore.png", 0xFFFFFFFF},
-                      {L"hotfore.png", 0xFF00FFFF}};
-        for (const auto& image : images)
-            WriteBytes(skin.folder() + image.file, EncodePng(SolidImage(4, 4, image.colour)));
-        button.SetManager(&window.manager, NULL, false);
-        button.SetPos(RECT{0, 0, 40, 20});
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
+                                         {L"pushed.png", 0xFF00FF00}, {L"focused.png", 0xFF0000FF},
+                                         {L"disabled.png", 0xFFFFFF00}, {L"fore.png", 0xFFFFFFFF},
+                                         {L"hotfore.png", 0xFF00FFFF}});
         button.SetNormalImage(L"normal.png");
         button.SetHotImage(L"hot.png");
         button.SetPushedImage(L"pushed.png");
         button.SetFocusedImage(L"focused.png");
         button.SetDisabledImage(L"disabled.png");
     }
-    void TearDown() override { button.SetManager(NULL, NULL, false); }
 
-    void Send(int type, int x = 5, int y = 5)
-    {
-        TEventUI event = {};
-        event.type = type;
-        event.point.x = x;
-        event.point.y = y;
-        button.DoEvent(event);
-    }
-    Rgb Paint(int x = 20, int y = 10)
-    {
-        canvas.Fill(0xFF000000);
-        button.DoPaint(canvas.dc(), canvas.rect());
-        return canvas.At(x, y);
-    }
-
-    ScratchSkin skin{L"button_paint"};
-    TestWindow window;
-    CButtonUI button;
-    TestCanvas canvas{40, 20};
+    CButtonUI& button = control;
 };
 
-bool Same(Rgb a, Rgb b) { return abs(a.r - b.r) <= 2 && abs(a.g - b.g) <= 2 && abs(a.b - b.b) <= 2; }
+bool Same(Rgb a, Rgb b) { return SameColor(a, b); }
 
 } // namespace
 

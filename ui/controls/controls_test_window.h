@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "dialog_builder.h"
@@ -89,5 +91,59 @@ inline int CountColor(const SkinUI::test::TestCanvas& canvas, const RECT& rc, Sk
     }
     return n;
 }
+
+inline bool SameColor(SkinUI::test::Rgb a, SkinUI::test::Rgb b, int tolerance = 2)
+{
+    return abs(a.r - b.r) <= tolerance && abs(a.g - b.g) <= tolerance && abs(a.b - b.b) <= tolerance;
+}
+
+// Solid-colour 4x4 PNG images written into a folder.
+struct SolidFile
+{
+    const wchar_t* file;
+    DWORD argb;
+};
+inline void WriteSolidImages(const std::wstring& folder, std::initializer_list<SolidFile> files)
+{
+    for (const SolidFile& f : files)
+        SkinUI::test::WriteBytes(folder + f.file, SkinUI::test::EncodePng(SkinUI::test::SolidImage(4, 4, f.argb)));
+}
+
+// A control on a hidden window's manager filling a black canvas, with a scratch
+// skin folder for its images; events are fed straight to the control.
+template <class T>
+class DirectControl
+{
+public:
+    explicit DirectControl(const wchar_t* skinName, int width = 40, int height = 20)
+        : skin(skinName), canvas(width, height)
+    {
+        control.SetManager(&window.manager, NULL, false);
+        control.SetPos(RECT{0, 0, width, height});
+    }
+    ~DirectControl() { control.SetManager(NULL, NULL, false); }
+
+    void Send(int type, int x = 5, int y = 5, WPARAM wParam = 0)
+    {
+        TEventUI event = {};
+        event.type = type;
+        event.point.x = x;
+        event.point.y = y;
+        event.wParam = wParam;
+        control.DoEvent(event);
+    }
+    // Paints on black; the colour at (x, y).
+    SkinUI::test::Rgb Paint(int x = 20, int y = 10)
+    {
+        canvas.Fill(0xFF000000);
+        control.DoPaint(canvas.dc(), canvas.rect());
+        return canvas.At(x, y);
+    }
+
+    SkinUI::test::ScratchSkin skin;
+    SkinUI::test::TestWindow window;
+    T control;
+    SkinUI::test::TestCanvas canvas;
+};
 
 } // namespace uitest

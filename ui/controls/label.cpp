@@ -110,14 +110,15 @@ void CLabelUI::SetText(const wchar_t* pstrText)
     m_sEffectText = pstrText != NULL ? pstrText : L"";
 }
 
-SIZE CLabelUI::EstimateSize(SIZE szAvailable)
+SIZE CLabelUI::EstimateFromFont(int extra) const
 {
-    (void)szAvailable;
     if (m_cxyFixed.cy != 0) return m_cxyFixed;
     int fontHeight = m_pManager != NULL ? m_pManager->GetFontInfo(m_iFont)->tm.tmHeight : 0;
-    SIZE sz = {m_cxyFixed.cx, fontHeight + 4};
+    SIZE sz = {m_cxyFixed.cx, fontHeight + extra};
     return sz;
 }
+
+SIZE CLabelUI::EstimateSize(SIZE) { return EstimateFromFont(4); }
 
 void CLabelUI::DoEvent(TEventUI& event)
 {

@@ -93,6 +93,9 @@ protected:
     // The effect text through GDI+ in rcText.
     void PaintEffectText(HDC hDC, const RECT& rcText);
     RECT TextRect() const;
+    // (fixed width, fixed height) when a height is fixed, else the font's
+    // height plus extra.
+    SIZE EstimateFromFont(int extra) const;
 
     HDC m_hPaintDC;
     DWORD m_dwTextColor;

@@ -92,27 +92,15 @@ void COptionUI::SetEnabled(bool bEnable)
 
 const wchar_t* COptionUI::GetForeImage() { return m_sOptionForeImage; }
 
-void COptionUI::SetForeImage(const wchar_t* pStrImage)
-{
-    m_sOptionForeImage = pStrImage != NULL ? pStrImage : L"";
-    Invalidate();
-}
+void COptionUI::SetForeImage(const wchar_t* pStrImage) { SetImage(m_sOptionForeImage, pStrImage); }
 
 const wchar_t* COptionUI::GetSelectedImage() { return m_sSelectedImage; }
 
-void COptionUI::SetSelectedImage(const wchar_t* pStrImage)
-{
-    m_sSelectedImage = pStrImage != NULL ? pStrImage : L"";
-    Invalidate();
-}
+void COptionUI::SetSelectedImage(const wchar_t* pStrImage) { SetImage(m_sSelectedImage, pStrImage); }
 
 const wchar_t* COptionUI::GetSelectedHotImage() { return m_sSelectedHotImage; }
 
-void COptionUI::SetSelectedHotImage(const wchar_t* pStrImage)
-{
-    m_sSelectedHotImage = pStrImage != NULL ? pStrImage : L"";
-    Invalidate();
-}
+void COptionUI::SetSelectedHotImage(const wchar_t* pStrImage) { SetImage(m_sSelectedHotImage, pStrImage); }
 
 void COptionUI::SetSelectedBkColor(DWORD dwBkColor) { m_dwSelectedBkColor = dwBkColor; }
 DWORD COptionUI::GetSelectBkColor() const { return m_dwSelectedBkColor; }

@@ -175,47 +175,22 @@ TEST(OptionBasics, AttributesAndDefaults)
 
 namespace {
 
-class OptionPaint : public ::testing::Test
+class OptionPaint : public ::testing::Test, protected DirectControl<COptionUI>
 {
 protected:
-    void SetUp() override
+    OptionPaint() : DirectControl<COptionUI>(L"option_paint")
     {
-        const struct
-        {
-            const wchar_t* file;
-            DWORD colour;
-        } images[] = {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000}, {L"sel.png", 0xFF00FF00},
-                      {L"selhot.png", 0xFF0000FF}, {L"fore.png", 0xFFFFFFFF}};
-        for (const auto& image : images)
-            WriteBytes(skin.folder() + image.file, EncodePng(SolidImage(4, 4, image.colour)));
-        option.SetManager(&window.manager, NULL, false);
-        option.SetPos(RECT{0, 0, 40, 20});
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
+                                         {L"sel.png", 0xFF00FF00}, {L"selhot.png", 0xFF0000FF},
+                                         {L"fore.png", 0xFFFFFFFF}});
         option.SetNormalImage(L"normal.png");
         option.SetHotImage(L"hot.png");
         option.SetSelectedImage(L"sel.png");
         option.SetSelectedHotImage(L"selhot.png");
     }
-    void TearDown() override { option.SetManager(NULL, NULL, false); }
-    void Send(int type, int x = 5, int y = 5)
-    {
-        TEventUI event = {};
-        event.type = type;
-        event.point.x = x;
-        event.point.y = y;
-        option.DoEvent(event);
-    }
-    Rgb Paint(int x = 20, int y = 10)
-    {
-        canvas.Fill(0xFF000000);
-        option.DoPaint(canvas.dc(), canvas.rect());
-        return canvas.At(x, y);
-    }
-    static bool Same(Rgb a, Rgb b) { return abs(a.r - b.r) <= 2 && abs(a.g - b.g) <= 2 && abs(a.b - b.b) <= 2; }
+    static bool Same(Rgb a, Rgb b) { return SameColor(a, b); }
 
-    ScratchSkin skin{L"option_paint"};
-    TestWindow window;
-    COptionUI option;
-    TestCanvas canvas{40, 20};
+    COptionUI& option = control;
 };
 
 } // namespace
