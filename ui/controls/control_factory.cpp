@@ -11,7 +11,9 @@
 #include "button_gif.h"
 #include "label.h"
 #include "option.h"
+#include "progress.h"
 #include "scroll_bar.h"
+#include "slider.h"
 #include "tab_layout.h"
 #include "text.h"
 #include "tile_layout.h"
@@ -48,6 +50,8 @@ const ElementEntry kElements[] = {
     {L"Option", &Make<COptionUI>},
     {L"CheckBox", &Make<CCheckBoxUI>},
     {L"ButtonGif", &Make<CButtonGifUI>},
+    {L"Progress", &Make<CProgressUI>},
+    {L"Slider", &Make<CSliderUI>},
 };
 
 } // namespace
