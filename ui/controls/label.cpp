@@ -255,18 +255,22 @@ void CLabelUI::PaintText(HDC hDC)
     }
 }
 
+HDC CLabelUI::MeasuringDC(std::unique_ptr<MemoryDC>& fallback) const
+{
+    HDC hDC = m_pManager != NULL ? m_pManager->GetPaintDC() : NULL;
+    if (hDC != NULL) return hDC;
+    fallback.reset(new MemoryDC(NULL));
+    return fallback->Get();
+}
+
 int CLabelUI::GetAutoSizeWidth()
 {
     if (m_hPaintDC == NULL) return 0;
     // The DC of the latest paint may be gone by now (an off-screen DC rebuilt on
     // resize, a BeginPaint DC released); the window's own DC lives as long as
     // the manager and selects the same fonts.
-    HDC hDC = m_pManager != NULL ? m_pManager->GetPaintDC() : NULL;
     std::unique_ptr<MemoryDC> screenDC;
-    if (hDC == NULL) {
-        screenDC.reset(new MemoryDC(NULL));
-        hDC = screenDC->Get();
-    }
+    HDC hDC = MeasuringDC(screenDC);
     RECT rc = {0, 0, 9999, 9999};
     CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, m_dwTextColor, m_iFont, DT_CALCRECT | m_uTextStyle);
     return rc.right - rc.left;

@@ -15,6 +15,7 @@
 namespace SkinUI {
 
 class GdiplusSession;
+class MemoryDC;
 
 class UILIB_API CLabelUI : public CControlUI
 {
@@ -93,6 +94,9 @@ protected:
     // The effect text through GDI+ in rcText.
     void PaintEffectText(HDC hDC, const RECT& rcText);
     RECT TextRect() const;
+    // A DC to measure text on: the window's own DC, which lives as long as the
+    // manager, or a screen-compatible one made into fallback without a window.
+    HDC MeasuringDC(std::unique_ptr<MemoryDC>& fallback) const;
     // (fixed width, fixed height) when a height is fixed, else the font's
     // height plus extra.
     SIZE EstimateFromFont(int extra) const;

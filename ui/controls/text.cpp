@@ -3,6 +3,7 @@
 
 #include <cwchar>
 
+#include "gdi_scope.h"
 #include "render_engine.h"
 
 namespace SkinUI {
@@ -91,16 +92,16 @@ SIZE CTextUI::EstimateSize(SIZE szAvailable)
 {
     int width = m_cxyFixed.cx > szAvailable.cx ? m_cxyFixed.cx : szAvailable.cx;
     RECT rc = {m_rcTextPadding.left, 0, width - m_rcTextPadding.right, 9999};
-    HDC hDC = m_pManager != NULL ? m_pManager->GetPaintDC() : NULL;
-    if (hDC != NULL) {
-        if (m_bShowHtml) {
-            int nLinks = 0;
-            CRenderEngine::DrawHtmlText(hDC, m_pManager, rc, m_sText, m_dwTextColor, NULL, NULL, nLinks,
-                                        DT_CALCRECT | m_uTextStyle);
-        } else {
-            CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, m_dwTextColor, m_iFont,
+    // Without a manager there are no fonts to measure with: no text height.
+    if (m_pManager == NULL) rc.bottom = rc.top;
+    std::unique_ptr<MemoryDC> screenDC;
+    HDC hDC = MeasuringDC(screenDC);
+    if (m_bShowHtml) {
+        int nLinks = 0;
+        CRenderEngine::DrawHtmlText(hDC, m_pManager, rc, m_sText, m_dwTextColor, NULL, NULL, nLinks,
                                     DT_CALCRECT | m_uTextStyle);
-        }
+    } else {
+        CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, m_dwTextColor, m_iFont, DT_CALCRECT | m_uTextStyle);
     }
     SIZE sz = {rc.right - rc.left + m_rcTextPadding.left + m_rcTextPadding.right,
                rc.bottom - rc.top + m_rcTextPadding.top + m_rcTextPadding.bottom};

@@ -166,3 +166,19 @@ TEST(TextControl, HeightIsMeasuredFromTheWrappedText)
     w.text->SetFixedHeight(21);
     EXPECT_EQ(21, w.text->EstimateSize(available).cy);
 }
+
+TEST(TextControl, MeasuredWithoutAWindowToo)
+{
+    // A manager not attached to any window yet (a layout being built) has no
+    // paint DC; the text is still measured, and without a manager it has no height.
+    CPaintManagerUI manager;
+    CTextUI text;
+    text.SetText(L"many words that cannot fit on a single line of eighty pixels");
+    SIZE available = {80, 400};
+    EXPECT_EQ(0, text.EstimateSize(available).cy);
+    text.SetManager(&manager, NULL, false);
+    SIZE sz = text.EstimateSize(available);
+    EXPECT_GE(sz.cy, 3 * manager.GetDefaultFontInfo()->tm.tmHeight);
+    EXPECT_LT(sz.cy, 400);
+    text.SetManager(NULL, NULL, false);
+}
