@@ -2,19 +2,16 @@
 // time to build the tree from XML, a full layout pass, one full paint of the window and
 // the repaint after one label changes.
 //
-// Rows and labels are the layout's "VerticalLayout", "HorizontalLayout" and "Label"
-// elements. Until the framework's own controls of those names exist, the builder hands
-// them to this program's callback, which makes simple stand-ins below.
+// Rows and labels are the framework's own "VerticalLayout", "HorizontalLayout" and
+// "Label" controls.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
-#include "container_ui.h"
 #include "control_ui.h"
 #include "dialog_builder.h"
 #include "paint_manager.h"
-#include "render_engine.h"
 #include "test_support/ui_test_window.h"
 
 using namespace SkinUI;
@@ -23,51 +20,6 @@ namespace {
 
 const int kRows = 2000;
 const int kRepeats = 20;
-
-// Children stacked top to bottom at their fixed heights, or left to right at their
-// fixed widths.
-class StackLayout : public CContainerUI {
-public:
-    explicit StackLayout(bool vertical) : m_vertical(vertical) {}
-    void SetPos(RECT rc) override {
-        CControlUI::SetPos(rc);
-        int at = m_vertical ? rc.top : rc.left;
-        for (int i = 0; i < GetCount(); i++) {
-            CControlUI* child = GetItemAt(i);
-            if (!child->IsVisible()) continue;
-            RECT rcChild = rc;
-            if (m_vertical) {
-                rcChild.top = at;
-                rcChild.bottom = at = at + child->GetFixedHeight();
-            } else {
-                rcChild.left = at;
-                rcChild.right = at = at + child->GetFixedWidth();
-            }
-            child->SetPos(rcChild);
-        }
-    }
-
-private:
-    bool m_vertical;
-};
-
-class TextCell : public CControlUI {
-public:
-    void PaintText(HDC hDC) override {
-        RECT rc = m_rcItem;
-        CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, 0xFF000000, -1, DT_SINGLELINE | DT_VCENTER);
-    }
-};
-
-class StandIns : public IDialogBuilderCallback {
-public:
-    CControlUI* CreateControl(const wchar_t* pstrClass) override {
-        if (wcscmp(pstrClass, L"VerticalLayout") == 0) return new StackLayout(true);
-        if (wcscmp(pstrClass, L"HorizontalLayout") == 0) return new StackLayout(false);
-        if (wcscmp(pstrClass, L"Label") == 0) return new TextCell;
-        return NULL;
-    }
-};
 
 std::wstring ListLayout() {
     std::wstring xml = L"<Window size=\"800,600\"><VerticalLayout bkcolor=\"#FFFFFFFF\">";
@@ -113,7 +65,6 @@ int main() {
         return 1;
     }
     const std::wstring xml = ListLayout();
-    StandIns standIns;
 
     std::printf("list-like layout: %d rows of 4 labels, window 800 x 600\n", kRows);
 
@@ -122,7 +73,7 @@ int main() {
     for (int i = 0; i < kRepeats; i++) {
         CDialogBuilder builder;
         Stopwatch watch;
-        CControlUI* built = builder.Create(STRINGorID(xml.c_str()), NULL, &standIns, &window.pm);
+        CControlUI* built = builder.Create(STRINGorID(xml.c_str()), NULL, NULL, &window.pm);
         buildMs += watch.Milliseconds();
         if (built == NULL) {
             std::printf("the layout did not build\n");

@@ -9,6 +9,7 @@
 #include "dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
+#include "scroll_bar.h"
 #include "tab_layout.h"
 #include "test_canvas.h"
 #include "tile_layout.h"
@@ -250,4 +251,35 @@ TEST(LayoutSeparator, StripAlongTheEdges)
         EXPECT_EQ(c.strip, RectText(layout->GetThumbRect(false))) << c.vertical << " " << c.size;
         EXPECT_EQ(c.strip, RectText(layout->GetThumbRect(true))) << "no drag: the layout's own rectangle";
     }
+}
+
+TEST(LayoutGeometry, ContentTallerThanTheLayoutShowsTheBarAndScrolls)
+{
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(L"<Window><VerticalLayout vscrollbar=\"true\">"
+                                                 L"<Control name=\"a\" height=\"80\"/><Control name=\"b\" height=\"80\"/>"
+                                                 L"</VerticalLayout></Window>"));
+    ASSERT_NE(root, nullptr);
+    CContainerUI* layout = static_cast<CContainerUI*>(root->GetInterface(L"Container"));
+    RECT rc = {0, 0, 100, 100};
+    layout->SetPos(rc);
+    CControlUI* a = layout->FindSubControl(L"a");
+    CControlUI* b = layout->FindSubControl(L"b");
+    const int bar = layout->GetVerticalScrollBar()->GetFixedWidth();
+    ASSERT_TRUE(layout->GetVerticalScrollBar()->IsVisible());
+    EXPECT_EQ(60, layout->GetScrollRange().cy);
+    EXPECT_EQ("0,0," + std::to_string(100 - bar) + ",80", RectText(a->GetPos()));
+    EXPECT_EQ("0,80," + std::to_string(100 - bar) + ",160", RectText(b->GetPos()));
+
+    SIZE pos = {0, 30};
+    layout->SetScrollPos(pos);
+    layout->SetPos(rc);  // laid out again at the scrolled position
+    EXPECT_EQ("0,50," + std::to_string(100 - bar) + ",130", RectText(b->GetPos()));
+
+    // Room enough again: the bar goes and the children take the whole width.
+    RECT tall = {0, 0, 100, 200};
+    layout->SetPos(tall);
+    EXPECT_FALSE(layout->GetVerticalScrollBar()->IsVisible());
+    EXPECT_EQ("0,80,100,160", RectText(b->GetPos()));
+    delete root;
 }

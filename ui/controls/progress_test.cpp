@@ -1,6 +1,7 @@
 // The progress bar: its attributes and value rules, and the filled part painted
 // into a DIB (horizontal, vertical, an empty range, huge ranges, the fore image
 // stretched or cut).
+#include <climits>
 #include <string>
 
 #include "controls_test_window.h"
@@ -121,5 +122,13 @@ TEST(Progress, AnEmptyRangeIsStoredAsOneWideWhenPainted)
     EXPECT_EQ(10, progress.GetMinValue());
     EXPECT_EQ(11, progress.GetMaxValue());
     EXPECT_EQ(10, progress.GetValue());  // 0 was below the range
+
+    // The largest minimum: the range is taken below it.
+    progress.SetMinValue(INT_MAX);
+    progress.SetMaxValue(INT_MAX);
+    progress.DoPaint(canvas.dc(), canvas.rect());
+    EXPECT_EQ(INT_MAX - 1, progress.GetMinValue());
+    EXPECT_EQ(INT_MAX, progress.GetMaxValue());
+    EXPECT_EQ(INT_MAX - 1, progress.GetValue());
     progress.SetManager(NULL, NULL, false);
 }
