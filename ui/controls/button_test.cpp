@@ -291,3 +291,15 @@ TEST_F(ButtonPaint, StateTextColours)
         EXPECT_GT(CountColor(canvas, all, step.colour), 3) << step.event;
     }
 }
+
+TEST_F(ButtonWindow, AMouseDisabledButtonLeavesTheMouseToItsParent)
+{
+    button->SetMouseEnabled(false);
+    w.Click(20, 20);
+    EXPECT_EQ(0u, State() & (UISTATE_HOT | UISTATE_PUSHED | UISTATE_CAPTURED));
+    EXPECT_EQ(0, w.log.Count(L"click"));
+    // The keyboard still works.
+    button->SetFocus();
+    w.Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, w.log.Count(L"click"));
+}
