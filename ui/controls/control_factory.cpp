@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "container_ui.h"
+#include "edit.h"
 #include "child_layout.h"
 #include "horizontal_layout.h"
 #include "button.h"
@@ -36,6 +37,7 @@ struct ElementEntry
 };
 
 const ElementEntry kElements[] = {
+    {L"Edit", &Make<CEditUI>},
     {L"Control", &Make<CControlUI>},
     {L"Container", &Make<CContainerUI>},
     {L"ScrollBar", &Make<CScrollBarUI>},
