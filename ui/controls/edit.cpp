@@ -79,18 +79,15 @@ void CEditUI::DoEvent(TEventUI& event)
     case UIEV_SCROLL_WHEEL:
         if (m_pWindow != NULL) return;
         break;
+    // The focus events go on to the label too, which keeps the focused state.
     case UIEV_SET_FOCUS:
         if (IsEnabled()) {
             if (m_pWindow == NULL) OpenNativeWindow();
             Invalidate();
-            return;
         }
         break;
     case UIEV_KILL_FOCUS:
-        if (IsEnabled()) {
-            Invalidate();
-            return;
-        }
+        if (IsEnabled()) Invalidate();
         break;
     case UIEV_MOUSE_MOVE:
     case UIEV_BUTTON_UP:

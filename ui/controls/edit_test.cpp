@@ -114,6 +114,7 @@ TEST_F(EditTest, ClickOpensTheNativeWindowThatTypesClosesOnFocusLossAndKeepsTheT
     EXPECT_EQ(window->window.GetHWND(), ::GetParent(hNative));
     EXPECT_EQ(L"ab", NativeText(hNative));
     EXPECT_TRUE(::IsWindowVisible(hNative));
+    EXPECT_TRUE(edit->IsFocused());
     // The click selects everything.
     DWORD start = 0, end = 0;
     ::SendMessageW(hNative, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -138,6 +139,7 @@ TEST_F(EditTest, ClickOpensTheNativeWindowThatTypesClosesOnFocusLossAndKeepsTheT
     EXPECT_EQ(HWND(NULL), edit->GetSafeWnd());
     EXPECT_FALSE(::IsWindow(hNative));
     EXPECT_EQ(L"xyz", Str(edit->GetText()));
+    EXPECT_FALSE(edit->IsFocused());
 
     // Reopened, it starts from the kept text.
     hNative = ClickEdit();
