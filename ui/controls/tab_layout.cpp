@@ -54,6 +54,14 @@ bool CTabLayoutUI::Remove(CControlUI* pControl)
     return true;
 }
 
+bool CTabLayoutUI::SetItemIndex(CControlUI* pControl, int iIndex)
+{
+    CControlUI* pSelected = GetItemAt(m_iCurSel);
+    if (!CContainerUI::SetItemIndex(pControl, iIndex)) return false;
+    if (pSelected != NULL) m_iCurSel = GetItemIndex(pSelected);
+    return true;
+}
+
 void CTabLayoutUI::RemoveAll()
 {
     m_iCurSel = -1;

@@ -17,6 +17,8 @@ public:
     bool Add(CControlUI* pControl) override;
     bool AddAt(CControlUI* pControl, int iIndex) override;
     bool Remove(CControlUI* pControl) override;
+    // Moving a page keeps the same page selected.
+    bool SetItemIndex(CControlUI* pControl, int iIndex) override;
     void RemoveAll() override;
 
     int GetCurSel() const;
