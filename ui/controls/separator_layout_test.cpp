@@ -113,6 +113,10 @@ TEST(SeparatorDrag, TheDraggedEdgeFollowsThePointerWithinTheLimits)
          L"<Window><VerticalLayout><VerticalLayout name=\"pane\" height=\"100\" minheight=\"95\" sepheight=\"4\"/>"
          L"<Control/></VerticalLayout></Window>",
          {50, 98}, {{50, 90}, {50, 70}}, "0,0,300,95"},
+        {"a child over the strip hands the press and the moves on to the layout",
+         L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"><Control/>"
+         L"</HorizontalLayout><Control/></HorizontalLayout></Window>",
+         {98, 50}, {{108, 50}, {118, 50}}, "0,0,120,200"},
         {"a press beside the strip is no drag",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"/><Control/>"
          L"</HorizontalLayout></Window>",
