@@ -38,7 +38,7 @@ void Type(HWND hWnd, const wchar_t* text)
 
 class EditTest : public ::testing::Test
 {
-protected:
+public:
     void Open(const std::wstring& attributes, const wchar_t* pos = L"10,10,210,40")
     {
         layout = Layout(attributes, pos);
@@ -270,6 +270,69 @@ TEST_F(EditTest, EstimateSizeUsesTheFontHeightWithoutAFixedHeight)
     EXPECT_EQ(window->pm().GetFontInfo(0)->tm.tmHeight + 6, sz.cy);
     edit->SetFixedHeight(40);
     EXPECT_EQ(40, edit->EstimateSize(SIZE{300, 300}).cy);
+}
+
+TEST_F(EditTest, StateImagesFollowHotFocusedAndDisabledAndAnEmptyOneFallsBackToNormal)
+{
+    ScratchSkin skin(L"edit_states");
+    WriteBytes(skin.folder() + L"blue.png", EncodePng(SolidImage(10, 10, 0xFF0000FF)));
+    WriteBytes(skin.folder() + L"green.png", EncodePng(SolidImage(10, 10, 0xFF00FF00)));
+    WriteBytes(skin.folder() + L"red.png", EncodePng(SolidImage(10, 10, 0xFFFF0000)));
+    WriteBytes(skin.folder() + L"gray.png", EncodePng(SolidImage(10, 10, 0xFF808080)));
+    Open(L"normalimage=\"blue.png\" hotimage=\"green.png\" focusedimage=\"red.png\" disabledimage=\"gray.png\"");
+    TestCanvas canvas(300, 260);
+    const struct
+    {
+        const char* what;
+        void (*act)(EditTest&);
+        Rgb color;
+    } steps[] = {
+        // The first paint focuses the first tab stop, the edit.
+        {"normal", [](EditTest& t) { t.window->pm().SetFocus(t.window->Find<CControlUI>(L"other")); }, {0, 0, 255}},
+        {"hot", [](EditTest& t) { t.window->Move(100, 25); }, {0, 255, 0}},
+        {"focused", [](EditTest& t) { t.window->pm().SetFocus(t.edit); }, {255, 0, 0}},
+        {"disabled", [](EditTest& t) { t.edit->SetEnabled(false); }, {128, 128, 128}},
+        {"enabled, unfocused and left", [](EditTest& t) {
+             t.edit->SetEnabled(true);
+             t.window->pm().SetFocus(t.window->Find<CControlUI>(L"other"));
+             t.window->Send(WM_MOUSELEAVE);
+         }, {0, 0, 255}},
+        {"hot without a hot image", [](EditTest& t) {
+             t.edit->SetHotImage(L"");
+             t.window->Move(100, 25);
+         }, {0, 0, 255}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act(*this);
+        canvas.Fill(0xFF000000);
+        window->PaintInto(canvas);
+        EXPECT_TRUE(PixelNear(canvas, 11, 38, step.color));
+    }
+}
+
+TEST_F(EditTest, NativeBackgroundColourPaintsTheNativeWindowOnlyWhenSet)
+{
+    for (const wchar_t* attributes : {L"nativebkcolor=\"#FF445566\" textcolor=\"#FF010203\"", L""}) {
+        Open(attributes);
+        HWND hNative = ClickEdit();
+        ASSERT_NE(HWND(NULL), hNative);
+        HDC hDC = ::GetDC(hNative);
+        HBRUSH brush = reinterpret_cast<HBRUSH>(window->Send(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
+                                                             reinterpret_cast<LPARAM>(hNative)));
+        if (*attributes == 0) {
+            EXPECT_EQ(HBRUSH(NULL), brush);
+        } else {
+            LOGBRUSH lb = {};
+            ASSERT_EQ(static_cast<int>(sizeof(lb)), ::GetObjectW(brush, sizeof(lb), &lb));
+            EXPECT_EQ(RGB(0x44, 0x55, 0x66), lb.lbColor);
+            EXPECT_EQ(RGB(1, 2, 3), ::GetTextColor(hDC));
+            EXPECT_EQ(TRANSPARENT, ::GetBkMode(hDC));
+        }
+        ::ReleaseDC(hNative, hDC);
+        LoseFocus();
+        window.reset();
+    }
 }
 
 } // namespace
