@@ -13,6 +13,7 @@
 #include "label.h"
 #include "option.h"
 #include "progress.h"
+#include "rich_edit.h"
 #include "scroll_bar.h"
 #include "slider.h"
 #include "tab_layout.h"
@@ -54,6 +55,7 @@ const ElementEntry kElements[] = {
     {L"ButtonGif", &Make<CButtonGifUI>},
     {L"Progress", &Make<CProgressUI>},
     {L"Slider", &Make<CSliderUI>},
+    {L"RichEdit", &Make<CRichEditUI>},
 };
 
 } // namespace
