@@ -6,6 +6,7 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include <climits>
 #include <cwchar>
 #include <vector>
 
@@ -795,15 +796,39 @@ void CRichEditUI::LineDown()
         m_pVerticalScrollBar->SetScrollPos(m_pVerticalScrollBar->GetScrollRange());
 }
 
-void CRichEditUI::PageUp() { Send(WM_VSCROLL, SB_PAGEUP); }
-void CRichEditUI::PageDown() { Send(WM_VSCROLL, SB_PAGEDOWN); }
+// Pages and ends move by the text area and the bar's range: the engine's own
+// page and bottom steps depend on a page size it does not always know, and its
+// bottom then scrolls the whole text out of view.
+void CRichEditUI::PageUp() { ScrollBy(0, -TextAreaSize().cy); }
+void CRichEditUI::PageDown() { ScrollBy(0, TextAreaSize().cy); }
 void CRichEditUI::HomeUp() { Send(WM_VSCROLL, SB_TOP); }
-void CRichEditUI::EndDown() { Send(WM_VSCROLL, SB_BOTTOM); }
+void CRichEditUI::EndDown() { ScrollBy(0, INT_MAX / 2); }
 void CRichEditUI::LineLeft() { Send(WM_HSCROLL, SB_LINELEFT); }
 void CRichEditUI::LineRight() { Send(WM_HSCROLL, SB_LINERIGHT); }
-void CRichEditUI::PageLeft() { Send(WM_HSCROLL, SB_PAGELEFT); }
-void CRichEditUI::PageRight() { Send(WM_HSCROLL, SB_PAGERIGHT); }
+void CRichEditUI::PageLeft() { ScrollBy(-TextAreaSize().cx, 0); }
+void CRichEditUI::PageRight() { ScrollBy(TextAreaSize().cx, 0); }
 void CRichEditUI::HomeLeft() { Send(WM_HSCROLL, SB_LEFT); }
-void CRichEditUI::EndRight() { Send(WM_HSCROLL, SB_RIGHT); }
+void CRichEditUI::EndRight() { ScrollBy(INT_MAX / 2, 0); }
+
+SIZE CRichEditUI::TextAreaSize() const
+{
+    SIZE sz = {0, 0};
+    if (m_pTwh == NULL) return sz;
+    const RECT& rc = m_pTwh->GetClientRect();
+    sz.cx = rc.right - rc.left;
+    sz.cy = rc.bottom - rc.top;
+    return sz;
+}
+
+void CRichEditUI::ScrollBy(int dx, int dy)
+{
+    SIZE sz = GetScrollPos();
+    // The bar clamps the sum to its range; the sum itself must not overflow.
+    sz.cx = dx > 0 && sz.cx > INT_MAX - dx ? INT_MAX : sz.cx + dx;
+    sz.cy = dy > 0 && sz.cy > INT_MAX - dy ? INT_MAX : sz.cy + dy;
+    if (sz.cx < 0) sz.cx = 0;
+    if (sz.cy < 0) sz.cy = 0;
+    SetScrollPos(sz);
+}
 
 } // namespace SkinUI

@@ -152,6 +152,9 @@ protected:
     void PlaceCompositionWindow();
     // Mouse messages and set-cursor that are this control's to take.
     bool AcceptsMouse(UINT uMsg, LPARAM lParam) const;
+    SIZE TextAreaSize() const;
+    // Moves the bars by a distance and the engine with them.
+    void ScrollBy(int dx, int dy);
 
     CTxtWinHost* m_pTwh;
     bool m_bVScrollBarFixing;

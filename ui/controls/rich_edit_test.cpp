@@ -329,7 +329,19 @@ TEST_F(RichEditTest, LongTextScrollsWithTheFrameworkBarAndTheWheel)
     re->LineDown();
     const int afterLine = bar->GetScrollPos();
     EXPECT_GT(afterLine, 0);
+    re->PageDown();
+    const RECT& rcText = re->GetPos();
+    EXPECT_EQ(afterLine + (rcText.bottom - rcText.top), bar->GetScrollPos());
+    re->PageUp();
+    EXPECT_EQ(afterLine, bar->GetScrollPos());
+
+    // The end shows the last lines, not an empty view below them; a further
+    // line step of plain text keeps the bar at its end.
     re->EndDown();
+    EXPECT_EQ(bar->GetScrollRange(), bar->GetScrollPos());
+    EXPECT_GE(re->LineFromChar(re->CharFromPos(POINT{5, rcText.bottom - 8})), 38);
+    EXPECT_LE(re->LineFromChar(re->CharFromPos(POINT{5, rcText.top + 2})), 36);
+    re->LineDown();
     EXPECT_EQ(bar->GetScrollRange(), bar->GetScrollPos());
     re->HomeUp();
     EXPECT_EQ(0, bar->GetScrollPos());

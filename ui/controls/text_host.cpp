@@ -163,6 +163,7 @@ void CTxtWinHost::SetClientRect(const RECT& rc)
     m_rcClient = rc;
     UpdateExtent();
     PropertyChange(TXTBIT_EXTENTCHANGE | TXTBIT_CLIENTRECTCHANGE, TXTBIT_EXTENTCHANGE | TXTBIT_CLIENTRECTCHANGE);
+    if (m_pServices != NULL && m_bInplaceActive) m_pServices->OnTxInPlaceActivate(&m_rcClient);
 }
 
 void CTxtWinHost::SetTransparent(bool bTransparent)
