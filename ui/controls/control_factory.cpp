@@ -11,6 +11,10 @@
 #include "button.h"
 #include "button_gif.h"
 #include "label.h"
+#include "list.h"
+#include "list_container_element.h"
+#include "list_header.h"
+#include "list_text_element.h"
 #include "option.h"
 #include "progress.h"
 #include "rich_edit.h"
@@ -56,6 +60,12 @@ const ElementEntry kElements[] = {
     {L"Progress", &Make<CProgressUI>},
     {L"Slider", &Make<CSliderUI>},
     {L"RichEdit", &Make<CRichEditUI>},
+    {L"List", &Make<CListUI>},
+    {L"ListHeader", &Make<CListHeaderUI>},
+    {L"ListHeaderItem", &Make<CListHeaderItemUI>},
+    {L"ListLabelElement", &Make<CListLabelElementUI>},
+    {L"ListTextElement", &Make<CListTextElementUI>},
+    {L"ListContainerElement", &Make<CListContainerElementUI>},
 };
 
 } // namespace

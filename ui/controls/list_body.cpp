@@ -1,0 +1,226 @@
+// CListBodyUI: the rows' container. Every row gets the width of the columns,
+// the horizontal bar scrolls the header together with the rows, and sorting
+// reorders the rows by the caller's comparison.
+#include "list.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "list_header.h"
+#include "scroll_bar.h"
+#include "stack_metrics.h"
+
+namespace SkinUI {
+
+CListBodyUI::CListBodyUI(CListUI* pOwner) : m_pOwner(pOwner), m_pCompareFunc(NULL), m_compareData(0) {}
+
+void CListBodyUI::DoEvent(TEventUI& event)
+{
+    if (m_pOwner != NULL) m_pOwner->DoEvent(event);
+    else CVerticalLayoutUI::DoEvent(event);
+}
+
+int CListBodyUI::CompareRows(CControlUI* pA, CControlUI* pB) const
+{
+    if (pA == NULL || pB == NULL || m_pCompareFunc == NULL) return 0;
+    return m_pCompareFunc(reinterpret_cast<UINT_PTR>(pA), reinterpret_cast<UINT_PTR>(pB), m_compareData);
+}
+
+namespace {
+
+IListItemUI* ListItemOf(CControlUI* pControl)
+{
+    return pControl != NULL ? static_cast<IListItemUI*>(pControl->GetInterface(L"ListItem")) : NULL;
+}
+
+bool IsHeaderVisibleItems(CListHeaderUI* pHeader) { return pHeader != NULL && pHeader->IsVisible(); }
+
+} // namespace
+
+int CListBodyUI::SortItems(PULVCompareFunc pfnCompare, UINT_PTR dwData)
+{
+    if (pfnCompare == NULL) return 0;
+    m_pCompareFunc = pfnCompare;
+    m_compareData = dwData;
+    const int iCurSel = m_pOwner != NULL ? m_pOwner->GetCurSel() : -1;
+    if (m_pOwner != NULL) m_pOwner->SelectItem(-1, false);
+
+    int iFirst = 0;
+    int iCount = m_items.GetSize();
+    bool bRange = false;
+    const TListSortRange* pRange = reinterpret_cast<const TListSortRange*>(dwData);
+    if (pRange != NULL && pRange->sKey.CompareNoCase(L"CFriendsUI") == 0) {
+        bRange = true;
+        // A range reaching outside the rows is cut to them.
+        iFirst = std::max(pRange->iFirst, 0);
+        iCount = std::min(pRange->iCount, m_items.GetSize() - iFirst);
+        if (iCount < 0) iCount = 0;
+    }
+    CControlUI** pRows = reinterpret_cast<CControlUI**>(m_items.GetData());
+    if (iCount > 1) {
+        std::stable_sort(pRows + iFirst, pRows + iFirst + iCount,
+                         [this](CControlUI* a, CControlUI* b) { return CompareRows(a, b) < 0; });
+    }
+    for (int i = 0; i < m_items.GetSize(); ++i) {
+        IListItemUI* pItem = ListItemOf(static_cast<CControlUI*>(m_items[i]));
+        if (pItem != NULL) {
+            pItem->SetIndex(i);
+            pItem->Select(false);
+        }
+        if (bRange && iCount > 0 && i == iFirst + iCount - 1 && m_pOwner != NULL)
+            m_pOwner->OnRangeSorted(static_cast<CControlUI*>(m_items[i]));
+    }
+    if (m_pOwner != NULL) m_pOwner->SelectItem(-1, false);
+    if (m_pManager != NULL) {
+        SetPos(GetPos());
+        Invalidate();
+    }
+    if (m_pOwner != NULL) m_pOwner->SelectItem(iCurSel, false);
+    return 1;
+}
+
+void CListBodyUI::SetScrollPos(SIZE szPos)
+{
+    int cx = 0;
+    int cy = 0;
+    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible()) {
+        int iLastScrollPos = m_pVerticalScrollBar->GetScrollPos();
+        m_pVerticalScrollBar->SetScrollPos(szPos.cy);
+        cy = m_pVerticalScrollBar->GetScrollPos() - iLastScrollPos;
+    }
+    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible()) {
+        int iLastScrollPos = m_pHorizontalScrollBar->GetScrollPos();
+        m_pHorizontalScrollBar->SetScrollPos(szPos.cx);
+        cx = m_pHorizontalScrollBar->GetScrollPos() - iLastScrollPos;
+    }
+    if (cx == 0 && cy == 0) return;
+
+    for (int it = 0; it < m_items.GetSize(); it++) {
+        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+        if (!pControl->IsVisible() || pControl->IsFloat()) continue;
+        RECT rcPos = pControl->GetPos();
+        ::OffsetRect(&rcPos, -cx, -cy);
+        pControl->SetPos(rcPos);
+    }
+    Invalidate();
+
+    CListHeaderUI* pHeader = m_pOwner != NULL ? m_pOwner->GetHeader() : NULL;
+    if (cx == 0 || pHeader == NULL) return;
+    TListInfoUI* pInfo = m_pOwner->GetListInfo();
+    pInfo->nColumns = std::min(pHeader->GetCount(), UILIST_MAX_COLUMNS);
+    const bool bHidden = !IsHeaderVisibleItems(pHeader);
+    if (bHidden) {
+        for (int i = 0; i < pHeader->GetCount(); ++i) pHeader->GetItemAt(i)->SetInternVisible(true);
+    }
+    for (int i = 0; i < pInfo->nColumns; ++i) {
+        CControlUI* pControl = pHeader->GetItemAt(i);
+        if (!pControl->IsVisible() || pControl->IsFloat()) continue;
+        RECT rcPos = pControl->GetPos();
+        ::OffsetRect(&rcPos, -cx, 0);
+        pControl->SetPos(rcPos);
+        pInfo->rcColumn[i] = pControl->GetPos();
+    }
+    if (bHidden) {
+        for (int i = 0; i < pHeader->GetCount(); ++i) pHeader->GetItemAt(i)->SetInternVisible(false);
+    }
+    pHeader->Invalidate();
+}
+
+void CListBodyUI::SetPos(RECT rc)
+{
+    CControlUI::SetPos(rc);
+    RECT rcWork = InsetArea(*this);
+    if (m_items.IsEmpty()) {
+        ProcessScrollBar(rcWork, 0, 0);
+        return;
+    }
+    rcWork = LessScrollBars(*this, rcWork);
+
+    // The width the rows need: the columns' when there is a header with
+    // items, else the widest row's.
+    int cxNeeded = 0;
+    CListHeaderUI* pHeader = m_pOwner != NULL ? m_pOwner->GetHeader() : NULL;
+    if (pHeader != NULL && pHeader->GetCount() > 0) {
+        SIZE szFull = {rc.right - rc.left, rc.bottom - rc.top};
+        cxNeeded = std::max(static_cast<int>(pHeader->EstimateSize(szFull).cx), 0);
+    } else {
+        SIZE szWork = {rcWork.right - rcWork.left, rcWork.bottom - rcWork.top};
+        for (int it = 0; it < m_items.GetSize(); it++) {
+            CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+            if (!pControl->IsVisible() || pControl->IsFloat()) continue;
+            cxNeeded = std::max(cxNeeded, std::max(ClampWidth(*pControl, pControl->EstimateSize(szWork).cx), 0));
+        }
+    }
+
+    // The horizontal bar comes and goes with that width. It is settled before
+    // the rows are placed, so that they are placed with its final range.
+    if (m_pHorizontalScrollBar != NULL) {
+        const int cxWork = rcWork.right - rcWork.left;
+        if (cxNeeded > cxWork) {
+            m_pHorizontalScrollBar->SetScrollRange(cxNeeded - cxWork);
+            if (!m_pHorizontalScrollBar->IsVisible()) {
+                m_pHorizontalScrollBar->SetVisible(true);
+                rcWork.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+            }
+        } else if (m_pHorizontalScrollBar->IsVisible()) {
+            m_pHorizontalScrollBar->SetVisible(false);
+            m_pHorizontalScrollBar->SetScrollRange(0);
+            m_pHorizontalScrollBar->SetScrollPos(0);
+            rcWork.bottom += m_pHorizontalScrollBar->GetFixedHeight();
+        }
+    }
+    const bool hasVBar = m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible();
+    const bool hasHBar = m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible();
+
+    SIZE szAvailable = {rcWork.right - rcWork.left, rcWork.bottom - rcWork.top};
+    if (hasHBar) szAvailable.cx += m_pHorizontalScrollBar->GetScrollRange();
+
+    // First pass: the heights of the rows of their own height.
+    StackShare share;
+    for (int it = 0; it < m_items.GetSize(); it++) {
+        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+        if (!pControl->IsVisible() || pControl->IsFloat()) continue;
+        SIZE sz = pControl->EstimateSize(szAvailable);
+        RECT rcPadding = pControl->GetPadding();
+        share.Count(sz.cy == 0 ? 0 : ClampHeight(*pControl, sz.cy), sz.cy == 0, rcPadding.top + rcPadding.bottom);
+    }
+    share.Finish(szAvailable.cy, m_iChildPadding);
+
+    // Second pass: place the rows, all of one width.
+    int y = rcWork.top - (hasVBar ? m_pVerticalScrollBar->GetScrollPos() : 0);
+    const int x = rcWork.left - (hasHBar ? m_pHorizontalScrollBar->GetScrollPos() : 0);
+    int cyRemaining = szAvailable.cy;
+    int cyNeeded = 0;
+    for (int it = 0; it < m_items.GetSize(); it++) {
+        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+        if (!pControl->IsVisible()) continue;
+        if (pControl->IsFloat()) {
+            SetFloatPos(it);
+            continue;
+        }
+        RECT rcPadding = pControl->GetPadding();
+        cyRemaining -= rcPadding.top;
+        SIZE szEstimate = {szAvailable.cx, cyRemaining};
+        SIZE sz = pControl->EstimateSize(szEstimate);
+        int cy = 0;
+        if (sz.cy != 0) cy = share.Own(ClampHeight(*pControl, sz.cy), rcPadding.top + rcPadding.bottom);
+        else cy = ClampHeight(*pControl, share.Adjustable(cyRemaining - rcPadding.bottom, rcPadding.top + rcPadding.bottom));
+
+        int cx = std::max(cxNeeded, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right));
+        cx = ClampWidth(*pControl, cx);
+
+        RECT rcCtrl = {x + rcPadding.left, y + rcPadding.top, 0, 0};
+        rcCtrl.right = rcCtrl.left + cx;
+        rcCtrl.bottom = rcCtrl.top + rcPadding.bottom + cy;
+        pControl->SetPos(rcCtrl);
+
+        y += rcPadding.top + cy + rcPadding.bottom + m_iChildPadding;
+        cyRemaining -= cy + rcPadding.bottom + m_iChildPadding;
+        cyNeeded += rcPadding.top + cy + rcPadding.bottom;
+        share.Next(m_iChildPadding);
+    }
+    cyNeeded += share.Gaps(m_iChildPadding);
+    ProcessScrollBar(rcWork, cxNeeded, cyNeeded);
+}
+
+} // namespace SkinUI

@@ -1,0 +1,170 @@
+// The container row: selection, activation and the mouse as for the plain
+// rows, with children painted over the row background.
+#include "list_container_element.h"
+
+#include <cwchar>
+
+#include "attribute_values.h"
+#include "list_row.h"
+
+namespace SkinUI {
+
+CListContainerElementUI::CListContainerElementUI()
+    : m_iIndex(-1), m_bSelected(false), m_uButtonState(0), m_pOwner(NULL), m_bNoBkDraw(false)
+{
+}
+
+const wchar_t* CListContainerElementUI::GetClass() const { return L"ListContainerElementUI"; }
+
+UINT CListContainerElementUI::GetControlFlags() const { return UIFLAG_LIST_ROW; }
+
+LPVOID CListContainerElementUI::GetInterface(const wchar_t* pstrName)
+{
+    if (pstrName != NULL) {
+        if (wcscmp(pstrName, L"ListItem") == 0) return static_cast<IListItemUI*>(this);
+        if (wcscmp(pstrName, L"ListContainerElement") == 0) return static_cast<CListContainerElementUI*>(this);
+    }
+    return CContainerUI::GetInterface(pstrName);
+}
+
+IListOwnerUI* CListContainerElementUI::GetOwner() { return m_pOwner; }
+
+void CListContainerElementUI::SetOwner(CControlUI* pOwner)
+{
+    m_pOwner = pOwner != NULL ? static_cast<IListOwnerUI*>(pOwner->GetInterface(L"IListOwner")) : NULL;
+}
+
+void CListContainerElementUI::SetVisible(bool bVisible)
+{
+    CContainerUI::SetVisible(bVisible);
+    if (!IsVisible() && m_bSelected) {
+        m_bSelected = false;
+        if (m_pOwner != NULL) m_pOwner->SelectItem(-1);
+    }
+}
+
+void CListContainerElementUI::SetEnabled(bool bEnable)
+{
+    CContainerUI::SetEnabled(bEnable);
+    if (!IsEnabled()) m_uButtonState = 0;
+}
+
+int CListContainerElementUI::GetIndex() const { return m_iIndex; }
+void CListContainerElementUI::SetIndex(int iIndex) { m_iIndex = iIndex; }
+
+void CListContainerElementUI::Invalidate() { InvalidateListRow(this); }
+
+bool CListContainerElementUI::Activate()
+{
+    if (!CContainerUI::Activate()) return false;
+    if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemactivate");
+    return true;
+}
+
+bool CListContainerElementUI::IsSelected() const { return m_bSelected; }
+
+bool CListContainerElementUI::Select(bool bSelect)
+{
+    if (!IsEnabled()) return false;
+    if (bSelect == m_bSelected) return true;
+    m_bSelected = bSelect;
+    if (bSelect && m_pOwner != NULL) m_pOwner->SelectItem(m_iIndex);
+    Invalidate();
+    return true;
+}
+
+bool CListContainerElementUI::IsExpanded() const { return false; }
+bool CListContainerElementUI::Expand(bool) { return false; }
+
+void CListContainerElementUI::PassToOwner(TEventUI& event)
+{
+    if (m_pOwner != NULL) m_pOwner->DoEvent(event);
+    else CContainerUI::DoEvent(event);
+}
+
+void CListContainerElementUI::DoEvent(TEventUI& event)
+{
+    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
+        PassToOwner(event);
+        return;
+    }
+    const bool bEnabled = IsEnabled();
+    switch (event.type) {
+    case UIEV_DOUBLE_CLICK:
+        if (bEnabled) {
+            Activate();
+            Invalidate();
+        }
+        return;
+    case UIEV_KEY_DOWN:
+        if (bEnabled && event.key == VK_RETURN) {
+            Activate();
+            Invalidate();
+            return;
+        }
+        break;
+    case UIEV_BUTTON_DOWN:
+        if (bEnabled) {
+            if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemclick", event.type);
+            Select();
+            Invalidate();
+        }
+        break;
+    case UIEV_BUTTON_UP:
+        if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemclick", event.type);
+        break;
+    case UIEV_RBUTTON_DOWN:
+    case UIEV_RBUTTON_UP:
+        if (bEnabled) {
+            Select();
+            if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemclick", event.type);
+        }
+        return;
+    case UIEV_MOUSE_ENTER:
+        if (bEnabled) {
+            TListInfoUI* pInfo = m_pOwner != NULL ? m_pOwner->GetListInfo() : NULL;
+            if (pInfo != NULL && pInfo->bHotSelect) {
+                Select();
+            } else {
+                m_uButtonState |= UISTATE_HOT;
+                Invalidate();
+            }
+        }
+        return;
+    case UIEV_MOUSE_LEAVE:
+        if ((m_uButtonState & UISTATE_HOT) != 0) {
+            m_uButtonState &= ~UISTATE_HOT;
+            Invalidate();
+        }
+        return;
+    default: break;
+    }
+    PassToOwner(event);
+}
+
+void CListContainerElementUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
+{
+    if (pstrName == NULL || pstrValue == NULL) return;
+    if (wcscmp(pstrName, L"selected") == 0) Select();
+    else if (wcscmp(pstrName, L"nobkdraw") == 0) m_bNoBkDraw = ParseBool(pstrValue);
+    else CContainerUI::SetAttribute(pstrName, pstrValue);
+}
+
+void CListContainerElementUI::DoPaint(HDC hDC, const RECT& rcPaint)
+{
+    if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
+    DrawItemBk(hDC, m_rcItem);
+    CContainerUI::DoPaint(hDC, rcPaint);
+}
+
+void CListContainerElementUI::DrawItemText(HDC, const RECT&) {}
+
+void CListContainerElementUI::DrawItemBk(HDC hDC, const RECT&)
+{
+    if (m_bNoBkDraw || m_pOwner == NULL) return;
+    TListInfoUI* pInfo = m_pOwner->GetListInfo();
+    ListRowState state = {m_iIndex, (m_uButtonState & UISTATE_HOT) != 0, IsSelected(), IsEnabled()};
+    PaintListRowBk(hDC, *this, *pInfo, state, m_sBkImage);
+}
+
+} // namespace SkinUI
