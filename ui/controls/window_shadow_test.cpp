@@ -7,6 +7,7 @@
 
 #include "gtest/gtest.h"
 #include "shadow_shape.h"
+#include "test_support/ui_test_window.h"
 
 namespace {
 
@@ -357,6 +358,33 @@ TEST_F(ShadowWindowTest, WithoutTheLayeredCallNothingHappens)
     EXPECT_FALSE(shadow.Create(owner));
     EXPECT_EQ(ownProc, ::GetWindowLongPtrW(owner, GWLP_WNDPROC));
     EXPECT_TRUE(shadow.SetSize(3));
+}
+
+TEST_F(ShadowWindowTest, AFrameworkWindowWithRoundCornersGetsARoundedShadow)
+{
+    uitest::ManagedWindow framed;
+    ASSERT_NE(HWND(NULL), framed.CreateAt(100, 80, 60, 40));
+    ::SetWindowRgn(framed, ::CreateRoundRectRgn(0, 0, 61, 41, 20, 20), FALSE);
+    CWndShadow shadow;
+    ASSERT_TRUE(shadow.Create(framed));
+    ASSERT_EQ(1u, g_updates.size());
+    const std::vector<DWORD>& round = g_updates[0].topDown;
+    const ShadowLook look = {0, 5, 150, 5, 5, RGB(0, 0, 0)};
+    const std::vector<DWORD> square = MakeShadowPixels(Rectangle(60, 40), 60, 40, look);
+    ASSERT_EQ(square.size(), round.size());
+    // Along the straight edge the two agree; at the corner the round one fades sooner.
+    EXPECT_EQ(AlphaOf(square[20 * 60 + 59]), AlphaOf(round[20 * 60 + 59]));
+    EXPECT_EQ(AlphaOf(square[37 * 60 + 30]), AlphaOf(round[37 * 60 + 30]));
+    EXPECT_GT(AlphaOf(square[37 * 60 + 57]), 0);
+    EXPECT_LT(AlphaOf(round[37 * 60 + 57]), AlphaOf(square[37 * 60 + 57]));
+    // The framework window still gets its own messages through the hook.
+    ::SetWindowPos(framed, NULL, 130, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(135, ShadowRect(shadow).left);
+    wchar_t title[16] = {};
+    ::SendMessageW(framed, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(title));
+    EXPECT_STREQ(L"test", title);
+    ::ShowWindow(framed, SW_HIDE);
+    Pump();
 }
 
 } // namespace
