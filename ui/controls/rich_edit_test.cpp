@@ -471,3 +471,27 @@ TEST_F(RichEditTest, TextIsPaintedInTheTextColour)
     // Nothing is drawn in the inset.
     for (int x = 0; x < 200; x += 7) EXPECT_TRUE(SkinUI::test::PixelNear(canvas, x, 3, {255, 255, 255}));
 }
+
+TEST_F(RichEditTest, PasswordTextIsMasked)
+{
+    auto ink = [&](const wchar_t* text, bool password = true) {
+        Build(password ? L"password='true' textcolor='#FFFF0000'" : L"textcolor='#FFFF0000'", 200, 40);
+        re->SetText(text);
+        SkinUI::test::TestCanvas canvas(200, 40, 0xFFFFFFFF);
+        RECT rc = {0, 0, 200, 40};
+        win->pm.PaintTo(canvas.dc(), rc, rc);
+        int n = 0;
+        for (int y = 0; y < 40; y++)
+            for (int x = 0; x < 200; x++) {
+                SkinUI::test::Rgb p = canvas.At(x, y);
+                if (p.r > 150 && p.g < 100 && p.b < 100) ++n;
+            }
+        return n;
+    };
+    const int narrow = ink(L"iiiiiiii");
+    EXPECT_EQ(L"iiiiiiii", Text());  // the text itself is kept
+    const int wide = ink(L"WWWWWWWW");
+    EXPECT_GT(narrow, 0);
+    EXPECT_EQ(narrow, wide);  // every character is drawn as the same mask
+    EXPECT_NE(ink(L"iiiiiiii", false), ink(L"WWWWWWWW", false));  // plain edits show their text
+}

@@ -431,8 +431,10 @@ HRESULT CTxtWinHost::TxGetScrollBars(DWORD* pdwScrollBar)
 
 HRESULT CTxtWinHost::TxGetPasswordChar(TCHAR* pch)
 {
-    *pch = m_chPasswordChar;
-    return m_chPasswordChar != 0 ? S_OK : S_FALSE;
+    // A password edit never shows its text: without a character of its own it
+    // masks with '*' rather than leave it to an engine that may draw the text.
+    *pch = m_chPasswordChar != 0 ? m_chPasswordChar : L'*';
+    return S_OK;
 }
 
 HRESULT CTxtWinHost::TxGetAcceleratorPos(LONG* pcp)
