@@ -495,3 +495,37 @@ TEST_F(RichEditTest, PasswordTextIsMasked)
     EXPECT_EQ(narrow, wide);  // every character is drawn as the same mask
     EXPECT_NE(ink(L"iiiiiiii", false), ink(L"WWWWWWWW", false));  // plain edits show their text
 }
+
+TEST_F(RichEditTest, FontsByIndexAndByFace)
+{
+    Build(L"");
+    win->pm.AddFont(L"Tahoma", 20, true, false, false);
+    re->SetFont(0);
+    CTxtWinHost* host = re->GetTextHost();
+    ASSERT_NE(nullptr, host);
+    EXPECT_STREQ(L"Tahoma", host->GetCharFormat().szFaceName);
+    EXPECT_TRUE(host->GetCharFormat().dwEffects & CFE_BOLD);
+
+    // A face longer than the field is cut to 31 characters and still terminated.
+    std::wstring longFace(40, L'F');
+    re->SetFont(longFace.c_str(), 12, false, true, true);
+    EXPECT_EQ(std::wstring(31, L'F'), std::wstring(host->GetCharFormat().szFaceName));
+    EXPECT_TRUE(host->GetCharFormat().dwEffects & CFE_UNDERLINE);
+    EXPECT_TRUE(host->GetCharFormat().dwEffects & CFE_ITALIC);
+    EXPECT_FALSE(host->GetCharFormat().dwEffects & CFE_BOLD);
+    host->Release();
+}
+
+TEST_F(RichEditTest, ARemovedRichEditStopsFilteringTheWindow)
+{
+    Build(L"text='gone'");
+    CContainerUI* parent = static_cast<CContainerUI*>(re->GetParent());
+    ASSERT_TRUE(parent->Remove(re));
+    re = nullptr;
+    PumpMessages();  // a delayed destroy happens here
+    Send(WM_CHAR, L'x', 1);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
+    Send(WM_LBUTTONUP, 0, Point(5, 5));
+    PumpMessages();
+    EXPECT_EQ(0, log.Count(L"textchanged"));
+}
