@@ -1,0 +1,343 @@
+// The list in real windows: clicks, double clicks and right clicks on rows,
+// the keys and the wheel, column dragging in the header, links in text rows,
+// and row backgrounds painted into a DIB.
+#include <string>
+#include <vector>
+
+#include "controls_test_window.h"
+#include "gtest/gtest.h"
+#include "list.h"
+#include "list_header.h"
+#include "list_text_element.h"
+#include "test_canvas.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+using namespace uitest;
+
+namespace {
+
+// Five label rows of 20 pixels under a 20-pixel header of two columns.
+std::wstring Layout(const std::wstring& listAttributes, const std::wstring& firstItem = L"")
+{
+    std::wstring rows;
+    for (int i = 0; i < 5; ++i) rows += L"<ListLabelElement name=\"r" + std::to_wstring(i) + L"\" height=\"20\"/>";
+    return L"<Window><List name=\"list\" " + listAttributes +
+           L"><ListHeader height=\"20\"><ListHeaderItem name=\"h0\" width=\"100\" " + firstItem +
+           L"/><ListHeaderItem name=\"h1\" width=\"100\"/></ListHeader>" + rows + L"</List></Window>";
+}
+
+struct Notified
+{
+    std::wstring type;
+    CControlUI* sender;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+class ListWindow : public ::testing::Test
+{
+protected:
+    void Open(const std::wstring& layout, int height = 120)
+    {
+        w.reset(new LayoutWindow(layout.c_str(), 300, height));
+        ASSERT_TRUE(w->ok());
+        list = w->Find<CListUI>(L"list");
+        ASSERT_TRUE(list != NULL);
+        w->log.onNotify = [this](TNotifyUI& msg) {
+            notes.push_back({msg.type.GetData(), msg.sender, msg.wParam, msg.lParam});
+        };
+    }
+    // The notifications of one type, in order.
+    std::vector<Notified> Of(const wchar_t* type) const
+    {
+        std::vector<Notified> found;
+        for (const Notified& n : notes) {
+            if (n.type == type) found.push_back(n);
+        }
+        return found;
+    }
+    // The centre of row i while the list is not scrolled.
+    static int RowY(int i) { return 20 + 20 * i + 10; }
+    void Wheel(bool down)
+    {
+        w->Send(WM_MOUSEWHEEL, MAKEWPARAM(0, down ? -WHEEL_DELTA : WHEEL_DELTA), Point(150, RowY(1)));
+    }
+
+    std::unique_ptr<LayoutWindow> w;
+    CListUI* list = nullptr;
+    std::vector<Notified> notes;
+};
+
+} // namespace
+
+TEST_F(ListWindow, ClicksSelectAndNotify)
+{
+    Open(Layout(L""));
+    w->Click(150, RowY(1));
+    EXPECT_EQ(1, list->GetCurSel());
+    std::vector<Notified> clicks = Of(L"itemclick");
+    ASSERT_EQ(1u, clicks.size());
+    EXPECT_EQ(list->GetItemAt(1), clicks[0].sender);
+    EXPECT_EQ(static_cast<WPARAM>(UIEV_BUTTON_DOWN), clicks[0].wParam);
+    std::vector<Notified> selects = Of(L"itemselect");
+    ASSERT_EQ(1u, selects.size());
+    EXPECT_EQ(list, selects[0].sender);
+    EXPECT_EQ(1u, selects[0].wParam);
+    EXPECT_EQ(-1, static_cast<int>(selects[0].lParam));
+
+    // The right button selects as well, and tells both of its events.
+    notes.clear();
+    w->Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(150, RowY(3)));
+    w->Send(WM_RBUTTONUP, 0, Point(150, RowY(3)));
+    EXPECT_EQ(3, list->GetCurSel());
+    clicks = Of(L"itemclick");
+    ASSERT_EQ(2u, clicks.size());
+    EXPECT_EQ(static_cast<WPARAM>(UIEV_RBUTTON_DOWN), clicks[0].wParam);
+    EXPECT_EQ(static_cast<WPARAM>(UIEV_RBUTTON_UP), clicks[1].wParam);
+    EXPECT_EQ(1u, Of(L"itemselect").size());
+
+    // A double click activates the row.
+    notes.clear();
+    w->Send(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(150, RowY(2)));
+    std::vector<Notified> activations = Of(L"itemactivate");
+    ASSERT_EQ(1u, activations.size());
+    EXPECT_EQ(list->GetItemAt(2), activations[0].sender);
+
+    // A disabled row neither selects nor tells.
+    notes.clear();
+    list->GetItemAt(4)->SetEnabled(false);
+    w->Click(150, RowY(4));
+    EXPECT_EQ(0u, Of(L"itemclick").size());
+    EXPECT_NE(4, list->GetCurSel());
+}
+
+TEST_F(ListWindow, KeysMoveTheSelectionAndReturnActivates)
+{
+    Open(Layout(L""));
+    list->GetItemAt(2)->SetEnabled(false);
+    w->Click(150, RowY(1));
+    ASSERT_EQ(1, list->GetCurSel());
+
+    w->Key(WM_KEYDOWN, VK_DOWN); // over the disabled row
+    EXPECT_EQ(3, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_UP);
+    EXPECT_EQ(1, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_END);
+    EXPECT_EQ(4, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_DOWN); // at the end it stays
+    EXPECT_EQ(4, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_HOME);
+    EXPECT_EQ(0, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_UP);
+    EXPECT_EQ(0, list->GetCurSel());
+
+    notes.clear();
+    w->Key(WM_KEYDOWN, VK_RETURN);
+    std::vector<Notified> activations = Of(L"itemactivate");
+    ASSERT_EQ(1u, activations.size());
+    EXPECT_EQ(list->GetItemAt(0), activations[0].sender);
+}
+
+TEST_F(ListWindow, WheelScrollsOrMovesTheSelection)
+{
+    // 100 pixels of rows in a body of 60.
+    Open(Layout(L"vscrollbar=\"true\""), 80);
+    w->Click(150, RowY(0));
+    ASSERT_EQ(0, list->GetCurSel());
+    Wheel(true);
+    EXPECT_GT(list->GetScrollPos().cy, 0);
+    EXPECT_EQ(0, list->GetCurSel());
+    Wheel(false);
+    EXPECT_EQ(0, list->GetScrollPos().cy);
+
+    // With scroll-select the wheel moves the selection, and the list scrolls
+    // only to keep it in view.
+    list->SetScrollSelect(true);
+    Wheel(true);
+    EXPECT_EQ(1, list->GetCurSel());
+    EXPECT_EQ(0, list->GetScrollPos().cy);
+    Wheel(true);
+    Wheel(true);
+    Wheel(true);
+    EXPECT_EQ(4, list->GetCurSel());
+    EXPECT_EQ(40, list->GetScrollPos().cy); // the last row's bottom at the body's bottom
+    Wheel(false);
+    EXPECT_EQ(3, list->GetCurSel());
+    EXPECT_EQ(40, list->GetScrollPos().cy);
+}
+
+TEST_F(ListWindow, DraggingASeparatorResizesTheColumn)
+{
+    Open(Layout(L""));
+    CListHeaderItemUI* h0 = w->Find<CListHeaderItemUI>(L"h0");
+    EXPECT_EQ(static_cast<UINT>(CTRLFLAG_SETCURSOR), h0->GetControlFlags());
+    // Grab the separator (the 4 pixels at the right edge, widened by 4 inwards).
+    w->Move(94, 10);
+    w->Down(94, 10);
+    w->Move(124, 10);
+    w->Up(124, 10);
+    PaintNow(w->window);
+    EXPECT_EQ(130, h0->GetFixedWidth());
+    EXPECT_EQ("0,0,130,20 130,0,230,20", RectText(list->GetListInfo()->rcColumn[0]) + " " +
+                                           RectText(list->GetListInfo()->rcColumn[1]));
+    EXPECT_EQ(0u, Of(L"headerclick").size());
+
+    // A drag that would leave less than the minimum width changes nothing.
+    w->Move(128, 10);
+    w->Down(128, 10);
+    w->Move(10, 10);
+    w->Up(10, 10);
+    PaintNow(w->window);
+    EXPECT_EQ(130, h0->GetFixedWidth());
+
+    // Elsewhere on the item a press is a header click.
+    w->Click(50, 10);
+    std::vector<Notified> headerClicks = Of(L"headerclick");
+    ASSERT_EQ(1u, headerClicks.size());
+    EXPECT_EQ(h0, headerClicks[0].sender);
+}
+
+TEST_F(ListWindow, NoSeparatorNoDrag)
+{
+    Open(Layout(L"", L"sepwidth=\"0\""));
+    CListHeaderItemUI* h0 = w->Find<CListHeaderItemUI>(L"h0");
+    EXPECT_EQ(0u, h0->GetControlFlags());
+    w->Move(98, 10);
+    w->Down(98, 10);
+    w->Move(130, 10);
+    w->Up(130, 10);
+    PaintNow(w->window);
+    EXPECT_EQ(100, h0->GetFixedWidth());
+    EXPECT_EQ(1u, Of(L"headerclick").size());
+
+    // Not dragable: the strip neither drags nor clicks.
+    h0->SetSepWidth(4);
+    h0->SetDragable(false);
+    w->Move(98, 10);
+    w->Down(98, 10);
+    w->Move(130, 10);
+    w->Up(130, 10);
+    PaintNow(w->window);
+    EXPECT_EQ(100, h0->GetFixedWidth());
+    EXPECT_EQ(1u, Of(L"headerclick").size());
+}
+
+namespace {
+
+struct Cells : IListCallbackUI
+{
+    std::wstring text;
+    const wchar_t* GetItemText(CControlUI*, int iRow, int iColumn) override
+    {
+        text = L"cell " + std::to_wstring(iRow) + L"," + std::to_wstring(iColumn);
+        return text.c_str();
+    }
+};
+
+} // namespace
+
+TEST_F(ListWindow, TextRowsKeepOneTextPerColumnAndAtMostEightLinks)
+{
+    Open(L"<Window><List name=\"list\" itemshowhtml=\"true\"><ListHeader height=\"20\">"
+         L"<ListHeaderItem width=\"150\"/><ListHeaderItem width=\"150\"/></ListHeader>"
+         L"<ListTextElement name=\"t\" height=\"20\"/></List></Window>");
+    CListTextElementUI* row = w->Find<CListTextElementUI>(L"t");
+    row->SetText(0, L"first");
+    row->SetText(1, L"second");
+    row->SetText(2, L"beyond the columns");
+    row->SetText(-1, L"before them");
+    EXPECT_EQ(L"first", std::wstring(row->GetText(0)));
+    EXPECT_EQ(L"second", std::wstring(row->GetText(1)));
+    EXPECT_EQ(NULL, row->GetText(2));
+    EXPECT_EQ(NULL, row->GetText(-1));
+    row->SetText(1, NULL);
+    EXPECT_EQ(NULL, row->GetText(1));
+
+    // Five links in each cell: only eight are kept.
+    std::wstring links;
+    for (int i = 0; i < 5; ++i) links += L"<a l" + std::to_wstring(i) + L">x</a> ";
+    row->SetText(0, links.c_str());
+    row->SetText(1, links.c_str());
+    TestCanvas canvas(300, 120);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(row->GetLinkContent(7) != NULL);
+    EXPECT_TRUE(row->GetLinkContent(8) == NULL);
+    EXPECT_TRUE(row->GetLinkContent(-1) == NULL);
+    EXPECT_EQ(static_cast<UINT>(UIFLAG_LIST_ROW | CTRLFLAG_SETCURSOR), row->GetControlFlags());
+
+    // A callback supplies the texts instead.
+    Cells cells;
+    list->SetTextCallback(&cells);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(row->GetLinkContent(0) == NULL);
+    EXPECT_EQ(static_cast<UINT>(UIFLAG_LIST_ROW), row->GetControlFlags());
+    EXPECT_EQ(L"cell 0,1", cells.text);
+    list->SetTextCallback(NULL);
+}
+
+namespace {
+
+const Rgb kBk = {0x20, 0x40, 0x60};
+const Rgb kHot = {0xF2, 0xEB, 0xCD};
+const Rgb kSelected = {0x00, 0x80, 0x00};
+const Rgb kBlack = {0, 0, 0};
+const Rgb kLine = {0xFF, 0x00, 0x00};
+
+} // namespace
+
+TEST_F(ListWindow, RowBackgroundsByState)
+{
+    Open(Layout(L"itembkcolor=\"#FF204060\" itemaltbk=\"true\" itemselectedbkcolor=\"#FF008000\""));
+    TestCanvas canvas(300, 120);
+    w->PaintInto(canvas);
+    // Alternate rows: even ones take the background colour, odd ones none.
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(0), kBk));
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), kBlack));
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(2), kBk));
+
+    // Hot, then selected.
+    w->Move(250, RowY(1));
+    canvas.Fill(0xFF000000);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), kHot));
+    ASSERT_TRUE(list->SelectItem(2));
+    canvas.Fill(0xFF000000);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(2), kSelected));
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), kHot));
+    w->Move(250, 115);
+    canvas.Fill(0xFF000000);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), kBlack));
+
+    // Disabled rows take the disabled colour; the line colour draws each
+    // row's last pixel row.
+    list->GetItemAt(0)->SetEnabled(false);
+    list->SetItemLineColor(0xFFFF0000);
+    canvas.Fill(0xFF000000);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(0), Rgb{255, 255, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 250, 20 + 20 * 2 + 19, kLine));
+    EXPECT_TRUE(PixelNear(canvas, 250, 20 + 20 * 2 + 18, kSelected));
+    EXPECT_TRUE(PixelNear(canvas, 250, 20 + 20 * 3 + 19, kLine));
+}
+
+TEST_F(ListWindow, StateImagesStandForTheBackground)
+{
+    ScratchSkin skin(L"list_row_images");
+    WriteSolidImages(skin.folder(), {{L"sel.png", 0xFF0000FF}, {L"bk.png", 0xFF00FFFF}});
+    Open(Layout(L"itemselectedimage=\"sel.png\" itembkimage=\"bk.png\" itemlinecolor=\"#FFFF0000\""));
+    ASSERT_TRUE(list->SelectItem(1));
+    TestCanvas canvas(300, 120);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), Rgb{0, 0, 255}));
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(0), Rgb{0, 255, 255}));
+    // The line colour is not drawn over a state or background image.
+    EXPECT_TRUE(PixelNear(canvas, 250, 20 + 19, Rgb{0, 255, 255}));
+    // A missing image leaves the state colour showing.
+    list->SetSelectedItemImage(L"missing.png");
+    canvas.Fill(0xFF000000);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), Rgb{0xF1, 0xE4, 0xAF}));
+}
