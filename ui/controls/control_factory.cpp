@@ -10,6 +10,7 @@
 #include "horizontal_layout.h"
 #include "button.h"
 #include "button_gif.h"
+#include "date_time.h"
 #include "label.h"
 #include "list.h"
 #include "list_container_element.h"
@@ -66,6 +67,7 @@ const ElementEntry kElements[] = {
     {L"ListLabelElement", &Make<CListLabelElementUI>},
     {L"ListTextElement", &Make<CListTextElementUI>},
     {L"ListContainerElement", &Make<CListContainerElementUI>},
+    {L"DateTime", &Make<CDateTimeUI>},
 };
 
 } // namespace

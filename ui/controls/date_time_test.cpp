@@ -1,0 +1,315 @@
+// The date field under Wine: its text and date as a table of round-trips, the
+// native picker opened by a click exactly over the field, a date chosen in the
+// picker written back on focus loss with "updatetext", Backspace clearing,
+// Escape keeping the old date, read-only fields, and fields or windows that go
+// away while the picker is open.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "control_factory.h"
+#include "controls_test_window.h"
+#include "date_time.h"
+#include "gtest/gtest.h"
+
+using namespace SkinUI;
+using namespace uitest;
+
+namespace {
+
+const wchar_t kLayout[] =
+    L"<Window size=\"300,200\"><Font name=\"Arial\" size=\"14\"/><VerticalLayout>"
+    L"<DateTime name=\"d\" float=\"true\" pos=\"10,10,160,40\"/>"
+    L"<Button name=\"other\" float=\"true\" pos=\"10,150,100,180\"/></VerticalLayout></Window>";
+
+SYSTEMTIME Date(int year, int month, int day)
+{
+    SYSTEMTIME st = {};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    return st;
+}
+
+std::wstring DateOf(const SYSTEMTIME& st) { return Str(FormatDateText(st)); }
+
+std::wstring Today()
+{
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return DateOf(now);
+}
+
+class DateTimeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.reset(new LayoutWindow(kLayout, 300, 200));
+        ASSERT_TRUE(window->ok());
+        field = window->Find<CDateTimeUI>(L"d");
+        ASSERT_NE(nullptr, field);
+    }
+    HWND ClickField()
+    {
+        window->Click(40, 25);
+        return field->GetPickerWindow();
+    }
+    // The focus moves to the button; the picker closes itself.
+    void LoseFocus()
+    {
+        window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+        PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
+        PumpMessages();
+    }
+    static SYSTEMTIME PickerDate(HWND hPicker)
+    {
+        SYSTEMTIME st = {};
+        EXPECT_EQ(GDT_VALID, DateTime_GetSystemtime(hPicker, &st));
+        return st;
+    }
+
+    std::unique_ptr<LayoutWindow> window;
+    CDateTimeUI* field = nullptr;
+};
+
+TEST(DateText, TextsRoundTripOrAreRefused)
+{
+    struct Case
+    {
+        const wchar_t* text;
+        const wchar_t* shown;  // null: refused, the field keeps 2020-06-15
+    };
+    const Case cases[] = {
+        {L"2024-03-05", L"2024-03-05"},
+        {L"2024-3-5", L"2024-03-05"},
+        {L" 999-01-01", L" 999-01-01"},
+        {L"2024-02-29", L"2024-02-29"},
+        {L"2000-02-29", L"2000-02-29"},
+        {L"9999-12-31", L"9999-12-31"},
+        {L"", L""},
+        {L"2023-02-29", nullptr},
+        {L"1900-02-29", nullptr},
+        {L"2024-13-01", nullptr},
+        {L"2024-04-31", nullptr},
+        {L"2024-00-10", nullptr},
+        {L"0000-01-01", nullptr},
+        {L"2024-01-00", nullptr},
+        {L"2024/01/05", nullptr},
+        {L"2024-01-05 10:00", nullptr},
+        {L"12024-01-05", nullptr},
+        {L"2024-001-05", nullptr},
+        {L"abc", nullptr},
+        {L"2024--05", nullptr},
+    };
+    for (const Case& c : cases) {
+        CDateTimeUI field;
+        SYSTEMTIME start = Date(2020, 6, 15);
+        field.SetTime(&start);
+        field.SetText(c.text);
+        const wchar_t* expected = c.shown != nullptr ? c.shown : L"2020-06-15";
+        EXPECT_EQ(expected, Str(field.GetText())) << c.text;
+        if (c.shown == nullptr || *c.shown != 0) {
+            EXPECT_EQ(expected, DateOf(field.GetTime())) << c.text;
+        }
+    }
+}
+
+TEST(DateText, SetTimeShowsTheDateAndRefusesDatesThatDoNotExist)
+{
+    struct Case
+    {
+        SYSTEMTIME date;
+        const wchar_t* shown;  // null: refused
+    };
+    const Case cases[] = {
+        {Date(2024, 12, 31), L"2024-12-31"},
+        {Date(999, 1, 1), L" 999-01-01"},
+        {Date(5, 7, 8), L"   5-07-08"},
+        {Date(2024, 13, 1), nullptr},
+        {Date(2024, 2, 30), nullptr},
+        {Date(2024, 0, 1), nullptr},
+        {Date(0, 1, 1), nullptr},
+        {Date(10000, 1, 1), nullptr},
+    };
+    for (const Case& c : cases) {
+        CDateTimeUI field;
+        SYSTEMTIME start = Date(2020, 6, 15);
+        field.SetTime(&start);
+        SYSTEMTIME date = c.date;
+        field.SetTime(&date);
+        const wchar_t* expected = c.shown != nullptr ? c.shown : L"2020-06-15";
+        EXPECT_EQ(expected, Str(field.GetText())) << c.date.wYear << "-" << c.date.wMonth << "-" << c.date.wDay;
+        EXPECT_EQ(expected, DateOf(field.GetTime()));
+    }
+    CDateTimeUI field;
+    field.SetTime(nullptr);
+    EXPECT_EQ(Today(), Str(field.GetText()));
+}
+
+TEST_F(DateTimeTest, ANewFieldShowsTodayAndSetTimeRaisesNothing)
+{
+    EXPECT_STREQ(L"DateTimeUI", field->GetClass());
+    EXPECT_EQ(field, field->GetInterface(L"DateTime"));
+    EXPECT_NE(nullptr, field->GetInterface(L"Label"));
+    EXPECT_EQ(Today(), Str(field->GetText()));
+    EXPECT_FALSE(field->IsReadOnly());
+
+    SYSTEMTIME date = Date(2023, 7, 9);
+    field->SetTime(&date);
+    PumpMessages();
+    EXPECT_EQ(L"2023-07-09", Str(field->GetText()));
+    EXPECT_EQ(0, window->log.Count(L"updatetext"));
+}
+
+TEST_F(DateTimeTest, ClickOpensThePickerOverTheFieldAndFocusLossWritesTheChosenDateBack)
+{
+    SYSTEMTIME date = Date(2023, 7, 9);
+    field->SetTime(&date);
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    wchar_t className[32] = {};
+    ::GetClassNameW(hPicker, className, 32);
+    EXPECT_STREQ(L"DateTimeWnd", className);
+    EXPECT_EQ(window->window.GetHWND(), ::GetParent(hPicker));
+    EXPECT_TRUE(::IsWindowVisible(hPicker));
+    EXPECT_EQ(hPicker, ::GetFocus());
+    RECT rc = {};
+    ::GetWindowRect(hPicker, &rc);
+    ::MapWindowPoints(NULL, window->window.GetHWND(), reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(10, rc.left);
+    EXPECT_EQ(10, rc.top);
+    EXPECT_EQ(160, rc.right);
+    EXPECT_EQ(40, rc.bottom);
+    EXPECT_EQ(L"2023-07-09", DateOf(PickerDate(hPicker)));
+
+    SYSTEMTIME chosen = Date(2025, 11, 3);
+    ASSERT_TRUE(DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen));
+    EXPECT_EQ(L"2023-07-09", Str(field->GetText()));
+    LoseFocus();
+    EXPECT_EQ(nullptr, field->GetPickerWindow());
+    EXPECT_FALSE(::IsWindow(hPicker));
+    EXPECT_EQ(L"2025-11-03", Str(field->GetText()));
+    EXPECT_EQ(L"2025-11-03", DateOf(field->GetTime()));
+    EXPECT_EQ(1, window->log.Count(L"updatetext"));
+}
+
+TEST_F(DateTimeTest, BackspaceOrDeleteClearsTheFieldAndAClearedFieldReopensAtToday)
+{
+    for (WPARAM key : {WPARAM(VK_BACK), WPARAM(VK_DELETE)}) {
+        SYSTEMTIME date = Date(2021, 1, 2);
+        field->SetTime(&date);
+        window->log.records.clear();
+        HWND hPicker = ClickField();
+        ASSERT_NE(HWND(NULL), hPicker);
+        ::SendMessageW(hPicker, WM_KEYDOWN, key, 0);
+        ::SendMessageW(hPicker, WM_KEYUP, key, 0xC0000001);
+        PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
+        EXPECT_EQ(L"", Str(field->GetText())) << key;
+        EXPECT_EQ(1, window->log.Count(L"updatetext")) << key;
+
+        // Opening the cleared field starts at today's date.
+        window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+        hPicker = ClickField();
+        ASSERT_NE(HWND(NULL), hPicker);
+        EXPECT_EQ(Today(), DateOf(PickerDate(hPicker)));
+        LoseFocus();
+        EXPECT_EQ(Today(), Str(field->GetText()));
+    }
+}
+
+TEST_F(DateTimeTest, EscapeKeepsTheOldDateAndRaisesNothing)
+{
+    SYSTEMTIME date = Date(2022, 5, 6);
+    field->SetTime(&date);
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    SYSTEMTIME chosen = Date(2030, 1, 1);
+    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    ::SendMessageW(hPicker, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
+    LoseFocus();
+    EXPECT_EQ(nullptr, field->GetPickerWindow());
+    EXPECT_EQ(L"2022-05-06", Str(field->GetText()));
+    EXPECT_EQ(L"2022-05-06", DateOf(field->GetTime()));
+    EXPECT_EQ(0, window->log.Count(L"updatetext"));
+}
+
+TEST_F(DateTimeTest, ADateShownAsTextIsTheDateThePickerStartsAtAndKeeps)
+{
+    field->SetText(L"2019-08-07");
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    EXPECT_EQ(L"2019-08-07", DateOf(PickerDate(hPicker)));
+    LoseFocus();
+    EXPECT_EQ(L"2019-08-07", Str(field->GetText()));
+    EXPECT_EQ(L"2019-08-07", DateOf(field->GetTime()));
+}
+
+TEST_F(DateTimeTest, ADateThePickerCannotShowSurvivesOpeningAndLeaving)
+{
+    SYSTEMTIME old = Date(999, 3, 4);
+    field->SetTime(&old);
+    EXPECT_EQ(L" 999-03-04", Str(field->GetText()));
+    ASSERT_NE(HWND(NULL), ClickField());
+    LoseFocus();
+    EXPECT_EQ(L" 999-03-04", Str(field->GetText()));
+    EXPECT_EQ(L" 999-03-04", DateOf(field->GetTime()));
+}
+
+TEST_F(DateTimeTest, AReadOnlyFieldOpensNoPicker)
+{
+    field->SetReadOnly(true);
+    EXPECT_TRUE(field->IsReadOnly());
+    const std::wstring before = Str(field->GetText());
+    EXPECT_EQ(HWND(NULL), ClickField());
+    EXPECT_TRUE(field->IsFocused());
+    EXPECT_EQ(before, Str(field->GetText()));
+
+    // Made read-only while open: the picker closes without taking its date.
+    field->SetReadOnly(false);
+    window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    SYSTEMTIME chosen = Date(2031, 2, 3);
+    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    field->SetReadOnly(true);
+    PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
+    EXPECT_EQ(nullptr, field->GetPickerWindow());
+    EXPECT_EQ(before, Str(field->GetText()));
+}
+
+TEST_F(DateTimeTest, AFieldFreedWhileThePickerIsOpenTakesThePickerWithIt)
+{
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    CContainerUI* parent = static_cast<CContainerUI*>(field->GetParent());
+    parent->SetDelayedDestroy(false);
+    ASSERT_TRUE(parent->Remove(field));
+    field = nullptr;
+    EXPECT_FALSE(::IsWindow(hPicker));
+    PumpMessages();
+    EXPECT_EQ(0, window->log.Count(L"updatetext"));
+}
+
+TEST_F(DateTimeTest, AWindowDestroyedWhileThePickerIsOpenClearsTheFieldsPointer)
+{
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    ::DestroyWindow(window->window.GetHWND());
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hPicker));
+    EXPECT_EQ(nullptr, field->GetPickerWindow());
+}
+
+TEST_F(DateTimeTest, TheElementTableMakesTheField)
+{
+    CControlUI* made = CreateFrameworkControl(L"DateTime");
+    ASSERT_NE(nullptr, made);
+    EXPECT_STREQ(L"DateTimeUI", made->GetClass());
+    delete made;
+}
+
+} // namespace
