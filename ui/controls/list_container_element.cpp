@@ -153,8 +153,19 @@ void CListContainerElementUI::SetAttribute(const wchar_t* pstrName, const wchar_
 void CListContainerElementUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
+    TListRowRecordUI* pRecord = FindListRowRecord(this);
+    if (pRecord != NULL && pRecord->pfnPaint != NULL) {
+        pRecord->hPaintDC = hDC;
+        pRecord->pfnPaint(pRecord->pPaintArg);
+    }
     DrawItemBk(hDC, m_rcItem);
     CContainerUI::DoPaint(hDC, rcPaint);
+}
+
+void CListContainerElementUI::PaintBkImage(HDC hDC)
+{
+    // The row background has drawn the row's own image already.
+    if (m_bNoBkDraw || m_pOwner == NULL) CContainerUI::PaintBkImage(hDC);
 }
 
 void CListContainerElementUI::DrawItemText(HDC, const RECT&) {}
@@ -164,7 +175,13 @@ void CListContainerElementUI::DrawItemBk(HDC hDC, const RECT&)
     if (m_bNoBkDraw || m_pOwner == NULL) return;
     TListInfoUI* pInfo = m_pOwner->GetListInfo();
     ListRowState state = {m_iIndex, (m_uButtonState & UISTATE_HOT) != 0, IsSelected(), IsEnabled()};
-    PaintListRowBk(hDC, *this, *pInfo, state, m_sBkImage);
+    ListRowImages images = {NULL, NULL, &m_sBkImage, true};
+    TListRowRecordUI* pRecord = FindListRowRecord(this);
+    if (pRecord != NULL) {
+        images.selected = &pRecord->sFolderImage;
+        images.hot = &pRecord->sFolderImage;
+    }
+    PaintListRowBk(hDC, *this, *pInfo, state, images);
 }
 
 } // namespace SkinUI

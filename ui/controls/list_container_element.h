@@ -34,6 +34,7 @@ public:
     void DoEvent(TEventUI& event) override;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override;
     void DoPaint(HDC hDC, const RECT& rcPaint) override;
+    void PaintBkImage(HDC hDC) override;
 
     void DrawItemText(HDC hDC, const RECT& rcItem) override;
     void DrawItemBk(HDC hDC, const RECT& rcItem);

@@ -116,7 +116,14 @@ void CListElementUI::DrawItemBk(HDC hDC, const RECT&)
     if (m_pOwner == NULL) return;
     TListInfoUI* pInfo = m_pOwner->GetListInfo();
     ListRowState state = {m_iIndex, (m_uButtonState & UISTATE_HOT) != 0, IsSelected(), IsEnabled()};
-    PaintListRowBk(hDC, *this, *pInfo, state, m_sBkImage);
+    ListRowImages images = {NULL, NULL, &m_sBkImage, false};
+    TListRowRecordUI* pRecord = FindListRowRecord(this);
+    if (pRecord != NULL) {
+        images.selected = &pRecord->sSelectedImage;
+        images.hot = &pRecord->sHotImage;
+        if (!pRecord->sBkImage.IsEmpty()) images.own = &pRecord->sBkImage;
+    }
+    PaintListRowBk(hDC, *this, *pInfo, state, images);
 }
 
 // ---- label row -----------------------------------------------------------------------------

@@ -41,6 +41,19 @@ void InvalidateListRow(CControlUI* pRow)
     pManager->Invalidate(rc);
 }
 
+TListRowRecordUI::TListRowRecordUI() : pfnPaint(NULL), pPaintArg(0), hPaintDC(NULL) {}
+
+TListRowRecordUI* FindListRowRecord(CControlUI* pRow)
+{
+    const UINT_PTR tag = pRow->GetTag();
+    if (tag == 0) return NULL;
+    for (CControlUI* pParent = pRow->GetParent(); pParent != NULL; pParent = pParent->GetParent()) {
+        IListRowRecordsUI* pRecords = static_cast<IListRowRecordsUI*>(pParent->GetInterface(L"IListRowRecords"));
+        if (pRecords != NULL) return pRecords->GetRowRecord(pRow, tag);
+    }
+    return NULL;
+}
+
 DWORD ListRowTextColor(const TListInfoUI& info, bool bHot, bool bSelected, bool bEnabled)
 {
     DWORD color = info.dwTextColor;
@@ -63,21 +76,27 @@ bool DrawRowImage(HDC hDC, CControlUI& row, CUIString& sImage)
 
 } // namespace
 
-void PaintListRowBk(HDC hDC, CControlUI& row, TListInfoUI& info, const ListRowState& state, CUIString& sOwnImage)
+void PaintListRowBk(HDC hDC, CControlUI& row, TListInfoUI& info, const ListRowState& state,
+                    const ListRowImages& images)
 {
+    CUIString& sSelectedImage =
+        images.selected != NULL && !images.selected->IsEmpty() ? *images.selected : info.sSelectedImage;
+    CUIString& sHotImage = images.hot != NULL && !images.hot->IsEmpty() ? *images.hot : info.sHotImage;
+    const bool bSelectedReplaced = images.selected != NULL && !images.selected->IsEmpty();
+
     const bool bEvenOrPlain = !info.bAlternateBk || state.index % 2 == 0;
     DWORD iBackColor = bEvenOrPlain ? info.dwBkColor : 0;
     if (state.hot) iBackColor = info.dwHotBkColor;
-    if (state.selected) iBackColor = info.dwSelectedBkColor;
+    if (state.selected && (images.selectedColorUnderImage || !bSelectedReplaced)) iBackColor = info.dwSelectedBkColor;
     if (!state.enabled) iBackColor = info.dwDisabledBkColor;
     if (iBackColor != 0) CRenderEngine::DrawColor(hDC, row.GetPaintRect(), row.GetAdjustColor(iBackColor));
 
-    // A state image of the look stands for the whole background.
+    // A state image stands for the whole background.
     if (!state.enabled && DrawRowImage(hDC, row, info.sDisabledImage)) return;
-    if (state.selected && DrawRowImage(hDC, row, info.sSelectedImage)) return;
-    if (state.hot && DrawRowImage(hDC, row, info.sHotImage)) return;
-    if (!sOwnImage.IsEmpty()) {
-        if (bEvenOrPlain) DrawRowImage(hDC, row, sOwnImage);
+    if (state.selected && DrawRowImage(hDC, row, sSelectedImage)) return;
+    if (state.hot && DrawRowImage(hDC, row, sHotImage)) return;
+    if (!images.own->IsEmpty()) {
+        if (bEvenOrPlain) DrawRowImage(hDC, row, *images.own);
     } else if (DrawRowImage(hDC, row, info.sBkImage)) {
         return;
     }

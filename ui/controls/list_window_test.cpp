@@ -8,6 +8,8 @@
 #include "gtest/gtest.h"
 #include "list.h"
 #include "list_header.h"
+#include "list_container_element.h"
+#include "list_row.h"
 #include "list_text_element.h"
 #include "test_canvas.h"
 
@@ -340,4 +342,108 @@ TEST_F(ListWindow, StateImagesStandForTheBackground)
     canvas.Fill(0xFF000000);
     w->PaintInto(canvas);
     EXPECT_TRUE(PixelNear(canvas, 250, RowY(1), Rgb{0xF1, 0xE4, 0xAF}));
+}
+
+TEST_F(ListWindow, ContainerRows)
+{
+    std::wstring rows;
+    for (int i = 0; i < 4; ++i)
+        rows += L"<ListContainerElement name=\"c" + std::to_wstring(i) + L"\" height=\"20\"" +
+                (i == 3 ? L" nobkdraw=\"true\"" : L"") + L"><Label text=\"x\" width=\"20\"/></ListContainerElement>";
+    Open(L"<Window><List name=\"list\" itembkcolor=\"#FF204060\"><ListHeader height=\"20\">"
+         L"<ListHeaderItem width=\"100\"/></ListHeader>" +
+         rows + L"</List></Window>");
+
+    // A press tells both the down and the up; the row is selected.
+    w->Click(150, RowY(1));
+    std::vector<Notified> clicks = Of(L"itemclick");
+    ASSERT_EQ(2u, clicks.size());
+    EXPECT_EQ(static_cast<WPARAM>(UIEV_BUTTON_DOWN), clicks[0].wParam);
+    EXPECT_EQ(static_cast<WPARAM>(UIEV_BUTTON_UP), clicks[1].wParam);
+    EXPECT_EQ(1, list->GetCurSel());
+
+    // With hot-select the pointer alone selects.
+    list->SetAttribute(L"hotselect", L"true");
+    w->Move(150, RowY(2));
+    EXPECT_EQ(2, list->GetCurSel());
+
+    TestCanvas canvas(300, 120);
+    w->PaintInto(canvas);
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(0), kBk));
+    EXPECT_TRUE(PixelNear(canvas, 250, RowY(3), kBlack)); // no background drawn
+}
+
+namespace {
+
+// A list that keeps row records, as the program's grouped lists do.
+class RecordList : public CListUI
+{
+public:
+    class Records : public IListRowRecordsUI
+    {
+    public:
+        TListRowRecordUI* GetRowRecord(CControlUI*, UINT_PTR tag) override
+        {
+            return tag == reinterpret_cast<UINT_PTR>(&record) ? &record : NULL;
+        }
+        TListRowRecordUI record;
+    } records;
+
+    LPVOID GetInterface(const wchar_t* pstrName) override
+    {
+        if (pstrName != NULL && wcscmp(pstrName, L"IListRowRecords") == 0) return &records;
+        return CListUI::GetInterface(pstrName);
+    }
+};
+
+int g_paintCalls = 0;
+void CountPaint(UINT_PTR arg)
+{
+    g_paintCalls += static_cast<int>(arg);
+}
+
+} // namespace
+
+TEST(ListRowRecords, TaggedRowsTakeTheirImagesFromTheListsRecords)
+{
+    DirectControl<RecordList> d(L"list_row_records", 200, 100);
+    WriteSolidImages(d.skin.folder(),
+                     {{L"sel.png", 0xFF0000FF}, {L"own.png", 0xFFFFFF00}, {L"folder.png", 0xFFFF00FF}});
+    RecordList& list = d.control;
+    CListLabelElementUI* plain = new CListLabelElementUI();
+    CListLabelElementUI* tagged = new CListLabelElementUI();
+    CListLabelElementUI* numbered = new CListLabelElementUI();
+    CListContainerElementUI* folder = new CListContainerElementUI();
+    CControlUI* rows[] = {plain, tagged, numbered, folder};
+    for (CControlUI* row : rows) {
+        row->SetFixedHeight(20);
+        list.Add(row);
+    }
+    tagged->SetTag(reinterpret_cast<UINT_PTR>(&list.records.record));
+    folder->SetTag(reinterpret_cast<UINT_PTR>(&list.records.record));
+    numbered->SetTag(7); // a layout's default tag: not a record
+    list.records.record.sSelectedImage = L"sel.png";
+    list.records.record.sBkImage = L"own.png";
+    list.records.record.sFolderImage = L"folder.png";
+    list.records.record.pfnPaint = &CountPaint;
+    list.records.record.pPaintArg = 1;
+    list.SetAttribute(L"header", L"hidden");
+    list.SetPos(RECT{0, 0, 200, 100});
+
+    g_paintCalls = 0;
+    d.Paint();
+    EXPECT_TRUE(PixelNear(d.canvas, 100, 30, Rgb{255, 255, 0})); // the record's background image
+    EXPECT_TRUE(PixelNear(d.canvas, 100, 50, kBlack));
+    EXPECT_EQ(1, g_paintCalls);
+    EXPECT_EQ(d.canvas.dc(), list.records.record.hPaintDC);
+
+    ASSERT_TRUE(list.SelectItem(1));
+    d.Paint();
+    EXPECT_TRUE(PixelNear(d.canvas, 100, 30, Rgb{0, 0, 255}));
+    ASSERT_TRUE(list.SelectItem(2));
+    d.Paint();
+    EXPECT_TRUE(PixelNear(d.canvas, 100, 50, Rgb{0xF1, 0xE4, 0xAF}));
+    ASSERT_TRUE(list.SelectItem(3));
+    d.Paint();
+    EXPECT_TRUE(PixelNear(d.canvas, 100, 70, Rgb{255, 0, 255}));
 }
