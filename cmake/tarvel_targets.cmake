@@ -18,6 +18,10 @@ endforeach()
 
 # tarvel_add_test(NAME SOURCES... LIBS... [TIMEOUT seconds])
 # A GoogleTest executable run under Wine through CTest.
+#
+# All tests share one Wine server and so one desktop: one cursor, one focus, one
+# active window. The framework's tests move the cursor and activate windows, so
+# they take turns on the desktop; the data library's tests run beside them.
 function(tarvel_add_test name)
   cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -27,6 +31,10 @@ function(tarvel_add_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  file(RELATIVE_PATH _dir ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(_dir MATCHES "^(ui|app)/")
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
 endfunction()
 
 # tarvel_add_benchmark(NAME SOURCES... LIBS...)
