@@ -763,27 +763,18 @@ void CRichEditUI::DoPaint(HDC hDC, const RECT& rcPaint)
 
 void CRichEditUI::SetScrollPos(SIZE szPos)
 {
-    int cx = 0;
-    int cy = 0;
-    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible()) {
-        int iLastScrollPos = m_pVerticalScrollBar->GetScrollPos();
-        m_pVerticalScrollBar->SetScrollPos(szPos.cy);
-        cy = m_pVerticalScrollBar->GetScrollPos() - iLastScrollPos;
-    }
-    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible()) {
-        int iLastScrollPos = m_pHorizontalScrollBar->GetScrollPos();
-        m_pHorizontalScrollBar->SetScrollPos(szPos.cx);
-        cx = m_pHorizontalScrollBar->GetScrollPos() - iLastScrollPos;
-    }
+    const SIZE before = GetScrollPos();
+    CContainerUI::SetScrollPos(szPos);
+    const SIZE after = GetScrollPos();
+    const int cy = after.cy - before.cy;
     if (cy != 0) {
-        const int requested = m_pVerticalScrollBar->GetScrollPos();
-        Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, requested), 0);
+        Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, after.cy), 0);
         // Plain text: the engine may settle on an earlier line; the bar stays
         // where it was sent when scrolling down.
-        if (!m_bRich && cy > 0 && m_pVerticalScrollBar->GetScrollPos() < requested)
-            m_pVerticalScrollBar->SetScrollPos(requested);
+        if (!m_bRich && cy > 0 && m_pVerticalScrollBar->GetScrollPos() < after.cy)
+            m_pVerticalScrollBar->SetScrollPos(after.cy);
     }
-    if (cx != 0) Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, m_pHorizontalScrollBar->GetScrollPos()), 0);
+    if (after.cx != before.cx) Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, after.cx), 0);
 }
 
 void CRichEditUI::LineUp() { Send(WM_VSCROLL, SB_LINEUP); }

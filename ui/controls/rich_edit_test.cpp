@@ -96,6 +96,20 @@ protected:
         Send(WM_KEYUP, vk, 0xC0000001);
     }
     std::wstring Text() const { return re->GetText().GetData(); }
+    // Paints the window on white and counts the clearly red pixels (text drawn
+    // in red), without caring which glyph pixels they are.
+    int PaintRedPixels(SkinUI::test::TestCanvas& canvas, const RECT& rc)
+    {
+        canvas.Fill(0xFFFFFFFF);
+        win->pm.PaintTo(canvas.dc(), rc, rc);
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++) {
+                SkinUI::test::Rgb p = canvas.At(x, y);
+                if (p.r > 150 && p.g < 100 && p.b < 100) ++n;
+            }
+        return n;
+    }
 
     std::unique_ptr<NotifyWindow> win;
     NotifyLog log;
@@ -454,20 +468,9 @@ TEST_F(RichEditTest, TextIsPaintedInTheTextColour)
     Build(L"textcolor='#FFFF0000' inset='10,10,10,10'", 200, 60);
     SkinUI::test::TestCanvas canvas(200, 60, 0xFFFFFFFF);
     RECT rc = {0, 0, 200, 60};
-    auto redPixels = [&]() {
-        canvas.Fill(0xFFFFFFFF);
-        win->pm.PaintTo(canvas.dc(), rc, rc);
-        int n = 0;
-        for (int y = 0; y < 60; y++)
-            for (int x = 0; x < 200; x++) {
-                SkinUI::test::Rgb p = canvas.At(x, y);
-                if (p.r > 150 && p.g < 100 && p.b < 100) ++n;
-            }
-        return n;
-    };
-    EXPECT_EQ(0, redPixels());
+    EXPECT_EQ(0, PaintRedPixels(canvas, rc));
     Type(L"MMMM WWWW");
-    EXPECT_GT(redPixels(), 20);
+    EXPECT_GT(PaintRedPixels(canvas, rc), 20);
     // Nothing is drawn in the inset.
     for (int x = 0; x < 200; x += 7) EXPECT_TRUE(SkinUI::test::PixelNear(canvas, x, 3, {255, 255, 255}));
 }
@@ -478,15 +481,7 @@ TEST_F(RichEditTest, PasswordTextIsMasked)
         Build(password ? L"password='true' textcolor='#FFFF0000'" : L"textcolor='#FFFF0000'", 200, 40);
         re->SetText(text);
         SkinUI::test::TestCanvas canvas(200, 40, 0xFFFFFFFF);
-        RECT rc = {0, 0, 200, 40};
-        win->pm.PaintTo(canvas.dc(), rc, rc);
-        int n = 0;
-        for (int y = 0; y < 40; y++)
-            for (int x = 0; x < 200; x++) {
-                SkinUI::test::Rgb p = canvas.At(x, y);
-                if (p.r > 150 && p.g < 100 && p.b < 100) ++n;
-            }
-        return n;
+        return PaintRedPixels(canvas, canvas.rect());
     };
     const int narrow = ink(L"iiiiiiii");
     EXPECT_EQ(L"iiiiiiii", Text());  // the text itself is kept
@@ -528,4 +523,48 @@ TEST_F(RichEditTest, ARemovedRichEditStopsFilteringTheWindow)
     Send(WM_LBUTTONUP, 0, Point(5, 5));
     PumpMessages();
     EXPECT_EQ(0, log.Count(L"textchanged"));
+}
+
+namespace {
+
+DWORD CALLBACK CollectStream(DWORD_PTR cookie, LPBYTE buffer, LONG cb, LONG* pcb)
+{
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), cb);
+    *pcb = cb;
+    return 0;
+}
+
+} // namespace
+
+TEST_F(RichEditTest, FormatsStreamsAndEventMasks)
+{
+    Build(L"text='stream me'");
+    std::string out;
+    EDITSTREAM es = {reinterpret_cast<DWORD_PTR>(&out), 0, &CollectStream};
+    EXPECT_EQ(18, re->StreamOut(SF_TEXT | SF_UNICODE, es));  // bytes
+    EXPECT_EQ(std::wstring(L"stream me"),
+              std::wstring(reinterpret_cast<const wchar_t*>(out.data()), out.size() / sizeof(wchar_t)));
+
+    // A default format the engine takes is the host's stored format too.
+    CHARFORMAT2W cf = {};
+    cf.dwMask = CFM_COLOR;
+    cf.crTextColor = RGB(0, 128, 0);
+    EXPECT_TRUE(re->SetDefaultCharFormat(cf));
+    CTxtWinHost* host = re->GetTextHost();
+    EXPECT_EQ(RGB(0, 128, 0), host->GetCharFormat().crTextColor);
+    host->Release();
+
+    PARAFORMAT2 pf = {};
+    pf.dwMask = PFM_ALIGNMENT;
+    pf.wAlignment = PFA_RIGHT;
+    EXPECT_TRUE(re->SetParaFormat(pf));
+    PARAFORMAT2 read = {};
+    re->GetParaFormat(read);
+    EXPECT_EQ(PFA_RIGHT, read.wAlignment);
+
+    re->SetEventMask(ENM_SELCHANGE);
+    re->SetDropAcceptFile(true);
+    EXPECT_EQ(static_cast<DWORD>(ENM_SELCHANGE | ENM_DROPFILES | ENM_LINK), re->GetEventMask());
+    re->SetDropAcceptFile(false);
+    EXPECT_EQ(static_cast<DWORD>(ENM_SELCHANGE), re->GetEventMask());
 }
