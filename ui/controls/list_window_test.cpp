@@ -447,3 +447,99 @@ TEST(ListRowRecords, TaggedRowsTakeTheirImagesFromTheListsRecords)
     d.Paint();
     EXPECT_TRUE(PixelNear(d.canvas, 100, 70, Rgb{255, 0, 255}));
 }
+
+TEST_F(ListWindow, ALinkInATextRowIsClicked)
+{
+    Open(L"<Window><List name=\"list\" itemshowhtml=\"true\"><ListHeader height=\"20\">"
+         L"<ListHeaderItem width=\"150\"/><ListHeaderItem width=\"150\"/></ListHeader>"
+         L"<ListTextElement name=\"t\" height=\"20\"/></List></Window>");
+    CListTextElementUI* row = w->Find<CListTextElementUI>(L"t");
+    row->SetText(0, L"plain");
+    row->SetText(1, L"<a target>WWWWWWWWWW</a>");
+    PaintNow(w->window);
+    ASSERT_TRUE(row->GetLinkContent(0) != NULL);
+    EXPECT_EQ(L"target", Str(*row->GetLinkContent(0)));
+
+    w->Click(155, 30);
+    std::vector<Notified> links = Of(L"link");
+    ASSERT_EQ(1u, links.size());
+    EXPECT_EQ(row, links[0].sender);
+    EXPECT_EQ(0u, links[0].wParam);
+    // Outside the link a press selects as on any row, and no link is told.
+    w->Click(100, 30);
+    EXPECT_EQ(1u, Of(L"link").size());
+    EXPECT_EQ(0, list->GetCurSel());
+}
+
+namespace {
+
+class HeaderItemPaint : public ::testing::Test, protected DirectControl<CListHeaderItemUI>
+{
+protected:
+    HeaderItemPaint() : DirectControl<CListHeaderItemUI>(L"list_header_paint", 40, 20)
+    {
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
+                                         {L"pushed.png", 0xFF00FF00}, {L"sep.png", 0xFF0000FF}});
+        item.SetNormalImage(L"normal.png");
+        item.SetHotImage(L"hot.png");
+        item.SetPushedImage(L"pushed.png");
+    }
+    CListHeaderItemUI& item = control;
+};
+
+} // namespace
+
+TEST_F(HeaderItemPaint, StateImagesAndSeparator)
+{
+    EXPECT_TRUE(SameColor(Rgb{128, 128, 128}, Paint()));
+    Send(UIEV_MOUSE_ENTER);
+    EXPECT_TRUE(SameColor(Rgb{255, 0, 0}, Paint()));
+    Send(UIEV_BUTTON_DOWN, 5, 5);
+    EXPECT_TRUE(SameColor(Rgb{0, 255, 0}, Paint()));
+    Send(UIEV_BUTTON_UP, 5, 5);
+    EXPECT_TRUE(SameColor(Rgb{255, 0, 0}, Paint()));
+    // Disabling drops the hot state.
+    item.SetEnabled(false);
+    EXPECT_TRUE(SameColor(Rgb{128, 128, 128}, Paint()));
+    item.SetEnabled(true);
+
+    // The separator image lies on the thumb at the right edge.
+    item.SetSepImage(L"sep.png");
+    EXPECT_EQ("36,0,40,20", RectText(item.GetThumbRect()));
+    EXPECT_TRUE(SameColor(Rgb{0, 0, 255}, Paint(38, 10)));
+    EXPECT_TRUE(SameColor(Rgb{128, 128, 128}, Paint(30, 10)));
+    item.SetSepWidth(-6);
+    EXPECT_EQ("0,0,6,20", RectText(item.GetThumbRect()));
+    EXPECT_TRUE(SameColor(Rgb{0, 0, 255}, Paint(3, 10)));
+}
+
+TEST(ListHeaderItem, AttributesAndDefaults)
+{
+    CListHeaderItemUI item;
+    EXPECT_TRUE(item.IsDragable());
+    EXPECT_EQ(4, item.GetSepWidth());
+    EXPECT_EQ(16, item.GetMinWidth());
+    EXPECT_EQ(static_cast<UINT>(DT_CENTER | DT_VCENTER | DT_SINGLELINE), item.GetTextStyle());
+    EXPECT_EQ("2,0,2,0", RectText(item.GetTextPadding()));
+    item.SetAttribute(L"dragable", L"false");
+    item.SetAttribute(L"sepwidth", L"-3");
+    item.SetAttribute(L"textcolor", L"#FF112233");
+    item.SetAttribute(L"align", L"right");
+    item.SetAttribute(L"endellipsis", L"true");
+    item.SetAttribute(L"textpadding", L"1,2,3,4");
+    item.SetAttribute(L"showhtml", L"true");
+    item.SetAttribute(L"sepimage", L"s.png");
+    EXPECT_FALSE(item.IsDragable());
+    EXPECT_EQ(-3, item.GetSepWidth());
+    EXPECT_EQ(0xFF112233u, item.GetTextColor());
+    EXPECT_EQ(static_cast<UINT>(DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS), item.GetTextStyle());
+    EXPECT_EQ("1,2,3,4", RectText(item.GetTextPadding()));
+    EXPECT_TRUE(item.IsShowHtml());
+    EXPECT_EQ(L"s.png", std::wstring(item.GetSepImage()));
+    item.SetSepImage(NULL);
+    EXPECT_EQ(L"", std::wstring(item.GetSepImage()));
+    item.SetEnabled(false);
+    EXPECT_EQ(0u, item.GetControlFlags());
+    EXPECT_EQ(L"ListHeaderItemUI", std::wstring(item.GetClass()));
+    EXPECT_TRUE(item.GetInterface(L"ListHeaderItem") != NULL);
+}
