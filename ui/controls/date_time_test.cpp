@@ -304,6 +304,92 @@ TEST_F(DateTimeTest, AWindowDestroyedWhileThePickerIsOpenClearsTheFieldsPointer)
     EXPECT_EQ(nullptr, field->GetPickerWindow());
 }
 
+TEST_F(DateTimeTest, FocusOpensThePickerWithTheFieldsFontAndTheUpdateComesFromTheField)
+{
+    field->SetAttribute(L"font", L"0");
+    window->pm().SetFocus(field);
+    HWND hPicker = field->GetPickerWindow();
+    ASSERT_NE(HWND(NULL), hPicker);
+    EXPECT_EQ(window->pm().GetFont(0), reinterpret_cast<HFONT>(::SendMessageW(hPicker, WM_GETFONT, 0, 0)));
+    // A second click on the open field keeps the one picker.
+    EXPECT_EQ(hPicker, ClickField());
+    CControlUI* sender = nullptr;
+    window->log.onNotify = [&sender](TNotifyUI& msg) {
+        if (msg.type == L"updatetext") sender = msg.sender;
+    };
+    LoseFocus();
+    EXPECT_EQ(field, sender);
+    window->log.onNotify = nullptr;
+}
+
+TEST_F(DateTimeTest, ADisabledFieldOpensNoPickerAndAnEnabledOneShowsTheTextCursor)
+{
+    field->SetEnabled(false);
+    EXPECT_EQ(HWND(NULL), ClickField());
+    field->SetEnabled(true);
+    TEventUI cursor = {};
+    cursor.type = UIEV_SET_CURSOR;
+    field->DoEvent(cursor);
+    EXPECT_EQ(::LoadCursorW(NULL, IDC_IBEAM), ::GetCursor());
+    EXPECT_NE(HWND(NULL), ClickField());
+    LoseFocus();
+}
+
+TEST_F(DateTimeTest, TheDropDownCalendarKeepsThePickerOpenUntilTheFocusGoesElsewhere)
+{
+    SYSTEMTIME date = Date(2023, 7, 9);
+    field->SetTime(&date);
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    RECT rc = {};
+    ::GetClientRect(hPicker, &rc);
+    const LPARAM button = MAKELPARAM(rc.right - 5, rc.bottom / 2);
+    ::SendMessageW(hPicker, WM_LBUTTONDOWN, MK_LBUTTON, button);
+    ::SendMessageW(hPicker, WM_LBUTTONUP, 0, button);
+    PumpMessages();
+    HWND hCalendar = DateTime_GetMonthCal(hPicker);
+    ASSERT_NE(HWND(NULL), hCalendar);
+    EXPECT_TRUE(::IsWindowVisible(hCalendar));
+    EXPECT_EQ(hPicker, field->GetPickerWindow());
+
+    // A day chosen in the calendar reaches the field when the picker closes.
+    SYSTEMTIME chosen = Date(2023, 7, 21);
+    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    LoseFocus();
+    EXPECT_EQ(nullptr, field->GetPickerWindow());
+    EXPECT_EQ(L"2023-07-21", Str(field->GetText()));
+}
+
+TEST_F(DateTimeTest, ADateOutsideThePickerIsReplacedOnlyByADateTheUserChose)
+{
+    SYSTEMTIME old = Date(999, 3, 4);
+    field->SetTime(&old);
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    SYSTEMTIME chosen = Date(2024, 6, 1);
+    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    // The change as the picker reports it to its parent.
+    NMDATETIMECHANGE change = {};
+    change.nmhdr.hwndFrom = hPicker;
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = chosen;
+    ::SendMessageW(window->window.GetHWND(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    LoseFocus();
+    EXPECT_EQ(L"2024-06-01", Str(field->GetText()));
+}
+
+TEST_F(DateTimeTest, ResizingTheWindowClosesThePickerWithItsDate)
+{
+    HWND hPicker = ClickField();
+    ASSERT_NE(HWND(NULL), hPicker);
+    SYSTEMTIME chosen = Date(2027, 9, 8);
+    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    window->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
+    PumpUntil([this] { return field->GetPickerWindow() == NULL || field->GetText() == L"2027-09-08"; }, 2000);
+    EXPECT_EQ(L"2027-09-08", Str(field->GetText()));
+}
+
 TEST_F(DateTimeTest, TheElementTableMakesTheField)
 {
     CControlUI* made = CreateFrameworkControl(L"DateTime");

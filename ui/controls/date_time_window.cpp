@@ -15,8 +15,10 @@ namespace {
 
 // Child notifications reflected back to the child by the paint manager's window.
 const UINT kReflectedNotify = WM_USER + 0x1C00 + WM_NOTIFY;
-// Posted after the drop-down calendar closed, once the focus has settled.
-const UINT kCheckFocus = WM_APP + 0x107;
+// While the drop-down calendar holds the focus the picker watches where it goes:
+// not every calendar closes itself when the user clicks elsewhere.
+const UINT_PTR kCalendarFocusTimer = 0x107D;
+const UINT kCalendarFocusPeriod = 100;
 
 void EnsureDateClasses()
 {
@@ -104,7 +106,10 @@ LRESULT CDateTimeWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS: {
         LRESULT lRes = ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
         // The drop-down calendar taking the focus is part of choosing a date.
-        if (IsOwnPopup(reinterpret_cast<HWND>(wParam))) return lRes;
+        if (IsOwnPopup(reinterpret_cast<HWND>(wParam))) {
+            ::SetTimer(m_hWnd, kCalendarFocusTimer, kCalendarFocusPeriod, NULL);
+            return lRes;
+        }
         WriteBack();
         PostMessage(WM_CLOSE);
         return lRes;
@@ -127,14 +132,19 @@ LRESULT CDateTimeWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case kReflectedNotify: {
         const NMHDR* pHeader = reinterpret_cast<const NMHDR*>(lParam);
         if (pHeader->code == DTN_DATETIMECHANGE) m_bChanged = true;
-        else if (pHeader->code == DTN_CLOSEUP) PostMessage(kCheckFocus);
         return 0;
     }
-    case kCheckFocus:
-        // The calendar closed with the focus gone elsewhere: that is the focus loss.
-        if (::GetFocus() != m_hWnd) {
-            WriteBack();
-            PostMessage(WM_CLOSE);
+    case WM_TIMER:
+        if (wParam != kCalendarFocusTimer) break;
+        {
+            HWND hFocus = ::GetFocus();
+            if (hFocus == m_hWnd || !IsOwnPopup(hFocus)) ::KillTimer(m_hWnd, kCalendarFocusTimer);
+            // The focus left the calendar for a window other than the picker.
+            if (hFocus != m_hWnd && !IsOwnPopup(hFocus)) {
+                ::ShowWindow(DateTime_GetMonthCal(m_hWnd), SW_HIDE);
+                WriteBack();
+                PostMessage(WM_CLOSE);
+            }
         }
         return 0;
     default:
