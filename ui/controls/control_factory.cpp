@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "activex.h"
 #include "container_ui.h"
 #include "edit.h"
 #include "child_layout.h"
@@ -68,6 +69,7 @@ const ElementEntry kElements[] = {
     {L"ListTextElement", &Make<CListTextElementUI>},
     {L"ListContainerElement", &Make<CListContainerElementUI>},
     {L"DateTime", &Make<CDateTimeUI>},
+    {L"ActiveX", &Make<CActiveXUI>},
 };
 
 } // namespace
