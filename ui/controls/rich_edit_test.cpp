@@ -443,6 +443,16 @@ TEST_F(RichEditTest, ClicksFocusAndPlaceTheCaret)
     win->pm.SetFocus(NULL);
     Type(L"!");
     EXPECT_EQ(L"#abcdef", Text());
+
+    // A disabled or hidden rich edit takes no input even with the focus.
+    re->SetFocus();
+    re->SetEnabled(false);
+    Type(L"!");
+    re->SetEnabled(true);
+    re->SetVisible(false);
+    Type(L"!");
+    EXPECT_EQ(L"#abcdef", Text());
+    re->SetVisible(true);
 }
 
 TEST_F(RichEditTest, CompositionWindowFollowsTheCaret)
