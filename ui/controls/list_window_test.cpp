@@ -11,6 +11,7 @@
 #include "list_container_element.h"
 #include "list_row.h"
 #include "list_text_element.h"
+#include "scroll_bar.h"
 #include "test_canvas.h"
 
 using namespace SkinUI;
@@ -167,6 +168,31 @@ TEST_F(ListWindow, WheelScrollsOrMovesTheSelection)
     Wheel(false);
     EXPECT_EQ(3, list->GetCurSel());
     EXPECT_EQ(40, list->GetScrollPos().cy);
+
+    // Page keys scroll by a page and leave the selection where it is.
+    w->Key(WM_KEYDOWN, VK_PRIOR);
+    EXPECT_EQ(0, list->GetScrollPos().cy);
+    EXPECT_EQ(3, list->GetCurSel());
+    w->Key(WM_KEYDOWN, VK_NEXT);
+    EXPECT_EQ(40, list->GetScrollPos().cy);
+    EXPECT_EQ(3, list->GetCurSel());
+}
+
+TEST_F(ListWindow, ARowRepaintsOnlyItsVisiblePart)
+{
+    Open(Layout(L"vscrollbar=\"true\""), 80);
+    list->SetScrollPos(SIZE{0, 30}); // row 0 out above the body, row 1 half
+    PaintNow(w->window);
+    RECT rc = {};
+    static_cast<CListLabelElementUI*>(list->GetItemAt(0))->Invalidate();
+    EXPECT_FALSE(::GetUpdateRect(w->window, &rc, FALSE));
+
+    // Row 1 lies half under the header: only its part in the body repaints.
+    static_cast<CListLabelElementUI*>(list->GetItemAt(1))->Invalidate();
+    ASSERT_TRUE(::GetUpdateRect(w->window, &rc, FALSE));
+    EXPECT_EQ(20, rc.top);
+    EXPECT_EQ(30, rc.bottom);
+    EXPECT_LE(rc.right, 300 - list->GetVerticalScrollBar()->GetFixedWidth());
 }
 
 TEST_F(ListWindow, DraggingASeparatorResizesTheColumn)
