@@ -214,6 +214,22 @@ LRESULT CActiveXUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool
     return lResult;
 }
 
+LRESULT CActiveXUI::TranslateObjectAccelerator(MSG* pMsg)
+{
+    if (pMsg == NULL || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return S_FALSE;
+    if (m_pUnk == NULL || m_hwndHost == NULL) return S_FALSE;
+    HWND hWnd = ::GetFocus();
+    while (hWnd != NULL && hWnd != m_hwndHost) hWnd = ::GetParent(hWnd);
+    if (hWnd == NULL) return S_FALSE;
+    IOleInPlaceActiveObject* pActive = NULL;
+    if (FAILED(m_pUnk->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<LPVOID*>(&pActive))) ||
+        pActive == NULL)
+        return S_FALSE;
+    HRESULT hr = pActive->TranslateAccelerator(pMsg);
+    pActive->Release();
+    return hr;
+}
+
 void CActiveXUI::ReleaseControl()
 {
     m_hwndHost = NULL;

@@ -52,6 +52,9 @@ protected:
     // The control's rectangle, moved to the origin when the object has its own window.
     RECT ObjectRect() const;
     bool IsWindowed() const;
+    // A keyboard message for a focused window inside the host window goes to the
+    // object's own accelerator translation; S_FALSE for anything else.
+    LRESULT TranslateObjectAccelerator(MSG* pMsg);
 
     CLSID m_clsid;
     CUIString m_sModuleName;

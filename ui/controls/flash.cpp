@@ -1,0 +1,159 @@
+// CFlashUI: creating the Flash object through the ActiveX host, connecting its
+// event sink and passing the events on.
+#include "flash.h"
+
+#include <ocidl.h>
+
+#include <cwchar>
+
+namespace SkinUI {
+
+namespace {
+
+const CLSID kFlashClsid = {0xD27CDB6E, 0xAE6D, 0x11CF, {0x96, 0xB8, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+const IID kIShockwaveFlash = {0xD27CDB6C, 0xAE6D, 0x11CF, {0x96, 0xB8, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+const IID kShockwaveFlashEvents = {0xD27CDB6D, 0xAE6D, 0x11CF, {0x96, 0xB8, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+
+const DISPID kDispReadyStateChange = -609;
+const DISPID kDispProgress = 1958;
+const DISPID kDispFSCommand = 150;
+const DISPID kDispFlashCall = 197;
+
+long LongArgument(const VARIANT& v)
+{
+    VARIANT converted;
+    ::VariantInit(&converted);
+    long value = 0;
+    if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&v), 0, VT_I4))) value = converted.lVal;
+    ::VariantClear(&converted);
+    return value;
+}
+
+} // namespace
+
+CFlashUI::CFlashUI() : m_pFlash(NULL), m_dwRef(0), m_dwCookie(0), m_pFlashEventHandler(NULL)
+{
+    m_clsid = kFlashClsid;
+}
+
+CFlashUI::~CFlashUI()
+{
+    if (m_pFlashEventHandler != NULL) m_pFlashEventHandler->Release();
+    m_pFlashEventHandler = NULL;
+    ReleaseControl();
+}
+
+const wchar_t* CFlashUI::GetClass() const { return L"Flash"; }
+
+LPVOID CFlashUI::GetInterface(const wchar_t* pstrName)
+{
+    if (pstrName != NULL && wcscmp(pstrName, L"Flash") == 0) return static_cast<CFlashUI*>(this);
+    return CActiveXUI::GetInterface(pstrName);
+}
+
+void CFlashUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
+{
+    if (wcscmp(pstrName, L"homepage") == 0 || wcscmp(pstrName, L"autonavi") == 0) return;
+    CActiveXUI::SetAttribute(pstrName, pstrValue);
+}
+
+void CFlashUI::SetFlashEventHandler(CFlashEventHandler* pHandler)
+{
+    // The new one first: setting the same handler again must not free it.
+    if (pHandler != NULL) pHandler->AddRef();
+    if (m_pFlashEventHandler != NULL) m_pFlashEventHandler->Release();
+    m_pFlashEventHandler = pHandler;
+}
+
+STDMETHODIMP_(ULONG) CFlashUI::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_dwRef)); }
+
+STDMETHODIMP_(ULONG) CFlashUI::Release() { return static_cast<ULONG>(::InterlockedDecrement(&m_dwRef)); }
+
+STDMETHODIMP CFlashUI::QueryInterface(REFIID riid, LPVOID* ppvObject)
+{
+    if (ppvObject == NULL) return E_POINTER;
+    *ppvObject = NULL;
+    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != kShockwaveFlashEvents) return E_NOINTERFACE;
+    *ppvObject = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP CFlashUI::GetTypeInfoCount(UINT*) { return E_NOTIMPL; }
+
+STDMETHODIMP CFlashUI::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+
+STDMETHODIMP CFlashUI::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+
+STDMETHODIMP CFlashUI::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*,
+                              EXCEPINFO*, UINT*)
+{
+    if (m_pFlashEventHandler == NULL || pDispParams == NULL) return S_OK;
+    const UINT count = pDispParams->cArgs;
+    const VARIANT* args = pDispParams->rgvarg;
+    if (count > 0 && args == NULL) return S_OK;
+    switch (dispIdMember) {
+    case kDispReadyStateChange:
+        if (count >= 1) return m_pFlashEventHandler->OnReadyStateChange(LongArgument(args[0]));
+        break;
+    case kDispProgress:
+        if (count >= 1) return m_pFlashEventHandler->OnProgress(LongArgument(args[0]));
+        break;
+    case kDispFSCommand:
+        // Arguments arrive last first: the command is the second.
+        if (count == 2 && args[0].vt == VT_BSTR && args[1].vt == VT_BSTR)
+            return m_pFlashEventHandler->FSCommand(args[1].bstrVal, args[0].bstrVal);
+        break;
+    case kDispFlashCall:
+        if (count == 1 && args[0].vt == VT_BSTR) return m_pFlashEventHandler->FlashCall(args[0].bstrVal);
+        break;
+    default:
+        break;
+    }
+    return S_OK;
+}
+
+LRESULT CFlashUI::TranslateAccelerator(MSG* pMsg) { return TranslateObjectAccelerator(pMsg); }
+
+bool CFlashUI::DoCreateControl()
+{
+    if (!CActiveXUI::DoCreateControl()) return false;
+    if (m_pManager != NULL) m_pManager->AddTranslateAccelerator(this);
+    GetControl(kIShockwaveFlash, reinterpret_cast<LPVOID*>(&m_pFlash));
+    RegisterEventHandler(true);
+    return true;
+}
+
+void CFlashUI::ReleaseControl()
+{
+    RegisterEventHandler(false);
+    if (m_pFlash != NULL) m_pFlash->Release();
+    m_pFlash = NULL;
+    if (m_pManager != NULL) m_pManager->RemoveTranslateAccelerator(this);
+    // The object itself too, so that creating again does not leak the first one.
+    CActiveXUI::ReleaseControl();
+}
+
+HRESULT CFlashUI::RegisterEventHandler(bool inAdvise)
+{
+    if (m_pFlash == NULL) return S_FALSE;
+    if (!inAdvise && m_dwCookie == 0) return S_FALSE;
+    IConnectionPointContainer* pContainer = NULL;
+    HRESULT hr = m_pFlash->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<LPVOID*>(&pContainer));
+    if (FAILED(hr) || pContainer == NULL) return E_NOINTERFACE;
+    IConnectionPoint* pPoint = NULL;
+    hr = pContainer->FindConnectionPoint(kShockwaveFlashEvents, &pPoint);
+    pContainer->Release();
+    if (FAILED(hr) || pPoint == NULL) return E_NOINTERFACE;
+    if (inAdvise) {
+        hr = pPoint->Advise(static_cast<IDispatch*>(this), &m_dwCookie);
+        if (FAILED(hr)) m_dwCookie = 0;
+    } else {
+        hr = pPoint->Unadvise(m_dwCookie);
+        m_dwCookie = 0;
+    }
+    pPoint->Release();
+    return hr;
+}
+
+} // namespace SkinUI
