@@ -52,6 +52,19 @@ protected:
         field = window->Find<CDateTimeUI>(L"d");
         ASSERT_NE(nullptr, field);
     }
+    // The field set to a date, then clicked open.
+    HWND OpenAt(int year, int month, int day)
+    {
+        SYSTEMTIME date = Date(year, month, day);
+        field->SetTime(&date);
+        return ClickField();
+    }
+    // A date set in the open picker as if the user chose it.
+    static void Choose(HWND hPicker, int year, int month, int day)
+    {
+        SYSTEMTIME chosen = Date(year, month, day);
+        ASSERT_TRUE(DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen));
+    }
     HWND ClickField()
     {
         window->Click(40, 25);
@@ -166,9 +179,7 @@ TEST_F(DateTimeTest, ANewFieldShowsTodayAndSetTimeRaisesNothing)
 
 TEST_F(DateTimeTest, ClickOpensThePickerOverTheFieldAndFocusLossWritesTheChosenDateBack)
 {
-    SYSTEMTIME date = Date(2023, 7, 9);
-    field->SetTime(&date);
-    HWND hPicker = ClickField();
+    HWND hPicker = OpenAt(2023, 7, 9);
     ASSERT_NE(HWND(NULL), hPicker);
     wchar_t className[32] = {};
     ::GetClassNameW(hPicker, className, 32);
@@ -185,8 +196,7 @@ TEST_F(DateTimeTest, ClickOpensThePickerOverTheFieldAndFocusLossWritesTheChosenD
     EXPECT_EQ(40, rc.bottom);
     EXPECT_EQ(L"2023-07-09", DateOf(PickerDate(hPicker)));
 
-    SYSTEMTIME chosen = Date(2025, 11, 3);
-    ASSERT_TRUE(DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen));
+    Choose(hPicker, 2025, 11, 3);
     EXPECT_EQ(L"2023-07-09", Str(field->GetText()));
     LoseFocus();
     EXPECT_EQ(nullptr, field->GetPickerWindow());
@@ -222,12 +232,9 @@ TEST_F(DateTimeTest, BackspaceOrDeleteClearsTheFieldAndAClearedFieldReopensAtTod
 
 TEST_F(DateTimeTest, EscapeKeepsTheOldDateAndRaisesNothing)
 {
-    SYSTEMTIME date = Date(2022, 5, 6);
-    field->SetTime(&date);
-    HWND hPicker = ClickField();
+    HWND hPicker = OpenAt(2022, 5, 6);
     ASSERT_NE(HWND(NULL), hPicker);
-    SYSTEMTIME chosen = Date(2030, 1, 1);
-    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    Choose(hPicker, 2030, 1, 1);
     ::SendMessageW(hPicker, WM_KEYUP, VK_ESCAPE, 0xC0000001);
     PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
     LoseFocus();
@@ -273,8 +280,7 @@ TEST_F(DateTimeTest, AReadOnlyFieldOpensNoPicker)
     window->pm().SetFocus(window->Find<CControlUI>(L"other"));
     HWND hPicker = ClickField();
     ASSERT_NE(HWND(NULL), hPicker);
-    SYSTEMTIME chosen = Date(2031, 2, 3);
-    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    Choose(hPicker, 2031, 2, 3);
     field->SetReadOnly(true);
     PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
     EXPECT_EQ(nullptr, field->GetPickerWindow());
@@ -337,9 +343,7 @@ TEST_F(DateTimeTest, ADisabledFieldOpensNoPickerAndAnEnabledOneShowsTheTextCurso
 
 TEST_F(DateTimeTest, TheDropDownCalendarKeepsThePickerOpenUntilTheFocusGoesElsewhere)
 {
-    SYSTEMTIME date = Date(2023, 7, 9);
-    field->SetTime(&date);
-    HWND hPicker = ClickField();
+    HWND hPicker = OpenAt(2023, 7, 9);
     ASSERT_NE(HWND(NULL), hPicker);
     RECT rc = {};
     ::GetClientRect(hPicker, &rc);
@@ -353,8 +357,7 @@ TEST_F(DateTimeTest, TheDropDownCalendarKeepsThePickerOpenUntilTheFocusGoesElsew
     EXPECT_EQ(hPicker, field->GetPickerWindow());
 
     // A day chosen in the calendar reaches the field when the picker closes.
-    SYSTEMTIME chosen = Date(2023, 7, 21);
-    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    Choose(hPicker, 2023, 7, 21);
     LoseFocus();
     EXPECT_EQ(nullptr, field->GetPickerWindow());
     EXPECT_EQ(L"2023-07-21", Str(field->GetText()));
@@ -362,18 +365,15 @@ TEST_F(DateTimeTest, TheDropDownCalendarKeepsThePickerOpenUntilTheFocusGoesElsew
 
 TEST_F(DateTimeTest, ADateOutsideThePickerIsReplacedOnlyByADateTheUserChose)
 {
-    SYSTEMTIME old = Date(999, 3, 4);
-    field->SetTime(&old);
-    HWND hPicker = ClickField();
+    HWND hPicker = OpenAt(999, 3, 4);
     ASSERT_NE(HWND(NULL), hPicker);
-    SYSTEMTIME chosen = Date(2024, 6, 1);
-    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    Choose(hPicker, 2024, 6, 1);
     // The change as the picker reports it to its parent.
     NMDATETIMECHANGE change = {};
     change.nmhdr.hwndFrom = hPicker;
     change.nmhdr.code = DTN_DATETIMECHANGE;
     change.dwFlags = GDT_VALID;
-    change.st = chosen;
+    change.st = Date(2024, 6, 1);
     ::SendMessageW(window->window.GetHWND(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     LoseFocus();
     EXPECT_EQ(L"2024-06-01", Str(field->GetText()));
@@ -383,8 +383,7 @@ TEST_F(DateTimeTest, ResizingTheWindowClosesThePickerWithItsDate)
 {
     HWND hPicker = ClickField();
     ASSERT_NE(HWND(NULL), hPicker);
-    SYSTEMTIME chosen = Date(2027, 9, 8);
-    DateTime_SetSystemtime(hPicker, GDT_VALID, &chosen);
+    Choose(hPicker, 2027, 9, 8);
     window->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
     PumpUntil([this] { return field->GetPickerWindow() == NULL || field->GetText() == L"2027-09-08"; }, 2000);
     EXPECT_EQ(L"2027-09-08", Str(field->GetText()));
