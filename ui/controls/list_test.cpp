@@ -399,3 +399,72 @@ TEST(ListAttributes, ReachTheLook)
     EXPECT_EQ(static_cast<void*>(&plain), plain.GetInterface(L"List"));
     EXPECT_EQ(static_cast<IListUI*>(&plain), plain.GetInterface(L"IListOwner"));
 }
+
+namespace {
+
+// A row that can expand, as the tree view's nodes do.
+class ExpandingRow : public CListContainerElementUI
+{
+public:
+    bool IsExpanded() const override { return expanded; }
+    bool Expand(bool bExpand) override
+    {
+        expanded = bExpand;
+        return true;
+    }
+    bool expanded = false;
+};
+
+class RangeList : public CListUI
+{
+public:
+    void OnRangeSorted(CControlUI* pLastRow) override { lastRows.push_back(pLastRow); }
+    std::vector<CControlUI*> lastRows;
+};
+
+} // namespace
+
+TEST(ListRows, ExpandedRowFollowsRemovalsAndOnlyOneIsExpanded)
+{
+    CListUI list;
+    ExpandingRow* rows[4];
+    for (ExpandingRow*& row : rows) {
+        row = new ExpandingRow();
+        list.Add(row);
+    }
+    ASSERT_TRUE(list.ExpandItem(2));
+    EXPECT_TRUE(rows[2]->expanded);
+    ASSERT_TRUE(list.ExpandItem(3));
+    EXPECT_FALSE(rows[2]->expanded);
+    EXPECT_EQ(3, list.GetExpandedItem());
+
+    ASSERT_TRUE(list.RemoveAt(0));
+    EXPECT_EQ(2, list.GetExpandedItem());
+    ASSERT_TRUE(list.RemoveAt(2)); // the expanded row itself
+    EXPECT_EQ(-1, list.GetExpandedItem());
+    EXPECT_TRUE(list.ExpandItem(0, false));
+
+    list.SetMultiExpanding(true);
+    ASSERT_TRUE(list.ExpandItem(0));
+    ASSERT_TRUE(list.ExpandItem(1));
+    EXPECT_TRUE(rows[1]->expanded && rows[2]->expanded);
+}
+
+TEST(ListRows, ARangeSortTellsTheListItsLastRow)
+{
+    RangeList list;
+    for (int i = 0; i < 5; ++i) {
+        CListLabelElementUI* row = new CListLabelElementUI();
+        row->SetName((L"r" + std::to_wstring(i)).c_str());
+        list.Add(row);
+    }
+    TListSortRange range = {L"CFriendsUI", 1, 3};
+    EXPECT_EQ(1, list.SortItems(&ByNameDescending, reinterpret_cast<UINT_PTR>(&range)));
+    EXPECT_EQ("03214", Names(&list));
+    ASSERT_EQ(1u, list.lastRows.size());
+    EXPECT_EQ(list.GetItemAt(3), list.lastRows[0]);
+    // An empty range sorts nothing and tells nothing.
+    TListSortRange empty = {L"CFriendsUI", 9, 3};
+    EXPECT_EQ(1, list.SortItems(&ByNameDescending, reinterpret_cast<UINT_PTR>(&empty)));
+    EXPECT_EQ(1u, list.lastRows.size());
+}
