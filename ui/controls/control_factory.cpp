@@ -5,6 +5,8 @@
 #include <cwchar>
 
 #include "activex.h"
+#include "flash.h"
+#include "web_browser.h"
 #include "container_ui.h"
 #include "edit.h"
 #include "child_layout.h"
@@ -70,6 +72,8 @@ const ElementEntry kElements[] = {
     {L"ListContainerElement", &Make<CListContainerElementUI>},
     {L"DateTime", &Make<CDateTimeUI>},
     {L"ActiveX", &Make<CActiveXUI>},
+    {L"Flash", &Make<CFlashUI>},
+    {L"WebBrowser", &Make<CWebBrowserUI>},
 };
 
 } // namespace
