@@ -29,18 +29,12 @@ LPVOID CListContainerElementUI::GetInterface(const wchar_t* pstrName)
 
 IListOwnerUI* CListContainerElementUI::GetOwner() { return m_pOwner; }
 
-void CListContainerElementUI::SetOwner(CControlUI* pOwner)
-{
-    m_pOwner = pOwner != NULL ? static_cast<IListOwnerUI*>(pOwner->GetInterface(L"IListOwner")) : NULL;
-}
+void CListContainerElementUI::SetOwner(CControlUI* pOwner) { m_pOwner = ListOwnerOf(pOwner); }
 
 void CListContainerElementUI::SetVisible(bool bVisible)
 {
     CContainerUI::SetVisible(bVisible);
-    if (!IsVisible() && m_bSelected) {
-        m_bSelected = false;
-        if (m_pOwner != NULL) m_pOwner->SelectItem(-1);
-    }
+    HideListRow(*this, m_bSelected, m_pOwner);
 }
 
 void CListContainerElementUI::SetEnabled(bool bEnable)
@@ -54,24 +48,11 @@ void CListContainerElementUI::SetIndex(int iIndex) { m_iIndex = iIndex; }
 
 void CListContainerElementUI::Invalidate() { InvalidateListRow(this); }
 
-bool CListContainerElementUI::Activate()
-{
-    if (!CContainerUI::Activate()) return false;
-    if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemactivate");
-    return true;
-}
+bool CListContainerElementUI::Activate() { return ActivateListRow(*this, CContainerUI::Activate()); }
 
 bool CListContainerElementUI::IsSelected() const { return m_bSelected; }
 
-bool CListContainerElementUI::Select(bool bSelect)
-{
-    if (!IsEnabled()) return false;
-    if (bSelect == m_bSelected) return true;
-    m_bSelected = bSelect;
-    if (bSelect && m_pOwner != NULL) m_pOwner->SelectItem(m_iIndex);
-    Invalidate();
-    return true;
-}
+bool CListContainerElementUI::Select(bool bSelect) { return SelectListRow(*this, m_bSelected, m_iIndex, m_pOwner, bSelect); }
 
 bool CListContainerElementUI::IsExpanded() const { return false; }
 bool CListContainerElementUI::Expand(bool) { return false; }

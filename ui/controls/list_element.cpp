@@ -29,18 +29,12 @@ LPVOID CListElementUI::GetInterface(const wchar_t* pstrName)
 
 IListOwnerUI* CListElementUI::GetOwner() { return m_pOwner; }
 
-void CListElementUI::SetOwner(CControlUI* pOwner)
-{
-    m_pOwner = pOwner != NULL ? static_cast<IListOwnerUI*>(pOwner->GetInterface(L"IListOwner")) : NULL;
-}
+void CListElementUI::SetOwner(CControlUI* pOwner) { m_pOwner = ListOwnerOf(pOwner); }
 
 void CListElementUI::SetVisible(bool bVisible)
 {
     CControlUI::SetVisible(bVisible);
-    if (!IsVisible() && m_bSelected) {
-        m_bSelected = false;
-        if (m_pOwner != NULL) m_pOwner->SelectItem(-1);
-    }
+    HideListRow(*this, m_bSelected, m_pOwner);
 }
 
 void CListElementUI::SetEnabled(bool bEnable)
@@ -54,24 +48,11 @@ void CListElementUI::SetIndex(int iIndex) { m_iIndex = iIndex; }
 
 void CListElementUI::Invalidate() { InvalidateListRow(this); }
 
-bool CListElementUI::Activate()
-{
-    if (!CControlUI::Activate()) return false;
-    if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemactivate");
-    return true;
-}
+bool CListElementUI::Activate() { return ActivateListRow(*this, CControlUI::Activate()); }
 
 bool CListElementUI::IsSelected() const { return m_bSelected; }
 
-bool CListElementUI::Select(bool bSelect)
-{
-    if (!IsEnabled()) return false;
-    if (bSelect == m_bSelected) return true;
-    m_bSelected = bSelect;
-    if (bSelect && m_pOwner != NULL) m_pOwner->SelectItem(m_iIndex);
-    Invalidate();
-    return true;
-}
+bool CListElementUI::Select(bool bSelect) { return SelectListRow(*this, m_bSelected, m_iIndex, m_pOwner, bSelect); }
 
 bool CListElementUI::IsExpanded() const { return false; }
 bool CListElementUI::Expand(bool) { return false; }

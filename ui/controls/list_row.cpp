@@ -54,6 +54,35 @@ TListRowRecordUI* FindListRowRecord(CControlUI* pRow)
     return NULL;
 }
 
+IListOwnerUI* ListOwnerOf(CControlUI* pOwner)
+{
+    return pOwner != NULL ? static_cast<IListOwnerUI*>(pOwner->GetInterface(L"IListOwner")) : NULL;
+}
+
+bool SelectListRow(CControlUI& row, bool& selected, int index, IListOwnerUI* pOwner, bool bSelect)
+{
+    if (!row.IsEnabled()) return false;
+    if (bSelect == selected) return true;
+    selected = bSelect;
+    if (bSelect && pOwner != NULL) pOwner->SelectItem(index);
+    InvalidateListRow(&row);
+    return true;
+}
+
+void HideListRow(CControlUI& row, bool& selected, IListOwnerUI* pOwner)
+{
+    if (row.IsVisible() || !selected) return;
+    selected = false;
+    if (pOwner != NULL) pOwner->SelectItem(-1);
+}
+
+bool ActivateListRow(CControlUI& row, bool bActive)
+{
+    if (!bActive) return false;
+    if (row.GetManager() != NULL) row.GetManager()->SendNotify(&row, L"itemactivate");
+    return true;
+}
+
 DWORD ListRowTextColor(const TListInfoUI& info, bool bHot, bool bSelected, bool bEnabled)
 {
     DWORD color = info.dwTextColor;

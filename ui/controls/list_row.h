@@ -13,6 +13,16 @@ namespace SkinUI {
 // A row whose parent is not a container uses the control base's repaint.
 UILIB_API void InvalidateListRow(CControlUI* pRow);
 
+// The row logic the plain rows and the container rows share.
+// The owner's "IListOwner" face, null for none.
+IListOwnerUI* ListOwnerOf(CControlUI* pOwner);
+// Select or deselect: a disabled row refuses; selecting tells the owner.
+bool SelectListRow(CControlUI& row, bool& selected, int index, IListOwnerUI* pOwner, bool bSelect);
+// After SetVisible: a selected row that became hidden gives up the selection.
+void HideListRow(CControlUI& row, bool& selected, IListOwnerUI* pOwner);
+// After the base's Activate answered bActive: tells "itemactivate".
+bool ActivateListRow(CControlUI& row, bool bActive);
+
 // The text colour of a row in its state (hot, then selected, then disabled win).
 DWORD ListRowTextColor(const TListInfoUI& info, bool bHot, bool bSelected, bool bEnabled);
 
