@@ -230,6 +230,29 @@ LRESULT CActiveXUI::TranslateObjectAccelerator(MSG* pMsg)
     return hr;
 }
 
+HRESULT CActiveXUI::ConnectEventSink(IUnknown* pSource, REFIID riidEvents, IDispatch* pSink, DWORD& dwCookie,
+                                     bool bAdvise)
+{
+    if (pSource == NULL) return S_FALSE;
+    if (!bAdvise && dwCookie == 0) return S_FALSE;
+    IConnectionPointContainer* pContainer = NULL;
+    HRESULT hr = pSource->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<LPVOID*>(&pContainer));
+    if (FAILED(hr) || pContainer == NULL) return E_NOINTERFACE;
+    IConnectionPoint* pPoint = NULL;
+    hr = pContainer->FindConnectionPoint(riidEvents, &pPoint);
+    pContainer->Release();
+    if (FAILED(hr) || pPoint == NULL) return E_NOINTERFACE;
+    if (bAdvise) {
+        hr = pPoint->Advise(pSink, &dwCookie);
+        if (FAILED(hr)) dwCookie = 0;
+    } else {
+        hr = pPoint->Unadvise(dwCookie);
+        dwCookie = 0;
+    }
+    pPoint->Release();
+    return hr;
+}
+
 void CActiveXUI::ReleaseControl()
 {
     m_hwndHost = NULL;

@@ -55,6 +55,10 @@ protected:
     // A keyboard message for a focused window inside the host window goes to the
     // object's own accelerator translation; S_FALSE for anything else.
     LRESULT TranslateObjectAccelerator(MSG* pMsg);
+    // Advises (or unadvises) sink on the connection point of the event
+    // interface that source offers; the cookie is kept in dwCookie.
+    static HRESULT ConnectEventSink(IUnknown* pSource, REFIID riidEvents, IDispatch* pSink, DWORD& dwCookie,
+                                    bool bAdvise);
 
     CLSID m_clsid;
     CUIString m_sModuleName;

@@ -136,24 +136,7 @@ void CFlashUI::ReleaseControl()
 
 HRESULT CFlashUI::RegisterEventHandler(bool inAdvise)
 {
-    if (m_pFlash == NULL) return S_FALSE;
-    if (!inAdvise && m_dwCookie == 0) return S_FALSE;
-    IConnectionPointContainer* pContainer = NULL;
-    HRESULT hr = m_pFlash->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<LPVOID*>(&pContainer));
-    if (FAILED(hr) || pContainer == NULL) return E_NOINTERFACE;
-    IConnectionPoint* pPoint = NULL;
-    hr = pContainer->FindConnectionPoint(kShockwaveFlashEvents, &pPoint);
-    pContainer->Release();
-    if (FAILED(hr) || pPoint == NULL) return E_NOINTERFACE;
-    if (inAdvise) {
-        hr = pPoint->Advise(static_cast<IDispatch*>(this), &m_dwCookie);
-        if (FAILED(hr)) m_dwCookie = 0;
-    } else {
-        hr = pPoint->Unadvise(m_dwCookie);
-        m_dwCookie = 0;
-    }
-    pPoint->Release();
-    return hr;
+    return ConnectEventSink(m_pFlash, kShockwaveFlashEvents, static_cast<IDispatch*>(this), m_dwCookie, inAdvise);
 }
 
 } // namespace SkinUI

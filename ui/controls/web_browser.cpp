@@ -409,24 +409,8 @@ void CWebBrowserUI::ReleaseControl()
 
 HRESULT CWebBrowserUI::RegisterEventHandler(BOOL inAdvise)
 {
-    if (m_pWebBrowser2 == NULL) return S_FALSE;
-    if (!inAdvise && m_dwCookie == 0) return S_FALSE;
-    IConnectionPointContainer* pContainer = NULL;
-    HRESULT hr = m_pWebBrowser2->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&pContainer));
-    if (FAILED(hr) || pContainer == NULL) return E_NOINTERFACE;
-    IConnectionPoint* pPoint = NULL;
-    hr = pContainer->FindConnectionPoint(kWebBrowserEvents2, &pPoint);
-    pContainer->Release();
-    if (FAILED(hr) || pPoint == NULL) return E_NOINTERFACE;
-    if (inAdvise) {
-        hr = pPoint->Advise(static_cast<IDispatch*>(this), &m_dwCookie);
-        if (FAILED(hr)) m_dwCookie = 0;
-    } else {
-        hr = pPoint->Unadvise(m_dwCookie);
-        m_dwCookie = 0;
-    }
-    pPoint->Release();
-    return hr;
+    return ConnectEventSink(m_pWebBrowser2, kWebBrowserEvents2, static_cast<IDispatch*>(this), m_dwCookie,
+                            inAdvise != FALSE);
 }
 
 } // namespace SkinUI
