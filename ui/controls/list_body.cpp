@@ -204,7 +204,9 @@ void CListBodyUI::SetPos(RECT rc)
         SIZE sz = pControl->EstimateSize(szEstimate);
         int cy = 0;
         if (sz.cy != 0) cy = share.Own(ClampHeight(*pControl, sz.cy), rcPadding.top + rcPadding.bottom);
-        else cy = ClampHeight(*pControl, share.Adjustable(cyRemaining - rcPadding.bottom, rcPadding.top + rcPadding.bottom));
+        else
+            cy = ClampHeight(*pControl,
+                             share.Adjustable(cyRemaining - rcPadding.bottom, rcPadding.top + rcPadding.bottom));
 
         int cx = std::max(cxNeeded, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right));
         cx = ClampWidth(*pControl, cx);

@@ -52,7 +52,10 @@ bool CListContainerElementUI::Activate() { return ActivateListRow(*this, CContai
 
 bool CListContainerElementUI::IsSelected() const { return m_bSelected; }
 
-bool CListContainerElementUI::Select(bool bSelect) { return SelectListRow(*this, m_bSelected, m_iIndex, m_pOwner, bSelect); }
+bool CListContainerElementUI::Select(bool bSelect)
+{
+    return SelectListRow(*this, m_bSelected, m_iIndex, m_pOwner, bSelect);
+}
 
 bool CListContainerElementUI::IsExpanded() const { return false; }
 bool CListContainerElementUI::Expand(bool) { return false; }
