@@ -169,60 +169,7 @@ void CListBodyUI::SetPos(RECT rc)
             rcWork.bottom += m_pHorizontalScrollBar->GetFixedHeight();
         }
     }
-    const bool hasVBar = m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible();
-    const bool hasHBar = m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible();
-
-    SIZE szAvailable = {rcWork.right - rcWork.left, rcWork.bottom - rcWork.top};
-    if (hasHBar) szAvailable.cx += m_pHorizontalScrollBar->GetScrollRange();
-
-    // First pass: the heights of the rows of their own height.
-    StackShare share;
-    for (int it = 0; it < m_items.GetSize(); it++) {
-        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
-        if (!pControl->IsVisible() || pControl->IsFloat()) continue;
-        SIZE sz = pControl->EstimateSize(szAvailable);
-        RECT rcPadding = pControl->GetPadding();
-        share.Count(sz.cy == 0 ? 0 : ClampHeight(*pControl, sz.cy), sz.cy == 0, rcPadding.top + rcPadding.bottom);
-    }
-    share.Finish(szAvailable.cy, m_iChildPadding);
-
-    // Second pass: place the rows, all of one width.
-    int y = rcWork.top - (hasVBar ? m_pVerticalScrollBar->GetScrollPos() : 0);
-    const int x = rcWork.left - (hasHBar ? m_pHorizontalScrollBar->GetScrollPos() : 0);
-    int cyRemaining = szAvailable.cy;
-    int cyNeeded = 0;
-    for (int it = 0; it < m_items.GetSize(); it++) {
-        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
-        if (!pControl->IsVisible()) continue;
-        if (pControl->IsFloat()) {
-            SetFloatPos(it);
-            continue;
-        }
-        RECT rcPadding = pControl->GetPadding();
-        cyRemaining -= rcPadding.top;
-        SIZE szEstimate = {szAvailable.cx, cyRemaining};
-        SIZE sz = pControl->EstimateSize(szEstimate);
-        int cy = 0;
-        if (sz.cy != 0) cy = share.Own(ClampHeight(*pControl, sz.cy), rcPadding.top + rcPadding.bottom);
-        else
-            cy = ClampHeight(*pControl,
-                             share.Adjustable(cyRemaining - rcPadding.bottom, rcPadding.top + rcPadding.bottom));
-
-        int cx = std::max(cxNeeded, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right));
-        cx = ClampWidth(*pControl, cx);
-
-        RECT rcCtrl = {x + rcPadding.left, y + rcPadding.top, 0, 0};
-        rcCtrl.right = rcCtrl.left + cx;
-        rcCtrl.bottom = rcCtrl.top + rcPadding.bottom + cy;
-        pControl->SetPos(rcCtrl);
-
-        y += rcPadding.top + cy + rcPadding.bottom + m_iChildPadding;
-        cyRemaining -= cy + rcPadding.bottom + m_iChildPadding;
-        cyNeeded += rcPadding.top + cy + rcPadding.bottom;
-        share.Next(m_iChildPadding);
-    }
-    cyNeeded += share.Gaps(m_iChildPadding);
-    ProcessScrollBar(rcWork, cxNeeded, cyNeeded);
+    StackChildren(rcWork, true, cxNeeded);
 }
 
 } // namespace SkinUI

@@ -1,6 +1,7 @@
 // The vertical layout: measuring and stacking the children top to bottom.
 #include "vertical_layout.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "attribute_values.h"
@@ -37,6 +38,11 @@ void CVerticalLayoutUI::SetPos(RECT rc)
         return;
     }
     rcWork = LessScrollBars(*this, rcWork);
+    StackChildren(rcWork, false, 0);
+}
+
+void CVerticalLayoutUI::StackChildren(RECT rcWork, bool oneWidth, int cxRows)
+{
     const bool hasVBar = m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible();
     const bool hasHBar = m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible();
 
@@ -74,9 +80,14 @@ void CVerticalLayoutUI::SetPos(RECT rc)
         if (sz.cy != 0) cy = share.Own(ClampHeight(*pControl, sz.cy), rcPadding.top + rcPadding.bottom);
         else cy = ClampHeight(*pControl, share.Adjustable(cyRemaining - rcPadding.bottom, rcPadding.top + rcPadding.bottom));
 
-        int cx = pControl->GetFixedWidth();
-        if (cx == 0) cx = szAvailable.cx - rcPadding.left - rcPadding.right;
-        if (cx < 0) cx = 0;
+        int cx = 0;
+        if (oneWidth) {
+            cx = std::max(cxRows, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right));
+        } else {
+            cx = pControl->GetFixedWidth();
+            if (cx == 0) cx = szAvailable.cx - rcPadding.left - rcPadding.right;
+            if (cx < 0) cx = 0;
+        }
         cx = ClampWidth(*pControl, cx);
 
         RECT rcCtrl = {x + rcPadding.left, y + rcPadding.top, 0, 0};
@@ -90,7 +101,7 @@ void CVerticalLayoutUI::SetPos(RECT rc)
         share.Next(m_iChildPadding);
     }
     cyNeeded += share.Gaps(m_iChildPadding);
-    ProcessScrollBar(rcWork, 0, cyNeeded);
+    ProcessScrollBar(rcWork, cxRows, cyNeeded);
 }
 
 } // namespace SkinUI
