@@ -81,28 +81,11 @@ int CListBodyUI::SortItems(PULVCompareFunc pfnCompare, UINT_PTR dwData)
 
 void CListBodyUI::SetScrollPos(SIZE szPos)
 {
-    int cx = 0;
-    int cy = 0;
-    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible()) {
-        int iLastScrollPos = m_pVerticalScrollBar->GetScrollPos();
-        m_pVerticalScrollBar->SetScrollPos(szPos.cy);
-        cy = m_pVerticalScrollBar->GetScrollPos() - iLastScrollPos;
-    }
-    if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible()) {
-        int iLastScrollPos = m_pHorizontalScrollBar->GetScrollPos();
-        m_pHorizontalScrollBar->SetScrollPos(szPos.cx);
-        cx = m_pHorizontalScrollBar->GetScrollPos() - iLastScrollPos;
-    }
-    if (cx == 0 && cy == 0) return;
-
-    for (int it = 0; it < m_items.GetSize(); it++) {
-        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
-        if (!pControl->IsVisible() || pControl->IsFloat()) continue;
-        RECT rcPos = pControl->GetPos();
-        ::OffsetRect(&rcPos, -cx, -cy);
-        pControl->SetPos(rcPos);
-    }
-    Invalidate();
+    // The rows scroll as in any container; the header then follows sideways.
+    const bool hasHBar = m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible();
+    const int cxLast = hasHBar ? m_pHorizontalScrollBar->GetScrollPos() : 0;
+    CVerticalLayoutUI::SetScrollPos(szPos);
+    const int cx = hasHBar ? m_pHorizontalScrollBar->GetScrollPos() - cxLast : 0;
 
     CListHeaderUI* pHeader = m_pOwner != NULL ? m_pOwner->GetHeader() : NULL;
     if (cx == 0 || pHeader == NULL) return;
