@@ -7,7 +7,14 @@
 get_filename_component(_mingw_gcc_dir ${CMAKE_CXX_COMPILER} DIRECTORY)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
                 OUTPUT_VARIABLE _libstdcxx_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_dw2-1.dll
+# 32-bit gcc unwinds with DWARF-2 frames, 64-bit with SEH: the runtime DLL is named
+# after its unwinder.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(_libgcc_name libgcc_s_seh-1.dll)
+else()
+  set(_libgcc_name libgcc_s_dw2-1.dll)
+endif()
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${_libgcc_name}
                 OUTPUT_VARIABLE _libgcc_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
 find_file(_winpthread_dll libwinpthread-1.dll PATHS /usr/${TOOLCHAIN_PREFIX}/lib REQUIRED)
 set(TARVEL_RUNTIME_DLLS ${_libstdcxx_dll} ${_libgcc_dll} ${_winpthread_dll})

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds, and starts TarvelStock under Wine. Without a
-# display it starts a virtual one.
+# Sets up a fresh machine, builds, and starts TarvelStock under Wine: the 32-bit
+# program where this machine can start 32-bit Wine, otherwise the 64-bit build,
+# saying which. Without a display it starts a virtual one.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${TARVEL_BUILD_DIR:-$top/build}
+build32=${TARVEL_BUILD_DIR:-$top/build}
+build64=${TARVEL_BUILD_DIR_X64:-$top/build-x64}
 bash "$top/scripts/build.sh"
+if WINEARCH=win32 WINEPREFIX="$build32/wineprefix" "$top/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1; then
+  build=$build32; echo "run: the 32-bit program (build/)"
+else
+  build=$build64; echo "run: this machine cannot start 32-bit Wine; running the 64-bit build (build-x64/)"
+fi
 exe="$build/bin/TarvelStock.exe"
 if [ ! -f "$exe" ]; then
   echo "TarvelStock.exe is not part of this build yet; the build produced:" >&2

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything TarvelStock needs to build and run on a fresh Debian 12 machine:
-# the i686 mingw-w64 toolchain, 32-bit Wine, Xvfb, fonts and the third-party sources
-# (SQLite3 Multiple Ciphers, minizip). Idempotent; fast when everything is present.
+# the i686 and x86_64 mingw-w64 toolchains, 32- and 64-bit Wine, Xvfb, fonts and the
+# third-party sources (SQLite3 Multiple Ciphers, minizip). Idempotent; fast when
+# everything is present.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 deps="$top/deps"
@@ -9,13 +10,14 @@ mkdir -p "$deps"
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
-packages=(g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev libstb-dev googletest
+packages=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
+          libz-mingw-w64-dev libstb-dev googletest
           cmake ninja-build xvfb xauth imagemagick fonts-wqy-microhei locales dpkg-dev)
 need=()
 # npm: the machine's Node.js may already bring its own; Debian's npm would conflict with it.
 command -v npm >/dev/null || packages+=(npm)
 dpkg --print-foreign-architectures | grep -qx i386 || { as_root dpkg --add-architecture i386; need_update=1; }
-for p in "${packages[@]}" wine32:i386 wine; do
+for p in "${packages[@]}" wine32:i386 wine64 wine; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || need+=("$p")
 done
 

@@ -1,8 +1,31 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the build under Wine: the build's own Wine prefix, the
 # Chinese ANSI code page (936), no Wine debug chatter. Used as CTest's emulator.
+# A 64-bit program runs under 64-bit Wine in a win64 prefix, a 32-bit one under
+# 32-bit Wine in a win32 prefix; the program's PE header says which. A name that is
+# not a file (a Wine built-in such as "cmd") runs under $WINEARCH, 32-bit by default.
 set -euo pipefail
 exe=$1; shift
+
+# PE machine field: 0x14c is i386, 0x8664 is x86-64.
+pe_machine() {
+  local pe
+  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ') || return 0
+  [ -n "$pe" ] && od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
+arch=${WINEARCH:-win32}
+if [ -f "$exe" ]; then
+  case "$(pe_machine "$exe")" in
+    8664) arch=win64 ;;
+    014c) arch=win32 ;;
+  esac
+fi
+if [ "$arch" = win64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+else
+  export WINELOADER=/usr/lib/wine/wine
+fi
+
 if [ -z "${WINEPREFIX:-}" ]; then
   # The prefix lives in the build folder that holds the program.
   dir=$(cd "$(dirname "$exe")" && pwd)
@@ -10,13 +33,13 @@ if [ -z "${WINEPREFIX:-}" ]; then
   [ "$dir" = / ] && dir=$(cd "$(dirname "$exe")" && pwd)
   export WINEPREFIX="$dir/wineprefix"
 fi
-export LC_ALL=zh_CN.UTF-8 WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export LC_ALL=zh_CN.UTF-8 WINEARCH=$arch WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # Serialise the slow first start of a fresh prefix between parallel tests.
   mkdir -p "$WINEPREFIX"
   exec 9>"$WINEPREFIX.lock"; flock 9
-  [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w || true; }
+  [ -f "$WINEPREFIX/system.reg" ] || { "$WINELOADER" wineboot -i >/dev/null 2>&1 || true; wineserver -w || true; }
   flock -u 9
 fi
-exec wine "$exe" "$@"
+exec "$WINELOADER" "$exe" "$@"

@@ -82,7 +82,9 @@ TEST_F(ReportDispatchTest, EveryKeyNeedsItsWholeVector) {
     // With the whole vector nothing is written past its end.
     params = vector(k.minimum);
     EXPECT_EQ(0, data_->RunReport(k.key, 0, &params, CountRow)) << k.key;
-    if (std::string(k.key) != "xsd_export") EXPECT_EQ(k.minimum, params.size()) << k.key;
+    if (std::string(k.key) != "xsd_export") {
+      EXPECT_EQ(k.minimum, params.size()) << k.key;
+    }
   }
 }
 

@@ -444,7 +444,7 @@ TEST_F(ActiveXTest, SiteSharesOneIdentityAndTheObjectIsReleasedWithTheControl)
     frame->GetWindow(&frameWindow);
     EXPECT_EQ(Paint(), frameWindow);
     EXPECT_EQ(Paint(), info.hwndFrame);
-    EXPECT_EQ(20u, info.cb);
+    EXPECT_EQ(sizeof(OLEINPLACEFRAMEINFO), info.cb);  // 20 bytes in a 32-bit build, 32 in a 64-bit one
     EXPECT_EQ(1u, info.cAccelEntries);
     EXPECT_EQ(nullptr, doc);
     frame->SetActiveObject(nullptr, nullptr);

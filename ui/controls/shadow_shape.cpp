@@ -89,7 +89,10 @@ std::vector<DWORD> MakeShadowPixels(const std::vector<ShadowSpan>& ownerSpans, i
             const double d = std::sqrt(static_cast<double>(dx * dx + dy * dy));
             int alpha = 0;
             if (d < inner) alpha = look.darkness;
-            else if (d <= radius) alpha = static_cast<int>((1.0 - (d - inner) / (look.sharpness + 1)) * look.darkness);
+            // Multiplied before dividing, so that a fade step that is a whole
+            // number (150 over 6 steps: 25) comes out whole and is not truncated
+            // one below by a quotient rounded down in its last bit.
+            else if (d <= radius) alpha = static_cast<int>((look.sharpness + 1 - (d - inner)) * look.darkness / (look.sharpness + 1));
             brush[(dy + radius) * side + dx + radius] = ShadowPixel(look.color, std::max(alpha, 0));
         }
     }

@@ -192,7 +192,7 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
     bool bContainerAsked = false;
     // The layout name of a layout given as text is the whole text: look it up
     // once per level, not once per control.
-    const UINT uDefaultTag = pManager != NULL ? pManager->GetDefaultTag(m_sLayoutName) : 0;
+    const UINT_PTR uDefaultTag = pManager != NULL ? pManager->GetDefaultTag(m_sLayoutName) : 0;
     CControlUI* pReturn = NULL;
     for (CMarkupNode node = pRoot->GetChild(); node.IsValid(); node = node.GetSibling()) {
         const wchar_t* pstrClass = node.GetName();

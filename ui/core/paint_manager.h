@@ -313,8 +313,8 @@ public:
     bool RemoveDefaultAttributeList(const wchar_t* pStrControlName);
     const CStdStringPtrMap& GetDefaultAttribultes() const;
     void RemoveAllDefaultAttributeList();
-    UINT GetDefaultTag(const wchar_t* pstrName) const;
-    void SetDefaultTag(const wchar_t* pstrName, UINT uTag);
+    UINT_PTR GetDefaultTag(const wchar_t* pstrName) const;
+    void SetDefaultTag(const wchar_t* pstrName, UINT_PTR uTag);
     void RemoveDefaultTag(const wchar_t* pstrName);
 
     // ---- process-wide settings ---------------------------------------------------------------
@@ -444,7 +444,7 @@ private:
     CStdStringPtrMap m_mImageHash;
     CStdStringPtrMap m_DefaultAttrHash;
     // Transparent comparison: looking a name up copies nothing.
-    std::map<std::wstring, UINT, std::less<>> m_mDefaultTag;
+    std::map<std::wstring, UINT_PTR, std::less<>> m_mDefaultTag;
 
     // ---- process-wide ---------------------------------------------------------------------------
     static HINSTANCE m_hInstance;

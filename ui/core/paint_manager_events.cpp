@@ -29,8 +29,9 @@ POINT PointFromLParam(LPARAM lParam) {
 // (the platform's OCM__BASE).
 const UINT kReflectedMessageBase = WM_USER + 0x1C00;
 
-// Size of the tool record that the tooltip window is given (the form without lpReserved).
-const UINT kToolInfoSize = 44;
+// Size of the tool record that the tooltip window is given: the form without
+// lpReserved, measured from the structure (44 bytes in a 32-bit build, 64 in a 64-bit one).
+const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 
 }  // namespace
 

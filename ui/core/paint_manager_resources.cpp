@@ -500,14 +500,14 @@ void CPaintManagerUI::RemoveAllDefaultAttributeList()
     m_DefaultAttrHash.RemoveAll();
 }
 
-UINT CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const
+UINT_PTR CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const
 {
     if (pstrName == NULL || m_mDefaultTag.empty()) return 0;
     auto it = m_mDefaultTag.find(pstrName);
     return it == m_mDefaultTag.end() ? 0 : it->second;
 }
 
-void CPaintManagerUI::SetDefaultTag(const wchar_t* pstrName, UINT uTag)
+void CPaintManagerUI::SetDefaultTag(const wchar_t* pstrName, UINT_PTR uTag)
 {
     if (pstrName != NULL) m_mDefaultTag[pstrName] = uTag;
 }

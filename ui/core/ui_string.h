@@ -73,8 +73,13 @@ public:
     // va_list is a plain char*, and a literal 0 or NULL, a char array or a char*
     // expression of the variadic form would otherwise be taken for one. A named
     // char* variable still is: pass such text as static_cast<const char*>.
+#pragma GCC diagnostic push
+    // 64-bit mingw's va_list carries an attribute that a template argument drops;
+    // only its type matters here.
+#pragma GCC diagnostic ignored "-Wignored-attributes"
     template <class T, typename std::enable_if<std::is_same<T, va_list>::value, int>::type = 0>
     int Format(const wchar_t* format, T& args) { return FormatV(format, args); }
+#pragma GCC diagnostic pop
     int __cdecl Format(const wchar_t* format, ...);
     int FormatV(const wchar_t* format, va_list args);
     int __cdecl SmallFormat(const wchar_t* format, ...);
