@@ -19,7 +19,7 @@ extern "C" KXXLS_EXPORT XlsProc* GetXlsProcInstance() {
   // thrown across the C export.
   if (!g_xlsProc) {
     try {
-      g_xlsProc = CreateBookTable();
+      g_xlsProc = CreateBookTable().release();
     } catch (...) {
       return nullptr;
     }

@@ -1,0 +1,25 @@
+// Tab text export.
+#include "text_export.h"
+
+#include "text_encoding.h"
+
+std::string SheetToGbkText(const Sheet& sheet) {
+  std::string out;
+  const int columns = sheet.ColumnCount();
+  out.reserve(static_cast<size_t>(sheet.RowCount()) * (columns + 2) + sheet.CellCount() * 8);
+  std::wstring line;
+  for (const SheetRow& row : sheet.Rows()) {
+    line.clear();
+    int column = 0;
+    for (const Cell& cell : row) {
+      for (; column < cell.column; ++column) line.push_back(L'\t');
+      for (wchar_t c : cell.text) line.push_back(c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c);
+    }
+    // Padding: a row shorter than the sheet still has every field, so a reader that
+    // counts fields sees the same count on every line.
+    for (; column < columns - 1; ++column) line.push_back(L'\t');
+    AppendGbk(line, &out);
+    out += "\r\n";
+  }
+  return out;
+}
