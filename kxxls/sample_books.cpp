@@ -11,7 +11,8 @@ std::vector<SampleBook> SampleBooks() {
   std::vector<SampleBook> books;
   books.push_back({"chinese_text",
                    {{L"A1", L"商品名称"}, {L"B1", L"计量单位"}, {L"A2", L"可口可乐 330ml"}, {L"B2", L"瓶"},
-                    {L"C3", L"€ © “引号” \U0001F600 末尾 <&>"}},
+                    {L"C3", L"€ © “引号” \U0001F600 末尾 <&>"},
+                    {L"A3", L"行一\r\n行二\t_x000D_\x01"}},
                    {}, {}, 3, 3});
   books.push_back({"numbers_and_codes",
                    {{L"A1", L"3"}, {L"B1", L"12.50", L"12.5"}, {L"C1", L"-0.001"}, {L"D1", L"007"},

@@ -5,9 +5,8 @@
 
 #include <vector>
 
-namespace {
-
-void AppendUtf8(unsigned cp, std::string* out) {
+void AppendUtf8(unsigned long cp, std::string* out) {
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
   if (cp < 0x80) {
     out->push_back(static_cast<char>(cp));
   } else if (cp < 0x800) {
@@ -24,6 +23,8 @@ void AppendUtf8(unsigned cp, std::string* out) {
     out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
 }
+
+namespace {
 
 void AppendUtf16(unsigned cp, std::wstring* out) {
   if (cp < 0x10000) {

@@ -9,6 +9,8 @@
 std::wstring Utf8ToWide(const char* text, size_t length);
 inline std::wstring Utf8ToWide(const std::string& text) { return Utf8ToWide(text.data(), text.size()); }
 std::string WideToUtf8(const std::wstring& text);
+// Appends one code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
+void AppendUtf8(unsigned long codePoint, std::string* out);
 
 // Appends `text` in code page 936; every character GBK lacks (supplementary
 // characters, lone surrogates, symbols outside the code page) becomes '?'.

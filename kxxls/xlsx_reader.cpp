@@ -14,6 +14,7 @@
 
 #include "cell_name.h"
 #include "number_text.h"
+#include "ooxml_text.h"
 #include "text_encoding.h"
 #include "xml_reader.h"
 #include "zip_memory_io.h"
@@ -128,27 +129,6 @@ std::map<std::string, Relationship> ReadRelationships(Package* package, const st
   return rels;
 }
 
-bool IsHex(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f'); }
-
-// Text as the format stores it: UTF-8 with "_xHHHH_" standing for characters XML
-// cannot carry.
-std::wstring CellText(const std::string& utf8) {
-  std::wstring s = Utf8ToWide(utf8);
-  if (s.find(L"_x") == std::wstring::npos) return s;
-  std::wstring out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == L'_' && i + 6 < s.size() && s[i + 1] == L'x' && IsHex(s[i + 2]) && IsHex(s[i + 3]) &&
-        IsHex(s[i + 4]) && IsHex(s[i + 5]) && s[i + 6] == L'_') {
-      out.push_back(static_cast<wchar_t>(std::wcstoul(s.substr(i + 2, 4).c_str(), nullptr, 16)));
-      i += 6;
-    } else {
-      out.push_back(s[i]);
-    }
-  }
-  return out;
-}
-
 // Collects the texts of <t> elements, leaving out phonetic runs (<rPh>), whose
 // text is a reading aid and not part of the value.
 class RunText {
@@ -198,7 +178,7 @@ bool ReadSharedStrings(Package* package, const std::string& part, std::vector<st
     } else if (e == XmlReader::kEnd) {
       if (in.Name() == "si" && inItem) {
         inItem = false;
-        strings->push_back(CellText(run.Take()));
+        strings->push_back(OoxmlCellText(run.Take()));
       } else if (inItem) {
         run.End(in.Name());
       }
@@ -278,9 +258,9 @@ bool ReadWorksheet(Package* package, const std::string& part, const std::vector<
           if (ParseStoredNumber(value, &index) && index >= 0 && index < static_cast<double>(strings.size()))
             text = strings[static_cast<size_t>(index)];
         } else if (type == "inlineStr") {
-          text = CellText(inlineText.Take());
+          text = OoxmlCellText(inlineText.Take());
         } else if (type == "str" || type == "e" || type == "d") {
-          text = CellText(value);
+          text = OoxmlCellText(value);
         } else if (type == "b") {
           if (!value.empty()) text = value == "1" || value == "true" ? L"TRUE" : L"FALSE";
         } else {
@@ -288,7 +268,7 @@ bool ReadWorksheet(Package* package, const std::string& part, const std::vector<
           if (ParseStoredNumber(value, &v))
             text = NumberText(v);
           else
-            text = CellText(value);
+            text = OoxmlCellText(value);
         }
         sheet->SetText(row, column, std::move(text));
       }

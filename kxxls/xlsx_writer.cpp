@@ -5,13 +5,13 @@
 
 #include <zip.h>
 
-#include <cstdio>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "cell_name.h"
 #include "number_text.h"
+#include "ooxml_text.h"
 #include "text_encoding.h"
 #include "zip_memory_io.h"
 
@@ -74,48 +74,6 @@ const char kStyles[] =
     "<xf numFmtId=\"2\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/></cellXfs>"
     "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
     "</styleSheet>";
-
-bool IsHex(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f'); }
-
-void AppendEscape(unsigned c, std::string* out) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "_x%04X_", c);
-  *out += buf;
-}
-
-// Cell text as XML character data: markup characters as entities, and what XML
-// cannot carry (control characters, a carriage return, which parsers fold into a
-// line feed, U+FFFE/U+FFFF) as the format's "_xHHHH_" escapes; a literal text that
-// looks like such an escape gets its underscore escaped so it reads back as written.
-std::string XmlText(const std::wstring& text) {
-  std::wstring safe;
-  safe.reserve(text.size());
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const wchar_t c = text[i];
-    const bool control = (c < 0x20 && c != L'\t' && c != L'\n') || c == 0xFFFE || c == 0xFFFF;
-    const bool looksEscaped = c == L'_' && i + 6 < text.size() &&
-                              text[i + 1] == L'x' && IsHex(text[i + 2]) && IsHex(text[i + 3]) &&
-                              IsHex(text[i + 4]) && IsHex(text[i + 5]) && text[i + 6] == L'_';
-    if (control || looksEscaped) {
-      out += WideToUtf8(safe);
-      safe.clear();
-      AppendEscape(static_cast<unsigned>(c), &out);
-      continue;
-    }
-    if (c == L'&')
-      safe += L"&amp;";
-    else if (c == L'<')
-      safe += L"&lt;";
-    else if (c == L'>')
-      safe += L"&gt;";
-    else
-      safe.push_back(c);
-  }
-  out += WideToUtf8(safe);
-  return out;
-}
 
 bool AddEntry(zipFile zip, const char* name, const std::string& content) {
   zip_fileinfo info = {};
@@ -180,7 +138,7 @@ bool WriteXlsxFile(const Sheet& sheet, Bytes* out) {
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"" +
       std::to_string(uses) + "\" uniqueCount=\"" + std::to_string(strings.size()) + "\">";
-  for (const std::wstring* s : strings) sst += "<si><t xml:space=\"preserve\">" + XmlText(*s) + "</t></si>";
+  for (const std::wstring* s : strings) sst += "<si><t xml:space=\"preserve\">" + OoxmlXmlText(*s) + "</t></si>";
   sst += "</sst>";
 
   Bytes archive;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text_encoding.h"
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -12,25 +14,6 @@ bool IsNameEnd(char c) { return IsSpace(c) || c == '>' || c == '/' || c == '='; 
 std::string LocalName(const char* begin, const char* end) {
   const char* colon = static_cast<const char*>(std::memchr(begin, ':', end - begin));
   return colon ? std::string(colon + 1, end) : std::string(begin, end);
-}
-
-void AppendUtf8(unsigned long cp, std::string* out) {
-  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-  if (cp < 0x80) {
-    out->push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
 }
 
 }  // namespace
@@ -74,7 +57,7 @@ void AppendXmlDecoded(const char* p, const char* end, std::string* out) {
       if (!ok) {
         out->append(amp, semi + 1);
       } else {
-        AppendUtf8(cp, out);
+        AppendUtf8(cp == 0 ? 0xFFFD : cp, out);  // XML has no NUL character
       }
     } else {
       out->append(amp, semi + 1);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs everything TarvelStock needs to build and run on a fresh Debian 12 machine:
-# the i686 and x86_64 mingw-w64 toolchains, 32- and 64-bit Wine, Xvfb, fonts and the
-# third-party sources (SQLite3 Multiple Ciphers, minizip). Idempotent; fast when
+# the i686 and x86_64 mingw-w64 toolchains, 32- and 64-bit Wine, Xvfb, fonts, Debian's
+# spreadsheet readers and writers for Python (the independent readers of KXXls's
+# files and the generator of its fixtures) and the third-party sources (SQLite3
+# Multiple Ciphers, minizip). Idempotent; fast when
 # everything is present.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +14,8 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
           libz-mingw-w64-dev libstb-dev googletest
-          cmake ninja-build xvfb xauth imagemagick fonts-wqy-microhei locales dpkg-dev)
+          cmake ninja-build xvfb xauth imagemagick fonts-wqy-microhei locales dpkg-dev
+          python3 python3-xlrd python3-openpyxl python3-xlwt)
 need=()
 # npm: the machine's Node.js may already bring its own; Debian's npm would conflict with it.
 command -v npm >/dev/null || packages+=(npm)
