@@ -85,6 +85,7 @@ class BookTable final : public XlsProc {
       if (it == books_.end()) return 1;
       std::unique_ptr<BookState> open = std::move(it->second);
       books_.erase(it);
+      Forget();
       // A book only read (an import) is never rewritten.
       if (!open->changed) return 0;
       return SaveWorkbook(open->path, open->sheet) ? 0 : 1;
@@ -157,12 +158,34 @@ class BookTable final : public XlsProc {
 
  private:
   BookState* Find(const std::wstring& book) {
+    // An export names its book once per cell: the last absolute path found is
+    // remembered, so that only a new spelling goes through the full-path lookup.
+    if (lastBook_ && book == lastPath_) return lastBook_;
     auto it = books_.find(BookKey(book));
-    return it == books_.end() ? nullptr : it->second.get();
+    if (it == books_.end()) return nullptr;
+    if (IsAbsolute(book)) {
+      lastPath_ = book;
+      lastBook_ = it->second.get();
+    }
+    return it->second.get();
+  }
+
+  // A drive path ("C:\...") or a share ("\\server\..."): its full path does not
+  // depend on the current folder.
+  static bool IsAbsolute(const std::wstring& path) {
+    return (path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/')) ||
+           (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\');
+  }
+
+  void Forget() {
+    lastBook_ = nullptr;
+    lastPath_.clear();
   }
 
   std::mutex mutex_;
   std::map<std::wstring, std::unique_ptr<BookState>> books_;
+  std::wstring lastPath_;
+  BookState* lastBook_ = nullptr;
 };
 
 }  // namespace

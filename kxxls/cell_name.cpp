@@ -16,10 +16,21 @@ bool ParseCellName(const std::wstring& name, int maxRows, int* row, int* column)
   return true;
 }
 
+void AppendCellReference(int row, int column, std::string* out) {
+  char letters[4];
+  int n = 0;
+  for (int c = column + 1; c > 0 && n < 4; c = (c - 1) / 26) letters[n++] = static_cast<char>('A' + (c - 1) % 26);
+  while (n > 0) out->push_back(letters[--n]);
+  char digits[12];
+  int d = 0;
+  for (unsigned r = static_cast<unsigned>(row) + 1; r > 0 && d < 12; r /= 10) digits[d++] = static_cast<char>('0' + r % 10);
+  while (d > 0) out->push_back(digits[--d]);
+}
+
 std::string CellReference(int row, int column) {
-  std::string letters;
-  for (int c = column + 1; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-  return letters + std::to_string(row + 1);
+  std::string ref;
+  AppendCellReference(row, column, &ref);
+  return ref;
 }
 
 bool ParseCellReference(const std::string& ref, int maxRows, int maxColumns, int* row, int* column) {

@@ -12,6 +12,7 @@ bool ParseCellName(const std::wstring& name, int maxRows, int* row, int* column)
 
 // Spreadsheet reference of a zero-based cell, "A1", "AB12". For the file formats.
 std::string CellReference(int row, int column);
+void AppendCellReference(int row, int column, std::string* out);
 // Parses a spreadsheet reference ("$" signs allowed); false when malformed or
 // beyond `maxRows` and `maxColumns`.
 bool ParseCellReference(const std::string& ref, int maxRows, int maxColumns, int* row, int* column);

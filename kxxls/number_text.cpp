@@ -44,9 +44,11 @@ bool ParseStoredNumber(const std::string& text, double* value) {
 std::wstring NumberText(double value) {
   if (std::isnan(value) || std::isinf(value)) return L"#NUM!";
   if (value == 0) return L"0";
+  // Any decimal of at most 15 significant digits survives the trip through a
+  // double, so if 15 digits give the value back, those digits with their trailing
+  // zeros dropped are the shortest form; otherwise 16, at worst 17, do.
   char buf[64];
-  int precision = 1;
-  for (; precision <= 17; ++precision) {
+  for (int precision = 15; precision <= 17; ++precision) {
     std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
     if (ParseScientific(buf) == value) break;
   }

@@ -106,18 +106,24 @@ bool WriteXlsxFile(const Sheet& sheet, Bytes* out) {
     if (rows[r].empty()) continue;
     xml += "<row r=\"" + std::to_string(r + 1) + "\">";
     for (const Cell& cell : rows[r]) {
-      xml += "<c r=\"" + CellReference(static_cast<int>(r), cell.column) + "\"";
+      xml += "<c r=\"";
+      AppendCellReference(static_cast<int>(r), cell.column, &xml);
+      xml += '"';
       double v;
       bool two;
       if (IsPlainNumber(cell.text, &v, &two)) {
         if (two) xml += " s=\"1\"";
         // The text itself is the shortest form of the number already.
-        xml += "><v>" + WideToUtf8(cell.text) + "</v></c>";
+        xml += "><v>";
+        for (wchar_t c : cell.text) xml.push_back(static_cast<char>(c));
+        xml += "</v></c>";
       } else {
         auto inserted = index.emplace(cell.text, strings.size());
         if (inserted.second) strings.push_back(&inserted.first->first);
         ++uses;
-        xml += " t=\"s\"><v>" + std::to_string(inserted.first->second) + "</v></c>";
+        xml += " t=\"s\"><v>";
+        xml += std::to_string(inserted.first->second);
+        xml += "</v></c>";
       }
     }
     xml += "</row>";
