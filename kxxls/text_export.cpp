@@ -13,7 +13,12 @@ std::string SheetToGbkText(const Sheet& sheet) {
     int column = 0;
     for (const Cell& cell : row) {
       for (; column < cell.column; ++column) line.push_back(L'\t');
-      for (wchar_t c : cell.text) line.push_back(c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c);
+      const std::wstring& text = cell.text;
+      for (size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;  // CRLF is one break
+        line.push_back(c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c);
+      }
     }
     // Padding: a row shorter than the sheet still has every field, so a reader that
     // counts fields sees the same count on every line.

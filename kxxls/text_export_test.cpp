@@ -22,7 +22,7 @@ TEST(SaveAsText, GoldenBytes) {
   xls->SetCellText(book, L"D1", L"备注");
   xls->SetCellText(book, L"A2", L"a\tb");           // a tab inside a cell
   xls->SetCellText(book, L"B2", L"12.50");          // stored as a number, read "12.5"
-  xls->SetCellText(book, L"A4", L"x\r\ny");         // a line break inside a cell
+  xls->SetCellText(book, L"A4", L"x\r\ny\nz\r!");   // line breaks inside a cell, CRLF one of them
   xls->SetCellText(book, L"B4", L"\u0E01\U0001F600");  // outside GBK: one '?' each
   ASSERT_EQ(0, xls->CloseBook(book));
 
@@ -31,7 +31,7 @@ TEST(SaveAsText, GoldenBytes) {
       "\xC9\xCC\xC6\xB7\xC3\xFB\xB3\xC6\t\xCA\xFD\xC1\xBF\t\t\xB1\xB8\xD7\xA2\r\n"
       "a b\t12.5\t\t\r\n"
       "\t\t\t\r\n"
-      "x  y\t??\t\t\r\n";
+      "x y z !\t??\t\t\r\n";
   EXPECT_EQ(expected, Text(FileBytes(text)));
   EXPECT_EQ(2, folder.FileCount());  // no temporary file left beside them
 }
