@@ -12,18 +12,6 @@ namespace SkinUI {
 
 namespace {
 
-GradientFillFn SystemGradientFill()
-{
-    static GradientFillFn fn = Msimg32Entry<GradientFillFn>("GradientFill");
-    return fn;
-}
-
-AlphaBlendFn AlphaBlendEntry()
-{
-    static AlphaBlendFn fn = Msimg32Entry<AlphaBlendFn>("AlphaBlend");
-    return fn;
-}
-
 void RgbToHsl(DWORD argb, float* h, float* s, float* l)
 {
     float r = static_cast<float>(argb & 0xFF) / 255.0f;
@@ -64,35 +52,8 @@ BYTE ToByte(float v)
     return static_cast<BYTE>(scaled);
 }
 
-void FillBands(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps)
+void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical)
 {
-    int bands = nSteps < 4 ? 2 : nSteps < 8 ? 4 : nSteps < 16 ? 8 : nSteps < 32 ? 16 : nSteps < 64 ? 32 : 64;
-    int length = bVertical ? rc.bottom - rc.top : rc.right - rc.left;
-    for (int i = 0; i < bands; i++) {
-        // Band 0 lies at the bottom (right) and takes the second colour.
-        RECT band = rc;
-        if (bVertical) {
-            band.bottom = rc.bottom - length * i / bands;
-            band.top = rc.bottom - length * (i + 1) / bands;
-        } else {
-            band.right = rc.right - length * i / bands;
-            band.left = rc.right - length * (i + 1) / bands;
-        }
-        DWORD red = (((dwSecond >> 16) & 0xFF) * (bands - i) + ((dwFirst >> 16) & 0xFF) * i) / bands;
-        DWORD green = (((dwSecond >> 8) & 0xFF) * (bands - i) + ((dwFirst >> 8) & 0xFF) * i) / bands;
-        DWORD blue = ((dwSecond & 0xFF) * (bands - i) + (dwFirst & 0xFF) * i) / bands;
-        BrushHandle brush(::CreateSolidBrush(RGB(red, green, blue)));
-        ::FillRect(hDC, &band, brush);
-    }
-}
-
-void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps)
-{
-    GradientFillFn gradientFill = SystemGradientFill();
-    if (gradientFill == NULL) {
-        FillBands(hDC, rc, dwFirst, dwSecond, bVertical, nSteps);
-        return;
-    }
     TRIVERTEX triv[2] = {
         {rc.left, rc.top, static_cast<COLOR16>(((dwFirst >> 16) & 0xFF) << 8),
          static_cast<COLOR16>(((dwFirst >> 8) & 0xFF) << 8), static_cast<COLOR16>((dwFirst & 0xFF) << 8), 0xFF00},
@@ -101,7 +62,7 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool b
          0xFF00},
     };
     GRADIENT_RECT grc = {0, 1};
-    gradientFill(hDC, triv, 2, &grc, 1, bVertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
+    ::GradientFill(hDC, triv, 2, &grc, 1, bVertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
 }
 
 } // namespace
@@ -156,8 +117,10 @@ void CRenderEngine::DrawColor(HDC hDC, const RECT& rc, DWORD color)
     DrawImage(hDC, hBitmap, rc, rc, rcBmpPart, rcCorners, true, 255);
 }
 
+// The step count served a banded fill for systems without GradientFill; every
+// target has it, so the count is kept for callers only.
 void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical,
-                                 int nSteps)
+                                 int /*nSteps*/)
 {
     if (hDC == NULL) return;
     BYTE bAlpha = static_cast<BYTE>(((dwFirst >> 24) + (dwSecond >> 24)) >> 1);
@@ -165,9 +128,8 @@ void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD d
     int cx = rc.right - rc.left;
     int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0) return;
-    AlphaBlendFn alphaBlend = AlphaBlendEntry();
-    if (bAlpha == 255 || alphaBlend == NULL) {
-        FillGradient(hDC, rc, dwFirst, dwSecond, bVertical, nSteps);
+    if (bAlpha == 255) {
+        FillGradient(hDC, rc, dwFirst, dwSecond, bVertical);
         return;
     }
     DWORD* bits = NULL;
@@ -176,12 +138,12 @@ void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD d
     MemoryDC hMemDC(hDC);
     SelectObjectScope select(hMemDC, hBitmap);
     RECT rcLocal = {0, 0, cx, cy};
-    FillGradient(hMemDC, rcLocal, dwFirst, dwSecond, bVertical, nSteps);
+    FillGradient(hMemDC, rcLocal, dwFirst, dwSecond, bVertical);
     ::GdiFlush();
     // The gradient itself is opaque; the constant alpha makes it translucent.
     for (int i = 0; i < cx * cy; ++i) bits[i] |= 0xFF000000;
     BLENDFUNCTION bf = {AC_SRC_OVER, 0, bAlpha, AC_SRC_ALPHA};
-    alphaBlend(hDC, rc.left, rc.top, cx, cy, hMemDC, 0, 0, cx, cy, bf);
+    ::AlphaBlend(hDC, rc.left, rc.top, cx, cy, hMemDC, 0, 0, cx, cy, bf);
 }
 
 void CRenderEngine::DrawLine(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColor, int nStyle)

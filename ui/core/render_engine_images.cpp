@@ -17,12 +17,6 @@ namespace {
 
 bool g_forceSoftwareBlend = false;
 
-AlphaBlendFn SystemAlphaBlend()
-{
-    static AlphaBlendFn fn = Msimg32Entry<AlphaBlendFn>("AlphaBlend");
-    return g_forceSoftwareBlend ? NULL : fn;
-}
-
 // Blends a premultiplied source over the destination without AlphaBlend:
 // dst = src * fade + dst * (1 - srcAlpha * fade). The source is premultiplied
 // already, so its colour is scaled by the constant alpha only.
@@ -81,10 +75,9 @@ void DrawCell(HDC hDC, HDC hCloneDC, const RECT& dest, const RECT& src, const RE
     RECT rcTemp;
     if (!::IntersectRect(&rcTemp, &dest, &rcPaint)) return;
     if (blend) {
-        AlphaBlendFn alphaBlend = SystemAlphaBlend();
-        if (alphaBlend != NULL) {
+        if (!g_forceSoftwareBlend) {
             BLENDFUNCTION bf = {AC_SRC_OVER, 0, fade, AC_SRC_ALPHA};
-            alphaBlend(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left,
+            ::AlphaBlend(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left,
                        src.top, src.right - src.left, src.bottom - src.top, bf);
         } else {
             SoftwareBlend(hDC, dest, hCloneDC, src, fade);
