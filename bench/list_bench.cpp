@@ -1,13 +1,16 @@
 // List benchmark: filling a list of 6 columns with 2,000 text rows, laying it
 // out, painting it whole and painting the visible part (a 600x400 window's
-// worth) into a 32-bit DIB, selecting down the rows, and sorting them.
+// worth) into a 32-bit DIB, selecting down the rows, and sorting them; and the
+// lists built on the list rows (a combo of 1,000 elements opened and closed).
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "combo.h"
 #include "list.h"
+#include "list_element.h"
 #include "list_header.h"
 #include "list_text_element.h"
 #include "test_canvas.h"
@@ -27,6 +30,43 @@ int CALLBACK ByFirstColumnDescending(UINT_PTR a, UINT_PTR b, UINT_PTR)
     const wchar_t* ta = reinterpret_cast<CListTextElementUI*>(a)->GetText(0);
     const wchar_t* tb = reinterpret_cast<CListTextElementUI*>(b)->GetText(0);
     return -wcscmp(ta, tb);
+}
+
+// A combo of 1,000 elements in a shown window: its drop-down opened (the
+// elements lent to the popup, laid out and painted once) and closed again
+// (handed back).
+void BenchCombo()
+{
+    const int kItems = 1000;
+    const int kRounds = 20;
+    TestWindow window(300, 200, true);
+    CComboUI combo;
+    combo.SetManager(&window.manager, NULL, false);
+    for (int i = 0; i < kItems; ++i) {
+        CListLabelElementUI* element = new CListLabelElementUI();
+        element->SetText((L"\u5546\u54c1 " + std::to_wstring(i)).c_str());
+        combo.Add(element);
+    }
+    combo.SetPos(RECT{10, 10, 160, 34});
+    combo.SelectItem(500);
+
+    double open = 0;
+    double close = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        combo.Activate();
+        HWND popup = combo.GetDropWindow();
+        ::UpdateWindow(popup);
+        open += MillisecondsSince(start);
+        start = std::chrono::steady_clock::now();
+        ::SendMessageW(popup, WM_CLOSE, 0, 0);
+        close += MillisecondsSince(start);
+        MSG msg;
+        while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    }
+    std::printf("%-40s %8.2f ms per open\n", "combo of 1,000: open and first paint", open / kRounds);
+    std::printf("%-40s %8.2f ms per close\n", "combo of 1,000: close", close / kRounds);
+    combo.SetManager(NULL, NULL, false);
 }
 
 } // namespace
@@ -81,5 +121,7 @@ int main()
     start = std::chrono::steady_clock::now();
     list.RemoveAll();
     std::printf("%-40s %8.2f ms\n", "remove all rows", MillisecondsSince(start));
+
+    BenchCombo();
     return 0;
 }

@@ -10,6 +10,8 @@
 #include "container_ui.h"
 #include "edit.h"
 #include "child_layout.h"
+#include "combo.h"
+#include "combo_box.h"
 #include "horizontal_layout.h"
 #include "button.h"
 #include "button_gif.h"
@@ -71,6 +73,8 @@ const ElementEntry kElements[] = {
     {L"ListTextElement", &Make<CListTextElementUI>},
     {L"ListContainerElement", &Make<CListContainerElementUI>},
     {L"DateTime", &Make<CDateTimeUI>},
+    {L"Combo", &Make<CComboUI>},
+    {L"ComboBox", &Make<CComboBoxUI>},
     {L"ActiveX", &Make<CActiveXUI>},
     {L"Flash", &Make<CFlashUI>},
     {L"WebBrowser", &Make<CWebBrowserUI>},
