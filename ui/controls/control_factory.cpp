@@ -28,6 +28,8 @@
 #include "slider.h"
 #include "tab_layout.h"
 #include "text.h"
+#include "tree_node.h"
+#include "tree_view.h"
 #include "tile_layout.h"
 #include "vertical_layout.h"
 
@@ -75,6 +77,8 @@ const ElementEntry kElements[] = {
     {L"DateTime", &Make<CDateTimeUI>},
     {L"Combo", &Make<CComboUI>},
     {L"ComboBox", &Make<CComboBoxUI>},
+    {L"TreeView", &Make<CTreeViewUI>},
+    {L"TreeNode", &Make<CTreeNodeUI>},
     {L"ActiveX", &Make<CActiveXUI>},
     {L"Flash", &Make<CFlashUI>},
     {L"WebBrowser", &Make<CWebBrowserUI>},

@@ -186,6 +186,41 @@ CControlUI* CDialogBuilder::CreateElement(const wchar_t* pstrClass)
     return NULL;
 }
 
+bool CDialogBuilder::BuildTreeNode(CMarkupNode& node, CControlUI* pParent, CPaintManagerUI* pManager)
+{
+    const bool bUnderNode = pParent != NULL && pParent->GetInterface(L"TreeNode") != NULL;
+    CControlUI* pNode = CreateElement(L"TreeNode");
+    if (pNode == NULL) return true;
+    if (bUnderNode) {
+        IContainerUI* pParentNode = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));
+        if (pParentNode == NULL || !pParentNode->Add(pNode)) {
+            delete pNode;
+            return true;
+        }
+    }
+    if (pManager != NULL) {
+        pNode->SetManager(pManager, NULL, false);
+        const wchar_t* pDefaultAttributes = pManager->GetDefaultAttributeList(L"TreeNode");
+        if (pDefaultAttributes != NULL) pNode->ApplyAttributeList(pDefaultAttributes);
+    }
+    int count = node.GetAttributeCount();
+    for (int i = 0; i < count; i++) pNode->SetAttribute(node.GetAttributeName(i), node.GetAttributeValue(i));
+    if (node.HasChildren()) _Parse(&node, pNode, pManager);
+    if (bUnderNode) return true;
+
+    // A top-level node joins a view with its whole subtree; anywhere else it
+    // has no owner and goes.
+    IContainerUI* pView = pParent != NULL && pParent->GetInterface(L"TreeView") != NULL
+                              ? static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"))
+                              : NULL;
+    if (pView == NULL) {
+        delete pNode;
+        return false;
+    }
+    if (!pView->Add(pNode)) delete pNode;
+    return true;
+}
+
 CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPaintManagerUI* pManager)
 {
     IContainerUI* pContainer = NULL;
@@ -204,6 +239,11 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
             continue;
         }
 
+        if (wcscmp(pstrClass, L"TreeNode") == 0) {
+            if (!BuildTreeNode(node, pParent, pManager)) return NULL;
+            continue;
+        }
+
         CControlUI* pControl = CreateElement(pstrClass);
         if (pControl == NULL) continue;
 
@@ -215,7 +255,14 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
             delete pControl;
             continue;
         }
-        if (pParent != NULL) {
+        if (pParent != NULL && pParent->GetInterface(L"TreeNode") != NULL) {
+            // Controls written inside a tree node join the node's own row.
+            IContainerUI* pRow = static_cast<IContainerUI*>(pParent->GetInterface(L"TreeNodeRow"));
+            if (pRow == NULL || !pRow->Add(pControl)) {
+                delete pControl;
+                continue;
+            }
+        } else if (pParent != NULL) {
             if (!bContainerAsked) {
                 pContainer = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));
                 bContainerAsked = true;

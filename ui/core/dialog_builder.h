@@ -48,6 +48,9 @@ private:
     void ApplyWindowAttributes(CMarkupNode& root, CPaintManagerUI* pManager);
     void BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaintManagerUI* pManager);
     CControlUI* CreateElement(const wchar_t* pstrClass);
+    // A TreeNode element: false when its parent is neither a tree node nor a
+    // tree view, which ends the level.
+    bool BuildTreeNode(CMarkupNode& node, CControlUI* pParent, CPaintManagerUI* pManager);
     CControlUI* _Parse(CMarkupNode* pRoot, CControlUI* pParent = NULL, CPaintManagerUI* pManager = NULL);
 
     CMarkup m_xml;
