@@ -2,6 +2,7 @@
 // keys, choosing, one "itemselect" per change, elements removed or the combo
 // freed while the list is open, the list's size and its place near the bottom
 // of the screen, and the combo box's arrow strip.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -234,6 +235,45 @@ TEST_F(ComboWindow, SelectingTheSameElementAgainSendsNothing)
     EXPECT_EQ(combo->GetCurSel(), -1);
     EXPECT_TRUE(combo->SelectItem(9));
     EXPECT_EQ(combo->GetCurSel(), 2);
+}
+
+TEST_F(ComboWindow, TheSelectionFollowsItsElementWhenOthersMove)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<bool(CComboUI&)> act;
+        int selected; // starting from element 2
+    } cases[] = {
+        {"an element added in front", [](CComboUI& c) { return c.AddAt(new CListLabelElementUI(), 0); }, 3},
+        {"an element added behind", [](CComboUI& c) { return c.AddAt(new CListLabelElementUI(), 3); }, 2},
+        {"the selected element moved", [](CComboUI& c) { return c.SetItemIndex(c.GetItemAt(2), 4); }, 4},
+        {"another element moved over it", [](CComboUI& c) { return c.SetItemIndex(c.GetItemAt(0), 3); }, 1},
+        {"an element in front removed", [](CComboUI& c) { return c.RemoveAt(1); }, 1},
+        {"a place out of range is refused",
+         [](CComboUI& c) {
+             std::unique_ptr<CListLabelElementUI> element(new CListLabelElementUI());
+             return !c.AddAt(element.get(), 9);
+         },
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(ComboLayout(5));
+        ASSERT_TRUE(combo->SelectItem(2));
+        CControlUI* pSelected = combo->GetItemAt(2);
+        EXPECT_TRUE(c.act(*combo));
+        EXPECT_EQ(combo->GetCurSel(), c.selected);
+        EXPECT_EQ(combo->GetItemAt(c.selected), pSelected);
+        EXPECT_EQ(Str(combo->GetText()), L"e2");
+        // Every element knows its place and its owner.
+        for (int i = 0; i < combo->GetCount(); ++i) {
+            IListItemUI* pItem = static_cast<IListItemUI*>(combo->GetItemAt(i)->GetInterface(L"ListItem"));
+            EXPECT_EQ(pItem->GetIndex(), i);
+            EXPECT_EQ(pItem->GetOwner(), static_cast<IListOwnerUI*>(combo));
+        }
+        w.reset();
+    }
 }
 
 TEST_F(ComboWindow, FocusLeavingTheListClosesIt)
