@@ -250,19 +250,6 @@ bool WriteXlsFile(const Sheet& sheet, Bytes* out) {
     b.U16(0);
     Record(&w, kDimensions, d);
   }
-  {
-    Bytes d;
-    ByteWriter b(&d);
-    b.U16(0x06B6);  // grid, headings, zeros, selected and shown
-    b.U16(0);
-    b.U16(0);
-    b.U16(0x40);
-    b.U16(0);
-    b.U16(0);
-    b.U16(0);
-    b.U32(0);
-    Record(&w, kWindow2, d);
-  }
   const std::vector<SheetRow>& rows = sheet.Rows();
   for (size_t r = 0; r < rows.size(); ++r) {
     for (const Cell& cell : rows[r]) {
@@ -284,6 +271,20 @@ bool WriteXlsFile(const Sheet& sheet, Bytes* out) {
         w.U32(index[cell.text]);
       }
     }
+  }
+  // Sheet settings follow the cell table, as spreadsheet programs expect.
+  {
+    Bytes d;
+    ByteWriter b(&d);
+    b.U16(0x06B6);  // grid, headings, zeros, selected and shown
+    b.U16(0);
+    b.U16(0);
+    b.U16(0x40);
+    b.U16(0);
+    b.U16(0);
+    b.U16(0);
+    b.U32(0);
+    Record(&w, kWindow2, d);
   }
   // The .xls merge list holds 16-bit rows and 8-bit columns: merges beyond the
   // sheet's limits cannot be written and are left out.
