@@ -91,6 +91,8 @@ public:
     ~ObserverImpl() override {}
 
     size_t GetReceiverCount() const { return m_receivers.size(); }
+    // In registration order; null past the end.
+    Receiver* GetReceiverAt(size_t index) const { return index < m_receivers.size() ? m_receivers[index] : NULL; }
 
 private:
     std::vector<Receiver*> m_receivers;
