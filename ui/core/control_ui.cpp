@@ -625,8 +625,12 @@ bool CControlUI::IsUpdateNeeded() const { return m_bUpdateNeeded; }
 void CControlUI::NeedUpdate()
 {
     if (!IsVisible()) return;
+    // Marked already while the window waits for its next layout pass: that
+    // pass lays the control out and repaints it, so the window is not asked
+    // again (asking it for every row added to a list made filling it slow).
+    const bool bPending = m_bUpdateNeeded && m_pManager != NULL && m_pManager->IsUpdateNeeded();
     m_bUpdateNeeded = true;
-    Invalidate();
+    if (!bPending) Invalidate();
     if (m_pManager != NULL) m_pManager->NeedUpdate();
 }
 
