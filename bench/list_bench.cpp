@@ -1,18 +1,23 @@
 // List benchmark: filling a list of 6 columns with 2,000 text rows, laying it
 // out, painting it whole and painting the visible part (a 600x400 window's
 // worth) into a 32-bit DIB, selecting down the rows, and sorting them; and the
-// lists built on the list rows (a combo of 1,000 elements opened and closed).
+// lists built on the list rows (a combo of 1,000 elements opened and closed; a
+// bar list of 2,000 nodes in 50 folders added, expanded and removed; a popup menu
+// of 30 items opened).
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "bar_list.h"
 #include "combo.h"
 #include "list.h"
 #include "list_element.h"
 #include "list_header.h"
 #include "list_text_element.h"
+#include "menu_window.h"
 #include "test_canvas.h"
 
 using namespace SkinUI;
@@ -69,6 +74,82 @@ void BenchCombo()
     combo.SetManager(NULL, NULL, false);
 }
 
+// A bar list of 50 folders holding 39 leaves each (2,000 nodes).
+void BenchBarList()
+{
+    const int kFolders = 50;
+    const int kLeaves = 39;
+    const wchar_t* kItem = L"<Window><ListContainerElement><HorizontalLayout>"
+                           L"<Label name=\"item_text\"/><Button name=\"item_del\" visible=\"false\" width=\"16\"/>"
+                           L"</HorizontalLayout></ListContainerElement></Window>";
+    TestWindow window(600, 400);
+    CBarListUI list(&window.manager);
+    list.SetManager(&window.manager, NULL, false);
+    list.SetSmallRows(true);
+    list.EnableScrollBar(true, false);
+    list.SetPos(RECT{0, 0, 600, 400});
+
+    std::vector<BarListNode*> folders;
+    auto start = std::chrono::steady_clock::now();
+    for (int f = 0; f < kFolders; ++f) {
+        BarListItemInfo folder;
+        folder.folder = true;
+        folder.text = (L"\u5206\u7c7b " + std::to_wstring(f)).c_str();
+        BarListNode* node = list.AddBarListNode(folder, NULL, kItem);
+        folders.push_back(node);
+        for (int i = 0; i < kLeaves; ++i) {
+            BarListItemInfo leaf;
+            leaf.text = (L"\u5546\u54c1 " + std::to_wstring(f) + L"." + std::to_wstring(i)).c_str();
+            list.AddBarListNode(leaf, node, kItem);
+        }
+    }
+    std::printf("%-40s %8.2f ms (%d rows)\n", "bar list: add 2,000 nodes in 50 folders", MillisecondsSince(start),
+                list.GetCount());
+
+    start = std::chrono::steady_clock::now();
+    for (BarListNode* folder : folders) list.ExpandBarListNode(folder, false);
+    for (BarListNode* folder : folders) list.ExpandBarListNode(folder, true);
+    list.SetPos(RECT{0, 0, 600, 400});
+    std::printf("%-40s %8.2f ms\n", "bar list: collapse, expand, lay out", MillisecondsSince(start));
+
+    start = std::chrono::steady_clock::now();
+    BarListNode* found = list.FindBarListNode(L"\u5546\u54c1 49.38");
+    std::printf("%-40s %8.3f ms (%s)\n", "bar list: find the last node", MillisecondsSince(start),
+                found != NULL ? "found" : "missing");
+
+    start = std::chrono::steady_clock::now();
+    for (BarListNode* folder : folders) list.RemoveDataListNode(folder);
+    std::printf("%-40s %8.2f ms (%d rows left)\n", "bar list: remove the 50 folders", MillisecondsSince(start),
+                list.GetCount());
+}
+
+// A popup menu of 30 items opened (window built, placed and painted) and closed.
+void BenchMenu()
+{
+    std::wstring xml = L"<Window><Menu itemtextpadding=\"24,0,0,0\">";
+    for (int i = 0; i < 30; ++i)
+        xml += L"<MenuElement name=\"m" + std::to_wstring(i) + L"\" text=\"\u83dc\u5355\u9879 " + std::to_wstring(i) + L"\"/>";
+    xml += L"</Menu></Window>";
+    TestWindow owner(100, 100);
+    auto start = std::chrono::steady_clock::now();
+    CMenuWnd* menu = new CMenuWnd(owner.hwnd());
+    if (!menu->Init(NULL, xml.c_str(), MENU_ALIGN_DEFAULT, POINT{100, 100})) {
+        std::printf("menu: no window\n");
+        return;
+    }
+    HWND hMenu = menu->GetHWND();
+    ::UpdateWindow(hMenu);
+    std::printf("%-40s %8.2f ms\n", "menu: open 30 items and paint", MillisecondsSince(start));
+    start = std::chrono::steady_clock::now();
+    ::SendMessageW(hMenu, WM_KEYDOWN, VK_ESCAPE, 0);
+    MSG msg;
+    while (::IsWindow(hMenu) && ::GetMessageW(&msg, NULL, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    std::printf("%-40s %8.2f ms\n", "menu: close", MillisecondsSince(start));
+}
+
 } // namespace
 
 int main()
@@ -123,5 +204,7 @@ int main()
     std::printf("%-40s %8.2f ms\n", "remove all rows", MillisecondsSince(start));
 
     BenchCombo();
+    BenchBarList();
+    BenchMenu();
     return 0;
 }
