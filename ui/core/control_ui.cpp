@@ -636,9 +636,10 @@ void CControlUI::NeedUpdate()
 
 void CControlUI::NeedParentUpdate()
 {
+    // The parent's NeedUpdate invalidates its rectangle unless it is waiting
+    // for the layout pass already.
     if (GetParent() != NULL) {
         GetParent()->NeedUpdate();
-        GetParent()->Invalidate();
     } else {
         NeedUpdate();
     }
