@@ -313,13 +313,16 @@ int CLabelUI::GetTextRenderingHintAntiAlias() const { return m_nTextRenderingHin
 void CLabelUI::SetShadowOffset(int nOffset, int nAngle)
 {
     if (nAngle > 180 || nAngle < -180) return;
-    RECT rc = m_rcItem;
-    if (nAngle >= 0 && nAngle <= 180) rc.top -= nOffset;
-    else if (nAngle > -180 && nAngle < 0) rc.top += nOffset;
-    if (nAngle > -90 && nAngle <= 90) rc.left -= nOffset;
-    else if (nAngle > 90 || nAngle < -90) rc.left += nOffset;
-    m_ShadowOffset.X = static_cast<float>(rc.top);
-    m_ShadowOffset.Y = static_cast<float>(rc.left);
+    // A shift from the text, wherever the label stands: the rectangle is not
+    // known yet while the layout is read, and changes with every layout pass.
+    int top = 0;
+    int left = 0;
+    if (nAngle >= 0 && nAngle <= 180) top -= nOffset;
+    else if (nAngle > -180 && nAngle < 0) top += nOffset;
+    if (nAngle > -90 && nAngle <= 90) left -= nOffset;
+    else if (nAngle > 90 || nAngle < -90) left += nOffset;
+    m_ShadowOffset.X = static_cast<float>(top);
+    m_ShadowOffset.Y = static_cast<float>(left);
 }
 
 Gdiplus::RectF CLabelUI::GetShadowOffset() const { return m_ShadowOffset; }

@@ -166,6 +166,20 @@ TEST(LabelAttributes, ShadowOffsetFollowsTheAngle)
     }
 }
 
+TEST(LabelAttributes, ShadowOffsetIsTheSameWhereverTheLabelStands)
+{
+    // The offset is a shift from the text, so a placed label gets the same one
+    // as a label not laid out yet.
+    const RECT places[] = {{0, 0, 120, 40}, {30, 12, 110, 38}, {-5, 20, 60, 40}};
+    for (const RECT& rc : places) {
+        PaintedLabel p(L"", rc);
+        p.label.SetAttribute(L"shadowoffset", L"3,-135");
+        Gdiplus::RectF offset = p.label.GetShadowOffset();
+        EXPECT_FLOAT_EQ(3, offset.X) << rc.left << "," << rc.top;
+        EXPECT_FLOAT_EQ(3, offset.Y) << rc.left << "," << rc.top;
+    }
+}
+
 TEST(LabelEffect, TheEffectKeepsItsOwnText)
 {
     CLabelUI label;
