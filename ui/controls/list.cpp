@@ -118,9 +118,11 @@ bool CListUI::SetItemIndex(CControlUI* pControl, int iIndex)
     if (iOrginIndex == -1) return false;
     if (iOrginIndex == iIndex) return true;
     IListItemUI* pSelectedListItem = m_iCurSel >= 0 ? ListItemOf(GetItemAt(m_iCurSel)) : NULL;
+    CControlUI* pExpanded = m_iExpandedItem >= 0 ? GetItemAt(m_iExpandedItem) : NULL;
     if (!m_pList->SetItemIndex(pControl, iIndex)) return false;
     RenumberRows(std::min(iOrginIndex, iIndex), std::max(iOrginIndex, iIndex));
     if (pSelectedListItem != NULL) m_iCurSel = pSelectedListItem->GetIndex();
+    if (pExpanded != NULL) m_iExpandedItem = m_pList->GetItemIndex(pExpanded);
     return true;
 }
 
@@ -173,6 +175,8 @@ bool CListUI::AddAt(CControlUI* pControl, int iIndex)
     }
     RenumberRows(iIndex + 1, GetCount() - 1);
     if (m_iCurSel >= iIndex) m_iCurSel += 1;
+    // The expanded row follows like the selection does.
+    if (m_iExpandedItem >= iIndex) m_iExpandedItem += 1;
     return true;
 }
 

@@ -17,9 +17,20 @@ class CListHeaderUI;
 typedef int(CALLBACK* PULVCompareFunc)(UINT_PTR, UINT_PTR, UINT_PTR);
 
 // The record a sort's data may point to. With the key "CFriendsUI" the two
-// numbers are the first row and the count of the range to sort.
-struct TListSortRange
+// numbers are the first row and the count of the range to sort. Every record
+// alive is known to the list, so that a sort reads the caller's data as a
+// record only when it is one: any other data (a number, a record of another
+// kind) is the caller's own and only reaches the comparison.
+struct UILIB_API TListSortRange
 {
+    TListSortRange(const wchar_t* pstrKey = L"", int first = 0, int count = 0);
+    TListSortRange(const TListSortRange& other);
+    TListSortRange& operator=(const TListSortRange& other);
+    ~TListSortRange();
+
+    // True when data is the address of a record alive now; data is never read.
+    static bool IsRecord(UINT_PTR data);
+
     CUIString sKey;
     int iFirst;
     int iCount;

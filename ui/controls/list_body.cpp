@@ -4,6 +4,7 @@
 #include "list.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "list_header.h"
@@ -11,6 +12,35 @@
 #include "stack_metrics.h"
 
 namespace SkinUI {
+
+namespace {
+
+// The addresses of the sort records alive now (the UI thread's only).
+std::unordered_set<UINT_PTR>& LiveSortRecords()
+{
+    static std::unordered_set<UINT_PTR> records;
+    return records;
+}
+
+} // namespace
+
+TListSortRange::TListSortRange(const wchar_t* pstrKey, int first, int count)
+    : sKey(pstrKey), iFirst(first), iCount(count)
+{
+    LiveSortRecords().insert(reinterpret_cast<UINT_PTR>(this));
+}
+
+TListSortRange::TListSortRange(const TListSortRange& other)
+    : sKey(other.sKey), iFirst(other.iFirst), iCount(other.iCount)
+{
+    LiveSortRecords().insert(reinterpret_cast<UINT_PTR>(this));
+}
+
+TListSortRange& TListSortRange::operator=(const TListSortRange& other) = default;
+
+TListSortRange::~TListSortRange() { LiveSortRecords().erase(reinterpret_cast<UINT_PTR>(this)); }
+
+bool TListSortRange::IsRecord(UINT_PTR data) { return data != 0 && LiveSortRecords().count(data) != 0; }
 
 CListBodyUI::CListBodyUI(CListUI* pOwner) : m_pOwner(pOwner), m_pCompareFunc(NULL), m_compareData(0) {}
 
@@ -48,7 +78,8 @@ int CListBodyUI::SortItems(PULVCompareFunc pfnCompare, UINT_PTR dwData)
     int iFirst = 0;
     int iCount = m_items.GetSize();
     bool bRange = false;
-    const TListSortRange* pRange = reinterpret_cast<const TListSortRange*>(dwData);
+    const TListSortRange* pRange =
+        TListSortRange::IsRecord(dwData) ? reinterpret_cast<const TListSortRange*>(dwData) : NULL;
     if (pRange != NULL && pRange->sKey.CompareNoCase(L"CFriendsUI") == 0) {
         bRange = true;
         // A range reaching outside the rows is cut to them.

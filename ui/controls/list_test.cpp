@@ -468,3 +468,83 @@ TEST(ListRows, ARangeSortTellsTheListItsLastRow)
     EXPECT_EQ(1, list.SortItems(&ByNameDescending, reinterpret_cast<UINT_PTR>(&empty)));
     EXPECT_EQ(1u, list.lastRows.size());
 }
+
+TEST(ListRows, ExpandedRowFollowsInsertionsAndMoves)
+{
+    CListUI list;
+    ExpandingRow* rows[4];
+    for (ExpandingRow*& row : rows) {
+        row = new ExpandingRow();
+        list.Add(row);
+    }
+    ASSERT_TRUE(list.ExpandItem(1));
+    struct Step
+    {
+        const char* what;
+        int from;     // -1: insert a new row at "to"
+        int to;
+        int expected; // index of rows[1] afterwards
+    } steps[] = {
+        {"insert before it", -1, 0, 2},
+        {"insert after it", -1, 4, 2},
+        {"move it down", 2, 4, 4},
+        {"move another row from before it to after it", 0, 5, 3},
+        {"move another row from after it to before it", 5, 0, 4},
+        {"move a row that does not pass it", 0, 1, 4},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        if (s.from < 0) ASSERT_TRUE(list.AddAt(new ExpandingRow(), s.to));
+        else ASSERT_TRUE(list.SetItemIndex(list.GetItemAt(s.from), s.to));
+        EXPECT_EQ(s.expected, list.GetExpandedItem());
+        EXPECT_EQ(rows[1], list.GetItemAt(list.GetExpandedItem()));
+    }
+    // Expanding another row closes the one that was followed.
+    ASSERT_TRUE(list.ExpandItem(0));
+    EXPECT_FALSE(rows[1]->expanded);
+}
+
+TEST(ListRows, SortDataThatIsNoSortRecordIsTheCallersOwn)
+{
+    RangeList list;
+    for (int i = 0; i < 4; ++i) {
+        CListLabelElementUI* row = new CListLabelElementUI();
+        row->SetName((L"r" + std::to_wstring(i)).c_str());
+        list.Add(row);
+    }
+    // Plain numbers, and a record with the range key that is not the list's
+    // own kind: all rows are sorted and the data reaches the comparison.
+    struct NotARecord
+    {
+        CUIString key;
+        int first, count;
+    } lookalike = {L"CFriendsUI", 1, 2};
+    static UINT_PTR seen;
+    struct Compare
+    {
+        static int CALLBACK Ascending(UINT_PTR a, UINT_PTR b, UINT_PTR data) { return -ByNameDescending(a, b, data); }
+        static int CALLBACK Descending(UINT_PTR a, UINT_PTR b, UINT_PTR data)
+        {
+            seen = data;
+            return ByNameDescending(a, b, data);
+        }
+    };
+    const UINT_PTR data[] = {1, 0x10000, static_cast<UINT_PTR>(-1), reinterpret_cast<UINT_PTR>(&lookalike)};
+    for (UINT_PTR d : data) {
+        SCOPED_TRACE(d);
+        seen = 0;
+        ASSERT_EQ(1, list.SortItems(&Compare::Ascending, 0));
+        ASSERT_EQ("0123", Names(&list));
+        EXPECT_EQ(1, list.SortItems(&Compare::Descending, d));
+        EXPECT_EQ("3210", Names(&list));
+        EXPECT_EQ(d, seen);
+        EXPECT_TRUE(list.lastRows.empty());
+    }
+    // A copy of a record is a record too.
+    TListSortRange range = {L"CFriendsUI", 1, 2};
+    TListSortRange copy = range;
+    ASSERT_EQ(1, list.SortItems(&Compare::Ascending, 0));
+    EXPECT_EQ(1, list.SortItems(&Compare::Descending, reinterpret_cast<UINT_PTR>(&copy)));
+    EXPECT_EQ("0213", Names(&list));
+    EXPECT_EQ(1u, list.lastRows.size());
+}
