@@ -38,6 +38,9 @@ CRichEditUI::CRichEditUI()
       m_iFont(-1),
       m_iLimitText(32767),
       m_lTwhStyle(kDefaultStyle),
+      m_dwEventMask(0),
+      m_bHoldChange(false),
+      m_bChangeHeld(false),
       m_bInited(false)
 {
 }
@@ -179,6 +182,13 @@ bool CRichEditUI::OnTxViewChanged() { return true; }
 
 void CRichEditUI::OnTxNotify(DWORD iNotify, void* pv)
 {
+    // Every edit the engine makes, typed, pasted, cut, deleted or undone; a
+    // key it refuses (read-only, at the limit) changes nothing and says nothing.
+    if (iNotify == EN_CHANGE) {
+        if (m_bHoldChange) m_bChangeHeld = true;
+        else if (m_pManager != NULL) m_pManager->SendNotify(this, L"textchanged");
+        return;
+    }
     if (iNotify < EN_MSGFILTER || iNotify > EN_DRAGDROPDONE) return;
     if (iNotify == EN_REQUESTRESIZE || iNotify == EN_CORRECTTEXT || iNotify == EN_IMECHANGE) return;
     if (pv == NULL || m_pManager == NULL) return;
@@ -318,8 +328,21 @@ bool CRichEditUI::SetAutoURLDetect(bool bAutoDetect)
     return m_pTwh != NULL && Send(EM_AUTOURLDETECT, bAutoDetect) == 0;
 }
 
-DWORD CRichEditUI::GetEventMask() const { return static_cast<DWORD>(Send(EM_GETEVENTMASK)); }
-DWORD CRichEditUI::SetEventMask(DWORD dwEventMask) { return static_cast<DWORD>(Send(EM_SETEVENTMASK, 0, dwEventMask)); }
+// The engine always reports changes to the control ("textchanged"); the mask
+// the caller sees and sets is the caller's own.
+DWORD CRichEditUI::GetEventMask() const
+{
+    return (static_cast<DWORD>(Send(EM_GETEVENTMASK)) & ~ENM_CHANGE) | (m_dwEventMask & ENM_CHANGE);
+}
+
+DWORD CRichEditUI::SetEventMask(DWORD dwEventMask)
+{
+    if (m_pTwh == NULL) return 0;
+    const DWORD dwOld = GetEventMask();
+    m_dwEventMask = dwEventMask;
+    Send(EM_SETEVENTMASK, 0, dwEventMask | ENM_CHANGE);
+    return dwOld;
+}
 void CRichEditUI::HideSelection(bool bHide, bool bChangeStyle) { Send(EM_HIDESELECTION, bHide, bChangeStyle); }
 void CRichEditUI::ScrollCaret() { Send(EM_SCROLLCARET); }
 
@@ -488,7 +511,19 @@ void CRichEditUI::DoInit()
     m_pTwh->SetTransparent(true);
     Send(EM_SETLANGOPTIONS, 0, 0);
     m_pTwh->SetInPlaceActive(SUCCEEDED(m_pTwh->GetTextServices()->OnTxInPlaceActivate(NULL)));
+    Send(EM_SETEVENTMASK, 0, Send(EM_GETEVENTMASK) | ENM_CHANGE);
     m_pManager->AddMessageFilter(this);
+}
+
+void CRichEditUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit)
+{
+    // The filter goes with the control: a window it has left must not hand it
+    // messages (nor keep its address once it is freed).
+    CPaintManagerUI* pOld = m_pManager;
+    const bool bStarted = m_pTwh != NULL;  // else DoInit registers the filter
+    if (pOld != NULL && pOld != pManager) pOld->RemoveMessageFilter(this);
+    CContainerUI::SetManager(pManager, pParent, bInit);
+    if (bStarted && m_pManager != NULL && m_pManager != pOld) m_pManager->AddMessageFilter(this);
 }
 
 void CRichEditUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
@@ -679,14 +714,22 @@ LRESULT CRichEditUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, boo
         }
     }
 
+    // Some engines report a change for a character they refuse at the text
+    // limit: there the text itself tells whether anything changed.
+    const bool bAtLimit = uMsg == WM_CHAR && GetTextLength() >= m_pTwh->GetMaxLength();
+    CUIString sBefore;
+    if (bAtLimit) sBefore = GetText();
+    m_bHoldChange = bAtLimit;
+    m_bChangeHeld = false;
     LRESULT lResult = 0;
     HRESULT hr = TxSendMessage(uMsg, wParam, lParam, &lResult);
+    m_bHoldChange = false;
+    if (m_bChangeHeld && GetText() != sBefore) m_pManager->SendNotify(this, L"textchanged");
     if (hr == S_OK) bHandled = bWasHandled && uMsg != WM_MOUSEMOVE;
     else if ((uMsg >= WM_KEYFIRST && uMsg <= WM_KEYLAST) || uMsg == WM_CHAR || uMsg == WM_IME_CHAR)
         bHandled = bWasHandled;
     else if (IsMouseMessage(uMsg) && m_pTwh->IsCaptured())
         bHandled = bWasHandled;
-    if (uMsg == WM_CHAR) m_pManager->SendNotify(this, L"textchanged");
     return lResult;
 }
 

@@ -119,6 +119,7 @@ public:
     virtual bool OnTxViewChanged();
     virtual void OnTxNotify(DWORD iNotify, void* pv);
 
+    void SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit = true) override;
     void DoInit() override;
     void DoEvent(TEventUI& event) override;
     void SetPos(RECT rc) override;
@@ -168,6 +169,11 @@ protected:
     int m_iFont;
     int m_iLimitText;
     LONG m_lTwhStyle;
+    DWORD m_dwEventMask;  // as the caller set it
+    // While a character at the text limit is typed, the engine's change
+    // report waits for the text to be compared.
+    bool m_bHoldChange;
+    bool m_bChangeHeld;
     bool m_bInited;
 };
 

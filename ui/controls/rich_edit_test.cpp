@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <imm.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -577,4 +578,100 @@ TEST_F(RichEditTest, FormatsStreamsAndEventMasks)
     EXPECT_EQ(static_cast<DWORD>(ENM_SELCHANGE | ENM_DROPFILES | ENM_LINK), re->GetEventMask());
     re->SetDropAcceptFile(false);
     EXPECT_EQ(static_cast<DWORD>(ENM_SELCHANGE), re->GetEventMask());
+}
+
+TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
+{
+    struct Case
+    {
+        const char* what;
+        const wchar_t* attributes;
+        std::function<void()> act;
+        const wchar_t* text;  // afterwards
+        bool changed;
+    };
+    const Case cases[] = {
+        {"typing", L"text='ab'", [this] { Type(L"c"); }, L"abc", true},
+        {"Delete on a selection", L"text='abcd'",
+         [this] {
+             re->SetSel(1, 3);
+             Key(VK_DELETE);
+         },
+         L"ad", true},
+        {"cut", L"text='abcd'",
+         [this] {
+             re->SetSel(0, 2);
+             re->Cut();
+         },
+         L"cd", true},
+        {"paste", L"text='abcd'",
+         [this] {
+             re->SetSel(0, 1);
+             re->Copy();
+             re->SetSel(-1, -1);
+             re->Paste();
+         },
+         L"abcda", true},
+        {"undo", L"text='ab'",
+         [this] {
+             re->SetSel(-1, -1);
+             re->ReplaceSel(L"c", true);
+             log.records.clear();
+             re->Undo();
+         },
+         L"ab", true},
+        {"typing into a read-only edit", L"text='ab' readonly='true'", [this] { Type(L"c"); },
+         L"ab", false},
+        {"typing at the text limit", L"text='ab'",
+         [this] {
+             re->SetLimitText(2);
+             re->SetSel(-1, -1);
+             Type(L"c");
+         },
+         L"ab", false},
+        {"moving the caret", L"text='ab'", [this] { Key(VK_LEFT); }, L"ab", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Build(c.attributes);
+        re->SetSel(-1, -1);
+        log.records.clear();
+        c.act();
+        EXPECT_EQ(std::wstring(c.text), Text());
+        EXPECT_EQ(c.changed, log.Count(L"textchanged") > 0);
+    }
+}
+
+TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
+{
+    Build(L"text='moved'");
+    win->pm.SetFocus(nullptr);  // the first window keeps no pointer to it
+    CContainerUI* parent = static_cast<CContainerUI*>(re->GetParent());
+    parent->SetAutoDestroy(false);
+    ASSERT_TRUE(parent->Remove(re));
+
+    NotifyLog otherLog;
+    {
+        ManagedWindow other;
+        other.CreateAt(0, 220, 300, 200);
+        CContainerUI* root = new CContainerUI();
+        other.pm.AttachDialog(root);
+        other.pm.AddNotifier(&otherLog);
+        ASSERT_TRUE(root->Add(re));
+        PaintNow(other.GetHWND());
+        re->SetFocus();
+        re->SetSel(-1, -1);
+        ::SendMessageW(other.GetHWND(), WM_CHAR, L'!', 1);
+        EXPECT_EQ(L"moved!", Text());
+        // The old window's keys no longer reach it.
+        Send(WM_CHAR, L'x', 1);
+        EXPECT_EQ(L"moved!", Text());
+        other.pm.RemoveNotifier(&otherLog);
+    }  // the other window and the rich edit with it are gone
+    re = nullptr;
+    Send(WM_CHAR, L'x', 1);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PumpMessages();
+    EXPECT_EQ(0, log.Count(L"textchanged"));
 }
