@@ -319,6 +319,7 @@ TEST_F(DateTimeTest, FocusOpensThePickerWithTheFieldsFontAndTheUpdateComesFromTh
     EXPECT_EQ(window->pm().GetFont(0), reinterpret_cast<HFONT>(::SendMessageW(hPicker, WM_GETFONT, 0, 0)));
     // A second click on the open field keeps the one picker.
     EXPECT_EQ(hPicker, ClickField());
+    Choose(hPicker, 2020, 2, 3);
     CControlUI* sender = nullptr;
     window->log.onNotify = [&sender](TNotifyUI& msg) {
         if (msg.type == L"updatetext") sender = msg.sender;
@@ -387,6 +388,26 @@ TEST_F(DateTimeTest, ResizingTheWindowClosesThePickerWithItsDate)
     window->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
     PumpUntil([this] { return field->GetPickerWindow() == NULL || field->GetText() == L"2027-09-08"; }, 2000);
     EXPECT_EQ(L"2027-09-08", Str(field->GetText()));
+}
+
+TEST_F(DateTimeTest, LeavingThePickerWithoutANewDateWritesAndAnnouncesNothing)
+{
+    for (bool chooseTheSameDate : {false, true}) {
+        SCOPED_TRACE(chooseTheSameDate);
+        SYSTEMTIME date = Date(2023, 7, 9);
+        date.wHour = 15;
+        date.wMinute = 45;
+        field->SetTime(&date);
+        window->log.records.clear();
+        HWND hPicker = ClickField();
+        ASSERT_NE(HWND(NULL), hPicker);
+        if (chooseTheSameDate) Choose(hPicker, 2023, 7, 9);
+        LoseFocus();
+        EXPECT_EQ(L"2023-07-09", Str(field->GetText()));
+        EXPECT_EQ(15, field->GetTime().wHour);
+        EXPECT_EQ(45, field->GetTime().wMinute);
+        EXPECT_EQ(0, window->log.Count(L"updatetext"));
+    }
 }
 
 TEST_F(DateTimeTest, TheElementTableMakesTheField)

@@ -1,6 +1,6 @@
 // The native date picker of the date field: created over the field with the
 // field's font, handed the field's date, and closed when it loses the focus,
-// writing the chosen date back (or clearing the field after Backspace/Delete).
+// writing a newly chosen date back (or clearing the field after Backspace/Delete).
 #include "date_time_window.h"
 
 #include <windowsx.h>
@@ -94,6 +94,9 @@ void CDateTimeWnd::WriteBack()
     // The field's date was outside the picker's range and the user chose nothing:
     // the picker's stand-in date must not replace it.
     if (m_bDateRefused && !m_bChanged) return;
+    // Nothing new to show: the field keeps its date (and its time of day) and
+    // announces nothing. An empty field that gets a date is a change.
+    if (SameDate(st, m_pOwner->m_sysTime) && m_pOwner->GetText() == FormatDateText(st)) return;
     m_pOwner->m_sysTime = st;
     m_pOwner->m_nDTUpdateFlag = CDateTimeUI::kUpdateSet;
     m_pOwner->UpdateText(true);
