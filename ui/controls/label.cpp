@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "attribute_table.h"
 #include "attribute_values.h"
 #include "gdi_scope.h"
 #include "gdiplus_scope.h"
@@ -158,64 +159,54 @@ const AlignKeyword kAlignKeywords[] = {
 void CLabelUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
     if (pstrName == NULL || pstrValue == NULL) return;
-    if (wcscmp(pstrName, L"align") == 0) {
-        for (const AlignKeyword& keyword : kAlignKeywords) {
-            if (wcsstr(pstrValue, keyword.word) == NULL) continue;
-            m_uTextStyle &= ~keyword.clear;
-            m_uTextStyle |= keyword.set;
-        }
-    } else if (wcscmp(pstrName, L"endellipsis") == 0) {
-        if (ParseBool(pstrValue)) m_uTextStyle |= DT_END_ELLIPSIS;
-        else m_uTextStyle &= ~DT_END_ELLIPSIS;
-    } else if (wcscmp(pstrName, L"left_vcenter") == 0) {
-        if (ParseBool(pstrValue)) m_uTextStyle = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
-    } else if (wcscmp(pstrName, L"font") == 0) {
-        SetFont(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"textcolor") == 0) {
-        SetTextColor(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"disabledtextcolor") == 0) {
-        SetDisabledTextColor(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"textpadding") == 0) {
-        SetTextPadding(ParseRect(pstrValue));
-    } else if (wcscmp(pstrName, L"showhtml") == 0) {
-        SetShowHtml(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"enabledeffect") == 0) {
-        SetEnabledEffect(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"rhaa") == 0) {
-        SetTextRenderingHintAntiAlias(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"transshadow") == 0) {
-        SetTransShadow(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"transshadow1") == 0) {
-        SetTransShadow1(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"transtext") == 0) {
-        SetTransText(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"transtext1") == 0) {
-        SetTransText1(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"transstroke") == 0) {
-        SetTransStroke(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"gradientangle") == 0) {
-        SetGradientAngle(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"gradientlength") == 0) {
-        SetGradientLength(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"enabledstroke") == 0) {
-        SetEnabledStroke(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"enabledshadow") == 0) {
-        SetEnabledShadow(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"shadowoffset") == 0) {
-        int values[2] = {0, 0};
-        ParseIntList(pstrValue, values, 2);
-        SetShadowOffset(values[0], values[1]);
-    } else if (wcscmp(pstrName, L"textcolor1") == 0) {
-        SetTextColor1(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"textshadowcolora") == 0) {
-        SetTextShadowColorA(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"textshadowcolorb") == 0) {
-        SetTextShadowColorB(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"strokecolor") == 0) {
-        SetStrokeColor(ParseColor(pstrValue));
-    } else {
-        CControlUI::SetAttribute(pstrName, pstrValue);
-    }
+    typedef TAttributeRowUI<CLabelUI> Row;
+    // The style rows edit the style without repainting, as the layout is read.
+    static const Row kAttributes[] = {
+        {L"align",
+         [](CLabelUI& label, const wchar_t* value) {
+             for (const AlignKeyword& keyword : kAlignKeywords) {
+                 if (wcsstr(value, keyword.word) == NULL) continue;
+                 label.m_uTextStyle &= ~keyword.clear;
+                 label.m_uTextStyle |= keyword.set;
+             }
+         }},
+        {L"endellipsis",
+         [](CLabelUI& label, const wchar_t* value) {
+             if (ParseBool(value)) label.m_uTextStyle |= DT_END_ELLIPSIS;
+             else label.m_uTextStyle &= ~DT_END_ELLIPSIS;
+         }},
+        {L"left_vcenter",
+         [](CLabelUI& label, const wchar_t* value) {
+             if (ParseBool(value)) label.m_uTextStyle = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+         }},
+        {L"font", &Row::ParseAndSet<ParseInt, &CLabelUI::SetFont>},
+        {L"textcolor", &Row::ParseAndSet<ParseColor, &CLabelUI::SetTextColor>},
+        {L"disabledtextcolor", &Row::ParseAndSet<ParseColor, &CLabelUI::SetDisabledTextColor>},
+        {L"textpadding", &Row::ParseAndSet<ParseRect, &CLabelUI::SetTextPadding>},
+        {L"showhtml", &Row::ParseAndSet<ParseBool, &CLabelUI::SetShowHtml>},
+        {L"enabledeffect", &Row::ParseAndSet<ParseBool, &CLabelUI::SetEnabledEffect>},
+        {L"rhaa", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTextRenderingHintAntiAlias>},
+        {L"transshadow", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTransShadow>},
+        {L"transshadow1", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTransShadow1>},
+        {L"transtext", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTransText>},
+        {L"transtext1", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTransText1>},
+        {L"transstroke", &Row::ParseAndSet<ParseInt, &CLabelUI::SetTransStroke>},
+        {L"gradientangle", &Row::ParseAndSet<ParseInt, &CLabelUI::SetGradientAngle>},
+        {L"gradientlength", &Row::ParseAndSet<ParseInt, &CLabelUI::SetGradientLength>},
+        {L"enabledstroke", &Row::ParseAndSet<ParseBool, &CLabelUI::SetEnabledStroke>},
+        {L"enabledshadow", &Row::ParseAndSet<ParseBool, &CLabelUI::SetEnabledShadow>},
+        {L"shadowoffset",
+         [](CLabelUI& label, const wchar_t* value) {
+             int values[2] = {0, 0};
+             ParseIntList(value, values, 2);
+             label.SetShadowOffset(values[0], values[1]);
+         }},
+        {L"textcolor1", &Row::ParseAndSet<ParseColor, &CLabelUI::SetTextColor1>},
+        {L"textshadowcolora", &Row::ParseAndSet<ParseColor, &CLabelUI::SetTextShadowColorA>},
+        {L"textshadowcolorb", &Row::ParseAndSet<ParseColor, &CLabelUI::SetTextShadowColorB>},
+        {L"strokecolor", &Row::ParseAndSet<ParseColor, &CLabelUI::SetStrokeColor>},
+    };
+    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue)) CControlUI::SetAttribute(pstrName, pstrValue);
 }
 
 void CLabelUI::FillDefaultColors()

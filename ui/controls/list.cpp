@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "attribute_table.h"
 #include "attribute_values.h"
 #include "list_header.h"
 #include "scroll_bar.h"
@@ -511,77 +512,49 @@ DWORD CListUI::GetItemLineColor() const { return m_ListInfo.dwLineColor; }
 void CListUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
     if (pstrName == NULL || pstrValue == NULL) return;
-    typedef void (CListUI::*ColorSetter)(DWORD);
-    typedef void (CListUI::*ImageSetter)(const wchar_t*);
-    static const struct
-    {
-        const wchar_t* name;
-        ColorSetter set;
-    } kColors[] = {
-        {L"itemtextcolor", &CListUI::SetItemTextColor},
-        {L"itembkcolor", &CListUI::SetItemBkColor},
-        {L"itemselectedtextcolor", &CListUI::SetSelectedItemTextColor},
-        {L"itemselectedbkcolor", &CListUI::SetSelectedItemBkColor},
-        {L"itemhottextcolor", &CListUI::SetHotItemTextColor},
-        {L"itemhotbkcolor", &CListUI::SetHotItemBkColor},
-        {L"itemdisabledtextcolor", &CListUI::SetDisabledItemTextColor},
-        {L"itemdisabledbkcolor", &CListUI::SetDisabledItemBkColor},
-        {L"itemlinecolor", &CListUI::SetItemLineColor},
+    typedef TAttributeRowUI<CListUI> Row;
+    static const Row kAttributes[] = {
+        {L"itemtextcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetItemTextColor>},
+        {L"itembkcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetItemBkColor>},
+        {L"itemselectedtextcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetSelectedItemTextColor>},
+        {L"itemselectedbkcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetSelectedItemBkColor>},
+        {L"itemhottextcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetHotItemTextColor>},
+        {L"itemhotbkcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetHotItemBkColor>},
+        {L"itemdisabledtextcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetDisabledItemTextColor>},
+        {L"itemdisabledbkcolor", &Row::ParseAndSet<ParseColor, &CListUI::SetDisabledItemBkColor>},
+        {L"itemlinecolor", &Row::ParseAndSet<ParseColor, &CListUI::SetItemLineColor>},
+        {L"itembkimage", &Row::ParseAndSet<AttributeText, &CListUI::SetItemBkImage>},
+        {L"itemselectedimage", &Row::ParseAndSet<AttributeText, &CListUI::SetSelectedItemImage>},
+        {L"itemhotimage", &Row::ParseAndSet<AttributeText, &CListUI::SetHotItemImage>},
+        {L"itemdisabledimage", &Row::ParseAndSet<AttributeText, &CListUI::SetDisabledItemImage>},
+        {L"header",
+         [](CListUI& list, const wchar_t* value) {
+             if (list.m_pHeader != NULL) list.m_pHeader->SetVisible(wcscmp(value, L"hidden") != 0);
+         }},
+        {L"headerbkimage",
+         [](CListUI& list, const wchar_t* value) {
+             if (list.m_pHeader != NULL) list.m_pHeader->SetBkImage(value);
+         }},
+        {L"scrollselect", &Row::ParseAndSet<ParseBool, &CListUI::SetScrollSelect>},
+        {L"hotselect", [](CListUI& list, const wchar_t* value) { list.m_ListInfo.bHotSelect = ParseBool(value); }},
+        {L"multiexpanding", &Row::ParseAndSet<ParseBool, &CListUI::SetMultiExpanding>},
+        {L"itemfont", &Row::ParseAndSet<ParseInt, &CListUI::SetItemFont>},
+        {L"itemalign",
+         [](CListUI& list, const wchar_t* value) {
+             list.SetItemTextStyle(AlignHorizontally(list.m_ListInfo.uTextStyle, value));
+         }},
+        {L"itemendellipsis",
+         [](CListUI& list, const wchar_t* value) {
+             UINT uStyle = list.m_ListInfo.uTextStyle;
+             if (ParseBool(value)) uStyle |= DT_END_ELLIPSIS;
+             else uStyle &= ~DT_END_ELLIPSIS;
+             list.SetItemTextStyle(uStyle);
+         }},
+        {L"itemtextpadding", &Row::ParseAndSet<ParseRect, &CListUI::SetItemTextPadding>},
+        {L"itemaltbk", &Row::ParseAndSet<ParseBool, &CListUI::SetAlternateBk>},
+        {L"itemshowhtml", &Row::ParseAndSet<ParseBool, &CListUI::SetItemShowHtml>},
     };
-    static const struct
-    {
-        const wchar_t* name;
-        ImageSetter set;
-    } kImages[] = {
-        {L"itembkimage", &CListUI::SetItemBkImage},
-        {L"itemselectedimage", &CListUI::SetSelectedItemImage},
-        {L"itemhotimage", &CListUI::SetHotItemImage},
-        {L"itemdisabledimage", &CListUI::SetDisabledItemImage},
-    };
-    for (const auto& entry : kColors) {
-        if (wcscmp(pstrName, entry.name) == 0) {
-            (this->*entry.set)(ParseColor(pstrValue));
-            return;
-        }
-    }
-    for (const auto& entry : kImages) {
-        if (wcscmp(pstrName, entry.name) == 0) {
-            (this->*entry.set)(pstrValue);
-            return;
-        }
-    }
-    if (wcscmp(pstrName, L"header") == 0) {
-        if (m_pHeader != NULL) m_pHeader->SetVisible(wcscmp(pstrValue, L"hidden") != 0);
-    } else if (wcscmp(pstrName, L"headerbkimage") == 0) {
-        if (m_pHeader != NULL) m_pHeader->SetBkImage(pstrValue);
-    } else if (wcscmp(pstrName, L"scrollselect") == 0) {
-        SetScrollSelect(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"hotselect") == 0) {
-        m_ListInfo.bHotSelect = ParseBool(pstrValue);
-    } else if (wcscmp(pstrName, L"multiexpanding") == 0) {
-        SetMultiExpanding(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"itemfont") == 0) {
-        SetItemFont(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"itemalign") == 0) {
-        UINT uStyle = m_ListInfo.uTextStyle;
-        if (wcsstr(pstrValue, L"left") != NULL) uStyle &= ~(DT_CENTER | DT_RIGHT);
-        if (wcsstr(pstrValue, L"center") != NULL) uStyle = (uStyle & ~(DT_LEFT | DT_RIGHT)) | DT_CENTER;
-        if (wcsstr(pstrValue, L"right") != NULL) uStyle = (uStyle & ~(DT_LEFT | DT_CENTER)) | DT_RIGHT;
-        SetItemTextStyle(uStyle);
-    } else if (wcscmp(pstrName, L"itemendellipsis") == 0) {
-        UINT uStyle = m_ListInfo.uTextStyle;
-        if (ParseBool(pstrValue)) uStyle |= DT_END_ELLIPSIS;
-        else uStyle &= ~DT_END_ELLIPSIS;
-        SetItemTextStyle(uStyle);
-    } else if (wcscmp(pstrName, L"itemtextpadding") == 0) {
-        SetItemTextPadding(ParseRect(pstrValue));
-    } else if (wcscmp(pstrName, L"itemaltbk") == 0) {
-        SetAlternateBk(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"itemshowhtml") == 0) {
-        SetItemShowHtml(ParseBool(pstrValue));
-    } else {
-        CVerticalLayoutUI::SetAttribute(pstrName, pstrValue);
-    }
+    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue)) CVerticalLayoutUI::SetAttribute(pstrName, pstrValue);
 }
 
 } // namespace SkinUI

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "attribute_table.h"
 #include "attribute_values.h"
 #include "render_engine.h"
 
@@ -144,25 +145,30 @@ void CListHeaderItemUI::SetSepImage(const wchar_t* pStrImage) { StoreImage(*this
 void CListHeaderItemUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
     if (pstrName == NULL || pstrValue == NULL) return;
-    if (wcscmp(pstrName, L"dragable") == 0) SetDragable(ParseBool(pstrValue));
-    else if (wcscmp(pstrName, L"sepwidth") == 0) SetSepWidth(ParseInt(pstrValue));
-    else if (wcscmp(pstrName, L"align") == 0) {
-        if (wcsstr(pstrValue, L"left") != NULL) m_uTextStyle &= ~(DT_CENTER | DT_RIGHT);
-        if (wcsstr(pstrValue, L"center") != NULL) m_uTextStyle = (m_uTextStyle & ~(DT_LEFT | DT_RIGHT)) | DT_CENTER;
-        if (wcsstr(pstrValue, L"right") != NULL) m_uTextStyle = (m_uTextStyle & ~(DT_LEFT | DT_CENTER)) | DT_RIGHT;
-    } else if (wcscmp(pstrName, L"endellipsis") == 0) {
-        if (ParseBool(pstrValue)) m_uTextStyle |= DT_END_ELLIPSIS;
-        else m_uTextStyle &= ~DT_END_ELLIPSIS;
-    } else if (wcscmp(pstrName, L"font") == 0) SetFont(ParseInt(pstrValue));
-    else if (wcscmp(pstrName, L"textcolor") == 0) SetTextColor(ParseColor(pstrValue));
-    else if (wcscmp(pstrName, L"textpadding") == 0) SetTextPadding(ParseRect(pstrValue));
-    else if (wcscmp(pstrName, L"showhtml") == 0) SetShowHtml(ParseBool(pstrValue));
-    else if (wcscmp(pstrName, L"normalimage") == 0) SetNormalImage(pstrValue);
-    else if (wcscmp(pstrName, L"hotimage") == 0) SetHotImage(pstrValue);
-    else if (wcscmp(pstrName, L"pushedimage") == 0) SetPushedImage(pstrValue);
-    else if (wcscmp(pstrName, L"focusedimage") == 0) SetFocusedImage(pstrValue);
-    else if (wcscmp(pstrName, L"sepimage") == 0) SetSepImage(pstrValue);
-    else CContainerUI::SetAttribute(pstrName, pstrValue);
+    typedef TAttributeRowUI<CListHeaderItemUI> Row;
+    static const Row kAttributes[] = {
+        {L"dragable", &Row::ParseAndSet<ParseBool, &CListHeaderItemUI::SetDragable>},
+        {L"sepwidth", &Row::ParseAndSet<ParseInt, &CListHeaderItemUI::SetSepWidth>},
+        {L"align",
+         [](CListHeaderItemUI& item, const wchar_t* value) {
+             item.m_uTextStyle = AlignHorizontally(item.m_uTextStyle, value);
+         }},
+        {L"endellipsis",
+         [](CListHeaderItemUI& item, const wchar_t* value) {
+             if (ParseBool(value)) item.m_uTextStyle |= DT_END_ELLIPSIS;
+             else item.m_uTextStyle &= ~DT_END_ELLIPSIS;
+         }},
+        {L"font", &Row::ParseAndSet<ParseInt, &CListHeaderItemUI::SetFont>},
+        {L"textcolor", &Row::ParseAndSet<ParseColor, &CListHeaderItemUI::SetTextColor>},
+        {L"textpadding", &Row::ParseAndSet<ParseRect, &CListHeaderItemUI::SetTextPadding>},
+        {L"showhtml", &Row::ParseAndSet<ParseBool, &CListHeaderItemUI::SetShowHtml>},
+        {L"normalimage", &Row::ParseAndSet<AttributeText, &CListHeaderItemUI::SetNormalImage>},
+        {L"hotimage", &Row::ParseAndSet<AttributeText, &CListHeaderItemUI::SetHotImage>},
+        {L"pushedimage", &Row::ParseAndSet<AttributeText, &CListHeaderItemUI::SetPushedImage>},
+        {L"focusedimage", &Row::ParseAndSet<AttributeText, &CListHeaderItemUI::SetFocusedImage>},
+        {L"sepimage", &Row::ParseAndSet<AttributeText, &CListHeaderItemUI::SetSepImage>},
+    };
+    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue)) CContainerUI::SetAttribute(pstrName, pstrValue);
 }
 
 SIZE CListHeaderItemUI::EstimateSize(SIZE)

@@ -10,6 +10,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "attribute_table.h"
 #include "attribute_values.h"
 #include "scroll_bar.h"
 #include "text_host.h"
@@ -529,48 +530,52 @@ void CRichEditUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, boo
 void CRichEditUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
     if (pstrName == NULL || pstrValue == NULL) return;
-    const bool on = wcscmp(pstrValue, L"true") == 0;
-    if (wcscmp(pstrName, L"vscrollbar") == 0) {
-        if (on) m_lTwhStyle |= ES_DISABLENOSCROLL | WS_VSCROLL;
-        CContainerUI::SetAttribute(pstrName, pstrValue);
-    } else if (wcscmp(pstrName, L"hscrollbar") == 0) {
-        if (on) m_lTwhStyle |= ES_DISABLENOSCROLL | WS_HSCROLL;
-        CContainerUI::SetAttribute(pstrName, pstrValue);
-    } else if (wcscmp(pstrName, L"autovscroll") == 0) {
-        if (on) m_lTwhStyle |= ES_AUTOVSCROLL;
-    } else if (wcscmp(pstrName, L"autohscroll") == 0) {
-        if (on) m_lTwhStyle |= ES_AUTOHSCROLL;
-    } else if (wcscmp(pstrName, L"wanttab") == 0) {
-        SetWantTab(on);
-    } else if (wcscmp(pstrName, L"wantreturn") == 0) {
-        SetWantReturn(on);
-    } else if (wcscmp(pstrName, L"wantctrlreturn") == 0) {
-        SetWantCtrlReturn(on);
-    } else if (wcscmp(pstrName, L"rich") == 0) {
-        SetRich(on);
-    } else if (wcscmp(pstrName, L"multiline") == 0) {
-        if (wcscmp(pstrValue, L"false") == 0) m_lTwhStyle &= ~ES_MULTILINE;
-    } else if (wcscmp(pstrName, L"readonly") == 0) {
-        if (on) SetReadOnly(true);
-    } else if (wcscmp(pstrName, L"password") == 0) {
-        if (on) m_lTwhStyle |= ES_PASSWORD;
-    } else if (wcscmp(pstrName, L"align") == 0) {
-        if (wcsstr(pstrValue, L"left") != NULL) m_lTwhStyle &= ~(ES_CENTER | ES_RIGHT);
-        if (wcsstr(pstrValue, L"center") != NULL) {
-            m_lTwhStyle &= ~(ES_LEFT | ES_RIGHT);
-            m_lTwhStyle |= ES_CENTER;
-        }
-        if (wcsstr(pstrValue, L"right") != NULL) {
-            m_lTwhStyle &= ~(ES_LEFT | ES_CENTER);
-            m_lTwhStyle |= ES_RIGHT;
-        }
-    } else if (wcscmp(pstrName, L"font") == 0) {
-        SetFont(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"textcolor") == 0) {
-        SetTextColor(ParseColor(pstrValue));
-    } else {
-        CContainerUI::SetAttribute(pstrName, pstrValue);
-    }
+    typedef TAttributeRowUI<CRichEditUI> Row;
+    // The style rows only add their bit for "true" (the engine reads the style
+    // once, when it starts).
+    static const Row kAttributes[] = {
+        {L"vscrollbar",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.m_lTwhStyle |= ES_DISABLENOSCROLL | WS_VSCROLL;
+             edit.CContainerUI::SetAttribute(L"vscrollbar", value);
+         }},
+        {L"hscrollbar",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.m_lTwhStyle |= ES_DISABLENOSCROLL | WS_HSCROLL;
+             edit.CContainerUI::SetAttribute(L"hscrollbar", value);
+         }},
+        {L"autovscroll",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.m_lTwhStyle |= ES_AUTOVSCROLL;
+         }},
+        {L"autohscroll",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.m_lTwhStyle |= ES_AUTOHSCROLL;
+         }},
+        {L"wanttab", &Row::ParseAndSet<ParseBool, &CRichEditUI::SetWantTab>},
+        {L"wantreturn", &Row::ParseAndSet<ParseBool, &CRichEditUI::SetWantReturn>},
+        {L"wantctrlreturn", &Row::ParseAndSet<ParseBool, &CRichEditUI::SetWantCtrlReturn>},
+        {L"rich", &Row::ParseAndSet<ParseBool, &CRichEditUI::SetRich>},
+        {L"multiline",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (wcscmp(value, L"false") == 0) edit.m_lTwhStyle &= ~ES_MULTILINE;
+         }},
+        {L"readonly",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.SetReadOnly(true);
+         }},
+        {L"password",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             if (ParseBool(value)) edit.m_lTwhStyle |= ES_PASSWORD;
+         }},
+        {L"align",
+         [](CRichEditUI& edit, const wchar_t* value) {
+             edit.m_lTwhStyle = static_cast<LONG>(AlignHorizontally(static_cast<UINT>(edit.m_lTwhStyle), value));
+         }},
+        {L"font", &Row::ParseAndSet<ParseInt, static_cast<void (CRichEditUI::*)(int)>(&CRichEditUI::SetFont)>},
+        {L"textcolor", &Row::ParseAndSet<ParseColor, &CRichEditUI::SetTextColor>},
+    };
+    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue)) CContainerUI::SetAttribute(pstrName, pstrValue);
 }
 
 // ---- input ---------------------------------------------------------------------------------
