@@ -42,4 +42,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   [ -f "$WINEPREFIX/system.reg" ] || { "$WINELOADER" wineboot -i >/dev/null 2>&1 || true; wineserver -w || true; }
   flock -u 9
 fi
+# The skin names the face every Chinese Windows has; here WenQuanYi Micro Hei
+# (fonts-wqy-microhei) stands in for it, so that Chinese text shows. Once per prefix.
+if [ ! -f "$WINEPREFIX/.tarvel-fonts" ]; then
+  exec 9>"$WINEPREFIX.lock"; flock 9
+  if [ ! -f "$WINEPREFIX/.tarvel-fonts" ]; then
+    for face in 微软雅黑 "Microsoft YaHei" 宋体 SimSun 新宋体 NSimSun; do
+      "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+        /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+    done
+    touch "$WINEPREFIX/.tarvel-fonts"
+  fi
+  flock -u 9
+fi
 exec "$WINELOADER" "$exe" "$@"

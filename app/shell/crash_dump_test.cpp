@@ -1,0 +1,74 @@
+// A faulting program leaves a minidump named after itself beside it and ends with
+// the exception's code, whichever thread failed.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH];
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::vector<std::string> Dumps(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((folder + "crash_child.exe.*.dmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return names;
+}
+
+DWORD RunChild(const std::string& folder, const std::string& arguments) {
+  std::string command = "\"" + folder + "crash_child.exe\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process))
+    return 0xFFFFFFFF;
+  ::WaitForSingleObject(process.hProcess, 60000);
+  DWORD code = 0xFFFFFFFF;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return code;
+}
+
+TEST(CrashDump, FaultingProgramWritesADumpAndExitsWithTheExceptionCode) {
+  const std::string folder = ProgramFolder();
+  for (const std::string& old : Dumps(folder)) ::DeleteFileA((folder + old).c_str());
+  struct Case {
+    const char* arguments;
+    DWORD exitCode;
+  } cases[] = {
+      {"", EXCEPTION_ACCESS_VIOLATION},
+      {"E0001234", 0xE0001234},
+      {"--thread", EXCEPTION_ACCESS_VIOLATION},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.exitCode, RunChild(folder, c.arguments)) << c.arguments;
+    const std::vector<std::string> dumps = Dumps(folder);
+    ASSERT_EQ(1u, dumps.size()) << c.arguments;
+    FILE* dump = std::fopen((folder + dumps[0]).c_str(), "rb");
+    ASSERT_NE(nullptr, dump);
+    char magic[4] = {};
+    EXPECT_EQ(4u, std::fread(magic, 1, 4, dump));
+    std::fseek(dump, 0, SEEK_END);
+    EXPECT_GT(std::ftell(dump), 1000L) << "the dump holds more than its header";
+    std::fclose(dump);
+    EXPECT_EQ(std::string("MDMP"), std::string(magic, 4)) << c.arguments;
+    ::DeleteFileA((folder + dumps[0]).c_str());
+  }
+}
+
+}  // namespace

@@ -1,0 +1,305 @@
+// The login window: accounts, the password check on a worker thread, keys, the
+// tray icon and its menu.
+#include "login_window.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "container_ui.h"
+#include "control_ui.h"
+#include "frameless_window.h"
+#include "library_binding.h"
+#include "list_element.h"
+#include "list_interfaces.h"
+#include "login_state.h"
+#include "message_dialog.h"
+#include "option.h"
+#include "popup_menu.h"
+#include "text_conversion.h"
+
+namespace shell {
+namespace {
+
+const char kOwnerAccount[] = "老板";
+
+}  // namespace
+
+CLoginWnd::CLoginWnd() = default;
+
+const wchar_t* CLoginWnd::GetWindowClassName() const { return L"UILginWnd"; }
+
+UINT CLoginWnd::GetClassStyle() const { return CS_SAVEBITS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW; }
+
+void CLoginWnd::OnFinalMessage(HWND) {
+  m_pm.RemovePreMessageFilter(this);
+  delete this;
+}
+
+void CLoginWnd::Quit() {
+  m_tray.RemoveIcon();
+  ::PostQuitMessage(0);
+}
+
+void CLoginWnd::BringUp() {
+  ::BringWindowToTop(m_hWnd);
+  ::SetForegroundWindow(m_hWnd);
+  ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+}
+
+void CLoginWnd::OnInitWindow() {
+  m_icon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
+  m_tray.AddIcon(m_hWnd, m_icon, L"TarvelStock");
+  ::SetForegroundWindow(m_hWnd);
+  for (const wchar_t* name : {L"login_edit_acc", L"login_pwd"}) {
+    if (SkinUI::CControlUI* edit = m_pm.FindControl(name)) {
+      wchar_t value[8];
+      std::swprintf(value, 8, L"%d", kLoginEditMaxChars);
+      edit->SetAttribute(L"maxchar", value);
+    }
+  }
+
+  std::vector<std::string> names;
+  if (g_dataObject != nullptr) g_dataObject->GetUserNames(&names);
+  SkinUI::CControlUI* combo = m_pm.FindControl(L"login_acc_combo");
+  auto* items = combo != nullptr ? static_cast<SkinUI::CContainerUI*>(combo->GetInterface(L"Container")) : nullptr;
+  auto* owner = combo != nullptr ? static_cast<SkinUI::IListOwnerUI*>(combo->GetInterface(L"IListOwner")) : nullptr;
+  if (items != nullptr && owner != nullptr) {
+    for (const std::string& name : names) {
+      auto* item = new SkinUI::CListLabelElementUI;
+      item->SetText(WideFromAnsi(name).c_str());
+      items->Add(item);
+    }
+    // Selecting raises "itemselect", which fills the form for the first account.
+    owner->SelectItem(0, false);
+  } else if (!names.empty()) {
+    OnAccountSelected(WideFromAnsi(names.front()).c_str());
+  }
+}
+
+void CLoginWnd::OnAccountSelected(const SkinUI::CUIString& account) {
+  if (SkinUI::CControlUI* edit = m_pm.FindControl(L"login_edit_acc")) edit->SetText(account);
+  if (SkinUI::CControlUI* login = m_pm.FindControl(L"login_login")) login->SetFocus();
+  if (g_dataObject == nullptr) return;
+  const std::string name = AnsiFromWide(account.GetData());
+  const int savePassword = g_dataObject->GetSavePassword(name.c_str());
+
+  SkinUI::CControlUI* remember = m_pm.FindControl(L"login_chk_pwd");
+  if (remember == nullptr) return;
+  remember->SetAttribute(L"selected", savePassword ? L"true" : L"false");
+  // The library leaves the buffer untouched for an unknown account.
+  char stored[kLoginTextSize] = {};
+  g_dataObject->GetUserPassword(name.c_str(), stored);
+  SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
+  SkinUI::CControlUI* forget = m_pm.FindControl(L"login_forget_pwd");
+  SkinUI::CControlUI* tip = m_pm.FindControl(L"login_tip");
+  if (stored[0] != '\0') {
+    if (password) {
+      password->SetAttribute(L"readonly", L"false");
+      password->SetText(savePassword ? WideFromAnsi(stored).c_str() : L"");
+    }
+    if (forget) forget->SetText(L"找回密码");
+    if (tip) tip->SetText(L"");
+  } else {
+    if (forget) forget->SetText(L"设置密码");
+    if (tip) tip->SetText(L"**该用户还未设置密码");
+    remember->SetVisible(false);
+    if (password) {
+      password->SetAttribute(L"readonly", L"true");
+      password->SetText(L"");
+    }
+  }
+}
+
+void CLoginWnd::ShowLoginError(int result) {
+  if (SkinUI::CControlUI* gif = m_pm.FindControl(L"login_gif")) gif->SetVisible(false);
+  SkinUI::CControlUI* tip = m_pm.FindControl(L"login_tip");
+  if (tip == nullptr) return;
+  if (result == 0) {
+    tip->SetText(L"");
+    return;
+  }
+  wchar_t text[64];
+  std::swprintf(text, 64, L"登陆失败，错误码: %d", result);
+  tip->SetText(text);
+}
+
+void CLoginWnd::OnLogin() {
+  // One check at a time: the running check's result is what counts.
+  if (m_busy) return;
+  ShowLoginError(0);
+  m_busy = 1;
+  if (SkinUI::CControlUI* gif = m_pm.FindControl(L"login_gif")) gif->SetVisible(true);
+  SkinUI::CControlUI* account = m_pm.FindControl(L"login_edit_acc");
+  SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
+  const std::string name = account != nullptr ? AnsiFromWide(account->GetText().GetData()) : std::string();
+  const std::string secret =
+      password != nullptr && password->IsVisible() ? AnsiFromWide(password->GetText().GetData()) : std::string();
+  CopyAnsiText(g_currentUser, sizeof(g_currentUser), name);
+  CopyAnsiText(g_loginPassword, sizeof(g_loginPassword), secret);
+  HANDLE worker = ::CreateThread(nullptr, 0, &LoginThreadProc, m_hWnd, 0, nullptr);
+  if (worker == nullptr) {
+    OnLoginResult(1);
+    return;
+  }
+  ::CloseHandle(worker);
+}
+
+DWORD WINAPI LoginThreadProc(void* window) {
+  ::Sleep(200);
+  const int result = g_dataObject != nullptr ? g_dataObject->CheckUserPassword(g_currentUser, g_loginPassword) : -1;
+  // Only the handle travels: a window closed meanwhile simply gets nothing.
+  ::PostMessageW(static_cast<HWND>(window), kLoginResultMessage, static_cast<WPARAM>(result), 0);
+  return 0;
+}
+
+void CLoginWnd::OnLoginResult(int result) {
+  ShowLoginError(result);
+  if (result == 0) {
+    SkinUI::CControlUI* remember = m_pm.FindControl(L"login_chk_pwd");
+    bool wanted = false;
+    if (remember != nullptr) {
+      auto* option = static_cast<SkinUI::COptionUI*>(remember->GetInterface(L"Option"));
+      wanted = option != nullptr && option->IsSelected();
+    }
+    if (g_dataObject != nullptr && (g_dataObject->GetSavePassword(g_currentUser) != 0) != wanted)
+      g_dataObject->SetSavePassword(g_currentUser, wanted);
+    if (std::strcmp(g_currentUser, kOwnerAccount) == 0) g_isBoss = 1;
+    if (::IsWindow(m_hWnd)) ::PostMessageW(m_hWnd, WM_CLOSE, 1, 0);
+  }
+  m_busy = 0;
+}
+
+void CLoginWnd::OnForgetPassword() {
+  // Setting and recovering a password need their own dialogs, which this program
+  // does not have yet; the link stays hidden in the layout until they come.
+}
+
+void CLoginWnd::Notify(SkinUI::TNotifyUI& msg) {
+  if (msg.sender == nullptr) return;
+  const SkinUI::CUIString name = msg.sender->GetName();
+  if (msg.type == L"click") {
+    if (name == L"closebtn" || name == L"login_cancel") {
+      Quit();
+    } else if (name == L"login_login") {
+      OnLogin();
+    } else if (name == L"login_forget_pwd") {
+      OnForgetPassword();
+    } else if (name == L"minbtn") {
+      SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+  } else if (msg.type == L"itemselect" && name == L"login_acc_combo") {
+    OnAccountSelected(msg.sender->GetText());
+  }
+}
+
+LRESULT CLoginWnd::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+  if (uMsg == WM_TIMER) {
+    LRESULT result = 0;
+    bHandled = m_pm.MessageHandler(uMsg, wParam, lParam, result);
+    return result;
+  }
+  if (uMsg != WM_KEYDOWN) return 0;
+  if (wParam == VK_RETURN) {
+    bHandled = true;
+    SkinUI::CControlUI* account = m_pm.FindControl(L"login_edit_acc");
+    SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
+    if (account != nullptr && account->GetText().IsEmpty()) {
+      account->SetFocus();
+    } else if (password != nullptr && password->GetText().IsEmpty()) {
+      password->SetFocus();
+    } else {
+      if (SkinUI::CControlUI* login = m_pm.FindControl(L"login_login")) login->SetFocus();
+      OnLogin();
+    }
+  } else if (wParam == VK_ESCAPE) {
+    bHandled = true;
+    Quit();
+  }
+  return 0;
+}
+
+LRESULT CLoginWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_CREATE) {
+    m_shadow.Create(m_hWnd);
+    m_shadow.SetSize(4);
+    m_shadow.SetPosition(0, 0);
+    m_shadow.SetSharpness(10);
+    AddClipStyles(m_hWnd);
+    if (BuildWindowLayout(m_hWnd, m_pm, L"login.xml", this, this) != nullptr) OnInitWindow();
+    return 0;
+  }
+  LRESULT result = 0;
+  if (HandleFramelessMessage(m_hWnd, m_pm, true, uMsg, wParam, lParam, &result)) return result;
+  if (uMsg == WM_TIMER && wParam == kTrayClickTimerId) {
+    ::KillTimer(m_hWnd, kTrayClickTimerId);
+    if (!m_trayDoubleClicked) BringUp();
+    return 1;
+  }
+  if (uMsg == kLoginResultMessage) {
+    OnLoginResult(static_cast<int>(wParam));
+    return 0;
+  }
+  if (uMsg == kMenuItemMessage) {
+    SkinUI::CUIString* item = reinterpret_cast<SkinUI::CUIString*>(wParam);
+    if (item == nullptr) return 0;
+    const SkinUI::CUIString name = *item;
+    delete item;
+    if (name == L"menu_login_show_app") {
+      BringUp();
+    } else if (name == L"menu_login_exit") {
+      Quit();
+    }
+    return 0;
+  }
+  if (uMsg == kTrayCallbackMessage) {
+    switch (lParam) {
+      case WM_MOUSEMOVE:
+        m_tray.OnMouseMove();
+        break;
+      case WM_LBUTTONDOWN:
+        m_trayDoubleClicked = 0;
+        ::SetTimer(m_hWnd, kTrayClickTimerId, ::GetDoubleClickTime(), nullptr);
+        break;
+      case WM_LBUTTONDBLCLK:
+        m_trayDoubleClicked = 1;
+        BringUp();
+        break;
+      case WM_RBUTTONUP: {
+        BringUp();
+        POINT cursor;
+        ::GetCursorPos(&cursor);
+        OpenPopupMenu(m_hWnd, L"menu_login.xml", cursor);
+        break;
+      }
+      default:
+        break;
+    }
+    return 0;
+  }
+  if (uMsg == TaskbarCreatedMessage()) {
+    m_tray.OnTaskbarCreated();
+    return 0;
+  }
+  if (m_pm.MessageHandler(uMsg, wParam, lParam, result)) return result;
+  return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+}
+
+UINT RunLoginWindow(HWND mainWindow) {
+  CLoginWnd* login = new (std::nothrow) CLoginWnd;
+  if (login == nullptr) return 0;
+  if (login->Create(mainWindow, L"", kDialogStyle, 0, 0, 0, 0, 0) == nullptr) {
+    delete login;
+    return 0;
+  }
+  login->CenterDesktopWindow();
+  const HWND hwnd = login->GetHWND();
+  g_loginHwnd = hwnd;
+  const UINT result = login->ShowModal();
+  // Left through the quit message, the window is still there; it goes now, and its
+  // object with it.
+  if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+  return result;
+}
+
+}  // namespace shell

@@ -1,0 +1,64 @@
+// CLoginWnd: the modal login window shown before the main window. The user picks
+// an account and types its password; the data library checks it on a worker thread
+// while the window keeps painting, and a match closes the window with result 1.
+#pragma once
+
+#include <windows.h>
+
+#include "paint_manager.h"
+#include "tray_icon.h"
+#include "ui_string.h"
+#include "window_shadow.h"
+#include "window_wnd.h"
+
+namespace shell {
+
+// The worker's answer: wParam carries the data library's result.
+constexpr UINT kLoginResultMessage = WM_APP + 0x40;
+constexpr UINT kMenuItemMessage = 0x2340;
+constexpr UINT kTrayClickTimerId = 101;
+
+class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public SkinUI::IMessageFilterUI {
+ public:
+  CLoginWnd();
+
+  const wchar_t* GetWindowClassName() const override;
+  UINT GetClassStyle() const override;
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+  void OnFinalMessage(HWND hWnd) override;
+
+  void Notify(SkinUI::TNotifyUI& msg) override;
+  LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+
+  void OnInitWindow();
+  void OnAccountSelected(const SkinUI::CUIString& account);
+  void OnLogin();
+  void OnLoginResult(int result);
+  void ShowLoginError(int result);
+  void OnForgetPassword();
+
+  bool IsChecking() const { return m_busy != 0; }
+  SkinUI::CPaintManagerUI* GetPaintManager() { return &m_pm; }
+  TrayIcon& GetTrayIcon() { return m_tray; }
+
+ private:
+  void Quit();
+  void BringUp();
+
+  TrayIcon m_tray;
+  HICON m_icon = nullptr;
+  int m_busy = 0;
+  int m_trayDoubleClicked = 0;
+  SkinUI::CWndShadow m_shadow;
+  SkinUI::CPaintManagerUI m_pm;
+};
+
+// The worker: waits a moment (so the busy image shows), checks the password held
+// in the login globals and posts the result to the window.
+DWORD WINAPI LoginThreadProc(void* window);
+
+// Creates the login window over the main window, centred on the desktop, and runs
+// it modally. 1 when a user logged in.
+UINT RunLoginWindow(HWND mainWindow);
+
+}  // namespace shell

@@ -1,0 +1,194 @@
+// MainFrame's construction, creation from the skin, start-up sequence, single-
+// instance guard and exit confirmation.
+#include "main_frame.h"
+
+#include <cstdlib>
+
+#include "app_paths.h"
+#include "control_ui.h"
+#include "library_binding.h"
+#include "login_state.h"
+#include "login_window.h"
+#include "message_dialog.h"
+#include "option.h"
+#include "shell_utilities.h"
+#include "text_conversion.h"
+
+namespace shell {
+namespace {
+
+LoginRunner g_loginRunner = &RunLoginWindow;
+HANDLE g_instanceMutex = nullptr;
+
+}  // namespace
+
+SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name) {
+  SkinUI::CControlUI* control = pm.FindControl(name);
+  return control != nullptr ? static_cast<SkinUI::COptionUI*>(control->GetInterface(L"Option")) : nullptr;
+}
+
+LoginRunner SetLoginRunner(LoginRunner runner) {
+  LoginRunner previous = g_loginRunner;
+  g_loginRunner = runner != nullptr ? runner : &RunLoginWindow;
+  return previous;
+}
+
+void ReleaseSingleInstance() {
+  if (g_instanceMutex == nullptr) return;
+  ::CloseHandle(g_instanceMutex);
+  g_instanceMutex = nullptr;
+}
+
+MainFrame::MainFrame() {
+  m_shadow.SetDarkness(150);
+  m_shadow.SetSharpness(5);
+  m_shadow.SetSize(0);
+  m_shadow.SetPosition(5, 5);
+  ::InitializeCriticalSection(&m_tabLock);
+}
+
+MainFrame::~MainFrame() { ::DeleteCriticalSection(&m_tabLock); }
+
+const wchar_t* MainFrame::GetWindowClassName() const { return L"KXPlatform"; }
+
+void MainFrame::OnFinalMessage(HWND hWnd) {
+  WindowImplBase::OnFinalMessage(hWnd);
+  delete this;
+}
+
+SkinUI::CUIString MainFrame::GetSkinFolder() { return L"skin\\"; }
+
+SkinUI::CUIString MainFrame::GetSkinFile() { return L"MainFrame.xml"; }
+
+SkinUI::SKIN_RESOURCETYPE MainFrame::GetResourceType() const { return SkinUI::SKIN_FROM_ZIPRESOURCE; }
+
+const wchar_t* MainFrame::GetResourceID() const { return MAKEINTRESOURCEW(105); }
+
+LRESULT MainFrame::ResponseDefaultKeyEvent(WPARAM) { return 0; }
+
+LRESULT MainFrame::OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+  m_shadow.Create(m_hWnd);
+  m_shadow.SetSize(4);
+  m_shadow.SetPosition(0, 0);
+  m_shadow.SetSharpness(10);
+  return WindowImplBase::OnCreate(uMsg, wParam, lParam, bHandled);
+}
+
+void MainFrame::InitWindow() {
+  ::SetWindowTextW(m_hWnd, L"TarvelStock");
+  CreateDirectoryPath(AnsiFromWide(GetModuleDirectory() + L"temp/").c_str());
+
+  // Without a login nothing else starts and the window is never shown.
+  if (g_loginRunner(m_hWnd) != 1) {
+    m_startup = StartupOutcome::kLoginRefused;
+    return;
+  }
+  if (SkinUI::CControlUI* user = m_PaintManager.FindControl(L"user_name"))
+    user->SetText(WideFromAnsi(g_currentUser).c_str());
+  m_trayIcon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
+  m_tray.AddIcon(m_hWnd, m_trayIcon, L"TarvelStock");
+  ::BringWindowToTop(m_hWnd);
+  ::SetForegroundWindow(m_hWnd);
+
+  if (!CheckSingleInstance()) {
+    m_startup = StartupOutcome::kSecondInstance;
+    return;
+  }
+  m_startup = StartupOutcome::kRunning;
+
+  const wchar_t* const waves[] = {L"CastWave1", L"CastWave2", L"CastWave3"};
+  for (int i = 0; i < 3; ++i) m_castWaves[i] = m_PaintManager.FindControl(waves[i]);
+  if (m_castWaves[0] && m_castWaves[1] && m_castWaves[2]) ::SetTimer(m_hWnd, kTimerBroadcast, 500, nullptr);
+  ::SetTimer(m_hWnd, kTimerTabHover, 300, nullptr);
+
+  if (SkinUI::CControlUI* settings = m_PaintManager.FindControl(L"xtsz")) {
+    if (!g_isBoss) settings->SetVisible(false);
+  }
+
+  m_productTypes.clear();
+  if (g_dataObject != nullptr) g_dataObject->GetProductTypes(reinterpret_cast<intptr_t>(this), &OnProductTypeRow);
+
+  ApplyCloseSetting();
+}
+
+void MainFrame::ApplyCloseSetting() {
+  SkinUI::COptionUI* minimise = FindOption(m_PaintManager, L"xtsz_chk_mini");
+  SkinUI::COptionUI* exit = FindOption(m_PaintManager, L"xtsz_chk_exit");
+  if (minimise == nullptr || exit == nullptr || g_dataObject == nullptr) return;
+  std::vector<DataField> query = {MakeDataField("name", g_currentUser), MakeDataField("exit_min", "")};
+  std::vector<std::vector<DataField>> rows;
+  g_dataObject->QueryRecords("tb_priority", &query, &rows);
+  if (rows.empty() || rows[0].size() < 2) return;
+  if (std::atoi(rows[0][1].value.c_str()) != 0) {
+    minimise->Selected(true);
+  } else {
+    exit->Selected(true);
+  }
+}
+
+bool MainFrame::CheckSingleInstance() {
+  HANDLE mutex = ::CreateMutexW(nullptr, FALSE, (std::wstring(L"h") + GetWindowClassName()).c_str());
+  if (mutex != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    ::CloseHandle(mutex);
+    ShowMessageDialog(nullptr, L"错误", L"程序已经登陆 ，不能重复登陆!!", kMsgDlgIconInfo, 0);
+    m_tray.RemoveIcon();
+    ::PostQuitMessage(0);
+    return false;
+  }
+  if (g_instanceMutex == nullptr) {
+    g_instanceMutex = mutex;
+  } else if (mutex != nullptr) {
+    ::CloseHandle(mutex);
+  }
+  return true;
+}
+
+void MainFrame::ConfirmExit() {
+  const UINT answer = ShowMessageDialog(m_hWnd, L"提示", L"确定要退出程序 ?", kMsgDlgIconInfo, kMsgDlgCancelButton);
+  if (answer == 2) return;
+  m_tray.RemoveIcon();
+  ::PostQuitMessage(0);
+  if (::IsWindow(m_hWnd)) ::PostMessageW(m_hWnd, WM_CLOSE, 1, 0);
+}
+
+UINT MainFrame::ConfirmBroadcast() {
+  return ShowMessageDialog(m_hWnd, L"提示", L"你要广播 ?", kMsgDlgIconInfo, kMsgDlgCancelButton);
+}
+
+void MainFrame::OnCloseButton() {
+  if (m_PaintManager.FindControl(L"xtsz_chk_mini") == nullptr) return;
+  SkinUI::COptionUI* option = FindOption(m_PaintManager, L"xtsz_chk_mini");
+  if (option != nullptr && option->IsSelected()) {
+    // Hidden without a tray icon the window could never be brought back.
+    if (m_tray.HasIcon()) {
+      ::ShowWindow(m_hWnd, SW_HIDE);
+    } else {
+      SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+    return;
+  }
+  ConfirmExit();
+}
+
+void MainFrame::AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent) {
+  ProductTypeNode node;
+  node.level = level;
+  node.name = name;
+  node.parent = parent;
+  m_productTypes.emplace(level, node);
+}
+
+void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level) {
+  MainFrame* frame = reinterpret_cast<MainFrame*>(context);
+  if (frame == nullptr) return;
+  frame->AddProductTypeNode(level != nullptr ? std::atoi(level) : 0, WideFromAnsi(category).c_str(),
+                            WideFromAnsi(parent).c_str());
+}
+
+void MainFrame::OnProductTypeSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
+void MainFrame::OnProductUnitSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
+void MainFrame::OnProductSelect(SkinUI::CUIString, SkinUI::CControlUI*, void*) {}
+void MainFrame::OnProductRowSelect(std::vector<SkinUI::CUIString>, SkinUI::CControlUI*, void*) {}
+void MainFrame::OnDropListSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
+
+}  // namespace shell

@@ -1,0 +1,162 @@
+// MainFrame: the program's one main window. It builds itself from the skin inside
+// its own window creation, runs the login before it is first shown, refuses a
+// second copy of the program, and keeps the tray icon, the window buttons and the
+// broadcast animation. The page Parts of the program add their methods to it.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "kxp_data.h"
+#include "observer_impl.h"
+#include "option.h"
+#include "picker_callbacks.h"
+#include "plugin_api.h"
+#include "tray_icon.h"
+#include "ui_string.h"
+#include "window_impl_base.h"
+#include "window_shadow.h"
+
+namespace shell {
+
+// Window timers of the main window.
+constexpr UINT kTimerTrayClick = 101;
+constexpr UINT kTimerBroadcast = 1001;
+constexpr UINT kTimerSelectCell = 1002;
+constexpr UINT kTimerTabHover = 1003;
+
+// A product category as the category callback streams it in.
+struct ProductTypeNode {
+  int level = 0;
+  SkinUI::CUIString name;
+  SkinUI::CUIString parent;
+  bool flag = false;
+};
+
+// A tile of the home or report pages: its name and two image paths.
+struct GridBarItem {
+  SkinUI::CUIString name;
+  SkinUI::CUIString image;
+  SkinUI::CUIString image2;
+};
+
+// How the start-up inside the window's creation ended.
+enum class StartupOutcome {
+  kNotStarted,     // the skin could not be loaded: the window stays empty
+  kRunning,        // logged in and ready to be shown
+  kLoginRefused,   // the login window was left without a login
+  kSecondInstance  // another copy runs; the user has been told
+};
+
+// Runs the login over the main window and answers 1 when a user logged in. Tests
+// put their own in place of the login window.
+using LoginRunner = UINT (*)(HWND mainWindow);
+LoginRunner SetLoginRunner(LoginRunner runner);
+
+// Releases the single-instance mutex held by this process (tests share one Wine
+// server, and so one mutex, between their cases).
+void ReleaseSingleInstance();
+
+class MainFrame : public DllApiInterface,
+                  public SkinUI::WindowImplBase,
+                  public CDlgProductTypeListCallBack,
+                  public CDlgProductUnitListCallBack,
+                  public CDlgProductListCallBack,
+                  public CDlgDropListCallBack {
+ public:
+  MainFrame();
+  ~MainFrame() override;
+
+  // Window base.
+  const wchar_t* GetWindowClassName() const override;
+  void OnFinalMessage(HWND hWnd) override;
+  void InitWindow() override;
+  SkinUI::CUIString GetSkinFolder() override;
+  SkinUI::CUIString GetSkinFile() override;
+  SkinUI::SKIN_RESOURCETYPE GetResourceType() const override;
+  const wchar_t* GetResourceID() const override;
+  LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+  LRESULT OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+  LRESULT OnClose(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+  LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+  LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+  LRESULT ResponseDefaultKeyEvent(WPARAM wParam) override;
+  void Notify(SkinUI::TNotifyUI& msg) override;
+  SkinUI::CControlUI* CreateControl(const wchar_t* pstrClass) override;
+
+  // Host operations for plug-ins.
+  int SetControlAttribute(std::string name, std::string attribute, std::string value) override;
+  std::string GetControlAttribute(std::string name, std::string attribute, std::string parentName) override;
+  std::string GetParentName(std::string name) override;
+  void AddMainGridItem(std::string name, std::string image, DllApiInstance* plugin) override;
+
+  // Picker callbacks; their handlers come with the pages that open the pickers.
+  void OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
+  void OnProductUnitSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
+  void OnProductSelect(SkinUI::CUIString name, SkinUI::CControlUI* owner, void* extra) override;
+  void OnProductRowSelect(std::vector<SkinUI::CUIString> names, SkinUI::CControlUI* owner, void* extra) override;
+  void OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
+
+  bool CheckSingleInstance();
+  void ConfirmExit();
+  UINT ConfirmBroadcast();
+  void OnTimer(UINT_PTR id);
+  void OnTrayNotify(UINT mouseCode);
+  void OnMenuCommand(const SkinUI::CUIString& item);
+  // The close button and Alt+F4: hide to the tray, minimise or ask to exit.
+  void OnCloseButton();
+  // Shows the window again from the tray.
+  void RestoreFromTray();
+
+  StartupOutcome GetStartupOutcome() const { return m_startup; }
+  TrayIcon& GetTrayIcon() { return m_tray; }
+  // The broadcast animation's step: -1 (no wave) to 2 (three waves).
+  int GetBroadcastStep() const { return m_broadcastStep; }
+  // Inserts one category into the category map (the category callback's work).
+  void AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent);
+  const std::multimap<int, ProductTypeNode>& GetProductTypes() const { return m_productTypes; }
+
+  BYTE m_bPurchaseSide = 0;
+  std::string m_strStockDateCondition;
+  std::string m_strFundDateCondition;
+
+ private:
+  void OnClick(SkinUI::TNotifyUI& msg) override;
+  bool OfferToPlugins(SkinUI::TNotifyUI& msg);
+  void ApplyCloseSetting();
+  void ShowMaxRestoreButtons(bool maximised);
+  void OnTabHoverTimer();
+  void OnSelectCellTimer();
+
+  SkinUI::CWndShadow m_shadow;
+  SkinUI::CControlUI* m_focusedCell = nullptr;
+  SkinUI::CUIString m_editedBillNumber;
+  SkinUI::CControlUI* m_castWaves[3] = {nullptr, nullptr, nullptr};
+  std::vector<SkinUI::CControlUI*> m_panels;
+  std::multimap<int, ProductTypeNode> m_productTypes;
+  CRITICAL_SECTION m_tabLock;
+  std::map<int, SkinUI::CUIString> m_openTabs;
+  TrayIcon m_tray;
+  HICON m_trayIcon = nullptr;
+  int m_trayDoubleClicked = 0;
+  SkinUI::ObserverImpl<int, SkinUI::SkinChangedParam> m_skinObserver;
+  std::vector<DataField> m_editRecord;
+  float m_billOutstanding = 0.0f;
+  std::vector<std::string> m_unitNames;
+
+  StartupOutcome m_startup = StartupOutcome::kNotStarted;
+  int m_broadcastStep = -1;
+  bool m_broadcastTicking = false;
+  SkinUI::CControlUI* m_hoveredTabClose = nullptr;
+};
+
+// The option or check box of that name in the window, or null.
+SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
+
+// The category callback: the context is the main window.
+void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level);
+
+}  // namespace shell

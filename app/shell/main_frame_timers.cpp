@@ -1,0 +1,118 @@
+// MainFrame's timers, tray icon codes, maximise/restore buttons and the way back
+// from the tray.
+#include "main_frame.h"
+
+#include <cwchar>
+
+#include "control_ui.h"
+#include "popup_menu.h"
+#include "rich_edit.h"
+
+namespace shell {
+
+void MainFrame::RestoreFromTray() {
+  ::BringWindowToTop(m_hWnd);
+  ::SetForegroundWindow(m_hWnd);
+  if (::IsZoomed(m_hWnd)) SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+  ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+}
+
+void MainFrame::OnTimer(UINT_PTR id) {
+  switch (id) {
+    case kTimerTrayClick:
+      ::KillTimer(m_hWnd, kTimerTrayClick);
+      if (!m_trayDoubleClicked) RestoreFromTray();
+      break;
+    case kTimerBroadcast:
+      if (m_broadcastTicking) break;
+      m_broadcastTicking = true;
+      if (++m_broadcastStep > 2) m_broadcastStep = -1;
+      for (int i = 0; i < 3; ++i) {
+        if (m_castWaves[i] != nullptr) m_castWaves[i]->SetVisible(m_broadcastStep >= i);
+      }
+      m_broadcastTicking = false;
+      break;
+    case kTimerSelectCell:
+      ::KillTimer(m_hWnd, kTimerSelectCell);
+      OnSelectCellTimer();
+      break;
+    case kTimerTabHover:
+      OnTabHoverTimer();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainFrame::OnSelectCellTimer() {
+  if (m_focusedCell == nullptr || std::wcscmp(m_focusedCell->GetClass(), L"RichEditUI") != 0) return;
+  auto* edit = static_cast<SkinUI::CRichEditUI*>(m_focusedCell);
+  edit->SetBkColor(0xFFFFFFFF);
+  edit->SetSelAll();
+  edit->SetBkImage(L"file='rich_edit.png' corner='2,2,2,2'");
+}
+
+void MainFrame::OnTabHoverTimer() {
+  POINT cursor;
+  ::GetCursorPos(&cursor);
+  ::ScreenToClient(m_hWnd, &cursor);
+  SkinUI::CControlUI* under = m_PaintManager.FindControl(cursor);
+  SkinUI::CControlUI* close = nullptr;
+  if (under != nullptr) {
+    const SkinUI::CUIString name = under->GetName();
+    if (name.GetLength() > 4 && _wcsnicmp(name.GetData(), L"tab_", 4) == 0) {
+      close = m_PaintManager.FindControl((SkinUI::CUIString(L"tab_close_") + name.Mid(4)).GetData());
+      if (close == nullptr || close == m_hoveredTabClose) return;
+    }
+  }
+  auto send = [](SkinUI::CControlUI* control, int type) {
+    SkinUI::TEventUI event = {};
+    event.type = type;
+    event.sender = control;
+    event.timestamp = ::GetTickCount();
+    control->DoEvent(event);
+  };
+  if (close != nullptr) send(close, SkinUI::UIEV_MOUSE_ENTER);
+  if (m_hoveredTabClose != nullptr) send(m_hoveredTabClose, SkinUI::UIEV_MOUSE_LEAVE);
+  m_hoveredTabClose = close;
+}
+
+void MainFrame::OnTrayNotify(UINT mouseCode) {
+  switch (mouseCode + WM_MOUSEFIRST) {
+    case WM_MOUSEMOVE:
+      m_tray.OnMouseMove();
+      break;
+    case WM_LBUTTONDOWN:
+      m_trayDoubleClicked = 0;
+      ::SetTimer(m_hWnd, kTimerTrayClick, ::GetDoubleClickTime(), nullptr);
+      break;
+    case WM_LBUTTONDBLCLK:
+      m_trayDoubleClicked = 1;
+      RestoreFromTray();
+      break;
+    case WM_RBUTTONUP: {
+      ::BringWindowToTop(m_hWnd);
+      ::SetForegroundWindow(m_hWnd);
+      POINT cursor;
+      ::GetCursorPos(&cursor);
+      OpenPopupMenu(m_hWnd, L"menu_app_tray.xml", cursor);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void MainFrame::ShowMaxRestoreButtons(bool maximised) {
+  if (SkinUI::CControlUI* max = m_PaintManager.FindControl(L"maxbtn")) max->SetVisible(!maximised);
+  if (SkinUI::CControlUI* restore = m_PaintManager.FindControl(L"restorebtn")) restore->SetVisible(maximised);
+}
+
+LRESULT MainFrame::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+  const bool wasZoomed = ::IsZoomed(m_hWnd) != FALSE;
+  const LRESULT result = WindowImplBase::OnSysCommand(uMsg, wParam, lParam, bHandled);
+  if (::IsWindow(m_hWnd) && wasZoomed != (::IsZoomed(m_hWnd) != FALSE)) ShowMaxRestoreButtons(!wasZoomed);
+  return result;
+}
+
+}  // namespace shell

@@ -1,0 +1,15 @@
+// Opening a popup menu from a menu layout for a window of the program. The chosen
+// item comes back to the owner as message 0x2340 carrying the item's name.
+#pragma once
+
+#include <windows.h>
+
+namespace shell {
+
+// Alignment flags of the menus the program opens at the cursor.
+constexpr int kMenuAlignAtCursor = 18;
+
+// False when the menu could not be shown.
+bool OpenPopupMenu(HWND owner, const wchar_t* layoutFile, POINT screenPoint, int align = kMenuAlignAtCursor);
+
+}  // namespace shell

@@ -1,0 +1,106 @@
+// Start-up: paths, the daily backup, the libraries, the framework, COM, OLE and
+// GDI+, the main window (which logs the user in), the loop, and shutdown.
+#include "program_entry.h"
+
+#include <objbase.h>
+#include <ole2.h>
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "app_paths.h"
+#include "blocking_calls.h"
+#include "crash_dump.h"
+#include "gdiplus_scope.h"
+#include "library_binding.h"
+#include "main_frame.h"
+#include "paint_manager.h"
+#include "window_shadow.h"
+
+namespace shell {
+namespace {
+
+void StartupFailed(const std::wstring& text) { SkinUI::UIMessageBox(nullptr, text.c_str(), L"启动失败", MB_OK); }
+
+// Lets drag-and-drop and copy-data messages reach the program from less trusted
+// processes, where the system filters them.
+void AllowShellMessages() {
+  typedef BOOL(WINAPI * ChangeFilterFn)(UINT, DWORD);
+  auto change = reinterpret_cast<ChangeFilterFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilter")));
+  if (change == nullptr) return;
+  for (UINT message : {0x233u, 0x4Au, 0x49u}) change(message, 1);
+}
+
+// The framework's, COM's, OLE's and GDI+'s lifetime around the main window.
+class UiSession {
+ public:
+  UiSession() : richEdit_(::LoadLibraryW(L"Riched20.dll")) {
+    ::CoInitialize(nullptr);
+    ::OleInitialize(nullptr);
+  }
+  ~UiSession() {
+    SkinUI::CPaintManagerUI::Term();
+    gdiplus_.reset();
+    ::OleUninitialize();
+    ::CoUninitialize();
+    if (richEdit_ != nullptr) ::FreeLibrary(richEdit_);
+  }
+  UiSession(const UiSession&) = delete;
+  UiSession& operator=(const UiSession&) = delete;
+  void StartGdiplus() { gdiplus_.reset(new SkinUI::GdiplusSession); }
+
+ private:
+  HMODULE richEdit_;
+  std::unique_ptr<SkinUI::GdiplusSession> gdiplus_;
+};
+
+}  // namespace
+
+int RunProgram(HINSTANCE instance) {
+  (void)CrashDumpInstalled();
+  std::wstring pathError;
+  if (!InitPaths(&pathError)) {
+    StartupFailed(pathError);
+    return 0;
+  }
+  MakeDailyBackup();
+  if (!BindDatavane()) {
+    StartupFailed(LibraryFailureText(L"Datavane.dll"));
+    return 0;
+  }
+  g_dataObject->OpenDatabase(g_dbPath);
+  g_dataObject->AddUser("老板", "");
+  g_dataObject->AddUser("营业员", "");
+  if (!BindKXXls()) {
+    StartupFailed(LibraryFailureText(L"KXXls.dll"));
+    return 0;
+  }
+  ScanPluginFolder(std::string(g_exeDir) + "plugin");
+  BindPlugins();
+
+  SkinUI::CPaintManagerUI::SetInstance(instance);
+  SkinUI::CWndShadow::Initialize(instance);
+  SkinUI::CPaintManagerUI::SetResourcePath(SkinUI::CPaintManagerUI::GetInstancePath());
+  UiSession session;
+  session.StartGdiplus();
+  AllowShellMessages();
+
+  MainFrame* frame = new (std::nothrow) MainFrame;
+  if (frame == nullptr) return 0;
+  // Created hidden and shown only once a user has logged in.
+  HWND window = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
+  if (window == nullptr) return 0;
+  if (frame->GetStartupOutcome() == StartupOutcome::kRunning) {
+    frame->CenterWindow();
+    ::ShowWindow(window, SW_SHOW);
+    frame->SetIcon(101);
+    SkinUI::CPaintManagerUI::MessageLoop();
+  }
+  // The window deletes its object when it goes; the tray icon goes with it.
+  if (::IsWindow(window)) ::DestroyWindow(window);
+  return 0;
+}
+
+}  // namespace shell

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Draws every image of the skin with ImageMagick into the folder given as the first
+# argument: window backgrounds, buttons in their states, check boxes, the dialog
+# icons, the broadcast waves, the loading animation and the program icon. Our own
+# pictures, made from plain shapes, so that the skin carries nothing borrowed.
+set -euo pipefail
+out=$1
+mkdir -p "$out"
+# Debian's ImageMagick itself, whatever else is first on PATH.
+im=${TARVEL_CONVERT:-/usr/bin/convert}
+[ -x "$im" ] || im=convert
+
+blue='#2b7cd3'; blue_hot='#4a95e6'; blue_down='#1d63b0'; sky='#e9f2fc'; grey='#c8d0d8'
+
+# A rounded button face: size, fill, border, file.
+button() { "$im" -size "$1" xc:none -fill "$2" -stroke "$3" -strokewidth 1 \
+  -draw "roundrectangle 0,0 $(( ${1%x*} - 1 )),$(( ${1#*x} - 1 )) 4,4" "$out/$4"; }
+button 90x30 "$blue" "$blue_down" btn_normal.png
+button 90x30 "$blue_hot" "$blue" btn_hot.png
+button 90x30 "$blue_down" "$blue_down" btn_pushed.png
+button 90x30 '#f4f6f8' "$grey" btn2_normal.png
+button 90x30 '#ffffff' "$blue_hot" btn2_hot.png
+button 90x30 '#e4e8ec' "$grey" btn2_pushed.png
+
+# Caption buttons (28x24): a glyph drawn in the colour of the state.
+sysbtn() {  # name, draw commands
+  local name=$1 shape=$2
+  "$im" -size 28x24 xc:none -stroke white -strokewidth 1.5 -fill none -draw "$shape" "$out/sys_${name}_normal.png"
+  "$im" -size 28x24 xc:'#ffffff40' -stroke white -strokewidth 1.5 -fill none -draw "$shape" "$out/sys_${name}_hot.png"
+  "$im" -size 28x24 xc:'#00000030' -stroke white -strokewidth 1.5 -fill none -draw "$shape" "$out/sys_${name}_pushed.png"
+}
+sysbtn close "line 9,7 19,17 line 19,7 9,17"
+sysbtn min "line 9,15 19,15"
+sysbtn max "rectangle 9,7 19,16"
+sysbtn restore "rectangle 8,9 17,17 polyline 11,9 11,6 20,6 20,14 17,14"
+sysbtn help "circle 14,12 14,5 point 14,16 line 14,10 14,13"
+
+# Edit frame and the rich-edit frame of list cells (9-patch with 2..3 pixel corners).
+"$im" -size 60x28 xc:white -fill none -stroke "$grey" -draw "roundrectangle 0,0 59,27 3,3" "$out/edit_frame.png"
+"$im" -size 60x28 xc:white -fill none -stroke "$blue_hot" -draw "roundrectangle 0,0 59,27 3,3" "$out/edit_frame_hot.png"
+"$im" -size 20x20 xc:white -fill none -stroke "$blue" -draw "rectangle 0,0 19,19" "$out/rich_edit.png"
+
+# Check boxes and option boxes.
+"$im" -size 16x16 xc:white -fill none -stroke '#8a96a3' -draw "rectangle 0,0 15,15" "$out/check_normal.png"
+"$im" -size 16x16 xc:white -fill none -stroke "$blue" -draw "rectangle 0,0 15,15" \
+  -strokewidth 2 -draw "polyline 3,8 7,12 13,4" "$out/check_selected.png"
+
+# Dialog icons (40x40): error, warning, information.
+icon() {  # file, colour, glyph drawing
+  "$im" -size 40x40 xc:none -fill "$2" -stroke none -draw "circle 20,20 20,2" \
+    -fill white -stroke white -strokewidth 3 -draw "$3" "$out/$1"
+}
+icon icon_err.png '#d9534f' "line 13,13 27,27 line 27,13 13,27"
+icon icon_warning.png '#f0ad4e' "line 20,10 20,23 point 20,29 circle 20,29 20,30"
+icon icon_info.png "$blue" "line 20,17 20,30 circle 20,11 20,12"
+
+# Backgrounds: the login banner, the main window's top bar, the tooltip.
+"$im" -size 549x140 gradient:"$blue"-"$blue_hot" -fill white -font DejaVu-Sans-Bold -pointsize 30 \
+  -gravity center -annotate +0+0 'TarvelStock' "$out/login_banner.png"
+"$im" -size 880x90 gradient:"$blue_down"-"$blue" "$out/top_bar.png"
+"$im" -size 197x160 xc:none -fill '#333d47e8' -draw "roundrectangle 0,0 196,159 2,2" "$out/bg_tip.png"
+"$im" -size 120x32 xc:none -fill '#ffffff30' -draw "roundrectangle 0,0 119,31 3,3" "$out/nav_hot.png"
+"$im" -size 120x32 xc:none -fill '#ffffff50' -draw "roundrectangle 0,0 119,31 3,3" "$out/nav_pushed.png"
+"$im" -size 48x48 xc:none -fill white -draw "roundrectangle 4,4 43,43 8,8" -fill "$blue" \
+  -font DejaVu-Sans-Bold -pointsize 26 -gravity center -annotate +0+0 'T' "$out/logo.png"
+
+# Broadcast: a loudspeaker and three widening waves.
+"$im" -size 24x24 xc:none -fill "$blue" -draw "polygon 3,9 8,9 14,4 14,20 8,15 3,15" "$out/broadcast.png"
+for n in 1 2 3; do
+  r=$((4 * n))
+  "$im" -size 16x24 xc:none -fill none -stroke "$blue" -strokewidth 2 \
+    -draw "arc $((-r)),$((12 - r)) $r,$((12 + r)) -60,60" "$out/wave$n.png"
+done
+
+# The busy animation of the login: a dot running round a ring.
+frames=()
+for i in 0 1 2 3 4 5 6 7; do
+  x=$(awk -v i="$i" 'BEGIN { printf "%d", 16 + 11 * cos(i * 3.14159 / 4) }')
+  y=$(awk -v i="$i" 'BEGIN { printf "%d", 16 + 11 * sin(i * 3.14159 / 4) }')
+  "$im" -size 32x32 xc:white -fill none -stroke "$sky" -strokewidth 3 -draw "circle 16,16 16,5" \
+    -fill "$blue" -stroke none -draw "circle $x,$y $x,$((y + 3))" "$out/.loading_$i.gif"
+  frames+=("$out/.loading_$i.gif")
+done
+"$im" -delay 10 -loop 0 "${frames[@]}" "$out/loading.gif"
+rm -f "${frames[@]}"
+
+# The program icon in two sizes.
+"$im" -size 32x32 xc:none -fill "$blue" -draw "roundrectangle 0,0 31,31 6,6" -fill white \
+  -font DejaVu-Sans-Bold -pointsize 22 -gravity center -annotate +0+0 'T' "$out/.icon32.png"
+"$im" "$out/.icon32.png" -resize 16x16 "$out/.icon16.png"
+"$im" "$out/.icon32.png" "$out/.icon16.png" "$out/TarvelStock.ico"
+rm -f "$out/.icon32.png" "$out/.icon16.png"
+
+# Eight bits per channel, as every PNG decoder reads them.
+for png in "$out"/*.png; do "$im" "$png" -depth 8 "PNG32:$png"; done
