@@ -14,10 +14,10 @@ else
 fi
 exe="$build/bin/TarvelStock.exe"
 if [ ! -f "$exe" ]; then
-  echo "TarvelStock.exe is not part of this build yet; the build produced:" >&2
-  ls "$build/bin" >&2
+  echo "run: $exe was not built" >&2
   exit 1
 fi
+# The program binds Datavane.dll and KXXls.dll from its own folder (build/bin).
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$top/scripts/wine-run.sh" "$exe"
 fi

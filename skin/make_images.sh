@@ -84,6 +84,17 @@ done
 "$im" -delay 10 -loop 0 "${frames[@]}" "$out/loading.gif"
 rm -f "${frames[@]}"
 
+# Home tiles (their Chinese names are what the archive's GBK entry names are for).
+mkdir -p "$out/AppLogo"
+tile=0
+for name in 商品 客户 供应商 短信 销售单 进货单 资金 报表; do
+  colours=("$blue" '#3aa57a' '#e8833a' '#8e6bd1' '#d9534f' '#2aa3b8' '#c9a227' '#5e6b78')
+  "$im" -size 64x64 xc:none -fill "${colours[$tile]}" -draw "roundrectangle 0,0 63,63 10,10" -fill white \
+    -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 30 -gravity center -annotate +0+0 "${name:0:1}" \
+    "$out/AppLogo/Icon_首页_$name.png"
+  tile=$((tile + 1))
+done
+
 # The program icon in two sizes.
 "$im" -size 32x32 xc:none -fill "$blue" -draw "roundrectangle 0,0 31,31 6,6" -fill white \
   -font DejaVu-Sans-Bold -pointsize 22 -gravity center -annotate +0+0 'T' "$out/.icon32.png"
@@ -92,4 +103,4 @@ rm -f "${frames[@]}"
 rm -f "$out/.icon32.png" "$out/.icon16.png"
 
 # Eight bits per channel, as every PNG decoder reads them.
-for png in "$out"/*.png; do "$im" "$png" -depth 8 "PNG32:$png"; done
+for png in "$out"/*.png "$out"/AppLogo/*.png; do "$im" "$png" -depth 8 "PNG32:$png"; done

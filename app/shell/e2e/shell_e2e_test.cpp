@@ -1,0 +1,160 @@
+// End-to-end scenarios of TarvelStock.exe, each in its own install folder: the
+// backup beside the program's folder, a missing library or export, the login,
+// the main window, a second copy refused after its login, exit through the
+// confirmation and the mutex released with the process. Screenshots of the login,
+// the main window and the dialog are taken on the way.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "windows_robot.h"
+
+namespace {
+
+using robot::Install;
+using robot::Process;
+
+// Where the scenarios click, from the layouts (client coordinates).
+const POINT kLoginButton = {195, 272};       // "login_login" in login.xml
+const POINT kMainCloseButton = {864, 13};    // "closebtn" in MainFrame.xml
+const POINT kDialogOkButton = {342, 171};    // "msgdlg_ok" in MsgDlg.xml, Cancel hidden
+const POINT kDialogOkWithCancel = {250, 171};  // "msgdlg_ok" beside "msgdlg_cancel"
+
+bool HaveSpreadsheetLibrary() {
+  wchar_t path[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
+  return ::GetFileAttributesW((folder + L"KXXls.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+const std::vector<std::wstring> kLibraries = {L"Datavane.dll", L"KXXls.dll"};
+
+std::string ReadFile(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::wstring TodaysBackup(const Install& install) {
+  SYSTEMTIME now;
+  ::GetSystemTime(&now);
+  wchar_t name[64];
+  std::swprintf(name, 64, L"kx_jxc_%04d%02d%02d_auto.bak", now.wYear, now.wMonth, now.wDay);
+  return install.apps() + L"KXJXC_BAK\\" + name;
+}
+
+// Expects the native "启动失败" box naming the library, answers it and expects the
+// program to end with 0.
+void ExpectStartupFailure(Process& program, const std::wstring& library) {
+  HWND box = program.WaitWindow(L"#32770", L"启动失败");
+  ASSERT_NE(nullptr, box) << "no message box";
+  EXPECT_EQ(L"加载程序库" + library + L"失败，重新安装，或联系厂商!", robot::MessageBoxText(box));
+  EXPECT_EQ(nullptr, program.FindWindowOf(L"UILginWnd")) << "no window besides the box";
+  robot::AnswerMessageBox(box);
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitExit(10000, &code));
+  EXPECT_EQ(0u, code);
+}
+
+TEST(StartUp, BacksUpBesideTheProgramFolderThenNamesAMissingDataLibrary) {
+  Install install({});
+  install.Write(L"kx_jxc.db", "the shop's database");
+  Process program(install);
+  ExpectStartupFailure(program, L"Datavane.dll");
+  EXPECT_EQ("the shop's database", ReadFile(TodaysBackup(install)));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((install.folder() + L"KXJXC_BAK").c_str()))
+      << "the backup folder is not inside the program's folder";
+}
+
+TEST(StartUp, NamesALibraryThatLacksItsExport) {
+  Install install({});
+  // A library that loads but is not the data library.
+  ASSERT_TRUE(::CopyFileW((install.folder() + L"libwinpthread-1.dll").c_str(),
+                          (install.folder() + L"Datavane.dll").c_str(), FALSE));
+  Process program(install);
+  ExpectStartupFailure(program, L"Datavane.dll");
+}
+
+TEST(StartUp, NamesAMissingSpreadsheetLibraryAfterCreatingTheDatabase) {
+  Install install({L"Datavane.dll"});
+  install.Remove(L"KXXls.dll");
+  Process program(install);
+  ExpectStartupFailure(program, L"KXXls.dll");
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((install.folder() + L"kx_jxc.db").c_str()));
+}
+
+// Logs in as the prefilled owner with the empty password; the main window.
+HWND LogIn(Process& program, const char* shot) {
+  HWND login = program.WaitWindow(L"UILginWnd");
+  if (login == nullptr) return nullptr;
+  if (shot != nullptr) robot::Screenshot(shot);
+  robot::Click(login, kLoginButton.x, kLoginButton.y);
+  return program.WaitWindow(L"KXPlatform", L"TarvelStock");
+}
+
+TEST(Running, LogsInShowsTheMainWindowAndRefusesASecondCopy) {
+  if (!HaveSpreadsheetLibrary()) GTEST_SKIP() << "KXXls.dll is not part of this build";
+  Install install(kLibraries);
+  Process first(install);
+  HWND main = LogIn(first, "login");
+  ASSERT_NE(nullptr, main) << "the main window after the login";
+  RECT rc;
+  ::GetWindowRect(main, &rc);
+  EXPECT_EQ(880, rc.right - rc.left);
+  EXPECT_EQ(600, rc.bottom - rc.top);
+  EXPECT_EQ(nullptr, first.FindWindowOf(L"UILginWnd"));
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((install.folder() + L"temp").c_str()));
+  robot::Screenshot("main_window");
+
+  // A second copy logs in first, then is told and ends; the first runs on.
+  Process second(install);
+  HWND secondLogin = second.WaitWindow(L"UILginWnd");
+  ASSERT_NE(nullptr, secondLogin);
+  EXPECT_EQ(nullptr, second.FindWindowOf(L"MsgBoxUI")) << "no refusal before the login";
+  robot::Click(secondLogin, kLoginButton.x, kLoginButton.y);
+  HWND refusal = second.WaitWindow(L"MsgBoxUI");
+  ASSERT_NE(nullptr, refusal);
+  robot::Screenshot("second_copy");
+  EXPECT_EQ(nullptr, second.FindWindowOf(L"KXPlatform")) << "its main window is never shown";
+  robot::Click(refusal, kDialogOkButton.x, kDialogOkButton.y);
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitExit(15000, &code));
+  EXPECT_EQ(0u, code);
+  EXPECT_TRUE(first.Running());
+  EXPECT_TRUE(::IsWindowVisible(main));
+
+  // Closing asks; confirmed, the program ends and frees the single-instance mutex.
+  robot::Click(main, kMainCloseButton.x, kMainCloseButton.y);
+  HWND confirm = first.WaitWindow(L"MsgBoxUI");
+  ASSERT_NE(nullptr, confirm);
+  robot::Screenshot("exit_dialog");
+  robot::Click(confirm, kDialogOkWithCancel.x, kDialogOkWithCancel.y);
+  ASSERT_TRUE(first.WaitExit(15000, &code));
+  EXPECT_EQ(0u, code);
+
+  Process third(install);
+  HWND again = LogIn(third, nullptr);
+  EXPECT_NE(nullptr, again) << "a new start after the exit runs normally";
+  EXPECT_EQ(nullptr, third.FindWindowOf(L"MsgBoxUI"));
+}
+
+TEST(Running, AltF4OnTheLoginEndsTheProgramWithoutItsMainWindow) {
+  if (!HaveSpreadsheetLibrary()) GTEST_SKIP() << "KXXls.dll is not part of this build";
+  Install install(kLibraries);
+  Process program(install);
+  HWND login = program.WaitWindow(L"UILginWnd");
+  ASSERT_NE(nullptr, login);
+  ::PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitExit(15000, &code));
+  EXPECT_EQ(0u, code);
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// The packed skin as the program carries it: every layout is in the archive and
+// builds into a control tree, every image that a layout or the program names is
+// there, and entries with Chinese names are found by their names.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <cwchar>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dialog_builder.h"
+#include "markup.h"
+#include "paint_manager.h"
+#include "skin_archive.h"
+
+namespace {
+
+using namespace SkinUI;
+
+// The layouts the program builds, and the images its code names.
+const wchar_t* const kLayouts[] = {L"MainFrame.xml", L"login.xml", L"MsgDlg.xml", L"DlgTootip.xml"};
+const wchar_t* const kMenus[] = {L"menu_login.xml"};
+const wchar_t* const kCodeImages[] = {L"icon_err.png", L"icon_warning.png", L"icon_info.png",
+                                      L"rich_edit.png", L"loading.gif",     L"bg_tip.png"};
+const wchar_t* const kTileNames[] = {L"商品", L"客户", L"供应商", L"短信", L"销售单", L"进货单", L"资金", L"报表"};
+
+class SkinArchive : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    HMODULE self = ::GetModuleHandleW(nullptr);
+    HRSRC found = ::FindResourceW(self, MAKEINTRESOURCEW(105), L"ZIPRES");
+    ASSERT_NE(nullptr, found);
+    size_ = ::SizeofResource(self, found);
+    data_ = ::LockResource(::LoadResource(self, found));
+    zip_ = OpenZipMemory(data_, size_);
+    ASSERT_NE(nullptr, zip_);
+  }
+  void TearDown() override {
+    if (zip_ != nullptr) CloseZip(zip_);
+  }
+
+  bool Has(const std::wstring& name) {
+    int index = -1;
+    ZipEntry entry = {};
+    return FindZipItem(zip_, name.c_str(), &index, &entry) == ZR_OK && index >= 0;
+  }
+
+  std::vector<BYTE> Read(const std::wstring& name) {
+    int index = -1;
+    ZipEntry entry = {};
+    if (FindZipItem(zip_, name.c_str(), &index, &entry) != ZR_OK) return {};
+    std::vector<BYTE> bytes(static_cast<size_t>(entry.unc_size));
+    UnzipItem(zip_, index, bytes.data(), static_cast<unsigned>(bytes.size()));
+    return bytes;
+  }
+
+  const void* data_ = nullptr;
+  DWORD size_ = 0;
+  HZIP zip_ = nullptr;
+};
+
+// The file named by an image description: "name.png" or "file='name.png' ...".
+std::wstring ImageFile(const std::wstring& value) {
+  const size_t file = value.find(L"file='");
+  if (file == std::wstring::npos) return value;
+  const size_t end = value.find(L'\'', file + 6);
+  return value.substr(file + 6, end - file - 6);
+}
+
+bool IsImageAttribute(const std::wstring& name) {
+  static const std::set<std::wstring> kNames = {L"bkimage",      L"normalimage",   L"hotimage",
+                                                L"pushedimage",  L"selectedimage", L"focusedimage",
+                                                L"disabledimage", L"foreimage",    L"NormalGifFile"};
+  return kNames.count(name) != 0;
+}
+
+void CollectImages(CMarkupNode node, std::set<std::wstring>* images) {
+  for (; node.IsValid(); node = node.GetSibling()) {
+    for (int i = 0; i < node.GetAttributeCount(); ++i) {
+      const std::wstring name = node.GetAttributeName(i);
+      const std::wstring value = node.GetAttributeValue(i);
+      if (IsImageAttribute(name) && !value.empty()) images->insert(ImageFile(value));
+      // Default attribute lists carry image descriptions inside their value.
+      if (name == L"value") {
+        for (size_t at = value.find(L"file='"); at != std::wstring::npos; at = value.find(L"file='", at + 1))
+          images->insert(ImageFile(value.substr(at)));
+      }
+    }
+    CollectImages(node.GetChild(), images);
+  }
+}
+
+TEST_F(SkinArchive, EveryLayoutBuildsAndEveryImageIsThere) {
+  std::set<std::wstring> images(std::begin(kCodeImages), std::end(kCodeImages));
+  CPaintManagerUI::SetResourceZip(const_cast<void*>(data_), size_);
+  for (const wchar_t* layout : kLayouts) {
+    ASSERT_TRUE(Has(layout)) << layout;
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    CControlUI* root = builder.Create(STRINGorID(layout), nullptr, nullptr, &pm);
+    EXPECT_NE(nullptr, root) << layout;
+    delete root;
+  }
+  for (const wchar_t* layout : kMenus) ASSERT_TRUE(Has(layout)) << layout;
+  for (const wchar_t* const* list : {kLayouts, kMenus}) {
+    const size_t count = list == kLayouts ? std::size(kLayouts) : std::size(kMenus);
+    for (size_t i = 0; i < count; ++i) {
+      const std::vector<BYTE> bytes = Read(list[i]);
+      CMarkup markup;
+      ASSERT_TRUE(markup.LoadFromMem(bytes.data(), static_cast<DWORD>(bytes.size()))) << list[i];
+      CollectImages(markup.GetRoot(), &images);
+    }
+  }
+  EXPECT_GT(images.size(), 20u);
+  for (const std::wstring& image : images) EXPECT_TRUE(Has(image)) << "missing image " << std::string(image.begin(), image.end());
+}
+
+TEST_F(SkinArchive, ChineseEntryNamesAreFound) {
+  for (const wchar_t* name : kTileNames) {
+    const std::wstring entry = std::wstring(L"AppLogo/Icon_首页_") + name + L".png";
+    const std::vector<BYTE> bytes = Read(entry);
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(0, std::memcmp(bytes.data(), "\x89PNG", 4));
+  }
+  EXPECT_FALSE(Has(L"AppLogo/Icon_首页_没有.png"));
+}
+
+}  // namespace
