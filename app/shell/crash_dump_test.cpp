@@ -36,7 +36,7 @@ DWORD RunChild(const std::string& folder, const std::string& arguments) {
   if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process))
     return 0xFFFFFFFF;
-  ::WaitForSingleObject(process.hProcess, 60000);
+  ::WaitForSingleObject(process.hProcess, 120000);
   DWORD code = 0xFFFFFFFF;
   ::GetExitCodeProcess(process.hProcess, &code);
   ::CloseHandle(process.hThread);
