@@ -39,6 +39,11 @@ sysbtn help "circle 14,12 14,5 point 14,16 line 14,10 14,13"
 "$im" -size 60x28 xc:white -fill none -stroke "$grey" -draw "roundrectangle 0,0 59,27 3,3" "$out/edit_frame.png"
 "$im" -size 60x28 xc:white -fill none -stroke "$blue_hot" -draw "roundrectangle 0,0 59,27 3,3" "$out/edit_frame_hot.png"
 "$im" -size 20x20 xc:white -fill none -stroke "$blue" -draw "rectangle 0,0 19,19" "$out/rich_edit.png"
+# The account list's drop button: the edit's frame with a small arrow.
+for state in normal:"$grey" hot:"$blue_hot"; do
+  "$im" -size 24x28 xc:white -fill none -stroke "${state#*:}" -draw "roundrectangle 0,0 23,27 3,3" \
+    -fill '#5e6b78' -stroke none -draw "polygon 7,12 17,12 12,17" "$out/combo_${state%%:*}.png"
+done
 
 # Check boxes and option boxes.
 "$im" -size 16x16 xc:white -fill none -stroke '#8a96a3' -draw "rectangle 0,0 15,15" "$out/check_normal.png"

@@ -8,9 +8,7 @@
 
 #include "kxp_data.h"
 #include "plugin_api.h"
-
-class XlsProc;
-typedef XlsProc* (*GetXlsProcInstanceFunc)();
+#include "xls_proc.h"
 
 struct PluginEntry {
   std::string path;

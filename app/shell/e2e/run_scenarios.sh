@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 robot=$1; shots=$2; shift 2
 top=$(cd "$here/../../.." && pwd)
 mkdir -p "$shots"
-rm -f "$shots"/*.request
+rm -f "$shots"/*.request "$shots"/*.png
 ( while :; do
     for request in "$shots"/*.request; do
       [ -e "$request" ] || continue

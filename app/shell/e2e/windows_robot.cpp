@@ -169,6 +169,7 @@ bool Screenshot(const std::string& name) {
   if (folder == nullptr || *folder == '\0') return false;
   ::Sleep(300);  // let the last paint reach the screen
   const std::string base = std::string(folder) + "\\" + name;
+  ::DeleteFileA((base + ".png").c_str());
   { std::ofstream(base + ".request") << name; }
   return WaitFor([&] { return ::GetFileAttributesA((base + ".png").c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000);
 }
