@@ -96,26 +96,28 @@ void InProcess() {
   std::remove(db.c_str());
 }
 
+struct FindData {
+  DWORD pid;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisibleProc(HWND w, LPARAM p) {
+  FindData* d = reinterpret_cast<FindData*>(p);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(w, &owner);
+  wchar_t name[64] = {};
+  ::GetClassNameW(w, name, 64);
+  if (owner == d->pid && ::IsWindowVisible(w) && wcscmp(name, d->className) == 0) {
+    d->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindVisible(DWORD pid, const wchar_t* className) {
-  struct Data {
-    DWORD pid;
-    const wchar_t* className;
-    HWND found;
-  } data = {pid, className, nullptr};
-  ::EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        Data* d = reinterpret_cast<Data*>(p);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(w, &owner);
-        wchar_t name[64] = {};
-        ::GetClassNameW(w, name, 64);
-        if (owner == d->pid && ::IsWindowVisible(w) && wcscmp(name, d->className) == 0) {
-          d->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&data));
+  FindData data = {pid, className, nullptr};
+  ::EnumWindows(&FindVisibleProc, reinterpret_cast<LPARAM>(&data));
   return data.found;
 }
 
