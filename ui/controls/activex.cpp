@@ -19,36 +19,33 @@ typedef HRESULT(__stdcall* DllGetClassObjectFunc)(REFCLSID rclsid, REFIID riid, 
 SIZEL PixelToHiMetric(SIZEL pixels)
 {
     SIZEL hm = {0, 0};
-    HDC hDC = ::GetDC(NULL);
-    if (hDC == NULL) return hm;
-    hm.cx = ::MulDiv(2540, pixels.cx, ::GetDeviceCaps(hDC, LOGPIXELSX));
-    hm.cy = ::MulDiv(2540, pixels.cy, ::GetDeviceCaps(hDC, LOGPIXELSY));
-    ::ReleaseDC(NULL, hDC);
+    WindowDC screen;
+    if (screen.Get() == NULL) return hm;
+    hm.cx = ::MulDiv(2540, pixels.cx, ::GetDeviceCaps(screen, LOGPIXELSX));
+    hm.cy = ::MulDiv(2540, pixels.cy, ::GetDeviceCaps(screen, LOGPIXELSY));
     return hm;
 }
 
-// The object from the module's own class factory; null when any step fails.
-IUnknown* CreateFromModule(const wchar_t* moduleName, const CLSID& clsid)
+// The object from the module's own class factory; empty when any step fails.
+ComPtr<IUnknown> CreateFromModule(const wchar_t* moduleName, const CLSID& clsid)
 {
+    ComPtr<IUnknown> created;
     // The module stays loaded: the object's code lives in it.
     HMODULE hModule = ::LoadLibraryW(moduleName);
-    if (hModule == NULL) return NULL;
+    if (hModule == NULL) return created;
     DllGetClassObjectFunc getClassObject =
         reinterpret_cast<DllGetClassObjectFunc>(::GetProcAddress(hModule, "DllGetClassObject"));
-    if (getClassObject == NULL) return NULL;
-    IClassFactory* pFactory = NULL;
-    if (FAILED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<LPVOID*>(&pFactory))) || pFactory == NULL)
-        return NULL;
-    IUnknown* pUnk = NULL;
-    HRESULT hr = pFactory->CreateInstance(NULL, IID_IOleObject, reinterpret_cast<LPVOID*>(&pUnk));
-    pFactory->Release();
-    return SUCCEEDED(hr) ? pUnk : NULL;
+    if (getClassObject == NULL) return created;
+    ComPtr<IClassFactory> factory;
+    if (FAILED(getClassObject(clsid, IID_IClassFactory, factory.ReceiveVoid())) || factory == NULL) return created;
+    if (FAILED(factory->CreateInstance(NULL, IID_IOleObject, created.ReceiveVoid()))) created.Reset();
+    return created;
 }
 
 } // namespace
 
 CActiveXUI::CActiveXUI()
-    : m_clsid(IID_NULL), m_bCreated(false), m_pUnk(NULL), m_pControl(NULL), m_hwndHost(NULL), m_bDelayCreate(true)
+    : m_clsid(IID_NULL), m_bCreated(false), m_hwndHost(NULL), m_bDelayCreate(true)
 {
 }
 
@@ -187,12 +184,9 @@ LRESULT CActiveXUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool
                 ::ScreenToClient(m_pManager != NULL ? m_pManager->GetPaintWindow() : NULL, &pt);
             }
             DWORD dwHitResult = HITRESULT_OUTSIDE;
-            IViewObjectEx* pViewEx = NULL;
-            if (m_pUnk != NULL &&
-                SUCCEEDED(m_pUnk->QueryInterface(IID_IViewObjectEx, reinterpret_cast<LPVOID*>(&pViewEx))) &&
-                pViewEx != NULL) {
-                pViewEx->QueryHitPoint(DVASPECT_CONTENT, &m_rcItem, pt, 0, &dwHitResult);
-                pViewEx->Release();
+            ComPtr<IViewObjectEx> viewEx;
+            if (SUCCEEDED(viewEx.QueryFrom(m_pUnk, IID_IViewObjectEx))) {
+                viewEx->QueryHitPoint(DVASPECT_CONTENT, &m_rcItem, pt, 0, &dwHitResult);
             } else if (::PtInRect(&m_rcItem, pt)) {
                 // Without hit testing, the object is taken to cover its rectangle.
                 dwHitResult = HITRESULT_HIT;
@@ -208,7 +202,8 @@ LRESULT CActiveXUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool
         return 0;
     }
     LRESULT lResult = 0;
-    IOleInPlaceObjectWindowless* pWindowless = static_cast<IOleInPlaceObjectWindowless*>(m_pControl->m_pInPlaceObject);
+    IOleInPlaceObjectWindowless* pWindowless =
+        static_cast<IOleInPlaceObjectWindowless*>(m_pControl->m_pInPlaceObject.Get());
     HRESULT hr = pWindowless->OnWindowMessage(uMsg, wParam, lParam, &lResult);
     if (hr == S_OK) bHandled = bWasHandled;
     return lResult;
@@ -221,13 +216,9 @@ LRESULT CActiveXUI::TranslateObjectAccelerator(MSG* pMsg)
     HWND hWnd = ::GetFocus();
     while (hWnd != NULL && hWnd != m_hwndHost) hWnd = ::GetParent(hWnd);
     if (hWnd == NULL) return S_FALSE;
-    IOleInPlaceActiveObject* pActive = NULL;
-    if (FAILED(m_pUnk->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<LPVOID*>(&pActive))) ||
-        pActive == NULL)
-        return S_FALSE;
-    HRESULT hr = pActive->TranslateAccelerator(pMsg);
-    pActive->Release();
-    return hr;
+    ComPtr<IOleInPlaceActiveObject> active;
+    if (FAILED(active.QueryFrom(m_pUnk, IID_IOleInPlaceActiveObject))) return S_FALSE;
+    return active->TranslateAccelerator(pMsg);
 }
 
 HRESULT CActiveXUI::ConnectEventSink(IUnknown* pSource, REFIID riidEvents, IDispatch* pSink, DWORD& dwCookie,
@@ -235,21 +226,18 @@ HRESULT CActiveXUI::ConnectEventSink(IUnknown* pSource, REFIID riidEvents, IDisp
 {
     if (pSource == NULL) return S_FALSE;
     if (!bAdvise && dwCookie == 0) return S_FALSE;
-    IConnectionPointContainer* pContainer = NULL;
-    HRESULT hr = pSource->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<LPVOID*>(&pContainer));
-    if (FAILED(hr) || pContainer == NULL) return E_NOINTERFACE;
-    IConnectionPoint* pPoint = NULL;
-    hr = pContainer->FindConnectionPoint(riidEvents, &pPoint);
-    pContainer->Release();
-    if (FAILED(hr) || pPoint == NULL) return E_NOINTERFACE;
+    ComPtr<IConnectionPointContainer> container;
+    if (FAILED(container.QueryFrom(pSource, IID_IConnectionPointContainer))) return E_NOINTERFACE;
+    ComPtr<IConnectionPoint> point;
+    HRESULT hr = container->FindConnectionPoint(riidEvents, point.Receive());
+    if (FAILED(hr) || point == NULL) return E_NOINTERFACE;
     if (bAdvise) {
-        hr = pPoint->Advise(pSink, &dwCookie);
+        hr = point->Advise(pSink, &dwCookie);
         if (FAILED(hr)) dwCookie = 0;
     } else {
-        hr = pPoint->Unadvise(dwCookie);
+        hr = point->Unadvise(dwCookie);
         dwCookie = 0;
     }
-    pPoint->Release();
     return hr;
 }
 
@@ -257,22 +245,18 @@ void CActiveXUI::ReleaseControl()
 {
     m_hwndHost = NULL;
     if (m_pUnk != NULL) {
-        IObjectWithSite* pSite = NULL;
-        if (SUCCEEDED(m_pUnk->QueryInterface(IID_IObjectWithSite, reinterpret_cast<LPVOID*>(&pSite))) &&
-            pSite != NULL) {
-            pSite->SetSite(NULL);
-            pSite->Release();
+        {
+            ComPtr<IObjectWithSite> withSite;
+            if (SUCCEEDED(withSite.QueryFrom(m_pUnk, IID_IObjectWithSite))) withSite->SetSite(NULL);
         }
         if (m_pControl != NULL) m_pControl->UnlockRunning();
         m_pUnk->Close(OLECLOSE_NOSAVE);
         m_pUnk->SetClientSite(NULL);
-        m_pUnk->Release();
-        m_pUnk = NULL;
+        m_pUnk.Reset();
     }
     if (m_pControl != NULL) {
         m_pControl->Detach();
-        m_pControl->Release();
-        m_pControl = NULL;
+        m_pControl.Reset();
     }
     if (m_pManager != NULL) m_pManager->RemoveMessageFilter(this);
 }
@@ -282,39 +266,33 @@ bool CActiveXUI::DoCreateControl()
     ReleaseControl();
     m_bCreated = true;
 
-    IUnknown* pCreated = NULL;
-    if (!m_sModuleName.IsEmpty()) pCreated = CreateFromModule(m_sModuleName, m_clsid);
-    if (pCreated == NULL &&
-        FAILED(::CoCreateInstance(m_clsid, NULL, CLSCTX_ALL, IID_IOleControl, reinterpret_cast<LPVOID*>(&pCreated))))
-        pCreated = NULL;
-    if (pCreated == NULL) return false;
-    HRESULT hr = pCreated->QueryInterface(IID_IOleObject, reinterpret_cast<LPVOID*>(&m_pUnk));
-    pCreated->Release();
-    if (FAILED(hr) || m_pUnk == NULL) {
-        m_pUnk = NULL;
-        return false;
-    }
+    ComPtr<IUnknown> created;
+    if (!m_sModuleName.IsEmpty()) created = CreateFromModule(m_sModuleName, m_clsid);
+    if (created == NULL &&
+        FAILED(::CoCreateInstance(m_clsid, NULL, CLSCTX_ALL, IID_IOleControl, created.ReceiveVoid())))
+        created.Reset();
+    if (created == NULL) return false;
+    HRESULT hr = m_pUnk.QueryFrom(created, IID_IOleObject);
+    created.Reset();
+    if (FAILED(hr)) return false;
 
-    m_pControl = new CActiveXCtrl(this);
-    IOleClientSite* pClientSite = static_cast<IOleClientSite*>(m_pControl);
+    // The site is born with one reference, which this control holds.
+    m_pControl.Attach(new CActiveXCtrl(this));
+    IOleClientSite* pClientSite = static_cast<IOleClientSite*>(m_pControl.Get());
     DWORD dwMiscStatus = 0;
     m_pUnk->GetMiscStatus(DVASPECT_CONTENT, &dwMiscStatus);
     if ((dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST) != 0) m_pUnk->SetClientSite(pClientSite);
-    IPersistStreamInit* pPersist = NULL;
-    if (SUCCEEDED(m_pUnk->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<LPVOID*>(&pPersist))) &&
-        pPersist != NULL) {
-        hr = pPersist->InitNew();
-        pPersist->Release();
+    ComPtr<IPersistStreamInit> persist;
+    if (SUCCEEDED(persist.QueryFrom(m_pUnk, IID_IPersistStreamInit))) {
+        hr = persist->InitNew();
+        persist.Reset();
         if (FAILED(hr)) return false;
     }
     if ((dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST) == 0) m_pUnk->SetClientSite(pClientSite);
 
     const IID* viewInterfaces[] = {&IID_IViewObjectEx, &IID_IViewObject2, &IID_IViewObject};
     for (const IID* iid : viewInterfaces) {
-        if (SUCCEEDED(m_pUnk->QueryInterface(*iid, reinterpret_cast<LPVOID*>(&m_pControl->m_pViewObject))) &&
-            m_pControl->m_pViewObject != NULL)
-            break;
-        m_pControl->m_pViewObject = NULL;
+        if (SUCCEEDED(m_pControl->m_pViewObject.QueryFrom(m_pUnk, *iid))) break;
     }
 
     m_pUnk->SetHostNames(L"UIActiveX", NULL);
@@ -328,11 +306,9 @@ bool CActiveXUI::DoCreateControl()
         hr = m_pUnk->DoVerb(OLEIVERB_INPLACEACTIVATE, NULL, pClientSite, 0, hWndPaint, &m_rcItem);
     }
     if (m_pUnk == NULL || m_pControl == NULL) return false;
-    IObjectWithSite* pSite = NULL;
-    if (SUCCEEDED(m_pUnk->QueryInterface(IID_IObjectWithSite, reinterpret_cast<LPVOID*>(&pSite))) && pSite != NULL) {
-        pSite->SetSite(static_cast<IOleClientSite*>(m_pControl));
-        pSite->Release();
-    }
+    ComPtr<IObjectWithSite> withSite;
+    if (SUCCEEDED(withSite.QueryFrom(m_pUnk, IID_IObjectWithSite)))
+        withSite->SetSite(static_cast<IOleClientSite*>(m_pControl.Get()));
     return SUCCEEDED(hr);
 }
 

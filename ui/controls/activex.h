@@ -8,6 +8,7 @@
 #include <ole2.h>
 
 #include "control_ui.h"
+#include "gdi_scope.h"
 
 namespace SkinUI {
 
@@ -63,8 +64,8 @@ protected:
     CLSID m_clsid;
     CUIString m_sModuleName;
     bool m_bCreated;
-    IOleObject* m_pUnk;
-    CActiveXCtrl* m_pControl;
+    ComPtr<IOleObject> m_pUnk;
+    ComPtr<CActiveXCtrl> m_pControl;
     HWND m_hwndHost;
     bool m_bDelayCreate;
 };

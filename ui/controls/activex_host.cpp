@@ -59,12 +59,9 @@ LRESULT CActiveXWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 
 // ---- CActiveXFrameWnd -------------------------------------------------------------
 
-CActiveXFrameWnd::CActiveXFrameWnd(HWND hWndFrame) : m_dwRef(1), m_hWndFrame(hWndFrame), m_pActiveObject(NULL) {}
+CActiveXFrameWnd::CActiveXFrameWnd(HWND hWndFrame) : m_dwRef(1), m_hWndFrame(hWndFrame) {}
 
-CActiveXFrameWnd::~CActiveXFrameWnd()
-{
-    if (m_pActiveObject != NULL) m_pActiveObject->Release();
-}
+CActiveXFrameWnd::~CActiveXFrameWnd() {}
 
 STDMETHODIMP_(ULONG) CActiveXFrameWnd::AddRef() { return ++m_dwRef; }
 
@@ -100,9 +97,7 @@ STDMETHODIMP CActiveXFrameWnd::SetBorderSpace(LPCBORDERWIDTHS) { return S_OK; }
 
 STDMETHODIMP CActiveXFrameWnd::SetActiveObject(IOleInPlaceActiveObject* pActiveObject, LPCOLESTR)
 {
-    if (pActiveObject != NULL) pActiveObject->AddRef();
-    if (m_pActiveObject != NULL) m_pActiveObject->Release();
-    m_pActiveObject = pActiveObject;
+    m_pActiveObject = ComPtr<IOleInPlaceActiveObject>(pActiveObject);
     return S_OK;
 }
 
@@ -117,15 +112,9 @@ STDMETHODIMP CActiveXFrameWnd::ContextSensitiveHelp(BOOL) { return S_OK; }
 
 // ---- CActiveXEnum -------------------------------------------------------------------
 
-CActiveXEnum::CActiveXEnum(IUnknown* pUnk) : m_dwRef(1), m_iPos(0), m_pUnk(pUnk)
-{
-    if (m_pUnk != NULL) m_pUnk->AddRef();
-}
+CActiveXEnum::CActiveXEnum(IUnknown* pUnk) : m_dwRef(1), m_iPos(0), m_pUnk(pUnk) {}
 
-CActiveXEnum::~CActiveXEnum()
-{
-    if (m_pUnk != NULL) m_pUnk->Release();
-}
+CActiveXEnum::~CActiveXEnum() {}
 
 STDMETHODIMP_(ULONG) CActiveXEnum::AddRef() { return ++m_dwRef; }
 
@@ -155,6 +144,7 @@ STDMETHODIMP CActiveXEnum::Next(ULONG celt, IUnknown** rgelt, ULONG* pceltFetche
     if (celt == 0) return S_OK;
     if (m_iPos != 0 || m_pUnk == NULL) return S_FALSE;
     ++m_iPos;
+    // The enumerator's contract hands the caller a reference of its own.
     rgelt[0] = m_pUnk;
     m_pUnk->AddRef();
     if (pceltFetched != NULL) *pceltFetched = 1;

@@ -19,8 +19,8 @@ HRESULT Hand(T* p, LPVOID* ppv)
 } // namespace
 
 CActiveXCtrl::CActiveXCtrl(CActiveXUI* pOwner)
-    : m_dwRef(1), m_pOwner(pOwner), m_pWindow(NULL), m_pUnkSite(NULL), m_pViewObject(NULL), m_pInPlaceObject(NULL),
-      m_pLockedObject(NULL), m_hAccel(NULL), m_bLocked(false), m_bWindowless(true), m_bCaptured(false),
+    : m_dwRef(1), m_pOwner(pOwner), m_pWindow(NULL), m_hAccel(NULL), m_bLocked(false), m_bWindowless(true),
+      m_bCaptured(false),
       m_bHaveFocus(false), m_bInPlaceActive(false), m_bUIActivated(false)
 {
 }
@@ -28,8 +28,7 @@ CActiveXCtrl::CActiveXCtrl(CActiveXUI* pOwner)
 CActiveXCtrl::~CActiveXCtrl()
 {
     Detach();
-    if (m_pUnkSite != NULL) m_pUnkSite->Release();
-    m_pUnkSite = NULL;
+    m_pUnkSite.Reset();
     if (m_hAccel != NULL) ::DestroyAcceleratorTable(m_hAccel);
 }
 
@@ -38,24 +37,18 @@ void CActiveXCtrl::Detach()
     DestroyActiveXWnd();
     UnlockRunning();
     ReleaseInPlaceObject();
-    if (m_pViewObject != NULL) m_pViewObject->Release();
-    m_pViewObject = NULL;
+    m_pViewObject.Reset();
     m_bInPlaceActive = false;
     m_pOwner = NULL;
 }
 
-void CActiveXCtrl::ReleaseInPlaceObject()
-{
-    if (m_pInPlaceObject != NULL) m_pInPlaceObject->Release();
-    m_pInPlaceObject = NULL;
-}
+void CActiveXCtrl::ReleaseInPlaceObject() { m_pInPlaceObject.Reset(); }
 
 void CActiveXCtrl::UnlockRunning()
 {
     if (m_pLockedObject == NULL) return;
     ::OleLockRunning(m_pLockedObject, FALSE, FALSE);
-    m_pLockedObject->Release();
-    m_pLockedObject = NULL;
+    m_pLockedObject.Reset();
 }
 
 STDMETHODIMP_(ULONG) CActiveXCtrl::AddRef() { return ++m_dwRef; }
@@ -86,9 +79,7 @@ STDMETHODIMP CActiveXCtrl::QueryInterface(REFIID riid, LPVOID* ppvObject)
 
 STDMETHODIMP CActiveXCtrl::SetSite(IUnknown* pUnkSite)
 {
-    if (pUnkSite != NULL) pUnkSite->AddRef();
-    if (m_pUnkSite != NULL) m_pUnkSite->Release();
-    m_pUnkSite = pUnkSite;
+    m_pUnkSite = ComPtr<IUnknown>(pUnkSite);
     return S_OK;
 }
 
@@ -126,11 +117,10 @@ STDMETHODIMP CActiveXCtrl::ShowObject()
 {
     if (m_pOwner == NULL) return E_UNEXPECTED;
     if (m_pViewObject == NULL || m_pOwner->m_hwndHost == NULL) return S_OK;
-    HDC hDC = ::GetDC(m_pOwner->m_hwndHost);
-    if (hDC == NULL) return E_FAIL;
+    WindowDC dc(m_pOwner->m_hwndHost);
+    if (dc.Get() == NULL) return E_FAIL;
     RECTL rc = {m_pOwner->m_rcItem.left, m_pOwner->m_rcItem.top, m_pOwner->m_rcItem.right, m_pOwner->m_rcItem.bottom};
-    m_pViewObject->Draw(DVASPECT_CONTENT, -1, NULL, NULL, NULL, hDC, &rc, &rc, NULL, 0);
-    ::ReleaseDC(m_pOwner->m_hwndHost, hDC);
+    m_pViewObject->Draw(DVASPECT_CONTENT, -1, NULL, NULL, NULL, dc, &rc, &rc, NULL, 0);
     return S_OK;
 }
 
@@ -163,6 +153,8 @@ STDMETHODIMP CActiveXCtrl::SetFocus(BOOL fFocus)
     return S_OK;
 }
 
+// GetDC and ReleaseDC hand the host window's DC to the object and take it
+// back: the pair is the object's to balance, so no scope can own the DC here.
 STDMETHODIMP CActiveXCtrl::GetDC(LPCRECT, DWORD grfFlags, HDC* phDC)
 {
     if (phDC == NULL) return E_POINTER;
@@ -217,7 +209,6 @@ STDMETHODIMP CActiveXCtrl::OnInPlaceActivateEx(BOOL* pfNoRedraw, DWORD dwFlags)
     // One lock however often the object activates; released on deactivation.
     if (m_pLockedObject == NULL) {
         m_pLockedObject = m_pOwner->m_pUnk;
-        m_pLockedObject->AddRef();
         ::OleLockRunning(m_pLockedObject, TRUE, FALSE);
     }
     // A second activation replaces the first one's in-place object.
@@ -226,9 +217,9 @@ STDMETHODIMP CActiveXCtrl::OnInPlaceActivateEx(BOOL* pfNoRedraw, DWORD dwFlags)
     HRESULT hr = E_FAIL;
     if ((dwFlags & ACTIVATE_WINDOWLESS) != 0) {
         m_bWindowless = true;
-        hr = m_pOwner->m_pUnk->QueryInterface(IID_IOleInPlaceObjectWindowless,
-                                               reinterpret_cast<LPVOID*>(&m_pInPlaceObject));
-        if (SUCCEEDED(hr) && m_pInPlaceObject != NULL) {
+        // The windowless interface extends the plain one, so one pointer holds either.
+        hr = m_pInPlaceObject.QueryFrom(m_pOwner->m_pUnk, IID_IOleInPlaceObjectWindowless);
+        if (SUCCEEDED(hr)) {
             m_pOwner->m_hwndHost = pManager != NULL ? pManager->GetPaintWindow() : NULL;
             if (pManager != NULL) {
                 // Never twice in the filter list: one removal must take it out.
@@ -236,7 +227,6 @@ STDMETHODIMP CActiveXCtrl::OnInPlaceActivateEx(BOOL* pfNoRedraw, DWORD dwFlags)
                 pManager->AddMessageFilter(m_pOwner);
             }
         } else {
-            m_pInPlaceObject = NULL;
             hr = E_FAIL;
         }
     }
@@ -244,8 +234,7 @@ STDMETHODIMP CActiveXCtrl::OnInPlaceActivateEx(BOOL* pfNoRedraw, DWORD dwFlags)
         m_bWindowless = false;
         hr = CreateActiveXWnd();
         if (FAILED(hr)) return hr;
-        hr = m_pOwner->m_pUnk->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<LPVOID*>(&m_pInPlaceObject));
-        if (FAILED(hr)) m_pInPlaceObject = NULL;
+        hr = m_pInPlaceObject.QueryFrom(m_pOwner->m_pUnk, IID_IOleInPlaceObject);
     }
     if (m_pInPlaceObject != NULL) {
         RECT rc = m_pOwner->ObjectRect();

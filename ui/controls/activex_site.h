@@ -8,6 +8,7 @@
 #include <ole2.h>
 #include <ocidl.h>
 
+#include "gdi_scope.h"
 #include "window_wnd.h"
 
 namespace SkinUI {
@@ -112,10 +113,10 @@ protected:
     LONG m_dwRef;
     CActiveXUI* m_pOwner;
     CActiveXWnd* m_pWindow;
-    IUnknown* m_pUnkSite;
-    IViewObject* m_pViewObject;
-    IOleInPlaceObject* m_pInPlaceObject;
-    IOleObject* m_pLockedObject;
+    ComPtr<IUnknown> m_pUnkSite;
+    ComPtr<IViewObject> m_pViewObject;
+    ComPtr<IOleInPlaceObject> m_pInPlaceObject;
+    ComPtr<IOleObject> m_pLockedObject;
     HACCEL m_hAccel;
     bool m_bLocked;
     bool m_bWindowless;
@@ -168,7 +169,7 @@ private:
     // The paint window at the time the frame was handed out: the frame may
     // outlive the control that made it.
     HWND m_hWndFrame;
-    IOleInPlaceActiveObject* m_pActiveObject;
+    ComPtr<IOleInPlaceActiveObject> m_pActiveObject;
 };
 
 class CActiveXEnum : public IEnumUnknown
@@ -190,7 +191,7 @@ public:
 private:
     LONG m_dwRef;
     LONG m_iPos;
-    IUnknown* m_pUnk;
+    ComPtr<IUnknown> m_pUnk;
 };
 
 } // namespace SkinUI

@@ -36,7 +36,7 @@ bool SameDate(const SYSTEMTIME& a, const SYSTEMTIME& b)
 } // namespace
 
 CDateTimeWnd::CDateTimeWnd()
-    : m_pOwner(NULL), m_hBkBrush(NULL), m_bInit(false), m_bDateRefused(false), m_bChanged(false)
+    : m_pOwner(NULL), m_bInit(false), m_bDateRefused(false), m_bChanged(false)
 {
 }
 
@@ -71,7 +71,6 @@ const wchar_t* CDateTimeWnd::GetSuperClassName() const { return DATETIMEPICK_CLA
 
 void CDateTimeWnd::OnFinalMessage(HWND)
 {
-    if (m_hBkBrush != NULL) ::DeleteObject(m_hBkBrush);
     if (m_pOwner != NULL) {
         m_pOwner->m_pWindow = NULL;
         m_pOwner->Invalidate();

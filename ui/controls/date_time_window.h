@@ -4,6 +4,7 @@
 // deletes the object.
 #pragma once
 
+#include "gdi_scope.h"
 #include "window_wnd.h"
 
 namespace SkinUI {
@@ -32,7 +33,7 @@ private:
     bool IsOwnPopup(HWND hWnd) const;
 
     CDateTimeUI* m_pOwner;
-    HBRUSH m_hBkBrush;
+    BrushHandle m_hBkBrush;
     bool m_bInit;
     // The owner's date could not be shown (outside the picker's range); the
     // picker's own date is written back only once the user changed it.

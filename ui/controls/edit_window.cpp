@@ -31,7 +31,7 @@ CUIString WindowText(HWND hWnd)
 
 } // namespace
 
-CEditWnd::CEditWnd() : m_pOwner(NULL), m_hBkBrush(NULL), m_bInit(false), m_bQuiet(false) {}
+CEditWnd::CEditWnd() : m_pOwner(NULL), m_bInit(false), m_bQuiet(false) {}
 
 void CEditWnd::Init(CEditUI* pOwner)
 {
@@ -85,7 +85,6 @@ void CEditWnd::OnFinalMessage(HWND)
         m_pOwner->Invalidate();
         m_pOwner->m_pWindow = NULL;
     }
-    if (m_hBkBrush != NULL) ::DeleteObject(m_hBkBrush);
     delete this;
 }
 
@@ -124,8 +123,8 @@ LRESULT CEditWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         HDC hDC = reinterpret_cast<HDC>(wParam);
         ::SetBkMode(hDC, TRANSPARENT);
         ::SetTextColor(hDC, ToColorRef(m_pOwner->GetTextColor()));
-        if (m_hBkBrush == NULL) m_hBkBrush = ::CreateSolidBrush(ToColorRef(color));
-        return reinterpret_cast<LRESULT>(m_hBkBrush);
+        if (m_hBkBrush == NULL) m_hBkBrush.Reset(::CreateSolidBrush(ToColorRef(color)));
+        return reinterpret_cast<LRESULT>(m_hBkBrush.Get());
     }
     default:
         break;

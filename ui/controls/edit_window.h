@@ -3,6 +3,7 @@
 // clears the owner's pointer to it and deletes the object.
 #pragma once
 
+#include "gdi_scope.h"
 #include "window_wnd.h"
 
 namespace SkinUI {
@@ -27,7 +28,7 @@ public:
 
 private:
     CEditUI* m_pOwner;
-    HBRUSH m_hBkBrush;
+    BrushHandle m_hBkBrush;
     bool m_bInit;
     bool m_bQuiet;
 };

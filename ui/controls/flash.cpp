@@ -21,25 +21,21 @@ const DISPID kDispFlashCall = 197;
 
 long LongArgument(const VARIANT& v)
 {
-    VARIANT converted;
-    ::VariantInit(&converted);
-    long value = 0;
-    if (SUCCEEDED(::VariantChangeType(&converted, const_cast<VARIANT*>(&v), 0, VT_I4))) value = converted.lVal;
-    ::VariantClear(&converted);
-    return value;
+    VariantValue converted;
+    if (FAILED(::VariantChangeType(converted.Ptr(), const_cast<VARIANT*>(&v), 0, VT_I4))) return 0;
+    return converted.Get().lVal;
 }
 
 } // namespace
 
-CFlashUI::CFlashUI() : m_pFlash(NULL), m_dwRef(0), m_dwCookie(0), m_pFlashEventHandler(NULL)
+CFlashUI::CFlashUI() : m_dwRef(0), m_dwCookie(0)
 {
     m_clsid = kFlashClsid;
 }
 
 CFlashUI::~CFlashUI()
 {
-    if (m_pFlashEventHandler != NULL) m_pFlashEventHandler->Release();
-    m_pFlashEventHandler = NULL;
+    m_pFlashEventHandler.Reset();
     ReleaseControl();
 }
 
@@ -59,10 +55,9 @@ void CFlashUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 
 void CFlashUI::SetFlashEventHandler(CFlashEventHandler* pHandler)
 {
-    // The new one first: setting the same handler again must not free it.
-    if (pHandler != NULL) pHandler->AddRef();
-    if (m_pFlashEventHandler != NULL) m_pFlashEventHandler->Release();
-    m_pFlashEventHandler = pHandler;
+    // The new reference is taken before the old one goes: setting the same
+    // handler again must not free it.
+    m_pFlashEventHandler = ComPtr<CFlashEventHandler>(pHandler);
 }
 
 STDMETHODIMP_(ULONG) CFlashUI::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_dwRef)); }
@@ -119,7 +114,7 @@ bool CFlashUI::DoCreateControl()
 {
     if (!CActiveXUI::DoCreateControl()) return false;
     if (m_pManager != NULL) m_pManager->AddTranslateAccelerator(this);
-    GetControl(kIShockwaveFlash, reinterpret_cast<LPVOID*>(&m_pFlash));
+    GetControl(kIShockwaveFlash, m_pFlash.ReceiveVoid());
     RegisterEventHandler(true);
     return true;
 }
@@ -127,8 +122,7 @@ bool CFlashUI::DoCreateControl()
 void CFlashUI::ReleaseControl()
 {
     RegisterEventHandler(false);
-    if (m_pFlash != NULL) m_pFlash->Release();
-    m_pFlash = NULL;
+    m_pFlash.Reset();
     if (m_pManager != NULL) m_pManager->RemoveTranslateAccelerator(this);
     // The object itself too, so that creating again does not leak the first one.
     CActiveXUI::ReleaseControl();

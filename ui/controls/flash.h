@@ -33,7 +33,7 @@ public:
 
     // The previous handler is released, the new one gets a reference.
     void SetFlashEventHandler(CFlashEventHandler* pHandler);
-    IDispatch* GetShockwaveFlash() const { return m_pFlash; }
+    IDispatch* GetShockwaveFlash() const { return m_pFlash.Get(); }
 
     // The event sink: reference counting only counts, the control owns itself.
     STDMETHOD_(ULONG, AddRef)() override;
@@ -52,10 +52,10 @@ protected:
     bool DoCreateControl() override;
     HRESULT RegisterEventHandler(bool inAdvise);
 
-    IDispatch* m_pFlash;
+    ComPtr<IDispatch> m_pFlash;
     LONG m_dwRef;
     DWORD m_dwCookie;
-    CFlashEventHandler* m_pFlashEventHandler;
+    ComPtr<CFlashEventHandler> m_pFlashEventHandler;
 };
 
 } // namespace SkinUI

@@ -27,8 +27,7 @@ bool IsMouseMessage(UINT uMsg) { return uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUS
 } // namespace
 
 CRichEditUI::CRichEditUI()
-    : m_pTwh(NULL),
-      m_bVScrollBarFixing(false),
+    : m_bVScrollBarFixing(false),
       m_bWantTab(true),
       m_bWantReturn(true),
       m_bWantCtrlReturn(true),
@@ -50,8 +49,7 @@ CRichEditUI::~CRichEditUI()
 {
     if (m_pTwh != NULL) {
         m_pTwh->Detach();
-        m_pTwh->Release();
-        m_pTwh = NULL;
+        m_pTwh.Reset();
     }
     if (m_pManager != NULL) m_pManager->RemoveMessageFilter(this);
 }
@@ -128,10 +126,9 @@ void CRichEditUI::SetFont(const wchar_t* pStrFontName, int nSize, bool bBold, bo
     if (bBold) lf.lfWeight = FW_BOLD;
     if (bUnderline) lf.lfUnderline = TRUE;
     if (bItalic) lf.lfItalic = TRUE;
-    HFONT hFont = ::CreateFontIndirectW(&lf);
+    FontHandle hFont(::CreateFontIndirectW(&lf));
     if (hFont == NULL) return;
     m_pTwh->SetFont(hFont);
-    ::DeleteObject(hFont);
 }
 
 DWORD CRichEditUI::GetTextColor() const { return m_dwTextColor; }
@@ -477,6 +474,7 @@ void CRichEditUI::SetDropAcceptFile(bool bAccept)
 CTxtWinHost* CRichEditUI::GetTextHost()
 {
     if (m_pTwh == NULL) return NULL;
+    // The caller gets a reference of its own.
     m_pTwh->AddRef();
     return m_pTwh;
 }
@@ -502,13 +500,13 @@ void CRichEditUI::DoInit()
 {
     if (m_bInited || m_pManager == NULL) return;
     m_bInited = true;
-    CTxtWinHost* pHost = new CTxtWinHost(this);
-    if (!pHost->Init(static_cast<DWORD>(m_lTwhStyle), m_sText.GetData())) {
-        pHost->Detach();
-        pHost->Release();
+    ComPtr<CTxtWinHost> host;
+    host.Attach(new CTxtWinHost(this));
+    if (!host->Init(static_cast<DWORD>(m_lTwhStyle), m_sText.GetData())) {
+        host->Detach();
         return;
     }
-    m_pTwh = pHost;
+    m_pTwh = std::move(host);
     m_pTwh->SetTransparent(true);
     Send(EM_SETLANGOPTIONS, 0, 0);
     m_pTwh->SetInPlaceActive(SUCCEEDED(m_pTwh->GetTextServices()->OnTxInPlaceActivate(NULL)));

@@ -11,6 +11,7 @@
 #include <textserv.h>
 
 #include "container_ui.h"
+#include "gdi_scope.h"
 
 namespace SkinUI {
 
@@ -157,7 +158,7 @@ protected:
     // Moves the bars by a distance and the engine with them.
     void ScrollBy(int dx, int dy);
 
-    CTxtWinHost* m_pTwh;
+    ComPtr<CTxtWinHost> m_pTwh;
     bool m_bVScrollBarFixing;
     bool m_bWantTab;
     bool m_bWantReturn;

@@ -30,9 +30,8 @@ struct ScreenDpi
 
 ScreenDpi ScreenPixelsPerInch()
 {
-    HDC hdc = ::GetDC(NULL);
-    ScreenDpi dpi = {::GetDeviceCaps(hdc, LOGPIXELSX), ::GetDeviceCaps(hdc, LOGPIXELSY)};
-    ::ReleaseDC(NULL, hdc);
+    WindowDC screen;
+    ScreenDpi dpi = {::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
     if (dpi.x <= 0) dpi.x = 96;
     if (dpi.y <= 0) dpi.y = 96;
     return dpi;
@@ -73,7 +72,6 @@ CTxtWinHost::CTxtWinHost(CRichEditUI* pOwner)
     : m_pOwner(pOwner),
       m_cRefs(1),
       m_hEngine(NULL),
-      m_pServices(NULL),
       m_lSelBarWidth(0),
       m_cchTextMost(kDefaultMaxLength),
       m_rcClient(),
@@ -99,7 +97,8 @@ CTxtWinHost::~CTxtWinHost()
 {
     if (m_pServices != NULL) {
         m_pServices->OnTxInPlaceDeactivate();
-        m_pServices->Release();
+        // Before the engine's module goes: its code runs the release.
+        m_pServices.Reset();
     }
     if (m_hEngine != NULL) ::FreeLibrary(m_hEngine);
 }
@@ -126,14 +125,9 @@ bool CTxtWinHost::Init(DWORD dwStyle, const wchar_t* pstrText)
     PCreateTextServices create =
         reinterpret_cast<PCreateTextServices>(::GetProcAddress(m_hEngine, "CreateTextServices"));
     if (create == NULL) return false;
-    IUnknown* pUnknown = NULL;
-    if (FAILED(create(NULL, this, &pUnknown)) || pUnknown == NULL) return false;
-    HRESULT hr = pUnknown->QueryInterface(kIidTextServices, reinterpret_cast<void**>(&m_pServices));
-    pUnknown->Release();
-    if (FAILED(hr) || m_pServices == NULL) {
-        m_pServices = NULL;
-        return false;
-    }
+    ComPtr<IUnknown> unknown;
+    if (FAILED(create(NULL, this, unknown.Receive())) || unknown == NULL) return false;
+    if (FAILED(m_pServices.QueryFrom(unknown, kIidTextServices))) return false;
     m_pServices->TxSetText(pstrText != NULL ? pstrText : L"");
     return true;
 }

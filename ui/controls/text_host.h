@@ -9,6 +9,7 @@
 #include <richedit.h>
 #include <textserv.h>
 
+#include "gdi_scope.h"
 #include "ui_export.h"
 
 namespace SkinUI {
@@ -30,7 +31,7 @@ public:
     // Cuts the link to the control before the control goes away.
     void Detach();
 
-    ITextServices* GetTextServices() const { return m_pServices; }
+    ITextServices* GetTextServices() const { return m_pServices.Get(); }
     const RECT& GetClientRect() const { return m_rcClient; }
     void SetClientRect(const RECT& rc);
     bool IsCaptured() const { return m_bCaptured; }
@@ -110,7 +111,7 @@ private:
     CRichEditUI* m_pOwner;
     ULONG m_cRefs;
     HMODULE m_hEngine;
-    ITextServices* m_pServices;
+    ComPtr<ITextServices> m_pServices;
     LONG m_lSelBarWidth;
     LONG m_cchTextMost;
     RECT m_rcClient;

@@ -26,10 +26,27 @@ HRESULT InvokeByName(IDispatch* pObj, const wchar_t* pName, WORD wFlags, DISPPAR
     return pObj->Invoke(dispid, IID_NULL, LOCALE_SYSTEM_DEFAULT, wFlags, params, pResult, NULL, NULL);
 }
 
+// Reads the details of a script error from the event object of the document's
+// window; they are kept nowhere, the reading is what the browser waits for.
+void ReadScriptError(IUnknown* pDocument)
+{
+    ComPtr<IHTMLDocument2> doc;
+    if (FAILED(doc.QueryFrom(pDocument, IID_IHTMLDocument2))) return;
+    ComPtr<IHTMLWindow2> window;
+    if (FAILED(doc->get_parentWindow(window.Receive())) || window == NULL) return;
+    ComPtr<IHTMLEventObj> event;
+    if (FAILED(window->get_event(event.Receive())) || event == NULL) return;
+    const wchar_t* names[] = {L"errorLine", L"errorCharacter", L"errorCode", L"errorMessage", L"errorUrl"};
+    for (const wchar_t* name : names) {
+        VariantValue value;
+        CWebBrowserUI::GetProperty(event, name, value.Ptr());
+    }
+}
+
 } // namespace
 
 CWebBrowserUI::CWebBrowserUI()
-    : m_pWebBrowser2(NULL), m_dwRef(0), m_dwCookie(0), m_bAutoNavi(false), m_pWebBrowserEventHandler(NULL)
+    : m_dwRef(0), m_dwCookie(0), m_bAutoNavi(false), m_pWebBrowserEventHandler(NULL)
 {
     m_clsid = kWebBrowserClsid;
 }
@@ -67,22 +84,18 @@ void CWebBrowserUI::SetWebBrowserEventHandler(CWebBrowserEventHandler* pEventHan
 void CWebBrowserUI::Navigate2(const wchar_t* lpszUrl)
 {
     if (lpszUrl == NULL || m_pWebBrowser2 == NULL) return;
-    VARIANT url;
-    ::VariantInit(&url);
-    url.vt = VT_BSTR;
-    url.bstrVal = ::SysAllocString(lpszUrl);
-    VARIANT empty;
-    ::VariantInit(&empty);
-    m_pWebBrowser2->Navigate2(&url, &empty, &empty, &empty, &empty);
-    ::VariantClear(&url);
+    VariantValue url;
+    V_VT(url.Ptr()) = VT_BSTR;
+    V_BSTR(url.Ptr()) = ::SysAllocString(lpszUrl);
+    VariantValue empty;
+    m_pWebBrowser2->Navigate2(url.Ptr(), empty.Ptr(), empty.Ptr(), empty.Ptr(), empty.Ptr());
 }
 
 void CWebBrowserUI::NavigateUrl(const wchar_t* lpszUrl)
 {
     if (lpszUrl == NULL || m_pWebBrowser2 == NULL) return;
-    BSTR url = ::SysAllocString(lpszUrl);
+    BstrString url(lpszUrl);
     m_pWebBrowser2->Navigate(url, NULL, NULL, NULL, NULL);
-    ::SysFreeString(url);
 }
 
 void CWebBrowserUI::NavigateHomePage()
@@ -118,20 +131,16 @@ void CWebBrowserUI::GoForward()
 IDispatch* CWebBrowserUI::GetHtmlWindow()
 {
     if (m_pWebBrowser2 == NULL) return NULL;
-    IDispatch* pDoc = NULL;
-    if (FAILED(m_pWebBrowser2->get_Document(&pDoc)) || pDoc == NULL) return NULL;
-    IHTMLDocument2* pHtmlDoc = NULL;
-    HRESULT hr = pDoc->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&pHtmlDoc));
-    pDoc->Release();
-    if (FAILED(hr) || pHtmlDoc == NULL) return NULL;
-    IHTMLWindow2* pWindow = NULL;
-    hr = pHtmlDoc->get_parentWindow(&pWindow);
-    pHtmlDoc->Release();
-    if (FAILED(hr) || pWindow == NULL) return NULL;
-    IDispatch* pHtmlWindow = NULL;
-    hr = pWindow->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pHtmlWindow));
-    pWindow->Release();
-    return SUCCEEDED(hr) ? pHtmlWindow : NULL;
+    ComPtr<IDispatch> doc;
+    if (FAILED(m_pWebBrowser2->get_Document(doc.Receive())) || doc == NULL) return NULL;
+    ComPtr<IHTMLDocument2> htmlDoc;
+    if (FAILED(htmlDoc.QueryFrom(doc, IID_IHTMLDocument2))) return NULL;
+    ComPtr<IHTMLWindow2> window;
+    if (FAILED(htmlDoc->get_parentWindow(window.Receive())) || window == NULL) return NULL;
+    ComPtr<IDispatch> htmlWindow;
+    if (FAILED(htmlWindow.QueryFrom(window, IID_IDispatch))) return NULL;
+    // The caller gets the reference.
+    return htmlWindow.Detach();
 }
 
 DISPID CWebBrowserUI::FindId(IDispatch* pObj, const wchar_t* pName)
@@ -233,17 +242,16 @@ STDMETHODIMP CWebBrowserUI::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD,
 
 void CWebBrowserUI::NavigateComplete2(IDispatch* pDisp, VARIANT*& url)
 {
-    IDispatch* pDoc = NULL;
-    if (m_pWebBrowser2 != NULL && SUCCEEDED(m_pWebBrowser2->get_Document(&pDoc)) && pDoc != NULL) {
-        ICustomDoc* pCustomDoc = NULL;
-        if (SUCCEEDED(pDoc->QueryInterface(kCustomDoc, reinterpret_cast<void**>(&pCustomDoc))) &&
-            pCustomDoc != NULL) {
-            pCustomDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
-            pCustomDoc->Release();
-        }
-        pDoc->Release();
-    }
+    ComPtr<IDispatch> doc;
+    if (m_pWebBrowser2 != NULL && SUCCEEDED(m_pWebBrowser2->get_Document(doc.Receive()))) HostDocument(doc);
     if (m_pWebBrowserEventHandler != NULL) m_pWebBrowserEventHandler->NavigateComplete2(pDisp, url);
+}
+
+void CWebBrowserUI::HostDocument(IUnknown* pDocument)
+{
+    ComPtr<ICustomDoc> customDoc;
+    if (SUCCEEDED(customDoc.QueryFrom(pDocument, kCustomDoc)))
+        customDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
 }
 
 // ---- document host --------------------------------------------------------------
@@ -347,29 +355,7 @@ STDMETHODIMP CWebBrowserUI::Exec(const GUID* pguidCmdGroup, DWORD nCmdID, DWORD,
         return OLECMDERR_E_NOTSUPPORTED;
     // The error's details are read from the window's event object (and kept
     // nowhere); what matters is the answer: scripts go on, no dialog.
-    if (pvaIn != NULL && pvaIn->vt == VT_UNKNOWN && pvaIn->punkVal != NULL) {
-        IHTMLDocument2* pDoc = NULL;
-        if (SUCCEEDED(pvaIn->punkVal->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&pDoc))) &&
-            pDoc != NULL) {
-            IHTMLWindow2* pWindow = NULL;
-            if (SUCCEEDED(pDoc->get_parentWindow(&pWindow)) && pWindow != NULL) {
-                IHTMLEventObj* pEvent = NULL;
-                if (SUCCEEDED(pWindow->get_event(&pEvent)) && pEvent != NULL) {
-                    const wchar_t* names[] = {L"errorLine", L"errorCharacter", L"errorCode", L"errorMessage",
-                                              L"errorUrl"};
-                    for (const wchar_t* name : names) {
-                        VARIANT value;
-                        ::VariantInit(&value);
-                        GetProperty(pEvent, name, &value);
-                        ::VariantClear(&value);
-                    }
-                    pEvent->Release();
-                }
-                pWindow->Release();
-            }
-            pDoc->Release();
-        }
-    }
+    if (pvaIn != NULL && pvaIn->vt == VT_UNKNOWN) ReadScriptError(pvaIn->punkVal);
     if (pvaOut != NULL) {
         ::VariantClear(pvaOut);
         pvaOut->vt = VT_BOOL;
@@ -390,7 +376,7 @@ bool CWebBrowserUI::DoCreateControl()
 {
     if (!CActiveXUI::DoCreateControl()) return false;
     if (m_pManager != NULL) m_pManager->AddTranslateAccelerator(this);
-    GetControl(IID_IWebBrowser2, reinterpret_cast<LPVOID*>(&m_pWebBrowser2));
+    GetControl(IID_IWebBrowser2, m_pWebBrowser2.ReceiveVoid());
     if (m_bAutoNavi && !m_sHomePage.IsEmpty()) Navigate2(m_sHomePage);
     RegisterEventHandler(TRUE);
     return true;
@@ -401,8 +387,7 @@ void CWebBrowserUI::ReleaseControl()
     m_bCreated = false;
     if (m_pManager != NULL) m_pManager->RemoveTranslateAccelerator(this);
     RegisterEventHandler(FALSE);
-    if (m_pWebBrowser2 != NULL) m_pWebBrowser2->Release();
-    m_pWebBrowser2 = NULL;
+    m_pWebBrowser2.Reset();
     // The object itself too, so that creating again does not leak the first one.
     CActiveXUI::ReleaseControl();
 }

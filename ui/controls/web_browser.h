@@ -45,7 +45,7 @@ public:
     void Refresh2(int level);
     void GoBack();
     void GoForward();
-    IWebBrowser2* GetWebBrowser2() { return m_pWebBrowser2; }
+    IWebBrowser2* GetWebBrowser2() { return m_pWebBrowser2.Get(); }
     IDispatch* GetHtmlWindow();
 
     static DISPID FindId(IDispatch* pObj, const wchar_t* pName);
@@ -103,8 +103,10 @@ protected:
     bool DoCreateControl() override;
     HRESULT RegisterEventHandler(BOOL inAdvise);
     void NavigateComplete2(IDispatch* pDisp, VARIANT*& url);
+    // Makes this control the UI handler of a loaded document.
+    void HostDocument(IUnknown* pDocument);
 
-    IWebBrowser2* m_pWebBrowser2;
+    ComPtr<IWebBrowser2> m_pWebBrowser2;
     LONG m_dwRef;
     DWORD m_dwCookie;
     CUIString m_sHomePage;

@@ -5,6 +5,7 @@
 
 #include <cwchar>
 #include <cwctype>
+#include <memory>
 
 #include "attribute_values.h"
 #include "container_ui.h"
@@ -167,7 +168,7 @@ void CDialogBuilder::BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaint
         }
         // Without a parent the included controls belong to nobody: an include
         // returns nothing, so they go again instead of leaking.
-        if (pParent == NULL) delete pIncluded;
+        std::unique_ptr<CControlUI> unowned(pParent == NULL ? pIncluded : NULL);
     }
 }
 
@@ -189,14 +190,14 @@ CControlUI* CDialogBuilder::CreateElement(const wchar_t* pstrClass)
 bool CDialogBuilder::BuildTreeNode(CMarkupNode& node, CControlUI* pParent, CPaintManagerUI* pManager)
 {
     const bool bUnderNode = pParent != NULL && pParent->GetInterface(L"TreeNode") != NULL;
-    CControlUI* pNode = CreateElement(L"TreeNode");
-    if (pNode == NULL) return true;
+    // Owned here until a node or a view takes it.
+    std::unique_ptr<CControlUI> owned(CreateElement(L"TreeNode"));
+    if (owned == nullptr) return true;
+    CControlUI* pNode = owned.get();
     if (bUnderNode) {
         IContainerUI* pParentNode = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));
-        if (pParentNode == NULL || !pParentNode->Add(pNode)) {
-            delete pNode;
-            return true;
-        }
+        if (pParentNode == NULL || !pParentNode->Add(pNode)) return true;
+        owned.release();
     }
     if (pManager != NULL) {
         pNode->SetManager(pManager, NULL, false);
@@ -213,11 +214,8 @@ bool CDialogBuilder::BuildTreeNode(CMarkupNode& node, CControlUI* pParent, CPain
     IContainerUI* pView = pParent != NULL && pParent->GetInterface(L"TreeView") != NULL
                               ? static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"))
                               : NULL;
-    if (pView == NULL) {
-        delete pNode;
-        return false;
-    }
-    if (!pView->Add(pNode)) delete pNode;
+    if (pView == NULL) return false;
+    if (pView->Add(pNode)) owned.release();
     return true;
 }
 
@@ -244,40 +242,30 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
             continue;
         }
 
-        CControlUI* pControl = CreateElement(pstrClass);
-        if (pControl == NULL) continue;
+        // Owned here until a parent takes it or it becomes the result.
+        std::unique_ptr<CControlUI> created(CreateElement(pstrClass));
+        if (created == nullptr) continue;
 
-        if (node.HasChildren()) _Parse(&node, pControl, pManager);
+        if (node.HasChildren()) _Parse(&node, created.get(), pManager);
 
-        if (pParent == NULL && pReturn != NULL) {
-            // Only the first control of a level without a parent is the result;
-            // a further one could be reached by nobody.
-            delete pControl;
-            continue;
-        }
+        // Only the first control of a level without a parent is the result;
+        // a further one could be reached by nobody.
+        if (pParent == NULL && pReturn != NULL) continue;
         if (pParent != NULL && pParent->GetInterface(L"TreeNode") != NULL) {
             // Controls written inside a tree node join the node's own row.
             IContainerUI* pRow = static_cast<IContainerUI*>(pParent->GetInterface(L"TreeNodeRow"));
-            if (pRow == NULL || !pRow->Add(pControl)) {
-                delete pControl;
-                continue;
-            }
+            if (pRow == NULL || !pRow->Add(created.get())) continue;
         } else if (pParent != NULL) {
             if (!bContainerAsked) {
                 pContainer = static_cast<IContainerUI*>(pParent->GetInterface(L"IContainer"));
                 bContainerAsked = true;
             }
-            if (pContainer == NULL) {
-                // A parent that holds no children: the new control goes, and so
-                // does the rest of this level.
-                delete pControl;
-                return NULL;
-            }
-            if (!pContainer->Add(pControl)) {
-                delete pControl;
-                continue;
-            }
+            // A parent that holds no children: the new control goes, and so
+            // does the rest of this level.
+            if (pContainer == NULL) return NULL;
+            if (!pContainer->Add(created.get())) continue;
         }
+        CControlUI* pControl = created.release();
 
         if (pManager != NULL) {
             pControl->SetManager(pManager, NULL, false);

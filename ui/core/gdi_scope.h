@@ -59,6 +59,7 @@ typedef GdiObject<HBITMAP> BitmapHandle;
 typedef GdiObject<HPEN> PenHandle;
 typedef GdiObject<HBRUSH> BrushHandle;
 typedef GdiObject<HRGN> RegionHandle;
+typedef GdiObject<HFONT> FontHandle;
 
 class MemoryDC
 {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "gdi_scope.h"
 #include "ui_export.h"
 #include "ui_string.h"
 #include "paint_manager.h"
@@ -28,8 +29,8 @@ public:
 
     RECT rcItem;
     HDC hDC;
-    HRGN hRgn;
-    HRGN hOldRgn;
+    RegionHandle hRgn;
+    RegionHandle hOldRgn;
 
     static void GenerateClip(HDC hDC, RECT rc, CRenderClip& clip);
     static void GenerateRoundClip(HDC hDC, RECT rc, RECT rcItem, int width, int height, CRenderClip& clip);

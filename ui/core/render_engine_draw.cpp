@@ -227,13 +227,11 @@ HBITMAP CRenderEngine::GenerateBitmap(CPaintManagerUI* pManager, CControlUI* pCo
 
 // ---- clip regions ---------------------------------------------------------------------
 
-CRenderClip::CRenderClip() : hDC(NULL), hRgn(NULL), hOldRgn(NULL) { ::ZeroMemory(&rcItem, sizeof(rcItem)); }
+CRenderClip::CRenderClip() : hDC(NULL) { ::ZeroMemory(&rcItem, sizeof(rcItem)); }
 
 CRenderClip::~CRenderClip()
 {
     if (hDC != NULL) ::SelectClipRgn(hDC, hOldRgn);
-    if (hOldRgn != NULL) ::DeleteObject(hOldRgn);
-    if (hRgn != NULL) ::DeleteObject(hRgn);
 }
 
 namespace {
@@ -243,15 +241,12 @@ namespace {
 void ApplyClip(HDC hDC, RECT rc, HRGN hNewRgn, CRenderClip& clip)
 {
     // The previous clip, or none when the DC had no clip region.
-    clip.hOldRgn = ::CreateRectRgn(0, 0, 0, 0);
-    if (::GetClipRgn(hDC, clip.hOldRgn) != 1) {
-        ::DeleteObject(clip.hOldRgn);
-        clip.hOldRgn = NULL;
-    }
+    clip.hOldRgn.Reset(::CreateRectRgn(0, 0, 0, 0));
+    if (::GetClipRgn(hDC, clip.hOldRgn) != 1) clip.hOldRgn.Reset();
     ::ExtSelectClipRgn(hDC, hNewRgn, RGN_AND);
     // Keep the combined clip, so that UseOldClipEnd restores exactly it.
     if (::GetClipRgn(hDC, hNewRgn) != 1) ::SetRectRgn(hNewRgn, rc.left, rc.top, rc.right, rc.bottom);
-    clip.hRgn = hNewRgn;
+    clip.hRgn.Reset(hNewRgn);
     clip.hDC = hDC;
     clip.rcItem = rc;
 }
@@ -271,6 +266,7 @@ void CRenderClip::GenerateRoundClip(HDC hDC, RECT rc, RECT rcItem, int width, in
     RegionHandle hRgnItem(
         ::CreateRoundRectRgn(rcItem.left, rcItem.top, rcItem.right + 1, rcItem.bottom + 1, width, height));
     ::CombineRgn(hRgn, hRgn, hRgnItem, RGN_AND);
+    // The record owns the region from here.
     ApplyClip(hDC, rc, hRgn, clip);
 }
 

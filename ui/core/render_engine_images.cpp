@@ -273,7 +273,8 @@ TImageInfo* CRenderEngine::LoadImage(STRINGorID bitmap, const wchar_t* type, DWO
 void CRenderEngine::FreeImage(TImageInfo* bitmap)
 {
     if (bitmap == NULL) return;
-    if (bitmap->hBitmap != NULL) ::DeleteObject(bitmap->hBitmap);
+    // The record owns its bitmap: both go.
+    BitmapHandle owned(bitmap->hBitmap);
     delete bitmap;
 }
 

@@ -5,12 +5,12 @@
 
 namespace SkinUI {
 
-CStdStringPtrMap::CStdStringPtrMap() : m_aT(nullptr), m_nBuckets(0), m_nCount(0)
+CStdStringPtrMap::CStdStringPtrMap() : m_nBuckets(0), m_nCount(0)
 {
     Resize(83);
 }
 
-CStdStringPtrMap::CStdStringPtrMap(int size) : m_aT(nullptr), m_nBuckets(0), m_nCount(0)
+CStdStringPtrMap::CStdStringPtrMap(int size) : m_nBuckets(0), m_nCount(0)
 {
     Resize(size < 16 ? 16 : size);
 }
@@ -27,8 +27,7 @@ void CStdStringPtrMap::FreeBuckets()
             item = next;
         }
     }
-    delete[] m_aT;
-    m_aT = nullptr;
+    m_aT.reset();
     m_nBuckets = 0;
     m_nCount = 0;
 }
@@ -37,7 +36,7 @@ void CStdStringPtrMap::Resize(int size)
 {
     FreeBuckets();
     if (size <= 0) return;
-    m_aT = new TITEM*[size]();
+    m_aT.reset(new TITEM*[size]());
     m_nBuckets = size;
 }
 

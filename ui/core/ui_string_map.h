@@ -2,6 +2,8 @@
 // pointers. The map owns its nodes and key copies, never the data pointers.
 #pragma once
 
+#include <memory>
+
 #include "ui_export.h"
 #include "ui_string.h"
 
@@ -41,7 +43,7 @@ private:
 
     void FreeBuckets();
 
-    TITEM** m_aT;
+    std::unique_ptr<TITEM*[]> m_aT;
     int m_nBuckets;
     int m_nCount;
 };

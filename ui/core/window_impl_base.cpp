@@ -9,6 +9,7 @@
 
 #include "blocking_calls.h"
 #include "control_ui.h"
+#include "gdi_scope.h"
 
 namespace SkinUI {
 namespace {
@@ -186,10 +187,10 @@ LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled) {
         RECT rcWnd = {};
         ::GetWindowRect(m_hWnd, &rcWnd);
         ::OffsetRect(&rcWnd, -rcWnd.left, -rcWnd.top);
-        HRGN hRgn = ::CreateRoundRectRgn(rcWnd.left, rcWnd.top, rcWnd.right + 1, rcWnd.bottom + 1, szRoundCorner.cx,
-                                         szRoundCorner.cy);
+        RegionHandle hRgn(::CreateRoundRectRgn(rcWnd.left, rcWnd.top, rcWnd.right + 1, rcWnd.bottom + 1,
+                                               szRoundCorner.cx, szRoundCorner.cy));
         // The window owns the region once it is set; it is only ours to delete on failure.
-        if (hRgn != NULL && !::SetWindowRgn(m_hWnd, hRgn, TRUE)) ::DeleteObject(hRgn);
+        if (hRgn != NULL && ::SetWindowRgn(m_hWnd, hRgn, TRUE)) hRgn.Release();
     }
     bHandled = FALSE;
     return 0;
