@@ -103,6 +103,13 @@ HRESULT CActiveXUI::GetControl(const IID& iid, LPVOID* ppRet)
 
 CLSID CActiveXUI::GetClisd() const { return m_clsid; }
 
+HRESULT CActiveXUI::QueryHostInterface(REFIID, LPVOID* ppvObject)
+{
+    if (ppvObject == NULL) return E_POINTER;
+    *ppvObject = NULL;
+    return E_NOINTERFACE;
+}
+
 CUIString CActiveXUI::GetModuleName() const { return m_sModuleName; }
 
 void CActiveXUI::SetModuleName(const wchar_t* pstrText) { m_sModuleName = pstrText; }

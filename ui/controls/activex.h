@@ -49,6 +49,10 @@ public:
 protected:
     virtual void ReleaseControl();
     virtual bool DoCreateControl();
+    // The document host's interfaces (IDocHostUIHandler, IOleCommandTarget,
+    // IServiceProvider) that the embedded object asks its site for: a control
+    // that answers them overrides this. A plain host answers none.
+    virtual HRESULT QueryHostInterface(REFIID riid, LPVOID* ppvObject);
 
     // The control's rectangle, moved to the origin when the object has its own window.
     RECT ObjectRect() const;

@@ -2,6 +2,10 @@
 // share one reference count; the owning CActiveXUI holds the first reference.
 #include "activex_site.h"
 
+#include <docobj.h>
+#include <mshtmhst.h>
+#include <servprov.h>
+
 #include "activex.h"
 
 namespace SkinUI {
@@ -72,6 +76,10 @@ STDMETHODIMP CActiveXCtrl::QueryInterface(REFIID riid, LPVOID* ppvObject)
     if (riid == IID_IObjectWithSite) return Hand(static_cast<IObjectWithSite*>(this), ppvObject);
     if (riid == IID_IOleContainer || riid == IID_IParseDisplayName)
         return Hand(static_cast<IOleContainer*>(this), ppvObject);
+    // The document host's questions are the owning control's to answer: the web
+    // browser's answers are what keep script errors silent.
+    if (riid == IID_IDocHostUIHandler || riid == IID_IOleCommandTarget || riid == IID_IServiceProvider)
+        return m_pOwner != NULL ? m_pOwner->QueryHostInterface(riid, ppvObject) : E_NOINTERFACE;
     return E_NOINTERFACE;
 }
 

@@ -11,6 +11,7 @@
 
 #include "activex.h"
 #include "controls_test_window.h"
+#include "web_browser.h"
 
 using namespace SkinUI::test;
 using namespace uitest;
@@ -571,6 +572,61 @@ TEST_F(ActiveXTest, WindowedObjectGetsAHostWindowThatFollowsTheControl)
     EXPECT_EQ(0, g_object->Count(WM_MOUSEMOVE));
     window.reset();
     EXPECT_FALSE(::IsWindow(host));
+}
+
+// The browser asks its client site for the document host's interfaces. The
+// site has none of its own: it passes the question to the control that owns
+// it, and only a control that answers them (the web browser) gives one.
+TEST_F(ActiveXTest, SitePassesDocumentHostQuestionsToItsControl)
+{
+    const CLSID kWebBrowserClsid = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, ::CoRegisterClassObject(kWebBrowserClsid, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                            &cookie));
+    struct Case
+    {
+        std::wstring element;
+        bool answered;
+    };
+    const Case cases[] = {
+        {std::wstring(L"ActiveX clsid=\"") + kTestClsidText + L"\"", false},
+        {L"WebBrowser", true},
+    };
+    const IID* asked[] = {&IID_IDocHostUIHandler, &IID_IOleCommandTarget, &IID_IServiceProvider};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.answered ? "web browser" : "plain host"));
+        layout = L"<Window size=\"200,100\"><VerticalLayout><" + c.element +
+                 L" name=\"ax\" float=\"true\" pos=\"10,10,110,60\"/></VerticalLayout></Window>";
+        window.reset(new LayoutWindow(layout.c_str(), 200, 100));
+        ASSERT_TRUE(window->ok());
+        ASSERT_NE(nullptr, g_object);
+        ASSERT_NE(nullptr, g_object->site);
+        for (const IID* iid : asked) {
+            IUnknown* p = nullptr;
+            HRESULT hr = g_object->site->QueryInterface(*iid, reinterpret_cast<void**>(&p));
+            EXPECT_EQ(c.answered ? S_OK : E_NOINTERFACE, hr);
+            EXPECT_EQ(c.answered, p != nullptr);
+            if (p != nullptr) p->Release();
+        }
+        if (c.answered) {
+            // The browser control's own answers are reached: a script error is answered silently.
+            IOleCommandTarget* target = nullptr;
+            ASSERT_EQ(S_OK, g_object->site->QueryInterface(IID_IOleCommandTarget, reinterpret_cast<void**>(&target)));
+            const GUID docHost = {0xF38BC242, 0xB950, 0x11D1, {0x89, 0x18, 0x00, 0xC0, 0x4F, 0xC2, 0xC8, 0x36}};
+            VARIANT out;
+            ::VariantInit(&out);
+            EXPECT_EQ(S_OK, target->Exec(&docHost, 40, 0, NULL, &out));
+            EXPECT_EQ(VT_BOOL, out.vt);
+            EXPECT_EQ(VARIANT_TRUE, out.boolVal);
+            target->Release();
+            IDocHostUIHandler* host = nullptr;
+            ASSERT_EQ(S_OK, g_object->site->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host)));
+            EXPECT_EQ(S_FALSE, host->ShowContextMenu(0, NULL, NULL, NULL));
+            host->Release();
+        }
+        window.reset();
+    }
+    ::CoRevokeClassObject(cookie);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <ocidl.h>
 
 #include <cwchar>
+#include <initializer_list>
 
 namespace SkinUI {
 
@@ -42,6 +43,22 @@ void ReadScriptError(IUnknown* pDocument)
         CWebBrowserUI::GetProperty(event, name, value.Ptr());
     }
 }
+
+// True when the arguments of an event (last first, as they arrive) are exactly
+// these many, of these types; a flags argument may come signed or unsigned.
+bool ArgumentsAre(const DISPPARAMS* params, std::initializer_list<VARTYPE> types)
+{
+    if (params->cArgs != types.size() || (params->cArgs > 0 && params->rgvarg == NULL)) return false;
+    const VARIANT* arg = params->rgvarg;
+    for (VARTYPE type : types) {
+        if (arg->vt != type && !(type == VT_I4 && arg->vt == VT_UI4)) return false;
+        ++arg;
+    }
+    return true;
+}
+
+const VARTYPE kByVariant = VT_VARIANT | VT_BYREF;
+const VARTYPE kByBool = VT_BOOL | VT_BYREF;
 
 } // namespace
 
@@ -183,7 +200,7 @@ STDMETHODIMP CWebBrowserUI::QueryInterface(REFIID riid, LPVOID* ppvObject)
     if (ppvObject == NULL) return E_POINTER;
     *ppvObject = NULL;
     if (riid == IID_IDocHostUIHandler) *ppvObject = static_cast<IDocHostUIHandler*>(this);
-    else if (riid == IID_IDispatch) *ppvObject = static_cast<IDispatch*>(this);
+    else if (riid == IID_IUnknown || riid == IID_IDispatch) *ppvObject = static_cast<IDispatch*>(this);
     else if (riid == IID_IServiceProvider) *ppvObject = static_cast<IServiceProvider*>(this);
     else if (riid == IID_IOleCommandTarget) *ppvObject = static_cast<IOleCommandTarget*>(this);
     if (*ppvObject == NULL) return E_NOINTERFACE;
@@ -209,28 +226,31 @@ STDMETHODIMP CWebBrowserUI::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD,
     if (riid != IID_NULL) return E_INVALIDARG;
     if (pDispParams == NULL) return S_OK;
     VARIANT* a = pDispParams->rgvarg;
-    const UINT n = pDispParams->cArgs;
+    const DISPPARAMS* p = pDispParams;
     // The arguments arrive last first; an event of another shape is not read.
     switch (dispIdMember) {
     case DISPID_COMMANDSTATECHANGE:
-        if (n == 2 && m_pWebBrowserEventHandler != NULL)
+        if (m_pWebBrowserEventHandler != NULL && ArgumentsAre(p, {VT_BOOL, VT_I4}))
             m_pWebBrowserEventHandler->CommandStateChange(a[1].lVal, a[0].boolVal);
         break;
     case DISPID_BEFORENAVIGATE2:
-        if (n == 7 && m_pWebBrowserEventHandler != NULL)
+        if (m_pWebBrowserEventHandler != NULL &&
+            ArgumentsAre(p, {kByBool, kByVariant, kByVariant, kByVariant, kByVariant, kByVariant, VT_DISPATCH}))
             m_pWebBrowserEventHandler->BeforeNavigate2(a[6].pdispVal, a[5].pvarVal, a[4].pvarVal, a[3].pvarVal,
                                                        a[2].pvarVal, a[1].pvarVal, a[0].pboolVal);
         break;
     case DISPID_NAVIGATECOMPLETE2:
-        if (n == 2) NavigateComplete2(a[1].pdispVal, a[0].pvarVal);
+        if (ArgumentsAre(p, {kByVariant, VT_DISPATCH})) NavigateComplete2(a[1].pdispVal, a[0].pvarVal);
         break;
     case DISPID_NAVIGATEERROR:
-        if (n == 5 && m_pWebBrowserEventHandler != NULL)
+        if (m_pWebBrowserEventHandler != NULL &&
+            ArgumentsAre(p, {kByBool, kByVariant, kByVariant, kByVariant, VT_DISPATCH}))
             m_pWebBrowserEventHandler->NavigateError(a[4].pdispVal, a[3].pvarVal, a[2].pvarVal, a[1].pvarVal,
                                                      a[0].pboolVal);
         break;
     case DISPID_NEWWINDOW3:
-        if (n == 5 && m_pWebBrowserEventHandler != NULL)
+        if (m_pWebBrowserEventHandler != NULL &&
+            ArgumentsAre(p, {VT_BSTR, VT_BSTR, VT_I4, kByBool, VT_DISPATCH | VT_BYREF}))
             m_pWebBrowserEventHandler->NewWindow3(a[4].ppdispVal, a[3].pboolVal, a[2].lVal, a[1].bstrVal,
                                                   a[0].bstrVal);
         break;
@@ -250,8 +270,23 @@ void CWebBrowserUI::NavigateComplete2(IDispatch* pDisp, VARIANT*& url)
 void CWebBrowserUI::HostDocument(IUnknown* pDocument)
 {
     ComPtr<ICustomDoc> customDoc;
-    if (SUCCEEDED(customDoc.QueryFrom(pDocument, kCustomDoc)))
-        customDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
+    if (FAILED(customDoc.QueryFrom(pDocument, kCustomDoc))) return;
+    if (customDoc.Get() != m_pHostedDoc.Get()) UnhostDocument();
+    customDoc->SetUIHandler(static_cast<IDocHostUIHandler*>(this));
+    m_pHostedDoc = std::move(customDoc);
+}
+
+void CWebBrowserUI::UnhostDocument()
+{
+    if (m_pHostedDoc != NULL) m_pHostedDoc->SetUIHandler(NULL);
+    m_pHostedDoc.Reset();
+}
+
+HRESULT CWebBrowserUI::QueryHostInterface(REFIID riid, LPVOID* ppvObject)
+{
+    if (riid == IID_IDocHostUIHandler || riid == IID_IOleCommandTarget || riid == IID_IServiceProvider)
+        return QueryInterface(riid, ppvObject);
+    return CActiveXUI::QueryHostInterface(riid, ppvObject);
 }
 
 // ---- document host --------------------------------------------------------------
@@ -387,6 +422,7 @@ void CWebBrowserUI::ReleaseControl()
     m_bCreated = false;
     if (m_pManager != NULL) m_pManager->RemoveTranslateAccelerator(this);
     RegisterEventHandler(FALSE);
+    UnhostDocument();
     m_pWebBrowser2.Reset();
     // The object itself too, so that creating again does not leak the first one.
     CActiveXUI::ReleaseControl();

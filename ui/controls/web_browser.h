@@ -101,12 +101,17 @@ public:
 protected:
     void ReleaseControl() override;
     bool DoCreateControl() override;
+    HRESULT QueryHostInterface(REFIID riid, LPVOID* ppvObject) override;
     HRESULT RegisterEventHandler(BOOL inAdvise);
     void NavigateComplete2(IDispatch* pDisp, VARIANT*& url);
-    // Makes this control the UI handler of a loaded document.
+    // Makes this control the UI handler of a loaded document, and takes itself
+    // back from the document it handled before.
     void HostDocument(IUnknown* pDocument);
+    // The document must not keep a pointer to a control that lets it go.
+    void UnhostDocument();
 
     ComPtr<IWebBrowser2> m_pWebBrowser2;
+    ComPtr<ICustomDoc> m_pHostedDoc;
     LONG m_dwRef;
     DWORD m_dwCookie;
     CUIString m_sHomePage;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,161 @@ TEST(WebBrowserTest, EventsOfTheirShapeReachTheHandler)
     ASSERT_EQ(1u, handler.commands.size());
     EXPECT_EQ(21, handler.commands[0]);
     ::VariantClear(&url);
+}
+
+TEST(WebBrowserTest, AnswersIUnknownWithTheIdentityOfEveryInterface)
+{
+    CWebBrowserUI web;
+    IUnknown* identity = nullptr;
+    ASSERT_EQ(S_OK, web.QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)));
+    ASSERT_NE(nullptr, identity);
+    const IID* answered[] = {&IID_IDocHostUIHandler, &IID_IDispatch, &IID_IServiceProvider, &IID_IOleCommandTarget};
+    for (const IID* iid : answered) {
+        IUnknown* p = nullptr;
+        ASSERT_EQ(S_OK, web.QueryInterface(*iid, reinterpret_cast<void**>(&p)));
+        IUnknown* back = nullptr;
+        ASSERT_EQ(S_OK, p->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&back)));
+        EXPECT_EQ(identity, back);
+        back->Release();
+        p->Release();
+    }
+    identity->Release();
+}
+
+// A loaded document as the browser keeps it: it holds a reference to the UI
+// handler it was given until it is given another one.
+class FakeDocument : public ICustomDoc
+{
+public:
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
+    {
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != kCustomDoc) return E_NOINTERFACE;
+        *ppv = static_cast<ICustomDoc*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
+    STDMETHOD_(ULONG, Release)() override { return --refs; }
+    STDMETHOD(SetUIHandler)(IDocHostUIHandler* p) override
+    {
+        if (p != nullptr) p->AddRef();
+        if (handler != nullptr) handler->Release();
+        handler = p;
+        return S_OK;
+    }
+
+    static const IID kCustomDoc;
+    ULONG refs = 1;
+    IDocHostUIHandler* handler = nullptr;
+};
+
+const IID FakeDocument::kCustomDoc = {0x3050F3F0, 0x98B5, 0x11CF, {0xBB, 0x82, 0x00, 0xAA, 0x00, 0xBD, 0xCE, 0x0B}};
+
+class HostingBrowser : public CWebBrowserUI
+{
+public:
+    using CWebBrowserUI::HostDocument;
+    using CWebBrowserUI::ReleaseControl;
+};
+
+TEST(WebBrowserTest, ADocumentKeepsNoHandlerOnceTheControlLetsGo)
+{
+    struct Case
+    {
+        const char* how;
+        void (*end)(std::unique_ptr<HostingBrowser>& web);
+    };
+    const Case cases[] = {
+        {"control freed", [](std::unique_ptr<HostingBrowser>& web) { web.reset(); }},
+        {"control released", [](std::unique_ptr<HostingBrowser>& web) { web->ReleaseControl(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        FakeDocument doc;
+        auto web = std::make_unique<HostingBrowser>();
+        web->HostDocument(&doc);
+        EXPECT_EQ(static_cast<IDocHostUIHandler*>(web.get()), doc.handler);
+        c.end(web);
+        EXPECT_EQ(nullptr, doc.handler);
+        EXPECT_EQ(1u, doc.refs);
+    }
+
+    // A newer document takes over; the older one is told to let go.
+    FakeDocument first, second;
+    HostingBrowser web;
+    web.HostDocument(&first);
+    web.HostDocument(&second);
+    EXPECT_EQ(nullptr, first.handler);
+    EXPECT_EQ(1u, first.refs);
+    EXPECT_EQ(static_cast<IDocHostUIHandler*>(&web), second.handler);
+    web.ReleaseControl();
+    EXPECT_EQ(nullptr, second.handler);
+}
+
+class CountingHandler : public CWebBrowserEventHandler
+{
+public:
+    void BeforeNavigate2(IDispatch*, VARIANT*&, VARIANT*&, VARIANT*&, VARIANT*&, VARIANT*&, VARIANT_BOOL*&) override
+    {
+        ++calls;
+    }
+    void NavigateError(IDispatch*, VARIANT*&, VARIANT*&, VARIANT*&, VARIANT_BOOL*&) override { ++calls; }
+    void NavigateComplete2(IDispatch*, VARIANT*&) override { ++calls; }
+    void NewWindow3(IDispatch**, VARIANT_BOOL*&, DWORD, BSTR, BSTR) override { ++calls; }
+    void CommandStateChange(long, VARIANT_BOOL) override { ++calls; }
+    int calls = 0;
+};
+
+TEST(WebBrowserTest, EventsWithAnArgumentOfAnotherTypeAreNotRead)
+{
+    const VARTYPE byVariant = VT_VARIANT | VT_BYREF;
+    const VARTYPE byBool = VT_BOOL | VT_BYREF;
+    // The arguments as the browser sends them, last first.
+    struct Event
+    {
+        DISPID id;
+        std::vector<VARTYPE> types;
+    };
+    const Event events[] = {
+        {105, {VT_BOOL, VT_I4}},
+        {250, {byBool, byVariant, byVariant, byVariant, byVariant, byVariant, VT_DISPATCH}},
+        {252, {byVariant, VT_DISPATCH}},
+        {271, {byBool, byVariant, byVariant, byVariant, VT_DISPATCH}},
+        {273, {VT_BSTR, VT_BSTR, VT_I4, byBool, VT_DISPATCH | VT_BYREF}},
+    };
+    VARIANT target;
+    ::VariantInit(&target);
+    VARIANT_BOOL flag = VARIANT_FALSE;
+    IDispatch* window = nullptr;
+    wchar_t text[] = L"x";
+    auto makeArgs = [&](const std::vector<VARTYPE>& types) {
+        std::vector<VARIANT> args(types.size());
+        for (size_t i = 0; i < types.size(); ++i) {
+            ::VariantInit(&args[i]);
+            args[i].vt = types[i];
+            if (types[i] == byVariant) args[i].pvarVal = &target;
+            else if (types[i] == byBool) args[i].pboolVal = &flag;
+            else if (types[i] == (VT_DISPATCH | VT_BYREF)) args[i].ppdispVal = &window;
+            else if (types[i] == VT_BSTR) args[i].bstrVal = text;
+        }
+        return args;
+    };
+    for (const Event& e : events) {
+        // As sent: read once. One argument of another type at any place: not read.
+        for (int wrong = -1; wrong < static_cast<int>(e.types.size()); ++wrong) {
+            SCOPED_TRACE(testing::Message() << "event " << e.id << ", argument " << wrong << " of another type");
+            std::vector<VARTYPE> types = e.types;
+            if (wrong >= 0) types[wrong] = types[wrong] == VT_I4 ? VT_BSTR : VT_I4;
+            std::vector<VARIANT> args = makeArgs(types);
+            DISPPARAMS params = {args.data(), NULL, static_cast<UINT>(args.size()), 0};
+            CWebBrowserUI web;
+            CountingHandler handler;
+            web.SetWebBrowserEventHandler(&handler);
+            EXPECT_EQ(S_OK, web.Invoke(e.id, IID_NULL, 0, DISPATCH_METHOD, &params, NULL, NULL, NULL));
+            EXPECT_EQ(wrong < 0 ? 1 : 0, handler.calls);
+        }
+    }
 }
 
 } // namespace
