@@ -18,10 +18,19 @@ const HWND kNoWindow = reinterpret_cast<HWND>(-1);
 
 HINSTANCE g_hInstance = NULL;
 
-// Owner window -> its shadow, for the hook.
-std::map<HWND, CWndShadow*>& ShadowMap()
+// The hook on one owner window: the procedure it replaced and the shadow it
+// serves. A shadow freed while another subclass sits above the hook cannot take
+// the hook out of the chain; the entry then stays without a shadow and only
+// passes messages on, until the owner is destroyed or a new shadow takes it.
+struct OwnerHook
 {
-    static std::map<HWND, CWndShadow*> map;
+    WNDPROC previous;
+    CWndShadow* shadow;
+};
+
+std::map<HWND, OwnerHook>& HookMap()
+{
+    static std::map<HWND, OwnerHook> map;
     return map;
 }
 
@@ -38,13 +47,14 @@ CWndShadow::CWndShadow()
 CWndShadow::~CWndShadow()
 {
     if (m_hParent == NULL) return;
-    auto it = ShadowMap().find(m_hParent);
-    if (it != ShadowMap().end() && it->second == this) {
-        ShadowMap().erase(it);
-        // Left hooked, the owner would call into a freed object.
+    auto it = HookMap().find(m_hParent);
+    if (it != HookMap().end() && it->second.shadow == this) {
+        // Left pointing here, the hook would call into a freed object.
+        it->second.shadow = NULL;
         if (::IsWindow(m_hParent) &&
             reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hParent, GWLP_WNDPROC)) == &CWndShadow::ParentProc) {
-            ::SetWindowLongPtrW(m_hParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_OriParentProc));
+            ::SetWindowLongPtrW(m_hParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+            HookMap().erase(it);
         }
     }
     if (HasShadowWindow()) ::DestroyWindow(m_hWnd);
@@ -53,10 +63,7 @@ CWndShadow::~CWndShadow()
 bool CWndShadow::Initialize(HINSTANCE hInstance)
 {
     if (s_UpdateLayeredWindow != NULL) return true;
-    HMODULE user32 = ::GetModuleHandleW(L"USER32.DLL");
-    if (user32 == NULL) return false;
-    s_UpdateLayeredWindow = reinterpret_cast<UpdateLayeredWindowFn>(::GetProcAddress(user32, "UpdateLayeredWindow"));
-    if (s_UpdateLayeredWindow == NULL) return false;
+    s_UpdateLayeredWindow = &::UpdateLayeredWindow;
     g_hInstance = hInstance;
 
     WNDCLASSEXW wcex = {};
@@ -80,18 +87,25 @@ bool CWndShadow::Create(HWND hParentWnd)
 {
     if (s_UpdateLayeredWindow == NULL || hParentWnd == NULL || !::IsWindow(hParentWnd)) return false;
     // A second hook on the same owner would make the owner's procedure call itself.
-    if (HasShadowWindow() || ShadowMap().count(hParentWnd) != 0) return false;
+    auto it = HookMap().find(hParentWnd);
+    if (HasShadowWindow() || (it != HookMap().end() && it->second.shadow != NULL)) return false;
 
-    ShadowMap()[hParentWnd] = this;
     m_hParent = hParentWnd;
     m_hWnd = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, kShadowClassName, NULL, WS_POPUPWINDOW,
                                CW_USEDEFAULT, 0, 0, 0, hParentWnd, NULL, g_hInstance, NULL);
     if (m_hWnd == NULL) {
         m_hWnd = kNoWindow;
-        ShadowMap().erase(hParentWnd);
         m_hParent = NULL;
         return false;
     }
+    // A hook left behind by a freed shadow is still in the owner's chain: serve it.
+    const bool hookInChain = it != HookMap().end();
+    if (!hookInChain) {
+        WNDPROC previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hParentWnd, GWLP_WNDPROC));
+        it = HookMap().insert(std::make_pair(hParentWnd, OwnerHook{previous, NULL})).first;
+    }
+    it->second.shadow = this;
+    m_OriParentProc = it->second.previous;
 
     const LONG style = ::GetWindowLongW(hParentWnd, GWL_STYLE);
     m_Status = SS_ENABLED;
@@ -104,19 +118,20 @@ bool CWndShadow::Create(HWND hParentWnd)
         }
     }
 
-    m_OriParentProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hParentWnd, GWLP_WNDPROC));
-    ::SetWindowLongPtrW(hParentWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWndShadow::ParentProc));
+    if (!hookInChain) {
+        ::SetWindowLongPtrW(hParentWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWndShadow::ParentProc));
+    }
     return true;
 }
 
 LRESULT CALLBACK CWndShadow::ParentProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    auto it = ShadowMap().find(hwnd);
-    if (it == ShadowMap().end()) return ::DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    CWndShadow* shadow = it->second;
-    // Kept before the message may remove the object from the map.
-    WNDPROC previous = shadow->m_OriParentProc;
-    shadow->HandleParentMessage(hwnd, uMsg, wParam, lParam);
+    auto it = HookMap().find(hwnd);
+    if (it == HookMap().end()) return ::DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    // Kept before the message may remove the entry from the map.
+    WNDPROC previous = it->second.previous;
+    if (it->second.shadow != NULL) it->second.shadow->HandleParentMessage(hwnd, uMsg, wParam, lParam);
+    if (uMsg == WM_NCDESTROY) HookMap().erase(hwnd);
     return ::CallWindowProcW(previous, hwnd, uMsg, wParam, lParam);
 }
 
@@ -174,7 +189,6 @@ void CWndShadow::HandleParentMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM
         m_hWnd = kNoWindow;
         break;
     case WM_NCDESTROY:
-        ShadowMap().erase(hwnd);
         m_hParent = NULL;
         break;
     }

@@ -1,7 +1,7 @@
 // CWndShadow: a soft drop shadow behind a top-level window, drawn in a separate
 // layered, click-through popup that follows its owner by hooking the owner's
 // window procedure. The shape follows the owner's window region, so rounded
-// corners get rounded shadows. Without UpdateLayeredWindow shadows stay off.
+// corners get rounded shadows. Until Initialize has run, shadows stay off.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +23,7 @@ public:
     CWndShadow(const CWndShadow&) = delete;
     CWndShadow& operator=(const CWndShadow&) = delete;
 
-    // Finds UpdateLayeredWindow and registers the shadow window class; false
-    // (shadows off) when the system lacks the call.
+    // Sets the layered update and registers the shadow window class, once.
     static bool Initialize(HINSTANCE hInstance);
     // Creates the shadow of a window and starts following it; false when shadows
     // are off or the window already has a shadow.
@@ -38,7 +37,7 @@ public:
 
     HWND GetShadowWnd() const { return m_hWnd; }
 
-    // The layered update in use; tests put a recorder in front of it.
+    // The layered update in use (null: shadows off); tests put a recorder in front of it.
     static UpdateLayeredWindowFn s_UpdateLayeredWindow;
 
 protected:

@@ -349,6 +349,59 @@ TEST_F(ShadowWindowTest, AShadowFreedBeforeItsOwnerLeavesTheOwnerWorking)
     EXPECT_TRUE(::IsWindow(owner));
 }
 
+// A subclass installed on the owner after the shadow's hook, as another
+// component of the program may do: it passes every message to the procedure
+// it replaced, which is the shadow's hook.
+WNDPROC g_beneathLater = NULL;
+int g_ownerCalls = 0;
+const UINT kProbe = WM_APP + 7;
+
+LRESULT CALLBACK CountingOwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == kProbe) ++g_ownerCalls;
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK LaterSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return ::CallWindowProcW(g_beneathLater, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(ShadowWindowTest, AShadowFreedUnderALaterSubclassKeepsTheOwnersProcedure)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &CountingOwnerProc;
+    wc.hInstance = ::GetModuleHandleW(NULL);
+    wc.lpszClassName = L"ShadowTestCountingOwner";
+    ::RegisterClassW(&wc);
+    owner = ::CreateWindowExW(0, wc.lpszClassName, L"owner", WS_POPUP, 100, 80, 60, 40, NULL, NULL,
+                              ::GetModuleHandleW(NULL), NULL);
+    ASSERT_NE(HWND(NULL), owner);
+    ::ShowWindow(owner, SW_SHOWNOACTIVATE);
+    g_ownerCalls = 0;
+
+    auto shadow = std::make_unique<CWndShadow>();
+    ASSERT_TRUE(shadow->Create(owner));
+    g_beneathLater = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclassProc)));
+    shadow.reset();
+    ::SendMessageW(owner, kProbe, 0, 0);
+    EXPECT_EQ(1, g_ownerCalls) << "freed under a later subclass";
+
+    // A new shadow on the same owner follows it and still lets its messages through.
+    CWndShadow second;
+    ASSERT_TRUE(second.Create(owner));
+    ::SetWindowPos(owner, NULL, 130, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(135, ShadowRect(second).left);
+    ::SendMessageW(owner, kProbe, 0, 0);
+    EXPECT_EQ(2, g_ownerCalls) << "a second shadow under the later subclass";
+
+    // The later subclass removes itself; the owner's own procedure still answers.
+    ::SetWindowLongPtrW(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beneathLater));
+    ::SendMessageW(owner, kProbe, 0, 0);
+    EXPECT_EQ(3, g_ownerCalls) << "the later subclass gone";
+}
+
 TEST_F(ShadowWindowTest, WithoutTheLayeredCallNothingHappens)
 {
     MakeOwner(100, 80, 60, 40, true);
