@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "label.h"
-#include "test_canvas.h"
+#include "controls/label.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "bar_list.h"
-#include "combo.h"
-#include "list.h"
-#include "list_element.h"
-#include "list_header.h"
-#include "list_text_element.h"
-#include "menu_window.h"
-#include "test_canvas.h"
+#include "controls/bar_list.h"
+#include "controls/combo.h"
+#include "controls/list.h"
+#include "controls/list_element.h"
+#include "controls/list_header.h"
+#include "controls/list_text_element.h"
+#include "controls/menu_window.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

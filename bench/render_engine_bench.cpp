@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#include "container_ui.h"
-#include "dialog_builder.h"
-#include "paint_manager.h"
-#include "render_engine.h"
-#include "test_canvas.h"
+#include "core/container_ui.h"
+#include "core/dialog_builder.h"
+#include "core/paint_manager.h"
+#include "core/render_engine.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

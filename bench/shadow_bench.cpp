@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "shadow_shape.h"
+#include "controls/shadow_shape.h"
 
 using namespace SkinUI;
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "markup.h"
-#include "skin_archive.h"
-#include "ui_string.h"
-#include "ui_string_map.h"
-#include "../ui/core/test_support/zip_builder.h"
+#include "core/markup.h"
+#include "core/skin_archive.h"
+#include "core/ui_string.h"
+#include "core/ui_string_map.h"
+#include "core/test_support/zip_builder.h"
 
 using namespace SkinUI;
 

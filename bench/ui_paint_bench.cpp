@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <string>
 
-#include "control_ui.h"
-#include "dialog_builder.h"
-#include "paint_manager.h"
-#include "test_support/ui_test_window.h"
+#include "core/control_ui.h"
+#include "core/dialog_builder.h"
+#include "core/paint_manager.h"
+#include "core/test_support/ui_test_window.h"
 
 using namespace SkinUI;
 

@@ -7,8 +7,8 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "control_ui.h"
-#include "gdi_scope.h"
+#include "core/control_ui.h"
+#include "core/gdi_scope.h"
 
 namespace SkinUI {
 

@@ -8,8 +8,8 @@
 #include <ole2.h>
 #include <ocidl.h>
 
-#include "gdi_scope.h"
-#include "window_wnd.h"
+#include "core/gdi_scope.h"
+#include "core/window_wnd.h"
 
 namespace SkinUI {
 

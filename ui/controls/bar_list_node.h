@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "list_row.h"
-#include "ui_string.h"
+#include "core/ui_string.h"
 
 namespace SkinUI {
 

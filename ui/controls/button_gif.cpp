@@ -4,8 +4,8 @@
 
 #include <cwchar>
 
-#include "gif_handler.h"
-#include "render_engine.h"
+#include "core/gif_handler.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

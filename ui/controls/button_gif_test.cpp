@@ -5,9 +5,9 @@
 
 #include "button_gif.h"
 #include "controls_test_window.h"
-#include "gif_handler.h"
+#include "core/gif_handler.h"
 #include "gtest/gtest.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

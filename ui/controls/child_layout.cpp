@@ -3,7 +3,7 @@
 
 #include <cwchar>
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 
 namespace SkinUI {
 

@@ -2,7 +2,7 @@
 // file when the container is initialised.
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "child_layout.h"
-#include "container_ui.h"
-#include "dialog_builder.h"
+#include "core/container_ui.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
-#include "paint_manager.h"
-#include "test_canvas.h"
+#include "core/paint_manager.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

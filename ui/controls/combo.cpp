@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 #include "combo_window.h"
 
 namespace SkinUI {

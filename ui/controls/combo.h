@@ -4,7 +4,7 @@
 // is open. As the elements' list owner it keeps their shared look.
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 #include "list_interfaces.h"
 
 namespace SkinUI {

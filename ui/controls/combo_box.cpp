@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <string>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 
 namespace SkinUI {
 

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 #include "combo.h"
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 #include "vertical_layout.h"
 
 namespace SkinUI {

@@ -5,8 +5,8 @@
 // combo's pointer to it and deletes the object.
 #pragma once
 
-#include "paint_manager.h"
-#include "window_wnd.h"
+#include "core/paint_manager.h"
+#include "core/window_wnd.h"
 
 namespace SkinUI {
 

@@ -1,5 +1,6 @@
-// The element table: the name's length picks a group, then the name is compared
-// exactly within it. A control class of the framework adds its line here.
+// The element table of the controls library (the core's own elements, Control,
+// Container and ScrollBar, are the core's). A control class adds its line here;
+// control_registration.cpp hands the table to the builder.
 #include "control_factory.h"
 
 #include <cwchar>
@@ -7,7 +8,6 @@
 #include "activex.h"
 #include "flash.h"
 #include "web_browser.h"
-#include "container_ui.h"
 #include "edit.h"
 #include "child_layout.h"
 #include "combo.h"
@@ -24,7 +24,6 @@
 #include "option.h"
 #include "progress.h"
 #include "rich_edit.h"
-#include "scroll_bar.h"
 #include "slider.h"
 #include "tab_layout.h"
 #include "text.h"
@@ -51,9 +50,6 @@ struct ElementEntry
 
 const ElementEntry kElements[] = {
     {L"Edit", &Make<CEditUI>},
-    {L"Control", &Make<CControlUI>},
-    {L"Container", &Make<CContainerUI>},
-    {L"ScrollBar", &Make<CScrollBarUI>},
     {L"Label", &Make<CLabelUI>},
     {L"Text", &Make<CTextUI>},
     {L"TabLayout", &Make<CTabLayoutUI>},

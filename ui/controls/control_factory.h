@@ -1,9 +1,10 @@
-// The element table of the framework's own controls: element name of the layout
-// XML -> a new control of that class. The dialog builder asks it before the
-// plug-ins and the builder callback.
+// The element table of the controls library: element name of the layout XML -> a
+// new control of that class. Registered with the builder's creator list, which
+// asks it after the core's own elements and before the plug-ins and the builder
+// callback.
 #pragma once
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 
 namespace SkinUI {
 

@@ -9,10 +9,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
-#include "test_canvas.h"
-#include "test_support/ui_test_window.h"
+#include "core/test_canvas.h"
+#include "core/test_support/ui_test_window.h"
 
 namespace uitest {
 

@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "date_time_window.h"
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 
 namespace SkinUI {
 

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "date_time.h"
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 
 namespace SkinUI {
 

@@ -4,8 +4,8 @@
 // deletes the object.
 #pragma once
 
-#include "gdi_scope.h"
-#include "window_wnd.h"
+#include "core/gdi_scope.h"
+#include "core/window_wnd.h"
 
 namespace SkinUI {
 

@@ -5,10 +5,10 @@
 
 #include <cwchar>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 #include "edit_window.h"
-#include "paint_manager.h"
-#include "render_engine.h"
+#include "core/paint_manager.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

@@ -9,7 +9,7 @@
 #include "controls_test_window.h"
 #include "edit.h"
 #include "gtest/gtest.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "edit.h"
-#include "gdi_scope.h"
-#include "paint_manager.h"
+#include "core/gdi_scope.h"
+#include "core/paint_manager.h"
 
 namespace SkinUI {
 

@@ -3,8 +3,8 @@
 // clears the owner's pointer to it and deletes the object.
 #pragma once
 
-#include "gdi_scope.h"
-#include "window_wnd.h"
+#include "core/gdi_scope.h"
+#include "core/window_wnd.h"
 
 namespace SkinUI {
 

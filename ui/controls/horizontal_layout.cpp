@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
-#include "attribute_values.h"
-#include "scroll_bar.h"
+#include "core/attribute_values.h"
+#include "core/scroll_bar.h"
 #include "stack_metrics.h"
 
 namespace SkinUI {

@@ -4,11 +4,11 @@
 
 #include <cwchar>
 
-#include "attribute_table.h"
-#include "attribute_values.h"
-#include "gdi_scope.h"
+#include "core/attribute_table.h"
+#include "core/attribute_values.h"
+#include "core/gdi_scope.h"
 #include "gdiplus_scope.h"
-#include "render_engine.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

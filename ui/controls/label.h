@@ -10,7 +10,7 @@
 #include <objidl.h> // PROPID, which gdiplus.h needs and WIN32_LEAN_AND_MEAN leaves out
 #include <gdiplus.h>
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 
 namespace SkinUI {
 

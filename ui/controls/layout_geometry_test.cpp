@@ -5,13 +5,13 @@
 #include <string>
 
 #include "child_layout.h"
-#include "container_ui.h"
-#include "dialog_builder.h"
+#include "core/container_ui.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 #include "tab_layout.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 #include "tile_layout.h"
 #include "vertical_layout.h"
 

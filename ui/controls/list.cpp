@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "attribute_table.h"
-#include "attribute_values.h"
+#include "core/attribute_table.h"
+#include "core/attribute_values.h"
 #include "list_header.h"
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 
 namespace SkinUI {
 

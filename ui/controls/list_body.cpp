@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "list_header.h"
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 #include "stack_metrics.h"
 
 namespace SkinUI {

@@ -3,7 +3,7 @@
 // rows are such rows).
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 #include "list_interfaces.h"
 
 namespace SkinUI {

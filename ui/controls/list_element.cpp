@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "gdi_scope.h"
+#include "core/gdi_scope.h"
 #include "list_row.h"
-#include "render_engine.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

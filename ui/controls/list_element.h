@@ -3,7 +3,7 @@
 // list's look.
 #pragma once
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "list_interfaces.h"
 
 namespace SkinUI {

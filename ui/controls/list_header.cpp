@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "attribute_table.h"
-#include "attribute_values.h"
-#include "render_engine.h"
+#include "core/attribute_table.h"
+#include "core/attribute_values.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

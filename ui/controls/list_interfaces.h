@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "ui_export.h"
-#include "ui_string.h"
+#include "core/ui_export.h"
+#include "core/ui_string.h"
 
 namespace SkinUI {
 

@@ -2,9 +2,9 @@
 // the list's look.
 #include "list_row.h"
 
-#include "container_ui.h"
-#include "render_engine.h"
-#include "scroll_bar.h"
+#include "core/container_ui.h"
+#include "core/render_engine.h"
+#include "core/scroll_bar.h"
 
 namespace SkinUI {
 

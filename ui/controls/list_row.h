@@ -3,7 +3,7 @@
 // look, and the row background painted from that look.
 #pragma once
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "list_interfaces.h"
 
 namespace SkinUI {

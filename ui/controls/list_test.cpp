@@ -11,8 +11,8 @@
 #include "list_container_element.h"
 #include "list_header.h"
 #include "list_text_element.h"
-#include "scroll_bar.h"
-#include "test_canvas.h"
+#include "core/scroll_bar.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

@@ -6,7 +6,7 @@
 
 #include "list_header.h"
 #include "list_row.h"
-#include "render_engine.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "list_element.h"
-#include "ui_arrays.h"
+#include "core/ui_arrays.h"
 
 namespace SkinUI {
 

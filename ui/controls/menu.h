@@ -4,7 +4,7 @@
 // layout.
 #pragma once
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "list.h"
 
 namespace SkinUI {

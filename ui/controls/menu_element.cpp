@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "attribute_values.h"
-#include "gdi_scope.h"
+#include "core/attribute_values.h"
+#include "core/gdi_scope.h"
 #include "list_row.h"
 #include "menu_window.h"
-#include "render_engine.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

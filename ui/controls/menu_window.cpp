@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "menu.h"
 #include "menu_element.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "observer_impl.h"
-#include "paint_manager.h"
-#include "window_wnd.h"
+#include "core/paint_manager.h"
+#include "core/window_wnd.h"
 
 namespace SkinUI {
 

@@ -8,7 +8,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

@@ -13,7 +13,7 @@
 #include <unordered_set>
 
 #include "bar_list_node.h"
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "list.h"
 #include "list_row.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 #include "controls_test_window.h"
 #include "node_list.h"
 

@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "ui_string.h"
+#include "core/ui_string.h"
 
 namespace SkinUI {
 

@@ -7,7 +7,7 @@
 #include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "option.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

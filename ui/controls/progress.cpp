@@ -5,7 +5,7 @@
 #include <climits>
 #include <cwchar>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 
 namespace SkinUI {
 

@@ -10,9 +10,9 @@
 #include <cwchar>
 #include <vector>
 
-#include "attribute_table.h"
-#include "attribute_values.h"
-#include "scroll_bar.h"
+#include "core/attribute_table.h"
+#include "core/attribute_values.h"
+#include "core/scroll_bar.h"
 #include "text_host.h"
 
 namespace SkinUI {

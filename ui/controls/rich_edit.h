@@ -10,8 +10,8 @@
 #include <richole.h>
 #include <textserv.h>
 
-#include "container_ui.h"
-#include "gdi_scope.h"
+#include "core/container_ui.h"
+#include "core/gdi_scope.h"
 
 namespace SkinUI {
 

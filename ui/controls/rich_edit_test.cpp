@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "rich_edit.h"
-#include "scroll_bar.h"
-#include "test_canvas.h"
-#include "test_support/ui_test_window.h"
+#include "core/scroll_bar.h"
+#include "core/test_canvas.h"
+#include "core/test_support/ui_test_window.h"
 #include "text_host.h"
 
 using namespace SkinUI;

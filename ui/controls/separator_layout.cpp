@@ -4,8 +4,8 @@
 
 #include <cwchar>
 
-#include "attribute_values.h"
-#include "render_engine.h"
+#include "core/attribute_values.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

@@ -4,7 +4,7 @@
 // (immediate mode) or once at button up with a translucent preview meanwhile.
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
-#include "test_canvas.h"
-#include "test_support/ui_test_window.h"
+#include "core/test_canvas.h"
+#include "core/test_support/ui_test_window.h"
 #include "vertical_layout.h"
 
 using namespace SkinUI;

@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 
 namespace SkinUI {
 

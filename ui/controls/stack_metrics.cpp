@@ -1,7 +1,7 @@
 // Shared arithmetic of the vertical and horizontal layouts.
 #include "stack_metrics.h"
 
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 
 namespace SkinUI {
 

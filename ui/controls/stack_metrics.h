@@ -3,7 +3,7 @@
 // children that have no length of their own. Private to ui/controls.
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

@@ -2,7 +2,7 @@
 // and laid out; changing it raises "tabselect".
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

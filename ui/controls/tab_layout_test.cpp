@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "gtest/gtest.h"
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 #include "tab_layout.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

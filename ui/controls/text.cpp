@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
-#include "gdi_scope.h"
-#include "render_engine.h"
+#include "core/gdi_scope.h"
+#include "core/render_engine.h"
 
 namespace SkinUI {
 

@@ -6,9 +6,9 @@
 #include <cwchar>
 #include <imm.h>
 
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 #include "rich_edit.h"
-#include "scroll_bar.h"
+#include "core/scroll_bar.h"
 
 namespace SkinUI {
 

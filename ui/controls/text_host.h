@@ -9,8 +9,8 @@
 #include <richedit.h>
 #include <textserv.h>
 
-#include "gdi_scope.h"
-#include "ui_export.h"
+#include "core/gdi_scope.h"
+#include "core/ui_export.h"
 
 namespace SkinUI {
 

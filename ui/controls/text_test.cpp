@@ -5,7 +5,7 @@
 
 #include "controls_test_window.h"
 #include "gtest/gtest.h"
-#include "test_canvas.h"
+#include "core/test_canvas.h"
 #include "text.h"
 
 using namespace SkinUI;

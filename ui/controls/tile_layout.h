@@ -3,7 +3,7 @@
 // tile, and every child is centred in its cell.
 #pragma once
 
-#include "container_ui.h"
+#include "core/container_ui.h"
 
 namespace SkinUI {
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "list_container_element.h"
-#include "ui_arrays.h"
+#include "core/ui_arrays.h"
 
 namespace SkinUI {
 

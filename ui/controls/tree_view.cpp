@@ -6,7 +6,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "attribute_values.h"
+#include "core/attribute_values.h"
 #include "list_header.h"
 #include "option.h"
 #include "tree_node.h"

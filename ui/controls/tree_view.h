@@ -4,7 +4,7 @@
 #pragma once
 
 #include "list.h"
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 
 namespace SkinUI {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls_test_window.h"
-#include "dialog_builder.h"
+#include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
 #include "label.h"

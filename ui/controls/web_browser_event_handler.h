@@ -7,7 +7,7 @@
 #include <ole2.h>
 #include <mshtmhst.h>
 
-#include "ui_export.h"
+#include "core/ui_export.h"
 
 namespace SkinUI {
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "gdi_scope.h"
+#include "core/gdi_scope.h"
 #include "shadow_shape.h"
 
 namespace SkinUI {

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "ui_export.h"
+#include "core/ui_export.h"
 
 namespace SkinUI {
 

@@ -7,7 +7,7 @@
 
 #include "gtest/gtest.h"
 #include "shadow_shape.h"
-#include "test_support/ui_test_window.h"
+#include "core/test_support/ui_test_window.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "attribute_values.h"
 #include "container_ui.h"
-#include "control_factory.h"
+#include "control_creators.h"
 
 namespace SkinUI {
 
@@ -174,15 +174,8 @@ void CDialogBuilder::BuildInclude(CMarkupNode& node, CControlUI* pParent, CPaint
 
 CControlUI* CDialogBuilder::CreateElement(const wchar_t* pstrClass)
 {
-    CControlUI* pControl = CreateFrameworkControl(pstrClass);
+    CControlUI* pControl = CreateRegisteredControl(pstrClass);
     if (pControl != NULL) return pControl;
-    CStdPtrArray* plugins = CPaintManagerUI::GetPlugins();
-    for (int i = 0; i < plugins->GetSize(); i++) {
-        LPCREATECONTROL create = reinterpret_cast<LPCREATECONTROL>(plugins->GetAt(i));
-        if (create == NULL) continue;
-        pControl = create(pstrClass);
-        if (pControl != NULL) return pControl;
-    }
     if (m_pCallback != NULL) return m_pCallback->CreateControl(pstrClass);
     return NULL;
 }

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "skin_archive.h"
+#include "core/skin_archive.h"
 
 inline void WalkArchive(const unsigned char* data, size_t size)
 {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "container_ui.h"
-#include "control_ui.h"
-#include "paint_manager.h"
-#include "window_wnd.h"
+#include "core/container_ui.h"
+#include "core/control_ui.h"
+#include "core/paint_manager.h"
+#include "core/window_wnd.h"
 
 namespace uitest {
 
