@@ -3,7 +3,7 @@
 // control_registration.cpp hands the table to the builder.
 #include "control_factory.h"
 
-#include <cwchar>
+#include "core/control_creators.h"
 
 #include "activex.h"
 #include "flash.h"
@@ -36,60 +36,43 @@ namespace SkinUI {
 
 namespace {
 
-template <class T>
-CControlUI* Make()
-{
-    return new T();
-}
-
-struct ElementEntry
-{
-    const wchar_t* name;
-    CControlUI* (*create)();
-};
-
-const ElementEntry kElements[] = {
-    {L"Edit", &Make<CEditUI>},
-    {L"Label", &Make<CLabelUI>},
-    {L"Text", &Make<CTextUI>},
-    {L"TabLayout", &Make<CTabLayoutUI>},
-    {L"TileLayout", &Make<CTileLayoutUI>},
-    {L"ChildLayout", &Make<CChildLayoutUI>},
-    {L"VerticalLayout", &Make<CVerticalLayoutUI>},
-    {L"HorizontalLayout", &Make<CHorizontalLayoutUI>},
-    {L"Button", &Make<CButtonUI>},
-    {L"Option", &Make<COptionUI>},
-    {L"CheckBox", &Make<CCheckBoxUI>},
-    {L"ButtonGif", &Make<CButtonGifUI>},
-    {L"Progress", &Make<CProgressUI>},
-    {L"Slider", &Make<CSliderUI>},
-    {L"RichEdit", &Make<CRichEditUI>},
-    {L"List", &Make<CListUI>},
-    {L"ListHeader", &Make<CListHeaderUI>},
-    {L"ListHeaderItem", &Make<CListHeaderItemUI>},
-    {L"ListLabelElement", &Make<CListLabelElementUI>},
-    {L"ListTextElement", &Make<CListTextElementUI>},
-    {L"ListContainerElement", &Make<CListContainerElementUI>},
-    {L"DateTime", &Make<CDateTimeUI>},
-    {L"Combo", &Make<CComboUI>},
-    {L"ComboBox", &Make<CComboBoxUI>},
-    {L"TreeView", &Make<CTreeViewUI>},
-    {L"TreeNode", &Make<CTreeNodeUI>},
-    {L"ActiveX", &Make<CActiveXUI>},
-    {L"Flash", &Make<CFlashUI>},
-    {L"WebBrowser", &Make<CWebBrowserUI>},
+const ControlElement kElements[] = {
+    {L"Edit", &NewControl<CEditUI>},
+    {L"Label", &NewControl<CLabelUI>},
+    {L"Text", &NewControl<CTextUI>},
+    {L"TabLayout", &NewControl<CTabLayoutUI>},
+    {L"TileLayout", &NewControl<CTileLayoutUI>},
+    {L"ChildLayout", &NewControl<CChildLayoutUI>},
+    {L"VerticalLayout", &NewControl<CVerticalLayoutUI>},
+    {L"HorizontalLayout", &NewControl<CHorizontalLayoutUI>},
+    {L"Button", &NewControl<CButtonUI>},
+    {L"Option", &NewControl<COptionUI>},
+    {L"CheckBox", &NewControl<CCheckBoxUI>},
+    {L"ButtonGif", &NewControl<CButtonGifUI>},
+    {L"Progress", &NewControl<CProgressUI>},
+    {L"Slider", &NewControl<CSliderUI>},
+    {L"RichEdit", &NewControl<CRichEditUI>},
+    {L"List", &NewControl<CListUI>},
+    {L"ListHeader", &NewControl<CListHeaderUI>},
+    {L"ListHeaderItem", &NewControl<CListHeaderItemUI>},
+    {L"ListLabelElement", &NewControl<CListLabelElementUI>},
+    {L"ListTextElement", &NewControl<CListTextElementUI>},
+    {L"ListContainerElement", &NewControl<CListContainerElementUI>},
+    {L"DateTime", &NewControl<CDateTimeUI>},
+    {L"Combo", &NewControl<CComboUI>},
+    {L"ComboBox", &NewControl<CComboBoxUI>},
+    {L"TreeView", &NewControl<CTreeViewUI>},
+    {L"TreeNode", &NewControl<CTreeNodeUI>},
+    {L"ActiveX", &NewControl<CActiveXUI>},
+    {L"Flash", &NewControl<CFlashUI>},
+    {L"WebBrowser", &NewControl<CWebBrowserUI>},
 };
 
 } // namespace
 
 CControlUI* CreateFrameworkControl(const wchar_t* pstrElement)
 {
-    if (pstrElement == NULL) return NULL;
-    size_t length = wcslen(pstrElement);
-    for (const ElementEntry& entry : kElements) {
-        if (wcslen(entry.name) == length && wcscmp(entry.name, pstrElement) == 0) return entry.create();
-    }
-    return NULL;
+    return CreateFromElementTable(kElements, pstrElement);
 }
 
 } // namespace SkinUI

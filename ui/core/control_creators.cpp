@@ -12,31 +12,11 @@ namespace SkinUI {
 
 namespace {
 
-template <class T>
-CControlUI* Make()
-{
-    return new T();
-}
-
-struct CoreElement
-{
-    const wchar_t* name;
-    CControlUI* (*create)();
+const ControlElement kCoreElements[] = {
+    {L"Control", &NewControl<CControlUI>},
+    {L"Container", &NewControl<CContainerUI>},
+    {L"ScrollBar", &NewControl<CScrollBarUI>},
 };
-
-const CoreElement kCoreElements[] = {
-    {L"Control", &Make<CControlUI>},
-    {L"Container", &Make<CContainerUI>},
-    {L"ScrollBar", &Make<CScrollBarUI>},
-};
-
-CControlUI* CreateCoreControl(const wchar_t* pstrElement)
-{
-    for (const CoreElement& entry : kCoreElements) {
-        if (wcscmp(entry.name, pstrElement) == 0) return entry.create();
-    }
-    return NULL;
-}
 
 // Built on first use: a control library registers from its static registrar,
 // which may run before this file's own statics are constructed.
@@ -47,6 +27,15 @@ std::vector<LPCREATECONTROL>& RegisteredCreators()
 }
 
 } // namespace
+
+CControlUI* CreateFromElementTable(const ControlElement* table, size_t count, const wchar_t* pstrElement)
+{
+    if (pstrElement == NULL) return NULL;
+    for (size_t i = 0; i < count; i++) {
+        if (wcscmp(table[i].name, pstrElement) == 0) return table[i].create();
+    }
+    return NULL;
+}
 
 void RegisterControlCreator(LPCREATECONTROL create)
 {
@@ -61,7 +50,7 @@ void RegisterControlCreator(LPCREATECONTROL create)
 CControlUI* CreateRegisteredControl(const wchar_t* pstrElement)
 {
     if (pstrElement == NULL) return NULL;
-    CControlUI* pControl = CreateCoreControl(pstrElement);
+    CControlUI* pControl = CreateFromElementTable(kCoreElements, pstrElement);
     if (pControl != NULL) return pControl;
     for (LPCREATECONTROL create : RegisteredCreators()) {
         pControl = create(pstrElement);

@@ -4,10 +4,34 @@
 // control library; a library that links the core hands its table in here.
 #pragma once
 
+#include <cstddef>
+
 #include "control_ui.h"
 #include "paint_manager.h"
 
 namespace SkinUI {
+
+// One line of an element table: element name -> a new control of its class.
+struct ControlElement
+{
+    const wchar_t* name;
+    CControlUI* (*create)();
+};
+
+template <class T>
+CControlUI* NewControl()
+{
+    return new T();
+}
+
+// A new control for the element name (compared exactly) from the table, or none.
+UILIB_API CControlUI* CreateFromElementTable(const ControlElement* table, size_t count, const wchar_t* pstrElement);
+
+template <size_t N>
+CControlUI* CreateFromElementTable(const ControlElement (&table)[N], const wchar_t* pstrElement)
+{
+    return CreateFromElementTable(table, N, pstrElement);
+}
 
 // Adds an element table after those already registered and before every
 // plug-in. Registering the same table again changes nothing, so a library whose
