@@ -2,22 +2,31 @@
 // hands to controls (events, notifications, fonts, images) with the listener
 // interfaces the application implements.
 //
-// The class is implemented in several files, one side each:
+// The class is a facade: its state lives in parts it owns, each with its own
+// header, and its public methods forward to them.
+//   PaintSurface   (paint_surface.h)   the window's DC, the off-screen buffer and
+//                                      the captured background
+//   ResourceCache  (resource_cache.h)  fonts, images, default attribute lists and
+//                                      default tags of this manager
+//   TimerTable     (timer_table.h)     control timers on native window timers
+//   FocusNavigator (focus_navigator.h) Tab order, shortcuts, the pending focus move
+//   NotifyQueue    (notify_queue.h)    queued notifications and those being delivered
+// What joins the parts (the control tree, the message engine, the parent-resource
+// chain) is implemented in several files, one side each:
 //   paint_manager_tree.cpp       construction, destruction, the control tree
 //                                (attach, name map, searches, delayed cleanup)
-//   paint_manager_resources.cpp  fonts, images, default attributes, colours,
-//                                parent resources, window settings, statics,
-//                                plug-ins
+//   paint_manager_resources.cpp  fonts, images, default attributes along the
+//                                parent-resource chain, colours, window settings,
+//                                statics, plug-ins
 //   paint_manager_layout.cpp     the layout pass and painting the root into a DC
 //   paint_manager_services.cpp   focus, capture, listener lists, option groups
-//   paint_manager_timers.cpp     control timers
+//   paint_manager_timers.cpp     control timers into UIEV_TIMER
 //   paint_manager_notify.cpp     notifications, at once or queued
 //   paint_manager_events.cpp     window messages into control events, hover,
 //                                tooltips
 //   paint_manager_focus.cpp      focus before layout, Tab order, shortcuts
 //   paint_manager_message_loop.cpp  the message loop and pre-translation
-//   paint_manager_paint.cpp      the WM_PAINT cycle, WM_PRINTCLIENT, layered
-//                                windows
+//   paint_manager_paint.cpp      the WM_PAINT cycle, WM_PRINTCLIENT
 #pragma once
 
 #include <windows.h>
@@ -26,6 +35,12 @@
 #include <functional>
 #include <map>
 #include <string>
+
+#include "focus_navigator.h"
+#include "notify_queue.h"
+#include "paint_surface.h"
+#include "resource_cache.h"
+#include "timer_table.h"
 
 #include "ui_export.h"
 #include "ui_string.h"
@@ -345,20 +360,15 @@ private:
     static CControlUI* CALLBACK __FindControlFromNameHash(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlFromCount(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlFromPoint(CControlUI* pThis, LPVOID pData);
-    static CControlUI* CALLBACK __FindControlFromTab(CControlUI* pThis, LPVOID pData);
-    static CControlUI* CALLBACK __FindControlFromShortcut(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlFromUpdate(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlFromName(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlFromClass(CControlUI* pThis, LPVOID pData);
     static CControlUI* CALLBACK __FindControlsFromClass(CControlUI* pThis, LPVOID pData);
 
-    // Fonts: a font built from the stock GUI font with the given face and style.
-    static HFONT CreateUIFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic);
+    // Fonts are measured through the window's DC, when there is one, on first request.
     void FillTextMetrics(TFontInfo* pFontInfo);
-    TFontInfo* NewFontRecord(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic);
     const CPaintManagerUI* ResourceRoot() const;
     void FreeDelayedCleanup();
-    void FreeQueuedNotifications();
 
     // Message engine (paint_manager_events, _focus, _notify, _timers and _paint.cpp).
     void DeliverNotify(TNotifyUI& Msg);
@@ -366,12 +376,8 @@ private:
     void OnMouseMoveMessage(LPARAM lParam);
     bool OnMouseHoverMessage(LPARAM lParam);
     void OnTimerMessage(WPARAM wParam);
-    bool IsNativeTimerIdLive(UINT_PTR uWinTimer) const;
-    UINT_PTR NextNativeTimerId();
     void OnPaintMessage();
     void OnPrintClientMessage(HDC hDC, LPARAM lParam);
-    void PaintAlphaBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint);
-    bool EnsureOffscreenBuffer(const RECT& rcClient);
     static UINT MapKeyState();
     static bool OfferToFilters(const CStdPtrArray& filters, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     void SendKeyEvent(CControlUI* pControl, int type, WPARAM key);
@@ -387,7 +393,6 @@ public:
 private:
     // ---- message side -------------------------------------------------------------------------
     HWND m_hWndPaint;
-    HDC m_hDcPaint;
     HWND m_hwndTooltip;
     TOOLINFOW m_ToolTip;
     CControlUI* m_pRoot;
@@ -400,23 +405,21 @@ private:
     SIZE m_szMaxWindow;
     bool m_bFirstLayout;
     bool m_bUpdateNeeded;
-    bool m_bFocusNeeded;
     bool m_bOffscreenPaint;
     bool m_bAlphaBackground;
     bool m_bMouseTracking;
     bool m_bMouseCapture;
     bool m_bUsedVirtualWnd;
-    UINT m_uTimerID;
     CStdPtrArray m_aNotifiers;
-    CStdPtrArray m_aTimers;
+    TimerTable m_timers;
     CStdPtrArray m_aPreMessageFilters;
     CStdPtrArray m_aMessageFilters;
     CStdPtrArray m_aPostPaintControls;
     CStdPtrArray m_aDelayedCleanup;
-    CStdPtrArray m_aAsyncNotify;
-    // Notifications being delivered right now: a control deleted by a handler stops
-    // being their sender, so that later handlers never reach it.
-    CStdPtrArray m_aDeliveringNotify;
+    // Notifications queued for the next message and those being delivered.
+    NotifyQueue m_notifyQueue;
+    // Tab order, shortcuts and the focus move that waits for the layout.
+    FocusNavigator m_focusNavigator;
     CStdPtrArray m_aFoundControls;
     CStdStringPtrMap m_mNameHash;
     CStdStringPtrMap m_mOptionGroup;
@@ -425,10 +428,8 @@ private:
 
     // ---- painting and resources ---------------------------------------------------------------
     int m_nOpacity;
-    HDC m_hDcOffscreen;
-    HDC m_hDcBackground;
-    HBITMAP m_hbmpOffscreen;
-    HBITMAP m_hbmpBackground;
+    // The window's DC, the off-screen buffer and the captured background.
+    PaintSurface m_surface;
     bool m_bShowUpdateRect;
     SIZE m_szInitWindowSize;
     RECT m_rcSizeBox;
@@ -439,12 +440,8 @@ private:
     DWORD m_dwDefaultLinkFontColor;
     DWORD m_dwDefaultLinkHoverFontColor;
     DWORD m_dwDefaultSelectedBkColor;
-    TFontInfo m_DefaultFontInfo;
-    CStdPtrArray m_aCustomFonts;
-    CStdStringPtrMap m_mImageHash;
-    CStdStringPtrMap m_DefaultAttrHash;
-    // Transparent comparison: looking a name up copies nothing.
-    std::map<std::wstring, UINT_PTR, std::less<>> m_mDefaultTag;
+    // Fonts, images, default attribute lists and default tags.
+    ResourceCache m_resources;
 
     // ---- process-wide ---------------------------------------------------------------------------
     static HINSTANCE m_hInstance;

@@ -37,14 +37,7 @@ void CPaintManagerUI::LayoutPass(const RECT& rcClient)
     } else {
         m_pRoot->SetPos(rcClient);
         // The off-screen buffers are remade at the new size.
-        if (m_hDcOffscreen != NULL) ::DeleteDC(m_hDcOffscreen);
-        if (m_hDcBackground != NULL) ::DeleteDC(m_hDcBackground);
-        if (m_hbmpOffscreen != NULL) ::DeleteObject(m_hbmpOffscreen);
-        if (m_hbmpBackground != NULL) ::DeleteObject(m_hbmpBackground);
-        m_hDcOffscreen = NULL;
-        m_hDcBackground = NULL;
-        m_hbmpOffscreen = NULL;
-        m_hbmpBackground = NULL;
+        m_surface.Drop();
     }
     if (m_bFirstLayout) {
         m_bFirstLayout = false;

@@ -29,16 +29,7 @@ void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
         DeliverNotify(Msg);
         return;
     }
-    // The queued copy leaves the virtual-window name empty.
-    std::unique_ptr<TNotifyUI> queued(new TNotifyUI);
-    queued->type = Msg.type;
-    queued->sender = Msg.sender;
-    queued->timestamp = Msg.timestamp;
-    queued->point = Msg.point;
-    queued->wParam = Msg.wParam;
-    queued->lParam = Msg.lParam;
-    if (!m_aAsyncNotify.Add(queued.get())) return;
-    queued.release();
+    m_notifyQueue.Push(Msg);
     // The queue is emptied on the window's next message; make sure one comes, so that
     // the notification does not wait for the user's next move on an idle window.
     if (m_hWndPaint != NULL) ::PostMessageW(m_hWndPaint, WM_NULL, 0, 0);
@@ -47,15 +38,7 @@ void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
 void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
     // While it is delivered, a handler that deletes the sender makes it an unnamed
     // notification for the handlers after it.
-    struct DeliveringScope {
-        CStdPtrArray& list;
-        TNotifyUI* msg;
-        DeliveringScope(CStdPtrArray& l, TNotifyUI* m) : list(l), msg(m) { list.Add(msg); }
-        ~DeliveringScope() {
-            const int index = list.Find(msg);
-            if (index >= 0) list.Remove(index);
-        }
-    } delivering(m_aDeliveringNotify, &Msg);
+    NotifyQueue::Delivering delivering(m_notifyQueue, &Msg);
     if (Msg.sender != NULL && Msg.sender->OnNotify) Msg.sender->OnNotify(&Msg);
     // A notifier may add or remove notifiers (or itself) while it runs: walk a copy and
     // skip those that have left the list meanwhile.
@@ -68,11 +51,7 @@ void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
 }
 
 void CPaintManagerUI::DeliverQueuedNotifications() {
-    while (!m_aAsyncNotify.IsEmpty()) {
-        std::unique_ptr<TNotifyUI> msg(static_cast<TNotifyUI*>(m_aAsyncNotify.GetAt(0)));
-        m_aAsyncNotify.Remove(0);
-        DeliverNotify(*msg);
-    }
+    while (std::unique_ptr<TNotifyUI> msg = m_notifyQueue.Pop()) DeliverNotify(*msg);
 }
 
 }  // namespace SkinUI

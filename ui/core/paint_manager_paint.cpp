@@ -2,6 +2,8 @@
 // and paints the tree through an off-screen bitmap (over a captured copy of the window
 // image for windows with a transparent background); WM_PRINTCLIENT paints the tree and
 // the child windows into a given device context.
+#include <utility>
+
 #include "control_ui.h"
 #include "gdi_scope.h"
 #include "paint_manager.h"
@@ -18,24 +20,6 @@ void OutlineUpdateRect(HDC hDC, const RECT& rc) {
 }
 
 }  // namespace
-
-bool CPaintManagerUI::EnsureOffscreenBuffer(const RECT& rcClient) {
-    if (m_hbmpOffscreen != NULL) return true;
-    const int cx = rcClient.right - rcClient.left;
-    const int cy = rcClient.bottom - rcClient.top;
-    if (cx <= 0 || cy <= 0) return false;
-    m_hDcOffscreen = ::CreateCompatibleDC(m_hDcPaint);
-    m_hbmpOffscreen = ::CreateCompatibleBitmap(m_hDcPaint, cx, cy);
-    if (m_hDcOffscreen == NULL || m_hbmpOffscreen == NULL) {
-        // Painting goes straight to the window instead.
-        if (m_hDcOffscreen != NULL) ::DeleteDC(m_hDcOffscreen);
-        if (m_hbmpOffscreen != NULL) ::DeleteObject(m_hbmpOffscreen);
-        m_hDcOffscreen = NULL;
-        m_hbmpOffscreen = NULL;
-        return false;
-    }
-    return true;
-}
 
 void CPaintManagerUI::OnPaintMessage() {
     RECT rcUpdate = {};
@@ -54,24 +38,11 @@ void CPaintManagerUI::OnPaintMessage() {
     // capture taken now would hold the tree's own previous image, and a control hidden
     // since would stay on screen as part of the "background".
     if (m_bUpdateNeeded) {
-        HDC hDcBackground = m_hDcBackground;
-        HBITMAP hbmpBackground = m_hbmpBackground;
-        m_hDcBackground = NULL;
-        m_hbmpBackground = NULL;
+        CompatibleBuffer background = m_surface.TakeBackground();
         LayoutPass(rcClient);
-        BITMAP bm = {};
-        const bool bSameSize = hbmpBackground != NULL && ::GetObjectW(hbmpBackground, sizeof(bm), &bm) &&
-                               bm.bmWidth == rcClient.right - rcClient.left &&
-                               bm.bmHeight == rcClient.bottom - rcClient.top;
-        if (bSameSize && m_hbmpBackground == NULL) {
-            m_hDcBackground = hDcBackground;
-            m_hbmpBackground = hbmpBackground;
-        } else {
-            if (hDcBackground != NULL) ::DeleteDC(hDcBackground);
-            if (hbmpBackground != NULL) ::DeleteObject(hbmpBackground);
-        }
+        m_surface.KeepBackgroundIfSized(std::move(background), rcClient);
     }
-    if (m_bFocusNeeded) {
+    if (m_focusNavigator.IsPending()) {
         if (m_bUpdateNeeded) {
             Invalidate();
         } else {
@@ -79,26 +50,27 @@ void CPaintManagerUI::OnPaintMessage() {
         }
     }
 
-    const bool bOffscreen = m_bOffscreenPaint && EnsureOffscreenBuffer(rcClient);
+    const bool bOffscreen = m_bOffscreenPaint && m_surface.EnsureOffscreen(rcClient);
     PAINTSTRUCT ps = {};
     ::BeginPaint(m_hWndPaint, &ps);
     const RECT& rcPaint = ps.rcPaint;
     const int cxPaint = rcPaint.right - rcPaint.left;
     const int cyPaint = rcPaint.bottom - rcPaint.top;
     if (bOffscreen) {
+        const HDC hDcOffscreen = m_surface.OffscreenDC();
         {
-            SelectObjectScope selectBitmap(m_hDcOffscreen, m_hbmpOffscreen);
+            SelectObjectScope selectBitmap(hDcOffscreen, m_surface.OffscreenBitmap());
             {
-                SaveDCScope saved(m_hDcOffscreen);
-                if (m_bAlphaBackground) PaintAlphaBackground(ps.hdc, rcClient, rcPaint);
-                m_pRoot->DoPaint(m_hDcOffscreen, rcPaint);
+                SaveDCScope saved(hDcOffscreen);
+                if (m_bAlphaBackground) m_surface.PaintBackground(ps.hdc, rcClient, rcPaint);
+                m_pRoot->DoPaint(hDcOffscreen, rcPaint);
                 CStdPtrArray postPaint(m_aPostPaintControls);
                 for (int i = 0; i < postPaint.GetSize(); i++) {
                     CControlUI* pPostPaint = static_cast<CControlUI*>(postPaint[i]);
-                    if (m_aPostPaintControls.Find(pPostPaint) >= 0) pPostPaint->DoPostPaint(m_hDcOffscreen, rcPaint);
+                    if (m_aPostPaintControls.Find(pPostPaint) >= 0) pPostPaint->DoPostPaint(hDcOffscreen, rcPaint);
                 }
             }
-            ::BitBlt(ps.hdc, rcPaint.left, rcPaint.top, cxPaint, cyPaint, m_hDcOffscreen, rcPaint.left, rcPaint.top,
+            ::BitBlt(ps.hdc, rcPaint.left, rcPaint.top, cxPaint, cyPaint, hDcOffscreen, rcPaint.left, rcPaint.top,
                      SRCCOPY);
         }
         if (m_bShowUpdateRect) OutlineUpdateRect(ps.hdc, rcPaint);
@@ -110,30 +82,6 @@ void CPaintManagerUI::OnPaintMessage() {
 
     // Something asked for layout while painting: another cycle follows.
     if (m_bUpdateNeeded) Invalidate();
-}
-
-void CPaintManagerUI::PaintAlphaBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint) {
-    const int cxPaint = rcPaint.right - rcPaint.left;
-    const int cyPaint = rcPaint.bottom - rcPaint.top;
-    if (m_hbmpBackground == NULL) {
-        // Captured once per size: what lies under the window before the tree paints over it.
-        m_hDcBackground = ::CreateCompatibleDC(m_hDcPaint);
-        m_hbmpBackground = ::CreateCompatibleBitmap(m_hDcPaint, rcClient.right - rcClient.left,
-                                                    rcClient.bottom - rcClient.top);
-        if (m_hDcBackground == NULL || m_hbmpBackground == NULL) {
-            if (m_hDcBackground != NULL) ::DeleteDC(m_hDcBackground);
-            if (m_hbmpBackground != NULL) ::DeleteObject(m_hbmpBackground);
-            m_hDcBackground = NULL;
-            m_hbmpBackground = NULL;
-            return;
-        }
-        SelectObjectScope selectBackground(m_hDcBackground, m_hbmpBackground);
-        ::BitBlt(m_hDcBackground, rcPaint.left, rcPaint.top, cxPaint, cyPaint, hdcWindow, rcPaint.left, rcPaint.top,
-                 SRCCOPY);
-    }
-    SelectObjectScope selectBackground(m_hDcBackground, m_hbmpBackground);
-    ::BitBlt(m_hDcOffscreen, rcPaint.left, rcPaint.top, cxPaint, cyPaint, m_hDcBackground, rcPaint.left, rcPaint.top,
-             SRCCOPY);
 }
 
 void CPaintManagerUI::OnPrintClientMessage(HDC hDC, LPARAM lParam) {

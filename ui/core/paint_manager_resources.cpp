@@ -6,6 +6,7 @@
 
 #include <cwchar>
 #include <cwctype>
+#include <vector>
 
 #include "control_ui.h"
 #include "gdi_scope.h"
@@ -106,16 +107,11 @@ void CPaintManagerUI::SetTransparent(int nOpacity)
 {
     m_nOpacity = nOpacity < 0 ? 0 : (nOpacity > 255 ? 255 : nOpacity);
     if (m_hWndPaint == NULL) return;
-    typedef BOOL(WINAPI * SetLayeredFn)(HWND, COLORREF, BYTE, DWORD);
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    SetLayeredFn setLayered =
-        user32 ? reinterpret_cast<SetLayeredFn>(::GetProcAddress(user32, "SetLayeredWindowAttributes")) : NULL;
-    if (setLayered == NULL) return;
     DWORD dwStyle = ::GetWindowLongW(m_hWndPaint, GWL_EXSTYLE);
     if (nOpacity >= 0 && nOpacity <= 255) dwStyle |= WS_EX_LAYERED;
     else dwStyle &= ~WS_EX_LAYERED;
     ::SetWindowLongW(m_hWndPaint, GWL_EXSTYLE, dwStyle);
-    setLayered(m_hWndPaint, 0, static_cast<BYTE>(m_nOpacity), LWA_ALPHA);
+    ::SetLayeredWindowAttributes(m_hWndPaint, 0, static_cast<BYTE>(m_nOpacity), LWA_ALPHA);
 }
 
 void CPaintManagerUI::SetBackgroundTransparent(bool bTrans) { m_bAlphaBackground = bTrans; }
@@ -162,92 +158,48 @@ CPaintManagerUI* CPaintManagerUI::GetParentResource() const { return m_pParentRe
 
 // ---- fonts -------------------------------------------------------------------------
 
-HFONT CPaintManagerUI::CreateUIFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-                                    bool bItalic)
-{
-    LOGFONTW lf = {};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
-    // The face name buffer keeps room for its terminator.
-    lstrcpynW(lf.lfFaceName, pStrFontName ? pStrFontName : L"", LF_FACESIZE);
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfHeight = -nSize;
-    if (bBold) lf.lfWeight = lf.lfWeight + FW_BOLD > 1000 ? 1000 : lf.lfWeight + FW_BOLD;
-    if (bUnderline) lf.lfUnderline = TRUE;
-    if (bItalic) lf.lfItalic = TRUE;
-    return ::CreateFontIndirectW(&lf);
-}
-
 void CPaintManagerUI::FillTextMetrics(TFontInfo* pFontInfo)
 {
-    if (pFontInfo == NULL || m_hDcPaint == NULL || pFontInfo->tm.tmHeight != 0) return;
-    SelectObjectScope select(m_hDcPaint, pFontInfo->hFont);
-    ::GetTextMetricsW(m_hDcPaint, &pFontInfo->tm);
-}
-
-TFontInfo* CPaintManagerUI::NewFontRecord(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-                                          bool bItalic)
-{
-    HFONT hFont = CreateUIFont(pStrFontName, nSize, bBold, bUnderline, bItalic);
-    if (hFont == NULL) return NULL;
-    TFontInfo* pFontInfo = new TFontInfo();
-    pFontInfo->hFont = hFont;
-    pFontInfo->sFontName = pStrFontName;
-    pFontInfo->iSize = nSize;
-    pFontInfo->bBold = bBold;
-    pFontInfo->bUnderline = bUnderline;
-    pFontInfo->bItalic = bItalic;
-    ::ZeroMemory(&pFontInfo->tm, sizeof(pFontInfo->tm));
-    FillTextMetrics(pFontInfo);
-    return pFontInfo;
+    HDC hDcPaint = GetPaintDC();
+    if (pFontInfo == NULL || hDcPaint == NULL || pFontInfo->tm.tmHeight != 0) return;
+    SelectObjectScope select(hDcPaint, pFontInfo->hFont);
+    ::GetTextMetricsW(hDcPaint, &pFontInfo->tm);
 }
 
 TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 {
-    FillTextMetrics(&m_DefaultFontInfo);
-    return &m_DefaultFontInfo;
+    TFontInfo* pDefault = m_resources.DefaultFont();
+    FillTextMetrics(pDefault);
+    return pDefault;
 }
 
 void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
                                      bool bItalic)
 {
-    HFONT hFont = CreateUIFont(pStrFontName, nSize, bBold, bUnderline, bItalic);
-    if (hFont == NULL) return;
-    ::DeleteObject(m_DefaultFontInfo.hFont);
-    m_DefaultFontInfo.hFont = hFont;
-    m_DefaultFontInfo.sFontName = pStrFontName;
-    m_DefaultFontInfo.iSize = nSize;
-    m_DefaultFontInfo.bBold = bBold;
-    m_DefaultFontInfo.bUnderline = bUnderline;
-    m_DefaultFontInfo.bItalic = bItalic;
-    ::ZeroMemory(&m_DefaultFontInfo.tm, sizeof(m_DefaultFontInfo.tm));
-    FillTextMetrics(&m_DefaultFontInfo);
+    if (m_resources.ReplaceDefaultFont(pStrFontName, nSize, bBold, bUnderline, bItalic))
+        FillTextMetrics(m_resources.DefaultFont());
 }
 
-DWORD CPaintManagerUI::GetCustomFontCount() const { return static_cast<DWORD>(m_aCustomFonts.GetSize()); }
+DWORD CPaintManagerUI::GetCustomFontCount() const { return static_cast<DWORD>(m_resources.FontCount()); }
 
 HFONT CPaintManagerUI::AddFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic)
 {
-    return AddFontAt(m_aCustomFonts.GetSize(), pStrFontName, nSize, bBold, bUnderline, bItalic);
+    return AddFontAt(m_resources.FontCount(), pStrFontName, nSize, bBold, bUnderline, bItalic);
 }
 
 HFONT CPaintManagerUI::AddFontAt(int index, const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
                                  bool bItalic)
 {
-    if (index < 0 || index > m_aCustomFonts.GetSize()) return NULL;
-    TFontInfo* pFontInfo = NewFontRecord(pStrFontName, nSize, bBold, bUnderline, bItalic);
+    TFontInfo* pFontInfo = m_resources.InsertFont(index, pStrFontName, nSize, bBold, bUnderline, bItalic);
     if (pFontInfo == NULL) return NULL;
-    if (!m_aCustomFonts.InsertAt(index, pFontInfo)) {
-        ::DeleteObject(pFontInfo->hFont);
-        delete pFontInfo;
-        return NULL;
-    }
+    FillTextMetrics(pFontInfo);
     return pFontInfo->hFont;
 }
 
 HFONT CPaintManagerUI::GetFont(int index)
 {
-    TFontInfo* pFontInfo = static_cast<TFontInfo*>(m_aCustomFonts.GetAt(index));
-    return pFontInfo ? pFontInfo->hFont : m_DefaultFontInfo.hFont;
+    TFontInfo* pFontInfo = m_resources.FontAt(index);
+    return pFontInfo ? pFontInfo->hFont : m_resources.DefaultFont()->hFont;
 }
 
 static bool SameFont(const TFontInfo* f, const wchar_t* name, int nSize, bool bBold, bool bUnderline, bool bItalic)
@@ -259,8 +211,8 @@ static bool SameFont(const TFontInfo* f, const wchar_t* name, int nSize, bool bB
 HFONT CPaintManagerUI::GetFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic)
 {
     for (CPaintManagerUI* pm = this; pm != NULL; pm = pm->m_pParentResourcePM) {
-        for (int it = 0; it < pm->m_aCustomFonts.GetSize(); it++) {
-            TFontInfo* f = static_cast<TFontInfo*>(pm->m_aCustomFonts[it]);
+        for (int it = 0; it < pm->m_resources.FontCount(); it++) {
+            TFontInfo* f = pm->m_resources.FontAt(it);
             if (SameFont(f, pStrFontName, nSize, bBold, bUnderline, bItalic)) return f->hFont;
         }
     }
@@ -270,9 +222,7 @@ HFONT CPaintManagerUI::GetFont(const wchar_t* pStrFontName, int nSize, bool bBol
 bool CPaintManagerUI::FindFont(HFONT hFont)
 {
     for (CPaintManagerUI* pm = this; pm != NULL; pm = pm->m_pParentResourcePM) {
-        for (int it = 0; it < pm->m_aCustomFonts.GetSize(); it++) {
-            if (static_cast<TFontInfo*>(pm->m_aCustomFonts[it])->hFont == hFont) return true;
-        }
+        if (pm->GetFontIndex(hFont) >= 0) return true;
     }
     return false;
 }
@@ -284,17 +234,16 @@ bool CPaintManagerUI::FindFont(const wchar_t* pStrFontName, int nSize, bool bBol
 
 int CPaintManagerUI::GetFontIndex(HFONT hFont)
 {
-    for (int it = 0; it < m_aCustomFonts.GetSize(); it++) {
-        if (static_cast<TFontInfo*>(m_aCustomFonts[it])->hFont == hFont) return it;
+    for (int it = 0; it < m_resources.FontCount(); it++) {
+        if (m_resources.FontAt(it)->hFont == hFont) return it;
     }
     return -1;
 }
 
 int CPaintManagerUI::GetFontIndex(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic)
 {
-    for (int it = 0; it < m_aCustomFonts.GetSize(); it++) {
-        if (SameFont(static_cast<TFontInfo*>(m_aCustomFonts[it]), pStrFontName, nSize, bBold, bUnderline, bItalic))
-            return it;
+    for (int it = 0; it < m_resources.FontCount(); it++) {
+        if (SameFont(m_resources.FontAt(it), pStrFontName, nSize, bBold, bUnderline, bItalic)) return it;
     }
     return -1;
 }
@@ -305,28 +254,12 @@ bool CPaintManagerUI::RemoveFont(HFONT hFont)
     return index >= 0 && RemoveFontAt(index);
 }
 
-bool CPaintManagerUI::RemoveFontAt(int index)
-{
-    TFontInfo* pFontInfo = static_cast<TFontInfo*>(m_aCustomFonts.GetAt(index));
-    if (pFontInfo == NULL) return false;
-    ::DeleteObject(pFontInfo->hFont);
-    delete pFontInfo;
-    return m_aCustomFonts.Remove(index);
-}
-
-void CPaintManagerUI::RemoveAllFonts()
-{
-    for (int it = 0; it < m_aCustomFonts.GetSize(); it++) {
-        TFontInfo* pFontInfo = static_cast<TFontInfo*>(m_aCustomFonts[it]);
-        ::DeleteObject(pFontInfo->hFont);
-        delete pFontInfo;
-    }
-    m_aCustomFonts.Empty();
-}
+bool CPaintManagerUI::RemoveFontAt(int index) { return m_resources.RemoveFontAt(index); }
+void CPaintManagerUI::RemoveAllFonts() { m_resources.RemoveAllFonts(); }
 
 TFontInfo* CPaintManagerUI::GetFontInfo(int index)
 {
-    TFontInfo* pFontInfo = static_cast<TFontInfo*>(m_aCustomFonts.GetAt(index));
+    TFontInfo* pFontInfo = m_resources.FontAt(index);
     if (pFontInfo == NULL) return GetDefaultFontInfo();
     FillTextMetrics(pFontInfo);
     return pFontInfo;
@@ -335,12 +268,11 @@ TFontInfo* CPaintManagerUI::GetFontInfo(int index)
 TFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
 {
     for (CPaintManagerUI* pm = this; pm != NULL; pm = pm->m_pParentResourcePM) {
-        for (int it = 0; it < pm->m_aCustomFonts.GetSize(); it++) {
-            TFontInfo* pFontInfo = static_cast<TFontInfo*>(pm->m_aCustomFonts[it]);
-            if (pFontInfo->hFont == hFont) {
-                pm->FillTextMetrics(pFontInfo);
-                return pFontInfo;
-            }
+        const int index = pm->GetFontIndex(hFont);
+        if (index >= 0) {
+            TFontInfo* pFontInfo = pm->m_resources.FontAt(index);
+            pm->FillTextMetrics(pFontInfo);
+            return pFontInfo;
         }
     }
     return GetDefaultFontInfo();
@@ -348,27 +280,11 @@ TFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
 
 // ---- images ------------------------------------------------------------------------
 
-namespace {
-
-// Loads an image the way the cache does: with a type the name is a decimal
-// resource id, without one a file of the skin.
-TImageInfo* LoadCachedImage(const wchar_t* bitmap, const wchar_t* type, DWORD mask)
-{
-    if (type != NULL && *type != L'\0') {
-        if (!iswdigit(bitmap[0])) return NULL;
-        UINT id = static_cast<UINT>(wcstoul(bitmap, NULL, 10));
-        return CRenderEngine::LoadImage(STRINGorID(id), type, mask);
-    }
-    return CRenderEngine::LoadImage(STRINGorID(bitmap), NULL, mask);
-}
-
-} // namespace
-
 const TImageInfo* CPaintManagerUI::GetImage(const wchar_t* bitmap)
 {
     if (bitmap == NULL) return NULL;
     for (CPaintManagerUI* pm = this; pm != NULL; pm = pm->m_pParentResourcePM) {
-        TImageInfo* data = static_cast<TImageInfo*>(pm->m_mImageHash.Find(bitmap));
+        TImageInfo* data = pm->m_resources.FindImage(bitmap);
         if (data != NULL) return data;
     }
     return NULL;
@@ -377,147 +293,62 @@ const TImageInfo* CPaintManagerUI::GetImage(const wchar_t* bitmap)
 const TImageInfo* CPaintManagerUI::GetImageEx(const wchar_t* bitmap, const wchar_t* type, DWORD mask)
 {
     if (bitmap == NULL) return NULL;
-    TImageInfo* data = static_cast<TImageInfo*>(m_mImageHash.Find(bitmap));
-    if (data == NULL && AddImage(bitmap, type, mask) != NULL) {
-        data = static_cast<TImageInfo*>(m_mImageHash.Find(bitmap));
-    }
+    TImageInfo* data = m_resources.FindImage(bitmap);
+    if (data == NULL && AddImage(bitmap, type, mask) != NULL) data = m_resources.FindImage(bitmap);
     return data;
 }
 
 const TImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, const wchar_t* type, DWORD mask)
 {
-    if (bitmap == NULL || *bitmap == L'\0') return NULL;
-    TImageInfo* data = LoadCachedImage(bitmap, type, mask);
-    if (data == NULL) return NULL;
-    if (type != NULL) data->sResType = type;
-    data->dwMask = mask;
-    if (!m_mImageHash.Insert(bitmap, data)) {
-        CRenderEngine::FreeImage(data);
-        return NULL;
-    }
-    return data;
+    return m_resources.AddImage(bitmap, type, mask);
 }
 
 const TImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, HBITMAP hBitmap, int iWidth, int iHeight,
                                             bool bAlpha)
 {
-    if (bitmap == NULL || *bitmap == L'\0' || hBitmap == NULL || iWidth <= 0 || iHeight <= 0) return NULL;
-    TImageInfo* data = new TImageInfo();
-    data->hBitmap = hBitmap;
-    data->nX = iWidth;
-    data->nY = iHeight;
-    data->delay = 0;
-    data->alphaChannel = bAlpha;
-    data->dwMask = 0;
-    if (!m_mImageHash.Insert(bitmap, data)) {
-        // The caller keeps its bitmap when the name is taken.
-        data->hBitmap = NULL;
-        delete data;
-        return NULL;
-    }
-    return data;
+    return m_resources.AddImage(bitmap, hBitmap, iWidth, iHeight, bAlpha);
 }
 
-bool CPaintManagerUI::RemoveImage(const wchar_t* bitmap)
-{
-    TImageInfo* data = static_cast<TImageInfo*>(m_mImageHash.Find(bitmap));
-    if (data == NULL) return false;
-    CRenderEngine::FreeImage(data);
-    return m_mImageHash.Remove(bitmap);
-}
-
-void CPaintManagerUI::RemoveAllImages()
-{
-    for (int i = 0; i < m_mImageHash.GetSize(); i++) {
-        const wchar_t* key = m_mImageHash.GetAt(i);
-        if (key == NULL) continue;
-        TImageInfo* data = static_cast<TImageInfo*>(m_mImageHash.Find(key, false));
-        if (data != NULL) CRenderEngine::FreeImage(data);
-    }
-    m_mImageHash.RemoveAll();
-}
+bool CPaintManagerUI::RemoveImage(const wchar_t* bitmap) { return m_resources.RemoveImage(bitmap); }
+void CPaintManagerUI::RemoveAllImages() { m_resources.RemoveAllImages(); }
 
 void CPaintManagerUI::ReloadAllImages()
 {
-    bool bRedraw = false;
-    for (int i = 0; i < m_mImageHash.GetSize(); i++) {
-        const wchar_t* key = m_mImageHash.GetAt(i);
-        if (key == NULL) continue;
-        TImageInfo* data = static_cast<TImageInfo*>(m_mImageHash.Find(key, false));
-        if (data == NULL) continue;
-        const wchar_t* type = data->sResType.IsEmpty() ? NULL : data->sResType.GetData();
-        TImageInfo* pNewData = LoadCachedImage(key, type, data->dwMask);
-        if (pNewData == NULL) continue;
-        if (data->hBitmap != NULL) ::DeleteObject(data->hBitmap);
-        data->hBitmap = pNewData->hBitmap;
-        data->nX = pNewData->nX;
-        data->nY = pNewData->nY;
-        data->alphaChannel = pNewData->alphaChannel;
-        pNewData->hBitmap = NULL;
-        CRenderEngine::FreeImage(pNewData);
-        bRedraw = true;
-    }
-    if (bRedraw && m_pRoot != NULL) m_pRoot->Invalidate();
+    if (m_resources.ReloadAllImages() && m_pRoot != NULL) m_pRoot->Invalidate();
 }
 
 // ---- default attribute lists and tags ---------------------------------------------------
 
 void CPaintManagerUI::AddDefaultAttributeList(const wchar_t* pStrControlName, const wchar_t* pStrControlAttrList)
 {
-    if (pStrControlName == NULL || pStrControlAttrList == NULL) return;
-    if (m_DefaultAttrHash.Find(pStrControlName) != NULL) return;
-    CUIString* pDefaultAttr = new CUIString(pStrControlAttrList);
-    if (!m_DefaultAttrHash.Insert(pStrControlName, pDefaultAttr)) delete pDefaultAttr;
+    m_resources.AddDefaultAttributeList(pStrControlName, pStrControlAttrList);
 }
 
 const wchar_t* CPaintManagerUI::GetDefaultAttributeList(const wchar_t* pStrControlName) const
 {
     if (pStrControlName == NULL) return NULL;
     for (const CPaintManagerUI* pm = this; pm != NULL; pm = pm->m_pParentResourcePM) {
-        CUIString* pDefaultAttr = static_cast<CUIString*>(pm->m_DefaultAttrHash.Find(pStrControlName));
-        if (pDefaultAttr != NULL) return pDefaultAttr->GetData();
+        const wchar_t* list = pm->m_resources.FindDefaultAttributeList(pStrControlName);
+        if (list != NULL) return list;
     }
     return NULL;
 }
 
 bool CPaintManagerUI::RemoveDefaultAttributeList(const wchar_t* pStrControlName)
 {
-    CUIString* pDefaultAttr = static_cast<CUIString*>(m_DefaultAttrHash.Find(pStrControlName));
-    if (pDefaultAttr == NULL) return false;
-    delete pDefaultAttr;
-    return m_DefaultAttrHash.Remove(pStrControlName);
+    return m_resources.RemoveDefaultAttributeList(pStrControlName);
 }
 
-const CStdStringPtrMap& CPaintManagerUI::GetDefaultAttribultes() const { return m_DefaultAttrHash; }
-
-void CPaintManagerUI::RemoveAllDefaultAttributeList()
-{
-    for (int i = 0; i < m_DefaultAttrHash.GetSize(); i++) {
-        const wchar_t* key = m_DefaultAttrHash.GetAt(i);
-        if (key == NULL) continue;
-        delete static_cast<CUIString*>(m_DefaultAttrHash.Find(key, false));
-    }
-    m_DefaultAttrHash.RemoveAll();
-}
-
-UINT_PTR CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const
-{
-    if (pstrName == NULL || m_mDefaultTag.empty()) return 0;
-    auto it = m_mDefaultTag.find(pstrName);
-    return it == m_mDefaultTag.end() ? 0 : it->second;
-}
+const CStdStringPtrMap& CPaintManagerUI::GetDefaultAttribultes() const { return m_resources.DefaultAttributes(); }
+void CPaintManagerUI::RemoveAllDefaultAttributeList() { m_resources.RemoveAllDefaultAttributeLists(); }
+UINT_PTR CPaintManagerUI::GetDefaultTag(const wchar_t* pstrName) const { return m_resources.DefaultTag(pstrName); }
 
 void CPaintManagerUI::SetDefaultTag(const wchar_t* pstrName, UINT_PTR uTag)
 {
-    if (pstrName != NULL) m_mDefaultTag[pstrName] = uTag;
+    m_resources.SetDefaultTag(pstrName, uTag);
 }
 
-void CPaintManagerUI::RemoveDefaultTag(const wchar_t* pstrName)
-{
-    if (pstrName == NULL) return;
-    auto it = m_mDefaultTag.find(pstrName);
-    if (it != m_mDefaultTag.end()) m_mDefaultTag.erase(it);
-}
+void CPaintManagerUI::RemoveDefaultTag(const wchar_t* pstrName) { m_resources.RemoveDefaultTag(pstrName); }
 
 // ---- process-wide settings ----------------------------------------------------------------
 
@@ -530,22 +361,17 @@ CUIString CPaintManagerUI::GetInstancePath()
 {
     if (m_hInstance == NULL) return CUIString();
     // Module paths can be longer than MAX_PATH; grow until the name fits.
-    DWORD size = MAX_PATH;
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        wchar_t* buffer = new wchar_t[size];
-        DWORD len = ::GetModuleFileNameW(m_hInstance, buffer, size);
-        if (len == 0) {
-            delete[] buffer;
-            return CUIString();
-        }
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD len = ::GetModuleFileNameW(m_hInstance, buffer.data(), size);
+        if (len == 0) return CUIString();
         if (len < size) {
-            CUIString path(buffer, static_cast<int>(len));
-            delete[] buffer;
+            CUIString path(buffer.data(), static_cast<int>(len));
             int pos = path.ReverseFind(L'\\');
             return pos >= 0 ? path.Left(pos + 1) : CUIString();
         }
-        delete[] buffer;
-        size *= 2;
+        buffer.resize(buffer.size() * 2);
     }
 }
 
@@ -553,11 +379,9 @@ CUIString CPaintManagerUI::GetCurrentPath()
 {
     DWORD size = ::GetCurrentDirectoryW(0, NULL);
     if (size == 0) return CUIString();
-    wchar_t* buffer = new wchar_t[size];
-    DWORD len = ::GetCurrentDirectoryW(size, buffer);
-    CUIString path(len > 0 && len < size ? buffer : L"");
-    delete[] buffer;
-    return path;
+    std::vector<wchar_t> buffer(size);
+    DWORD len = ::GetCurrentDirectoryW(size, buffer.data());
+    return CUIString(len > 0 && len < size ? buffer.data() : L"");
 }
 
 void CPaintManagerUI::SetCurrentPath(const wchar_t* pStrPath)

@@ -30,7 +30,6 @@ bool ClassMatches(CControlUI* pThis, const wchar_t* className)
 
 CPaintManagerUI::CPaintManagerUI()
     : m_hWndPaint(NULL),
-      m_hDcPaint(NULL),
       m_hwndTooltip(NULL),
       m_pRoot(NULL),
       m_pFocus(NULL),
@@ -39,29 +38,22 @@ CPaintManagerUI::CPaintManagerUI()
       m_pEventKey(NULL),
       m_bFirstLayout(true),
       m_bUpdateNeeded(false),
-      m_bFocusNeeded(false),
       m_bOffscreenPaint(true),
       m_bAlphaBackground(false),
       m_bMouseTracking(false),
       m_bMouseCapture(false),
       m_bUsedVirtualWnd(false),
-      m_uTimerID(0x1000),
       m_mNameHash(83),
       m_mOptionGroup(83),
       m_pParentResourcePM(NULL),
       m_nOpacity(255),
-      m_hDcOffscreen(NULL),
-      m_hDcBackground(NULL),
-      m_hbmpOffscreen(NULL),
-      m_hbmpBackground(NULL),
       m_bShowUpdateRect(false),
       m_dwDefaultDisabledColor(0xFFA7A6AA),
       m_dwDefaultFontColor(0xFF000000),
       m_dwDefaultLinkFontColor(0xFF0000FF),
       m_dwDefaultLinkHoverFontColor(0xFFD3215F),
       m_dwDefaultSelectedBkColor(0xFFBAE4FF),
-      m_mImageHash(83),
-      m_DefaultAttrHash(83)
+      m_resources(m_pStrDefaultFontName)
 {
     ::ZeroMemory(&m_ToolTip, sizeof(m_ToolTip));
     m_ptLastMousePos.x = m_ptLastMousePos.y = -1;
@@ -71,18 +63,6 @@ CPaintManagerUI::CPaintManagerUI()
     m_szRoundCorner.cx = m_szRoundCorner.cy = 0;
     ::ZeroMemory(&m_rcSizeBox, sizeof(m_rcSizeBox));
     ::ZeroMemory(&m_rcCaption, sizeof(m_rcCaption));
-
-    LOGFONTW lf = {};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
-    lf.lfCharSet = DEFAULT_CHARSET;
-    if (!m_pStrDefaultFontName.IsEmpty()) lstrcpynW(lf.lfFaceName, m_pStrDefaultFontName, LF_FACESIZE);
-    m_DefaultFontInfo.hFont = ::CreateFontIndirectW(&lf);
-    m_DefaultFontInfo.sFontName = lf.lfFaceName;
-    m_DefaultFontInfo.iSize = -lf.lfHeight;
-    m_DefaultFontInfo.bBold = lf.lfWeight >= FW_BOLD;
-    m_DefaultFontInfo.bUnderline = lf.lfUnderline == TRUE;
-    m_DefaultFontInfo.bItalic = lf.lfItalic == TRUE;
-    ::ZeroMemory(&m_DefaultFontInfo.tm, sizeof(m_DefaultFontInfo.tm));
 
     if (g_hUpdateRectPen == NULL) {
         g_hUpdateRectPen = ::CreatePen(PS_SOLID, 1, RGB(220, 0, 0));
@@ -94,24 +74,15 @@ CPaintManagerUI::CPaintManagerUI()
 CPaintManagerUI::~CPaintManagerUI()
 {
     FreeDelayedCleanup();
-    FreeQueuedNotifications();
+    m_notifyQueue.Clear();
     m_mNameHash.Resize(0);
     delete m_pRoot;
     m_pRoot = NULL;
 
-    RemoveAllFonts();
-    ::DeleteObject(m_DefaultFontInfo.hFont);
-    RemoveAllImages();
-    RemoveAllDefaultAttributeList();
     RemoveAllOptionGroups();
     RemoveAllTimers();
 
     if (m_hwndTooltip != NULL) ::DestroyWindow(m_hwndTooltip);
-    if (m_hDcOffscreen != NULL) ::DeleteDC(m_hDcOffscreen);
-    if (m_hDcBackground != NULL) ::DeleteDC(m_hDcBackground);
-    if (m_hbmpOffscreen != NULL) ::DeleteObject(m_hbmpOffscreen);
-    if (m_hbmpBackground != NULL) ::DeleteObject(m_hbmpBackground);
-    if (m_hDcPaint != NULL) ::ReleaseDC(m_hWndPaint, m_hDcPaint);
     int index = m_aPreMessages.Find(this);
     if (index >= 0) m_aPreMessages.Remove(index);
 }
@@ -126,23 +97,17 @@ void CPaintManagerUI::FreeDelayedCleanup()
     }
 }
 
-void CPaintManagerUI::FreeQueuedNotifications()
-{
-    for (int i = 0; i < m_aAsyncNotify.GetSize(); i++) delete static_cast<TNotifyUI*>(m_aAsyncNotify[i]);
-    m_aAsyncNotify.Empty();
-}
-
 void CPaintManagerUI::Init(HWND hWnd)
 {
     m_mNameHash.Resize(83);
     RemoveAllTimers();
     m_hWndPaint = hWnd;
-    m_hDcPaint = hWnd != NULL ? ::GetDC(hWnd) : NULL;
+    m_surface.AttachWindow(hWnd);
     if (m_aPreMessages.Find(this) < 0) m_aPreMessages.Add(this);
 }
 
 HWND CPaintManagerUI::GetPaintWindow() const { return m_hWndPaint; }
-HDC CPaintManagerUI::GetPaintDC() const { return m_hDcPaint; }
+HDC CPaintManagerUI::GetPaintDC() const { return m_surface.WindowDC(); }
 HWND CPaintManagerUI::GetTooltipWindow() const { return m_hwndTooltip; }
 POINT CPaintManagerUI::GetMousePos() const { return m_ptLastMousePos; }
 CControlUI* CPaintManagerUI::GetRoot() const { return m_pRoot; }
@@ -160,7 +125,7 @@ bool CPaintManagerUI::AttachDialog(CControlUI* pControl)
     m_pRoot = pControl;
     m_bUpdateNeeded = true;
     m_bFirstLayout = true;
-    m_bFocusNeeded = true;
+    m_focusNavigator.SetPending(true);
     if (pControl == NULL) return false;
     return InitControls(pControl);
 }
@@ -183,14 +148,7 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
     KillTimer(pControl);
     const CUIString sName = pControl->GetName();
     if (!sName.IsEmpty() && pControl == m_mNameHash.Find(sName)) m_mNameHash.Remove(sName);
-    for (int i = 0; i < m_aAsyncNotify.GetSize(); i++) {
-        TNotifyUI* pMsg = static_cast<TNotifyUI*>(m_aAsyncNotify[i]);
-        if (pMsg->sender == pControl) pMsg->sender = NULL;
-    }
-    for (int i = 0; i < m_aDeliveringNotify.GetSize(); i++) {
-        TNotifyUI* pMsg = static_cast<TNotifyUI*>(m_aDeliveringNotify[i]);
-        if (pMsg->sender == pControl) pMsg->sender = NULL;
-    }
+    m_notifyQueue.ForgetSender(pControl);
     int index = m_aPostPaintControls.Find(pControl);
     if (index >= 0) m_aPostPaintControls.Remove(index);
 }
