@@ -107,7 +107,7 @@ void CPaintManagerUI::Init(HWND hWnd)
 }
 
 HWND CPaintManagerUI::GetPaintWindow() const { return m_hWndPaint; }
-HDC CPaintManagerUI::GetPaintDC() const { return m_surface.WindowDC(); }
+HDC CPaintManagerUI::GetPaintDC() const { return m_surface.PaintDC(); }
 HWND CPaintManagerUI::GetTooltipWindow() const { return m_hwndTooltip; }
 POINT CPaintManagerUI::GetMousePos() const { return m_ptLastMousePos; }
 CControlUI* CPaintManagerUI::GetRoot() const { return m_pRoot; }

@@ -29,13 +29,13 @@ void CompatibleBuffer::Reset()
 
 void PaintSurface::AttachWindow(HWND hWnd)
 {
-    m_windowDC.reset(hWnd != NULL ? new RetainedWindowDC(hWnd) : nullptr);
+    m_windowDC.reset(hWnd != NULL ? new WindowDC(hWnd) : nullptr);
 }
 
 bool PaintSurface::EnsureOffscreen(const RECT& rcClient)
 {
     if (!m_offscreen.IsEmpty()) return true;
-    return m_offscreen.Create(WindowDC(), rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    return m_offscreen.Create(PaintDC(), rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
 }
 
 void PaintSurface::PaintBackground(HDC hdcWindow, const RECT& rcClient, const RECT& rcPaint)
@@ -44,7 +44,7 @@ void PaintSurface::PaintBackground(HDC hdcWindow, const RECT& rcClient, const RE
     const int cyPaint = rcPaint.bottom - rcPaint.top;
     if (m_background.IsEmpty()) {
         // Captured once per size: what lies under the window before the tree paints over it.
-        if (!m_background.Create(WindowDC(), rcClient.right - rcClient.left, rcClient.bottom - rcClient.top)) return;
+        if (!m_background.Create(PaintDC(), rcClient.right - rcClient.left, rcClient.bottom - rcClient.top)) return;
         SelectObjectScope selectBackground(m_background.DC(), m_background.Bitmap());
         ::BitBlt(m_background.DC(), rcPaint.left, rcPaint.top, cxPaint, cyPaint, hdcWindow, rcPaint.left,
                  rcPaint.top, SRCCOPY);

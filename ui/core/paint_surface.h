@@ -35,30 +35,12 @@ private:
     SIZE m_size = {0, 0};
 };
 
-// A window's DC from GetDC, released when it goes.
-class RetainedWindowDC
-{
-public:
-    explicit RetainedWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
-    ~RetainedWindowDC()
-    {
-        if (m_hDC != NULL) ::ReleaseDC(m_hWnd, m_hDC);
-    }
-    RetainedWindowDC(const RetainedWindowDC&) = delete;
-    RetainedWindowDC& operator=(const RetainedWindowDC&) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-};
-
 class PaintSurface
 {
 public:
     // Takes the window's DC (none for a null window), releasing one taken before.
     void AttachWindow(HWND hWnd);
-    HDC WindowDC() const { return m_windowDC ? m_windowDC->Get() : NULL; }
+    HDC PaintDC() const { return m_windowDC ? m_windowDC->Get() : NULL; }
 
     // The buffer the tree paints into, made at the client size on first use;
     // false (paint straight to the window) when it cannot be made.
@@ -82,7 +64,7 @@ public:
     void KeepBackgroundIfSized(CompatibleBuffer background, const RECT& rcClient);
 
 private:
-    std::unique_ptr<RetainedWindowDC> m_windowDC;
+    std::unique_ptr<WindowDC> m_windowDC;
     CompatibleBuffer m_offscreen;
     CompatibleBuffer m_background;
 };

@@ -25,7 +25,7 @@ protected:
                                    ::GetModuleHandleW(NULL), NULL);
         ASSERT_NE(HWND(NULL), window);
         surface.AttachWindow(window);
-        ASSERT_NE(HDC(NULL), surface.WindowDC());
+        ASSERT_NE(HDC(NULL), surface.PaintDC());
     }
     void TearDown() override
     {
@@ -42,7 +42,7 @@ protected:
 
 TEST(CompatibleBuffer, MadeAtItsSizeOrLeftEmpty)
 {
-    RetainedWindowDC screen(NULL);
+    WindowDC screen(NULL);
     CompatibleBuffer buffer;
     EXPECT_TRUE(buffer.IsEmpty());
     ASSERT_TRUE(buffer.Create(screen.Get(), 12, 7));
@@ -73,7 +73,7 @@ TEST_F(PaintSurfaceTest, TheBackgroundIsCapturedOnceAndKeptOnlyAtItsSize)
     ASSERT_TRUE(surface.EnsureOffscreen(client));
     // What lies under the window: a red image in a memory DC.
     CompatibleBuffer under;
-    ASSERT_TRUE(under.Create(surface.WindowDC(), 40, 30));
+    ASSERT_TRUE(under.Create(surface.PaintDC(), 40, 30));
     {
         SelectObjectScope select(under.DC(), under.Bitmap());
         BrushHandle red(::CreateSolidBrush(RGB(255, 0, 0)));
