@@ -14,8 +14,8 @@
 #include "library_binding.h"
 #include "login_state.h"
 #include "main_frame.h"
-#include "paint_manager.h"
-#include "window_shadow.h"
+#include "core/paint_manager.h"
+#include "controls/window_shadow.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "dialog_builder.h"
-#include "markup.h"
-#include "paint_manager.h"
-#include "skin_archive.h"
+#include "core/dialog_builder.h"
+#include "core/markup.h"
+#include "core/paint_manager.h"
+#include "core/skin_archive.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <string>
 
-#include "blocking_calls.h"
+#include "core/blocking_calls.h"
 
 namespace shell {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 
 namespace shell {
 

@@ -2,7 +2,7 @@
 // three seconds after it opened and frees itself when its window goes.
 #pragma once
 
-#include "window_impl_base.h"
+#include "core/window_impl_base.h"
 
 namespace shell {
 

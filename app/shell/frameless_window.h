@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "dialog_builder.h"
-#include "paint_manager.h"
+#include "core/dialog_builder.h"
+#include "core/paint_manager.h"
 
 namespace shell {
 

@@ -6,15 +6,15 @@
 #include <cstring>
 #include <new>
 
-#include "container_ui.h"
-#include "control_ui.h"
+#include "core/container_ui.h"
+#include "core/control_ui.h"
 #include "frameless_window.h"
 #include "library_binding.h"
-#include "list_element.h"
-#include "list_interfaces.h"
+#include "controls/list_element.h"
+#include "controls/list_interfaces.h"
 #include "login_state.h"
 #include "message_dialog.h"
-#include "option.h"
+#include "controls/option.h"
 #include "popup_menu.h"
 #include "text_conversion.h"
 

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-#include "paint_manager.h"
+#include "core/paint_manager.h"
 #include "tray_icon.h"
-#include "ui_string.h"
-#include "window_shadow.h"
-#include "window_wnd.h"
+#include "core/ui_string.h"
+#include "controls/window_shadow.h"
+#include "core/window_wnd.h"
 
 namespace shell {
 

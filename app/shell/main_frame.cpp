@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "app_paths.h"
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "library_binding.h"
 #include "login_state.h"
 #include "login_window.h"
 #include "message_dialog.h"
-#include "option.h"
+#include "controls/option.h"
 #include "shell_utilities.h"
 #include "text_conversion.h"
 

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "kxp_data.h"
-#include "observer_impl.h"
-#include "option.h"
+#include "controls/observer_impl.h"
+#include "controls/option.h"
 #include "picker_callbacks.h"
 #include "plugin_api.h"
 #include "tray_icon.h"
-#include "ui_string.h"
-#include "window_impl_base.h"
-#include "window_shadow.h"
+#include "core/ui_string.h"
+#include "core/window_impl_base.h"
+#include "controls/window_shadow.h"
 
 namespace shell {
 

@@ -5,7 +5,7 @@
 
 #include <cwchar>
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "library_binding.h"
 #include "text_conversion.h"
 

@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "popup_menu.h"
-#include "rich_edit.h"
+#include "controls/rich_edit.h"
 
 namespace shell {
 

@@ -3,9 +3,9 @@
 // and 2 for Cancel, the close button or Esc.
 #pragma once
 
-#include "paint_manager.h"
-#include "ui_string.h"
-#include "window_wnd.h"
+#include "core/paint_manager.h"
+#include "core/ui_string.h"
+#include "core/window_wnd.h"
 
 namespace shell {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "control_ui.h"
-#include "ui_string.h"
+#include "core/control_ui.h"
+#include "core/ui_string.h"
 
 class CDlgDropListCallBack {
  public:

@@ -10,13 +10,13 @@
 #include <string>
 
 #include "app_paths.h"
-#include "blocking_calls.h"
+#include "core/blocking_calls.h"
 #include "crash_dump.h"
-#include "gdiplus_scope.h"
+#include "controls/gdiplus_scope.h"
 #include "library_binding.h"
 #include "main_frame.h"
-#include "paint_manager.h"
-#include "window_shadow.h"
+#include "core/paint_manager.h"
+#include "controls/window_shadow.h"
 
 namespace shell {
 namespace {

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "app_paths.h"
-#include "control_ui.h"
+#include "core/control_ui.h"
 #include "library_binding.h"
 #include "login_state.h"
 #include "main_frame.h"
-#include "paint_manager.h"
-#include "window_shadow.h"
+#include "core/paint_manager.h"
+#include "controls/window_shadow.h"
 
 namespace shelltest {
 
