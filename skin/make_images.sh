@@ -100,6 +100,50 @@ for name in 商品 客户 供应商 短信 销售单 进货单 资金 报表; do
   tile=$((tile + 1))
 done
 
+# Module tiles, report entries, side-bar shortcuts and the shop page's entries:
+# a rounded square in a colour of its own with the first character of its name.
+font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+glyph() {  # size, colour, character, file
+  local r=$(( $1 / 6 ))
+  "$im" -size "$1x$1" xc:none -fill "$2" -draw "roundrectangle 0,0 $(( $1 - 1 )),$(( $1 - 1 )) $r,$r" -fill white \
+    -font "$font" -pointsize $(( $1 * 15 / 32 )) -gravity center -annotate +0+0 "$3" "$4"
+}
+palette=("$blue" '#3aa57a' '#e8833a' '#8e6bd1' '#d9534f' '#2aa3b8' '#c9a227' '#5e6b78')
+n=0
+for entry in 基础资料:商品类别 基础资料:客户类别 基础资料:供应商类别 基础资料:计量单位 \
+             进销存:销售批发价 进销存:销售订单 进销存:销售单 进销存:供应商合同价 进销存:采购订单 进销存:进货单 \
+             资金:收支项目 资金:应收账款 资金:应付账款 资金:其它收支; do
+  name=${entry#*:}
+  glyph 64 "${palette[$((n % 8))]}" "${name:0:1}" "$out/AppLogo/Icon_${entry%%:*}_$name.png"
+  n=$((n + 1))
+done
+for report in 销售明细表 应收欠款报告 应收款明细表 销售汇总表_商品 销售汇总表_客户 应收对账单 销售订货查询 \
+              进货明细表 应付款查询 应付款明细表 进货汇总表_商品 进货汇总表_供应商 供应商对账单 采购订单查询 \
+              库存统计报告 库存预警 资金统计表 利润统计报告; do
+  glyph 44 "${palette[$((n % 8))]}" "${report:0:1}" "$out/AppLogo/Icon_首页_报表中心_$report.png"
+  n=$((n + 1))
+done
+for shortcut in 1:资 4:销 5:进 7:批 8:商 9:客 10:供; do
+  glyph 48 "${palette[$((n % 8))]}" "${shortcut#*:}" "$out/AppLogo/${shortcut%%:*}_S.png"
+  n=$((n + 1))
+done
+glyph 64 '#2aa3b8' '插' "$out/AppLogo/Icon_首页_MyDll.png"
+mkdir -p "$out/AppSet"
+for entry in 网店信息同步 宝贝数据同步 订单数据同步 退款数据同步 快递单打印 淘宝同步教程; do
+  for state in 1:'#f4f6f8':"$blue" 2:"$blue":'#ffffff'; do
+    IFS=: read -r k face ink <<<"$state"
+    "$im" -size 140x36 xc:none -fill "$face" -draw "roundrectangle 0,0 139,35 4,4" -fill "$ink" \
+      -draw "roundrectangle 10,8 29,27 3,3" "$out/AppSet/$entry$k.png"
+  done
+done
+# Tile and row highlights, the "+" of a tile and the side bar's scroll arrow.
+"$im" -size 32x32 xc:none -fill '#2b7cd318' -stroke '#4a95e6' -draw "roundrectangle 0,0 31,31 6,6" "$out/tile_hot.png"
+"$im" -size 32x32 xc:none -fill '#2b7cd330' -stroke "$blue_down" -draw "roundrectangle 0,0 31,31 6,6" "$out/tile_pushed.png"
+"$im" -size 16x16 xc:none -fill '#2b7cd312' -draw "rectangle 0,0 15,15" "$out/row_hot.png"
+"$im" -size 16x16 xc:none -fill '#3aa57a' -draw "circle 8,8 8,0" -stroke white -strokewidth 2 \
+  -draw "line 4,8 12,8 line 8,4 8,12" "$out/add.png"
+"$im" -size 64x20 xc:none -fill '#8a96a3' -draw "polygon 26,7 38,7 32,13" "$out/sidebar_scroll.png"
+
 # The program icon in two sizes.
 "$im" -size 32x32 xc:none -fill "$blue" -draw "roundrectangle 0,0 31,31 6,6" -fill white \
   -font DejaVu-Sans-Bold -pointsize 22 -gravity center -annotate +0+0 'T' "$out/.icon32.png"
@@ -108,4 +152,4 @@ done
 rm -f "$out/.icon32.png" "$out/.icon16.png"
 
 # Eight bits per channel, as every PNG decoder reads them.
-for png in "$out"/*.png "$out"/AppLogo/*.png; do "$im" "$png" -depth 8 "PNG32:$png"; done
+for png in "$out"/*.png "$out"/AppLogo/*.png "$out"/AppSet/*.png; do "$im" "$png" -depth 8 "PNG32:$png"; done

@@ -21,7 +21,12 @@ namespace {
 using namespace SkinUI;
 
 // The layouts the program builds, and the images its code names.
-const wchar_t* const kLayouts[] = {L"MainFrame.xml", L"login.xml", L"MsgDlg.xml", L"DlgTootip.xml"};
+const wchar_t* const kLayouts[] = {L"MainFrame.xml",      L"login.xml",          L"MsgDlg.xml",
+                                   L"DlgTootip.xml",      L"gridbar.xml",        L"sidebar_item.xml",
+                                   L"listbar_item.xml",   L"listbar_easy_item.xml", L"barlist_item.xml",
+                                   L"MyDll.xml",          L"baobiao0.xml",       L"baobiao1.xml",
+                                   L"baobiao2.xml",       L"baobiao3.xml",       L"adv0.xml",
+                                   L"adv1.xml"};
 const wchar_t* const kMenus[] = {L"menu_login.xml"};
 const wchar_t* const kCodeImages[] = {L"icon_err.png", L"icon_warning.png", L"icon_info.png",
                                       L"rich_edit.png", L"loading.gif",     L"bg_tip.png"};

@@ -101,29 +101,36 @@ void MainFrame::InitWindow() {
   if (m_castWaves[0] && m_castWaves[1] && m_castWaves[2]) ::SetTimer(m_hWnd, kTimerBroadcast, 500, nullptr);
   ::SetTimer(m_hWnd, kTimerTabHover, 300, nullptr);
 
+  BuildHomeTiles();
   if (SkinUI::CControlUI* settings = m_PaintManager.FindControl(L"xtsz")) {
     if (!g_isBoss) settings->SetVisible(false);
   }
+  LoadSideBar();
 
   m_productTypes.clear();
   if (g_dataObject != nullptr) g_dataObject->GetProductTypes(reinterpret_cast<intptr_t>(this), &OnProductTypeRow);
 
-  ApplyCloseSetting();
+  // A layout without the close-button setting gets no plug-in pages and no report tiles.
+  if (!ApplyCloseSetting()) return;
+  BuildPluginPages();
+  FillReportTiles();
 }
 
-void MainFrame::ApplyCloseSetting() {
+bool MainFrame::ApplyCloseSetting() {
   SkinUI::COptionUI* minimise = FindOption(m_PaintManager, L"xtsz_chk_mini");
   SkinUI::COptionUI* exit = FindOption(m_PaintManager, L"xtsz_chk_exit");
-  if (minimise == nullptr || exit == nullptr || g_dataObject == nullptr) return;
+  if (minimise == nullptr || exit == nullptr) return false;
+  if (g_dataObject == nullptr) return true;
   std::vector<DataField> query = {MakeDataField("name", g_currentUser), MakeDataField("exit_min", "")};
   std::vector<std::vector<DataField>> rows;
   g_dataObject->QueryRecords("tb_priority", &query, &rows);
-  if (rows.empty() || rows[0].size() < 2) return;
+  if (rows.empty() || rows[0].size() < 2) return true;
   if (std::atoi(rows[0][1].value.c_str()) != 0) {
     minimise->Selected(true);
   } else {
     exit->Selected(true);
   }
+  return true;
 }
 
 bool MainFrame::CheckSingleInstance() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/bar_list.h"
+#include "grid_bar_items.h"
 #include "kxp_data.h"
 #include "controls/observer_impl.h"
 #include "controls/option.h"
@@ -34,13 +36,6 @@ struct ProductTypeNode {
   SkinUI::CUIString name;
   SkinUI::CUIString parent;
   bool flag = false;
-};
-
-// A tile of the home or report pages: its name and two image paths.
-struct GridBarItem {
-  SkinUI::CUIString name;
-  SkinUI::CUIString image;
-  SkinUI::CUIString image2;
 };
 
 // How the start-up inside the window's creation ended.
@@ -119,6 +114,29 @@ class MainFrame : public DllApiInterface,
   void AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent);
   const std::multimap<int, ProductTypeNode>& GetProductTypes() const { return m_productTypes; }
 
+  // Tile pages and the side bar. The start-up steps: the home tiles by role, the
+  // stored shortcuts, the plug-in pages (each told "init") and the report tiles.
+  void BuildHomeTiles();
+  void LoadSideBar();
+  void BuildPluginPages();
+  void FillReportTiles();
+  void AddListBarItem(SkinUI::CBarListUI* list, const GridBarItem& item);
+  void AddEasyListBarItem(SkinUI::CBarListUI* list, const GridBarItem& item);
+  void AddSideBarItem(const SkinUI::CUIString& name, const SkinUI::CUIString& image, const SkinUI::CUIString& tip,
+                      bool store);
+  // All: every shortcut; otherwise the selected one. The stored rows go with them.
+  void DeleteSideBarItems(bool all);
+  // The "+" of a tile or report entry: its shortcut joins the side bar and is stored.
+  void AddModuleShortcut(const SkinUI::CUIString& name);
+  void ScrollSideBar();
+  // The page of a tile, a shortcut or a tab, through the page router.
+  void OpenPage(const SkinUI::CUIString& name);
+  // The plug-in whose tile carries that page name: its tab and panel. False when
+  // no plug-in has such a tile.
+  bool OpenPluginPage(const SkinUI::CUIString& pageName);
+  // A module list, filled with its fixed rows on first use and kept after.
+  const std::vector<GridBarItem>& ModuleRows(ModuleList list);
+
   BYTE m_bPurchaseSide = 0;
   std::string m_strStockDateCondition;
   std::string m_strFundDateCondition;
@@ -126,7 +144,8 @@ class MainFrame : public DllApiInterface,
  private:
   void OnClick(SkinUI::TNotifyUI& msg) override;
   bool OfferToPlugins(SkinUI::TNotifyUI& msg);
-  void ApplyCloseSetting();
+  // False when the layout lacks the setting, which ends the start-up early.
+  bool ApplyCloseSetting();
   void ShowMaxRestoreButtons(bool maximised);
   void OnTabHoverTimer();
   void OnSelectCellTimer();
@@ -151,10 +170,19 @@ class MainFrame : public DllApiInterface,
   int m_broadcastStep = -1;
   bool m_broadcastTicking = false;
   SkinUI::CControlUI* m_hoveredTabClose = nullptr;
+
+  std::vector<GridBarItem> m_moduleLists[kModuleListCount];
 };
+
+// The page a side-bar or report entry's "listItemBtn" opens: the name of the
+// entry it belongs to, empty when it belongs to none.
+SkinUI::CUIString ListItemPageName(SkinUI::CControlUI* button);
 
 // The option or check box of that name in the window, or null.
 SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
+
+// The bar list of that name in the window, or null.
+SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
 
 // The category callback: the context is the main window.
 void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level);

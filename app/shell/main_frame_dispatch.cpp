@@ -116,48 +116,4 @@ LRESULT MainFrame::OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled) {
   return 0;
 }
 
-SkinUI::CControlUI* MainFrame::CreateControl(const wchar_t* pstrClass) {
-  // "BarList" and "DataList" are made here once those controls are part of the
-  // framework; until then the builder skips the tags.
-  (void)pstrClass;
-  return nullptr;
-}
-
-int MainFrame::SetControlAttribute(std::string name, std::string attribute, std::string value) {
-  SkinUI::CControlUI* control = m_PaintManager.FindControl(WideFromAnsi(name).c_str());
-  if (control == nullptr) return -1;
-  control->SetAttribute(WideFromAnsi(attribute).c_str(), WideFromAnsi(value).c_str());
-  return 0;
-}
-
-std::string MainFrame::GetControlAttribute(std::string name, std::string attribute, std::string parentName) {
-  const std::wstring wideName = WideFromAnsi(name);
-  SkinUI::CControlUI* control = nullptr;
-  SkinUI::CControlUI* parent = parentName.empty() ? nullptr : m_PaintManager.FindControl(WideFromAnsi(parentName).c_str());
-  if (parent != nullptr) {
-    control = m_PaintManager.FindSubControlByName(parent, wideName.c_str());
-  } else {
-    control = m_PaintManager.FindControl(wideName.c_str());
-  }
-  if (control == nullptr) return std::string();
-  if (std::wcscmp(control->GetClass(), L"CheckBoxUI") == 0 && attribute == "state") {
-    auto* box = static_cast<SkinUI::COptionUI*>(control->GetInterface(L"Option"));
-    return box != nullptr && box->IsSelected() ? "1" : "0";
-  }
-  return AnsiFromWide(control->GetText().GetData());
-}
-
-std::string MainFrame::GetParentName(std::string name) {
-  SkinUI::CControlUI* control = m_PaintManager.FindControl(WideFromAnsi(name).c_str());
-  if (control == nullptr || control->GetParent() == nullptr) return std::string();
-  return AnsiFromWide(control->GetParent()->GetName().GetData());
-}
-
-void MainFrame::AddMainGridItem(std::string name, std::string, DllApiInstance* plugin) {
-  // The home tile itself comes with the home page's tile container.
-  for (PluginEntry& entry : g_plugins) {
-    if (entry.object == plugin) entry.tileName = name;
-  }
-}
-
 }  // namespace shell

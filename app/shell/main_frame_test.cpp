@@ -10,44 +10,14 @@
 #include <vector>
 
 #include "message_dialog.h"
+#include "test_support/main_window.h"
 #include "test_support/shell_test_env.h"
 
 namespace {
 
+using shelltest::MainWindow;
 using shelltest::PumpUntil;
 using shelltest::TakeQuit;
-
-// One main window per test, logged in as the given account; its window, the
-// single-instance mutex and the quit message it leaves are cleaned up afterwards.
-class MainWindow {
- public:
-  explicit MainWindow(const char* account, shell::LoginRunner login = &shelltest::StandInLogin::Run) {
-    shelltest::StandInLogin::Account() = account;
-    previous_ = shell::SetLoginRunner(login);
-    frame_ = new shell::MainFrame;
-    hwnd_ = frame_->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
-  }
-  ~MainWindow() {
-    if (::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
-    shell::SetLoginRunner(previous_);
-    shell::ReleaseSingleInstance();
-    PumpUntil([] { return true; }, 0);
-    TakeQuit();
-  }
-  shell::MainFrame& frame() { return *frame_; }
-  HWND hwnd() const { return hwnd_; }
-  SkinUI::CControlUI* Find(const wchar_t* name) { return frame_->GetPaintManager()->FindControl(name); }
-  bool Alive() const { return ::IsWindow(hwnd_) != FALSE; }
-  void Show() {
-    ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    PumpUntil([] { return false; }, 100);
-  }
-
- private:
-  shell::LoginRunner previous_;
-  shell::MainFrame* frame_;
-  HWND hwnd_;
-};
 
 TEST(MainFrame, OwnerAndClerkAreNamedAndTheClerkGetsNoSettingsButton) {
   // The layout hides the settings button for everyone; start-up never shows it and

@@ -12,6 +12,8 @@ const wchar_t* CBarListUI::GetClass() const { return L"BarListUI"; }
 
 bool CBarListUI::IsSmallRows() const { return m_bSmallRows; }
 void CBarListUI::SetSmallRows(bool bSmall) { m_bSmallRows = bSmall; }
+int CBarListUI::GetItemHeight() const { return m_nNormalHeight; }
+void CBarListUI::SetItemHeight(int cy) { m_nNormalHeight = cy > 0 ? cy : m_nNormalHeight; }
 
 int CBarListUI::GetRowHeight() const { return m_bSmallRows ? m_nSmallHeight : m_nNormalHeight; }
 

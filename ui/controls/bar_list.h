@@ -16,6 +16,9 @@ public:
 
     bool IsSmallRows() const;
     void SetSmallRows(bool bSmall);
+    // The height of normal rows; rows made before keep theirs.
+    int GetItemHeight() const;
+    void SetItemHeight(int cy);
 
 protected:
     int GetRowHeight() const override;

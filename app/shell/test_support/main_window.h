@@ -1,0 +1,43 @@
+// One main window per test, logged in as the given account through the stand-in
+// login, built from the packed skin; its window, the single-instance mutex and the
+// quit message it leaves are cleaned up afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include "main_frame.h"
+#include "test_support/shell_test_env.h"
+
+namespace shelltest {
+
+class MainWindow {
+ public:
+  explicit MainWindow(const char* account, shell::LoginRunner login = &shelltest::StandInLogin::Run) {
+    shelltest::StandInLogin::Account() = account;
+    previous_ = shell::SetLoginRunner(login);
+    frame_ = new shell::MainFrame;
+    hwnd_ = frame_->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
+  }
+  ~MainWindow() {
+    if (::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+    shell::SetLoginRunner(previous_);
+    shell::ReleaseSingleInstance();
+    PumpUntil([] { return true; }, 0);
+    TakeQuit();
+  }
+  shell::MainFrame& frame() { return *frame_; }
+  HWND hwnd() const { return hwnd_; }
+  SkinUI::CControlUI* Find(const wchar_t* name) { return frame_->GetPaintManager()->FindControl(name); }
+  bool Alive() const { return ::IsWindow(hwnd_) != FALSE; }
+  void Show() {
+    ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    PumpUntil([] { return false; }, 100);
+  }
+
+ private:
+  shell::LoginRunner previous_;
+  shell::MainFrame* frame_;
+  HWND hwnd_;
+};
+
+}  // namespace shelltest
