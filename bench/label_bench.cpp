@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "controls/label.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -44,10 +45,10 @@ int main()
         std::printf("%-34s %8.3f ms\n", "create and delete 1,000 labels", MillisecondsSince(start));
     }
 
-    TestWindow window;
+    TestWindow window(100, 100);
     TestCanvas canvas(200, 30, 0xFFFFFFFF);
     CLabelUI label;
-    label.SetManager(&window.manager, NULL, false);
+    label.SetManager(&window.pm, NULL, false);
     label.SetPos(RECT{0, 0, 200, 30});
     label.SetText(L"\u5546\u54c1\u540d\u79f0 Product name 123");
     PaintRound("plain text", label, canvas, kRepeats);

@@ -18,7 +18,8 @@
 #include "controls/list_header.h"
 #include "controls/list_text_element.h"
 #include "controls/menu_window.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -46,7 +47,7 @@ void BenchCombo()
     const int kRounds = 20;
     TestWindow window(300, 200, true);
     CComboUI combo;
-    combo.SetManager(&window.manager, NULL, false);
+    combo.SetManager(&window.pm, NULL, false);
     for (int i = 0; i < kItems; ++i) {
         CListLabelElementUI* element = new CListLabelElementUI();
         element->SetText((L"\u5546\u54c1 " + std::to_wstring(i)).c_str());
@@ -83,8 +84,8 @@ void BenchBarList()
                            L"<Label name=\"item_text\"/><Button name=\"item_del\" visible=\"false\" width=\"16\"/>"
                            L"</HorizontalLayout></ListContainerElement></Window>";
     TestWindow window(600, 400);
-    CBarListUI list(&window.manager);
-    list.SetManager(&window.manager, NULL, false);
+    CBarListUI list(&window.pm);
+    list.SetManager(&window.pm, NULL, false);
     list.SetSmallRows(true);
     list.EnableScrollBar(true, false);
     list.SetPos(RECT{0, 0, 600, 400});
@@ -132,7 +133,7 @@ void BenchMenu()
     xml += L"</Menu></Window>";
     TestWindow owner(100, 100);
     auto start = std::chrono::steady_clock::now();
-    CMenuWnd* menu = new CMenuWnd(owner.hwnd());
+    CMenuWnd* menu = new CMenuWnd(owner.GetHWND());
     if (!menu->Init(NULL, xml.c_str(), MENU_ALIGN_DEFAULT, POINT{100, 100})) {
         std::printf("menu: no window\n");
         return;
@@ -158,7 +159,7 @@ int main()
     const int kColumns = 6;
     TestWindow window(600, 400);
     CListUI list;
-    list.SetManager(&window.manager, NULL, false);
+    list.SetManager(&window.pm, NULL, false);
     list.EnableScrollBar(true, true);
     list.SetAttribute(L"itemaltbk", L"true");
     list.SetAttribute(L"itembkcolor", L"#FFF8F8F8");

@@ -10,7 +10,8 @@
 #include "core/dialog_builder.h"
 #include "core/paint_manager.h"
 #include "core/render_engine.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "../ui/core/test_support/zip_builder.h"
 #include "core/markup.h"
 #include "core/skin_archive.h"
 #include "core/ui_string.h"
 #include "core/ui_string_map.h"
-#include "core/test_support/zip_builder.h"
 
 using namespace SkinUI;
+using namespace SkinUI::test;
 
 namespace {
 

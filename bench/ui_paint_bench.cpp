@@ -12,7 +12,7 @@
 #include "core/control_ui.h"
 #include "core/dialog_builder.h"
 #include "core/paint_manager.h"
-#include "core/test_support/ui_test_window.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 
@@ -59,7 +59,7 @@ private:
 
 int main() {
     CPaintManagerUI::SetInstance(::GetModuleHandleW(NULL));
-    uitest::ManagedWindow window;
+    SkinUI::test::TestWindow window;
     if (window.CreateAt(0, 0, 800, 600) == NULL) {
         std::printf("cannot create the window\n");
         return 1;
@@ -99,7 +99,7 @@ int main() {
     }
     std::printf("full layout pass:          %8.2f ms\n", layoutMs / kRepeats);
 
-    uitest::PumpMessages();
+    SkinUI::test::PumpMessages();
     double paintMs = 0;
     for (int i = 0; i < kRepeats; i++) {
         ::InvalidateRect(window, NULL, FALSE);

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "activex.h"
-#include "controls_test_window.h"
+#include "core/test_support/probe_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 #include "web_browser.h"
 
+using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -305,15 +307,15 @@ protected:
     {
         layout = L"<Window size=\"200,100\"><VerticalLayout><ActiveX name=\"ax\" float=\"true\" pos=\"10,10,110,60\" " +
                  attributes + L"/></VerticalLayout></Window>";
-        window.reset(new LayoutWindow(layout.c_str(), 200, 100));
+        window.reset(new TestWindow(layout.c_str(), 200, 100));
         ASSERT_TRUE(window->ok());
         ax = window->Find<CActiveXUI>(L"ax");
         ASSERT_NE(nullptr, ax);
     }
-    HWND Paint() { return window->pm().GetPaintWindow(); }
+    HWND Paint() { return window->pm.GetPaintWindow(); }
 
     std::wstring layout;
-    std::unique_ptr<LayoutWindow> window;
+    std::unique_ptr<TestWindow> window;
     CActiveXUI* ax = nullptr;
 
 private:
@@ -358,15 +360,15 @@ TEST_F(ActiveXTest, DelayCreatedAtFirstPlacementAndShownBeforeActivation)
     delete control;
 
     ShowProbe probe;
-    window.reset(new LayoutWindow(L"<Window size=\"200,100\"><VerticalLayout/></Window>", 200, 100));
+    window.reset(new TestWindow(L"<Window size=\"200,100\"><VerticalLayout/></Window>", 200, 100));
     ASSERT_TRUE(window->ok());
-    window->pm().AddNotifier(&probe);
+    window->pm.AddNotifier(&probe);
     ax = new CActiveXUI;
     ax->SetName(L"ax");
     ax->SetAttribute(L"clsid", kTestClsidText);
     Place(static_cast<CContainerUI*>(window->root), ax, 10, 10, 110, 60);
     EXPECT_EQ(0, g_liveObjects);
-    PaintNow(window->window);
+    window->Paint();
     ASSERT_EQ(1, g_liveObjects);
     EXPECT_EQ(1, probe.shown);
     EXPECT_FALSE(probe.inPlaceWhenShown);
@@ -378,11 +380,11 @@ TEST_F(ActiveXTest, DelayCreatedAtFirstPlacementAndShownBeforeActivation)
     EXPECT_EQ(::MulDiv(2540, 100, ::GetDeviceCaps(screen, LOGPIXELSX)), g_object->extent.cx);
     EXPECT_EQ(::MulDiv(2540, 50, ::GetDeviceCaps(screen, LOGPIXELSY)), g_object->extent.cy);
     ::ReleaseDC(NULL, screen);
-    window->pm().RemoveNotifier(&probe);
+    window->pm.RemoveNotifier(&probe);
 
     // Switching delay create off creates at once.
     CActiveXUI now;
-    now.SetManager(&window->pm(), NULL, false);
+    now.SetManager(&window->pm, NULL, false);
     now.CreateControl(kTestClsid);
     EXPECT_EQ(1, g_liveObjects);
     now.SetDelayCreate(false);
@@ -490,7 +492,7 @@ TEST_F(ActiveXTest, FilterForwardsMessagesThatHitTheObject)
         IOleInPlaceSiteWindowless* site = nullptr;
         ASSERT_EQ(S_OK, object->site->QueryInterface(IID_IOleInPlaceSiteWindowless, reinterpret_cast<void**>(&site)));
         site->SetFocus(TRUE);
-        EXPECT_EQ(ax, window->pm().GetFocus());
+        EXPECT_EQ(ax, window->pm.GetFocus());
         window->Send(WM_KEYDOWN, 'A');
         EXPECT_EQ(1, object->Count(WM_KEYDOWN));
         // Captured: mouse messages outside reach the object too.
@@ -597,7 +599,7 @@ TEST_F(ActiveXTest, SitePassesDocumentHostQuestionsToItsControl)
         SCOPED_TRACE(testing::Message() << (c.answered ? "web browser" : "plain host"));
         layout = L"<Window size=\"200,100\"><VerticalLayout><" + c.element +
                  L" name=\"ax\" float=\"true\" pos=\"10,10,110,60\"/></VerticalLayout></Window>";
-        window.reset(new LayoutWindow(layout.c_str(), 200, 100));
+        window.reset(new TestWindow(layout.c_str(), 200, 100));
         ASSERT_TRUE(window->ok());
         ASSERT_NE(nullptr, g_object);
         ASSERT_NE(nullptr, g_object->site);

@@ -9,11 +9,10 @@
 #include "data_list.h"
 #include "gtest/gtest.h"
 #include "list_container_element.h"
-#include "node_list_test_support.h"
+#include "test_support/node_list_test_support.h"
 
 using namespace SkinUI;
-using namespace nodetest;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -188,8 +187,8 @@ TEST(BarList, EveryRowIsTaggedWithItsOwnNodeWhateverLayoutNameItIsAddedUnder)
         EXPECT_EQ(node, list.GetNodeOf(Sub(node->row, L"item_text")));
     }
     // No default tag is left behind for a later build elsewhere.
-    EXPECT_EQ(0u, w.window.pm().GetDefaultTag(kItemLayout));
-    EXPECT_EQ(0u, w.window.pm().GetDefaultTag(kOtherItemLayout));
+    EXPECT_EQ(0u, w.window.pm.GetDefaultTag(kItemLayout));
+    EXPECT_EQ(0u, w.window.pm.GetDefaultTag(kOtherItemLayout));
 }
 
 TEST(BarList, NodeTextIsShownAsWrittenNeverReadAsTags)
@@ -295,11 +294,11 @@ TEST_F(DragTest, OnlyALeafDroppedOnAFolderIsAnnounced)
         w->window.Move(start.x, start.y);
         w->window.Down(start.x, start.y);
         w->window.Move(end.x, end.y);
-        PaintNow(w->window.window);
+        w->window.Paint();
         // The end point is found again: the folders-only view moved the rows.
         const POINT drop = c.to == &DragTest::f2 ? end : Centre(to);
         w->window.Up(drop.x, drop.y);
-        PaintNow(w->window.window);
+        w->window.Paint();
         EXPECT_EQ(c.announced ? 1 : 0, Drops());
         if (c.announced) {
             EXPECT_EQ(reinterpret_cast<WPARAM>(from), dropped);
@@ -327,7 +326,7 @@ TEST_F(DragTest, WhileDraggingOnlyFoldersShowAndTheCursorTellsWhereTheLeafIs)
     EXPECT_EQ(::LoadCursorW(::GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDC_BARLIST_DRAG_OVER)), ::GetCursor());
     EXPECT_TRUE(::GetCursor() != NULL);
 
-    PaintNow(w->window.window);
+    w->window.Paint();
     const POINT drop = Centre(G);
     w->window.Up(drop.x, drop.y);
     EXPECT_EQ(1, Drops());
@@ -348,7 +347,7 @@ TEST_F(DragTest, AFolderCollapsedBeforeTheDragStaysCollapsedAfterIt)
     const POINT over = Centre(G);
     w->window.Move(over.x, over.y);
     EXPECT_EQ((Texts{L"F", L"[f1]", L"[f2]", L"sub", L"deep", L"G", L"[g1]"}), RowTexts(*w->list));
-    PaintNow(w->window.window);
+    w->window.Paint();
     const POINT drop = Centre(F);
     w->window.Up(drop.x, drop.y);
     EXPECT_EQ(1, Drops());
@@ -364,10 +363,8 @@ TEST(BarListWheel, TheWheelScrollsInStepsOnTimerTenUntilTheMotionEnds)
     w.Layout();
     ASSERT_GT(w.list->GetScrollRange().cy, 0);
     w.window.Move(100, 100);
-    POINT screen = {100, 100};
-    ::ClientToScreen(w.window.window, &screen);
     // Down: the speed is negative and the rows move up, a little less each tick.
-    w.window.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), Point(screen.x, screen.y));
+    w.window.Wheel(100, 100, -WHEEL_DELTA);
     EXPECT_EQ(0, w.list->GetScrollPos().cy);
     std::vector<LONG> positions;
     // The motion lasts ten ticks of 50 ms.

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "button_gif.h"
-#include "controls_test_window.h"
 #include "core/gif_handler.h"
 #include "gtest/gtest.h"
-#include "core/test_canvas.h"
+#include "core/test_support/direct_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST_F(GifButton, FramesInTurnWithTheirDelays)
 
 TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
 {
-    LayoutWindow w(L"<Window><Container name=\"root\">"
+    TestWindow w(L"<Window><Container name=\"root\">"
                    L"<ButtonGif name=\"gif\" float=\"true\" pos=\"0,0,40,20\" NormalGifFile=\"anim.gif\"/>"
                    L"</Container></Window>");
     ASSERT_TRUE(w.ok());
@@ -76,7 +77,7 @@ TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
     button->SetVisible(false);
     EXPECT_EQ(0u, button->GetTimerInterval());
     button->SetVisible(true);
-    PaintNow(w.window);
+    PaintNow(w);
     EXPECT_NE(0u, button->GetTimerInterval());
     TImageInfo* shown = gif->GetCurrentFrameInfo();
     EXPECT_TRUE(PumpUntil([&] { return gif->GetCurrentFrameInfo() != shown; }, 2000));

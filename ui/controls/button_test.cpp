@@ -4,13 +4,14 @@
 #include <string>
 
 #include "button.h"
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
-#include "core/test_canvas.h"
+#include "core/test_support/direct_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -31,7 +32,7 @@ protected:
     }
     UINT State() const { return button->GetButtonState(); }
 
-    LayoutWindow w{kLayout};
+    TestWindow w{kLayout};
     CButtonUI* button = nullptr;
 };
 
@@ -109,13 +110,13 @@ TEST_F(ButtonWindow, SpaceAndReturnClickAFocusedButton)
 TEST_F(ButtonWindow, ContextMenuRaisesMenuWhenUsed)
 {
     POINT screen = {20, 20};
-    ::ClientToScreen(w.window, &screen);
+    ::ClientToScreen(w, &screen);
     for (bool used : {false, true}) {
         button->SetContextMenuUsed(used);
         w.Move(20, 20);
         w.Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(20, 20));
         w.Send(WM_RBUTTONUP, 0, Point(20, 20));
-        w.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w.window.GetHWND()), Point(screen.x, screen.y));
+        w.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w.GetHWND()), Point(screen.x, screen.y));
         EXPECT_EQ(used ? 1 : 0, w.log.Count(L"menu"));
     }
 }
@@ -157,10 +158,10 @@ TEST(ButtonBasics, FlagsSizeStyleAndInterfaces)
         EXPECT_EQ(c.flags, button.GetControlFlags());
     }
 
-    TestWindow window;
-    button.SetManager(&window.manager, NULL, false);
+    TestWindow window(100, 100);
+    button.SetManager(&window.pm, NULL, false);
     SIZE available = {100, 100};
-    EXPECT_EQ(window.manager.GetDefaultFontInfo()->tm.tmHeight + 8, button.EstimateSize(available).cy);
+    EXPECT_EQ(window.pm.GetDefaultFontInfo()->tm.tmHeight + 8, button.EstimateSize(available).cy);
     button.SetFixedHeight(30);
     EXPECT_EQ(30, button.EstimateSize(available).cy);
     button.SetManager(NULL, NULL, false);

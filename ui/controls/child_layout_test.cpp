@@ -8,7 +8,8 @@
 #include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "core/paint_manager.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

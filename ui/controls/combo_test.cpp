@@ -9,14 +9,15 @@
 
 #include "combo.h"
 #include "combo_box.h"
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "list_element.h"
-#include "core/test_canvas.h"
+#include "core/test_support/direct_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -45,7 +46,7 @@ class ComboWindow : public ::testing::Test
 protected:
     void Open(const std::wstring& layout, int height = 100)
     {
-        w.reset(new LayoutWindow(layout.c_str(), 200, height));
+        w.reset(new TestWindow(layout.c_str(), 200, height));
         ASSERT_TRUE(w->ok());
         combo = w->Find<CComboUI>(L"combo");
         ASSERT_TRUE(combo != NULL);
@@ -78,7 +79,7 @@ protected:
     RECT ComboOnScreen() const
     {
         RECT rc = combo->GetPos();
-        ::MapWindowPoints(w->window, HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rc), 2);
+        ::MapWindowPoints(*w, HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rc), 2);
         return rc;
     }
     // A click on element i of the open list (inset 2, elements of 20).
@@ -100,12 +101,12 @@ protected:
     void ExpectElementsHome()
     {
         for (int i = 0; i < combo->GetCount(); ++i) {
-            EXPECT_EQ(combo->GetItemAt(i)->GetManager(), &w->pm()) << "element " << i;
+            EXPECT_EQ(combo->GetItemAt(i)->GetManager(), &w->pm) << "element " << i;
             EXPECT_EQ(combo->GetItemAt(i)->GetParent(), combo) << "element " << i;
         }
     }
 
-    std::unique_ptr<LayoutWindow> w;
+    std::unique_ptr<TestWindow> w;
     CComboUI* combo = nullptr;
     std::vector<Selected> selects;
     int dropdowns = 0;
@@ -120,7 +121,7 @@ TEST_F(ComboWindow, ClickOpensAndAClickedElementIsChosenAndCloses)
     Drop();
     EXPECT_EQ(dropdowns, 1);
     // While open the elements are shown by the list.
-    EXPECT_NE(combo->GetItemAt(2)->GetManager(), &w->pm());
+    EXPECT_NE(combo->GetItemAt(2)->GetManager(), &w->pm);
     EXPECT_EQ(combo->GetItemAt(2)->GetPos().top, 2 + 40);
 
     ClickRow(2);
@@ -281,7 +282,7 @@ TEST_F(ComboWindow, FocusLeavingTheListClosesIt)
     Open(ComboLayout(3));
     Drop();
     ::SetFocus(Popup());
-    ::SetFocus(w->window);
+    ::SetFocus(*w);
     ASSERT_TRUE(Closed());
     ExpectElementsHome();
     EXPECT_EQ(combo->GetCurSel(), -1);
@@ -377,8 +378,8 @@ TEST_F(ComboWindow, NearTheBottomOfTheScreenTheListOpensUpwards)
     Open(ComboLayout(5));
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(w->window, MONITOR_DEFAULTTONEAREST), &info));
-    ::SetWindowPos(w->window, NULL, 100, info.rcWork.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(*w, MONITOR_DEFAULTTONEAREST), &info));
+    ::SetWindowPos(*w, NULL, 100, info.rcWork.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Drop();
     const RECT rc = PopupRect();
     const RECT rcCombo = ComboOnScreen();
@@ -391,9 +392,9 @@ TEST_F(ComboWindow, SelectedTextIsPaintedWithoutAskingForAnotherPaint)
 {
     Open(ComboLayout(3, L"itemtextcolor=\"#FF0000FF\" itemselectedtextcolor=\"#FF0000FF\""));
     ASSERT_TRUE(combo->SelectItem(1));
-    PaintNow(w->window);
+    w->Paint();
     RECT rcUpdate = {};
-    EXPECT_FALSE(::GetUpdateRect(w->window, &rcUpdate, FALSE));
+    EXPECT_FALSE(::GetUpdateRect(*w, &rcUpdate, FALSE));
     TestCanvas canvas(200, 100, 0xFFFFFFFF);
     w->PaintInto(canvas);
     EXPECT_GT(CountColor(canvas, combo->GetPos(), Rgb{0, 0, 255}, 60), 0);

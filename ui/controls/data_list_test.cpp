@@ -7,11 +7,10 @@
 #include "button.h"
 #include "data_list.h"
 #include "gtest/gtest.h"
-#include "node_list_test_support.h"
+#include "test_support/node_list_test_support.h"
 
 using namespace SkinUI;
-using namespace nodetest;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 

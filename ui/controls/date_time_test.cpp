@@ -10,12 +10,13 @@
 #include <string>
 
 #include "control_factory.h"
-#include "controls_test_window.h"
 #include "date_time.h"
 #include "gtest/gtest.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -47,7 +48,7 @@ class DateTimeTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        window.reset(new LayoutWindow(kLayout, 300, 200));
+        window.reset(new TestWindow(kLayout, 300, 200));
         ASSERT_TRUE(window->ok());
         field = window->Find<CDateTimeUI>(L"d");
         ASSERT_NE(nullptr, field);
@@ -73,7 +74,7 @@ protected:
     // The focus moves to the button; the picker closes itself.
     void LoseFocus()
     {
-        window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+        window->pm.SetFocus(window->Find<CControlUI>(L"other"));
         PumpUntil([this] { return field->GetPickerWindow() == NULL; }, 2000);
         PumpMessages();
     }
@@ -84,7 +85,7 @@ protected:
         return st;
     }
 
-    std::unique_ptr<LayoutWindow> window;
+    std::unique_ptr<TestWindow> window;
     CDateTimeUI* field = nullptr;
 };
 
@@ -184,12 +185,12 @@ TEST_F(DateTimeTest, ClickOpensThePickerOverTheFieldAndFocusLossWritesTheChosenD
     wchar_t className[32] = {};
     ::GetClassNameW(hPicker, className, 32);
     EXPECT_STREQ(L"DateTimeWnd", className);
-    EXPECT_EQ(window->window.GetHWND(), ::GetParent(hPicker));
+    EXPECT_EQ(window->GetHWND(), ::GetParent(hPicker));
     EXPECT_TRUE(::IsWindowVisible(hPicker));
     EXPECT_EQ(hPicker, ::GetFocus());
     RECT rc = {};
     ::GetWindowRect(hPicker, &rc);
-    ::MapWindowPoints(NULL, window->window.GetHWND(), reinterpret_cast<POINT*>(&rc), 2);
+    ::MapWindowPoints(NULL, window->GetHWND(), reinterpret_cast<POINT*>(&rc), 2);
     EXPECT_EQ(10, rc.left);
     EXPECT_EQ(10, rc.top);
     EXPECT_EQ(160, rc.right);
@@ -221,7 +222,7 @@ TEST_F(DateTimeTest, BackspaceOrDeleteClearsTheFieldAndAClearedFieldReopensAtTod
         EXPECT_EQ(1, window->log.Count(L"updatetext")) << key;
 
         // Opening the cleared field starts at today's date.
-        window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+        window->pm.SetFocus(window->Find<CControlUI>(L"other"));
         hPicker = ClickField();
         ASSERT_NE(HWND(NULL), hPicker);
         EXPECT_EQ(Today(), DateOf(PickerDate(hPicker)));
@@ -277,7 +278,7 @@ TEST_F(DateTimeTest, AReadOnlyFieldOpensNoPicker)
 
     // Made read-only while open: the picker closes without taking its date.
     field->SetReadOnly(false);
-    window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+    window->pm.SetFocus(window->Find<CControlUI>(L"other"));
     HWND hPicker = ClickField();
     ASSERT_NE(HWND(NULL), hPicker);
     Choose(hPicker, 2031, 2, 3);
@@ -304,7 +305,7 @@ TEST_F(DateTimeTest, AWindowDestroyedWhileThePickerIsOpenClearsTheFieldsPointer)
 {
     HWND hPicker = ClickField();
     ASSERT_NE(HWND(NULL), hPicker);
-    ::DestroyWindow(window->window.GetHWND());
+    ::DestroyWindow(window->GetHWND());
     PumpMessages();
     EXPECT_FALSE(::IsWindow(hPicker));
     EXPECT_EQ(nullptr, field->GetPickerWindow());
@@ -313,10 +314,10 @@ TEST_F(DateTimeTest, AWindowDestroyedWhileThePickerIsOpenClearsTheFieldsPointer)
 TEST_F(DateTimeTest, FocusOpensThePickerWithTheFieldsFontAndTheUpdateComesFromTheField)
 {
     field->SetAttribute(L"font", L"0");
-    window->pm().SetFocus(field);
+    window->pm.SetFocus(field);
     HWND hPicker = field->GetPickerWindow();
     ASSERT_NE(HWND(NULL), hPicker);
-    EXPECT_EQ(window->pm().GetFont(0), reinterpret_cast<HFONT>(::SendMessageW(hPicker, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(window->pm.GetFont(0), reinterpret_cast<HFONT>(::SendMessageW(hPicker, WM_GETFONT, 0, 0)));
     // A second click on the open field keeps the one picker.
     EXPECT_EQ(hPicker, ClickField());
     Choose(hPicker, 2020, 2, 3);
@@ -375,7 +376,7 @@ TEST_F(DateTimeTest, ADateOutsideThePickerIsReplacedOnlyByADateTheUserChose)
     change.nmhdr.code = DTN_DATETIMECHANGE;
     change.dwFlags = GDT_VALID;
     change.st = Date(2024, 6, 1);
-    ::SendMessageW(window->window.GetHWND(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    ::SendMessageW(window->GetHWND(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     LoseFocus();
     EXPECT_EQ(L"2024-06-01", Str(field->GetText()));
 }

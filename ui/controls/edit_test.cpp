@@ -6,14 +6,14 @@
 
 #include <string>
 
-#include "controls_test_window.h"
 #include "edit.h"
 #include "gtest/gtest.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -42,7 +42,7 @@ public:
     void Open(const std::wstring& attributes, const wchar_t* pos = L"10,10,210,40")
     {
         layout = Layout(attributes, pos);
-        window.reset(new LayoutWindow(layout.c_str(), 300, 260));
+        window.reset(new TestWindow(layout.c_str(), 300, 260));
         ASSERT_TRUE(window->ok());
         edit = window->Find<CEditUI>(L"e");
         ASSERT_NE(nullptr, edit);
@@ -58,12 +58,12 @@ public:
     }
     void LoseFocus()
     {
-        window->pm().SetFocus(window->Find<CControlUI>(L"other"));
+        window->pm.SetFocus(window->Find<CControlUI>(L"other"));
         PumpUntil([this] { return edit->GetSafeWnd() == NULL; }, 2000);
     }
 
     std::wstring layout;
-    std::unique_ptr<LayoutWindow> window;
+    std::unique_ptr<TestWindow> window;
     CEditUI* edit = nullptr;
 };
 
@@ -115,7 +115,7 @@ TEST_F(EditTest, ClickOpensTheNativeWindowThatTypesClosesOnFocusLossAndKeepsTheT
     wchar_t className[32] = {};
     ::GetClassNameW(hNative, className, 32);
     EXPECT_STREQ(L"EditWnd", className);
-    EXPECT_EQ(window->window.GetHWND(), ::GetParent(hNative));
+    EXPECT_EQ(window->GetHWND(), ::GetParent(hNative));
     EXPECT_EQ(L"ab", NativeText(hNative));
     EXPECT_TRUE(::IsWindowVisible(hNative));
     EXPECT_TRUE(edit->IsFocused());
@@ -246,13 +246,13 @@ TEST_F(EditTest, TallEditGetsANativeWindowOfTheFontHeightCentred)
     ASSERT_NE(HWND(NULL), hNative);
     RECT rc;
     ::GetWindowRect(hNative, &rc);
-    ::MapWindowPoints(NULL, window->window.GetHWND(), reinterpret_cast<POINT*>(&rc), 2);
-    const int fontHeight = window->pm().GetFontInfo(0)->tm.tmHeight;
+    ::MapWindowPoints(NULL, window->GetHWND(), reinterpret_cast<POINT*>(&rc), 2);
+    const int fontHeight = window->pm.GetFontInfo(0)->tm.tmHeight;
     EXPECT_EQ(fontHeight, rc.bottom - rc.top);
     EXPECT_EQ(13 + (194 - fontHeight) / 2, rc.top);
     EXPECT_EQ(14, rc.left);
     EXPECT_EQ(206, rc.right);
-    EXPECT_EQ(reinterpret_cast<WPARAM>(window->pm().GetFont(0)),
+    EXPECT_EQ(reinterpret_cast<WPARAM>(window->pm.GetFont(0)),
               static_cast<WPARAM>(::SendMessageW(hNative, WM_GETFONT, 0, 0)));
 }
 
@@ -283,7 +283,7 @@ TEST_F(EditTest, EstimateSizeUsesTheFontHeightWithoutAFixedHeight)
     Open(L"font=\"0\"");
     edit->SetFixedHeight(0);
     SIZE sz = edit->EstimateSize(SIZE{300, 300});
-    EXPECT_EQ(window->pm().GetFontInfo(0)->tm.tmHeight + 6, sz.cy);
+    EXPECT_EQ(window->pm.GetFontInfo(0)->tm.tmHeight + 6, sz.cy);
     edit->SetFixedHeight(40);
     EXPECT_EQ(40, edit->EstimateSize(SIZE{300, 300}).cy);
 }
@@ -305,11 +305,11 @@ TEST_F(EditTest, StateImagesFollowHotFocusedAndDisabledAndAnEmptyOneFallsBackToN
     } steps[] = {
         {"normal", [](EditTest&) {}, {0, 0, 255}},
         {"hot", [](EditTest& t) { t.window->Move(100, 25); }, {0, 255, 0}},
-        {"focused", [](EditTest& t) { t.window->pm().SetFocus(t.edit); }, {255, 0, 0}},
+        {"focused", [](EditTest& t) { t.window->pm.SetFocus(t.edit); }, {255, 0, 0}},
         {"disabled", [](EditTest& t) { t.edit->SetEnabled(false); }, {128, 128, 128}},
         {"enabled, unfocused and left", [](EditTest& t) {
              t.edit->SetEnabled(true);
-             t.window->pm().SetFocus(t.window->Find<CControlUI>(L"other"));
+             t.window->pm.SetFocus(t.window->Find<CControlUI>(L"other"));
              t.window->Send(WM_MOUSELEAVE);
          }, {0, 0, 255}},
         {"hot without a hot image", [](EditTest& t) {

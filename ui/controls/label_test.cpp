@@ -3,14 +3,13 @@
 // layers, and the auto-size width after the paint DC has gone.
 #include <string>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "label.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -19,13 +18,13 @@ const Rgb kWhite = {255, 255, 255};
 // A label on a paint manager, laid out at rc, painted on a white canvas.
 struct PaintedLabel
 {
-    TestWindow window;
+    TestWindow window{100, 100};
     CLabelUI label;
     TestCanvas canvas{120, 40, 0xFFFFFFFF};
 
     explicit PaintedLabel(const wchar_t* text, RECT rc = {0, 0, 120, 40})
     {
-        label.SetManager(&window.manager, NULL, false);
+        label.SetManager(&window.pm, NULL, false);
         label.SetText(text);
         label.SetPos(rc);
     }
@@ -202,14 +201,14 @@ TEST(LabelEffect, TheEffectKeepsItsOwnText)
 
 TEST(LabelSize, FixedHeightOrFontHeightPlusFour)
 {
-    TestWindow window;
+    TestWindow window(100, 100);
     CLabelUI label;
-    label.SetManager(&window.manager, NULL, false);
+    label.SetManager(&window.pm, NULL, false);
     label.SetFixedWidth(50);
     SIZE available = {300, 300};
     SIZE sz = label.EstimateSize(available);
     EXPECT_EQ(50, sz.cx);
-    EXPECT_EQ(window.manager.GetDefaultFontInfo()->tm.tmHeight + 4, sz.cy);
+    EXPECT_EQ(window.pm.GetDefaultFontInfo()->tm.tmHeight + 4, sz.cy);
     label.SetFont(99); // out of range: the default font
     EXPECT_EQ(sz.cy, label.EstimateSize(available).cy);
     label.SetFixedHeight(33);
@@ -222,8 +221,8 @@ TEST(LabelSize, FixedHeightOrFontHeightPlusFour)
 TEST(LabelPaint, TextColoursByStateAndDefaultsTakenOnce)
 {
     PaintedLabel p(L"\u6d4b\u8bd5 Label WWW");
-    p.window.manager.SetDefaultFontColor(0xFF0000FF);
-    p.window.manager.SetDefaultDisabledColor(0xFF00FF00);
+    p.window.pm.SetDefaultFontColor(0xFF0000FF);
+    p.window.pm.SetDefaultDisabledColor(0xFF00FF00);
     p.Paint();
     RECT all = p.canvas.rect();
     EXPECT_GT(CountColor(p.canvas, all, {0, 0, 255}), 3);
@@ -231,7 +230,7 @@ TEST(LabelPaint, TextColoursByStateAndDefaultsTakenOnce)
     EXPECT_EQ(0xFF00FF00u, p.label.GetDisabledTextColor());
 
     // The defaults were copied at the first paint; later changes do not reach the label.
-    p.window.manager.SetDefaultFontColor(0xFFFF0000);
+    p.window.pm.SetDefaultFontColor(0xFFFF0000);
     p.Paint();
     EXPECT_EQ(0, CountColor(p.canvas, all, {255, 0, 0}));
     EXPECT_GT(CountColor(p.canvas, all, {0, 0, 255}), 3);
@@ -310,8 +309,8 @@ TEST(LabelEffect, StrokeShadowAndTextLayers)
         PaintedLabel p(L"");
         p.label.SetEnabledEffect(true);
         p.label.SetText(L"WWWW");
-        p.label.SetFont(p.window.manager.GetFontIndex(
-            p.window.manager.AddFont(L"Tahoma", 28, true, false, false)));
+        p.label.SetFont(p.window.pm.GetFontIndex(
+            p.window.pm.AddFont(L"Tahoma", 28, true, false, false)));
         p.label.SetTextColor(0xFF0000FF);
         p.label.SetTransText(255);
         p.label.SetTransText1(255);
@@ -333,7 +332,7 @@ TEST(LabelEffect, StrokeShadowAndTextLayers)
 
 TEST(LabelFactory, TheLayoutBuildsLabels)
 {
-    LayoutWindow w(L"<Window><Container><Label name=\"l\" text=\"hi\" align=\"right\" textcolor=\"#FF102030\"/>"
+    TestWindow w(L"<Window><Container><Label name=\"l\" text=\"hi\" align=\"right\" textcolor=\"#FF102030\"/>"
                    L"</Container></Window>");
     ASSERT_TRUE(w.ok());
     CLabelUI* label = w.Find<CLabelUI>(L"l");

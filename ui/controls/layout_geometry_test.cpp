@@ -11,7 +11,7 @@
 #include "horizontal_layout.h"
 #include "core/scroll_bar.h"
 #include "tab_layout.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
 #include "tile_layout.h"
 #include "vertical_layout.h"
 

@@ -5,18 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "list.h"
 #include "list_container_element.h"
 #include "list_header.h"
 #include "list_text_element.h"
 #include "core/scroll_bar.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -73,7 +72,7 @@ std::string Names(CListUI* list)
 
 TEST(ListGeometry, HeaderColumnsAndRows)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns, Rows(3)).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"", kThreeColumns, Rows(3)).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     ASSERT_TRUE(list != NULL);
@@ -89,7 +88,7 @@ TEST(ListGeometry, HeaderColumnsAndRows)
 TEST(ListGeometry, ColumnsWiderThanTheListScrollTheHeaderWithTheRows)
 {
     const wchar_t items[] = L"<ListHeaderItem width=\"200\"/><ListHeaderItem width=\"150\"/>";
-    LayoutWindow w{ListLayout(L"hscrollbar=\"true\"", items, Rows(2)).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"hscrollbar=\"true\"", items, Rows(2)).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     CScrollBarUI* bar = list->GetHorizontalScrollBar();
@@ -118,7 +117,7 @@ TEST(ListGeometry, ColumnsWiderThanTheListScrollTheHeaderWithTheRows)
 
 TEST(ListGeometry, RowsTallerThanTheBodyScrollAndSelectionScrollsIntoView)
 {
-    LayoutWindow w{ListLayout(L"vscrollbar=\"true\"", kThreeColumns, Rows(10)).c_str(), 300, 124};
+    TestWindow w{ListLayout(L"vscrollbar=\"true\"", kThreeColumns, Rows(10)).c_str(), 300, 124};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     CScrollBarUI* bar = list->GetVerticalScrollBar();
@@ -138,7 +137,7 @@ TEST(ListGeometry, RowsTallerThanTheBodyScrollAndSelectionScrollsIntoView)
 
 TEST(ListGeometry, HiddenHeaderStillPlacesTheColumns)
 {
-    LayoutWindow w{ListLayout(L"header=\"hidden\"", kThreeColumns, Rows(2)).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"header=\"hidden\"", kThreeColumns, Rows(2)).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     EXPECT_FALSE(list->GetHeader()->IsVisible());
@@ -151,7 +150,7 @@ TEST(ListGeometry, OnlyTheFirst32HeaderItemsAreColumns)
 {
     std::wstring items;
     for (int i = 0; i < 40; ++i) items += L"<ListHeaderItem width=\"20\"/>";
-    LayoutWindow w{ListLayout(L"", items, Rows(1)).c_str(), 300, 100};
+    TestWindow w{ListLayout(L"", items, Rows(1)).c_str(), 300, 100};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     TListInfoUI* info = list->GetListInfo();
@@ -163,12 +162,12 @@ TEST(ListGeometry, OnlyTheFirst32HeaderItemsAreColumns)
 
 TEST(ListGeometry, HeaderHeightFromItemsAndDefaultFont)
 {
-    LayoutWindow w{L"<Window><List name=\"list\"><ListHeader><ListHeaderItem width=\"50\"/></ListHeader>"
+    TestWindow w{L"<Window><List name=\"list\"><ListHeader><ListHeaderItem width=\"50\"/></ListHeader>"
                    L"<ListLabelElement text=\"x\"/></List></Window>",
                    300, 100};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
-    const int font = w.pm().GetDefaultFontInfo()->tm.tmHeight;
+    const int font = w.pm.GetDefaultFontInfo()->tm.tmHeight;
     EXPECT_EQ(font + 14, list->GetHeader()->GetHeight());
     // A label row: the item font's height plus 8, as wide as the body.
     EXPECT_EQ(font + 8, list->GetItemAt(0)->GetHeight());
@@ -177,7 +176,7 @@ TEST(ListGeometry, HeaderHeightFromItemsAndDefaultFont)
 
 TEST(ListRows, IndexesAndSelectionFollowInsertionsMovesAndRemovals)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     EXPECT_EQ("-1:[0 1 2 3]", Indexes(list));
@@ -211,7 +210,7 @@ TEST(ListRows, IndexesAndSelectionFollowInsertionsMovesAndRemovals)
 
 TEST(ListRows, RemovingTheSelectedRowSelectsItsNeighbourAndNotifies)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     ASSERT_TRUE(list->SelectItem(1));
@@ -232,7 +231,7 @@ TEST(ListRows, RemovingTheSelectedRowSelectsItsNeighbourAndNotifies)
 
 TEST(ListRows, SelectionRules)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"", kThreeColumns, Rows(4, L"ListLabelElement")).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     std::vector<std::pair<WPARAM, LPARAM>> selects;
@@ -264,7 +263,7 @@ TEST(ListRows, SelectionRules)
 
 TEST(ListRows, SelectedAttributeSelectsWhateverItsValue)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns,
+    TestWindow w{ListLayout(L"", kThreeColumns,
                               L"<ListLabelElement/><ListLabelElement selected=\"false\"/><ListLabelElement/>")
                        .c_str(),
                    300, 200};
@@ -316,7 +315,7 @@ int CALLBACK ByNameDescending(UINT_PTR a, UINT_PTR b, UINT_PTR)
 
 TEST(ListRows, SortingKeepsTheSelectedIndexAndRenumbers)
 {
-    LayoutWindow w{ListLayout(L"", kThreeColumns, Rows(5, L"ListLabelElement")).c_str(), 300, 200};
+    TestWindow w{ListLayout(L"", kThreeColumns, Rows(5, L"ListLabelElement")).c_str(), 300, 200};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     ASSERT_TRUE(list->SelectItem(1));

@@ -4,19 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "list.h"
-#include "list_header.h"
 #include "list_container_element.h"
+#include "list_header.h"
 #include "list_row.h"
 #include "list_text_element.h"
 #include "core/scroll_bar.h"
-#include "core/test_canvas.h"
+#include "core/test_support/direct_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -43,7 +44,7 @@ class ListWindow : public ::testing::Test
 protected:
     void Open(const std::wstring& layout, int height = 120)
     {
-        w.reset(new LayoutWindow(layout.c_str(), 300, height));
+        w.reset(new TestWindow(layout.c_str(), 300, height));
         ASSERT_TRUE(w->ok());
         list = w->Find<CListUI>(L"list");
         ASSERT_TRUE(list != NULL);
@@ -64,10 +65,10 @@ protected:
     static int RowY(int i) { return 20 + 20 * i + 10; }
     void Wheel(bool down)
     {
-        w->Send(WM_MOUSEWHEEL, MAKEWPARAM(0, down ? -WHEEL_DELTA : WHEEL_DELTA), Point(150, RowY(1)));
+        w->Wheel(150, RowY(1), down ? -WHEEL_DELTA : WHEEL_DELTA);
     }
 
-    std::unique_ptr<LayoutWindow> w;
+    std::unique_ptr<TestWindow> w;
     CListUI* list = nullptr;
     std::vector<Notified> notes;
 };
@@ -182,14 +183,14 @@ TEST_F(ListWindow, ARowRepaintsOnlyItsVisiblePart)
 {
     Open(Layout(L"vscrollbar=\"true\""), 80);
     list->SetScrollPos(SIZE{0, 30}); // row 0 out above the body, row 1 half
-    PaintNow(w->window);
+    w->Paint();
     RECT rc = {};
     static_cast<CListLabelElementUI*>(list->GetItemAt(0))->Invalidate();
-    EXPECT_FALSE(::GetUpdateRect(w->window, &rc, FALSE));
+    EXPECT_FALSE(::GetUpdateRect(*w, &rc, FALSE));
 
     // Row 1 lies half under the header: only its part in the body repaints.
     static_cast<CListLabelElementUI*>(list->GetItemAt(1))->Invalidate();
-    ASSERT_TRUE(::GetUpdateRect(w->window, &rc, FALSE));
+    ASSERT_TRUE(::GetUpdateRect(*w, &rc, FALSE));
     EXPECT_EQ(20, rc.top);
     EXPECT_EQ(30, rc.bottom);
     EXPECT_LE(rc.right, 300 - list->GetVerticalScrollBar()->GetFixedWidth());
@@ -205,7 +206,7 @@ TEST_F(ListWindow, DraggingASeparatorResizesTheColumn)
     w->Down(94, 10);
     w->Move(124, 10);
     w->Up(124, 10);
-    PaintNow(w->window);
+    w->Paint();
     EXPECT_EQ(130, h0->GetFixedWidth());
     EXPECT_EQ("0,0,130,20 130,0,230,20", RectText(list->GetListInfo()->rcColumn[0]) + " " +
                                            RectText(list->GetListInfo()->rcColumn[1]));
@@ -216,7 +217,7 @@ TEST_F(ListWindow, DraggingASeparatorResizesTheColumn)
     w->Down(128, 10);
     w->Move(10, 10);
     w->Up(10, 10);
-    PaintNow(w->window);
+    w->Paint();
     EXPECT_EQ(130, h0->GetFixedWidth());
 
     // Elsewhere on the item a press is a header click.
@@ -235,7 +236,7 @@ TEST_F(ListWindow, NoSeparatorNoDrag)
     w->Down(98, 10);
     w->Move(130, 10);
     w->Up(130, 10);
-    PaintNow(w->window);
+    w->Paint();
     EXPECT_EQ(100, h0->GetFixedWidth());
     EXPECT_EQ(1u, Of(L"headerclick").size());
 
@@ -246,7 +247,7 @@ TEST_F(ListWindow, NoSeparatorNoDrag)
     w->Down(98, 10);
     w->Move(130, 10);
     w->Up(130, 10);
-    PaintNow(w->window);
+    w->Paint();
     EXPECT_EQ(100, h0->GetFixedWidth());
     EXPECT_EQ(1u, Of(L"headerclick").size());
 }
@@ -482,7 +483,7 @@ TEST_F(ListWindow, ALinkInATextRowIsClicked)
     CListTextElementUI* row = w->Find<CListTextElementUI>(L"t");
     row->SetText(0, L"plain");
     row->SetText(1, L"<a target>WWWWWWWWWW</a>");
-    PaintNow(w->window);
+    w->Paint();
     ASSERT_TRUE(row->GetLinkContent(0) != NULL);
     EXPECT_EQ(L"target", Str(*row->GetLinkContent(0)));
 

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "list_header.h"
 #include "menu.h"
 #include "menu_element.h"
 #include "menu_window.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -258,7 +259,7 @@ TEST_F(MenuTest, FocusMovingElsewhereClosesEveryMenu)
     HWND hSub = MenuAt(1)->GetHWND();
     ASSERT_EQ(hSub, ::GetFocus());
 
-    ManagedWindow other;
+    TestWindow other;
     ASSERT_TRUE(other.CreateAt(400, 400, 50, 50) != NULL);
     ::SetForegroundWindow(other);
     ::SetFocus(other);

@@ -4,14 +4,15 @@
 // selected look painted into a DIB.
 #include <string>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "option.h"
-#include "core/test_canvas.h"
+#include "core/test_support/direct_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -52,7 +53,7 @@ protected:
         return members != NULL ? members->GetSize() : 0;
     }
 
-    LayoutWindow w{kLayout};
+    TestWindow w{kLayout};
     COptionUI* a = nullptr;
     COptionUI* b = nullptr;
     COptionUI* c = nullptr;
@@ -63,7 +64,7 @@ protected:
 
 TEST_F(OptionWindow, OneOptionOfAGroupIsSelected)
 {
-    EXPECT_EQ(3, GroupSize(w.pm(), L"g"));
+    EXPECT_EQ(3, GroupSize(w.pm, L"g"));
     w.Click(10, 10);
     EXPECT_TRUE(a->IsSelected());
     EXPECT_EQ("click:a selectchanged:a ", Log());
@@ -117,33 +118,33 @@ TEST_F(OptionWindow, SelectedFromCodeAndAttributes)
 TEST_F(OptionWindow, GroupMembershipFollowsRegroupingAndRemoval)
 {
     a->SetGroup(L"other");
-    EXPECT_EQ(2, GroupSize(w.pm(), L"g"));
-    EXPECT_EQ(1, GroupSize(w.pm(), L"other"));
+    EXPECT_EQ(2, GroupSize(w.pm, L"g"));
+    EXPECT_EQ(1, GroupSize(w.pm, L"other"));
     a->SetGroup(L"other"); // equal: nothing
-    EXPECT_EQ(1, GroupSize(w.pm(), L"other"));
+    EXPECT_EQ(1, GroupSize(w.pm, L"other"));
     a->SetGroup(NULL);
     EXPECT_STREQ(L"", a->GetGroup());
-    EXPECT_EQ(0, GroupSize(w.pm(), L"other"));
+    EXPECT_EQ(0, GroupSize(w.pm, L"other"));
 
     // A deleted option leaves its group; selecting another does not touch it.
     CContainerUI* root = w.Find<CContainerUI>(L"root");
     ASSERT_TRUE(root->Remove(b));
     PumpMessages(); // the delayed destroy
-    EXPECT_EQ(1, GroupSize(w.pm(), L"g"));
+    EXPECT_EQ(1, GroupSize(w.pm, L"g"));
     c->Selected(true);
     EXPECT_TRUE(c->IsSelected());
 
     // An option moved to another window leaves the first window's group.
-    LayoutWindow second(L"<Window><Container name=\"root\"/></Window>");
+    TestWindow second(L"<Window><Container name=\"root\"/></Window>");
     ASSERT_TRUE(second.ok());
     root->SetAutoDestroy(false);
     ASSERT_TRUE(root->Remove(c));
     second.Find<CContainerUI>(L"root")->Add(c);
-    EXPECT_EQ(0, GroupSize(w.pm(), L"g"));
-    EXPECT_EQ(1, GroupSize(second.pm(), L"g"));
+    EXPECT_EQ(0, GroupSize(w.pm, L"g"));
+    EXPECT_EQ(1, GroupSize(second.pm, L"g"));
     ASSERT_TRUE(second.Find<CContainerUI>(L"root")->Remove(c));
     PumpMessages();
-    EXPECT_EQ(0, GroupSize(second.pm(), L"g"));
+    EXPECT_EQ(0, GroupSize(second.pm, L"g"));
 }
 
 TEST(OptionBasics, AttributesAndDefaults)
@@ -164,11 +165,11 @@ TEST(OptionBasics, AttributesAndDefaults)
     EXPECT_STREQ(L"hot.png", option.GetHotImage());
     EXPECT_EQ(0xFF010203u, option.GetSelectBkColor());
 
-    TestWindow window;
-    option.SetManager(&window.manager, NULL, false);
-    window.manager.SetDefaultFontColor(0xFF445566);
+    TestWindow window(100, 100);
+    option.SetManager(&window.pm, NULL, false);
+    window.pm.SetDefaultFontColor(0xFF445566);
     EXPECT_EQ(0xFF445566u, option.GetSelectedTextColor());
-    window.manager.SetDefaultFontColor(0xFF000000);
+    window.pm.SetDefaultFontColor(0xFF000000);
     EXPECT_EQ(0xFF445566u, option.GetSelectedTextColor()); // kept
     option.SetManager(NULL, NULL, false);
 }

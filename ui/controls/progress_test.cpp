@@ -4,14 +4,14 @@
 #include <climits>
 #include <string>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "progress.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST(Progress, PaintsTheFilledPart)
         const std::wstring layout = std::wstring(L"<Window><Container bkcolor=\"#FF000000\"><Progress name=\"p\" "
                                                  L"float=\"true\" ") +
                                     c.attributes + L"/></Container></Window>";
-        LayoutWindow w(layout.c_str(), 200, 100);
+        TestWindow w(layout.c_str(), 200, 100);
         ASSERT_TRUE(w.ok());
         TestCanvas canvas(200, 100);
         w.PaintInto(canvas);
@@ -110,9 +110,9 @@ TEST(Progress, PaintsTheFilledPart)
 
 TEST(Progress, AnEmptyRangeIsStoredAsOneWideWhenPainted)
 {
-    TestWindow window;
+    TestWindow window(100, 100);
     CProgressUI progress;
-    progress.SetManager(&window.manager, NULL, false);
+    progress.SetManager(&window.pm, NULL, false);
     progress.SetMinValue(10);
     progress.SetMaxValue(10);
     RECT rc = {0, 0, 100, 12};

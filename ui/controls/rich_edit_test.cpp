@@ -13,17 +13,17 @@
 #include "gtest/gtest.h"
 #include "rich_edit.h"
 #include "core/scroll_bar.h"
-#include "core/test_canvas.h"
-#include "core/test_support/ui_test_window.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 #include "text_host.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
 // A managed window that records the engine notifications it is sent.
-class NotifyWindow : public ManagedWindow
+class NotifyWindow : public TestWindow
 {
 public:
     std::vector<NMHDR> notifications;
@@ -33,7 +33,7 @@ public:
             notifications.push_back(*reinterpret_cast<NMHDR*>(lParam));
             return 0;
         }
-        return ManagedWindow::HandleMessage(uMsg, wParam, lParam);
+        return TestWindow::HandleMessage(uMsg, wParam, lParam);
     }
 };
 
@@ -57,18 +57,9 @@ protected:
                            L"/></Container></Window>";
         for (wchar_t& ch : xml)
             if (ch == L'\'') ch = L'"';  // the markup takes double quotes
-        CDialogBuilder builder;
-        CControlUI* root = builder.Create(xml.c_str(), NULL, NULL, &win->pm);
-        if (root == nullptr) {
-            wchar_t message[256] = L"";
-            builder.GetLastErrorMessage(message, 256);
-            FAIL() << "layout not built: " << std::string(message, message + wcslen(message));
-        }
-        win->pm.AttachDialog(root);
-        win->pm.AddNotifier(&log);
-        re = static_cast<CRichEditUI*>(win->pm.FindControl(L"re"));
+        ASSERT_TRUE(win->Load(xml.c_str())) << "layout not built: " << win->buildError();
+        re = win->Find<CRichEditUI>(L"re");
         ASSERT_NE(re, nullptr);
-        PaintNow(win->GetHWND());
         re->SetFocus();
     }
     void TearDown() override
@@ -78,19 +69,11 @@ protected:
     }
     void Close()
     {
-        if (win) win->pm.RemoveNotifier(&log);
         win.reset();
-        log.records.clear();
         re = nullptr;
     }
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
-    {
-        return ::SendMessageW(win->GetHWND(), msg, wParam, lParam);
-    }
-    void Type(const wchar_t* text)
-    {
-        for (const wchar_t* p = text; *p; ++p) Send(WM_CHAR, *p, 1);
-    }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return win->Send(msg, wParam, lParam); }
+    void Type(const wchar_t* text) { win->Type(text); }
     void Key(WPARAM vk)
     {
         Send(WM_KEYDOWN, vk, 1);
@@ -113,7 +96,6 @@ protected:
     }
 
     std::unique_ptr<NotifyWindow> win;
-    NotifyLog log;
     CRichEditUI* re = nullptr;
 };
 
@@ -200,7 +182,7 @@ TEST_F(RichEditTest, TypedTextReadsBackWithSelectionAndRanges)
     re->SetSel(-1, -1);
     Type(L"cdef");
     EXPECT_EQ(L"abcdef", Text());
-    EXPECT_EQ(4, log.Count(L"textchanged"));
+    EXPECT_EQ(4, win->log.Count(L"textchanged"));
     EXPECT_EQ(6, re->GetTextLength());
     EXPECT_TRUE(re->GetModify());
 
@@ -308,7 +290,7 @@ TEST_F(RichEditTest, ReturnIsInsertedOrNotifiedByTheWantFlags)
         Send(WM_KEYUP, VK_RETURN, 0xC0000001);
         SetCtrl(false);
         Type(L"c");
-        EXPECT_EQ(c.notifications, log.Count(L"return"));
+        EXPECT_EQ(c.notifications, win->log.Count(L"return"));
         EXPECT_EQ(c.lines, re->GetLineCount());
     }
 }
@@ -533,7 +515,7 @@ TEST_F(RichEditTest, ARemovedRichEditStopsFilteringTheWindow)
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
     Send(WM_LBUTTONUP, 0, Point(5, 5));
     PumpMessages();
-    EXPECT_EQ(0, log.Count(L"textchanged"));
+    EXPECT_EQ(0, win->log.Count(L"textchanged"));
 }
 
 namespace {
@@ -616,7 +598,7 @@ TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
          [this] {
              re->SetSel(-1, -1);
              re->ReplaceSel(L"c", true);
-             log.records.clear();
+             win->log.records.clear();
              re->Undo();
          },
          L"ab", true},
@@ -635,10 +617,10 @@ TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
         SCOPED_TRACE(c.what);
         Build(c.attributes);
         re->SetSel(-1, -1);
-        log.records.clear();
+        win->log.records.clear();
         c.act();
         EXPECT_EQ(std::wstring(c.text), Text());
-        EXPECT_EQ(c.changed, log.Count(L"textchanged") > 0);
+        EXPECT_EQ(c.changed, win->log.Count(L"textchanged") > 0);
     }
 }
 
@@ -652,7 +634,7 @@ TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
 
     NotifyLog otherLog;
     {
-        ManagedWindow other;
+        TestWindow other;
         other.CreateAt(0, 220, 300, 200);
         CContainerUI* root = new CContainerUI();
         other.pm.AttachDialog(root);
@@ -673,5 +655,5 @@ TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
     Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     PumpMessages();
-    EXPECT_EQ(0, log.Count(L"textchanged"));
+    EXPECT_EQ(0, win->log.Count(L"textchanged"));
 }

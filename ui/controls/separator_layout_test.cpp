@@ -7,48 +7,17 @@
 #include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
-#include "core/test_canvas.h"
-#include "core/test_support/ui_test_window.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 #include "vertical_layout.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
 const int kWidth = 300;
 const int kHeight = 200;
-
-class SeparatorWindow
-{
-public:
-    explicit SeparatorWindow(const wchar_t* xml)
-    {
-        m_ok = window.CreateAt(0, 0, kWidth, kHeight) != NULL;
-        if (!m_ok) return;
-        CDialogBuilder builder;
-        CControlUI* root = builder.Create(STRINGorID(xml), NULL, NULL, &window.pm);
-        m_ok = root != NULL && window.pm.AttachDialog(root);
-        PaintNow(window);
-    }
-    bool ok() const { return m_ok; }
-    CControlUI* Find(const wchar_t* name) { return window.pm.FindControl(name); }
-    void Send(UINT msg, POINT pt)
-    {
-        ::SendMessageW(window, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    }
-    void Drag(POINT from, const std::vector<POINT>& moves)
-    {
-        Send(WM_LBUTTONDOWN, from);
-        for (const POINT& pt : moves) Send(WM_MOUSEMOVE, pt);
-    }
-
-    ManagedWindow window;
-
-private:
-    bool m_ok = false;
-};
 
 const wchar_t kPaneLeft[] =
     L"<Window><HorizontalLayout bkcolor=\"#FFFFFFFF\"><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\" %s/>"
@@ -124,73 +93,73 @@ TEST(SeparatorDrag, TheDraggedEdgeFollowsThePointerWithinTheLimits)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SeparatorWindow w(c.xml);
+        TestWindow w(c.xml, kWidth, kHeight);
         ASSERT_TRUE(w.ok());
         CControlUI* pane = w.Find(L"pane");
         ASSERT_NE(pane, nullptr);
         w.Drag(c.from, c.moves);
-        w.Send(WM_LBUTTONUP, c.moves.back());
-        PaintNow(w.window);
+        w.Up(c.moves.back());
+        w.Paint();
         EXPECT_EQ(c.pane, RectText(pane->GetPos()));
     }
 }
 
 TEST(SeparatorDrag, ImmediateModeResizesAtEveryMove)
 {
-    SeparatorWindow w(Layout(kPaneLeft, L"sepimm=\"true\"").c_str());
+    TestWindow w(Layout(kPaneLeft, L"sepimm=\"true\"").c_str(), kWidth, kHeight);
     ASSERT_TRUE(w.ok());
     CControlUI* pane = w.Find(L"pane");
     CControlUI* rest = w.Find(L"rest");
     w.Drag({98, 50}, {{108, 50}});
     EXPECT_EQ("0,0,110,200", RectText(pane->GetPos()));
-    PaintNow(w.window);
+    w.Paint();
     EXPECT_EQ("110,0,300,200", RectText(rest->GetPos()));
-    EXPECT_EQ(0, w.window.pm.GetPostPaintCount());
-    w.Send(WM_MOUSEMOVE, {128, 50});
-    PaintNow(w.window);
+    EXPECT_EQ(0, w.pm.GetPostPaintCount());
+    w.Move({128, 50}, MK_LBUTTON);
+    w.Paint();
     EXPECT_EQ("0,0,130,200", RectText(pane->GetPos()));
-    w.Send(WM_LBUTTONUP, {128, 50});
+    w.Up({128, 50});
 }
 
 TEST(SeparatorDrag, DelayedModeShowsWhereTheSeparatorLandsAndResizesOnRelease)
 {
-    SeparatorWindow w(Layout(kPaneLeft, L"bkcolor=\"#FF0000FF\"").c_str());
+    TestWindow w(Layout(kPaneLeft, L"bkcolor=\"#FF0000FF\"").c_str(), kWidth, kHeight);
     ASSERT_TRUE(w.ok());
     CControlUI* pane = w.Find(L"pane");
     CControlUI* rest = w.Find(L"rest");
     w.Drag({98, 50}, {{108, 50}, {128, 50}});
-    PaintNow(w.window);
+    w.Paint();
     EXPECT_EQ("0,0,100,200", RectText(pane->GetPos()));
     EXPECT_EQ("100,0,300,200", RectText(rest->GetPos()));
 
     // The preview: translucent black over the strip where the edge will be.
     TestCanvas canvas(kWidth, kHeight);
     RECT rc = {0, 0, kWidth, kHeight};
-    w.window.pm.PaintTo(canvas.dc(), rc, rc);
+    w.pm.PaintTo(canvas.dc(), rc, rc);
     EXPECT_TRUE(PixelNear(canvas, 128, 50, {85, 85, 85}, 4));  // white under the preview
     EXPECT_TRUE(PixelNear(canvas, 98, 50, {0, 0, 255}));        // the pane's own edge, no preview
     EXPECT_TRUE(PixelNear(canvas, 140, 50, {255, 255, 255}));
 
-    w.Send(WM_LBUTTONUP, {128, 50});
-    EXPECT_EQ(0, w.window.pm.GetPostPaintCount());
-    PaintNow(w.window);
+    w.Up({128, 50});
+    EXPECT_EQ(0, w.pm.GetPostPaintCount());
+    w.Paint();
     EXPECT_EQ("0,0,130,200", RectText(pane->GetPos()));
     EXPECT_EQ("130,0,300,200", RectText(rest->GetPos()));
     canvas.Fill(0xFF000000);
-    w.window.pm.PaintTo(canvas.dc(), rc, rc);
+    w.pm.PaintTo(canvas.dc(), rc, rc);
     EXPECT_TRUE(PixelNear(canvas, 128, 50, {0, 0, 255}));
 }
 
 TEST(SeparatorDrag, SwitchingToImmediateModeMidDragDropsThePreview)
 {
-    SeparatorWindow w(Layout(kPaneLeft, L"").c_str());
+    TestWindow w(Layout(kPaneLeft, L"").c_str(), kWidth, kHeight);
     ASSERT_TRUE(w.ok());
     CHorizontalLayoutUI* pane = static_cast<CHorizontalLayoutUI*>(w.Find(L"pane"));
     w.Drag({98, 50}, {{108, 50}});
-    EXPECT_EQ(1, w.window.pm.GetPostPaintCount());
+    EXPECT_EQ(1, w.pm.GetPostPaintCount());
     pane->SetSepImmMode(true);
-    EXPECT_EQ(0, w.window.pm.GetPostPaintCount());
-    w.Send(WM_LBUTTONUP, {108, 50});
+    EXPECT_EQ(0, w.pm.GetPostPaintCount());
+    w.Up({108, 50});
 }
 
 TEST(SeparatorDrag, ResizeCursorOverTheStripOnly)

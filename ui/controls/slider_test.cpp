@@ -3,14 +3,14 @@
 // slider, the hand cursor and the thumb images by state.
 #include <string>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
 #include "slider.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_images.h"
+#include "core/test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -22,13 +22,6 @@ std::wstring Layout(const wchar_t* attributes)
     std::wstring xml(kHorizontal);
     xml.replace(xml.find(L"%s"), 2, attributes);
     return xml;
-}
-
-void Wheel(LayoutWindow& w, int x, int y, int delta)
-{
-    POINT pt = {x, y};
-    ::ClientToScreen(w.window, &pt);
-    w.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(pt.x, pt.y));
 }
 
 } // namespace
@@ -101,7 +94,7 @@ TEST(Slider, ReleasingTheMouseMovesTheThumbThere)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        LayoutWindow w(Layout(c.attributes).c_str(), 200, 200);
+        TestWindow w(Layout(c.attributes).c_str(), 200, 200);
         ASSERT_TRUE(w.ok());
         CSliderUI* slider = w.Find<CSliderUI>(L"s");
         w.Click(c.at.x, c.at.y);
@@ -112,7 +105,7 @@ TEST(Slider, ReleasingTheMouseMovesTheThumbThere)
 
 TEST(Slider, DraggingRaisesValuechangedAtEveryMove)
 {
-    LayoutWindow w(Layout(L"").c_str(), 200, 100);
+    TestWindow w(Layout(L"").c_str(), 200, 100);
     ASSERT_TRUE(w.ok());
     CSliderUI* slider = w.Find<CSliderUI>(L"s");
     w.Move(5, 10);
@@ -136,7 +129,7 @@ TEST(Slider, DraggingRaisesValuechangedAtEveryMove)
 
 TEST(Slider, TheWheelStepsAndAlwaysRaises)
 {
-    LayoutWindow w(Layout(L"step=\"5\" value=\"90\"").c_str(), 200, 100);
+    TestWindow w(Layout(L"step=\"5\" value=\"90\"").c_str(), 200, 100);
     ASSERT_TRUE(w.ok());
     CSliderUI* slider = w.Find<CSliderUI>(L"s");
     const struct
@@ -146,12 +139,12 @@ TEST(Slider, TheWheelStepsAndAlwaysRaises)
     } steps[] = {{120, 95}, {120, 100}, {120, 100}, {-120, 95}};
     int raised = 0;
     for (const auto& s : steps) {
-        Wheel(w, 50, 10, s.delta);
+        w.Wheel(50, 10, s.delta);
         EXPECT_EQ(s.value, slider->GetValue());
         EXPECT_EQ(++raised, w.log.Count(L"valuechanged"));
     }
     slider->SetEnabled(false);
-    Wheel(w, 50, 10, -120);
+    w.Wheel(50, 10, -120);
     EXPECT_EQ(95, slider->GetValue());
     EXPECT_EQ(raised, w.log.Count(L"valuechanged"));
 }
@@ -181,20 +174,20 @@ TEST(Slider, ThumbImageByState)
     WriteBytes(skin.folder() + L"blue.png", EncodePng(SolidImage(10, 10, 0xFF0000FF)));
     WriteBytes(skin.folder() + L"green.png", EncodePng(SolidImage(10, 10, 0xFF00FF00)));
     WriteBytes(skin.folder() + L"red.png", EncodePng(SolidImage(10, 10, 0xFFFF0000)));
-    LayoutWindow w(Layout(L"thumbimage=\"blue.png\" thumbhotimage=\"green.png\" thumbpushedimage=\"red.png\"").c_str(),
+    TestWindow w(Layout(L"thumbimage=\"blue.png\" thumbhotimage=\"green.png\" thumbpushedimage=\"red.png\"").c_str(),
                    200, 100);
     ASSERT_TRUE(w.ok());
     TestCanvas canvas(200, 100);
     const struct
     {
         const char* what;
-        void (*act)(LayoutWindow&);
+        void (*act)(TestWindow&);
         Rgb thumb;
     } steps[] = {
-        {"normal", [](LayoutWindow&) {}, {0, 0, 255}},
-        {"hot", [](LayoutWindow& w) { w.Move(50, 10); }, {0, 255, 0}},
-        {"pushed", [](LayoutWindow& w) { w.Down(5, 10); }, {255, 0, 0}},
-        {"released and left", [](LayoutWindow& w) {
+        {"normal", [](TestWindow&) {}, {0, 0, 255}},
+        {"hot", [](TestWindow& w) { w.Move(50, 10); }, {0, 255, 0}},
+        {"pushed", [](TestWindow& w) { w.Down(5, 10); }, {255, 0, 0}},
+        {"released and left", [](TestWindow& w) {
              w.Up(2, 10);
              w.Send(WM_MOUSELEAVE);
          }, {0, 0, 255}},

@@ -7,7 +7,7 @@
 #include "gtest/gtest.h"
 #include "core/paint_manager.h"
 #include "tab_layout.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

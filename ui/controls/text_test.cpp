@@ -3,14 +3,13 @@
 // and plain text without links.
 #include <string>
 
-#include "controls_test_window.h"
 #include "gtest/gtest.h"
-#include "core/test_canvas.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 #include "text.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
-using namespace uitest;
 
 namespace {
 
@@ -33,35 +32,19 @@ struct ProbeTextFactory : IDialogBuilderCallback
 POINT Centre(const RECT& rc) { return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}; }
 
 // A window with one text control of the given text filling it.
-struct TextWindow
+struct TextWindow : TestWindow
 {
-    ManagedWindow window;
     ProbeText* text = new ProbeText();
-    NotifyLog log;
 
     TextWindow(const wchar_t* content, bool html, int width = 400, int height = 60)
     {
-        window.CreateAt(0, 0, width, height);
-        CContainerUI* root = new CContainerUI();
+        CreateAt(0, 0, width, height);
+        CContainerUI* tree = new CContainerUI();
         text->SetName(L"text");
         text->SetShowHtml(html);
         text->SetText(content);
-        root->Add(text);
-        window.pm.AttachDialog(root);
-        window.pm.AddNotifier(&log);
-        PaintNow(window);
-        PumpMessages();
-    }
-    ~TextWindow() { window.pm.RemoveNotifier(&log); }
-    LRESULT Send(UINT msg, WPARAM wParam, POINT pt)
-    {
-        return ::SendMessageW(window, msg, wParam, Point(pt.x, pt.y));
-    }
-    void Click(POINT pt)
-    {
-        Send(WM_MOUSEMOVE, 0, pt);
-        Send(WM_LBUTTONDOWN, MK_LBUTTON, pt);
-        Send(WM_LBUTTONUP, 0, pt);
+        tree->Add(text);
+        Attach(tree);
     }
 };
 
@@ -94,10 +77,10 @@ TEST(TextControl, ClickingALinkRaisesLinkWithItsIndex)
         }
     };
     POINT second = Centre(w.text->LinkRect(1));
-    w.Send(WM_MOUSEMOVE, 0, second);
+    w.Move(second);
     EXPECT_EQ(1, w.text->HoverLink());
-    w.Send(WM_LBUTTONDOWN, MK_LBUTTON, second);
-    w.Send(WM_LBUTTONUP, 0, second);
+    w.Down(second);
+    w.Up(second);
     EXPECT_EQ(1, w.log.Count(L"link"));
 
     // Up outside every link: nothing.
@@ -145,7 +128,7 @@ TEST(TextControl, EmptyTextDropsTheLinks)
     TextWindow w(L"<a x>link</a>", true);
     ASSERT_EQ(1, w.text->GetLinkCount());
     w.text->SetText(L"");
-    PaintNow(w.window);
+    w.Paint();
     EXPECT_EQ(0, w.text->GetLinkCount());
 }
 
@@ -154,7 +137,7 @@ TEST(TextControl, HeightIsMeasuredFromTheWrappedText)
     TextWindow w(L"one", false);
     SIZE available = {80, 400};
     SIZE one = w.text->EstimateSize(available);
-    const int fontHeight = w.window.pm.GetDefaultFontInfo()->tm.tmHeight;
+    const int fontHeight = w.pm.GetDefaultFontInfo()->tm.tmHeight;
     EXPECT_GE(one.cy, fontHeight - 1);
     EXPECT_LE(one.cy, fontHeight + 4);
     w.text->SetText(L"many words that cannot fit on a single line of eighty pixels");

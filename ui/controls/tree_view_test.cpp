@@ -7,18 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "controls_test_window.h"
 #include "core/dialog_builder.h"
 #include "gtest/gtest.h"
 #include "horizontal_layout.h"
 #include "label.h"
 #include "list_header.h"
 #include "option.h"
+#include "core/test_support/probe_control.h"
+#include "core/test_support/test_canvas.h"
+#include "core/test_support/test_window.h"
 #include "tree_node.h"
 #include "tree_view.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -37,7 +39,7 @@ class TreeWindow : public ::testing::Test
 public:
     void Open()
     {
-        w.reset(new LayoutWindow(kTree, 300, 200));
+        w.reset(new TestWindow(kTree, 300, 200));
         ASSERT_TRUE(w->ok());
         tree = w->Find<CTreeViewUI>(L"tree");
         ASSERT_TRUE(tree != NULL);
@@ -75,13 +77,13 @@ public:
     }
     void ClickFolder(const wchar_t* name)
     {
-        PaintNow(w->window);
+        w->Paint();
         const POINT pt = FolderAt(Node(name));
         w->Click(pt.x, pt.y);
-        PaintNow(w->window);
+        w->Paint();
     }
 
-    std::unique_ptr<LayoutWindow> w;
+    std::unique_ptr<TestWindow> w;
     CTreeViewUI* tree = nullptr;
 };
 
@@ -172,14 +174,14 @@ TEST_F(TreeWindow, DoubleClickNotifiesAndToggles)
     w->log.onNotify = [&](TNotifyUI& msg) {
         if (msg.type == L"itemdbclick") doubles.push_back(msg.sender);
     };
-    PaintNow(w->window);
+    w->Paint();
     const RECT rcA = Node(L"a")->GetPos();
     const int y = (rcA.top + rcA.bottom) / 2;
     // On the node's text, away from its buttons.
     w->Click(150, y);
     w->Send(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(150, y));
     w->Up(150, y);
-    PaintNow(w->window);
+    w->Paint();
     ASSERT_EQ(doubles.size(), 1u);
     EXPECT_EQ(doubles[0], Node(L"a"));
     // The folder button went from collapsed to expanded: everything shows.
@@ -270,7 +272,7 @@ TEST_F(TreeWindow, AddingAndRemovingInsideSubtrees)
                 EXPECT_LT(pNode->GetParentNode()->GetTreeIndex(), i);
             }
         }
-        PaintNow(w->window);
+        w->Paint();
         w.reset();
     }
 }

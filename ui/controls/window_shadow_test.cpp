@@ -7,7 +7,7 @@
 
 #include "gtest/gtest.h"
 #include "shadow_shape.h"
-#include "core/test_support/ui_test_window.h"
+#include "core/test_support/test_window.h"
 
 namespace {
 
@@ -415,7 +415,7 @@ TEST_F(ShadowWindowTest, WithoutTheLayeredCallNothingHappens)
 
 TEST_F(ShadowWindowTest, AFrameworkWindowWithRoundCornersGetsARoundedShadow)
 {
-    uitest::ManagedWindow framed;
+    SkinUI::test::TestWindow framed;
     ASSERT_NE(HWND(NULL), framed.CreateAt(100, 80, 60, 40));
     ::SetWindowRgn(framed, ::CreateRoundRectRgn(0, 0, 61, 41, 20, 20), FALSE);
     CWndShadow shadow;

@@ -10,7 +10,9 @@
 #include "paint_manager.h"
 #include "render_engine.h"
 #include "scroll_bar.h"
-#include "test_canvas.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_images.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -439,7 +441,7 @@ TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
 TEST(ContainerScrolling, ALineIsTheDefaultFontsHeightAndEightWithAWindow)
 {
     TestWindow window(100, 100);
-    CPaintManagerUI& manager = window.manager;
+    CPaintManagerUI& manager = window.pm;
     manager.SetDefaultFont(L"Arial", 12, false, false, false);
     CContainerUI* root = new CContainerUI();
     manager.AttachDialog(root);

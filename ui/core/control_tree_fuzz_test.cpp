@@ -15,7 +15,9 @@
 #include "paint_manager.h"
 #include "render_engine.h"
 #include "scroll_bar.h"
-#include "test_canvas.h"
+#include "test_support/guarded_buffer.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_images.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

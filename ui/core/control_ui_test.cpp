@@ -8,7 +8,9 @@
 #include "control_ui.h"
 #include "gtest/gtest.h"
 #include "paint_manager.h"
-#include "test_canvas.h"
+#include "test_support/guarded_buffer.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -205,7 +207,7 @@ TEST(ControlManagerRules, NothingNeedsAWindowOrAManager)
 TEST(ControlManagerRules, HidingTheFocusedControlDropsTheFocus)
 {
     TestWindow window(100, 100);
-    CPaintManagerUI& manager = window.manager;
+    CPaintManagerUI& manager = window.pm;
     CContainerUI* root = new CContainerUI();
     manager.AttachDialog(root);
     CControlUI* child = new CControlUI();
@@ -239,8 +241,8 @@ TEST(ControlManagerRules, AVirtualWindowNameGivenBeforeAttachingReachesNotificat
 TEST(ControlInvalidation, OnlyTheVisiblePartInsideEveryAncestorIsRepainted)
 {
     TestWindow window(200, 200, true);
-    HWND hwnd = window.hwnd();
-    CPaintManagerUI& manager = window.manager;
+    HWND hwnd = window.GetHWND();
+    CPaintManagerUI& manager = window.pm;
     CContainerUI* root = new CContainerUI();
     manager.AttachDialog(root);
     CContainerUI* box = new CContainerUI();

@@ -9,7 +9,9 @@
 #include "gtest/gtest.h"
 #include "paint_manager.h"
 #include "render_engine.h"
-#include "test_canvas.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_images.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -309,8 +311,8 @@ TEST(BuilderResources, ThePrologueRegistersImagesFontsAndDefaultsThatHaveAName)
 TEST(BuilderWindow, WindowAttributesReachAManagerWithAWindow)
 {
     TestWindow window(50, 50);
-    HWND hwnd = window.hwnd();
-    CPaintManagerUI& manager = window.manager;
+    HWND hwnd = window.GetHWND();
+    CPaintManagerUI& manager = window.pm;
     CDialogBuilder builder;
     CControlUI* root = builder.Create(
         STRINGorID(L"<Window size=\"300,200\" sizebox=\"4,4,6,6\" caption=\"0,0,0,30\" roundcorner=\"5\" "

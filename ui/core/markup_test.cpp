@@ -13,6 +13,7 @@
 #include "test_support/zip_builder.h"
 
 using namespace SkinUI;
+using namespace SkinUI::test;
 
 namespace {
 

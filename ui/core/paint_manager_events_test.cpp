@@ -7,10 +7,11 @@
 
 #include "dialog_builder.h"
 #include "notify_pump.h"
-#include "test_support/ui_test_window.h"
+#include "test_support/probe_control.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -33,27 +34,16 @@ class MessageEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(window.CreateAt(0, 0, 200, 100), (HWND)NULL);
-        CDialogBuilder builder;
-        root = static_cast<CContainerUI*>(builder.Create(STRINGorID(kLayout), NULL, &probes, &pm()));
-        ASSERT_NE(root, nullptr);
-        ASSERT_TRUE(pm().AttachDialog(root));
-        a = static_cast<ProbeControl*>(pm().FindControl(L"a"));
-        b = static_cast<ProbeControl*>(pm().FindControl(L"b"));
-        c = static_cast<ProbeControl*>(pm().FindControl(L"c"));
+        ASSERT_TRUE(window.Load(kLayout, &probes));
+        root = static_cast<CContainerUI*>(window.root);
+        a = window.Find<ProbeControl>(L"a");
+        b = window.Find<ProbeControl>(L"b");
+        c = window.Find<ProbeControl>(L"c");
         ASSERT_TRUE(a && b && c);
-        pm().AddNotifier(&log);
-        PaintNow(window);
-        PumpMessages();
     }
-    void TearDown() override { pm().RemoveNotifier(&log); }
 
     CPaintManagerUI& pm() { return window.pm; }
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageW(window, msg, wParam, lParam); }
-    // A key as the message loop sees it: pre-translated, then dispatched.
-    void Key(UINT msg, WPARAM key) {
-        MSG m = {window, msg, key, 0, 0, {0, 0}};
-        if (!CPaintManagerUI::TranslateMessage(&m)) ::DispatchMessageW(&m);
-    }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return window.Send(msg, wParam, lParam); }
     void SetShift(bool down) {
         BYTE keys[256];
         ::GetKeyboardState(keys);
@@ -61,9 +51,8 @@ protected:
         ::SetKeyboardState(keys);
     }
 
-    ManagedWindow window;
-    NotifyLog log;
     ProbeFactory probes;
+    TestWindow window;
     CContainerUI* root = nullptr;
     ProbeControl* a = nullptr;
     ProbeControl* b = nullptr;
@@ -71,10 +60,10 @@ protected:
 };
 
 TEST_F(MessageEngineTest, FirstPaintSendsWindowInitAndFocusesTheFirstTabStop) {
-    EXPECT_EQ(log.Count(L"windowinit"), 1);
+    EXPECT_EQ(window.log.Count(L"windowinit"), 1);
     EXPECT_EQ(pm().GetFocus(), a);
     PaintNow(window);
-    EXPECT_EQ(log.Count(L"windowinit"), 1);
+    EXPECT_EQ(window.log.Count(L"windowinit"), 1);
 }
 
 TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheMouseAsSender) {
@@ -106,8 +95,8 @@ TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheM
 TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt) {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(120, 20));
     EXPECT_EQ(pm().GetFocus(), b);
-    EXPECT_EQ(log.Count(L"setfocus"), 2);  // a at the first paint, then b
-    EXPECT_EQ(log.Count(L"killfocus"), 1);
+    EXPECT_EQ(window.log.Count(L"setfocus"), 2);  // a at the first paint, then b
+    EXPECT_EQ(window.log.Count(L"killfocus"), 1);
     Send(WM_MOUSEMOVE, MK_LBUTTON, Point(20, 20));
     ASSERT_NE(b->Last(UIEV_MOUSE_MOVE), nullptr);
     EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 0);
@@ -199,13 +188,13 @@ TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
     pm().SetFocus(a);
     const CControlUI* forward[] = {b, c, a, b};
     for (const CControlUI* expected : forward) {
-        Key(WM_KEYDOWN, VK_TAB);
+        window.Key(WM_KEYDOWN, VK_TAB);
         EXPECT_EQ(pm().GetFocus(), expected);
     }
     SetShift(true);
     const CControlUI* backward[] = {a, c, b, a};
     for (const CControlUI* expected : backward) {
-        Key(WM_KEYDOWN, VK_TAB);
+        window.Key(WM_KEYDOWN, VK_TAB);
         EXPECT_EQ(pm().GetFocus(), expected);
     }
     SetShift(false);
@@ -230,7 +219,7 @@ TEST_F(MessageEngineTest, TabInARichEditThatWantsItStaysInTheEdit) {
         TabTakingEdit* edit = Place(root, new TabTakingEdit(wantsTab), 160, 10, 190, 40);
         PaintNow(window);
         pm().SetFocus(edit);
-        Key(WM_KEYDOWN, VK_TAB);
+        window.Key(WM_KEYDOWN, VK_TAB);
         if (wantsTab) {
             EXPECT_EQ(pm().GetFocus(), edit);
             ASSERT_NE(edit->Last(UIEV_KEY_DOWN), nullptr);
@@ -263,10 +252,10 @@ TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus) {
         root->SetDelayedDestroy(false);
         root->Remove(a);
     };
-    const int killed = log.Count(L"killfocus");
+    const int killed = window.log.Count(L"killfocus");
     pm().SetFocus(b);
     EXPECT_TRUE(destroyed);
-    EXPECT_EQ(log.Count(L"killfocus"), killed);  // no notification about a destroyed control
+    EXPECT_EQ(window.log.Count(L"killfocus"), killed);  // no notification about a destroyed control
     EXPECT_EQ(pm().GetFocus(), b);
 }
 
@@ -303,7 +292,7 @@ TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
     EXPECT_EQ(b->Count(UIEV_KEY_UP), 2);
 
     // A system key reaches the focus through the pre-translation and goes on to the window.
-    Key(WM_SYSKEYDOWN, VK_F10);
+    window.Key(WM_SYSKEYDOWN, VK_F10);
     ASSERT_NE(c->Last(UIEV_SYS_KEY), nullptr);
     EXPECT_EQ(c->Last(UIEV_SYS_KEY)->key, VK_F10);
 }
@@ -313,7 +302,7 @@ TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl) 
     ProbeControl* next = Place(root, new ProbeControl(L"next", L"ButtonUI", CTRLFLAG_TABSTOP), 160, 60, 190, 90);
     label->SetShortcut(L'n');
     PaintNow(window);
-    Key(WM_SYSCHAR, 'N');
+    window.Key(WM_SYSCHAR, 'N');
     EXPECT_EQ(pm().GetFocus(), next);
     EXPECT_EQ(next->activations, 1);
     EXPECT_EQ(label->activations, 0);
@@ -445,21 +434,21 @@ TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtua
     pm().UsedVirtualWnd(true);
     b->SetVirtualWnd(L"page");
     pm().SendNotify(b, L"sync", 1, 2, false);
-    ASSERT_EQ(log.Count(L"sync"), 1);
-    EXPECT_EQ(log.records.back().virtualWnd, L"page");
+    ASSERT_EQ(window.log.Count(L"sync"), 1);
+    EXPECT_EQ(window.log.records.back().virtualWnd, L"page");
     pm().SendNotify(b, L"queued", 1, 2, true);
-    EXPECT_EQ(log.Count(L"queued"), 0);
+    EXPECT_EQ(window.log.Count(L"queued"), 0);
     Send(WM_NULL);
-    ASSERT_EQ(log.Count(L"queued"), 1);
-    EXPECT_EQ(log.records.back().sender, b);
-    EXPECT_EQ(log.records.back().virtualWnd, L"");
+    ASSERT_EQ(window.log.Count(L"queued"), 1);
+    EXPECT_EQ(window.log.records.back().sender, b);
+    EXPECT_EQ(window.log.records.back().virtualWnd, L"");
     PumpMessages();
-    EXPECT_EQ(log.Count(L"queued"), 1);  // delivered once only
+    EXPECT_EQ(window.log.Count(L"queued"), 1);  // delivered once only
 
     // An idle window still gets its queued notification.
     pm().SendNotify(c, L"idle", 0, 0, true);
     PumpMessages();
-    EXPECT_EQ(log.Count(L"idle"), 1);
+    EXPECT_EQ(window.log.Count(L"idle"), 1);
 }
 
 TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {
@@ -578,7 +567,7 @@ TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater) {
     a = b = c = nullptr;
     // The new tree is laid out and introduced like the first one.
     PaintNow(window);
-    EXPECT_EQ(log.Count(L"windowinit"), 2);
+    EXPECT_EQ(window.log.Count(L"windowinit"), 2);
     EXPECT_EQ(pm().GetFocus(), d);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
     Send(WM_LBUTTONUP, 0, Point(20, 20));
@@ -661,7 +650,7 @@ TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls) {
 // WM_SETCURSOR looks at the real cursor: this window stands apart from the other tests'
 // windows, so that the mouse moves it causes reach none of them.
 TEST(SetCursor, GoesOnlyToControlsThatAskForIt) {
-    ManagedWindow window;
+    TestWindow window;
     ASSERT_NE(window.CreateAt(600, 400, 100, 100), (HWND)NULL);
     CContainerUI* root = new CContainerUI;
     ProbeControl* pointer = Place(root, new ProbeControl(L"pointer", L"ProbeUI", CTRLFLAG_SETCURSOR), 10, 10, 40, 40);
@@ -703,13 +692,13 @@ public:
 };
 
 TEST(PreTranslation, ChildWindowMessagesReachEachManagerUpTheChainOnce) {
-    ManagedWindow top;
-    ManagedWindow middle;
-    ManagedWindow bottom;
+    TestWindow top;
+    TestWindow middle;
+    TestWindow bottom;
     ASSERT_NE(top.CreateAt(0, 0, 200, 200), (HWND)NULL);
     ASSERT_NE(middle.CreateAt(0, 0, 150, 150, top, WS_CHILD), (HWND)NULL);
     ASSERT_NE(bottom.CreateAt(0, 0, 100, 100, middle, WS_CHILD), (HWND)NULL);
-    ManagedWindow unrelated;
+    TestWindow unrelated;
     ASSERT_NE(unrelated.CreateAt(300, 0, 50, 50), (HWND)NULL);
     CountingAccelerator accTop, accMiddle, accBottom, accUnrelated;
     top.pm.AddTranslateAccelerator(&accTop);
@@ -729,7 +718,7 @@ TEST(PreTranslation, AnAcceleratorThatHandlesTheMessageStopsIt) {
     struct Handling : ITranslateAccelerator {
         LRESULT TranslateAccelerator(MSG*) override { return 0; }
     } handling;
-    ManagedWindow top;
+    TestWindow top;
     ASSERT_NE(top.CreateAt(0, 0, 100, 100), (HWND)NULL);
     top.pm.AddTranslateAccelerator(&handling);
     MSG msg = {top, WM_KEYDOWN, 'A', 0, 0, {0, 0}};

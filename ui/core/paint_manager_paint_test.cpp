@@ -3,11 +3,12 @@
 // layered windows, and WM_PRINTCLIENT into a 32-bit DIB.
 #include <gtest/gtest.h>
 
-#include "test_canvas.h"
-#include "test_support/ui_test_window.h"
+#include "test_support/probe_control.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
         return Pixel(dib, x, y);
     }
 
-    ManagedWindow window;
+    TestWindow window;
     CContainerUI* root = nullptr;
     CControlUI* child = nullptr;
 };
@@ -174,7 +175,7 @@ TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver) {
             NeedUpdate();
         }
     };
-    ManagedWindow window;
+    TestWindow window;
     ASSERT_NE(window.CreateAt(0, 0, 100, 60), (HWND)NULL);
     CContainerUI* root = new CContainerUI;
     root->SetBkColor(0xFF000000 | kBlue);
@@ -198,10 +199,8 @@ TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver) {
 }
 
 TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
-    struct HiddenWindow : ManagedWindow {
-        HWND CreateHidden() { return Create(NULL, L"hidden", WS_POPUP, 0, 0, 0, 80, 60); }
-    } window;
-    ASSERT_NE(window.CreateHidden(), (HWND)NULL);
+    TestWindow window;
+    ASSERT_NE(window.CreateHidden(80, 60), (HWND)NULL);
     CContainerUI* root = new CContainerUI;
     root->SetBkColor(0xFF000000 | kBlue);
     Place(root, new CControlUI, 10, 10, 30, 30)->SetBkColor(0xFF000000 | kRed);
@@ -213,7 +212,7 @@ TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
 }
 
 TEST(PaintCycleWithoutRoot, PaintValidatesTheWindow) {
-    ManagedWindow window;
+    TestWindow window;
     ASSERT_NE(window.CreateAt(0, 0, 50, 50), (HWND)NULL);
     PaintNow(window);
     RECT rc = {};

@@ -9,7 +9,9 @@
 #include "gtest/gtest.h"
 #include "paint_manager.h"
 #include "render_engine.h"
-#include "test_canvas.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_images.h"
+#include "test_support/test_window.h"
 #include "test_support/zip_builder.h"
 
 using namespace SkinUI;
@@ -188,8 +190,8 @@ TEST(ProcessSettings, PathsHslTransparencyAndPlugins)
     CPaintManagerUI::SetHSL(true, 180, 100, 100);
 
     TestWindow window(50, 50);
-    HWND hwnd = window.hwnd();
-    CPaintManagerUI& manager = window.manager;
+    HWND hwnd = window.GetHWND();
+    CPaintManagerUI& manager = window.pm;
     manager.SetTransparent(200);
     EXPECT_EQ(200, manager.GetTransparent());
     EXPECT_NE(0, ::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);

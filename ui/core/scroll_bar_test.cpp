@@ -8,7 +8,9 @@
 #include "gtest/gtest.h"
 #include "paint_manager.h"
 #include "scroll_bar.h"
-#include "test_canvas.h"
+#include "test_support/guarded_buffer.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_images.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

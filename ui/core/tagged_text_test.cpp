@@ -9,8 +9,8 @@
 #include "gdi_scope.h"
 #include "paint_manager.h"
 #include "render_engine.h"
-#include "test_canvas.h"
-#include "test_support/ui_test_window.h"
+#include "test_support/test_canvas.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
 
@@ -207,7 +207,7 @@ TEST_F(TaggedTextTest, ARectangleNarrowerThanOneCharacterStillTakesOnePerLine) {
 }
 
 TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
-    uitest::ManagedWindow window;  // the mouse position comes from the window's messages
+    SkinUI::test::TestWindow window;  // the mouse position comes from the window's messages
     ASSERT_NE(window.CreateAt(0, 0, 100, 100), (HWND)NULL);
     CPaintManagerUI& wpm = window.pm;
     wpm.SetDefaultLinkFontColor(0xFF0000FF);

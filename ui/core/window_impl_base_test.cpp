@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "blocking_calls.h"
-#include "test_support/ui_test_window.h"
+#include "test_support/probe_control.h"
+#include "test_support/test_window.h"
 #include "test_support/zip_builder.h"
 #include "window_impl_base.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 

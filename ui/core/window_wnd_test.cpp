@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "test_support/ui_test_window.h"
+#include "test_support/test_window.h"
 
 using namespace SkinUI;
-using namespace uitest;
+using namespace SkinUI::test;
 
 namespace {
 

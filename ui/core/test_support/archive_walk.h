@@ -9,6 +9,9 @@
 
 #include "core/skin_archive.h"
 
+namespace SkinUI {
+namespace test {
+
 inline void WalkArchive(const unsigned char* data, size_t size)
 {
     using namespace SkinUI;
@@ -31,3 +34,6 @@ inline void WalkArchive(const unsigned char* data, size_t size)
             if (UnzipItem(hz.get(), i, out.data(), static_cast<unsigned>(out.size())) != ZR_MORE) break;
     }
 }
+
+} // namespace test
+} // namespace SkinUI

@@ -5,6 +5,10 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
+
+namespace SkinUI {
+namespace test {
 
 class GuardedBuffer
 {
@@ -34,3 +38,14 @@ private:
     size_t m_size;
     size_t m_dataPages = 0;
 };
+
+// Text copied to the very end of a page that a no-access page follows.
+class GuardedText : public GuardedBuffer
+{
+public:
+    explicit GuardedText(const wchar_t* text) : GuardedBuffer(text, (wcslen(text) + 1) * sizeof(wchar_t)) {}
+    const wchar_t* get() const { return reinterpret_cast<const wchar_t*>(data()); }
+};
+
+} // namespace test
+} // namespace SkinUI

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+namespace SkinUI {
+namespace test {
+
 struct ZipBuildEntry
 {
     std::string name;  // stored bytes
@@ -120,3 +123,6 @@ private:
         return out;
     }
 };
+
+} // namespace test
+} // namespace SkinUI

@@ -2,7 +2,7 @@
 // control for the element name "PluginThing" and nothing else.
 #include <cwchar>
 
-#include "control_ui.h"
+#include "core/control_ui.h"
 
 namespace {
 

@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "core/container_ui.h"
-#include "controls_test_window.h"
-#include "node_list.h"
+#include "controls/node_list.h"
+#include "core/test_support/test_window.h"
 
-namespace nodetest {
-
-using namespace SkinUI;
+namespace SkinUI {
+namespace test {
 
 // One row: its text, a delete button, a head picture in its container and an
 // operation panel, as the skin's item layouts have them.
@@ -44,11 +43,11 @@ public:
     explicit ListWindow(int height = 400)
         : window(L"<Window><VerticalLayout name=\"body\"/></Window>", 300, height)
     {
-        list = new L(&window.pm());
+        list = new L(&window.pm);
         static_cast<CContainerUI*>(window.Find<CControlUI>(L"body"))->Add(list);
     }
-    void Layout() { uitest::PaintNow(window.window); }
-    uitest::LayoutWindow window;
+    void Layout() { window.Paint(); }
+    TestWindow window;
     L* list;
 };
 
@@ -71,4 +70,5 @@ inline CControlUI* Sub(CControlUI* row, const wchar_t* name)
 
 inline std::wstring ItemText(BarListNode* node) { return Sub(node->row, L"item_text")->GetText().GetData(); }
 
-} // namespace nodetest
+} // namespace test
+} // namespace SkinUI

@@ -1,83 +1,18 @@
-// Test helpers of the control-tree tests (see test_canvas.h).
-#include "test_canvas.h"
+// Test helpers of the framework: images made by the tests and the scratch folders
+// they are written to (see test_images.h).
+#include "core/test_support/test_images.h"
 
-#include <cstring>
-#include <fstream>
 #include <map>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO
 #include "stb_image_write.h"
 
-#include "gdi_scope.h"
+#include "gtest/gtest.h"
+#include "core/paint_manager.h"
 
 namespace SkinUI {
 namespace test {
-
-TestCanvas::TestCanvas(int width, int height, DWORD fillArgb)
-    : m_width(width), m_height(height), m_hDC(NULL), m_hBitmap(NULL), m_hOld(NULL), m_bits(NULL)
-{
-    m_hDC = ::CreateCompatibleDC(NULL);
-    m_hBitmap = CreateDib32(m_hDC, width, height, &m_bits);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-    Fill(fillArgb);
-}
-
-TestCanvas::~TestCanvas()
-{
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteObject(m_hBitmap);
-    ::DeleteDC(m_hDC);
-}
-
-void TestCanvas::Fill(DWORD argb)
-{
-    ::GdiFlush();
-    for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = argb;
-}
-
-Rgb TestCanvas::At(int x, int y) const
-{
-    ::GdiFlush();
-    DWORD v = m_bits[y * m_width + x];
-    return Rgb{static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF)};
-}
-
-BYTE TestCanvas::AlphaAt(int x, int y) const
-{
-    ::GdiFlush();
-    return static_cast<BYTE>(m_bits[y * m_width + x] >> 24);
-}
-
-TestWindow::TestWindow(int width, int height, bool visible)
-{
-    m_window.hwnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0,
-                                      width, height, NULL, NULL, NULL, NULL);
-    EXPECT_TRUE(m_window.hwnd != NULL);
-    manager.Init(m_window.hwnd);
-}
-
-TestWindow::Window::~Window()
-{
-    if (hwnd != NULL) ::DestroyWindow(hwnd);
-}
-
-std::string RectText(const RECT& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
-
-::testing::AssertionResult PixelNear(const TestCanvas& canvas, int x, int y, Rgb expected, int tolerance)
-{
-    Rgb got = canvas.At(x, y);
-    if (abs(got.r - expected.r) <= tolerance && abs(got.g - expected.g) <= tolerance &&
-        abs(got.b - expected.b) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is (" << got.r << "," << got.g << ","
-                                         << got.b << "), expected (" << expected.r << "," << expected.g << ","
-                                         << expected.b << ")";
-}
 
 void RgbaImage::Set(int x, int y, DWORD argb)
 {
@@ -258,6 +193,11 @@ void WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes)
 void WriteText(const std::wstring& path, const std::string& utf8)
 {
     WriteBytes(path, std::vector<BYTE>(utf8.begin(), utf8.end()));
+}
+
+void WriteSolidImages(const std::wstring& folder, std::initializer_list<SolidFile> files)
+{
+    for (const SolidFile& f : files) WriteBytes(folder + f.file, EncodePng(SolidImage(4, 4, f.argb)));
 }
 
 } // namespace test
