@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 
 namespace {
 

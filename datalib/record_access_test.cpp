@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 
 namespace {
 
@@ -21,12 +21,6 @@ class Records : public DatabaseTest {
     std::vector<std::vector<DataField>> rows;
     EXPECT_EQ(expected, data_->QueryRecords(table, &record, &rows));
     return rows;
-  }
-  static DataField Raw(const std::string& condition, int code = 0) {
-    DataField f = Field(condition, ".", code, 1);
-    f.op = "";
-    f.valueType = 2;
-    return f;
   }
 };
 
@@ -170,7 +164,7 @@ TEST_F(Records, CallbackQueriesCanSearchByPinyin) {
   AddProduct("苹果", "1");
   AddProduct("中关村", "1");
   Collected collected;
-  std::vector<DataField> record = {Field("商品名称"), Raw("Hanzi2Pinyin(商品名称) like 'zg%'")};
+  std::vector<DataField> record = {Field("商品名称"), RawCondition("Hanzi2Pinyin(商品名称) like 'zg%'")};
   EXPECT_EQ(0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&collected), &record,
                                            CollectName));
   std::sort(collected.names.begin(), collected.names.end());

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <set>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <thread>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 #include "text_encoding.h"
 
 namespace {

@@ -3,17 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "test_support/data_fields.h"
 
-DataField F(const char* name, const char* value, int code = 0, int hidden = 0, const char* op = "=",
-            int valueType = 0) {
-  DataField f = MakeDataField(name, value);
-  f.code = code;
-  f.hidden = hidden;
-  f.op = op;
-  f.valueType = valueType;
-  return f;
-}
+namespace {
 
 struct SelectCase {
   const char* what;
@@ -24,42 +16,42 @@ struct SelectCase {
 
 TEST(StatementBuilder, SelectStatements) {
   const SelectCase cases[] = {
-      {"columns only", {F("a", ""), F("b", "")}, true, "select a,b from T"},
-      {"one condition", {F("a", "x")}, true, "select a from T where  a='x' "},
-      {"and / or connectors", {F("A", "x"), F("B", "y", 1)}, true, "select A,B from T where  A='x'  or B='y'"},
-      {"like connector", {F("A", "x"), F("B", "y", 2)}, true, "select A,B from T where  A='x'  like B='y'"},
-      {"first condition ignores its code", {F("A", "x", 1)}, true, "select A from T where  A='x' "},
-      {"unknown code joins without connector", {F("A", "x"), F("B", "y", 9)}, true,
+      {"columns only", {Field("a", ""), Field("b", "")}, true, "select a,b from T"},
+      {"one condition", {Field("a", "x")}, true, "select a from T where  a='x' "},
+      {"and / or connectors", {Field("A", "x"), Field("B", "y", 1)}, true, "select A,B from T where  A='x'  or B='y'"},
+      {"like connector", {Field("A", "x"), Field("B", "y", 2)}, true, "select A,B from T where  A='x'  like B='y'"},
+      {"first condition ignores its code", {Field("A", "x", 1)}, true, "select A from T where  A='x' "},
+      {"unknown code joins without connector", {Field("A", "x"), Field("B", "y", 9)}, true,
        "select A,B from T where  A='x'   B='y'"},
-      {"hidden condition not selected", {F("a", ""), F("k", "1", 0, 1)}, true, "select a from T where  k='1' "},
-      {"hidden tests its low byte only", {F("a", ""), F("b", "", 0, 256)}, true, "select a,b from T"},
-      {"not-equal connector", {F("A", "x"), F("B", "y", 3)}, true, "select A,B from T where  A='x'  != B='y'"},
-      {"ordering field with a value is also a condition", {F("a", "x"), F("d", "y", 4)}, true,
+      {"hidden condition not selected", {Field("a", ""), Field("k", "1", 0, 1)}, true, "select a from T where  k='1' "},
+      {"hidden tests its low byte only", {Field("a", ""), Field("b", "", 0, 256)}, true, "select a,b from T"},
+      {"not-equal connector", {Field("A", "x"), Field("B", "y", 3)}, true, "select A,B from T where  A='x'  != B='y'"},
+      {"ordering field with a value is also a condition", {Field("a", "x"), Field("d", "y", 4)}, true,
        "select a,d from T where  a='x'   d='y'  order by d desc  limit 0,1"},
-      {"two orderings follow each other", {F("a", "", 4), F("b", "", 5)}, true,
+      {"two orderings follow each other", {Field("a", "", 4), Field("b", "", 5)}, true,
        "select a,b from T  order by a desc order by b asc  limit 0,1"},
-      {"op written as given", {F("a", "5", 0, 0, ">=")}, true, "select a from T where  a>='5' "},
-      {"like op", {F("a", "%x%", 0, 0, " like ")}, true, "select a from T where  a like '%x%' "},
-      {"order desc", {F("a", ""), F("d", "", 4)}, true, "select a,d from T  order by d desc  limit 0,1"},
-      {"order asc with condition", {F("d", "", 5), F("k", "v", 0, 1)}, true,
+      {"op written as given", {Field("a", "5", 0, 0, ">=")}, true, "select a from T where  a>='5' "},
+      {"like op", {Field("a", "%x%", 0, 0, " like ")}, true, "select a from T where  a like '%x%' "},
+      {"order desc", {Field("a", ""), Field("d", "", 4)}, true, "select a,d from T  order by d desc  limit 0,1"},
+      {"order asc with condition", {Field("d", "", 5), Field("k", "v", 0, 1)}, true,
        "select d from T where  k='v'   order by d asc  limit 0,1"},
-      {"ordering dropped for callback queries", {F("a", ""), F("d", "", 4)}, false, "select a,d from T"},
-      {"raw first", {F("a", ""), F("x>1", ".", 0, 1, "", 2)}, true, "select a from T where  x>1 "},
-      {"raw later", {F("a", "1"), F("b like 'q%'", ".", 1, 1, "", 2)}, true,
+      {"ordering dropped for callback queries", {Field("a", ""), Field("d", "", 4)}, false, "select a,d from T"},
+      {"raw first", {Field("a", ""), Field("x>1", ".", 0, 1, "", 2)}, true, "select a from T where  x>1 "},
+      {"raw later", {Field("a", "1"), Field("b like 'q%'", ".", 1, 1, "", 2)}, true,
        "select a from T where  a='1'  or b like 'q%'"},
-      {"raw keeps its quotes", {F("Hanzi2Pinyin(n)", ".", 0, 1, " like 'z%'", 2)}, true,
+      {"raw keeps its quotes", {Field("Hanzi2Pinyin(n)", ".", 0, 1, " like 'z%'", 2)}, true,
        "select  from T where  Hanzi2Pinyin(n) like 'z%' "},
-      {"quotes doubled", {F("n", "O'Brien's")}, true, "select n from T where  n='O''Brien''s' "},
-      {"injection stays a value", {F("n", "x' or '1'='1")}, true, "select n from T where  n='x'' or ''1''=''1' "},
+      {"quotes doubled", {Field("n", "O'Brien's")}, true, "select n from T where  n='O''Brien''s' "},
+      {"injection stays a value", {Field("n", "x' or '1'='1")}, true, "select n from T where  n='x'' or ''1''=''1' "},
       // A half character would swallow the quote after it when the text goes to UTF-8.
-      {"lead byte before a quote", {F("n", "\x81' or 1=1 --")}, true, "select n from T where  n='?'' or 1=1 --' "},
-      {"lead byte at the end", {F("n", "甲\x81")}, true, "select n from T where  n='甲?' "},
-      {"whole characters kept", {F("n", "中'国")}, true, "select n from T where  n='中''国' "},
-      {"number first", {F("q", "2.5", 0, 0, "=", 1)}, true,
+      {"lead byte before a quote", {Field("n", "\x81' or 1=1 --")}, true, "select n from T where  n='?'' or 1=1 --' "},
+      {"lead byte at the end", {Field("n", "甲\x81")}, true, "select n from T where  n='甲?' "},
+      {"whole characters kept", {Field("n", "中'国")}, true, "select n from T where  n='中''国' "},
+      {"number first", {Field("q", "2.5", 0, 0, "=", 1)}, true,
        "select q from T where  q='2.5'  and q='2.50'  and q='2'  and q not like '2.0'  "},
-      {"number later", {F("a", "x"), F("q", "3", 1, 0, "!=", 1)}, true,
+      {"number later", {Field("a", "x"), Field("q", "3", 1, 0, "!=", 1)}, true,
        "select a,q from T where  a='x'  or  (q!='3.00' and q!='3' and q not like '3.0' and q!='3' )"},
-      {"number keeps large amounts exact", {F("q", "12345678.91", 0, 0, "=", 1)}, true,
+      {"number keeps large amounts exact", {Field("q", "12345678.91", 0, 0, "=", 1)}, true,
        "select q from T where  q='12345678.91'  and q='12345678.91'  and q='12345678'  and q not like '12345678.0'  "},
   };
   for (const SelectCase& c : cases) {
@@ -68,27 +60,27 @@ TEST(StatementBuilder, SelectStatements) {
 }
 
 TEST(StatementBuilder, InsertUpdateDelete) {
-  EXPECT_EQ("insert into T values('a','b');", BuildInsertStatement("T", {F("x", "a"), F("y", "b")}, 2));
-  EXPECT_EQ("insert into T values('a','b','');", BuildInsertStatement("T", {F("x", "a"), F("y", "b")}, 3));
-  EXPECT_EQ("insert into T values('a','','','');", BuildInsertStatement("T", {F("x", "a")}, 4));
-  EXPECT_EQ("insert into T values('O''Brien''s');", BuildInsertStatement("T", {F("x", "O'Brien's")}, 1));
+  EXPECT_EQ("insert into T values('a','b');", BuildInsertStatement("T", {Field("x", "a"), Field("y", "b")}, 2));
+  EXPECT_EQ("insert into T values('a','b','');", BuildInsertStatement("T", {Field("x", "a"), Field("y", "b")}, 3));
+  EXPECT_EQ("insert into T values('a','','','');", BuildInsertStatement("T", {Field("x", "a")}, 4));
+  EXPECT_EQ("insert into T values('O''Brien''s');", BuildInsertStatement("T", {Field("x", "O'Brien's")}, 1));
 
   EXPECT_EQ("update T set  a='1', b='2'  where  k='x' ",
-            BuildUpdateStatement("T", {F("a", "1"), F("b", "2")}, {F("k", "x")}));
+            BuildUpdateStatement("T", {Field("a", "1"), Field("b", "2")}, {Field("k", "x")}));
   EXPECT_EQ("update T set  a=''  where  k='x'  and j='y' ",
-            BuildUpdateStatement("T", {F("a", "")}, {F("k", "x"), F("j", "y")}));
-  EXPECT_EQ("update T set  a='1' ", BuildUpdateStatement("T", {F("a", "1")}, {}));
+            BuildUpdateStatement("T", {Field("a", "")}, {Field("k", "x"), Field("j", "y")}));
+  EXPECT_EQ("update T set  a='1' ", BuildUpdateStatement("T", {Field("a", "1")}, {}));
   EXPECT_EQ("update T set  a='it''s'  where  k='x'' or ''1''=''1' ",
-            BuildUpdateStatement("T", {F("a", "it's")}, {F("k", "x' or '1'='1")}));
+            BuildUpdateStatement("T", {Field("a", "it's")}, {Field("k", "x' or '1'='1")}));
 
-  EXPECT_EQ("delete from T where k='x';", BuildDeleteStatement("T", {F("k", "x")}));
-  EXPECT_EQ("delete from T where k='x' and j='';", BuildDeleteStatement("T", {F("k", "x"), F("j", "")}));
-  EXPECT_EQ("delete from T where k='x'' or ''1''=''1';", BuildDeleteStatement("T", {F("k", "x' or '1'='1")}));
+  EXPECT_EQ("delete from T where k='x';", BuildDeleteStatement("T", {Field("k", "x")}));
+  EXPECT_EQ("delete from T where k='x' and j='';", BuildDeleteStatement("T", {Field("k", "x"), Field("j", "")}));
+  EXPECT_EQ("delete from T where k='x'' or ''1''=''1';", BuildDeleteStatement("T", {Field("k", "x' or '1'='1")}));
 }
 
 TEST(StatementBuilder, LongTextsAreNotCut) {
   const std::string longValue(5000, 'v');
-  const std::string sql = BuildInsertStatement("T", {F("x", longValue.c_str())}, 1);
+  const std::string sql = BuildInsertStatement("T", {Field("x", longValue.c_str())}, 1);
   EXPECT_EQ("insert into T values('" + longValue + "');", sql);
 }
 

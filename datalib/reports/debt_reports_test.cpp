@@ -1,5 +1,5 @@
 // Receivable and payable summary, detail and statement over the test shop.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

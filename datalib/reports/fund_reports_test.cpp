@@ -1,5 +1,5 @@
 // Fund statistics, the documents of one item and the cash book's opening figures.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Product line totals taken in one pass read exactly as SQLite's own sum().
 #include "reports/product_line_sums.h"
 
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 #include "reports/sql_sum.h"
 #include "sql_text.h"
 

@@ -1,5 +1,5 @@
 // Profit per customer and per product over the test shop.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The report slot: which keys run, what it does without a vector or a callback,
 // and that nothing thrown inside a report leaves it.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 #include <stdexcept>
 #include <string>

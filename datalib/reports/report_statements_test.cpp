@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 #include "sql_text.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Stock statistics, stock ledger and stock warning over the test shop.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

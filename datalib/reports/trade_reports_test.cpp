@@ -1,5 +1,5 @@
 // Sales and purchase summaries and the bill lines of one product over the test shop.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "test_database.h"
+#include "test_support/test_database.h"
 
 // The period of 2014 as the report pages write it.
 constexpr const char* kYear2014 = "单据日期>='2014-01-01' and 单据日期<='2014-12-31' ";
@@ -35,19 +35,9 @@ constexpr const char* kYear2014 = "单据日期>='2014-01-01' and 单据日期<=
 using ReportRows = std::vector<std::vector<std::string>>;
 
 // Report vectors the way the pages build them.
-inline DataField Column(const char* caption, const char* value = "") { return MakeDataField(caption, value); }
-inline DataField Condition(const std::string& text) {
-  DataField field = MakeDataField(text, ".");
-  field.op = "";
-  field.valueType = 2;
-  field.hidden = 1;
-  return field;
-}
-inline DataField Party(const std::string& name) {
-  DataField field = MakeDataField("客户名称", name);
-  field.hidden = 1;
-  return field;
-}
+inline DataField Column(const char* caption, const char* value = "") { return Field(caption, value); }
+inline DataField Condition(const std::string& text) { return RawCondition(text); }
+inline DataField Party(const std::string& name) { return Field("客户名称", name, 0, 1); }
 // `count` column entries with empty names.
 inline std::vector<DataField> Columns(size_t count) { return std::vector<DataField>(count, Column("")); }
 inline std::vector<DataField> With(std::vector<DataField> params, std::initializer_list<DataField> more) {

@@ -1,5 +1,5 @@
 // The shop database of the report tests and the row collector.
-#include "reports/report_test_fixture.h"
+#include "test_support/report_test_fixture.h"
 
 namespace {
 

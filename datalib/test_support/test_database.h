@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data_object.h"
+#include "test_support/data_fields.h"
 
 // A path in the temp folder, unique to the running test.
 inline std::string TestDatabasePath(const char* suffix = "") {
@@ -60,12 +61,5 @@ class DatabaseTest : public ::testing::Test {
   std::string path_;
   std::unique_ptr<KXPData> data_;
 };
-
-inline DataField Field(const std::string& name, const std::string& value = "", int code = 0, int hidden = 0) {
-  DataField f = MakeDataField(name, value);
-  f.code = code;
-  f.hidden = hidden;
-  return f;
-}
 
 #endif
