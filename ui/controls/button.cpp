@@ -48,11 +48,7 @@ void CButtonUI::SetEnabled(bool bEnable)
 
 void CButtonUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CLabelUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CLabelUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_SET_FOCUS:
     case UIEV_KILL_FOCUS:

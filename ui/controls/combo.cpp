@@ -224,11 +224,7 @@ void CComboUI::SetPos(RECT rc)
 
 void CComboUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CContainerUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CContainerUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_SET_FOCUS:
     case UIEV_KILL_FOCUS: Invalidate(); break;

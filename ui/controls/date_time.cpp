@@ -169,11 +169,7 @@ void CDateTimeUI::OpenPicker()
 
 void CDateTimeUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CLabelUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CLabelUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_SET_CURSOR:
         if (!IsEnabled()) break;

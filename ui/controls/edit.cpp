@@ -59,11 +59,7 @@ void CEditUI::OpenNativeWindow()
 
 void CEditUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CLabelUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CLabelUI>(event, m_pParent)) return;
 
     switch (event.type) {
     case UIEV_SET_CURSOR:

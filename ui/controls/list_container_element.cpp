@@ -60,18 +60,9 @@ bool CListContainerElementUI::Select(bool bSelect)
 bool CListContainerElementUI::IsExpanded() const { return false; }
 bool CListContainerElementUI::Expand(bool) { return false; }
 
-void CListContainerElementUI::PassToOwner(TEventUI& event)
-{
-    if (m_pOwner != NULL) m_pOwner->DoEvent(event);
-    else CContainerUI::DoEvent(event);
-}
-
 void CListContainerElementUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        PassToOwner(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CContainerUI>(event, m_pOwner)) return;
     const bool bEnabled = IsEnabled();
     switch (event.type) {
     case UIEV_DOUBLE_CLICK:
@@ -123,7 +114,7 @@ void CListContainerElementUI::DoEvent(TEventUI& event)
         return;
     default: break;
     }
-    PassToOwner(event);
+    HandOn<CContainerUI>(event, m_pOwner);
 }
 
 void CListContainerElementUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)

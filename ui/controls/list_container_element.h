@@ -40,8 +40,6 @@ public:
     void DrawItemBk(HDC hDC, const RECT& rcItem);
 
 protected:
-    void PassToOwner(TEventUI& event);
-
     int m_iIndex;
     bool m_bSelected;
     UINT m_uButtonState;

@@ -57,19 +57,9 @@ bool CListElementUI::Select(bool bSelect) { return SelectListRow(*this, m_bSelec
 bool CListElementUI::IsExpanded() const { return false; }
 bool CListElementUI::Expand(bool) { return false; }
 
-void CListElementUI::PassToOwner(TEventUI& event)
-{
-    if (m_pOwner != NULL) m_pOwner->DoEvent(event);
-    else CControlUI::DoEvent(event);
-}
-
 void CListElementUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pOwner != NULL) m_pOwner->DoEvent(event);
-        else CControlUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CControlUI>(event, m_pOwner)) return;
     if (event.type == UIEV_DOUBLE_CLICK) {
         if (IsEnabled()) {
             Activate();
@@ -82,7 +72,7 @@ void CListElementUI::DoEvent(TEventUI& event)
         Invalidate();
         return;
     }
-    PassToOwner(event);
+    HandOn<CControlUI>(event, m_pOwner);
 }
 
 void CListElementUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
@@ -121,11 +111,7 @@ LPVOID CListLabelElementUI::GetInterface(const wchar_t* pstrName)
 
 void CListLabelElementUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pOwner != NULL) m_pOwner->DoEvent(event);
-        else CListElementUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CListElementUI>(event, m_pOwner)) return;
     if (event.type == UIEV_BUTTON_DOWN || event.type == UIEV_RBUTTON_DOWN || event.type == UIEV_RBUTTON_UP) {
         if (IsEnabled()) {
             if (m_pManager != NULL) m_pManager->SendNotify(this, L"itemclick", event.type);

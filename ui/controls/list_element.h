@@ -38,9 +38,6 @@ public:
     void DrawItemBk(HDC hDC, const RECT& rcItem);
 
 protected:
-    // Hands an event the row does not use to the owning list.
-    void PassToOwner(TEventUI& event);
-
     int m_iIndex;
     bool m_bSelected;
     UINT m_uButtonState;

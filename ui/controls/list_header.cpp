@@ -204,11 +204,7 @@ void CListHeaderItemUI::AskListLayout()
 
 void CListHeaderItemUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CContainerUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CContainerUI>(event, m_pParent)) return;
     if (event.type == UIEV_SET_FOCUS || event.type == UIEV_KILL_FOCUS) {
         Invalidate();
     }

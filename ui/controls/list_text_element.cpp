@@ -76,11 +76,7 @@ int CListTextElementUI::LinkAt(POINT pt) const
 
 void CListTextElementUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (CListElementUI::m_pOwner != NULL) CListElementUI::m_pOwner->DoEvent(event);
-        else CListLabelElementUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CListLabelElementUI>(event, CListElementUI::m_pOwner)) return;
     if (event.type == UIEV_SET_CURSOR) {
         if (LinkAt(event.point) >= 0) {
             ::SetCursor(::LoadCursor(NULL, IDC_HAND));

@@ -513,11 +513,7 @@ void CNodeListUI::OnWheelTick()
 
 void CNodeListUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CVerticalLayoutUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CVerticalLayoutUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_BUTTON_DOWN:
     case UIEV_MOUSE_MOVE:

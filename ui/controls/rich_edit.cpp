@@ -580,11 +580,7 @@ void CRichEditUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue
 
 void CRichEditUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CContainerUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CContainerUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_SET_CURSOR:
         if (m_pTwh != NULL && ::PtInRect(&m_pTwh->GetClientRect(), event.point)) {

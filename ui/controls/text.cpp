@@ -41,11 +41,7 @@ int CTextUI::LinkAt(POINT pt) const
 
 void CTextUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CLabelUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CLabelUI>(event, m_pParent)) return;
     if (event.type == UIEV_SET_CURSOR) {
         if (LinkAt(event.point) >= 0) {
             ::SetCursor(::LoadCursorW(NULL, MAKEINTRESOURCEW(32649) /* IDC_HAND */));

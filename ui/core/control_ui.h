@@ -185,6 +185,25 @@ protected:
     // clip leaves nothing or there is no window.
     void InvalidateClipped(RECT rc);
 
+    // Hands an event on to the receiver (the parent, or a row's owning list), or,
+    // with no receiver, to the class Base's handling as if this class added nothing.
+    template <class Base, class Receiver>
+    void HandOn(TEventUI& event, Receiver* pReceiver)
+    {
+        if (pReceiver != NULL) pReceiver->DoEvent(event);
+        else static_cast<Base*>(this)->Base::DoEvent(event);
+    }
+    // A control whose mouse is disabled lets its mouse events through to what it
+    // stands on. True when the event was handed on, and the caller's DoEvent is
+    // done with it.
+    template <class Base, class Receiver>
+    bool HandOnWhileMouseDisabled(TEventUI& event, Receiver* pReceiver)
+    {
+        if (IsMouseEnabled() || event.type <= UIEV_MOUSE_FIRST || event.type >= UIEV_MOUSE_LAST) return false;
+        HandOn<Base>(event, pReceiver);
+        return true;
+    }
+
     CPaintManagerUI* m_pManager;
     CControlUI* m_pParent;
     CUIString m_sVirtualWnd;

@@ -281,11 +281,7 @@ void CScrollBarUI::StepRail(POINT pt)
 
 void CScrollBarUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pOwner != NULL) m_pOwner->DoEvent(event);
-        else CControlUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CControlUI>(event, m_pOwner)) return;
     if (event.type == UIEV_SET_FOCUS || event.type == UIEV_KILL_FOCUS || event.type == UIEV_CONTEXT_MENU) return;
 
     if (event.type == UIEV_BUTTON_DOWN || event.type == UIEV_DOUBLE_CLICK) {
