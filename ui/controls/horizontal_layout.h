@@ -18,7 +18,6 @@ public:
     void SetSepWidth(int iWidth);
     int GetSepWidth() const;
 
-    void SetPos(RECT rc) override;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override;
 };
 

@@ -280,15 +280,7 @@ void CListUI::EnsureVisible(int iIndex)
     CControlUI* pControl = GetItemAt(iIndex);
     if (pControl == NULL) return;
     RECT rcItem = pControl->GetPos();
-    RECT rcList = m_pList->GetPos();
-    RECT rcListInset = m_pList->GetInset();
-    rcList.left += rcListInset.left;
-    rcList.top += rcListInset.top;
-    rcList.right -= rcListInset.right;
-    rcList.bottom -= rcListInset.bottom;
-    CScrollBarUI* pHorizontalScrollBar = m_pList->GetHorizontalScrollBar();
-    if (pHorizontalScrollBar != NULL && pHorizontalScrollBar->IsVisible())
-        rcList.bottom -= pHorizontalScrollBar->GetFixedHeight();
+    const RECT rcList = m_pList->GetChildArea();
     if (rcItem.top < rcList.top) Scroll(0, rcItem.top - rcList.top);
     else if (rcItem.bottom > rcList.bottom) Scroll(0, rcItem.bottom - rcList.bottom);
 }
@@ -336,11 +328,7 @@ void CListUI::SetPos(RECT rc)
 
 void CListUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CVerticalLayoutUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CVerticalLayoutUI>(event, m_pParent)) return;
     if (event.type == UIEV_SET_FOCUS) {
         m_bFocused = true;
         return;

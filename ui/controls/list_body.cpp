@@ -142,13 +142,8 @@ void CListBodyUI::SetScrollPos(SIZE szPos)
 
 void CListBodyUI::SetPos(RECT rc)
 {
-    CControlUI::SetPos(rc);
-    RECT rcWork = InsetArea(*this);
-    if (m_items.IsEmpty()) {
-        ProcessScrollBar(rcWork, 0, 0);
-        return;
-    }
-    rcWork = LessScrollBars(*this, rcWork);
+    RECT rcWork;
+    if (!BeginLayout(rc, rcWork)) return;
 
     // The width the rows need: the columns' when there is a header with
     // items, else the widest row's.

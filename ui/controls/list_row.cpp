@@ -21,16 +21,7 @@ void InvalidateListRow(CControlUI* pRow)
     CPaintManagerUI* pManager = pRow->GetManager();
     if (pManager == NULL) return;
     RECT rc = pRow->GetPos();
-    RECT rcParent = pParentContainer->GetPos();
-    RECT rcInset = pParentContainer->GetInset();
-    rcParent.left += rcInset.left;
-    rcParent.top += rcInset.top;
-    rcParent.right -= rcInset.right;
-    rcParent.bottom -= rcInset.bottom;
-    CScrollBarUI* pVertical = pParentContainer->GetVerticalScrollBar();
-    if (pVertical != NULL && pVertical->IsVisible()) rcParent.right -= pVertical->GetFixedWidth();
-    CScrollBarUI* pHorizontal = pParentContainer->GetHorizontalScrollBar();
-    if (pHorizontal != NULL && pHorizontal->IsVisible()) rcParent.bottom -= pHorizontal->GetFixedHeight();
+    const RECT rcParent = pParentContainer->GetChildArea();
 
     RECT rcTemp = rc;
     if (!::IntersectRect(&rc, &rcTemp, &rcParent)) return;

@@ -1,29 +1,7 @@
 // Shared arithmetic of the vertical and horizontal layouts.
 #include "stack_metrics.h"
 
-#include "core/scroll_bar.h"
-
 namespace SkinUI {
-
-RECT InsetArea(const CContainerUI& container)
-{
-    RECT rc = container.GetPos();
-    RECT rcInset = container.GetInset();
-    rc.left += rcInset.left;
-    rc.top += rcInset.top;
-    rc.right -= rcInset.right;
-    rc.bottom -= rcInset.bottom;
-    return rc;
-}
-
-RECT LessScrollBars(const CContainerUI& container, RECT rc)
-{
-    CScrollBarUI* pVertical = container.GetVerticalScrollBar();
-    CScrollBarUI* pHorizontal = container.GetHorizontalScrollBar();
-    if (pVertical != NULL && pVertical->IsVisible()) rc.right -= pVertical->GetFixedWidth();
-    if (pHorizontal != NULL && pHorizontal->IsVisible()) rc.bottom -= pHorizontal->GetFixedHeight();
-    return rc;
-}
 
 int ClampWidth(const CControlUI& control, int cx)
 {

@@ -1,17 +1,11 @@
-// Shared arithmetic of the stacking layouts (vertical and horizontal): the area
-// the children flow in, size limits, and how the free length is shared among the
-// children that have no length of their own. Private to ui/controls.
+// Shared arithmetic of the stacking layouts (vertical and horizontal): size
+// limits, and how the free length is shared among the children that have no
+// length of their own. Private to ui/controls.
 #pragma once
 
 #include "core/container_ui.h"
 
 namespace SkinUI {
-
-// The container's rectangle less its inset.
-RECT InsetArea(const CContainerUI& container);
-// The area less the visible scroll bars (the vertical one at the right, the
-// horizontal one at the bottom).
-RECT LessScrollBars(const CContainerUI& container, RECT rc);
 
 // A length limited by the control's min and max (the max wins when they cross).
 int ClampWidth(const CControlUI& control, int cx);

@@ -110,7 +110,7 @@ void CTabLayoutUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValu
 void CTabLayoutUI::SetPos(RECT rc)
 {
     CControlUI::SetPos(rc);
-    const RECT rcWork = InsetArea(*this);
+    const RECT rcWork = GetInsetArea();
     for (int it = 0; it < GetCount(); it++) {
         CControlUI* pControl = GetItemAt(it);
         if (!pControl->IsVisible()) continue;

@@ -83,13 +83,8 @@ int CTileLayoutUI::MeasureRow(int iFirst, int cellWidth, int column) const
 
 void CTileLayoutUI::SetPos(RECT rc)
 {
-    CControlUI::SetPos(rc);
-    RECT rcWork = InsetArea(*this);
-    if (m_items.IsEmpty()) {
-        ProcessScrollBar(rcWork, 0, 0);
-        return;
-    }
-    rcWork = LessScrollBars(*this, rcWork);
+    RECT rcWork;
+    if (!BeginLayout(rc, rcWork)) return;
     const bool hasVBar = m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible();
     const bool hasHBar = m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible();
     const int workWidth = rcWork.right - rcWork.left;

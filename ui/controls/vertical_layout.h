@@ -17,15 +17,7 @@ public:
     void SetSepHeight(int iHeight);
     int GetSepHeight() const;
 
-    void SetPos(RECT rc) override;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override;
-
-protected:
-    // Places the children in rcWork (inset and scroll bars already taken off) and
-    // sets the scroll ranges. oneWidth: every child is as wide as the area or
-    // cxRows, whichever is more (the list body's rows); otherwise each child
-    // keeps its fixed width.
-    void StackChildren(RECT rcWork, bool oneWidth, int cxRows);
 };
 
 } // namespace SkinUI

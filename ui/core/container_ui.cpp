@@ -244,17 +244,24 @@ void CContainerUI::SetPos(RECT rc)
 {
     CControlUI::SetPos(rc);
     if (m_items.IsEmpty()) return;
-    rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
+    rc = GetInsetArea();
     for (int it = 0; it < m_items.GetSize(); it++) {
         CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
         if (!pControl->IsVisible()) continue;
         if (pControl->IsFloat()) SetFloatPos(it);
         else pControl->SetPos(rc);
     }
+}
+
+bool CContainerUI::BeginLayout(RECT rc, RECT& rcChildren)
+{
+    CControlUI::SetPos(rc);
+    if (m_items.IsEmpty()) {
+        ProcessScrollBar(GetInsetArea(), 0, 0);
+        return false;
+    }
+    rcChildren = GetChildArea();
+    return true;
 }
 
 void CContainerUI::SetFloatPos(int iIndex)
@@ -405,31 +412,21 @@ void CContainerUI::LineDown()
     SetScrollPos(sz);
 }
 
-static int PageHeight(const RECT& rcItem, const RECT& rcInset, CScrollBarUI* pHorizontal)
-{
-    int iOffset = rcItem.bottom - rcItem.top - rcInset.top - rcInset.bottom;
-    if (pHorizontal != NULL && pHorizontal->IsVisible()) iOffset -= pHorizontal->GetFixedHeight();
-    return iOffset;
-}
-
-static int PageWidth(const RECT& rcItem, const RECT& rcInset, CScrollBarUI* pVertical)
-{
-    int iOffset = rcItem.right - rcItem.left - rcInset.left - rcInset.right;
-    if (pVertical != NULL && pVertical->IsVisible()) iOffset -= pVertical->GetFixedWidth();
-    return iOffset;
-}
+// A page is what the child area shows.
+static int PageHeight(const RECT& rcChildren) { return rcChildren.bottom - rcChildren.top; }
+static int PageWidth(const RECT& rcChildren) { return rcChildren.right - rcChildren.left; }
 
 void CContainerUI::PageUp()
 {
     SIZE sz = GetScrollPos();
-    sz.cy -= PageHeight(m_rcItem, m_rcInset, m_pHorizontalScrollBar);
+    sz.cy -= PageHeight(GetChildArea());
     SetScrollPos(sz);
 }
 
 void CContainerUI::PageDown()
 {
     SIZE sz = GetScrollPos();
-    sz.cy += PageHeight(m_rcItem, m_rcInset, m_pHorizontalScrollBar);
+    sz.cy += PageHeight(GetChildArea());
     SetScrollPos(sz);
 }
 
@@ -464,14 +461,14 @@ void CContainerUI::LineRight()
 void CContainerUI::PageLeft()
 {
     SIZE sz = GetScrollPos();
-    sz.cx -= PageWidth(m_rcItem, m_rcInset, m_pVerticalScrollBar);
+    sz.cx -= PageWidth(GetChildArea());
     SetScrollPos(sz);
 }
 
 void CContainerUI::PageRight()
 {
     SIZE sz = GetScrollPos();
-    sz.cx += PageWidth(m_rcItem, m_rcInset, m_pVerticalScrollBar);
+    sz.cx += PageWidth(GetChildArea());
     SetScrollPos(sz);
 }
 
@@ -548,11 +545,7 @@ int CContainerUI::FindSelectable(int iIndex, bool bForward) const
 
 void CContainerUI::DoEvent(TEventUI& event)
 {
-    if (!IsMouseEnabled() && event.type > UIEV_MOUSE_FIRST && event.type < UIEV_MOUSE_LAST) {
-        if (m_pParent != NULL) m_pParent->DoEvent(event);
-        else CControlUI::DoEvent(event);
-        return;
-    }
+    if (HandOnWhileMouseDisabled<CControlUI>(event, m_pParent)) return;
     if (event.type == UIEV_SET_FOCUS) {
         m_bFocused = true;
         return;
@@ -680,13 +673,19 @@ CControlUI* CContainerUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT u
     return NULL;
 }
 
-RECT CContainerUI::GetChildArea() const
+RECT CContainerUI::GetInsetArea() const
 {
     RECT rc = m_rcItem;
     rc.left += m_rcInset.left;
     rc.top += m_rcInset.top;
     rc.right -= m_rcInset.right;
     rc.bottom -= m_rcInset.bottom;
+    return rc;
+}
+
+RECT CContainerUI::GetChildArea() const
+{
+    RECT rc = GetInsetArea();
     if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
         rc.right -= m_pVerticalScrollBar->GetFixedWidth();
     if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible())

@@ -94,9 +94,18 @@ public:
     int GetSubControlFixedWdith(const wchar_t* pstrSubControlName);
     CUIString GetSubControlUserData(const wchar_t* pstrSubControlName);
 
-protected:
-    // The item rectangle less the inset and the visible scroll bars.
+    // The item rectangle less the inset.
+    RECT GetInsetArea() const;
+    // The inset area less the visible scroll bars (the vertical one at the right,
+    // the horizontal one at the bottom): where the children show.
     RECT GetChildArea() const;
+
+protected:
+    // The opening of every layout's SetPos: takes rc as the item rectangle and
+    // gives the child area to lay the children out in. With no children there is
+    // nothing to lay out: the scroll bars are settled for the empty inset area and
+    // the result is false.
+    bool BeginLayout(RECT rc, RECT& rcChildren);
     // Destroys a removed child now or hands it to the manager for later.
     void DisposeChild(CControlUI* pControl);
 
