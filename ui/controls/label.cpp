@@ -52,53 +52,28 @@ LPVOID CLabelUI::GetInterface(const wchar_t* pstrName)
     return CControlUI::GetInterface(pstrName);
 }
 
-void CLabelUI::SetTextStyle(UINT uStyle)
-{
-    m_uTextStyle = uStyle;
-    Invalidate();
-}
+void CLabelUI::SetTextStyle(UINT uStyle) { SetAndInvalidate(m_uTextStyle, uStyle); }
 
 UINT CLabelUI::GetTextStyle() const { return m_uTextStyle; }
 
-void CLabelUI::SetTextColor(DWORD dwTextColor)
-{
-    m_dwTextColor = dwTextColor;
-    Invalidate();
-}
+void CLabelUI::SetTextColor(DWORD dwTextColor) { SetAndInvalidate(m_dwTextColor, dwTextColor); }
 
 DWORD CLabelUI::GetTextColor() const { return m_dwTextColor; }
 
-void CLabelUI::SetDisabledTextColor(DWORD dwTextColor)
-{
-    m_dwDisabledTextColor = dwTextColor;
-    Invalidate();
-}
+void CLabelUI::SetDisabledTextColor(DWORD dwTextColor) { SetAndInvalidate(m_dwDisabledTextColor, dwTextColor); }
 
 DWORD CLabelUI::GetDisabledTextColor() const { return m_dwDisabledTextColor; }
 
-void CLabelUI::SetFont(int index)
-{
-    m_iFont = index;
-    Invalidate();
-}
+void CLabelUI::SetFont(int index) { SetAndInvalidate(m_iFont, index); }
 
 int CLabelUI::GetFont() const { return m_iFont; }
 RECT CLabelUI::GetTextPadding() const { return m_rcTextPadding; }
 
-void CLabelUI::SetTextPadding(RECT rc)
-{
-    m_rcTextPadding = rc;
-    Invalidate();
-}
+void CLabelUI::SetTextPadding(RECT rc) { SetAndInvalidate(m_rcTextPadding, rc); }
 
 bool CLabelUI::IsShowHtml() { return m_bShowHtml; }
 
-void CLabelUI::SetShowHtml(bool bShowHtml)
-{
-    if (m_bShowHtml == bShowHtml) return;
-    m_bShowHtml = bShowHtml;
-    Invalidate();
-}
+void CLabelUI::SetShowHtml(bool bShowHtml) { ChangeAndInvalidate(m_bShowHtml, bShowHtml); }
 
 CUIString CLabelUI::GetText() const { return m_bEnableEffect ? m_sEffectText : CControlUI::GetText(); }
 

@@ -26,55 +26,34 @@ LPVOID CProgressUI::GetInterface(const wchar_t* pstrName)
 
 bool CProgressUI::IsHorizontal() { return m_bHorizontal; }
 
-void CProgressUI::SetHorizontal(bool bHorizontal)
-{
-    if (m_bHorizontal == bHorizontal) return;
-    m_bHorizontal = bHorizontal;
-    Invalidate();
-}
+void CProgressUI::SetHorizontal(bool bHorizontal) { ChangeAndInvalidate(m_bHorizontal, bHorizontal); }
 
 bool CProgressUI::IsStretchForeImage() { return m_bStretchForeImage; }
 
 void CProgressUI::SetStretchForeImage(bool bStretchForeImage)
 {
-    if (m_bStretchForeImage == bStretchForeImage) return;
-    m_bStretchForeImage = bStretchForeImage;
-    Invalidate();
+    ChangeAndInvalidate(m_bStretchForeImage, bStretchForeImage);
 }
 
 int CProgressUI::GetMinValue() const { return m_nMin; }
 
-void CProgressUI::SetMinValue(int nMin)
-{
-    m_nMin = nMin;
-    Invalidate();
-}
+void CProgressUI::SetMinValue(int nMin) { SetAndInvalidate(m_nMin, nMin); }
 
 int CProgressUI::GetMaxValue() const { return m_nMax; }
 
-void CProgressUI::SetMaxValue(int nMax)
-{
-    m_nMax = nMax;
-    Invalidate();
-}
+void CProgressUI::SetMaxValue(int nMax) { SetAndInvalidate(m_nMax, nMax); }
 
 int CProgressUI::GetValue() const { return m_nValue; }
 
 void CProgressUI::SetValue(int nValue)
 {
-    if (nValue == m_nValue || nValue < m_nMin || nValue > m_nMax) return;
-    m_nValue = nValue;
-    Invalidate();
+    if (nValue < m_nMin || nValue > m_nMax) return;
+    ChangeAndInvalidate(m_nValue, nValue);
 }
 
 const wchar_t* CProgressUI::GetForeImage() const { return m_sForeImage.GetData(); }
 
-void CProgressUI::SetForeImage(const wchar_t* pStrImage)
-{
-    if (m_sForeImage == (pStrImage != NULL ? pStrImage : L"")) return;
-    m_sForeImage = pStrImage;
-    Invalidate();
-}
+void CProgressUI::SetForeImage(const wchar_t* pStrImage) { ChangeAndInvalidate(m_sForeImage, pStrImage); }
 
 void CProgressUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "attribute_table.h"
 #include "attribute_values.h"
 #include "render_engine.h"
 
@@ -79,12 +80,7 @@ void CControlUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool
 CControlUI* CControlUI::GetParent() const { return m_pParent; }
 CUIString CControlUI::GetText() const { return m_sText; }
 
-void CControlUI::SetText(const wchar_t* pstrText)
-{
-    if (m_sText == (pstrText ? pstrText : L"")) return;
-    m_sText = pstrText;
-    Invalidate();
-}
+void CControlUI::SetText(const wchar_t* pstrText) { ChangeAndInvalidate(m_sText, pstrText); }
 
 // ---- geometry -----------------------------------------------------------------------
 
@@ -268,12 +264,7 @@ void CControlUI::SetInternVisible(bool bVisible)
 
 bool CControlUI::IsEnabled() const { return m_bEnabled; }
 
-void CControlUI::SetEnabled(bool bEnabled)
-{
-    if (m_bEnabled == bEnabled) return;
-    m_bEnabled = bEnabled;
-    Invalidate();
-}
+void CControlUI::SetEnabled(bool bEnabled) { ChangeAndInvalidate(m_bEnabled, bEnabled); }
 
 bool CControlUI::IsMouseEnabled() const { return m_bMouseEnabled; }
 void CControlUI::SetMouseEnabled(bool bEnabled) { m_bMouseEnabled = bEnabled; }
@@ -352,91 +343,72 @@ void CControlUI::DoEvent(TEventUI& event)
 void CControlUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
     if (pstrName == NULL || pstrValue == NULL) return;
-    if (wcscmp(pstrName, L"pos") == 0) {
-        RECT rcPos = ParseRect(pstrValue);
-        SIZE szXY = {rcPos.left >= 0 ? rcPos.left : rcPos.right, rcPos.top >= 0 ? rcPos.top : rcPos.bottom};
-        SetFixedXY(szXY);
-        SetFixedWidth(rcPos.right - rcPos.left);
-        SetFixedHeight(rcPos.bottom - rcPos.top);
-    } else if (wcscmp(pstrName, L"relativepos") == 0) {
-        int v[4];
-        ParseIntList(pstrValue, v, 4);
-        SIZE szMove = {v[0], v[1]};
-        SIZE szZoom = {v[2], v[3]};
-        SetRelativePos(szMove, szZoom);
-    } else if (wcscmp(pstrName, L"padding") == 0) {
-        SetPadding(ParseRect(pstrValue));
-    } else if (wcscmp(pstrName, L"bkcolor") == 0 || wcscmp(pstrName, L"bkcolor1") == 0) {
-        SetBkColor(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"bkcolor2") == 0) {
-        SetBkColor2(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"bkcolor3") == 0) {
-        SetBkColor3(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"bordercolor") == 0) {
-        SetBorderColor(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"focusbordercolor") == 0) {
-        SetFocusBorderColor(ParseColor(pstrValue));
-    } else if (wcscmp(pstrName, L"colorhsl") == 0) {
-        SetColorHSL(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"bordersize") == 0) {
-        if (wcschr(pstrValue, L',') == NULL) {
-            SetBorderSize(ParseInt(pstrValue));
-            RECT rcNone = {0, 0, 0, 0};
-            SetBorderSize(rcNone);
-        } else {
-            SetBorderSize(ParseRect(pstrValue));
-        }
-    } else if (wcscmp(pstrName, L"leftbordersize") == 0) {
-        SetLeftBorderSize(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"topbordersize") == 0) {
-        SetTopBorderSize(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"rightbordersize") == 0) {
-        SetRightBorderSize(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"bottombordersize") == 0) {
-        SetBottomBorderSize(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"borderstyle") == 0) {
-        SetBorderStyle(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"borderround") == 0) {
-        SetBorderRound(ParseSize(pstrValue));
-    } else if (wcscmp(pstrName, L"bkimage") == 0) {
-        SetBkImage(pstrValue);
-    } else if (wcscmp(pstrName, L"width") == 0) {
-        SetFixedWidth(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"height") == 0) {
-        SetFixedHeight(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"minwidth") == 0) {
-        SetMinWidth(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"minheight") == 0) {
-        SetMinHeight(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"maxwidth") == 0) {
-        SetMaxWidth(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"maxheight") == 0) {
-        SetMaxHeight(ParseInt(pstrValue));
-    } else if (wcscmp(pstrName, L"name") == 0) {
-        SetName(pstrValue);
-    } else if (wcscmp(pstrName, L"text") == 0) {
-        SetText(pstrValue);
-    } else if (wcscmp(pstrName, L"tooltip") == 0) {
-        SetToolTip(pstrValue);
-    } else if (wcscmp(pstrName, L"userdata") == 0) {
-        SetUserData(pstrValue);
-    } else if (wcscmp(pstrName, L"enabled") == 0) {
-        SetEnabled(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"mouse") == 0) {
-        SetMouseEnabled(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"keyboard") == 0) {
-        SetKeyboardEnabled(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"visible") == 0) {
-        SetVisible(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"float") == 0) {
-        SetFloat(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"shortcut") == 0) {
-        SetShortcut(pstrValue[0]);
-    } else if (wcscmp(pstrName, L"menu") == 0) {
-        SetContextMenuUsed(ParseBool(pstrValue));
-    } else if (wcscmp(pstrName, L"virtualwnd") == 0) {
-        SetVirtualWnd(pstrValue);
-    }
+    typedef TAttributeRowUI<CControlUI> Row;
+    static const Row kAttributes[] = {
+        // A negative left or top places the control from its parent's right or
+        // bottom edge; the width and height are the rectangle's either way.
+        {L"pos",
+         [](CControlUI& control, const wchar_t* value) {
+             RECT rcPos = ParseRect(value);
+             SIZE szXY = {rcPos.left >= 0 ? rcPos.left : rcPos.right, rcPos.top >= 0 ? rcPos.top : rcPos.bottom};
+             control.SetFixedXY(szXY);
+             control.SetFixedWidth(rcPos.right - rcPos.left);
+             control.SetFixedHeight(rcPos.bottom - rcPos.top);
+         }},
+        {L"relativepos",
+         [](CControlUI& control, const wchar_t* value) {
+             int v[4];
+             ParseIntList(value, v, 4);
+             SIZE szMove = {v[0], v[1]};
+             SIZE szZoom = {v[2], v[3]};
+             control.SetRelativePos(szMove, szZoom);
+         }},
+        {L"padding", &Row::ParseAndSet<ParseRect, &CControlUI::SetPadding>},
+        {L"bkcolor", &Row::ParseAndSet<ParseColor, &CControlUI::SetBkColor>},
+        {L"bkcolor1", &Row::ParseAndSet<ParseColor, &CControlUI::SetBkColor>},
+        {L"bkcolor2", &Row::ParseAndSet<ParseColor, &CControlUI::SetBkColor2>},
+        {L"bkcolor3", &Row::ParseAndSet<ParseColor, &CControlUI::SetBkColor3>},
+        {L"bordercolor", &Row::ParseAndSet<ParseColor, &CControlUI::SetBorderColor>},
+        {L"focusbordercolor", &Row::ParseAndSet<ParseColor, &CControlUI::SetFocusBorderColor>},
+        {L"colorhsl", &Row::ParseAndSet<ParseBool, &CControlUI::SetColorHSL>},
+        // One number is the same border all round; four are the sides' own.
+        {L"bordersize",
+         [](CControlUI& control, const wchar_t* value) {
+             if (wcschr(value, L',') == NULL) {
+                 control.SetBorderSize(ParseInt(value));
+                 RECT rcNone = {0, 0, 0, 0};
+                 control.SetBorderSize(rcNone);
+             } else {
+                 control.SetBorderSize(ParseRect(value));
+             }
+         }},
+        {L"leftbordersize", &Row::ParseAndSet<ParseInt, &CControlUI::SetLeftBorderSize>},
+        {L"topbordersize", &Row::ParseAndSet<ParseInt, &CControlUI::SetTopBorderSize>},
+        {L"rightbordersize", &Row::ParseAndSet<ParseInt, &CControlUI::SetRightBorderSize>},
+        {L"bottombordersize", &Row::ParseAndSet<ParseInt, &CControlUI::SetBottomBorderSize>},
+        {L"borderstyle", &Row::ParseAndSet<ParseInt, &CControlUI::SetBorderStyle>},
+        {L"borderround", &Row::ParseAndSet<ParseSize, &CControlUI::SetBorderRound>},
+        {L"bkimage", [](CControlUI& control, const wchar_t* value) { control.SetBkImage(value); }},
+        {L"width", &Row::ParseAndSet<ParseInt, &CControlUI::SetFixedWidth>},
+        {L"height", &Row::ParseAndSet<ParseInt, &CControlUI::SetFixedHeight>},
+        {L"minwidth", &Row::ParseAndSet<ParseInt, &CControlUI::SetMinWidth>},
+        {L"minheight", &Row::ParseAndSet<ParseInt, &CControlUI::SetMinHeight>},
+        {L"maxwidth", &Row::ParseAndSet<ParseInt, &CControlUI::SetMaxWidth>},
+        {L"maxheight", &Row::ParseAndSet<ParseInt, &CControlUI::SetMaxHeight>},
+        {L"name", &Row::ParseAndSet<AttributeText, &CControlUI::SetName>},
+        {L"text", &Row::ParseAndSet<AttributeText, &CControlUI::SetText>},
+        {L"tooltip", &Row::ParseAndSet<AttributeText, &CControlUI::SetToolTip>},
+        {L"userdata", &Row::ParseAndSet<AttributeText, &CControlUI::SetUserData>},
+        {L"enabled", &Row::ParseAndSet<ParseBool, &CControlUI::SetEnabled>},
+        {L"mouse", &Row::ParseAndSet<ParseBool, &CControlUI::SetMouseEnabled>},
+        {L"keyboard", &Row::ParseAndSet<ParseBool, &CControlUI::SetKeyboardEnabled>},
+        {L"visible", &Row::ParseAndSet<ParseBool, &CControlUI::SetVisible>},
+        {L"float", &Row::ParseAndSet<ParseBool, &CControlUI::SetFloat>},
+        {L"shortcut", [](CControlUI& control, const wchar_t* value) { control.SetShortcut(value[0]); }},
+        {L"menu", &Row::ParseAndSet<ParseBool, &CControlUI::SetContextMenuUsed>},
+        {L"virtualwnd", &Row::ParseAndSet<AttributeText, &CControlUI::SetVirtualWnd>},
+    };
+    ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue);
 }
 
 CControlUI* CControlUI::ApplyAttributeList(const wchar_t* pstrList)
@@ -471,30 +443,15 @@ SIZE CControlUI::EstimateSize(SIZE) { return m_cxyFixed; }
 
 DWORD CControlUI::GetBkColor() const { return m_dwBackColor; }
 
-void CControlUI::SetBkColor(DWORD dwBackColor)
-{
-    if (m_dwBackColor == dwBackColor) return;
-    m_dwBackColor = dwBackColor;
-    Invalidate();
-}
+void CControlUI::SetBkColor(DWORD dwBackColor) { ChangeAndInvalidate(m_dwBackColor, dwBackColor); }
 
 DWORD CControlUI::GetBkColor2() const { return m_dwBackColor2; }
 
-void CControlUI::SetBkColor2(DWORD dwBackColor)
-{
-    if (m_dwBackColor2 == dwBackColor) return;
-    m_dwBackColor2 = dwBackColor;
-    Invalidate();
-}
+void CControlUI::SetBkColor2(DWORD dwBackColor) { ChangeAndInvalidate(m_dwBackColor2, dwBackColor); }
 
 DWORD CControlUI::GetBkColor3() const { return m_dwBackColor3; }
 
-void CControlUI::SetBkColor3(DWORD dwBackColor)
-{
-    if (m_dwBackColor3 == dwBackColor) return;
-    m_dwBackColor3 = dwBackColor;
-    Invalidate();
-}
+void CControlUI::SetBkColor3(DWORD dwBackColor) { ChangeAndInvalidate(m_dwBackColor3, dwBackColor); }
 
 const wchar_t* CControlUI::GetBkImage() { return m_sBkImage; }
 
@@ -519,93 +476,45 @@ void CControlUI::SetBkImage(const wchar_t* pStrImage, bool bReload)
 
 DWORD CControlUI::GetBorderColor() const { return m_dwBorderColor; }
 
-void CControlUI::SetBorderColor(DWORD dwBorderColor)
-{
-    if (m_dwBorderColor == dwBorderColor) return;
-    m_dwBorderColor = dwBorderColor;
-    Invalidate();
-}
+void CControlUI::SetBorderColor(DWORD dwBorderColor) { ChangeAndInvalidate(m_dwBorderColor, dwBorderColor); }
 
 DWORD CControlUI::GetFocusBorderColor() const { return m_dwFocusBorderColor; }
 
-void CControlUI::SetFocusBorderColor(DWORD dwBorderColor)
-{
-    if (m_dwFocusBorderColor == dwBorderColor) return;
-    m_dwFocusBorderColor = dwBorderColor;
-    Invalidate();
-}
+void CControlUI::SetFocusBorderColor(DWORD dwBorderColor) { ChangeAndInvalidate(m_dwFocusBorderColor, dwBorderColor); }
 
 bool CControlUI::IsColorHSL() const { return m_bColorHSL; }
 
-void CControlUI::SetColorHSL(bool bColorHSL)
-{
-    if (m_bColorHSL == bColorHSL) return;
-    m_bColorHSL = bColorHSL;
-    Invalidate();
-}
+void CControlUI::SetColorHSL(bool bColorHSL) { ChangeAndInvalidate(m_bColorHSL, bColorHSL); }
 
 int CControlUI::GetBorderSize() const { return m_nBorderSize; }
 
-void CControlUI::SetBorderSize(int nSize)
-{
-    if (m_nBorderSize == nSize) return;
-    m_nBorderSize = nSize;
-    Invalidate();
-}
+void CControlUI::SetBorderSize(int nSize) { ChangeAndInvalidate(m_nBorderSize, nSize); }
 
-void CControlUI::SetBorderSize(RECT rc)
-{
-    m_rcBorderSize = rc;
-    Invalidate();
-}
+void CControlUI::SetBorderSize(RECT rc) { SetAndInvalidate(m_rcBorderSize, rc); }
 
 int CControlUI::GetLeftBorderSize() const { return m_rcBorderSize.left; }
 
-void CControlUI::SetLeftBorderSize(int nSize)
-{
-    m_rcBorderSize.left = nSize;
-    Invalidate();
-}
+void CControlUI::SetLeftBorderSize(int nSize) { SetAndInvalidate(m_rcBorderSize.left, nSize); }
 
 int CControlUI::GetTopBorderSize() const { return m_rcBorderSize.top; }
 
-void CControlUI::SetTopBorderSize(int nSize)
-{
-    m_rcBorderSize.top = nSize;
-    Invalidate();
-}
+void CControlUI::SetTopBorderSize(int nSize) { SetAndInvalidate(m_rcBorderSize.top, nSize); }
 
 int CControlUI::GetRightBorderSize() const { return m_rcBorderSize.right; }
 
-void CControlUI::SetRightBorderSize(int nSize)
-{
-    m_rcBorderSize.right = nSize;
-    Invalidate();
-}
+void CControlUI::SetRightBorderSize(int nSize) { SetAndInvalidate(m_rcBorderSize.right, nSize); }
 
 int CControlUI::GetBottomBorderSize() const { return m_rcBorderSize.bottom; }
 
-void CControlUI::SetBottomBorderSize(int nSize)
-{
-    m_rcBorderSize.bottom = nSize;
-    Invalidate();
-}
+void CControlUI::SetBottomBorderSize(int nSize) { SetAndInvalidate(m_rcBorderSize.bottom, nSize); }
 
 int CControlUI::GetBorderStyle() const { return m_nBorderStyle; }
 
-void CControlUI::SetBorderStyle(int nStyle)
-{
-    m_nBorderStyle = nStyle;
-    Invalidate();
-}
+void CControlUI::SetBorderStyle(int nStyle) { SetAndInvalidate(m_nBorderStyle, nStyle); }
 
 SIZE CControlUI::GetBorderRound() const { return m_cxyBorderRound; }
 
-void CControlUI::SetBorderRound(SIZE cxyRound)
-{
-    m_cxyBorderRound = cxyRound;
-    Invalidate();
-}
+void CControlUI::SetBorderRound(SIZE cxyRound) { SetAndInvalidate(m_cxyBorderRound, cxyRound); }
 
 bool CControlUI::DrawImage(HDC hDC, const wchar_t* pStrImage, const wchar_t* pStrModify)
 {

@@ -185,6 +185,29 @@ protected:
     // clip leaves nothing or there is no window.
     void InvalidateClipped(RECT rc);
 
+    // The body of a setter of what the control shows: stores the value and
+    // repaints the control.
+    template <class T, class V>
+    void SetAndInvalidate(T& field, const V& value)
+    {
+        field = value;
+        Invalidate();
+    }
+    // The same, but a value the field holds already changes nothing and paints
+    // nothing; a null text is the empty text.
+    template <class T, class V>
+    void ChangeAndInvalidate(T& field, const V& value)
+    {
+        if (field == value) return;
+        SetAndInvalidate(field, value);
+    }
+    void ChangeAndInvalidate(CUIString& field, const wchar_t* value)
+    {
+        if (field == (value != NULL ? value : L"")) return;
+        field = value;
+        Invalidate();
+    }
+
     // Hands an event on to the receiver (the parent, or a row's owning list), or,
     // with no receiver, to the class Base's handling as if this class added nothing.
     template <class Base, class Receiver>
