@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "core/control_ui.h"
+#include "core/gdi_scope.h"
 
 namespace shell {
 namespace {
@@ -49,9 +50,9 @@ void SetRoundedRegion(HWND hWnd, SkinUI::CPaintManagerUI& pm) {
   ::GetWindowRect(hWnd, &rc);
   ::OffsetRect(&rc, -rc.left, -rc.top);
   const SIZE corner = pm.GetRoundCorner();
-  HRGN region = ::CreateRoundRectRgn(rc.left, rc.top, rc.right + 1, rc.bottom + 1, corner.cx, corner.cy);
+  SkinUI::RegionHandle region(::CreateRoundRectRgn(rc.left, rc.top, rc.right + 1, rc.bottom + 1, corner.cx, corner.cy));
   // Once set, the region belongs to the window.
-  if (region != nullptr && !::SetWindowRgn(hWnd, region, TRUE)) ::DeleteObject(region);
+  if (region != nullptr && ::SetWindowRgn(hWnd, region, TRUE)) region.Release();
 }
 
 bool HandleFramelessMessage(HWND hWnd, SkinUI::CPaintManagerUI& pm, bool sizable, UINT uMsg, WPARAM wParam,

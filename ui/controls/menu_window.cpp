@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/dialog_builder.h"
+#include "core/gdi_scope.h"
 #include "menu.h"
 #include "menu_element.h"
 
@@ -261,8 +262,8 @@ LRESULT CMenuWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
             ::GetWindowRect(m_hWnd, &rc);
             ::OffsetRect(&rc, -rc.left, -rc.top);
             // The window owns the region once it is set.
-            HRGN hRgn = ::CreateRoundRectRgn(rc.left + 3, rc.top + 3, rc.right - 2, rc.bottom - 2, 2, 2);
-            if (hRgn != NULL && ::SetWindowRgn(m_hWnd, hRgn, TRUE) == 0) ::DeleteObject(hRgn);
+            RegionHandle hRgn(::CreateRoundRectRgn(rc.left + 3, rc.top + 3, rc.right - 2, rc.bottom - 2, 2, 2));
+            if (hRgn != NULL && ::SetWindowRgn(m_hWnd, hRgn, TRUE)) hRgn.Release();
         }
         break;
     case WM_KILLFOCUS:
