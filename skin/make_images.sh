@@ -89,6 +89,20 @@ done
 "$im" -delay 10 -loop 0 "${frames[@]}" "$out/loading.gif"
 rm -f "${frames[@]}"
 
+# Tabs of the tab strip (102x27, rounded at the top): white text on blue, the
+# selected tab in the page's own colour; the close cross (9x8) and the strip's
+# arrows.
+tab() { "$im" -size 102x27 xc:none -fill "$1" -draw "roundrectangle 0,0 101,34 4,4" "$out/$2"; }
+tab "$blue_hot" Tab_normal.png
+tab '#6aaaf0' Tab_on.png
+tab '#f3f6f9' tab_press.png
+"$im" -size 9x8 xc:none -stroke '#d9534f' -strokewidth 1.5 -draw "line 1,0 8,7 line 8,0 1,7" "$out/tab_closeIcon_on.png"
+"$im" -size 9x8 xc:none -stroke "$blue_down" -strokewidth 1.5 -draw "line 1,0 8,7 line 8,0 1,7" "$out/tab_closeIcon_push.png"
+for state in '':white _hot:'#ffe28a'; do
+  "$im" -size 16x16 xc:none -fill "${state#*:}" -draw "polygon 11,3 11,13 4,8" "$out/tab_prev${state%%:*}.png"
+  "$im" -size 16x16 xc:none -fill "${state#*:}" -draw "polygon 5,3 5,13 12,8" "$out/tab_next${state%%:*}.png"
+done
+
 # Home tiles (their Chinese names are what the archive's GBK entry names are for).
 mkdir -p "$out/AppLogo"
 tile=0

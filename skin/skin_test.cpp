@@ -27,9 +27,12 @@ const wchar_t* const kLayouts[] = {L"MainFrame.xml",      L"login.xml",         
                                    L"MyDll.xml",          L"baobiao0.xml",       L"baobiao1.xml",
                                    L"baobiao2.xml",       L"baobiao3.xml",       L"adv0.xml",
                                    L"adv1.xml"};
-const wchar_t* const kMenus[] = {L"menu_login.xml"};
-const wchar_t* const kCodeImages[] = {L"icon_err.png", L"icon_warning.png", L"icon_info.png",
-                                      L"rich_edit.png", L"loading.gif",     L"bg_tip.png"};
+const wchar_t* const kMenus[] = {L"menu_login.xml", L"menu_help.xml", L"menu_app_tray.xml", L"menu_sidebar.xml",
+                                 L"menu_product_type.xml"};
+const wchar_t* const kCodeImages[] = {L"icon_err.png",     L"icon_warning.png", L"icon_info.png",
+                                      L"rich_edit.png",    L"loading.gif",      L"bg_tip.png",
+                                      L"Tab_normal.png",   L"Tab_on.png",       L"tab_press.png",
+                                      L"tab_closeIcon_on.png", L"tab_closeIcon_push.png"};
 const wchar_t* const kTileNames[] = {L"商品", L"客户", L"供应商", L"短信", L"销售单", L"进货单", L"资金", L"报表"};
 
 class SkinArchive : public ::testing::Test {

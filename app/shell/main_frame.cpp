@@ -39,6 +39,11 @@ void ReleaseSingleInstance() {
   g_instanceMutex = nullptr;
 }
 
+void HoldSingleInstance() {
+  if (g_instanceMutex == nullptr)
+    g_instanceMutex = ::CreateMutexW(nullptr, FALSE, L"hKXPlatform");
+}
+
 MainFrame::MainFrame() {
   m_shadow.SetDarkness(150);
   m_shadow.SetSharpness(5);
@@ -109,6 +114,7 @@ void MainFrame::InitWindow() {
 
   m_productTypes.clear();
   if (g_dataObject != nullptr) g_dataObject->GetProductTypes(reinterpret_cast<intptr_t>(this), &OnProductTypeRow);
+  CollectMidPanels();
 
   // A layout without the close-button setting gets no plug-in pages and no report tiles.
   if (!ApplyCloseSetting()) return;

@@ -6,12 +6,14 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "controls/bar_list.h"
 #include "grid_bar_items.h"
+#include "core/container_ui.h"
 #include "kxp_data.h"
 #include "controls/observer_impl.h"
 #include "controls/option.h"
@@ -54,6 +56,8 @@ LoginRunner SetLoginRunner(LoginRunner runner);
 // Releases the single-instance mutex held by this process (tests share one Wine
 // server, and so one mutex, between their cases).
 void ReleaseSingleInstance();
+// Takes the mutex again for this process, if it holds none.
+void HoldSingleInstance();
 
 class MainFrame : public DllApiInterface,
                   public SkinUI::WindowImplBase,
@@ -106,6 +110,39 @@ class MainFrame : public DllApiInterface,
   // Shows the window again from the tray.
   void RestoreFromTray();
 
+  // Tabs, panels and the page router.
+  int AddTab(const SkinUI::CUIString& page, bool closable);
+  void CloseTab(const SkinUI::CUIString& page);
+  void SelectPrevTab();
+  void SelectNextTab();
+  void CollectMidPanels();
+  void ShowMidPanel(const SkinUI::CUIString& panel);
+  void ShowReportBanner(bool visible);
+  void ShowPage(const SkinUI::CUIString& page);
+  // The report page of that name.
+  void OpenReportPage(const SkinUI::CUIString& page);
+  // The open tabs' pages, in the strip's order.
+  std::vector<SkinUI::CUIString> GetOpenTabs();
+
+  // Menus and account commands.
+  void ShowHelpMenu();
+  void ChangeUser();
+
+  // List notifications and their handlers.
+  void OnSelectChanged(SkinUI::TNotifyUI& msg);
+  void OnItemActivate(SkinUI::TNotifyUI& msg);
+  void OnItemClick(SkinUI::TNotifyUI& msg);
+  void OnCellSetFocus(SkinUI::TNotifyUI& msg);
+  void OnCellKillFocus(SkinUI::TNotifyUI& msg);
+  void ShowListContextMenu(const SkinUI::CUIString& listName);
+  void OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName);
+  void NegateBillQuantities();
+  void NegateOrderQuantities();
+  // Recalculates a bill or order line after one of its cells changed.
+  void OnEditTextChanged(SkinUI::CControlUI* cell);
+  // A list row double-clicked or activated by Enter.
+  void OnListItemActivate(SkinUI::CControlUI* row, SkinUI::CControlUI* list);
+
   StartupOutcome GetStartupOutcome() const { return m_startup; }
   TrayIcon& GetTrayIcon() { return m_tray; }
   // The broadcast animation's step: -1 (no wave) to 2 (three waves).
@@ -138,11 +175,16 @@ class MainFrame : public DllApiInterface,
   const std::vector<GridBarItem>& ModuleRows(ModuleList list);
 
   BYTE m_bPurchaseSide = 0;
+  // The stored bill the bill page edits; a bill page opened afresh has none.
+  SkinUI::CUIString m_editedBillNumber;
   std::string m_strStockDateCondition;
   std::string m_strFundDateCondition;
 
  private:
   void OnClick(SkinUI::TNotifyUI& msg) override;
+  void OnClickMore(SkinUI::TNotifyUI& msg);
+  void SelectNeighbourTab(int step);
+  void NegateQuantities(const wchar_t* listName, const wchar_t* boxName, std::initializer_list<const wchar_t*> cells);
   bool OfferToPlugins(SkinUI::TNotifyUI& msg);
   // False when the layout lacks the setting, which ends the start-up early.
   bool ApplyCloseSetting();
@@ -152,7 +194,6 @@ class MainFrame : public DllApiInterface,
 
   SkinUI::CWndShadow m_shadow;
   SkinUI::CControlUI* m_focusedCell = nullptr;
-  SkinUI::CUIString m_editedBillNumber;
   SkinUI::CControlUI* m_castWaves[3] = {nullptr, nullptr, nullptr};
   std::vector<SkinUI::CControlUI*> m_panels;
   std::multimap<int, ProductTypeNode> m_productTypes;
@@ -169,7 +210,9 @@ class MainFrame : public DllApiInterface,
   StartupOutcome m_startup = StartupOutcome::kNotStarted;
   int m_broadcastStep = -1;
   bool m_broadcastTicking = false;
-  SkinUI::CControlUI* m_hoveredTabClose = nullptr;
+  // The close button of the tab under the cursor, by name: closing the tab frees
+  // the button.
+  SkinUI::CUIString m_hoveredTabClose;
 
   std::vector<GridBarItem> m_moduleLists[kModuleListCount];
 };
@@ -180,6 +223,8 @@ SkinUI::CUIString ListItemPageName(SkinUI::CControlUI* button);
 
 // The option or check box of that name in the window, or null.
 SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
+// The container of that name in the window, or null.
+SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
 
 // The bar list of that name in the window, or null.
 SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name);

@@ -1,48 +1,17 @@
-// MainFrame's notification dispatch: plug-ins first, then by type; clicks by the
-// sender's name through a table of routes that the page code extends; the
-// window's own messages (menu choice, tray icon, timers, close and destroy).
+// MainFrame's notification dispatch: plug-ins first, then by type (the click
+// chains are in click_routes.cpp); the window's own messages (menu choice, tray
+// icon, timers, close and destroy).
 #include "main_frame.h"
 
 #include <cwchar>
+#include <memory>
 
+#include "controls/menu_window.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
 #include "text_conversion.h"
 
 namespace shell {
-namespace {
-
-using ClickHandler = void (*)(MainFrame& frame, SkinUI::CControlUI& sender);
-
-struct ClickRoute {
-  const wchar_t* name;
-  ClickHandler handler;
-};
-
-void Broadcast(MainFrame& frame, SkinUI::CControlUI&) { frame.ConfirmBroadcast(); }
-
-void ToggleSideBar(MainFrame& frame, SkinUI::CControlUI&) {
-  if (SkinUI::CControlUI* bar = frame.GetPaintManager()->FindControl(L"layoutSideBar"))
-    bar->SetVisible(!bar->IsVisible());
-}
-
-void CloseButton(MainFrame& frame, SkinUI::CControlUI&) { frame.OnCloseButton(); }
-void MinimiseButton(MainFrame& frame, SkinUI::CControlUI&) { frame.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0); }
-void MaximiseButton(MainFrame& frame, SkinUI::CControlUI&) { frame.SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0); }
-void RestoreButton(MainFrame& frame, SkinUI::CControlUI&) { frame.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0); }
-void Nothing(MainFrame&, SkinUI::CControlUI&) {}
-
-// Exact names, compared without regard to case. The page code adds its rows here;
-// prefix routes ("bar_btn_", "tab_close_" before "tab_", "sel_all_") come in their
-// fixed places when the pages that use them are built.
-const ClickRoute kClickRoutes[] = {
-    {L"bottomBroadcast", &Broadcast}, {L"CastWave1", &Broadcast},   {L"CastWave2", &Broadcast},
-    {L"CastWave3", &Broadcast},       {L"btnSideBar", &ToggleSideBar}, {L"closebtn", &CloseButton},
-    {L"minbtn", &MinimiseButton},     {L"maxbtn", &MaximiseButton},  {L"restorebtn", &RestoreButton},
-    {L"btnCloudLogin", &Nothing},
-};
-
-}  // namespace
 
 bool MainFrame::OfferToPlugins(SkinUI::TNotifyUI& msg) {
   if (g_plugins.empty()) return false;
@@ -56,32 +25,34 @@ bool MainFrame::OfferToPlugins(SkinUI::TNotifyUI& msg) {
 
 void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
   if (OfferToPlugins(msg)) return;
-  if (msg.type == L"click") OnClick(msg);
-}
-
-void MainFrame::OnClick(SkinUI::TNotifyUI& msg) {
-  if (msg.sender == nullptr) return;
-  const SkinUI::CUIString name = msg.sender->GetName();
-  for (const ClickRoute& route : kClickRoutes) {
-    if (_wcsicmp(name.GetData(), route.name) == 0) {
-      route.handler(*this, *msg.sender);
+  // Header clicks (sorting) and date edits (renumbering) join with their pages.
+  using Handler = void (MainFrame::*)(SkinUI::TNotifyUI&);
+  static const struct {
+    const wchar_t* type;
+    Handler handler;
+  } kRoutes[] = {
+      {L"setfocus", &MainFrame::OnCellSetFocus},   {L"killfocus", &MainFrame::OnCellKillFocus},
+      {L"click", &MainFrame::OnClick},             {L"selectchanged", &MainFrame::OnSelectChanged},
+      {L"itemactivate", &MainFrame::OnItemActivate}, {L"itemclick", &MainFrame::OnItemClick},
+  };
+  for (const auto& route : kRoutes) {
+    if (_wcsicmp(msg.type.GetData(), route.type) == 0) {
+      (this->*route.handler)(msg);
       return;
     }
   }
-}
-
-void MainFrame::OnMenuCommand(const SkinUI::CUIString& item) {
-  // The tray menu's commands arrive with the menus that send them.
-  (void)item;
+  if (_wcsicmp(msg.type.GetData(), L"textchanged") == 0) OnEditTextChanged(msg.sender);
 }
 
 LRESULT MainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
   bHandled = FALSE;
-  if (uMsg == 0x2340) {
-    SkinUI::CUIString* item = reinterpret_cast<SkinUI::CUIString*>(wParam);
-    if (item != nullptr) {
+  if (uMsg == SkinUI::WM_MENUCLICK) {
+    // This handler owns the menu's string: it goes before the command runs, which
+    // may end the program.
+    std::unique_ptr<SkinUI::CUIString> item(reinterpret_cast<SkinUI::CUIString*>(wParam));
+    if (item) {
       const SkinUI::CUIString name = *item;
-      delete item;
+      item.reset();
       OnMenuCommand(name);
     }
   } else if (uMsg == kTrayCallbackMessage) {

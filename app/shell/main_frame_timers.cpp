@@ -45,7 +45,10 @@ void MainFrame::OnTimer(UINT_PTR id) {
 }
 
 void MainFrame::OnSelectCellTimer() {
-  if (m_focusedCell == nullptr || std::wcscmp(m_focusedCell->GetClass(), L"RichEditUI") != 0) return;
+  // The remembered cell is used only while it still has the focus: its row may
+  // have gone in the meantime, and with it the cell.
+  if (m_focusedCell == nullptr || m_PaintManager.GetFocus() != m_focusedCell) return;
+  if (std::wcscmp(m_focusedCell->GetClass(), L"RichEditUI") != 0) return;
   auto* edit = static_cast<SkinUI::CRichEditUI*>(m_focusedCell);
   edit->SetBkColor(0xFFFFFFFF);
   edit->SetSelAll();
@@ -58,11 +61,13 @@ void MainFrame::OnTabHoverTimer() {
   ::ScreenToClient(m_hWnd, &cursor);
   SkinUI::CControlUI* under = m_PaintManager.FindControl(cursor);
   SkinUI::CControlUI* close = nullptr;
+  SkinUI::CUIString closeName;
   if (under != nullptr) {
     const SkinUI::CUIString name = under->GetName();
-    if (name.GetLength() > 4 && _wcsnicmp(name.GetData(), L"tab_", 4) == 0) {
-      close = m_PaintManager.FindControl((SkinUI::CUIString(L"tab_close_") + name.Mid(4)).GetData());
-      if (close == nullptr || close == m_hoveredTabClose) return;
+    if (_wcsnicmp(name.GetData(), L"tab_", 4) == 0) {
+      closeName = SkinUI::CUIString(L"tab_close_") + name.Mid(4);
+      close = m_PaintManager.FindControl(closeName.GetData());
+      if (close == nullptr || closeName == m_hoveredTabClose) return;
     }
   }
   auto send = [](SkinUI::CControlUI* control, int type) {
@@ -73,8 +78,12 @@ void MainFrame::OnTabHoverTimer() {
     control->DoEvent(event);
   };
   if (close != nullptr) send(close, SkinUI::UIEV_MOUSE_ENTER);
-  if (m_hoveredTabClose != nullptr) send(m_hoveredTabClose, SkinUI::UIEV_MOUSE_LEAVE);
-  m_hoveredTabClose = close;
+  // Looked up again: the button remembered may have gone with its tab.
+  if (!m_hoveredTabClose.IsEmpty()) {
+    if (SkinUI::CControlUI* previous = m_PaintManager.FindControl(m_hoveredTabClose.GetData()))
+      send(previous, SkinUI::UIEV_MOUSE_LEAVE);
+  }
+  m_hoveredTabClose = close != nullptr ? closeName : SkinUI::CUIString();
 }
 
 void MainFrame::OnTrayNotify(UINT mouseCode) {

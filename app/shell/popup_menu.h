@@ -6,8 +6,10 @@
 
 namespace shell {
 
-// Alignment flags of the menus the program opens at the cursor.
+// Alignment flags of the menus the program opens at the cursor, and of a menu
+// hanging below a button's left edge.
 constexpr int kMenuAlignAtCursor = 18;
+constexpr int kMenuAlignBelow = 6;
 
 // False when the menu could not be shown.
 bool OpenPopupMenu(HWND owner, const wchar_t* layoutFile, POINT screenPoint, int align = kMenuAlignAtCursor);

@@ -1,0 +1,282 @@
+// MainFrame's click dispatch: two chains of rows tried in order against the
+// clicked control's name, exact names and prefixes alike compared without regard
+// to case. The first chain holds the exact names of the pages' buttons, then the
+// prefixes and window buttons in their fixed places; what it does not take goes
+// to the second chain. Each page adds its handler to its row; a row without one
+// takes its click and does nothing until its page is built.
+#include "click_routes.h"
+
+#include <cwchar>
+
+#include "core/container_ui.h"
+#include "controls/list.h"
+#include "main_frame.h"
+#include "controls/option.h"
+
+namespace shell {
+namespace {
+
+using ClickHandler = void (*)(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t* arg, const wchar_t* arg2);
+
+enum class Match { kExact, kPrefix };
+
+struct ClickRoute {
+  const wchar_t* name;
+  ClickHandler handler = nullptr;
+  const wchar_t* arg = nullptr;   // the row's own value: a page, a list or a control name
+  const wchar_t* arg2 = nullptr;  // for side-dependent rows, the purchase side's value
+  Match match = Match::kExact;
+};
+
+// The text after the last underscore of the control's name: the page that tiles,
+// shortcuts and tabs are named after.
+SkinUI::CUIString PageOf(SkinUI::CControlUI& sender) {
+  const SkinUI::CUIString name = sender.GetName();
+  return name.Mid(name.ReverseFind(L'_') + 1);
+}
+
+void Broadcast(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ConfirmBroadcast(); }
+
+void OpenPage(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* page, const wchar_t*) { frame.ShowPage(page); }
+
+void OpenNamedPage(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  frame.ShowPage(PageOf(sender));
+}
+
+void AddShortcut(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  frame.AddModuleShortcut(PageOf(sender));
+}
+
+// A side-bar or report entry's button opens the page of its entry.
+void OpenEntryPage(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  const SkinUI::CUIString page = ListItemPageName(&sender);
+  if (!page.IsEmpty()) frame.ShowPage(page);
+}
+
+void ScrollSideBar(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ScrollSideBar(); }
+
+void CloseNamedTab(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  frame.CloseTab(PageOf(sender));
+}
+
+void PrevTab(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.SelectPrevTab(); }
+void NextTab(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.SelectNextTab(); }
+
+void Report(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* page, const wchar_t*) { frame.OpenReportPage(page); }
+
+void SideReport(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* sales, const wchar_t* purchase) {
+  frame.OpenReportPage(frame.m_bPurchaseSide ? purchase : sales);
+}
+
+void Toggle(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* name, const wchar_t*) {
+  if (SkinUI::CControlUI* control = frame.GetPaintManager()->FindControl(name))
+    control->SetVisible(!control->IsVisible());
+}
+
+// The header's select-all box: its click arrives before the box changes, so every
+// row's box takes the state the header box is about to get.
+void SelectAll(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  auto* box = static_cast<SkinUI::COptionUI*>(sender.GetInterface(L"Option"));
+  SkinUI::CPaintManagerUI& pm = *frame.GetPaintManager();
+  SkinUI::CControlUI* control = pm.FindControl(sender.GetName().Mid(8).GetData());
+  auto* list = control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
+  if (box == nullptr || list == nullptr) return;
+  const bool tick = !box->IsSelected();
+  for (int i = 0; i < list->GetCount(); ++i) {
+    SkinUI::CControlUI* row = list->GetItemAt(i);
+    SkinUI::CControlUI* chk = row != nullptr ? pm.FindSubControlByName(row, L"item_chk") : nullptr;
+    auto* rowBox = chk != nullptr ? static_cast<SkinUI::COptionUI*>(chk->GetInterface(L"Option")) : nullptr;
+    if (rowBox != nullptr) rowBox->Selected(tick);
+  }
+}
+
+void CloseButton(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.OnCloseButton(); }
+
+void Minimise(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  frame.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+void Maximise(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  frame.SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+}
+void Restore(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  frame.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void Nothing(MainFrame&, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {}
+
+void HelpMenu(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ShowHelpMenu(); }
+
+// Printing and exporting a named list; the rows carry the list's name.
+constexpr ClickHandler kPrintList = nullptr;
+constexpr ClickHandler kExportList = nullptr;
+
+const ClickRoute kFirstChain[] = {
+    {L"bottomBroadcast", &Broadcast},
+    {L"CastWave1", &Broadcast},
+    {L"CastWave2", &Broadcast},
+    {L"CastWave3", &Broadcast},
+    // Drop buttons of the entry forms and report filters.
+    {L"lrtjbg_edit_date_drop"}, {L"lrtjbg_edit_type_detail_drop"}, {L"lrtjbg_edit_type_drop"},
+    {L"zjtjbg_edit_date_drop"}, {L"zjtjbg_edit_project_drop"}, {L"zjtjbg_edit_type_drop"},
+    {L"kcyjbg_edit_status_drop"}, {L"kctjbg_edit_date_drop"}, {L"kctjbg_edit_product_drop"},
+    {L"kctjbg_edit_type_drop"}, {L"ysdzd_edit_date_drop"}, {L"yfdzd_edit_date_drop"},
+    {L"jhtjbg_edit_date_drop"}, {L"ysdzd_edit_custom_drop"}, {L"yfdzd_edit_custom_drop"},
+    {L"jhtjbg_edit_custom_drop"}, {L"xstjbg_edit_date_drop"}, {L"xstjbg_edit_custom_drop"},
+    {L"ysqkmx_edit_custom_drop"}, {L"ysqkmx_edit_date_drop"}, {L"ysqkbg_edit_date_drop"},
+    {L"ysqkbg_edit_custom_drop"}, {L"zjls_edit_custom_drop"}, {L"zjls_edit_project_drop"},
+    {L"zjls_edit_quick_date_drop"}, {L"szxm_edit_xmlx_drop"}, {L"xsd_edit_find_date_drop"},
+    {L"xsd_custom_drop"}, {L"dkhpfj_edit_product_drop"}, {L"dkhpfj_edit_custom_drop"},
+    {L"dkhpfj_new_product_drop"}, {L"dkhpfj_new_custom_drop"}, {L"khyqk_kehu_drop"},
+    {L"hpkc_find_drop"}, {L"hpkc_tpye_drop"},
+    // Product categories and the products page.
+    {L"hpkc_btn_add_type"},
+    {L"hpkc_btn_find"}, {L"hpkc_btn_hide_zero"}, {L"hpkc_btn_batch_del"}, {L"hpkc_btn_change_type"},
+    {L"hpkc_new_jldw_drop"}, {L"hpkc_btn_new_product"}, {L"hpkc_new_hplb_drop"}, {L"hpkc_new_save"},
+    {L"hpkc_new_cancel"},
+    // Customers and suppliers, trade prices, income and expense items.
+    {L"khyqk_btn_find"}, {L"khyqk_hide_zero"}, {L"khyqk_new_custom"}, {L"khyqk_new_save"}, {L"khyqk_new_cancel"},
+    {L"dkhpfj_btn_find"}, {L"dkhpfj_new_save"}, {L"dkhpfj_new_cancel"}, {L"dkhpfj_add"},
+    {L"szxm_new_cancel"}, {L"szxm_new_save"}, {L"szxm_btn_new"}, {L"zjls_btn_szxm"},
+    // Bills, searching them, the cash book.
+    {L"xsd_view_his_list"}, {L"xsd_cancel"}, {L"xsd_save"}, {L"xsd_btn_find"},
+    {L"zjls_btn_find"}, {L"zjls_save"}, {L"zjls_cancel"}, {L"zjls_income"}, {L"zjls_outcome"},
+    // Report pages: their queries, and the buttons of other pages that open a report.
+    {L"xsd_btn_report_xstj", &SideReport, L"销售汇总表(商品)", L"进货汇总表(商品)"},
+    {L"lrtjbg_find"}, {L"zjtjbg_return"}, {L"zjtjbg_find"}, {L"kcyjbg_find"}, {L"kctjbg_return"}, {L"kctjbg_find"},
+    {L"ysdzd_btn_find"}, {L"yfdzd_btn_find"}, {L"jhtjbg_btn_find"}, {L"jhtjbg_return"}, {L"xstjbg_return"},
+    {L"xstjbg_btn_find"}, {L"ysqkmx_btn_find"}, {L"ysqkbg_btn_find"}, {L"ysqkbg_return"},
+    {L"khyqk_btn_report_ysqkbg", &SideReport, L"应收款查询", L"应付款查询"},
+    {L"khyqk_btn_report_ysdzd", &SideReport, L"客户对账单", L"供应商对账单"},
+    {L"hpkc_btn_report_kcyj", &Report, L"库存预警"},
+    {L"hpkc_btn_report_kctj", &Report, L"库存统计表"},
+    // Printing.
+    {L"kctjbg_btn_print"},
+    {L"kcyjbg_btn_print", kPrintList, L"listkcyjbg"},
+    {L"xsd_btn_print_list", kPrintList, L"listxsd"},
+    {L"xsd_btn_print"},
+    {L"hpkc_btn_print", kPrintList, L"listhpkc"},
+    {L"khyqk_btn_print", kPrintList, L"listkhyqk"},
+    // Quick search.
+    {L"btn_search"},
+    // Tiles and shortcuts, then the fixed buttons, then the tabs.
+    {L"bar_btn_", &OpenNamedPage, nullptr, nullptr, Match::kPrefix},
+    {L"bar_add_", &AddShortcut, nullptr, nullptr, Match::kPrefix},
+    {L"listItemBtn", &OpenEntryPage},
+    {L"item_del"},
+    {L"item_mod"},
+    {L"item_reserve"},
+    {L"tabSwitchPre", &PrevTab},
+    {L"tabSwitchNext", &NextTab},
+    {L"listSideBarScroll", &ScrollSideBar},
+    {L"hpkc", &OpenPage, L"商品"},
+    {L"dpgl", &OpenPage, L"首页"},
+    {L"jczl", &OpenPage, L"基础资料"},
+    {L"wdgl", &OpenPage, L"网店管理"},
+    {L"xtsz", &OpenPage, L"备份恢复"},
+    {L"tab_close_", &CloseNamedTab, nullptr, nullptr, Match::kPrefix},
+    {L"tab_", &OpenNamedPage, nullptr, nullptr, Match::kPrefix},
+    {L"sel_all_", &SelectAll, nullptr, nullptr, Match::kPrefix},
+    {L"btnSideBar", &Toggle, L"layoutSideBar"},
+    {L"closebtn", &CloseButton},
+    {L"minbtn", &Minimise},
+    {L"maxbtn", &Maximise},
+    {L"restorebtn", &Restore},
+    {L"btnCloudLogin", &Nothing},
+    {L"helpbtn", &HelpMenu},
+};
+
+const ClickRoute kSecondChain[] = {
+    // Settings: backup and restore, users, start and close behaviour.
+    {L"xtsz_bak"}, {L"xtsz_restore"}, {L"sjaq_bak_sel"}, {L"sjaq_btn_bak"}, {L"sjaq_restore_sel"},
+    {L"sjaq_btn_restore"}, {L"yhgl_save"}, {L"xtsz_chk_auto_run"}, {L"xtsz_chk_mini"}, {L"xtsz_chk_exit"},
+    // Tile pages.
+    {L"baobiao_more", &OpenPage, L"报表中心"},
+    {L"jxc", &OpenPage, L"进销存"},
+    {L"zjtop", &OpenPage, L"资金 "},
+    // Drop buttons.
+    {L"fkd_edit_gys_drop"}, {L"fkd_new_ywy_drop"}, {L"xsd_ywy_drop"}, {L"xsydd_edit_find_date_drop"},
+    {L"xsydd_custom_drop"}, {L"gyshtj_new_product_drop"}, {L"gyshtj_new_custom_drop"},
+    {L"gyshtj_edit_custom_drop"}, {L"gyshtj_edit_product_drop"}, {L"xsd_type_drop"},
+    // Master data pages.
+    {L"hpkc_btn_other"}, {L"hpkc_new_ywdw_drop"}, {L"khyqk_btn_other"}, {L"dkhpfj_btn_other"},
+    {L"gyshtj_add"}, {L"gyshtj_btn_find"}, {L"gyshtj_new_cancel"}, {L"gyshtj_new_save"},
+    // Orders and payments.
+    {L"xsydd_view_his_list"}, {L"xsydd_cancel"}, {L"xsydd_save"}, {L"xsydd_out"}, {L"xsydd_btn_find"},
+    {L"fkd_btn_find"}, {L"fkd_new_cancel"}, {L"fkd_new_save"},
+    // Reports.
+    {L"zjls_report_zjtj", &Report, L"资金统计表"},
+    // Printing.
+    {L"fkd_print", kPrintList, L"listfkd"},
+    {L"xsydd_btn_print_list", kPrintList, L"listxsydd"},
+    {L"xsydd_btn_print"},
+    {L"ysqkbg_btn_print", kPrintList, L"listysqkbg"},
+    {L"ysdzd_btn_print", kPrintList, L"listysdzd"},
+    {L"yfdzd_btn_print", kPrintList, L"listyfdzd"},
+    {L"dkhpfj_btn_print", kPrintList, L"listdkhpfj"},
+    {L"gyshtj_btn_print", kPrintList, L"listgyshtj"},
+    {L"zjls_btn_print", kPrintList, L"listzjls"},
+    {L"zjtjbg_btn_print", kPrintList, L"listzjtjbg"},
+    {L"xstjbg_btn_print", kPrintList, L"listxstjbg"},
+    {L"ysqkmx_btn_print", kPrintList, L"listysqkmx"},
+    {L"jhtjbg_btn_print", kPrintList, L"listjhtjbg"},
+    {L"lrtjbg_btn_print", kPrintList, L"listlrtjbg"},
+    // Spreadsheet export: the report lists by name, the other pages their tables.
+    {L"lrtjbg_export", kExportList, L"listlrtjbg"},
+    {L"kcyjbg_export", kExportList, L"listkcyjbg"},
+    {L"kctjbg_export"},
+    {L"yfdzd_export", kExportList, L"listyfdzd"},
+    {L"ysdzd_export", kExportList, L"listysdzd"},
+    {L"yfqkmx_export", kExportList, L"listyfqkmx"},
+    {L"ysqkmx_export", kExportList, L"listysqkmx"},
+    {L"yfqkbg_export", kExportList, L"listyfqkbg"},
+    {L"ysqkbg_export", kExportList, L"listysqkbg"},
+    {L"zjtjbg_export", kExportList, L"listzjtjbg"},
+    {L"zjls_export", kExportList, L"listzjls"},
+    {L"jhtjbg_export", kExportList, L"listjhtjbg"},
+    {L"xstjbg_export", kExportList, L"listxstjbg"},
+    {L"xsd_export"}, {L"dkhpfj_export"}, {L"gyshtj_export"}, {L"khyqk_export"}, {L"hpkc_btn_export"},
+    // Spreadsheet import.
+    {L"xsd_btn_import"}, {L"xsydd_btn_import"}, {L"dkhpfj_import"}, {L"gyshtj_import"}, {L"khyqk_import"},
+    {L"hpkc_btn_import"},
+    // Panels that fold open.
+    {L"gyshtj_btn_other", &Toggle, L"gyshtj_layout_other"},
+    {L"fkd_new", &Toggle, L"layout_fkd_new"},
+};
+
+bool Matches(const ClickRoute& route, const wchar_t* name) {
+  if (route.match == Match::kExact) return _wcsicmp(name, route.name) == 0;
+  return _wcsnicmp(name, route.name, std::wcslen(route.name)) == 0;
+}
+
+template <size_t N>
+const ClickRoute* Find(const ClickRoute (&chain)[N], const wchar_t* name) {
+  for (const ClickRoute& route : chain) {
+    if (Matches(route, name)) return &route;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ClickRouteMatch MatchClickRoute(const wchar_t* name) {
+  if (const ClickRoute* route = Find(kFirstChain, name)) return {1, route->name};
+  if (const ClickRoute* route = Find(kSecondChain, name)) return {2, route->name};
+  return {0, nullptr};
+}
+
+void MainFrame::OnClick(SkinUI::TNotifyUI& msg) {
+  if (msg.sender == nullptr) return;
+  const ClickRoute* route = Find(kFirstChain, msg.sender->GetName().GetData());
+  if (route == nullptr) {
+    OnClickMore(msg);
+  } else if (route->handler != nullptr) {
+    route->handler(*this, *msg.sender, route->arg, route->arg2);
+  }
+}
+
+void MainFrame::OnClickMore(SkinUI::TNotifyUI& msg) {
+  const ClickRoute* route = Find(kSecondChain, msg.sender->GetName().GetData());
+  if (route != nullptr && route->handler != nullptr) route->handler(*this, *msg.sender, route->arg, route->arg2);
+}
+
+}  // namespace shell

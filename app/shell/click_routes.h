@@ -1,0 +1,14 @@
+// The main window's two click chains, by the clicked control's name: which row of
+// which chain a name reaches. The chains themselves run in MainFrame::OnClick.
+#pragma once
+
+namespace shell {
+
+struct ClickRouteMatch {
+  int chain;            // 1 the first chain, 2 the second, 0 no row takes the name
+  const wchar_t* row;   // the row's name or prefix, null when no row takes it
+};
+
+ClickRouteMatch MatchClickRoute(const wchar_t* name);
+
+}  // namespace shell

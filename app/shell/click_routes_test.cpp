@@ -1,0 +1,137 @@
+// The click chains: which row of which chain a control name reaches, prefixes and
+// capitals included; the select-all box of a list header ticking and clearing
+// every row; the buttons that fold a panel open and shut.
+#include "click_routes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/option.h"
+#include "controls/list.h"
+#include "controls/list_container_element.h"
+#include "test_support/shell_doubles.h"
+
+namespace {
+
+using shelltest::MainWindow;
+using shelltest::PumpUntil;
+
+TEST(ClickRoutes, NamesReachTheirRows) {
+  struct Case {
+    const wchar_t* name;
+    int chain;
+    const wchar_t* row;
+  } cases[] = {
+      {L"bottomBroadcast", 1, L"bottomBroadcast"},
+      {L"castwave2", 1, L"CastWave2"},
+      {L"bar_btn_商品", 1, L"bar_btn_"},
+      {L"BAR_BTN_商品", 1, L"bar_btn_"},
+      {L"Bar_Add_客户", 1, L"bar_add_"},
+      {L"tab_close_销售单", 1, L"tab_close_"},
+      {L"TAB_CLOSE_销售单", 1, L"tab_close_"},
+      {L"tab_销售单", 1, L"tab_"},
+      {L"Tab_销售单", 1, L"tab_"},
+      {L"tab_layout_销售单", 1, L"tab_"},
+      {L"tabSwitchPre", 1, L"tabSwitchPre"},
+      {L"TABSWITCHNEXT", 1, L"tabSwitchNext"},
+      {L"sel_all_listhpkc", 1, L"sel_all_"},
+      {L"SEL_ALL_listxsd", 1, L"sel_all_"},
+      {L"hpkc", 1, L"hpkc"},
+      {L"hpkc_btn_find", 1, L"hpkc_btn_find"},
+      {L"HelpBtn", 1, L"helpbtn"},
+      {L"closebtn", 1, L"closebtn"},
+      {L"xsd_btn_report_xstj", 1, L"xsd_btn_report_xstj"},
+      {L"kcyjbg_btn_print", 1, L"kcyjbg_btn_print"},
+      {L"zjls_report_zjtj", 2, L"zjls_report_zjtj"},
+      {L"baobiao_more", 2, L"baobiao_more"},
+      {L"xtsz_chk_mini", 2, L"xtsz_chk_mini"},
+      {L"gyshtj_btn_other", 2, L"gyshtj_btn_other"},
+      {L"fkd_new", 2, L"fkd_new"},
+      {L"fkd_new_save", 2, L"fkd_new_save"},
+      {L"lrtjbg_export", 2, L"lrtjbg_export"},
+      {L"tab", 0, nullptr},
+      {L"bar_btn", 0, nullptr},
+      {L"btn_adv", 0, nullptr},
+      {L"", 0, nullptr},
+  };
+  for (const Case& c : cases) {
+    const shell::ClickRouteMatch match = shell::MatchClickRoute(c.name);
+    EXPECT_EQ(c.chain, match.chain) << c.name;
+    EXPECT_EQ(std::wstring(c.row != nullptr ? c.row : L"-"), std::wstring(match.row != nullptr ? match.row : L"-"))
+        << c.name;
+  }
+}
+
+// A small list in the home panel: a header box "sel_all_listtest" and four rows,
+// each with its "item_chk" box (the third row has none).
+TEST(ClickRoutes, SelectAllTicksThenClearsEveryRow) {
+  MainWindow main("老板");
+  main.Show();
+  SkinUI::CContainerUI* home = shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl");
+  ASSERT_NE(nullptr, home);
+  home->RemoveAll();
+  auto* all = new SkinUI::CCheckBoxUI;
+  all->SetName(L"SEL_ALL_listtest");
+  all->SetFixedHeight(24);
+  all->SetAttribute(L"normalimage", L"check_normal.png");
+  all->SetAttribute(L"selectedimage", L"check_selected.png");
+  home->Add(all);
+  auto* list = new SkinUI::CListUI;
+  list->SetName(L"listtest");
+  home->Add(list);
+  for (int i = 0; i < 4; ++i) {
+    auto* row = new SkinUI::CListContainerElementUI;
+    row->SetFixedHeight(24);
+    list->Add(row);
+    if (i == 2) continue;
+    auto* chk = new SkinUI::CCheckBoxUI;
+    chk->SetName(L"item_chk");
+    row->Add(chk);
+  }
+  auto ticked = [&] {
+    std::wstring marks;
+    for (int i = 0; i < list->GetCount(); ++i) {
+      SkinUI::CControlUI* chk = main.frame().GetPaintManager()->FindSubControlByName(list->GetItemAt(i), L"item_chk");
+      marks += chk == nullptr ? L'-' : static_cast<SkinUI::COptionUI*>(chk)->IsSelected() ? L'x' : L'o';
+    }
+    return marks;
+  };
+  shelltest::Pump(100);
+  EXPECT_EQ(L"oo-o", ticked());
+  shelltest::Click(main.hwnd(), all);
+  EXPECT_TRUE(PumpUntil([&] { return ticked() == L"xx-x"; }, 2000)) << ticked();
+  EXPECT_TRUE(all->IsSelected());
+  shelltest::Click(main.hwnd(), all);
+  EXPECT_TRUE(PumpUntil([&] { return ticked() == L"oo-o"; }, 2000)) << ticked();
+  EXPECT_FALSE(all->IsSelected());
+}
+
+TEST(ClickRoutes, TheSideBarButtonFoldsTheSideBar) {
+  MainWindow main("老板");
+  main.Show();
+  SkinUI::CControlUI* bar = main.Find(L"layoutSideBar");
+  ASSERT_TRUE(bar->IsVisible());
+  shelltest::Click(main.hwnd(), main.Find(L"btnSideBar"));
+  EXPECT_TRUE(PumpUntil([&] { return !bar->IsVisible(); }, 2000));
+  shelltest::Pump(100);
+  shelltest::Click(main.hwnd(), main.Find(L"btnSideBar"));
+  EXPECT_TRUE(PumpUntil([&] { return bar->IsVisible(); }, 2000));
+}
+
+// A plug-in that answers a click stops it before the window's own chains: the
+// side bar stays as it is.
+TEST(ClickRoutes, APluginAnsweringAClickStopsIt) {
+  shelltest::FakePlugin first("First", 1), second("Second", 0);
+  shelltest::PluginsBound bound({{&first, ""}, {&second, ""}});
+  MainWindow main("老板");
+  main.Show();
+  first.told.clear();
+  shelltest::Click(main.hwnd(), main.Find(L"btnSideBar"));
+  EXPECT_TRUE(PumpUntil([&] { return !first.told.empty() && first.told.back() == "click|btnSideBar"; }, 2000));
+  shelltest::Pump(100);
+  EXPECT_TRUE(main.Find(L"layoutSideBar")->IsVisible());
+  for (const std::string& told : second.told) EXPECT_NE("click|btnSideBar", told);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// MainFrame::ShowPage, the page router: every page name the program opens, with
+// the side it sets and the opener it runs, as one table in routing order. The
+// pages' own openers live with their pages; a row whose page is not built yet
+// says so in a box.
+#include "main_frame.h"
+
+#include <cwchar>
+
+#include "core/blocking_calls.h"
+#include "controls/edit.h"
+#include "library_binding.h"
+#include "text_conversion.h"
+
+namespace shell {
+namespace {
+
+enum : int { kKeepSide = -1, kSalesSide = 0, kPurchaseSide = 1 };
+
+// Opens a page; `arg` is the row's own value (a hint text, for instance).
+using PageOpener = void (*)(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* arg);
+
+struct PageRoute {
+  const wchar_t* name;
+  int side;
+  PageOpener open;  // null: the page is not built yet
+  const wchar_t* arg;
+};
+
+void TellUser(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) {
+  SkinUI::UIMessageBox(frame.GetHWND(), text, page.GetData(), MB_OK);
+}
+
+void NotBuiltYet(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* = nullptr) {
+  TellUser(frame, page, L"功能开发中,敬请期待");
+}
+
+void Say(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) { TellUser(frame, page, text); }
+
+void Nothing(MainFrame&, const SkinUI::CUIString&, const wchar_t*) {}
+
+void ReportBanner(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowReportBanner(true); }
+
+// A bill page always opens on a new bill, never on the one edited before.
+void BillPage(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) {
+  frame.m_editedBillNumber.Empty();
+  NotBuiltYet(frame, page);
+}
+
+// The summaries share one page whose party box starts empty with a hint naming
+// what the empty box stands for; without that box the page is not there to open.
+void SummaryReport(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* hint, const wchar_t* box) {
+  auto* edit = static_cast<SkinUI::CEditUI*>(frame.GetPaintManager()->FindControl(box));
+  if (edit == nullptr) return;
+  edit->SetText(L"");
+  edit->SetHintText(hint);
+  frame.OpenReportPage(page);
+}
+
+void SalesSummary(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* hint) {
+  SummaryReport(frame, page, hint, L"xstjbg_edit_custom");
+}
+
+void PurchaseSummary(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* hint) {
+  SummaryReport(frame, page, hint, L"jhtjbg_edit_custom");
+}
+
+void Report(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) { frame.OpenReportPage(page); }
+
+// Names are compared without regard to case, in this order; the first match wins.
+// "资金 " with its trailing blank is the funds tile page, "资金" the cash book.
+const PageRoute kPageRoutes[] = {
+    {L"报价", kKeepSide, nullptr, nullptr},
+    {L"付款单", kKeepSide, nullptr, nullptr},
+    {L"报表", kKeepSide, &ReportBanner, nullptr},
+    {L"应收账款", kSalesSide, nullptr, nullptr},
+    {L"应付账款", kPurchaseSide, nullptr, nullptr},
+    {L"基础资料", kKeepSide, nullptr, nullptr},
+    {L"资金 ", kKeepSide, nullptr, nullptr},
+    {L"资金", kKeepSide, nullptr, nullptr},
+    {L"其它收支", kKeepSide, nullptr, nullptr},
+    {L"进销存", kKeepSide, nullptr, nullptr},
+    {L"商品类别", kKeepSide, &Say, L"请在商品管理中设置商品类别"},
+    {L"计量单位", kKeepSide, &Say, L"请在商品管理中设置计量单位"},
+    {L"客户类别", kKeepSide, &Nothing, nullptr},
+    {L"供应商类别", kKeepSide, &Nothing, nullptr},
+    {L"销售订单查询", kSalesSide, nullptr, nullptr},
+    {L"采购订单查询", kPurchaseSide, nullptr, nullptr},
+    {L"销售订单", kSalesSide, nullptr, nullptr},
+    {L"采购订单", kPurchaseSide, nullptr, nullptr},
+    {L"商品", kKeepSide, nullptr, nullptr},
+    {L"首页", kKeepSide, nullptr, nullptr},
+    {L"客户", kSalesSide, nullptr, nullptr},
+    {L"供应商", kPurchaseSide, nullptr, nullptr},
+    {L"销售批发价", kKeepSide, nullptr, nullptr},
+    {L"供应商合同价", kKeepSide, nullptr, nullptr},
+    {L"销售单", kSalesSide, &BillPage, nullptr},
+    {L"进货单", kPurchaseSide, &BillPage, nullptr},
+    {L"收支项目", kKeepSide, nullptr, nullptr},
+    {L"报表中心", kKeepSide, nullptr, nullptr},
+    {L"销售明细表", kKeepSide, &Report, nullptr},
+    {L"应收款查询", kKeepSide, &Report, nullptr},
+    {L"应收款明细表", kKeepSide, &Report, nullptr},
+    {L"销售汇总表(商品)", kKeepSide, &SalesSummary, L"全部商品"},
+    {L"销售汇总表(客户)", kKeepSide, &SalesSummary, L"全部客户"},
+    {L"销售汇总表(业务员)", kKeepSide, &SalesSummary, L"全部业务员"},
+    {L"客户对账单", kKeepSide, &Report, nullptr},
+    {L"进货明细表", kKeepSide, &Report, nullptr},
+    {L"应付款查询", kKeepSide, &Report, nullptr},
+    {L"应付款明细表", kKeepSide, &Report, nullptr},
+    {L"进货汇总表(商品)", kKeepSide, &PurchaseSummary, L"全部商品"},
+    {L"进货汇总表(供应商)", kKeepSide, &PurchaseSummary, L"全部供应商"},
+    {L"供应商对账单", kKeepSide, &Report, nullptr},
+    {L"库存统计表", kKeepSide, &Report, nullptr},
+    {L"库存预警", kKeepSide, &Report, nullptr},
+    {L"资金统计表", kKeepSide, &Report, nullptr},
+    {L"利润统计表", kKeepSide, &Report, nullptr},
+    {L"网店管理", kKeepSide, nullptr, nullptr},
+    {L"备份恢复", kKeepSide, nullptr, nullptr},
+};
+
+}  // namespace
+
+void MainFrame::ShowPage(const SkinUI::CUIString& page) {
+  for (const PageRoute& route : kPageRoutes) {
+    if (_wcsicmp(page.GetData(), route.name) != 0) continue;
+    if (route.side != kKeepSide) m_bPurchaseSide = static_cast<BYTE>(route.side);
+    if (route.open != nullptr) {
+      route.open(*this, page, route.arg);
+    } else {
+      NotBuiltYet(*this, page);
+    }
+    return;
+  }
+  // A plug-in's page, by the tile name it gave its home tile (compared exactly).
+  const std::string tile = AnsiFromWide(page.GetData());
+  for (const PluginEntry& plugin : g_plugins) {
+    if (plugin.object == nullptr || plugin.tileName != tile) continue;
+    AddTab(page, true);
+    ShowMidPanel((L"mid_" + WideFromAnsi(plugin.object->GetName())).c_str());
+    return;
+  }
+  NotBuiltYet(*this, page);
+}
+
+void MainFrame::OpenReportPage(const SkinUI::CUIString& page) { NotBuiltYet(*this, page); }
+
+}  // namespace shell
