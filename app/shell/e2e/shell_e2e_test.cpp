@@ -1,7 +1,7 @@
 // End-to-end scenarios of TarvelStock.exe, each in its own install folder: the
 // backup beside the program's folder, a missing library or export, the login,
 // the main window, a second copy refused after its login, exit through the
-// confirmation and the mutex released with the process. Screenshots of the login,
+// confirmation and the mutex released with the process, changing the user. Screenshots of the login,
 // the main window and the dialog are taken on the way.
 #include <gtest/gtest.h>
 
@@ -22,6 +22,7 @@ using robot::Process;
 // Where the scenarios click, from the layouts (client coordinates).
 const POINT kLoginButton = {195, 272};       // "login_login" in login.xml
 const POINT kMainCloseButton = {864, 13};    // "closebtn" in MainFrame.xml
+const POINT kMainHelpButton = {780, 13};     // "helpbtn", three buttons left of it
 const POINT kDialogOkButton = {342, 171};    // "msgdlg_ok" in MsgDlg.xml, Cancel hidden
 const POINT kDialogOkWithCancel = {250, 171};  // "msgdlg_ok" beside "msgdlg_cancel"
 
@@ -159,6 +160,77 @@ TEST(Running, AltF4OnTheLoginEndsTheProgramWithoutItsMainWindow) {
   DWORD code = 1;
   ASSERT_TRUE(program.WaitExit(15000, &code));
   EXPECT_EQ(0u, code);
+}
+
+// A program's visible window of that class in any process but the one given.
+struct OtherProgram {
+  DWORD exceptPid;
+  const wchar_t* className;
+  HWND found = nullptr;
+  static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+    OtherProgram* search = reinterpret_cast<OtherProgram*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    wchar_t className[64] = {};
+    ::GetClassNameW(window, className, 64);
+    if (pid == search->exceptPid || pid == ::GetCurrentProcessId() || !::IsWindowVisible(window) ||
+        wcscmp(className, search->className) != 0)
+      return TRUE;
+    search->found = window;
+    return FALSE;
+  }
+  HWND Find() {
+    found = nullptr;
+    ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(this));
+    return found;
+  }
+};
+
+// Ends the program that owns the window when the scenario ends, however it ends.
+class EndsWithScenario {
+ public:
+  void Own(HWND window) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    process_ = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+  }
+  ~EndsWithScenario() {
+    if (process_ == nullptr) return;
+    ::TerminateProcess(process_, 0);
+    ::WaitForSingleObject(process_, 10000);
+    ::CloseHandle(process_);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+};
+
+TEST(Running, ChangingTheUserStartsANewCopyThatShowsItsLoginWhileThisOneEnds) {
+  if (!HaveSpreadsheetLibrary()) GTEST_SKIP() << "KXXls.dll is not part of this build";
+  Install install(kLibraries);
+  Process first(install);
+  HWND main = LogIn(first, nullptr);
+  ASSERT_NE(nullptr, main);
+  ::Sleep(500);  // the main window's first layout
+  robot::Click(main, kMainHelpButton.x, kMainHelpButton.y);
+  HWND menu = first.WaitWindow(L"MenuWnd");
+  ASSERT_NE(nullptr, menu) << "the help menu";
+  robot::Screenshot("help_menu");
+  // "切换用户" is the menu's fifth item.
+  for (int i = 0; i < 5; ++i) robot::Key(menu, VK_DOWN);
+  robot::Key(menu, VK_RETURN);
+
+  OtherProgram newCopy{first.id(), L"UILginWnd"};
+  EndsWithScenario cleanup;
+  HWND login = nullptr;
+  ASSERT_TRUE(robot::WaitFor([&] { return (login = newCopy.Find()) != nullptr; }, 20000))
+      << "a new copy shows its login";
+  cleanup.Own(login);
+  DWORD code = 1;
+  ASSERT_TRUE(first.WaitExit(15000, &code)) << "the old copy ends";
+  EXPECT_EQ(0u, code);
+  robot::Screenshot("login_after_change_user");
+  EXPECT_TRUE(::IsWindowVisible(login));
 }
 
 }  // namespace
