@@ -163,13 +163,14 @@ HWND FindVisible(DWORD pid, const wchar_t* className) {
   return data.found;
 }
 
-// Painted: the screen shows the skin's blue at a point inside the window.
+// Painted: the window itself shows the skin's blue at a point of its client area.
+// Read from the window's own DC: Wine keeps each window's pixels apart, and the
+// screen's DC shows only the desktop.
 bool Painted(HWND w, int x, int y) {
-  RECT rc;
-  if (!::GetWindowRect(w, &rc)) return false;
-  HDC screen = ::GetDC(nullptr);
-  const COLORREF c = ::GetPixel(screen, rc.left + x, rc.top + y);
-  ::ReleaseDC(nullptr, screen);
+  HDC dc = ::GetDC(w);
+  if (dc == nullptr) return false;
+  const COLORREF c = ::GetPixel(dc, x, y);
+  ::ReleaseDC(w, dc);
   return c != CLR_INVALID && GetBValue(c) > 150 && GetRValue(c) < 120;
 }
 

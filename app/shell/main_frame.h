@@ -136,6 +136,8 @@ class MainFrame : public DllApiInterface,
   void OnCellKillFocus(SkinUI::TNotifyUI& msg);
   void ShowListContextMenu(const SkinUI::CUIString& listName);
   void OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName);
+  // Highlights that row of the shop page's side list and shows its sub-page.
+  void SelectShopEntry(SkinUI::CControlUI* row);
   void NegateBillQuantities();
   void NegateOrderQuantities();
   // Recalculates a bill or order line after one of its cells changed.

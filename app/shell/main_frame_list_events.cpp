@@ -14,6 +14,7 @@
 #include "controls/menu_window.h"
 #include "controls/node_list.h"
 #include "controls/option.h"
+#include "grid_bar_items.h"
 #include "popup_menu.h"
 #include "controls/rich_edit.h"
 
@@ -127,10 +128,33 @@ void MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
 }
 
 void MainFrame::OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName) {
-  // The side lists of the income and expense items, the settings and the shop
-  // pages come with those pages.
-  (void)row;
-  (void)listName;
+  // The side lists of the income and expense items and of the settings come with
+  // those pages.
+  if (listName == L"listwdgl") SelectShopEntry(row);
+}
+
+// The shop page's side list: the clicked entry takes the highlighted picture from
+// the entry selected before, and the sub-page of its name is the one shown.
+void MainFrame::SelectShopEntry(SkinUI::CControlUI* row) {
+  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listwdgl");
+  SkinUI::BarListNode* node = list != nullptr && row != nullptr ? list->GetNodeOf(row) : nullptr;
+  if (node == nullptr) return;
+  const std::vector<GridBarItem> entries = ShopEntries();
+  auto picture = [&](SkinUI::CControlUI* entryRow, bool highlighted) {
+    SkinUI::BarListNode* entry = list->GetNodeOf(entryRow);
+    SkinUI::CControlUI* label = m_PaintManager.FindSubControlByName(entryRow, L"easy_item_label");
+    if (entry == nullptr || label == nullptr) return;
+    for (const GridBarItem& item : entries) {
+      if (item.name == entry->key) label->SetBkImage((highlighted ? item.image2 : item.image).GetData());
+    }
+  };
+  SkinUI::CControlUI* previous = list->GetCurSel() >= 0 ? list->GetItemAt(list->GetCurSel()) : nullptr;
+  if (previous != nullptr && previous != row) picture(previous, false);
+  picture(row, true);
+  if (SkinUI::CContainerUI* area = FindContainer(m_PaintManager, L"layout_wdgl")) {
+    const SkinUI::CUIString shown = SkinUI::CUIString(L"layout_wdgl_") + node->key;
+    for (int i = 0; i < area->GetCount(); ++i) area->GetItemAt(i)->SetVisible(area->GetItemAt(i)->GetName() == shown);
+  }
 }
 
 void MainFrame::OnCellSetFocus(SkinUI::TNotifyUI& msg) {

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "controls/bar_list.h"
 #include "controls/horizontal_layout.h"
 #include "controls/label.h"
 #include "controls/list.h"
 #include "controls/list_container_element.h"
 #include "controls/option.h"
 #include "controls/rich_edit.h"
+#include "grid_bar_items.h"
 #include "test_support/shell_doubles.h"
 
 namespace {
@@ -122,6 +124,44 @@ TEST(ListEvents, EditCellsTakeTheFocusLook) {
   shelltest::Pump(200);
   EXPECT_EQ(0u, cells[0]->GetBkColor());
   EXPECT_EQ(SkinUI::CUIString(L""), SkinUI::CUIString(cells[0]->GetBkImage()));
+}
+
+// The shop page's side list: a click on an entry moves the highlighted picture to
+// it and shows the sub-page of its name alone.
+TEST(ListEvents, TheShopListSwitchesItsSubPages) {
+  MainWindow main("老板");
+  main.Show();
+  main.frame().ShowMidPanel(L"mid_wdgl");
+  SkinUI::CBarListUI* list = shell::FindBarList(*main.frame().GetPaintManager(), L"listwdgl");
+  ASSERT_NE(nullptr, list);
+  const std::vector<shell::GridBarItem> entries = shell::ShopEntries();
+  if (list->GetCount() == 0) {
+    for (const shell::GridBarItem& item : entries) main.frame().AddEasyListBarItem(list, item);
+  }
+  ASSERT_EQ(static_cast<int>(entries.size()), list->GetCount());
+  shelltest::Pump(100);
+  auto picture = [&](int row) {
+    SkinUI::CControlUI* label = main.frame().GetPaintManager()->FindSubControlByName(list->GetItemAt(row), L"easy_item_label");
+    return std::wstring(label != nullptr ? label->GetBkImage() : L"-");
+  };
+  auto shownPages = [&] {
+    std::wstring shown;
+    auto* area = shell::FindContainer(*main.frame().GetPaintManager(), L"layout_wdgl");
+    for (int i = 0; area != nullptr && i < area->GetCount(); ++i) {
+      if (area->GetItemAt(i)->IsVisible()) shown += area->GetItemAt(i)->GetName().GetData();
+    }
+    return shown;
+  };
+  for (int row : {2, 0, 3}) {
+    shelltest::Click(main.hwnd(), list->GetItemAt(row));
+    const std::wstring page = L"layout_wdgl_" + std::wstring(entries[row].name.GetData());
+    EXPECT_TRUE(shelltest::PumpUntil([&] { return shownPages() == page; }, 2000)) << shownPages();
+    for (int other = 0; other < list->GetCount(); ++other) {
+      const shell::GridBarItem& item = entries[other];
+      EXPECT_EQ(std::wstring((other == row ? item.image2 : item.image).GetData()), picture(other))
+          << "clicked " << row << ", row " << other;
+    }
+  }
 }
 
 }  // namespace
