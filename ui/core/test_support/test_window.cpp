@@ -7,10 +7,14 @@
 namespace SkinUI {
 namespace test {
 
-void PumpMessages()
+namespace {
+
+// Delivers the waiting messages that PeekMessage's flags let through; a WM_QUIT is
+// put back for the caller's own loop and stops the pump.
+void Pump(UINT removeFlags)
 {
     MSG msg;
-    while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, NULL, 0, 0, removeFlags)) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -22,20 +26,11 @@ void PumpMessages()
     }
 }
 
-void PumpPosted()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (!CPaintManagerUI::TranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
+} // namespace
+
+void PumpMessages() { Pump(PM_REMOVE); }
+
+void PumpPosted() { Pump(PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE); }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
