@@ -65,10 +65,12 @@ void SaveBill(KXPDatavane* data, const std::string& number, int lineCount) {
     std::vector<DataField> inventory = {F("商品名称", product), F("进货价", "")};
     std::vector<std::vector<DataField>> found;
     data->QueryRecords("J4_V_Product_Inventory", &inventory, &found);
-    std::vector<DataField> unit = {F("name", "箱", 1), F("name_basic", "个", 1), F("product", product, 1), F("value", "")};
+    std::vector<DataField> unit = {F("name", "箱", 1), F("name_basic", "个", 1), F("product", product, 1),
+                                   F("value", "")};
     std::vector<std::vector<DataField>> conversion;
     data->QueryRecords("J4_LogicalUnit", &unit, &conversion);
-    std::vector<DataField> line = {F("", number), F("", product), F("", "2.00"), F("", "5.00"), F("", "10.00"), F("", "")};
+    std::vector<DataField> line = {F("", number), F("", product), F("", "2.00"),
+                                   F("", "5.00"), F("", "10.00"), F("", "")};
     if (data->InsertRecord("J4_Bill_Items", &line) != 0) continue;
     stockRows.push_back({F("商品名称", product), F("数量", "2.00")});
     std::vector<DataField> cost = {F("商品名称", product), F("单位成本", "")};
@@ -81,9 +83,9 @@ void SaveBill(KXPDatavane* data, const std::string& number, int lineCount) {
   }
   std::vector<DataField> item = {F("", "销售收入"), F("", "收入")};
   data->InsertRecord("J4_Account_Item", &item);
-  std::vector<DataField> header = {F("", "2026-12-10"), F("", number), F("", "销售单"), F("", "零售客户"),
-                                   F("", "100"), F("", "400.00"), F("", ""), F("", "销售收入"),
-                                   F("", "老板"), F("", "500.00"), F("", "")};
+  std::vector<DataField> header = {F("", "2026-12-10"), F("", number),   F("", "销售单"), F("", "零售客户"),
+                                   F("", "100"),        F("", "400.00"), F("", ""),       F("", "销售收入"),
+                                   F("", "老板"),       F("", "500.00"), F("", "")};
   data->InsertRecord("J4_Account_Data", &header);
   data->AdjustStock(number, &stockRows, false);
   std::vector<DataField> party = {F("客户名称", "零售客户"), F("当前应收款", "")};
@@ -123,8 +125,8 @@ int main() {
 
   data->AddUser("老板", "");
   for (int i = 0; i < 50; ++i) {
-    std::vector<DataField> product = {F("", ProductName(i)), F("", ""), F("", "个"), F("", "5.00"), F("", "9.00"),
-                                      F("", "8.00"), F("", ""), F("", "1000")};
+    std::vector<DataField> product = {F("", ProductName(i)), F("", ""),     F("", "个"), F("", "5.00"),
+                                      F("", "9.00"),         F("", "8.00"), F("", ""),   F("", "1000")};
     data->InsertRecord("J4_Product_Data", &product);
   }
 
@@ -151,12 +153,13 @@ int main() {
   std::printf("read:  CheckUserPassword %8.1f us, raw statement %8.1f us, ratio %5.1fx\n", operation * 1e6,
               direct * 1e6, operation / direct);
 
-  const double writeOperation = MedianSeconds(runs, [&](int i) {
-    data->SetUserEmail("老板", (i % 2) ? "a@b" : "c@d");
-  });
+  const double writeOperation =
+      MedianSeconds(runs, [&](int i) { data->SetUserEmail("老板", (i % 2) ? "a@b" : "c@d"); });
   const double writeDirect = MedianSeconds(runs, [&](int i) {
-    sqlite3_exec(raw, AnsiToUtf8(i % 2 ? "update J4_Sys_User set email='a@b' where name='老板'"
-                                       : "update J4_Sys_User set email='c@d' where name='老板'").c_str(),
+    sqlite3_exec(raw,
+                 AnsiToUtf8(i % 2 ? "update J4_Sys_User set email='a@b' where name='老板'"
+                                  : "update J4_Sys_User set email='c@d' where name='老板'")
+                     .c_str(),
                  nullptr, nullptr, nullptr);
   });
   std::printf("write: SetUserEmail      %8.1f us, raw statement %8.1f us, ratio %5.1fx\n", writeOperation * 1e6,
@@ -171,8 +174,7 @@ int main() {
   sqlite3_close(raw);
 
   const double bill = MedianSeconds(10, [&](int i) { SaveBill(data, StringPrintf("XSD20261210%03d", i % 3), 50); });
-  std::printf("save a 50-line sales bill (undo, lines, header, stock, balance): %8.2f ms (median of 10)\n",
-              bill * 1e3);
+  std::printf("save a 50-line sales bill (undo, lines, header, stock, balance): %8.2f ms (median of 10)\n", bill * 1e3);
   DeleteFileA(path.c_str());
   return 0;
 }

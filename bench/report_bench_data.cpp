@@ -144,10 +144,11 @@ GeneratedShop GenerateShop(const std::string& ansiPath, const ShopSize& size) {
         const int rate = uniform(0, 3) == 0 ? uniform(80, 99) : 100;
         const double due = total * rate / 100;
         const double paid = uniform(0, 1) ? due : due * uniform(0, 100) / 100;
-        const std::string& party =
-            sale ? customers[uniform(0, 9) == 0 ? 0 : uniform(0, size.customers - 1)] : suppliers[uniform(0, size.suppliers - 1)];
+        const std::string& party = sale ? customers[uniform(0, 9) == 0 ? 0 : uniform(0, size.customers - 1)]
+                                        : suppliers[uniform(0, size.suppliers - 1)];
         document.insert({date, number, sale ? u8"销售单" : u8"进货单", party, Text("%d", rate), Money(due),
-                         sale ? u8"销售" : u8"进货", "", Money(paid), sale ? salesmen[uniform(0, size.salesmen - 1)] : ""});
+                         sale ? u8"销售" : u8"进货", "", Money(paid),
+                         sale ? salesmen[uniform(0, size.salesmen - 1)] : ""});
       } else if (kind < 90) {  // a receipt or a payment
         const bool receipt = kind < 82;
         const std::string& party =

@@ -18,7 +18,7 @@ struct ShopSize {
 struct GeneratedShop {
   int documents = 0;
   int lines = 0;
-  std::string busyCustomer;   // ANSI names of a party and a product with many documents
+  std::string busyCustomer;  // ANSI names of a party and a product with many documents
   std::string busySupplier;
   std::string busyProduct;
   std::string incomeItem;

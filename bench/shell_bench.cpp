@@ -202,7 +202,8 @@ void EndToEnd() {
     const double start = Now();
     if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) break;
     HWND login = nullptr;
-    const bool loginUp = Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Painted(login, 270, 60); }, 20000);
+    const bool loginUp =
+        Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Painted(login, 270, 60); }, 20000);
     const double loginAt = Now();
     HWND main = nullptr;
     bool mainUp = false;
@@ -211,7 +212,8 @@ void EndToEnd() {
       clickAt = Now();
       ::PostMessageW(login, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(195, 272));
       ::PostMessageW(login, WM_LBUTTONUP, 0, MAKELPARAM(195, 272));
-      mainUp = Poll([&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Painted(main, 400, 40); }, 20000);
+      mainUp =
+          Poll([&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Painted(main, 400, 40); }, 20000);
       mainAt = Now();
     }
     ::TerminateProcess(pi.hProcess, 0);

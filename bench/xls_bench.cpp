@@ -23,23 +23,37 @@ double Now() {
   return 1000.0 * t.QuadPart / f.QuadPart;
 }
 
-std::wstring CellName(int column, int row) { return std::wstring(1, static_cast<wchar_t>(L'A' + column)) + std::to_wstring(row); }
+std::wstring CellName(int column, int row) {
+  return std::wstring(1, static_cast<wchar_t>(L'A' + column)) + std::to_wstring(row);
+}
 
 std::wstring CellValue(int row, int column) {
   static const wchar_t* const kUnits[] = {L"瓶", L"箱", L"件", L"包"};
   switch (column) {
-    case 0: return L"商品名称" + std::to_wstring(row);
-    case 1: return L"饮料类";
-    case 2: return kUnits[row % 4];
-    case 3: return std::to_wstring(row % 500);
-    case 4: return L"SP" + std::to_wstring(1000000 + row);
-    case 5: return L"0" + std::to_wstring(row % 97);  // a code with a leading zero
-    case 6: return std::to_wstring(row % 300) + L"." + std::to_wstring(10 + row % 90);
-    case 7: return std::to_wstring(row % 700) + L".50";
-    case 8: return std::to_wstring(row % 900) + L".25";
-    case 9: return L"备注 " + std::to_wstring(row % 37);
-    case 10: return L"XSD2024" + std::to_wstring(10000000 + row);
-    default: return std::to_wstring(row * 3);
+    case 0:
+      return L"商品名称" + std::to_wstring(row);
+    case 1:
+      return L"饮料类";
+    case 2:
+      return kUnits[row % 4];
+    case 3:
+      return std::to_wstring(row % 500);
+    case 4:
+      return L"SP" + std::to_wstring(1000000 + row);
+    case 5:
+      return L"0" + std::to_wstring(row % 97);  // a code with a leading zero
+    case 6:
+      return std::to_wstring(row % 300) + L"." + std::to_wstring(10 + row % 90);
+    case 7:
+      return std::to_wstring(row % 700) + L".50";
+    case 8:
+      return std::to_wstring(row % 900) + L".25";
+    case 9:
+      return L"备注 " + std::to_wstring(row % 37);
+    case 10:
+      return L"XSD2024" + std::to_wstring(10000000 + row);
+    default:
+      return std::to_wstring(row * 3);
   }
 }
 
@@ -82,7 +96,8 @@ int main() {
       if (xls->OpenBook(book) != 0) std::printf("open failed\n");
       const int rows = xls->GetRowCount(book), columns = xls->GetColumnCount(book);
       for (int r = 1; r <= rows; ++r)
-        for (int c = 0; c < columns; ++c) checksum += static_cast<long long>(xls->GetCellText(book, CellName(c, r)).size());
+        for (int c = 0; c < columns; ++c)
+          checksum += static_cast<long long>(xls->GetCellText(book, CellName(c, r)).size());
       xls->CloseBook(book);
       reads.push_back(Now() - t0);
 
@@ -90,8 +105,9 @@ int main() {
       if (xls->SaveAsText(book, text) != 0) std::printf("text failed\n");
       texts.push_back(Now() - t0);
     }
-    std::printf("%-5ls write %7.1f ms  read %7.1f ms  save as text %7.1f ms  file %lld bytes, text %lld bytes (%lld chars read)\n",
-                extension, Median(writes), Median(reads), Median(texts), FileSize(book), FileSize(text), checksum / 5);
+    std::printf(
+        "%-5ls write %7.1f ms  read %7.1f ms  save as text %7.1f ms  file %lld bytes, text %lld bytes (%lld chars read)\n",
+        extension, Median(writes), Median(reads), Median(texts), FileSize(book), FileSize(text), checksum / 5);
     DeleteFileW(book.c_str());
   }
   DeleteFileW(text.c_str());

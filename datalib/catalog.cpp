@@ -96,8 +96,8 @@ int KXPData::GetProductType(const char* category, char* parent, int* level) {
     openForReading(db);
     bool found = false;
     {
-      CppSQLite3Query query = db.execQuery(
-          StringPrintf("select * from J4_Product_Type where 商品类别='%s'", SqlEscape(category).c_str()));
+      CppSQLite3Query query =
+          db.execQuery(StringPrintf("select * from J4_Product_Type where 商品类别='%s'", SqlEscape(category).c_str()));
       if (!query.eof()) {
         const std::string parentText = query.fieldValue("上级类别");
         const int levelNumber = LeadingInt(query.fieldValue("级别"));

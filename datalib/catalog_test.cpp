@@ -47,8 +47,9 @@ TEST_F(Catalog, SideBarItemsAreReplacedByName) {
 
 TEST_F(Catalog, ReAddingAnItemThatCannotBeStoredKeepsTheOldOne) {
   EXPECT_EQ(0, data_->AddSideBarItem("销售单", "a.png", "开单"));
-  Exec("create trigger refuse before insert on J4_Sys_SideBar_Item when new.image='bad' "
-       "begin select raise(abort, 'refused'); end");
+  Exec(
+      "create trigger refuse before insert on J4_Sys_SideBar_Item when new.image='bad' "
+      "begin select raise(abort, 'refused'); end");
   EXPECT_EQ(1, data_->AddSideBarItem("销售单", "bad", "x"));
   EXPECT_EQ("a.png", Value("select image from J4_Sys_SideBar_Item where name='销售单'"));
 }

@@ -32,46 +32,105 @@ const std::vector<SlotCase>& SlotCases() {
       {"1 AddUser", [](KXPData& d) { return d.AddUser("新", ""); }, -1, 1, 1},
       {"2 DeleteUser", [](KXPData& d) { return d.DeleteUser("u", "p"); }, 1, 1, 1},
       {"3 CheckUserPassword", [](KXPData& d) { return d.CheckUserPassword("u", "p"); }, 1, 1, 0},
-      {"4 GetUserNames", [](KXPData& d) { std::vector<std::string> v; return d.GetUserNames(&v); }, 1, 1, 0},
-      {"5 GetUserPassword", [](KXPData& d) { char b[KXP_TEXT_BUFFER_SIZE]; return d.GetUserPassword("u", b); }, 1, 1, 0},
+      {"4 GetUserNames",
+       [](KXPData& d) {
+         std::vector<std::string> v;
+         return d.GetUserNames(&v);
+       },
+       1, 1, 0},
+      {"5 GetUserPassword",
+       [](KXPData& d) {
+         char b[KXP_TEXT_BUFFER_SIZE];
+         return d.GetUserPassword("u", b);
+       },
+       1, 1, 0},
       {"6 SetUserPassword", [](KXPData& d) { return d.SetUserPassword("u", "q", "", ""); }, 1, 1, 1},
       {"7 SetUserEmail", [](KXPData& d) { return d.SetUserEmail("u", "e"); }, 1, 1, 1},
-      {"8 GetUserEmail", [](KXPData& d) { char b[KXP_TEXT_BUFFER_SIZE]; return d.GetUserEmail("u", b); }, 1, 1, 0},
+      {"8 GetUserEmail",
+       [](KXPData& d) {
+         char b[KXP_TEXT_BUFFER_SIZE];
+         return d.GetUserEmail("u", b);
+       },
+       1, 1, 0},
       {"9 SetSavePassword (insert)", [](KXPData& d) { return d.SetSavePassword("新", true); }, 1, 1, 3},
       {"9 SetSavePassword (update)", [](KXPData& d) { return d.SetSavePassword("u", false); }, 1, 1, 2},
       {"9 SetSavePassword (same)", [](KXPData& d) { return d.SetSavePassword("u", true); }, 1, 1, 0},
       {"10 GetSavePassword", [](KXPData& d) { return d.GetSavePassword("u"); }, 0, 0, 1},
-      {"11 GetTableFields", [](KXPData& d) { std::vector<DataField> v; return d.GetTableFields("J4_Sys_User", &v); }, 1, 1, 0},
+      {"11 GetTableFields",
+       [](KXPData& d) {
+         std::vector<DataField> v;
+         return d.GetTableFields("J4_Sys_User", &v);
+       },
+       1, 1, 0},
       {"12 GetTableColumnNames",
-       [](KXPData& d) { std::vector<std::string> v; return d.GetTableColumnNames("J4_Sys_User", &v); }, 1, 1, 0},
+       [](KXPData& d) {
+         std::vector<std::string> v;
+         return d.GetTableColumnNames("J4_Sys_User", &v);
+       },
+       1, 1, 0},
       {"13 QueryRecords",
        [](KXPData& d) {
          auto r = Rec({{"name", ""}});
          std::vector<std::vector<DataField>> rows;
          return d.QueryRecords("J4_Sys_User", &r, &rows);
-       }, 1, 1, 0},
+       },
+       1, 1, 0},
       {"14 QueryRecordsCallback",
-       [](KXPData& d) { auto r = Rec({{"name", ""}}); return d.QueryRecordsCallback("J4_Sys_User", 0, &r, NoRow); }, 1, 1, 0},
-      {"15 InsertRecord", [](KXPData& d) { auto r = Rec({{"", "箱"}}); return d.InsertRecord("J4_Product_Unit", &r); }, 1, 1, 1},
-      {"16 UpdateRecord",
-       [](KXPData& d) { auto s = Rec({{"email", "x"}}), k = Rec({{"name", "u"}}); return d.UpdateRecord("J4_Sys_User", &s, &k); },
+       [](KXPData& d) {
+         auto r = Rec({{"name", ""}});
+         return d.QueryRecordsCallback("J4_Sys_User", 0, &r, NoRow);
+       },
+       1, 1, 0},
+      {"15 InsertRecord",
+       [](KXPData& d) {
+         auto r = Rec({{"", "箱"}});
+         return d.InsertRecord("J4_Product_Unit", &r);
+       },
        1, 1, 1},
-      {"17 DeleteRecords", [](KXPData& d) { auto k = Rec({{"name", "u"}}); return d.DeleteRecords("J4_Sys_User", &k); }, 1, 1, 1},
-      {"18 RunReport", [](KXPData& d) { auto p = Rec({{"a", ""}}); return d.RunReport("xstjbg", 0, &p, NoRow); }, 0, 0, 0},
+      {"16 UpdateRecord",
+       [](KXPData& d) {
+         auto s = Rec({{"email", "x"}}), k = Rec({{"name", "u"}});
+         return d.UpdateRecord("J4_Sys_User", &s, &k);
+       },
+       1, 1, 1},
+      {"17 DeleteRecords",
+       [](KXPData& d) {
+         auto k = Rec({{"name", "u"}});
+         return d.DeleteRecords("J4_Sys_User", &k);
+       },
+       1, 1, 1},
+      {"18 RunReport",
+       [](KXPData& d) {
+         auto p = Rec({{"a", ""}});
+         return d.RunReport("xstjbg", 0, &p, NoRow);
+       },
+       0, 0, 0},
       {"19 AddSideBarItem", [](KXPData& d) { return d.AddSideBarItem("n", "i", "t"); }, -1, 1, 1},
       {"20 DeleteSideBarItem", [](KXPData& d) { return d.DeleteSideBarItem("n"); }, 1, 1, 1},
-      {"21 GetSideBarItems", [](KXPData& d) { std::vector<SideBarItem> v; return d.GetSideBarItems(&v, nullptr); }, 1, 1, 0},
+      {"21 GetSideBarItems",
+       [](KXPData& d) {
+         std::vector<SideBarItem> v;
+         return d.GetSideBarItems(&v, nullptr);
+       },
+       1, 1, 0},
       {"22 AddProductType", [](KXPData& d) { return d.AddProductType("类", "", 0); }, -1, 1, 1},
       {"23 DeleteProductType", [](KXPData& d) { return d.DeleteProductType("类"); }, 1, 1, 1},
       {"24 GetProductTypes", [](KXPData& d) { return d.GetProductTypes(0, NoType); }, 1, 1, 0},
-      {"25 GetProductType", [](KXPData& d) { char b[KXP_TEXT_BUFFER_SIZE]; int l; return d.GetProductType("类", b, &l); }, 1, 1, 2},
+      {"25 GetProductType",
+       [](KXPData& d) {
+         char b[KXP_TEXT_BUFFER_SIZE];
+         int l;
+         return d.GetProductType("类", b, &l);
+       },
+       1, 1, 2},
       {"26 AddProductUnit", [](KXPData& d) { return d.AddProductUnit("个"); }, -1, 1, 1},
       {"27 DeleteProductUnit", [](KXPData& d) { return d.DeleteProductUnit(nullptr); }, 1, 1, 1},
       {"28 AdjustStock",
        [](KXPData& d) {
          std::vector<std::vector<DataField>> lines = {Rec({{"商品名称", "甲"}, {"数量", "1"}})};
          return d.AdjustStock("XSD1", &lines, false);
-       }, 1, 1, 1},
+       },
+       1, 1, 1},
   };
   return cases;
 }

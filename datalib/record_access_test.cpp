@@ -67,7 +67,7 @@ TEST_F(Records, OrderingReturnsOnlyTheFirstRow) {
 
 TEST_F(Records, FailingQueriesAnswerOne) {
   Query({Field("没有这列")}, "J4_Product_Data", 1);
-  Query({Field("商品名称", "", 0, 1)}, "J4_Product_Data", 1);              // nothing selected
+  Query({Field("商品名称", "", 0, 1)}, "J4_Product_Data", 1);                         // nothing selected
   Query({Field("商品名称", "", 4), Field("当前库存", "", 5)}, "J4_Product_Data", 1);  // two orderings
   Query({Field("a")}, "J4_No_Such_Table", 1);
   EXPECT_TRUE(Query({}).empty());
@@ -165,8 +165,8 @@ TEST_F(Records, CallbackQueriesCanSearchByPinyin) {
   AddProduct("中关村", "1");
   Collected collected;
   std::vector<DataField> record = {Field("商品名称"), RawCondition("Hanzi2Pinyin(商品名称) like 'zg%'")};
-  EXPECT_EQ(0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&collected), &record,
-                                           CollectName));
+  EXPECT_EQ(
+      0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&collected), &record, CollectName));
   std::sort(collected.names.begin(), collected.names.end());
   EXPECT_EQ((std::vector<std::string>{"中关村", "中国茶"}), collected.names);
   // Other operations do not know the function.
@@ -179,8 +179,8 @@ TEST_F(Records, CallbackMayReadThroughTheDataObjectAgain) {
   Collected collected;
   collected.data = data_.get();
   std::vector<DataField> record = {Field("商品名称")};
-  EXPECT_EQ(0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&collected), &record,
-                                           CollectName));
+  EXPECT_EQ(
+      0, data_->QueryRecordsCallback("J4_Product_Data", reinterpret_cast<intptr_t>(&collected), &record, CollectName));
   EXPECT_EQ(0, collected.nestedResult);
 }
 

@@ -12,10 +12,23 @@ namespace {
 class Schema : public DatabaseTest {};
 
 TEST_F(Schema, NewFileHasEveryTableViewAndDefaultParty) {
-  const char* tables[] = {"J4_Sys_User", "J4_Sys_Setting", "J4_Sys_SideBar_Item", "J4_Product_Type",
-                          "J4_Product_Unit", "J4_Product_Data", "J4_Customer_Data", "J4_Customer_TradePrice",
-                          "J4_Supplier_ContractPrice", "J4_Account_Data", "J4_Bill_Items", "J4_Account_Item",
-                          "J4_Product_CostPrice", "J4_Sales_Order", "tb_priority", "J4_Saler", "J4_LogicalUnit"};
+  const char* tables[] = {"J4_Sys_User",
+                          "J4_Sys_Setting",
+                          "J4_Sys_SideBar_Item",
+                          "J4_Product_Type",
+                          "J4_Product_Unit",
+                          "J4_Product_Data",
+                          "J4_Customer_Data",
+                          "J4_Customer_TradePrice",
+                          "J4_Supplier_ContractPrice",
+                          "J4_Account_Data",
+                          "J4_Bill_Items",
+                          "J4_Account_Item",
+                          "J4_Product_CostPrice",
+                          "J4_Sales_Order",
+                          "tb_priority",
+                          "J4_Saler",
+                          "J4_LogicalUnit"};
   const char* views[] = {"J4_V_Product_Inventory", "J4_V_Customer_Receivable", "J4_V_Supplier_Payable",
                          "J4_V_Product_Account", "J4_V_Account_Data"};
   for (const char* t : tables)
@@ -54,8 +67,9 @@ TEST_F(Schema, EveryTableAndViewHasItsColumnsInOrder) {
       {"J4_Sys_SideBar_Item", "name,image,tip"},
       {"J4_Product_Type", "商品类别,上级类别,级别"},
       {"J4_Product_Unit", "计量单位"},
-      {"J4_Product_Data", "商品名称,商品类别,计量单位,进货价,零售价,批发价,客户批发价,当前库存,初始库存,最低库存,"
-                          "最高库存,备注,操作人"},
+      {"J4_Product_Data",
+       "商品名称,商品类别,计量单位,进货价,零售价,批发价,客户批发价,当前库存,初始库存,最低库存,"
+       "最高库存,备注,操作人"},
       {"J4_Customer_Data", "客户名称,类型,联系人,联系电话,传真,QQ,邮箱,地址,邮编,当前应收款,初始应收款,备注,操作人"},
       {"J4_Customer_TradePrice", "客户名称,商品名称,单位,客户批发价"},
       {"J4_Supplier_ContractPrice", "供应商名称,商品名称,单位,供应商合同价"},
@@ -86,13 +100,16 @@ TEST_F(Schema, EveryTableAndViewHasItsColumnsInOrder) {
   EXPECT_EQ("0", Value("select count(*) from pragma_table_info('J4_Bill_Items') where pk>0"));
   // Foreign keys are declared for documentation only: a product may name a category
   // or unit that is not (or no longer) stored.
-  std::vector<DataField> product = {MakeDataField("", "甲"), MakeDataField("", "没有的类别"), MakeDataField("", "没有的单位")};
+  std::vector<DataField> product = {MakeDataField("", "甲"), MakeDataField("", "没有的类别"),
+                                    MakeDataField("", "没有的单位")};
   EXPECT_EQ(0, data_->InsertRecord("J4_Product_Data", &product));
-  EXPECT_EQ("1", Value("select count(*) from pragma_foreign_key_list('J4_Product_Data') where \"table\"='J4_Product_Type'"));
+  EXPECT_EQ("1",
+            Value("select count(*) from pragma_foreign_key_list('J4_Product_Data') where \"table\"='J4_Product_Type'"));
   // The party views split the parties by their type.
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"零售客户"}, {"批发客户"}}),
             Rows("select 客户名称 from J4_V_Customer_Receivable"));
-  EXPECT_EQ((std::vector<std::vector<std::string>>{{"零散供应商"}}), Rows("select 供应商名称 from J4_V_Supplier_Payable"));
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"零散供应商"}}),
+            Rows("select 供应商名称 from J4_V_Supplier_Payable"));
 }
 
 TEST_F(Schema, ReopeningKeepsUserDataAndAddsNoDuplicates) {

@@ -17,11 +17,10 @@ struct InitialRange {
 
 // GB2312 level 1 is ordered by reading, so each initial is one code range.
 const InitialRange kInitialRanges[] = {
-    {'a', 0xB0A1, 0xB0C4}, {'b', 0xB0C5, 0xB2C0}, {'c', 0xB2C1, 0xB4ED}, {'d', 0xB4EE, 0xB6E9},
-    {'e', 0xB6EA, 0xB7A1}, {'f', 0xB7A2, 0xB8C0}, {'g', 0xB8C1, 0xB9FD}, {'h', 0xB9FE, 0xBBF6},
-    {'j', 0xBBF7, 0xBFA5}, {'k', 0xBFA6, 0xC0AB}, {'l', 0xC0AC, 0xC2E7}, {'m', 0xC2E8, 0xC4C2},
-    {'n', 0xC4C3, 0xC5B5}, {'o', 0xC5B6, 0xC5BD}, {'p', 0xC5BE, 0xC6D9}, {'q', 0xC6DA, 0xC8BA},
-    {'r', 0xC8BB, 0xC8F5}, {'s', 0xC8F6, 0xCBF9}, {'t', 0xCBFA, 0xCDD9}, {'w', 0xCDDA, 0xCEF3},
+    {'a', 0xB0A1, 0xB0C4}, {'b', 0xB0C5, 0xB2C0}, {'c', 0xB2C1, 0xB4ED}, {'d', 0xB4EE, 0xB6E9}, {'e', 0xB6EA, 0xB7A1},
+    {'f', 0xB7A2, 0xB8C0}, {'g', 0xB8C1, 0xB9FD}, {'h', 0xB9FE, 0xBBF6}, {'j', 0xBBF7, 0xBFA5}, {'k', 0xBFA6, 0xC0AB},
+    {'l', 0xC0AC, 0xC2E7}, {'m', 0xC2E8, 0xC4C2}, {'n', 0xC4C3, 0xC5B5}, {'o', 0xC5B6, 0xC5BD}, {'p', 0xC5BE, 0xC6D9},
+    {'q', 0xC6DA, 0xC8BA}, {'r', 0xC8BB, 0xC8F5}, {'s', 0xC8F6, 0xCBF9}, {'t', 0xCBFA, 0xCDD9}, {'w', 0xCDDA, 0xCEF3},
     {'x', 0xCEF4, 0xD1B8}, {'y', 0xD1B9, 0xD4D0}, {'z', 0xD4D1, 0xD7F9},
 };
 
@@ -43,8 +42,7 @@ void Discount2ActualFunction(sqlite3_context* context, int argc, sqlite3_value**
   sqlite3_result_text(context, amount.c_str(), static_cast<int>(amount.size()), SQLITE_TRANSIENT);
 }
 
-void Register(CppSQLite3DB& db, const char* name, int argc,
-              void (*function)(sqlite3_context*, int, sqlite3_value**)) {
+void Register(CppSQLite3DB& db, const char* name, int argc, void (*function)(sqlite3_context*, int, sqlite3_value**)) {
   int rc = sqlite3_create_function(db.handle(), name, argc, SQLITE_ANY, nullptr, function, nullptr, nullptr);
   if (rc != SQLITE_OK) throw CppSQLite3Exception(rc, db.handle() ? sqlite3_errmsg(db.handle()) : "");
 }

@@ -13,20 +13,13 @@ TEST(SqlFunctions, PinyinInitials) {
     const char* initials;
   };
   const Case cases[] = {
-      {"中国", "zg"},
-      {"学生", "xs"},          // 学 lies in the upper end of the "x" range
-      {"所", "s"},             // the last "s" character
-      {"他", "t"},
-      {"压", "y"},
-      {"阿", "a"},
-      {"座", "z"},
-      {"苹果汁", "pgz"},
-      {"a中国", ""},           // a text starting with ASCII gives nothing
-      {"中国A", "zg"},         // stops at the first pair that is not a character
-      {"中国亍", "zg"},        // level-2 character ends the initials
-      {"中", "z"},
-      {"", ""},
-      {"x", ""},
+      {"中国", "zg"},   {"学生", "xs"},  // 学 lies in the upper end of the "x" range
+      {"所", "s"},                       // the last "s" character
+      {"他", "t"},      {"压", "y"},       {"阿", "a"},
+      {"座", "z"},      {"苹果汁", "pgz"}, {"a中国", ""},  // a text starting with ASCII gives nothing
+      {"中国A", "zg"},                                     // stops at the first pair that is not a character
+      {"中国亍", "zg"},                                    // level-2 character ends the initials
+      {"中", "z"},      {"", ""},          {"x", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(c.initials, Hanzi2Pinyin(c.text)) << c.text;
   EXPECT_EQ(0, PinyinInitialOf(0xD7FA));
@@ -41,8 +34,8 @@ TEST(SqlFunctions, DiscountToActual) {
     const char* actual;
   };
   const Case cases[] = {
-      {"90", "90", "100.00"},      {"50", "0", ""},          {"45.5", "70", "65.00"},
-      {"abc", "50", "0.00"},       {"50", "", ""},           {"12345678.9", "100", "12345678.90"},
+      {"90", "90", "100.00"}, {"50", "0", ""}, {"45.5", "70", "65.00"},
+      {"abc", "50", "0.00"},  {"50", "", ""},  {"12345678.9", "100", "12345678.90"},
       {"0.1", "3", "3.33"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.actual, Discount2Actual(c.amount, c.rate)) << c.amount << " " << c.rate;

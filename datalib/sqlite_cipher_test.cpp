@@ -8,9 +8,7 @@
 
 namespace {
 
-std::string TempPath(const char* name) {
-  return std::string(::testing::TempDir()) + name;
-}
+std::string TempPath(const char* name) { return std::string(::testing::TempDir()) + name; }
 
 int Exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 

@@ -9,12 +9,11 @@
 namespace {
 
 const char* const kCodeNames[] = {
-    "SQLITE_OK",       "SQLITE_ERROR",    "SQLITE_INTERNAL", "SQLITE_PERM",       "SQLITE_ABORT",
-    "SQLITE_BUSY",     "SQLITE_LOCKED",   "SQLITE_NOMEM",    "SQLITE_READONLY",   "SQLITE_INTERRUPT",
-    "SQLITE_IOERR",    "SQLITE_CORRUPT",  "SQLITE_NOTFOUND", "SQLITE_FULL",       "SQLITE_CANTOPEN",
-    "SQLITE_PROTOCOL", "SQLITE_EMPTY",    "SQLITE_SCHEMA",   "SQLITE_TOOBIG",     "SQLITE_CONSTRAINT",
-    "SQLITE_MISMATCH", "SQLITE_MISUSE",   "SQLITE_NOLFS",    "SQLITE_AUTH",       "SQLITE_FORMAT",
-    "SQLITE_RANGE"};
+    "SQLITE_OK",       "SQLITE_ERROR",      "SQLITE_INTERNAL", "SQLITE_PERM",      "SQLITE_ABORT", "SQLITE_BUSY",
+    "SQLITE_LOCKED",   "SQLITE_NOMEM",      "SQLITE_READONLY", "SQLITE_INTERRUPT", "SQLITE_IOERR", "SQLITE_CORRUPT",
+    "SQLITE_NOTFOUND", "SQLITE_FULL",       "SQLITE_CANTOPEN", "SQLITE_PROTOCOL",  "SQLITE_EMPTY", "SQLITE_SCHEMA",
+    "SQLITE_TOOBIG",   "SQLITE_CONSTRAINT", "SQLITE_MISMATCH", "SQLITE_MISUSE",    "SQLITE_NOLFS", "SQLITE_AUTH",
+    "SQLITE_FORMAT",   "SQLITE_RANGE"};
 
 [[noreturn]] void Throw(int code, const char* text) { throw CppSQLite3Exception(code, text ? text : ""); }
 
@@ -22,11 +21,9 @@ const char* const kCodeNames[] = {
 // protect nothing; one round keeps the per-operation open cheap.
 void ConfigureCipher(sqlite3* db) {
   int chacha = sqlite3mc_cipher_index("chacha20");
-  if (chacha <= 0 || sqlite3mc_config(db, "cipher", chacha) != chacha)
-    Throw(CPPSQLITE_ERROR, "Cipher not available");
+  if (chacha <= 0 || sqlite3mc_config(db, "cipher", chacha) != chacha) Throw(CPPSQLITE_ERROR, "Cipher not available");
   sqlite3mc_config_cipher(db, "chacha20", "legacy", 0);
-  if (sqlite3mc_config_cipher(db, "chacha20", "kdf_iter", 1) != 1)
-    Throw(CPPSQLITE_ERROR, "Cipher not configurable");
+  if (sqlite3mc_config_cipher(db, "chacha20", "kdf_iter", 1) != 1) Throw(CPPSQLITE_ERROR, "Cipher not configurable");
 }
 
 }  // namespace
@@ -186,8 +183,7 @@ CppSQLite3Query CppSQLite3DB::execQuery(const std::string& ansiSql) {
 
 std::vector<std::string> CppSQLite3DB::queryColumn(const std::string& ansiSql) {
   std::vector<std::string> values;
-  for (CppSQLite3Query query = execQuery(ansiSql); !query.eof(); query.nextRow())
-    values.push_back(query.fieldValue(0));
+  for (CppSQLite3Query query = execQuery(ansiSql); !query.eof(); query.nextRow()) values.push_back(query.fieldValue(0));
   return values;
 }
 

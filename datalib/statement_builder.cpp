@@ -21,8 +21,7 @@ std::string NumberCondition(const DataField& f, bool first, const char* connecto
   const char* n = f.name.c_str();
   const char* o = f.op.c_str();
   if (first) {
-    return StringPrintf(" %s%s'%s' ", n, o, value.c_str()) +
-           StringPrintf(" and %s%s'%s' ", n, o, twoDecimals.c_str()) +
+    return StringPrintf(" %s%s'%s' ", n, o, value.c_str()) + StringPrintf(" and %s%s'%s' ", n, o, twoDecimals.c_str()) +
            StringPrintf(" and %s%s'%lld' ", n, o, whole) +
            StringPrintf(" and %s%s ", n, StringPrintf(" not like '%lld.0' ", whole).c_str());
   }
@@ -49,11 +48,16 @@ std::string Condition(const DataField& f, bool first) {
 
 const char* ConnectorOf(int code) {
   switch (code) {
-    case 0: return "and";
-    case 1: return "or";
-    case 2: return "like";
-    case 3: return "!=";
-    default: return "";
+    case 0:
+      return "and";
+    case 1:
+      return "or";
+    case 2:
+      return "like";
+    case 3:
+      return "!=";
+    default:
+      return "";
   }
 }
 
@@ -63,8 +67,7 @@ bool HasOrdering(const std::vector<DataField>& record) {
   return false;
 }
 
-std::string BuildSelectStatement(const std::string& table, const std::vector<DataField>& record,
-                                 bool withOrdering) {
+std::string BuildSelectStatement(const std::string& table, const std::vector<DataField>& record, bool withOrdering) {
   std::string ordering;
   if (withOrdering) {
     for (const DataField& f : record) {
@@ -92,8 +95,7 @@ std::string BuildSelectStatement(const std::string& table, const std::vector<Dat
   return StringPrintf("select %s from %s", s, t);
 }
 
-std::string BuildInsertStatement(const std::string& table, const std::vector<DataField>& values,
-                                 size_t columnCount) {
+std::string BuildInsertStatement(const std::string& table, const std::vector<DataField>& values, size_t columnCount) {
   std::string list;
   for (size_t i = 0; i < values.size(); ++i) {
     list += StringPrintf(i + 1 < values.size() ? "'%s'," : "'%s'", SqlEscape(values[i].value).c_str());
@@ -115,8 +117,8 @@ std::string BuildUpdateStatement(const std::string& table, const std::vector<Dat
   if (keys.empty()) return StringPrintf("update %s set %s", table.c_str(), assignments.c_str());
   std::string where;
   for (size_t i = 0; i < keys.size(); ++i) {
-    where += StringPrintf(i == 0 ? " %s='%s' " : " and %s='%s' ", keys[i].name.c_str(),
-                          SqlEscape(keys[i].value).c_str());
+    where +=
+        StringPrintf(i == 0 ? " %s='%s' " : " and %s='%s' ", keys[i].name.c_str(), SqlEscape(keys[i].value).c_str());
   }
   return StringPrintf("update %s set %s where %s", table.c_str(), assignments.c_str(), where.c_str());
 }

@@ -19,13 +19,11 @@ bool HasOrdering(const std::vector<DataField>& record);
 
 // select <non-hidden names> from <table> [where ...] [order by ... limit 0,1].
 // Without `withOrdering` the codes 4 and 5 only act as "no connector".
-std::string BuildSelectStatement(const std::string& table, const std::vector<DataField>& record,
-                                 bool withOrdering);
+std::string BuildSelectStatement(const std::string& table, const std::vector<DataField>& record, bool withOrdering);
 
 // insert into <table> values(...); with the record's values in order, padded with
 // empty texts up to `columnCount` columns.
-std::string BuildInsertStatement(const std::string& table, const std::vector<DataField>& values,
-                                 size_t columnCount);
+std::string BuildInsertStatement(const std::string& table, const std::vector<DataField>& values, size_t columnCount);
 
 // update <table> set name='value',... [where name='value' and ...]
 std::string BuildUpdateStatement(const std::string& table, const std::vector<DataField>& values,

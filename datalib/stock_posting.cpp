@@ -13,7 +13,7 @@ std::string PostedStock(const std::string& stock, const std::string& quantity, b
   const double q = std::atof(quantity.c_str());
   double result = std::atof(stock.c_str()) + (takeOut ? -q : q);
   result = std::round(result * 100) / 100;  // stored figures carry two decimals at most
-  if (result == 0) result = 0;               // no "-0"
+  if (result == 0) result = 0;              // no "-0"
   if (result == std::floor(result)) return StringPrintf("%.0f", result);
   return StringPrintf("%.2f", result);
 }

@@ -15,10 +15,18 @@ TEST(StockArithmetic, PostedStockTexts) {
     const char* posted;
   };
   const Case cases[] = {
-      {"10", "3", true, "7"},      {"10", "3", false, "13"},       {"12.00", "3", true, "9"},
-      {"5", "2.5", false, "7.50"}, {"5", "-1.00", true, "6"},      {"5", "-1.00", false, "4"},
-      {"", "2", false, "2"},       {"0", "1", true, "-1"},         {"1.5", "1.5", true, "0"},
-      {"abc", "1", false, "1"},    {"3", "x", true, "3"},          {"0.1", "0.2", false, "0.30"},
+      {"10", "3", true, "7"},
+      {"10", "3", false, "13"},
+      {"12.00", "3", true, "9"},
+      {"5", "2.5", false, "7.50"},
+      {"5", "-1.00", true, "6"},
+      {"5", "-1.00", false, "4"},
+      {"", "2", false, "2"},
+      {"0", "1", true, "-1"},
+      {"1.5", "1.5", true, "0"},
+      {"abc", "1", false, "1"},
+      {"3", "x", true, "3"},
+      {"0.1", "0.2", false, "0.30"},
       {"100000000", "1", false, "100000001"},
   };
   for (const Case& c : cases)
@@ -41,7 +49,8 @@ class StockPosting : public DatabaseTest {
   }
   static std::vector<std::vector<DataField>> Lines(std::initializer_list<std::pair<const char*, const char*>> lines) {
     std::vector<std::vector<DataField>> rows;
-    for (const auto& line : lines) rows.push_back({MakeDataField("商品名称", line.first), MakeDataField("数量", line.second)});
+    for (const auto& line : lines)
+      rows.push_back({MakeDataField("商品名称", line.first), MakeDataField("数量", line.second)});
     return rows;
   }
 };
@@ -72,8 +81,9 @@ TEST_F(StockPosting, SalesTakeOutPurchasesPutInReverseUndoes) {
 }
 
 TEST_F(StockPosting, AFailingLineRollsBackTheWholeBill) {
-  Exec("create trigger refuse before update on J4_Product_Data when old.商品名称='锁定' "
-       "begin select raise(abort, 'refused'); end");
+  Exec(
+      "create trigger refuse before update on J4_Product_Data when old.商品名称='锁定' "
+      "begin select raise(abort, 'refused'); end");
   auto lines = Lines({{"苹果", "3"}, {"锁定", "1"}, {"O'Brien's", "1"}});
   EXPECT_EQ(1, data_->AdjustStock("XSD20261210002", &lines, false));
   EXPECT_EQ("10", Stock("苹果"));

@@ -16,12 +16,11 @@ std::wstring ToWide(const std::string& text, UINT codePage) {
 
 std::string FromWide(const std::wstring& wide, UINT codePage) {
   if (wide.empty()) return std::string();
-  int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                   nullptr, nullptr);
+  int length =
+      WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   if (length <= 0) return std::string();
   std::string text(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, nullptr,
-                      nullptr);
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, nullptr, nullptr);
   return text;
 }
 

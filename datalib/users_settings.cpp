@@ -81,12 +81,11 @@ int KXPData::SetUserPassword(const char* name, const char* password, const char*
   if (!name) return -1;
   return Guarded([&] {
     const bool withRecovery = question && *question && answer && *answer;
-    execute(withRecovery
-                ? StringPrintf("update J4_Sys_User set pwd='%s',question='%s',answer='%s' where name='%s'",
-                               SqlEscape(password).c_str(), SqlEscape(question).c_str(), SqlEscape(answer).c_str(),
-                               SqlEscape(name).c_str())
-                : StringPrintf("update J4_Sys_User set pwd='%s' where name='%s'", SqlEscape(password).c_str(),
-                               SqlEscape(name).c_str()));
+    execute(withRecovery ? StringPrintf("update J4_Sys_User set pwd='%s',question='%s',answer='%s' where name='%s'",
+                                        SqlEscape(password).c_str(), SqlEscape(question).c_str(),
+                                        SqlEscape(answer).c_str(), SqlEscape(name).c_str())
+                         : StringPrintf("update J4_Sys_User set pwd='%s' where name='%s'", SqlEscape(password).c_str(),
+                                        SqlEscape(name).c_str()));
     return 0;
   });
 }
@@ -129,13 +128,15 @@ int KXPData::SetSavePassword(const char* name, bool save) {
 
 int KXPData::GetSavePassword(const char* name) {
   if (!name) return 0;
-  return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
-    std::string stored;
-    const bool found =
-        ReadFirst(db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", SqlEscape(name).c_str()), &stored);
-    db.close();
-    return found ? LeadingInt(stored) : 0;
-  }, 0);
+  return Guarded(
+      [&] {
+        CppSQLite3DB db;
+        openForReading(db);
+        std::string stored;
+        const bool found = ReadFirst(
+            db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", SqlEscape(name).c_str()), &stored);
+        db.close();
+        return found ? LeadingInt(stored) : 0;
+      },
+      0);
 }

@@ -140,14 +140,22 @@ double DecodeRk(uint32_t rk) {
 
 std::wstring ErrorText(unsigned code) {
   switch (code) {
-    case 0x00: return L"#NULL!";
-    case 0x07: return L"#DIV/0!";
-    case 0x0F: return L"#VALUE!";
-    case 0x17: return L"#REF!";
-    case 0x1D: return L"#NAME?";
-    case 0x24: return L"#NUM!";
-    case 0x2A: return L"#N/A";
-    default: return L"#N/A";
+    case 0x00:
+      return L"#NULL!";
+    case 0x07:
+      return L"#DIV/0!";
+    case 0x0F:
+      return L"#VALUE!";
+    case 0x17:
+      return L"#REF!";
+    case 0x1D:
+      return L"#NAME?";
+    case 0x24:
+      return L"#NUM!";
+    case 0x2A:
+      return L"#N/A";
+    default:
+      return L"#N/A";
   }
 }
 

@@ -81,10 +81,10 @@ void Font(ByteWriter* w) {
 void Xf(ByteWriter* w, bool style, unsigned format) {
   Bytes d;
   ByteWriter b(&d);
-  b.U16(0);       // font 0
-  b.U16(format);  // number format
+  b.U16(0);                        // font 0
+  b.U16(format);                   // number format
   b.U16(style ? 0xFFF5 : 0x0001);  // locked; a style has no parent, a cell has style 0
-  b.U8(0x20);     // bottom aligned
+  b.U8(0x20);                      // bottom aligned
   b.U8(0);
   b.U8(0);
   // Which attributes the XF sets itself: for a style the flags mean "ignored", for a

@@ -23,7 +23,8 @@ void AppendCellReference(int row, int column, std::string* out) {
   while (n > 0) out->push_back(letters[--n]);
   char digits[12];
   int d = 0;
-  for (unsigned r = static_cast<unsigned>(row) + 1; r > 0 && d < 12; r /= 10) digits[d++] = static_cast<char>('0' + r % 10);
+  for (unsigned r = static_cast<unsigned>(row) + 1; r > 0 && d < 12; r /= 10)
+    digits[d++] = static_cast<char>('0' + r % 10);
   while (d > 0) out->push_back(digits[--d]);
 }
 

@@ -12,12 +12,10 @@ TEST(CellName, ProgramNames) {
     bool ok;
     int row, column;
   } cases[] = {
-      {L"A1", true, 0, 0},       {L"C2", true, 1, 2},     {L"Z65536", true, 65535, 25},
-      {L"B10", true, 9, 1},      {L"", false, 0, 0},      {L"A", false, 0, 0},
-      {L"A0", false, 0, 0},      {L"1A", false, 0, 0},    {L"AA1", false, 0, 0},
-      {L"[1", false, 0, 0},      {L"a1", false, 0, 0},    {L"A01", false, 0, 0},
-      {L"A1 ", false, 0, 0},     {L"A-1", false, 0, 0},   {L"A65537", false, 0, 0},
-      {L"A99999999999", false, 0, 0},
+      {L"A1", true, 0, 0},   {L"C2", true, 1, 2},   {L"Z65536", true, 65535, 25}, {L"B10", true, 9, 1},
+      {L"", false, 0, 0},    {L"A", false, 0, 0},   {L"A0", false, 0, 0},         {L"1A", false, 0, 0},
+      {L"AA1", false, 0, 0}, {L"[1", false, 0, 0},  {L"a1", false, 0, 0},         {L"A01", false, 0, 0},
+      {L"A1 ", false, 0, 0}, {L"A-1", false, 0, 0}, {L"A65537", false, 0, 0},     {L"A99999999999", false, 0, 0},
   };
   for (const Case& c : cases) {
     int row = -7, column = -7;

@@ -27,7 +27,8 @@ std::wstring Upper(std::wstring s) {
 
 // Chains `count` sectors starting at `first` in `table`.
 void Chain(std::vector<uint32_t>* table, uint32_t first, size_t count) {
-  for (size_t i = 0; i < count; ++i) (*table)[first + i] = i + 1 < count ? static_cast<uint32_t>(first + i + 1) : kEndOfChain;
+  for (size_t i = 0; i < count; ++i)
+    (*table)[first + i] = i + 1 < count ? static_cast<uint32_t>(first + i + 1) : kEndOfChain;
 }
 
 void WriteDirectoryEntry(ByteWriter* w, const std::wstring& name, int type, uint32_t left, uint32_t right,
@@ -155,8 +156,8 @@ Bytes WriteCompoundFile(const std::vector<CompoundStream>& input) {
                       miniStreamSectors ? miniStreamStart : kEndOfChain, static_cast<uint32_t>(miniStreamBytes));
   for (size_t i = 0; i < streams.size(); ++i)
     WriteDirectoryEntry(&w, streams[i]->name.substr(0, 31), 2, kNoStream,
-                        i + 1 < streams.size() ? static_cast<uint32_t>(i + 2) : kNoStream, kNoStream,
-                        place[i].start, static_cast<uint32_t>(streams[i]->data.size()));
+                        i + 1 < streams.size() ? static_cast<uint32_t>(i + 2) : kNoStream, kNoStream, place[i].start,
+                        static_cast<uint32_t>(streams[i]->data.size()));
   while ((w.Size() % kSectorSize) != 0) WriteDirectoryEntry(&w, L"", 0, kNoStream, kNoStream, kNoStream, 0, 0);
   for (uint32_t v : fat) w.U32(v);
   for (size_t d = 0; d < difatSectors; ++d) {
@@ -249,8 +250,7 @@ class CompoundReader {
       const unsigned nameBytes = ReadU16(d + 64);
       if (nameBytes < 2 || nameBytes > 64 || (nameBytes & 1)) continue;
       std::wstring entryName;
-      for (unsigned k = 0; k + 2 < nameBytes; k += 2)
-        entryName.push_back(static_cast<wchar_t>(ReadU16(d + k)));
+      for (unsigned k = 0; k + 2 < nameBytes; k += 2) entryName.push_back(static_cast<wchar_t>(ReadU16(d + k)));
       if (Upper(entryName) != wanted) continue;
       const uint32_t start = ReadU32(d + 116);
       const uint32_t sizeHigh = sectorSize_ == 512 ? 0 : ReadU32(d + 124);

@@ -21,10 +21,13 @@ void Record(Bytes* out, unsigned id, const Bytes& data) {
   w.Raw(data.data(), data.size());
 }
 
-Bytes Bof(unsigned type) { return Bytes{0x00, 0x06, static_cast<uint8_t>(type), static_cast<uint8_t>(type >> 8), 0, 0, 0, 0}; }
+Bytes Bof(unsigned type) {
+  return Bytes{0x00, 0x06, static_cast<uint8_t>(type), static_cast<uint8_t>(type >> 8), 0, 0, 0, 0};
+}
 
 // A workbook stream: globals with `sst` records, one sheet of `cells` records.
-Bytes Workbook(const std::vector<std::pair<unsigned, Bytes>>& sst, const std::vector<std::pair<unsigned, Bytes>>& cells) {
+Bytes Workbook(const std::vector<std::pair<unsigned, Bytes>>& sst,
+               const std::vector<std::pair<unsigned, Bytes>>& cells) {
   Bytes s;
   Record(&s, 0x0809, Bof(5));
   const size_t boundsheet = s.size();
@@ -58,8 +61,8 @@ TEST(DamagedFile, ContinuedStringRereadsItsWidth) {
   Bytes sst{2, 0, 0, 0, 2, 0, 0, 0, 4, 0, 0x00, 'a', 'b'};
   Bytes cont{0x01, 0x2D, 0x4E, 0x87, 0x65, 1, 0, 0x00, 'z'};
   Sheet sheet;
-  ASSERT_TRUE(ReadStream(Workbook({{0x00FC, sst}, {0x003C, cont}}, {{0x00FD, LabelSst(0, 0, 0)}, {0x00FD, LabelSst(1, 2, 1)}}),
-                         &sheet));
+  ASSERT_TRUE(ReadStream(
+      Workbook({{0x00FC, sst}, {0x003C, cont}}, {{0x00FD, LabelSst(0, 0, 0)}, {0x00FD, LabelSst(1, 2, 1)}}), &sheet));
   EXPECT_EQ(L"ab中文", sheet.Text(0, 0));
   EXPECT_EQ(L"z", sheet.Text(1, 2));
 }
@@ -72,8 +75,10 @@ TEST(DamagedFile, BrokenRecordStreamsFail) {
     bool readable;
   } cases[] = {
       {"well formed", Workbook({{0x00FC, sst}}, {{0x00FD, LabelSst(0, 0, 0)}}), true},
-      {"huge string count", Workbook({{0x00FC, Bytes{1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 'o', 'k'}}},
-                                     {{0x00FD, LabelSst(0, 0, 0)}}), true},
+      {"huge string count",
+       Workbook({{0x00FC, Bytes{1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 'o', 'k'}}},
+                {{0x00FD, LabelSst(0, 0, 0)}}),
+       true},
       {"string longer than its record", Workbook({{0x00FC, Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0x7F, 0, 'o'}}}, {}),
        false},
       {"index past the table", Workbook({{0x00FC, sst}}, {{0x00FD, LabelSst(0, 0, 99)}}), true},
@@ -115,8 +120,8 @@ TEST(DamagedFile, BrokenCompoundFilesFail) {
   Sheet sheet;
   ASSERT_TRUE(ReadXlsFile(good, &sheet));
   ASSERT_EQ(L"row 399", sheet.Text(399, 0));
-  const size_t fat = (HeaderField(good, 76) + 1) * 512;   // first sector-table page
-  const size_t dir = (HeaderField(good, 48) + 1) * 512;   // first directory page
+  const size_t fat = (HeaderField(good, 76) + 1) * 512;  // first sector-table page
+  const size_t dir = (HeaderField(good, 48) + 1) * 512;  // first directory page
   struct Case {
     const char* name;
     size_t at;
@@ -134,7 +139,7 @@ TEST(DamagedFile, BrokenCompoundFilesFail) {
     Bytes bad = good;
     SetU32(&bad, c.at, c.value);
     if (std::string(c.name) == "extra table pages that loop") {
-      SetU32(&bad, 72, 0x7FFFFFFF);   // many extra pages, chained back on the table page
+      SetU32(&bad, 72, 0x7FFFFFFF);  // many extra pages, chained back on the table page
       SetU32(&bad, 44, 100000);
     }
     Sheet s;

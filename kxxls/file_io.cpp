@@ -43,7 +43,8 @@ bool ReplaceFileContent(const std::wstring& path, const void* data, size_t size)
   // one volume.
   std::wstring temp;
   for (int attempt = 0; attempt < 100 && temp.empty(); ++attempt) {
-    std::wstring candidate = path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(attempt) + L".tmp";
+    std::wstring candidate =
+        path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(attempt) + L".tmp";
     if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) temp = candidate;
   }
   if (temp.empty()) return false;

@@ -27,7 +27,8 @@ Sheet SampleSheet() {
   Sheet sheet;
   int row = 0;
   for (const SampleBook& book : SampleBooks()) {
-    for (size_t i = 0; i < book.cells.size() && i < 40; ++i) sheet.SetText(row, static_cast<int>(i % 7), book.cells[i].text);
+    for (size_t i = 0; i < book.cells.size() && i < 40; ++i)
+      sheet.SetText(row, static_cast<int>(i % 7), book.cells[i].text);
     ++row;
   }
   sheet.Merge({0, 1, 0, 2});
@@ -41,11 +42,22 @@ void Mutate(std::mt19937* rng, Bytes* b) {
   for (int e = 0; e < edits && !b->empty(); ++e) {
     const size_t at = (*rng)() % b->size();
     switch ((*rng)() % 6) {
-      case 0: (*b)[at] = static_cast<uint8_t>((*rng)()); break;
-      case 1: (*b)[at] ^= static_cast<uint8_t>(1u << ((*rng)() % 8)); break;
-      case 2: b->resize(at); break;
-      case 3: b->insert(b->begin() + at, static_cast<size_t>(1 + (*rng)() % 16), static_cast<uint8_t>((*rng)())); break;
-      case 4: (*b)[at] = 0xFF; if (at + 1 < b->size()) (*b)[at + 1] = 0xFF; break;
+      case 0:
+        (*b)[at] = static_cast<uint8_t>((*rng)());
+        break;
+      case 1:
+        (*b)[at] ^= static_cast<uint8_t>(1u << ((*rng)() % 8));
+        break;
+      case 2:
+        b->resize(at);
+        break;
+      case 3:
+        b->insert(b->begin() + at, static_cast<size_t>(1 + (*rng)() % 16), static_cast<uint8_t>((*rng)()));
+        break;
+      case 4:
+        (*b)[at] = 0xFF;
+        if (at + 1 < b->size()) (*b)[at + 1] = 0xFF;
+        break;
       default: {  // a copied run, as a duplicated record or tag would be
         const size_t from = (*rng)() % b->size();
         const size_t n = std::min<size_t>(1 + (*rng)() % 64, b->size() - from);

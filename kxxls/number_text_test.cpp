@@ -14,11 +14,21 @@ TEST(NumberText, ShortestDecimal) {
     double value;
     const wchar_t* text;
   } cases[] = {
-      {3, L"3"},          {12.5, L"12.5"},     {-0.001, L"-0.001"},  {0.1, L"0.1"},
-      {0.1 + 0.2, L"0.30000000000000004"},     {1e6, L"1000000"},    {-0.0, L"0"},
-      {123456789012345.0, L"123456789012345"}, {1e21, L"1e+21"},     {1e20, L"100000000000000000000"},
-      {1.5e-10, L"1.5e-10"}, {0.0000001, L"0.0000001"},              {99.99, L"99.99"},
-      {std::numeric_limits<double>::quiet_NaN(), L"#NUM!"},          {INFINITY, L"#NUM!"},
+      {3, L"3"},
+      {12.5, L"12.5"},
+      {-0.001, L"-0.001"},
+      {0.1, L"0.1"},
+      {0.1 + 0.2, L"0.30000000000000004"},
+      {1e6, L"1000000"},
+      {-0.0, L"0"},
+      {123456789012345.0, L"123456789012345"},
+      {1e21, L"1e+21"},
+      {1e20, L"100000000000000000000"},
+      {1.5e-10, L"1.5e-10"},
+      {0.0000001, L"0.0000001"},
+      {99.99, L"99.99"},
+      {std::numeric_limits<double>::quiet_NaN(), L"#NUM!"},
+      {INFINITY, L"#NUM!"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.text, NumberText(c.value)) << c.value;
 }
@@ -38,7 +48,7 @@ TEST(NumberText, PlainNumbersOnly) {
       {L"123456789012345", true, 123456789012345.0, false},
       {L"1234567890123456", false, 0, false},  // 16 digits: a code, not a number
       {L"0.000000000000001", true, 1e-15, false},
-      {L"007", false, 0, false},               // leading zeros survive as text
+      {L"007", false, 0, false},  // leading zeros survive as text
       {L"-0", false, 0, false},
       {L"-0.00", false, 0, false},
       {L"1e5", false, 0, false},

@@ -12,8 +12,8 @@ bool IsHex(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'
 
 // True when text[i] starts "_xHHHH_".
 bool IsEscapeAt(const std::wstring& text, size_t i) {
-  return text[i] == L'_' && i + 6 < text.size() && text[i + 1] == L'x' && IsHex(text[i + 2]) &&
-         IsHex(text[i + 3]) && IsHex(text[i + 4]) && IsHex(text[i + 5]) && text[i + 6] == L'_';
+  return text[i] == L'_' && i + 6 < text.size() && text[i + 1] == L'x' && IsHex(text[i + 2]) && IsHex(text[i + 3]) &&
+         IsHex(text[i + 4]) && IsHex(text[i + 5]) && text[i + 6] == L'_';
 }
 
 }  // namespace

@@ -10,23 +10,46 @@ std::wstring Name(int column, int row) {
 std::vector<SampleBook> SampleBooks() {
   std::vector<SampleBook> books;
   books.push_back({"chinese_text",
-                   {{L"A1", L"商品名称"}, {L"B1", L"计量单位"}, {L"A2", L"可口可乐 330ml"}, {L"B2", L"瓶"},
+                   {{L"A1", L"商品名称"},
+                    {L"B1", L"计量单位"},
+                    {L"A2", L"可口可乐 330ml"},
+                    {L"B2", L"瓶"},
                     {L"C3", L"€ © “引号” \U0001F600 末尾 <&>"},
                     {L"A3", L"行一\r\n行二\t_x000D_\x01"}},
-                   {}, {}, 3, 3});
+                   {},
+                   {},
+                   3,
+                   3});
   books.push_back({"numbers_and_codes",
-                   {{L"A1", L"3"}, {L"B1", L"12.50", L"12.5"}, {L"C1", L"-0.001"}, {L"D1", L"007"},
-                    {L"E1", L"1234567890123456"}, {L"F1", L"XSD20240101001"}, {L"G1", L"1e5"},
-                    {L"H1", L"-0"}, {L"I1", L"123456789012345"}, {L"J1", L"0.30", L"0.3"}, {L"K1", L"12.5"},
-                    {L"A2", L"-7.25"}, {L"B2", L"100"}},
-                   {}, {}, 2, 11});
+                   {{L"A1", L"3"},
+                    {L"B1", L"12.50", L"12.5"},
+                    {L"C1", L"-0.001"},
+                    {L"D1", L"007"},
+                    {L"E1", L"1234567890123456"},
+                    {L"F1", L"XSD20240101001"},
+                    {L"G1", L"1e5"},
+                    {L"H1", L"-0"},
+                    {L"I1", L"123456789012345"},
+                    {L"J1", L"0.30", L"0.3"},
+                    {L"K1", L"12.5"},
+                    {L"A2", L"-7.25"},
+                    {L"B2", L"100"}},
+                   {},
+                   {},
+                   2,
+                   11});
   books.push_back({"empty_cells_and_gaps",
                    {{L"B2", L"x"}, {L"E7", L"y"}, {L"A9", L""}, {L"C3", L"gone"}, {L"C3", L""}},
-                   {}, {}, 7, 5});
+                   {},
+                   {},
+                   7,
+                   5});
   books.push_back({"merges",
                    {{L"A1", L"编号"}, {L"C1", L"期初结存"}, {L"E1", L"日常进货"}, {L"A3", L"1"}},
                    {{L"A1", L"A2"}, {L"D1", L"C1"}, {L"E1", L"F1"}, {L"B5", L"B5"}, {L"E1", L"G2"}},
-                   {{0, 1, 0, 0}, {0, 0, 2, 3}, {0, 1, 4, 6}}, 3, 5});
+                   {{0, 1, 0, 0}, {0, 0, 2, 3}, {0, 1, 4, 6}},
+                   3,
+                   5});
   // More distinct strings than one record holds, and one string longer than a
   // record, so the shared string table continues in CONTINUE records, some of them
   // in the middle of a string.

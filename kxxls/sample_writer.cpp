@@ -31,8 +31,8 @@ std::string JsonString(const std::wstring& text) {
 }
 
 std::string BookJson(const SampleBook& book) {
-  std::string json = "{\"rows\": " + std::to_string(book.rows) + ", \"columns\": " + std::to_string(book.columns) +
-                     ", \"cells\": [";
+  std::string json =
+      "{\"rows\": " + std::to_string(book.rows) + ", \"columns\": " + std::to_string(book.columns) + ", \"cells\": [";
   bool first = true;
   for (size_t i = 0; i < book.cells.size(); ++i) {
     const SampleCell& cell = book.cells[i];

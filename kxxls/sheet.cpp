@@ -16,8 +16,7 @@ void LimitLength(std::wstring* text) {
 
 SheetRow::iterator FindColumn(SheetRow& row, int column) {
   if (!row.empty() && row.back().column < column) return row.end();  // the usual append
-  return std::lower_bound(row.begin(), row.end(), column,
-                          [](const Cell& c, int col) { return c.column < col; });
+  return std::lower_bound(row.begin(), row.end(), column, [](const Cell& c, int col) { return c.column < col; });
 }
 }  // namespace
 
@@ -54,8 +53,7 @@ bool Sheet::SetText(int row, int column, std::wstring text, bool* changed) {
 const std::wstring& Sheet::Text(int row, int column) const {
   if (row < 0 || row >= RowCount()) return kEmpty;
   const SheetRow& cells = rows_[row];
-  auto it = std::lower_bound(cells.begin(), cells.end(), column,
-                             [](const Cell& c, int col) { return c.column < col; });
+  auto it = std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
   return it != cells.end() && it->column == column ? it->text : kEmpty;
 }
 
@@ -71,8 +69,7 @@ void Sheet::Trim() {
 bool Sheet::Merge(CellRange r) {
   if (r.firstRow > r.lastRow) std::swap(r.firstRow, r.lastRow);
   if (r.firstColumn > r.lastColumn) std::swap(r.firstColumn, r.lastColumn);
-  if (r.firstRow < 0 || r.lastRow >= kMaxRows || r.firstColumn < 0 || r.lastColumn >= kMaxColumns)
-    return false;
+  if (r.firstRow < 0 || r.lastRow >= kMaxRows || r.firstColumn < 0 || r.lastColumn >= kMaxColumns) return false;
   if (r.firstRow == r.lastRow && r.firstColumn == r.lastColumn) return false;
   if (std::find(merges_.begin(), merges_.end(), r) != merges_.end()) return false;
   auto overlaps = [&r](const CellRange& m) {

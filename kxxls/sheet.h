@@ -21,8 +21,7 @@ struct CellRange {
   int firstColumn = 0;
   int lastColumn = 0;
   bool operator==(const CellRange& o) const {
-    return firstRow == o.firstRow && lastRow == o.lastRow && firstColumn == o.firstColumn &&
-           lastColumn == o.lastColumn;
+    return firstRow == o.firstRow && lastRow == o.lastRow && firstColumn == o.firstColumn && lastColumn == o.lastColumn;
   }
 };
 

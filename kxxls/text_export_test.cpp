@@ -20,9 +20,9 @@ TEST(SaveAsText, GoldenBytes) {
   xls->SetCellText(book, L"A1", L"商品名称");
   xls->SetCellText(book, L"B1", L"数量");
   xls->SetCellText(book, L"D1", L"备注");
-  xls->SetCellText(book, L"A2", L"a\tb");           // a tab inside a cell
-  xls->SetCellText(book, L"B2", L"12.50");          // stored as a number, read "12.5"
-  xls->SetCellText(book, L"A4", L"x\r\ny\nz\r!");   // line breaks inside a cell, CRLF one of them
+  xls->SetCellText(book, L"A2", L"a\tb");              // a tab inside a cell
+  xls->SetCellText(book, L"B2", L"12.50");             // stored as a number, read "12.5"
+  xls->SetCellText(book, L"A4", L"x\r\ny\nz\r!");      // line breaks inside a cell, CRLF one of them
   xls->SetCellText(book, L"B4", L"\u0E01\U0001F600");  // outside GBK: one '?' each
   ASSERT_EQ(0, xls->CloseBook(book));
 

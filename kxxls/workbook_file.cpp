@@ -16,9 +16,12 @@ constexpr size_t kMaxWorkbookSize = 512u * 1024 * 1024;
 LoadResult LoadWorkbook(const std::wstring& path, Sheet* sheet) {
   Bytes file;
   switch (ReadWholeFile(path, kMaxWorkbookSize, &file)) {
-    case ReadResult::kMissing: return LoadResult::kMissing;
-    case ReadResult::kFailed: return LoadResult::kFailed;
-    case ReadResult::kRead: break;
+    case ReadResult::kMissing:
+      return LoadResult::kMissing;
+    case ReadResult::kFailed:
+      return LoadResult::kFailed;
+    case ReadResult::kRead:
+      break;
   }
   // An empty file (one a save dialog or another program left behind) holds no
   // book yet: it is treated like a missing one.

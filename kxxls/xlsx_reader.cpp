@@ -50,7 +50,8 @@ class Package {
     size_t got = 0;
     bool ok = true;
     while (got < out->size()) {
-      const int n = unzReadCurrentFile(zip_, &(*out)[got], static_cast<unsigned>(std::min<size_t>(out->size() - got, 1 << 20)));
+      const int n =
+          unzReadCurrentFile(zip_, &(*out)[got], static_cast<unsigned>(std::min<size_t>(out->size() - got, 1 << 20)));
       if (n <= 0) {
         ok = false;
         break;
@@ -197,8 +198,7 @@ bool ReadCellRange(const std::string& ref, CellRange* range) {
                             &range->lastColumn);
 }
 
-bool ReadWorksheet(Package* package, const std::string& part, const std::vector<std::wstring>& strings,
-                   Sheet* sheet) {
+bool ReadWorksheet(Package* package, const std::string& part, const std::vector<std::wstring>& strings, Sheet* sheet) {
   std::string xml;
   if (!package->Read(part, &xml)) return false;
   XmlReader in(xml.data(), xml.size());

@@ -98,8 +98,8 @@ bool WriteXlsxFile(const Sheet& sheet, Bytes* out) {
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
   xml += "<dimension ref=\"";
-  xml += sheet.CellCount() == 0 ? std::string("A1")
-                                : "A1:" + CellReference(sheet.RowCount() - 1, sheet.ColumnCount() - 1);
+  xml +=
+      sheet.CellCount() == 0 ? std::string("A1") : "A1:" + CellReference(sheet.RowCount() - 1, sheet.ColumnCount() - 1);
   xml += "\"/><sheetData>";
   const std::vector<SheetRow>& rows = sheet.Rows();
   for (size_t r = 0; r < rows.size(); ++r) {
@@ -153,9 +153,9 @@ bool WriteXlsxFile(const Sheet& sheet, Bytes* out) {
   zipFile zip = zipOpen2(reinterpret_cast<const char*>(&file), APPEND_STATUS_CREATE, nullptr, &io);
   if (!zip) return false;
   bool ok = AddEntry(zip, "[Content_Types].xml", kContentTypes) && AddEntry(zip, "_rels/.rels", kPackageRels) &&
-            AddEntry(zip, "xl/workbook.xml", kWorkbook) &&
-            AddEntry(zip, "xl/_rels/workbook.xml.rels", kWorkbookRels) && AddEntry(zip, "xl/styles.xml", kStyles) &&
-            AddEntry(zip, "xl/sharedStrings.xml", sst) && AddEntry(zip, "xl/worksheets/sheet1.xml", xml);
+            AddEntry(zip, "xl/workbook.xml", kWorkbook) && AddEntry(zip, "xl/_rels/workbook.xml.rels", kWorkbookRels) &&
+            AddEntry(zip, "xl/styles.xml", kStyles) && AddEntry(zip, "xl/sharedStrings.xml", sst) &&
+            AddEntry(zip, "xl/worksheets/sheet1.xml", xml);
   ok = zipClose(zip, nullptr) == ZIP_OK && ok;
   if (!ok) return false;
   *out = std::move(archive);

@@ -49,8 +49,10 @@ void AppendXmlDecoded(const char* p, const char* end, std::string* out) {
       bool ok = entity.size() > (hex ? 2u : 1u);
       for (size_t i = hex ? 2 : 1; ok && i < entity.size(); ++i) {
         const char c = entity[i];
-        int d = c >= '0' && c <= '9' ? c - '0' : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        int d = c >= '0' && c <= '9'          ? c - '0'
+                : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                              : -1;
         if (d < 0 || cp > 0x10FFFF) ok = false;
         cp = cp * (hex ? 16 : 10) + (d < 0 ? 0 : d);
       }

@@ -8,9 +8,7 @@ namespace {
 
 MemoryZipFile* File(voidpf stream) { return static_cast<MemoryZipFile*>(stream); }
 
-voidpf ZCALLBACK Open(voidpf, const char* name, int) {
-  return const_cast<void*>(static_cast<const void*>(name));
-}
+voidpf ZCALLBACK Open(voidpf, const char* name, int) { return const_cast<void*>(static_cast<const void*>(name)); }
 
 uLong ZCALLBACK Read(voidpf, voidpf stream, void* buf, uLong size) {
   MemoryZipFile* f = File(stream);

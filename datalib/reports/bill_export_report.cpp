@@ -13,7 +13,8 @@ int BuildBillLineExport(ReportRequest& request) {
   const std::string condition = request.name(request.size() - 1);
   ReportSession session(request.settings());
   // An empty condition selects nothing: "where" alone is no statement.
-  ReportQuery bills(session, "select 单据日期,单据编号,客户名称,折扣率,说明 from J4_V_Product_Account where " + condition);
+  ReportQuery bills(session,
+                    "select 单据日期,单据编号,客户名称,折扣率,说明 from J4_V_Product_Account where " + condition);
   std::vector<DataField>& record = request.params();
   while (bills.next()) {
     const std::string date = bills.text(0), number = bills.text(1), party = bills.text(2);

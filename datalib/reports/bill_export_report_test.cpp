@@ -61,9 +61,11 @@ TEST_F(BillExportTest, ConditionAloneAndEdgeCases) {
 }
 
 TEST_F(BillExportTest, ABillWithoutRateDiscountsToZero) {
-  Exec("insert into J4_Account_Data values ('2014-03-06','XSD20140306001','销售单','O''Neil','','200','无折扣','','','200','')");
+  Exec(
+      "insert into J4_Account_Data values ('2014-03-06','XSD20140306001','销售单','O''Neil','','200','无折扣','','','200','')");
   Exec("insert into J4_Bill_Items values ('XSD20140306001','梨','2','100','200','')");
-  EXPECT_EQ((ReportRows{{"2014-03-06", "XSD20140306001", "O'Neil", "梨", "个", "2", "100", "200", "", "0.00", "", "无折扣"}}),
-            Export({Condition("单据编号='XSD20140306001'")}).rows);
+  EXPECT_EQ(
+      (ReportRows{{"2014-03-06", "XSD20140306001", "O'Neil", "梨", "个", "2", "100", "200", "", "0.00", "", "无折扣"}}),
+      Export({Condition("单据编号='XSD20140306001'")}).rows);
 }
 }  // namespace

@@ -25,11 +25,11 @@ std::string Quoted(const char* literal) { return std::string("'") + literal + "'
 
 // The party of one side and its figures before the period.
 struct PartyOpening {
-  std::string name;     // as stored (UTF-8), for binding into later statements
-  std::string initial;  // 初始应收款 as stored
-  std::string date;     // date of a settling document outside the period
-  std::string settled;  // settled outside the period
-  std::string increase; // increase outside the period, two decimals
+  std::string name;      // as stored (UTF-8), for binding into later statements
+  std::string initial;   // 初始应收款 as stored
+  std::string date;      // date of a settling document outside the period
+  std::string settled;   // settled outside the period
+  std::string increase;  // increase outside the period, two decimals
   double balance() const { return (ParseNumber(increase) + ParseNumber(initial)) - ParseNumber(settled); }
 };
 
@@ -48,8 +48,7 @@ PartyInputs ReadPartyInputs(const ReportRequest& request) {
 // Looks the party up; false when the side has no party of that name. Without a
 // period the opening is the initial balance alone; with one it also covers every
 // document outside the period (the whole condition negated).
-bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const PartyInputs& inputs,
-                      PartyOpening* opening) {
+bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const PartyInputs& inputs, PartyOpening* opening) {
   const std::string& period = inputs.period;
   {
     ReportQuery query(session,
@@ -64,8 +63,8 @@ bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const PartyI
   try {
     ReportQuery query(session,
                       (period.empty() ? "select 单据日期,0" : "select 单据日期, sum(收款金额)") +
-                          std::string(" from J4_Account_Data where 客户名称=?1 and 类型=") +
-                          Quoted(side.settleType) + outside,
+                          std::string(" from J4_Account_Data where 客户名称=?1 and 类型=") + Quoted(side.settleType) +
+                          outside,
                       {opening->name});
     if (query.next()) {
       opening->settled = query.text(1);
@@ -77,8 +76,8 @@ bool LoadPartyOpening(ReportSession& session, const DebtSide& side, const PartyI
   try {
     ReportQuery query(session,
                       (period.empty() ? "select 0, 0" : "select sum(收款金额), sum(实际金额)") +
-                          std::string(" from J4_Account_Data where 客户名称=?1 and 类型=") +
-                          Quoted(side.increaseType) + outside,
+                          std::string(" from J4_Account_Data where 客户名称=?1 and 类型=") + Quoted(side.increaseType) +
+                          outside,
                       {opening->name});
     if (query.next()) opening->increase = FormatAmount(ParseNumber(query.text(0)) - ParseNumber(query.text(1)));
   } catch (const CppSQLite3Exception&) {
@@ -105,8 +104,9 @@ struct PartyAccount {
 // The party's settling documents and bills in the period.
 std::string PartyDocumentsSql(const DebtSide& side, const std::string& period, bool withDiscountRate) {
   return std::string("select 单据日期 as 业务日期,单据编号 as 业务编号,说明 as 摘要, 收款金额,实际金额,类型") +
-         (withDiscountRate ? ",折扣率" : "") + " from J4_Account_Data where 客户名称=?1 and (类型=" +
-         Quoted(side.settleType) + " or 类型=" + Quoted(side.increaseType) + ")" + AndCondition(period);
+         (withDiscountRate ? ",折扣率" : "") +
+         " from J4_Account_Data where 客户名称=?1 and (类型=" + Quoted(side.settleType) +
+         " or 类型=" + Quoted(side.increaseType) + ")" + AndCondition(period);
 }
 
 bool IsSettlement(const std::string& type) { return type == "收款单" || type == "付款单"; }
@@ -121,11 +121,11 @@ int BuildDebtSummary(ReportRequest& request, bool customerSide) {
   const std::string partyCondition = request.has(7) ? request.name(5) : std::string();
   const std::string period = request.has(7) ? request.name(6) : std::string();
   ReportSession session(request.settings());
-  ReportQuery parties(session,
-                      "select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" +
-                          Quoted(side.partyType) + AndCondition(partyCondition));
-  const std::string settledSql = "select sum(收款金额) as totalMoney from J4_Account_Data where 客户名称=?1 and 类型=" +
-                                 Quoted(side.settleType) + AndCondition(period);
+  ReportQuery parties(session, "select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" +
+                                   Quoted(side.partyType) + AndCondition(partyCondition));
+  const std::string settledSql =
+      "select sum(收款金额) as totalMoney from J4_Account_Data where 客户名称=?1 and 类型=" + Quoted(side.settleType) +
+      AndCondition(period);
   const std::string increaseSql =
       "select sum(收款金额),sum(实际金额) as totalMoney from J4_Account_Data where 客户名称=?1 and 类型=" +
       Quoted(side.increaseType) + AndCondition(period);

@@ -13,8 +13,8 @@ int BuildFundSummary(ReportRequest& request) {
   const std::string itemCondition = full ? request.name(3) : std::string();
   const std::string period = full ? request.name(4) : std::string();
   ReportSession session(request.settings());
-  ReportQuery items(session, "select * from J4_Account_Item" +
-                                 (itemCondition.empty() ? std::string() : " where " + itemCondition));
+  ReportQuery items(
+      session, "select * from J4_Account_Item" + (itemCondition.empty() ? std::string() : " where " + itemCondition));
   const std::string sumSql = "select sum(实际金额) from J4_Account_Data where 收支项目=?1" + AndCondition(period);
   while (items.next()) {
     std::string total;
@@ -36,10 +36,11 @@ int BuildFundItemDetail(ReportRequest& request) {
   const std::string item = request.name(6);
   const std::string period = request.name(7);
   ReportSession session(request.settings());
-  ReportQuery documents(session,
-                        "select 单据日期,单据编号,说明,客户名称,收支项目,实际金额 from J4_Account_Data where 收支项目=?1" +
-                            AndCondition(period),
-                        {BindText(item)});
+  ReportQuery documents(
+      session,
+      "select 单据日期,单据编号,说明,客户名称,收支项目,实际金额 from J4_Account_Data where 收支项目=?1" +
+          AndCondition(period),
+      {BindText(item)});
   while (documents.next()) {
     for (int i = 0; i < 6; ++i) request.set(i, documents.text(i));
     request.emit();

@@ -7,19 +7,37 @@ class FundReportTest : public ReportTest {};
 
 TEST_F(FundReportTest, SummaryAndItemDetail) {
   RunCases({
-      {"items of 2014", "zjtjbg", With(Columns(3), {Condition(""), Condition(kYear2014)}), 3,
+      {"items of 2014",
+       "zjtjbg",
+       With(Columns(3), {Condition(""), Condition(kYear2014)}),
+       3,
        {{"房租", "", "1000"}, {"利息", "12.5", ""}}},
-      {"income items only", "zjtjbg", With(Columns(3), {Condition("项目类别='收入' "), Condition(kYear2014)}), 3,
+      {"income items only",
+       "zjtjbg",
+       With(Columns(3), {Condition("项目类别='收入' "), Condition(kYear2014)}),
+       3,
        {{"利息", "12.5", ""}}},
-      {"nothing in the period", "zjtjbg", With(Columns(3), {Condition(""), Condition("单据日期>='2015-01-01' ")}), 3,
+      {"nothing in the period",
+       "zjtjbg",
+       With(Columns(3), {Condition(""), Condition("单据日期>='2015-01-01' ")}),
+       3,
        {}},
-      {"conditions count only with five entries", "zjtjbg", With(Columns(3), {Condition("项目类别='收入' ")}), 3,
+      {"conditions count only with five entries",
+       "zjtjbg",
+       With(Columns(3), {Condition("项目类别='收入' ")}),
+       3,
        {{"房租", "", "1000"}, {"利息", "12.5", ""}}},
       {"summary needs three entries", "zjtjbg", Columns(2), 2, {}},
-      {"documents of an item", "zjtjbgmx", With(Columns(6), {Condition("房租"), Condition(kYear2014)}), 6,
+      {"documents of an item",
+       "zjtjbgmx",
+       With(Columns(6), {Condition("房租"), Condition(kYear2014)}),
+       6,
        {{"2014-02-10", "ZJD20140210001", "房租", "", "房租", "1000"}}},
-      {"documents of an item outside the period", "zjtjbgmx",
-       With(Columns(6), {Condition("房租"), Condition("单据日期<'2014-01-01' ")}), 6, {}},
+      {"documents of an item outside the period",
+       "zjtjbgmx",
+       With(Columns(6), {Condition("房租"), Condition("单据日期<'2014-01-01' ")}),
+       6,
+       {}},
       {"item detail needs eight entries", "zjtjbgmx", With(Columns(5), {Condition("房租"), Condition("")}), 6, {}},
   });
 }
@@ -49,9 +67,13 @@ TEST_F(FundReportTest, ItemsOfAnotherKindOrNotListed) {
   // A bonus item of neither kind, and documents of an item that is not listed.
   Exec("insert into J4_Account_Item values ('奖金','其他')");
   Exec("insert into J4_Account_Data values ('2014-02-20','ZJD20140220001','收支单','','','','奖金','奖金','','7','')");
-  Exec("insert into J4_Account_Data values ('2014-02-21','ZJD20140221001','收支单','','','','未列','未列','','100','')");
+  Exec(
+      "insert into J4_Account_Data values ('2014-02-21','ZJD20140221001','收支单','','','','未列','未列','','100','')");
   // The statistics count another kind as expense, the cash book as income.
-  RunCases({{"another kind is expense", "zjtjbg", Columns(3), 3,
+  RunCases({{"another kind is expense",
+             "zjtjbg",
+             Columns(3),
+             3,
              {{"房租", "", "1000"}, {"利息", "12.5", ""}, {"奖金", "", "7"}}}});
   std::vector<DataField> params = {Column("sum(收入)"), Column("sum(支出)"), Condition("业务日期 < '2015-01-01'")};
   EXPECT_EQ(0, data_->RunReport("zjls_qc", 0, &params, nullptr));

@@ -11,8 +11,9 @@ namespace {
 // A condition on J4_Bill_Items rows: the line belongs to a bill of the type
 // that meets the condition; one look-up of the bill per line.
 std::string LineOfBillType(const char* billType, const std::string& condition) {
-  return std::string("exists (select 1 from J4_Account_Data where J4_Account_Data.单据编号=J4_Bill_Items.单据编号 and "
-                     "类型='") +
+  return std::string(
+             "exists (select 1 from J4_Account_Data where J4_Account_Data.单据编号=J4_Bill_Items.单据编号 and "
+             "类型='") +
          billType + "'" + AndCondition(condition) + ")";
 }
 

@@ -13,7 +13,8 @@ class ProductLineSumsTest : public DatabaseTest {
   std::pair<std::string, std::string> BothSums(const std::vector<const char*>& values) {
     Exec("create table if not exists sums (v text)");
     Exec("delete from sums");
-    for (const char* v : values) Exec(v ? StringPrintf("insert into sums values ('%s')", v) : "insert into sums values (null)");
+    for (const char* v : values)
+      Exec(v ? StringPrintf("insert into sums values ('%s')", v) : "insert into sums values (null)");
     ReportSession session(data_->connectionSettings());
     SqlSum mine;
     {
@@ -74,12 +75,13 @@ TEST_F(ProductLineSumsTest, OnePassTotalsMatchOneStatementPerProduct) {
   const std::vector<ProductLineSums> passes =
       SumLinesInOnePass(session, {LineFilter::NumberPrefix("XSD"), LineFilter::NumberPrefix("jhd"),
                                   LineFilter::Bills({"XSD001", "JHD001", "nothing"})});
-  const char* const conditions[] = {"单据编号 like 'XSD%'", "单据编号 like 'JHD%'", "单据编号 in ('XSD001','JHD001','nothing')"};
+  const char* const conditions[] = {"单据编号 like 'XSD%'", "单据编号 like 'JHD%'",
+                                    "单据编号 in ('XSD001','JHD001','nothing')"};
   for (const char* product : {"甲", "乙", "丙", "丁"}) {
     for (size_t f = 0; f < 3; ++f) {
-      ReportQuery expected(session, std::string("select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=?1 and ") +
-                                        conditions[f],
-                           {BindText(product)});
+      ReportQuery expected(
+          session, std::string("select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=?1 and ") + conditions[f],
+          {BindText(product)});
       ASSERT_TRUE(expected.next());
       const ProductLineSums::Sums& sums = passes[f].of(BindText(product));
       EXPECT_EQ(expected.text(0), sums.quantity) << product << " " << conditions[f];

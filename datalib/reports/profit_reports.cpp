@@ -90,7 +90,7 @@ int BuildProfitByProduct(ReportRequest& request) {
                                    : LineFilter::Bills(std::move(everSold)).productsOnly());
   if (periodPerBill) filters.push_back(LineFilter::Bills(std::move(soldInPeriod)));
   std::vector<ProductLineSums> passes = SumLinesInOnePass(session, filters);
-  const ProductLineSums lineSums = period.empty()    ? passes[0]
+  const ProductLineSums lineSums = period.empty()  ? passes[0]
                                    : periodPerBill ? std::move(passes[1])
                                                    : ProductLineSums::OfBills(session, "销售单", period);
   double quantityTotal = 0, amountTotal = 0, costTotal = 0;

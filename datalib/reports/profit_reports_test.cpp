@@ -46,7 +46,8 @@ TEST_F(ProfitReportTest, ByProduct) {
 
 TEST_F(ProfitReportTest, NoRateWithoutABase) {
   // A free apple: a cost and nothing received, so there is nothing to divide by.
-  Exec("insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','0','','','','0','')");
+  Exec(
+      "insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','0','','','','0','')");
   Exec("insert into J4_Bill_Items values ('XSD20150301001','苹果','1','0','0','')");
   const char* k2015 = "单据日期>='2015-01-01' ";
   ExpectRows({{"批发客户", "0", "2.50", "-2.50", ""}}, {"合计", "0.00", "2.50", "-2.50", ""},
@@ -63,7 +64,8 @@ TEST_F(ProfitReportTest, ReusedVectorCarriesNoTotalMark) {
 
 TEST_F(ProfitReportTest, NoRateWithoutProfit) {
   // An apple sold at exactly its unit cost.
-  Exec("insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','2.5','','','','2.5','')");
+  Exec(
+      "insert into J4_Account_Data values ('2015-03-01','XSD20150301001','销售单','批发客户','100','2.5','','','','2.5','')");
   Exec("insert into J4_Bill_Items values ('XSD20150301001','苹果','1','2.5','2.5','')");
   const char* k2015 = "单据日期>='2015-01-01' ";
   ExpectRows({{"批发客户", "2.5", "2.50", "0.00", ""}}, {"合计", "2.50", "2.50", "0.00", ""},
@@ -73,7 +75,8 @@ TEST_F(ProfitReportTest, NoRateWithoutProfit) {
 }
 TEST_F(ProfitReportTest, CustomersComeInTheOrderOfTheirFirstSale) {
   // 张三 bought first (2013), O'Neil later; by name O'Neil would come first.
-  Exec("insert into J4_Account_Data values ('2014-03-01','XSD20140301009','销售单','零售客户','100','1','','','','1','')");
+  Exec(
+      "insert into J4_Account_Data values ('2014-03-01','XSD20140301009','销售单','零售客户','100','1','','','','1','')");
   const ReportRows rows = Run("lrtjbg", Columns(5), 5);
   ASSERT_EQ(4u, rows.size());
   EXPECT_EQ("张三", rows[0][0]);

@@ -41,9 +41,10 @@ TEST_F(ReportDispatchTest, MissingArgumentsRunNothing) {
 }
 
 TEST_F(ReportDispatchTest, EveryKeyWithAnEmptyVectorRunsNothing) {
-  const char* keys[] = {"ysqkbg", "zjls_qc", "ysqkbg_mod", "yfqkbg", "yfqkbg_mod", "xstjbg", "xstjbg_kh", "xstjbg_ywy",
-                        "xstjbg_mx", "jhtjbg", "jhtjbg_gys", "jhtjbg_mx", "ysdzd", "yfdzd", "kctjbg", "kctjbgmx",
-                        "kcyjbg", "zjtjbg", "zjtjbgmx", "lrtjbg", "lrtjbg_hp", "xsd_export"};
+  const char* keys[] = {"ysqkbg",    "zjls_qc",    "ysqkbg_mod", "yfqkbg",    "yfqkbg_mod", "xstjbg",
+                        "xstjbg_kh", "xstjbg_ywy", "xstjbg_mx",  "jhtjbg",    "jhtjbg_gys", "jhtjbg_mx",
+                        "ysdzd",     "yfdzd",      "kctjbg",     "kctjbgmx",  "kcyjbg",     "zjtjbg",
+                        "zjtjbgmx",  "lrtjbg",     "lrtjbg_hp",  "xsd_export"};
   for (const char* key : keys) {
     std::vector<DataField> params;
     g_calls = 0;
@@ -57,10 +58,10 @@ TEST_F(ReportDispatchTest, EveryKeyNeedsItsWholeVector) {
   const struct {
     const char* key;
     size_t minimum;
-  } keys[] = {{"ysqkbg", 5},     {"zjls_qc", 3},     {"ysqkbg_mod", 6}, {"yfqkbg", 5},     {"yfqkbg_mod", 6},
-              {"xstjbg", 5},     {"xstjbg_kh", 6},   {"xstjbg_ywy", 6}, {"xstjbg_mx", 10}, {"jhtjbg", 5},
-              {"jhtjbg_gys", 6}, {"jhtjbg_mx", 10},  {"ysdzd", 12},     {"yfdzd", 12},     {"kctjbg", 10},
-              {"kctjbgmx", 13},  {"kcyjbg", 7},      {"zjtjbg", 3},     {"zjtjbgmx", 8},   {"lrtjbg", 5},
+  } keys[] = {{"ysqkbg", 5},     {"zjls_qc", 3},    {"ysqkbg_mod", 6}, {"yfqkbg", 5},     {"yfqkbg_mod", 6},
+              {"xstjbg", 5},     {"xstjbg_kh", 6},  {"xstjbg_ywy", 6}, {"xstjbg_mx", 10}, {"jhtjbg", 5},
+              {"jhtjbg_gys", 6}, {"jhtjbg_mx", 10}, {"ysdzd", 12},     {"yfdzd", 12},     {"kctjbg", 10},
+              {"kctjbgmx", 13},  {"kcyjbg", 7},     {"zjtjbg", 3},     {"zjtjbgmx", 8},   {"lrtjbg", 5},
               {"lrtjbg_hp", 7},  {"xsd_export", 1}};
   // Values that would give rows if the report ran: a product in entry 3 and a
   // party in the last entry.
@@ -152,7 +153,8 @@ TEST_F(ReportDispatchTest, ADatabaseErrorAfterSomeRowsKeepsThem) {
   // fourth party; the three before it are delivered.
   const char* failsOn45 = "abs(cast(实际金额 as integer) - 45 + (-9223372036854775807 - 1)) >= 0";
   const ReportRows rows = Run("xstjbg_kh", With(Columns(4), {Column("客户名称"), Condition(failsOn45)}), 4);
-  EXPECT_EQ((ReportRows{{"零售客户", "", "0.00", ""}, {"批发客户", "", "0.00", ""}, {"张三", "47.5", "7.50", "40"}}), rows);
+  EXPECT_EQ((ReportRows{{"零售客户", "", "0.00", ""}, {"批发客户", "", "0.00", ""}, {"张三", "47.5", "7.50", "40"}}),
+            rows);
 }
 
 TEST_F(ReportDispatchTest, BeforeAnyDatabaseIsOpened) {

@@ -3,9 +3,7 @@
 
 namespace {
 
-[[noreturn]] void ThrowFrom(sqlite3* db, int code) {
-  throw CppSQLite3Exception(code, db ? sqlite3_errmsg(db) : "");
-}
+[[noreturn]] void ThrowFrom(sqlite3* db, int code) { throw CppSQLite3Exception(code, db ? sqlite3_errmsg(db) : ""); }
 
 }  // namespace
 
@@ -60,8 +58,8 @@ ReportQuery::ReportQuery(ReportSession& session, const std::string& ansiSql,
   int index = 1;
   for (const std::string& value : utf8Values) {
     if (index > parameters) break;
-    const int rc = sqlite3_bind_text(entry_->statement, index++, value.c_str(), static_cast<int>(value.size()),
-                                     SQLITE_TRANSIENT);
+    const int rc =
+        sqlite3_bind_text(entry_->statement, index++, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
     if (rc != SQLITE_OK) {
       sqlite3_clear_bindings(entry_->statement);
       entry_->inUse = false;

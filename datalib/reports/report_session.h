@@ -49,8 +49,7 @@ class ReportQuery {
  public:
   // `utf8Values` are bound to ?1, ?2 ... in order; those beyond the statement's
   // parameters are ignored.
-  ReportQuery(ReportSession& session, const std::string& ansiSql,
-              std::initializer_list<std::string> utf8Values = {});
+  ReportQuery(ReportSession& session, const std::string& ansiSql, std::initializer_list<std::string> utf8Values = {});
   ~ReportQuery();
   ReportQuery(const ReportQuery&) = delete;
   ReportQuery& operator=(const ReportQuery&) = delete;

@@ -102,10 +102,10 @@ class ReportStatementsTest : public ReportTest {
   ReportRows SummaryByProduct(const char* billType, const std::string& condition) {
     ReportRows rows;
     for (const auto& product : Rows("select 商品名称,计量单位 from J4_Product_Data")) {
-      const ReportRows sums = Rows(
-          "select sum(数量),sum(金额) from (select 单据编号, 数量, 金额 from J4_Bill_Items where 商品名称=" +
-          Quoted(product[0]) + " and 单据编号 in(select 单据编号 from J4_Account_Data where 类型='" + billType + "'" +
-          And(condition) + "))");
+      const ReportRows sums =
+          Rows("select sum(数量),sum(金额) from (select 单据编号, 数量, 金额 from J4_Bill_Items where 商品名称=" +
+               Quoted(product[0]) + " and 单据编号 in(select 单据编号 from J4_Account_Data where 类型='" + billType +
+               "'" + And(condition) + "))");
       if (Number(sums[0][0]) != 0) rows.push_back({product[0], product[1], sums[0][0], sums[0][1]});
     }
     return rows;
@@ -117,18 +117,18 @@ class ReportStatementsTest : public ReportTest {
                                     (productCondition.empty() ? "" : " where " + productCondition))) {
       const std::string name = Quoted(product[0]);
       auto lineSums = [&](const char* billType, const char* prefix) {
-        return Rows(period.empty()
-                        ? "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=" + name + " and 单据编号 like '" +
-                              prefix + "%'"
-                        : "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=" + name +
-                              " and  单据编号 in (select 单据编号 from J4_Account_Data where " + period + " and 类型='" +
-                              billType + "')")[0];
+        return Rows(period.empty() ? "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=" + name +
+                                         " and 单据编号 like '" + prefix + "%'"
+                                   : "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=" + name +
+                                         " and  单据编号 in (select 单据编号 from J4_Account_Data where " + period +
+                                         " and 类型='" + billType + "')")[0];
       };
       const auto purchases = lineSums("进货单", "JHD");
       const auto sales = lineSums("销售单", "XSD");
       const double cost = Number(UnitCost(product[0]));
-      std::vector<std::string> row = {product[0], product[1], product[2], Amount(Number(product[3]) * Number(product[2])),
-                                      purchases[0], purchases[1], sales[0]};
+      std::vector<std::string> row = {
+          product[0],   product[1],   product[2], Amount(Number(product[3]) * Number(product[2])),
+          purchases[0], purchases[1], sales[0]};
       row.push_back(Amount(Number(row[6]) * cost));
       row.push_back(Amount((Number(row[2]) + Number(row[4])) - Number(row[6])));
       row.push_back(Amount(cost * Number(row[8])));
@@ -154,9 +154,9 @@ class ReportStatementsTest : public ReportTest {
     for (const auto& sold : Rows("select distinct 商品名称 from J4_Bill_Items where 单据编号 in (select 单据编号 from "
                                  "J4_Account_Data where 类型='销售单')")) {
       const std::string product = onlyProduct.empty() ? sold[0] : onlyProduct;
-      const auto sums = Rows("select sum(数量), sum(金额) from J4_Bill_Items where 商品名称=" + Quoted(product) +
-                             " and 单据编号 in (select 单据编号 from J4_Account_Data where 类型='销售单'" + And(period) +
-                             ")")[0];
+      const auto sums =
+          Rows("select sum(数量), sum(金额) from J4_Bill_Items where 商品名称=" + Quoted(product) +
+               " and 单据编号 in (select 单据编号 from J4_Account_Data where 类型='销售单'" + And(period) + ")")[0];
       const double quantity = Number(sums[0]), amount = Number(sums[1]);
       quantityTotal += quantity;
       amountTotal += amount;
@@ -166,8 +166,8 @@ class ReportStatementsTest : public ReportTest {
       costTotal += value;
       if (quantity != 0 || amount != 0) {
         const std::string profit = Amount(amount - value);
-        rows.push_back({product, data.empty() ? "" : data[0][0], Amount(quantity), Amount(amount), Amount(value), profit,
-                        Rate(profit, amount - value, amount)});
+        rows.push_back({product, data.empty() ? "" : data[0][0], Amount(quantity), Amount(amount), Amount(value),
+                        profit, Rate(profit, amount - value, amount)});
       }
       if (!onlyProduct.empty()) break;
     }

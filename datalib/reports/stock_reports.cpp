@@ -22,8 +22,10 @@ void PurchaseAndSalesSums(ReportSession& session, const std::string& period, Pro
   std::vector<ProductLineSums> sums;
   if (period.empty())
     sums = SumLinesInOnePass(session, {LineFilter::NumberPrefix("JHD"), LineFilter::NumberPrefix("XSD")});
-  else if (BillsMeeting(session, "进货单", period, &purchaseBills) && BillsMeeting(session, "销售单", period, &salesBills))
-    sums = SumLinesInOnePass(session, {LineFilter::Bills(std::move(purchaseBills)), LineFilter::Bills(std::move(salesBills))});
+  else if (BillsMeeting(session, "进货单", period, &purchaseBills) &&
+           BillsMeeting(session, "销售单", period, &salesBills))
+    sums = SumLinesInOnePass(session,
+                             {LineFilter::Bills(std::move(purchaseBills)), LineFilter::Bills(std::move(salesBills))});
   if (sums.size() == 2) {
     *purchases = std::move(sums[0]);
     *sales = std::move(sums[1]);
@@ -77,8 +79,7 @@ int BuildStockSummary(ReportRequest& request) {
     const double unitCost = ParseNumber(unitCosts.of(product));
     const double sold = ParseNumber(request.value(6));
     request.set(7, FormatAmount(sold * unitCost));
-    const std::string closing =
-        FormatAmount((ParseNumber(request.value(2)) + ParseNumber(request.value(4))) - sold);
+    const std::string closing = FormatAmount((ParseNumber(request.value(2)) + ParseNumber(request.value(4))) - sold);
     request.set(8, closing);
     request.set(9, FormatAmount(unitCost * ParseNumber(closing)));
     if (BlankZeroCells(request, 2, request.size() - 1, true)) request.emit();

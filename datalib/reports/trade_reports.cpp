@@ -15,8 +15,7 @@ const char* PartyTypeOf(bool salesSide) { return salesSide ? "'客户'" : "'供�
 
 // One row per name of the list: the total before discount, the discount and the
 // total actually charged of the bills that the sum statement selects for the name.
-void EmitDiscountTotals(ReportRequest& request, ReportSession& session, ReportQuery& names,
-                        const std::string& sumSql) {
+void EmitDiscountTotals(ReportRequest& request, ReportSession& session, ReportQuery& names, const std::string& sumSql) {
   while (names.next()) {
     ReportQuery sums(session, sumSql, {names.utf8(0)});
     std::string gross, actual;
@@ -101,7 +100,8 @@ int BuildTradeDetailOfProduct(ReportRequest& request, bool salesSide) {
     if (!query.next()) return 0;
     unit = query.text(0);
   }
-  ReportQuery lines(session, "select 单据编号,数量,单价,金额 from J4_Bill_Items where 商品名称=?1", {BindText(product)});
+  ReportQuery lines(session, "select 单据编号,数量,单价,金额 from J4_Bill_Items where 商品名称=?1",
+                    {BindText(product)});
   const std::string billSql =
       std::string("select 单据日期,客户名称,折扣率 from J4_Account_Data where 单据编号=?1 and 类型='") +
       BillTypeOf(salesSide) + "'";

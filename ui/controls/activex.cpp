@@ -44,10 +44,7 @@ ComPtr<IUnknown> CreateFromModule(const wchar_t* moduleName, const CLSID& clsid)
 
 } // namespace
 
-CActiveXUI::CActiveXUI()
-    : m_clsid(IID_NULL), m_bCreated(false), m_hwndHost(NULL), m_bDelayCreate(true)
-{
-}
+CActiveXUI::CActiveXUI() : m_clsid(IID_NULL), m_bCreated(false), m_hwndHost(NULL), m_bDelayCreate(true) {}
 
 CActiveXUI::~CActiveXUI() { ReleaseControl(); }
 

@@ -51,8 +51,7 @@ LRESULT CActiveXWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
                 DoVerb(OLEIVERB_INPLACEACTIVATE);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }

@@ -12,8 +12,7 @@ namespace SkinUI {
 
 namespace {
 
-template <class T>
-HRESULT Hand(T* p, LPVOID* ppv)
+template <class T> HRESULT Hand(T* p, LPVOID* ppv)
 {
     *ppv = p;
     p->AddRef();
@@ -23,11 +22,17 @@ HRESULT Hand(T* p, LPVOID* ppv)
 } // namespace
 
 CActiveXCtrl::CActiveXCtrl(CActiveXUI* pOwner)
-    : m_dwRef(1), m_pOwner(pOwner), m_pWindow(NULL), m_hAccel(NULL), m_bLocked(false), m_bWindowless(true),
+    : m_dwRef(1),
+      m_pOwner(pOwner),
+      m_pWindow(NULL),
+      m_hAccel(NULL),
+      m_bLocked(false),
+      m_bWindowless(true),
       m_bCaptured(false),
-      m_bHaveFocus(false), m_bInPlaceActive(false), m_bUIActivated(false)
-{
-}
+      m_bHaveFocus(false),
+      m_bInPlaceActive(false),
+      m_bUIActivated(false)
+{}
 
 CActiveXCtrl::~CActiveXCtrl()
 {
@@ -275,8 +280,8 @@ STDMETHODIMP CActiveXCtrl::OnUIActivate()
     return S_OK;
 }
 
-STDMETHODIMP CActiveXCtrl::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,
-                                            LPRECT lprcPosRect, LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo)
+STDMETHODIMP CActiveXCtrl::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
+                                            LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo)
 {
     if (ppFrame == NULL || ppDoc == NULL || lprcPosRect == NULL || lprcClipRect == NULL || lpFrameInfo == NULL)
         return E_POINTER;

@@ -71,8 +71,9 @@ public:
     STDMETHOD(CanInPlaceActivate)() override;
     STDMETHOD(OnInPlaceActivate)() override;
     STDMETHOD(OnUIActivate)() override;
-    STDMETHOD(GetWindowContext)(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect,
-                                LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO lpFrameInfo) override;
+    STDMETHOD(GetWindowContext)
+    (IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect, LPRECT lprcClipRect,
+     LPOLEINPLACEFRAMEINFO lpFrameInfo) override;
     STDMETHOD(Scroll)(SIZE scrollExtant) override;
     STDMETHOD(OnUIDeactivate)(BOOL fUndoable) override;
     STDMETHOD(OnInPlaceDeactivate)() override;

@@ -62,8 +62,10 @@ public:
         *ppv = nullptr;
         if (riid == IID_IUnknown || riid == IID_IOleObject) *ppv = static_cast<IOleObject*>(this);
         else if (riid == IID_IOleControl) *ppv = static_cast<IOleControl*>(this);
-        else if (riid == IID_IOleInPlaceObject || riid == IID_IOleWindow) *ppv = static_cast<IOleInPlaceObjectWindowless*>(this);
-        else if (riid == IID_IOleInPlaceObjectWindowless && windowless) *ppv = static_cast<IOleInPlaceObjectWindowless*>(this);
+        else if (riid == IID_IOleInPlaceObject || riid == IID_IOleWindow)
+            *ppv = static_cast<IOleInPlaceObjectWindowless*>(this);
+        else if (riid == IID_IOleInPlaceObjectWindowless && windowless)
+            *ppv = static_cast<IOleInPlaceObjectWindowless*>(this);
         else if (riid == IID_IViewObject || riid == IID_IViewObject2) *ppv = static_cast<IViewObjectEx*>(this);
         else if (riid == IID_IViewObjectEx && viewEx) *ppv = static_cast<IViewObjectEx*>(this);
         if (*ppv == nullptr) return E_NOINTERFACE;
@@ -183,8 +185,9 @@ public:
     STDMETHOD(GetDropTarget)(IDropTarget**) override { return E_NOTIMPL; }
 
     // IViewObjectEx
-    STDMETHOD(Draw)(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, HDC hdcDraw, LPCRECTL bounds, LPCRECTL,
-                    BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) override
+    STDMETHOD(Draw)
+    (DWORD, LONG, void*, DVTARGETDEVICE*, HDC, HDC hdcDraw, LPCRECTL bounds, LPCRECTL,
+     BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) override
     {
         RECT rc = {bounds->left, bounds->top, bounds->right, bounds->bottom};
         HBRUSH brush = ::CreateSolidBrush(kObjectColor);
@@ -292,8 +295,8 @@ protected:
     void SetUp() override
     {
         ::OleInitialize(NULL);
-        ASSERT_EQ(S_OK, ::CoRegisterClassObject(kTestClsid, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                                &m_cookie));
+        ASSERT_EQ(S_OK,
+                  ::CoRegisterClassObject(kTestClsid, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie));
         g_config = {true, true};
     }
     void TearDown() override
@@ -400,9 +403,9 @@ TEST_F(ActiveXTest, SiteSharesOneIdentityAndTheObjectIsReleasedWithTheControl)
     ASSERT_NE(nullptr, site);
     IUnknown* identity = nullptr;
     ASSERT_EQ(S_OK, site->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)));
-    const IID* iids[] = {&IID_IOleClientSite, &IID_IOleInPlaceSiteWindowless, &IID_IOleInPlaceSiteEx,
-                         &IID_IOleInPlaceSite, &IID_IOleWindow, &IID_IOleControlSite, &IID_IObjectWithSite,
-                         &IID_IOleContainer};
+    const IID* iids[] = {
+        &IID_IOleClientSite, &IID_IOleInPlaceSiteWindowless, &IID_IOleInPlaceSiteEx, &IID_IOleInPlaceSite,
+        &IID_IOleWindow,     &IID_IOleControlSite,           &IID_IObjectWithSite,   &IID_IOleContainer};
     const ULONG before = RefCount(site);
     for (const IID* iid : iids) {
         IUnknown* p = nullptr;
@@ -447,7 +450,7 @@ TEST_F(ActiveXTest, SiteSharesOneIdentityAndTheObjectIsReleasedWithTheControl)
     frame->GetWindow(&frameWindow);
     EXPECT_EQ(Paint(), frameWindow);
     EXPECT_EQ(Paint(), info.hwndFrame);
-    EXPECT_EQ(sizeof(OLEINPLACEFRAMEINFO), info.cb);  // 20 bytes in a 32-bit build, 32 in a 64-bit one
+    EXPECT_EQ(sizeof(OLEINPLACEFRAMEINFO), info.cb); // 20 bytes in a 32-bit build, 32 in a 64-bit one
     EXPECT_EQ(1u, info.cAccelEntries);
     EXPECT_EQ(nullptr, doc);
     frame->SetActiveObject(nullptr, nullptr);
@@ -583,8 +586,8 @@ TEST_F(ActiveXTest, SitePassesDocumentHostQuestionsToItsControl)
 {
     const CLSID kWebBrowserClsid = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
     DWORD cookie = 0;
-    ASSERT_EQ(S_OK, ::CoRegisterClassObject(kWebBrowserClsid, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                            &cookie));
+    ASSERT_EQ(S_OK,
+              ::CoRegisterClassObject(kWebBrowserClsid, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie));
     struct Case
     {
         std::wstring element;

@@ -4,9 +4,11 @@
 namespace SkinUI {
 
 CBarListUI::CBarListUI(CPaintManagerUI* pManager)
-    : CNodeListUI(pManager), m_nSmallHeight(32), m_nNormalHeight(50), m_bSmallRows(false)
-{
-}
+    : CNodeListUI(pManager),
+      m_nSmallHeight(32),
+      m_nNormalHeight(50),
+      m_bSmallRows(false)
+{}
 
 const wchar_t* CBarListUI::GetClass() const { return L"BarListUI"; }
 

@@ -4,9 +4,15 @@
 namespace SkinUI {
 
 BarListItemInfo::BarListItemInfo()
-    : folder(false), closed(false), hasDelete(false), wValue(0), dwValue1(0), dwValue2(0), wValue1(0), wValue2(0)
-{
-}
+    : folder(false),
+      closed(false),
+      hasDelete(false),
+      wValue(0),
+      dwValue1(0),
+      dwValue2(0),
+      wValue1(0),
+      wValue2(0)
+{}
 
 BarListNode::BarListNode()
     : parent(NULL),
@@ -22,8 +28,7 @@ BarListNode::BarListNode()
       wValue1(0),
       wValue2(0),
       row(NULL)
-{
-}
+{}
 
 BarListNode::~BarListNode()
 {

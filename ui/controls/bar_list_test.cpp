@@ -368,11 +368,13 @@ TEST(BarListWheel, TheWheelScrollsInStepsOnTimerTenUntilTheMotionEnds)
     EXPECT_EQ(0, w.list->GetScrollPos().cy);
     std::vector<LONG> positions;
     // The motion lasts ten ticks of 50 ms.
-    PumpUntil([&] {
-        const LONG cy = w.list->GetScrollPos().cy;
-        if (positions.empty() || positions.back() != cy) positions.push_back(cy);
-        return false;
-    }, 1500);
+    PumpUntil(
+        [&] {
+            const LONG cy = w.list->GetScrollPos().cy;
+            if (positions.empty() || positions.back() != cy) positions.push_back(cy);
+            return false;
+        },
+        1500);
     ASSERT_GT(positions.size(), 3u);
     for (size_t i = 1; i < positions.size(); ++i) EXPECT_GT(positions[i], positions[i - 1]);
     // Speed 8 over ten steps: 7, 6, 4, 3, 2, 2, 1, 1, 1 pixels, then the

@@ -51,9 +51,7 @@ void CButtonUI::DoEvent(TEventUI& event)
     if (HandOnWhileMouseDisabled<CLabelUI>(event, m_pParent)) return;
     switch (event.type) {
     case UIEV_SET_FOCUS:
-    case UIEV_KILL_FOCUS:
-        Invalidate();
-        break;
+    case UIEV_KILL_FOCUS: Invalidate(); break;
     case UIEV_KEY_DOWN:
         if (IsKeyboardEnabled() && (event.key == VK_SPACE || event.key == VK_RETURN)) {
             Activate();
@@ -98,11 +96,8 @@ void CButtonUI::DoEvent(TEventUI& event)
             Invalidate();
         }
         break;
-    case UIEV_SET_CURSOR:
-        ::SetCursor(::LoadCursorW(NULL, m_bNoHotCursor ? IDC_ARROW : IDC_HAND));
-        return;
-    default:
-        break;
+    case UIEV_SET_CURSOR: ::SetCursor(::LoadCursorW(NULL, m_bNoHotCursor ? IDC_ARROW : IDC_HAND)); return;
+    default: break;
     }
     CLabelUI::DoEvent(event);
 }

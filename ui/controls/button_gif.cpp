@@ -59,8 +59,7 @@ void CButtonGifUI::DoEvent(TEventUI& event)
 
 void CButtonGifUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
 {
-    if (pstrName != NULL && pstrValue != NULL && wcscmp(pstrName, L"NormalGifFile") == 0)
-        SetNormalGifFile(pstrValue);
+    if (pstrName != NULL && pstrValue != NULL && wcscmp(pstrName, L"NormalGifFile") == 0) SetNormalGifFile(pstrValue);
     CButtonUI::SetAttribute(pstrName, pstrValue);
 }
 
@@ -87,8 +86,7 @@ void CButtonGifUI::PaintFrame(HDC hDC)
     if (frame == NULL) return;
     RECT rcSource = {0, 0, frame->nX, frame->nY};
     RECT rcCorners = {0, 0, 0, 0};
-    CRenderEngine::DrawImage(hDC, frame->hBitmap, m_rcItem, m_rcPaint, rcSource, rcCorners, frame->alphaChannel,
-                             255);
+    CRenderEngine::DrawImage(hDC, frame->hBitmap, m_rcItem, m_rcPaint, rcSource, rcCorners, frame->alphaChannel, 255);
     UINT interval = FrameInterval(frame);
     if (interval != m_nInterval && m_pManager != NULL) {
         m_pManager->KillTimer(this, kFrameTimerId);

@@ -63,8 +63,8 @@ TEST_F(GifButton, FramesInTurnWithTheirDelays)
 TEST_F(GifButton, HiddenAndShownAgainKeepsAnimating)
 {
     TestWindow w(L"<Window><Container name=\"root\">"
-                   L"<ButtonGif name=\"gif\" float=\"true\" pos=\"0,0,40,20\" NormalGifFile=\"anim.gif\"/>"
-                   L"</Container></Window>");
+                 L"<ButtonGif name=\"gif\" float=\"true\" pos=\"0,0,40,20\" NormalGifFile=\"anim.gif\"/>"
+                 L"</Container></Window>");
     ASSERT_TRUE(w.ok());
     CButtonGifUI* button = w.Find<CButtonGifUI>(L"gif");
     ASSERT_TRUE(button != NULL);

@@ -15,11 +15,10 @@ using namespace SkinUI::test;
 
 namespace {
 
-const wchar_t kLayout[] =
-    L"<Window><Container>"
-    L"<Button name=\"b\" float=\"true\" pos=\"10,10,60,40\" text=\"OK\"/>"
-    L"<Button name=\"other\" float=\"true\" pos=\"100,10,150,40\" text=\"Other\"/>"
-    L"</Container></Window>";
+const wchar_t kLayout[] = L"<Window><Container>"
+                          L"<Button name=\"b\" float=\"true\" pos=\"10,10,60,40\" text=\"OK\"/>"
+                          L"<Button name=\"other\" float=\"true\" pos=\"100,10,150,40\" text=\"Other\"/>"
+                          L"</Container></Window>";
 
 class ButtonWindow : public ::testing::Test
 {
@@ -175,8 +174,8 @@ TEST(ButtonBasics, AttributesReachTheirAccessors)
         const wchar_t* name;
         const wchar_t* (CButtonUI::*get)();
     } images[] = {
-        {L"normalimage", &CButtonUI::GetNormalImage},   {L"hotimage", &CButtonUI::GetHotImage},
-        {L"pushedimage", &CButtonUI::GetPushedImage},   {L"focusedimage", &CButtonUI::GetFocusedImage},
+        {L"normalimage", &CButtonUI::GetNormalImage},     {L"hotimage", &CButtonUI::GetHotImage},
+        {L"pushedimage", &CButtonUI::GetPushedImage},     {L"focusedimage", &CButtonUI::GetFocusedImage},
         {L"disabledimage", &CButtonUI::GetDisabledImage}, {L"foreimage", &CButtonUI::GetForeImage},
         {L"hotforeimage", &CButtonUI::GetHotForeImage},
     };
@@ -208,9 +207,12 @@ class ButtonPaint : public ::testing::Test, protected DirectControl<CButtonUI>
 protected:
     ButtonPaint() : DirectControl<CButtonUI>(L"button_paint")
     {
-        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
-                                         {L"pushed.png", 0xFF00FF00}, {L"focused.png", 0xFF0000FF},
-                                         {L"disabled.png", 0xFFFFFF00}, {L"fore.png", 0xFFFFFFFF},
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080},
+                                         {L"hot.png", 0xFFFF0000},
+                                         {L"pushed.png", 0xFF00FF00},
+                                         {L"focused.png", 0xFF0000FF},
+                                         {L"disabled.png", 0xFFFFFF00},
+                                         {L"fore.png", 0xFFFFFFFF},
                                          {L"hotfore.png", 0xFF00FFFF}});
         button.SetNormalImage(L"normal.png");
         button.SetHotImage(L"hot.png");
@@ -263,7 +265,6 @@ TEST_F(ButtonPaint, ForeImagesAndHotColour)
     button.SetHotBkColor(0xFF102030);
     EXPECT_TRUE(Same(Rgb{0x10, 0x20, 0x30}, Paint(5, 5)));
     EXPECT_TRUE(Same(Rgb{0x10, 0x20, 0x30}, Paint(20, 10)));
-
 }
 
 TEST_F(ButtonPaint, StateTextColours)
@@ -282,7 +283,9 @@ TEST_F(ButtonPaint, StateTextColours)
     {
         int event;
         Rgb colour;
-    } steps[] = {{UIEV_SET_FOCUS, {0, 0, 255}}, {UIEV_MOUSE_ENTER, {255, 0, 0}}, {UIEV_BUTTON_DOWN, {0, 255, 0}},
+    } steps[] = {{UIEV_SET_FOCUS, {0, 0, 255}},
+                 {UIEV_MOUSE_ENTER, {255, 0, 0}},
+                 {UIEV_BUTTON_DOWN, {0, 255, 0}},
                  {UIEV_KILL_FOCUS, {0, 255, 0}}};
     Paint();
     EXPECT_GT(CountColor(canvas, all, {255, 255, 255}), 3);

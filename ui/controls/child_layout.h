@@ -11,7 +11,10 @@ class UILIB_API CChildLayoutUI : public CContainerUI
 public:
     // Child layouts building child layouts stop at this depth, so that a file
     // that names itself cannot recurse without end.
-    enum { MAX_NESTING = 16 };
+    enum
+    {
+        MAX_NESTING = 16
+    };
 
     CChildLayoutUI();
 

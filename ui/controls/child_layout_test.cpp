@@ -52,8 +52,8 @@ TEST(ChildLayout, AFileThatNamesItselfStops)
     ScratchSkin skin(L"child_layout_self");
     WriteText(skin.folder() + L"self.xml", "<Window><ChildLayout xmlfile=\"self.xml\"/></Window>");
     CPaintManagerUI manager;
-    CControlUI* root =
-        BuildAndAttach(manager, L"<Window><VerticalLayout><ChildLayout xmlfile=\"self.xml\"/></VerticalLayout></Window>");
+    CControlUI* root = BuildAndAttach(
+        manager, L"<Window><VerticalLayout><ChildLayout xmlfile=\"self.xml\"/></VerticalLayout></Window>");
     ASSERT_NE(nullptr, root);
     int depth = 0;
     for (CControlUI* at = static_cast<CContainerUI*>(root)->GetItemAt(0); at != NULL; depth++) {

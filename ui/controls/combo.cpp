@@ -29,8 +29,7 @@ bool DrawStateImage(CControlUI& control, HDC hDC, CUIString& sImage)
 
 } // namespace
 
-CComboUI::CComboUI()
-    : m_pWindow(NULL), m_iCurSel(-1), m_rcTextPadding(), m_szDropBox{0, 150}, m_uButtonState(0)
+CComboUI::CComboUI() : m_pWindow(NULL), m_iCurSel(-1), m_rcTextPadding(), m_szDropBox{0, 150}, m_uButtonState(0)
 {
     // A combo's elements look lighter than a list's rows.
     m_ListInfo.uTextStyle = DT_VCENTER;
@@ -455,16 +454,11 @@ void CComboUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
         const wchar_t* name;
         TextSetter set;
     } kTexts[] = {
-        {L"normalimage", &CComboUI::SetNormalImage},
-        {L"hotimage", &CComboUI::SetHotImage},
-        {L"pushedimage", &CComboUI::SetPushedImage},
-        {L"focusedimage", &CComboUI::SetFocusedImage},
-        {L"disabledimage", &CComboUI::SetDisabledImage},
-        {L"dropbox", &CComboUI::SetDropBoxAttributeList},
-        {L"itembkimage", &CComboUI::SetItemBkImage},
-        {L"itemselectedimage", &CComboUI::SetSelectedItemImage},
-        {L"itemhotimage", &CComboUI::SetHotItemImage},
-        {L"itemdisabledimage", &CComboUI::SetDisabledItemImage},
+        {L"normalimage", &CComboUI::SetNormalImage},     {L"hotimage", &CComboUI::SetHotImage},
+        {L"pushedimage", &CComboUI::SetPushedImage},     {L"focusedimage", &CComboUI::SetFocusedImage},
+        {L"disabledimage", &CComboUI::SetDisabledImage}, {L"dropbox", &CComboUI::SetDropBoxAttributeList},
+        {L"itembkimage", &CComboUI::SetItemBkImage},     {L"itemselectedimage", &CComboUI::SetSelectedItemImage},
+        {L"itemhotimage", &CComboUI::SetHotItemImage},   {L"itemdisabledimage", &CComboUI::SetDisabledItemImage},
     };
     for (const auto& entry : kColors) {
         if (wcscmp(pstrName, entry.name) == 0) {

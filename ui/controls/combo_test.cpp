@@ -360,7 +360,8 @@ TEST_F(ComboWindow, ListSizeFollowsTheElementsAndTheDropBoxSize)
         {2, L"dropboxsize=\"120,300\"", 120, 44},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.count << " " << std::string(c.attributes, c.attributes + wcslen(c.attributes)));
+        SCOPED_TRACE(testing::Message() << c.count << " "
+                                        << std::string(c.attributes, c.attributes + wcslen(c.attributes)));
         Open(ComboLayout(c.count, c.attributes));
         Drop();
         const RECT rc = PopupRect();

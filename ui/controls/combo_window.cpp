@@ -28,10 +28,7 @@ CComboWnd::Busy::~Busy()
     if (--m_window.m_iBusy == 0 && m_window.m_bFinal) delete &m_window;
 }
 
-CComboWnd::CComboWnd()
-    : m_pOwner(NULL), m_pLayout(NULL), m_iOldSel(-1), m_iBusy(0), m_bLent(false), m_bFinal(false)
-{
-}
+CComboWnd::CComboWnd() : m_pOwner(NULL), m_pLayout(NULL), m_iOldSel(-1), m_iBusy(0), m_bLent(false), m_bFinal(false) {}
 
 const wchar_t* CComboWnd::GetWindowClassName() const { return L"ComboWnd"; }
 

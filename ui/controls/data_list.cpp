@@ -10,7 +10,11 @@
 namespace SkinUI {
 
 CDataListUI::CDataListUI(CPaintManagerUI* pManager)
-    : CNodeListUI(pManager), m_nSmallHeight(32), m_nLargeHeight(52), m_bKeepRowsLarge(false), m_pTipButton(NULL)
+    : CNodeListUI(pManager),
+      m_nSmallHeight(32),
+      m_nLargeHeight(52),
+      m_bKeepRowsLarge(false),
+      m_pTipButton(NULL)
 {
     m_bDragEnabled = true;
     m_pTipButton = new CButtonUI();

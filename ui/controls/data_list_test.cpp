@@ -25,8 +25,7 @@ struct Look
 Look LookOf(BarListNode* node)
 {
     return Look{node->row->GetFixedHeight(), Sub(node->row, L"file_head_size")->GetFixedWidth(),
-                Sub(node->row, L"fli_head_container")->GetFixedWidth(),
-                Sub(node->row, L"fli_operation")->IsVisible()};
+                Sub(node->row, L"fli_head_container")->GetFixedWidth(), Sub(node->row, L"fli_operation")->IsVisible()};
 }
 
 void ExpectLook(const Look& expected, BarListNode* node, const char* what)

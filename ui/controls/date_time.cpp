@@ -195,8 +195,7 @@ void CDateTimeUI::DoEvent(TEventUI& event)
     case UIEV_MOUSE_LEAVE:
     case UIEV_MOUSE_ENTER:
     case UIEV_BUTTON_UP:
-    case UIEV_CONTEXT_MENU:
-        return;
+    case UIEV_CONTEXT_MENU: return;
     case UIEV_BUTTON_DOWN:
     case UIEV_RBUTTON_DOWN:
     case UIEV_DOUBLE_CLICK:
@@ -205,8 +204,7 @@ void CDateTimeUI::DoEvent(TEventUI& event)
         // A click on the focused field re-sends the date and re-focuses the picker.
         if (m_pWindow != NULL || IsFocused()) OpenPicker();
         return;
-    default:
-        break;
+    default: break;
     }
     CLabelUI::DoEvent(event);
 }

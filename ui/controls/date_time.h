@@ -21,10 +21,10 @@ public:
     // What the next UpdateText does.
     enum UpdateState
     {
-        kUpdateNone = 0,    // picker open, nothing chosen yet: text unchanged
-        kUpdateSet = 1,     // show the time
-        kUpdateClear = 2,   // show nothing
-        kUpdateCancel = 3,  // Escape: text unchanged
+        kUpdateNone = 0,   // picker open, nothing chosen yet: text unchanged
+        kUpdateSet = 1,    // show the time
+        kUpdateClear = 2,  // show nothing
+        kUpdateCancel = 3, // Escape: text unchanged
     };
 
     CDateTimeUI();

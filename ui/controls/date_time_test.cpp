@@ -20,10 +20,9 @@ using namespace SkinUI::test;
 
 namespace {
 
-const wchar_t kLayout[] =
-    L"<Window size=\"300,200\"><Font name=\"Arial\" size=\"14\"/><VerticalLayout>"
-    L"<DateTime name=\"d\" float=\"true\" pos=\"10,10,160,40\"/>"
-    L"<Button name=\"other\" float=\"true\" pos=\"10,150,100,180\"/></VerticalLayout></Window>";
+const wchar_t kLayout[] = L"<Window size=\"300,200\"><Font name=\"Arial\" size=\"14\"/><VerticalLayout>"
+                          L"<DateTime name=\"d\" float=\"true\" pos=\"10,10,160,40\"/>"
+                          L"<Button name=\"other\" float=\"true\" pos=\"10,150,100,180\"/></VerticalLayout></Window>";
 
 SYSTEMTIME Date(int year, int month, int day)
 {
@@ -94,7 +93,7 @@ TEST(DateText, TextsRoundTripOrAreRefused)
     struct Case
     {
         const wchar_t* text;
-        const wchar_t* shown;  // null: refused, the field keeps 2020-06-15
+        const wchar_t* shown; // null: refused, the field keeps 2020-06-15
     };
     const Case cases[] = {
         {L"2024-03-05", L"2024-03-05"},
@@ -136,7 +135,7 @@ TEST(DateText, SetTimeShowsTheDateAndRefusesDatesThatDoNotExist)
     struct Case
     {
         SYSTEMTIME date;
-        const wchar_t* shown;  // null: refused
+        const wchar_t* shown; // null: refused
     };
     const Case cases[] = {
         {Date(2024, 12, 31), L"2024-12-31"},

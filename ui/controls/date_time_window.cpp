@@ -35,10 +35,7 @@ bool SameDate(const SYSTEMTIME& a, const SYSTEMTIME& b)
 
 } // namespace
 
-CDateTimeWnd::CDateTimeWnd()
-    : m_pOwner(NULL), m_bInit(false), m_bDateRefused(false), m_bChanged(false)
-{
-}
+CDateTimeWnd::CDateTimeWnd() : m_pOwner(NULL), m_bInit(false), m_bDateRefused(false), m_bChanged(false) {}
 
 void CDateTimeWnd::Init(CDateTimeUI* pOwner)
 {
@@ -149,8 +146,7 @@ LRESULT CDateTimeWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
             }
         }
         return 0;
-    default:
-        break;
+    default: break;
     }
     return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }

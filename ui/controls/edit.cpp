@@ -13,8 +13,15 @@
 namespace SkinUI {
 
 CEditUI::CEditUI()
-    : m_pWindow(NULL), m_uMaxChar(255), m_bReadOnly(false), m_bPasswordMode(false), m_cPasswordChar(L'*'),
-      m_uButtonState(0), m_dwEditbkColor(0xFFFFFFFF), m_dwHintTextColor(0xFF999999), m_iWindowStyls(0)
+    : m_pWindow(NULL),
+      m_uMaxChar(255),
+      m_bReadOnly(false),
+      m_bPasswordMode(false),
+      m_cPasswordChar(L'*'),
+      m_uButtonState(0),
+      m_dwEditbkColor(0xFFFFFFFF),
+      m_dwHintTextColor(0xFF999999),
+      m_iWindowStyls(0)
 {
     SetTextPadding(RECT{4, 3, 4, 3});
     SetBkColor(0xFFFFFFFF);
@@ -31,10 +38,7 @@ CEditUI::~CEditUI()
     }
 }
 
-const wchar_t* CEditUI::GetClass() const
-{
-    return L"EditUI";
-}
+const wchar_t* CEditUI::GetClass() const { return L"EditUI"; }
 
 LPVOID CEditUI::GetInterface(const wchar_t* pstrName)
 {
@@ -42,10 +46,7 @@ LPVOID CEditUI::GetInterface(const wchar_t* pstrName)
     return CLabelUI::GetInterface(pstrName);
 }
 
-UINT CEditUI::GetControlFlags() const
-{
-    return IsEnabled() ? (CTRLFLAG_TABSTOP | CTRLFLAG_SETCURSOR) : 0;
-}
+UINT CEditUI::GetControlFlags() const { return IsEnabled() ? (CTRLFLAG_TABSTOP | CTRLFLAG_SETCURSOR) : 0; }
 
 void CEditUI::OpenNativeWindow()
 {
@@ -87,8 +88,7 @@ void CEditUI::DoEvent(TEventUI& event)
         break;
     case UIEV_MOUSE_MOVE:
     case UIEV_BUTTON_UP:
-    case UIEV_CONTEXT_MENU:
-        return;
+    case UIEV_CONTEXT_MENU: return;
     case UIEV_MOUSE_ENTER:
         if (IsEnabled()) {
             m_uButtonState |= UISTATE_HOT;
@@ -117,8 +117,7 @@ void CEditUI::DoEvent(TEventUI& event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     CLabelUI::DoEvent(event);
 }
@@ -142,10 +141,7 @@ void CEditUI::SetMaxChar(UINT uMax)
     if (m_pWindow != NULL) Edit_LimitText(m_pWindow->GetHWND(), m_uMaxChar);
 }
 
-UINT CEditUI::GetMaxChar() const
-{
-    return m_uMaxChar;
-}
+UINT CEditUI::GetMaxChar() const { return m_uMaxChar; }
 
 void CEditUI::SetReadOnly(bool bReadOnly)
 {
@@ -155,10 +151,7 @@ void CEditUI::SetReadOnly(bool bReadOnly)
     Invalidate();
 }
 
-bool CEditUI::IsReadOnly() const
-{
-    return m_bReadOnly;
-}
+bool CEditUI::IsReadOnly() const { return m_bReadOnly; }
 
 void CEditUI::SetNumberOnly(bool bNumberOnly)
 {
@@ -166,15 +159,9 @@ void CEditUI::SetNumberOnly(bool bNumberOnly)
     else m_iWindowStyls &= ~ES_NUMBER;
 }
 
-bool CEditUI::IsNumberOnly() const
-{
-    return (m_iWindowStyls & ES_NUMBER) != 0;
-}
+bool CEditUI::IsNumberOnly() const { return (m_iWindowStyls & ES_NUMBER) != 0; }
 
-int CEditUI::GetWindowStyls() const
-{
-    return m_iWindowStyls;
-}
+int CEditUI::GetWindowStyls() const { return m_iWindowStyls; }
 
 void CEditUI::SetPasswordMode(bool bPasswordMode)
 {
@@ -183,10 +170,7 @@ void CEditUI::SetPasswordMode(bool bPasswordMode)
     Invalidate();
 }
 
-bool CEditUI::IsPasswordMode() const
-{
-    return m_bPasswordMode;
-}
+bool CEditUI::IsPasswordMode() const { return m_bPasswordMode; }
 
 void CEditUI::SetPasswordChar(wchar_t cPasswordChar)
 {
@@ -196,15 +180,9 @@ void CEditUI::SetPasswordChar(wchar_t cPasswordChar)
     Invalidate();
 }
 
-wchar_t CEditUI::GetPasswordChar() const
-{
-    return m_cPasswordChar;
-}
+wchar_t CEditUI::GetPasswordChar() const { return m_cPasswordChar; }
 
-const wchar_t* CEditUI::GetNormalImage() const
-{
-    return m_sNormalImage.GetData();
-}
+const wchar_t* CEditUI::GetNormalImage() const { return m_sNormalImage.GetData(); }
 
 void CEditUI::SetNormalImage(const wchar_t* pStrImage)
 {
@@ -212,10 +190,7 @@ void CEditUI::SetNormalImage(const wchar_t* pStrImage)
     Invalidate();
 }
 
-const wchar_t* CEditUI::GetHotImage() const
-{
-    return m_sHotImage.GetData();
-}
+const wchar_t* CEditUI::GetHotImage() const { return m_sHotImage.GetData(); }
 
 void CEditUI::SetHotImage(const wchar_t* pStrImage)
 {
@@ -223,10 +198,7 @@ void CEditUI::SetHotImage(const wchar_t* pStrImage)
     Invalidate();
 }
 
-const wchar_t* CEditUI::GetFocusedImage() const
-{
-    return m_sFocusedImage.GetData();
-}
+const wchar_t* CEditUI::GetFocusedImage() const { return m_sFocusedImage.GetData(); }
 
 void CEditUI::SetFocusedImage(const wchar_t* pStrImage)
 {
@@ -234,10 +206,7 @@ void CEditUI::SetFocusedImage(const wchar_t* pStrImage)
     Invalidate();
 }
 
-const wchar_t* CEditUI::GetDisabledImage() const
-{
-    return m_sDisabledImage.GetData();
-}
+const wchar_t* CEditUI::GetDisabledImage() const { return m_sDisabledImage.GetData(); }
 
 void CEditUI::SetDisabledImage(const wchar_t* pStrImage)
 {
@@ -245,15 +214,9 @@ void CEditUI::SetDisabledImage(const wchar_t* pStrImage)
     Invalidate();
 }
 
-void CEditUI::SetNativeEditBkColor(DWORD dwBkColor)
-{
-    m_dwEditbkColor = dwBkColor;
-}
+void CEditUI::SetNativeEditBkColor(DWORD dwBkColor) { m_dwEditbkColor = dwBkColor; }
 
-DWORD CEditUI::GetNativeEditBkColor() const
-{
-    return m_dwEditbkColor;
-}
+DWORD CEditUI::GetNativeEditBkColor() const { return m_dwEditbkColor; }
 
 void CEditUI::SetHintText(const wchar_t* pstrText)
 {
@@ -261,10 +224,7 @@ void CEditUI::SetHintText(const wchar_t* pstrText)
     Invalidate();
 }
 
-CUIString CEditUI::GetHintText() const
-{
-    return m_sHintText;
-}
+CUIString CEditUI::GetHintText() const { return m_sHintText; }
 
 void CEditUI::SetHintTextColor(DWORD dwColor)
 {
@@ -272,30 +232,21 @@ void CEditUI::SetHintTextColor(DWORD dwColor)
     Invalidate();
 }
 
-DWORD CEditUI::GetHintTextColor() const
-{
-    return m_dwHintTextColor;
-}
+DWORD CEditUI::GetHintTextColor() const { return m_dwHintTextColor; }
 
 void CEditUI::SetSel(long nStartChar, long nEndChar)
 {
     if (m_pWindow != NULL) Edit_SetSel(m_pWindow->GetHWND(), nStartChar, nEndChar);
 }
 
-void CEditUI::SetSelAll()
-{
-    SetSel(0, -1);
-}
+void CEditUI::SetSelAll() { SetSel(0, -1); }
 
 void CEditUI::SetReplaceSel(const wchar_t* lpszReplace)
 {
     if (m_pWindow != NULL) Edit_ReplaceSel(m_pWindow->GetHWND(), lpszReplace != NULL ? lpszReplace : L"");
 }
 
-HWND CEditUI::GetSafeWnd() const
-{
-    return m_pWindow != NULL ? m_pWindow->GetHWND() : NULL;
-}
+HWND CEditUI::GetSafeWnd() const { return m_pWindow != NULL ? m_pWindow->GetHWND() : NULL; }
 
 HFONT CEditUI::NativeFont()
 {

@@ -20,7 +20,8 @@ namespace {
 std::wstring Layout(const std::wstring& editAttributes, const wchar_t* pos = L"10,10,210,40")
 {
     return L"<Window size=\"300,260\"><Font name=\"Arial\" size=\"14\"/><VerticalLayout>"
-           L"<Edit name=\"e\" float=\"true\" pos=\"" + std::wstring(pos) + L"\" " + editAttributes +
+           L"<Edit name=\"e\" float=\"true\" pos=\"" +
+           std::wstring(pos) + L"\" " + editAttributes +
            L"/><Button name=\"other\" float=\"true\" pos=\"10,220,100,250\"/></VerticalLayout></Window>";
 }
 
@@ -307,15 +308,19 @@ TEST_F(EditTest, StateImagesFollowHotFocusedAndDisabledAndAnEmptyOneFallsBackToN
         {"hot", [](EditTest& t) { t.window->Move(100, 25); }, {0, 255, 0}},
         {"focused", [](EditTest& t) { t.window->pm.SetFocus(t.edit); }, {255, 0, 0}},
         {"disabled", [](EditTest& t) { t.edit->SetEnabled(false); }, {128, 128, 128}},
-        {"enabled, unfocused and left", [](EditTest& t) {
+        {"enabled, unfocused and left",
+         [](EditTest& t) {
              t.edit->SetEnabled(true);
              t.window->pm.SetFocus(t.window->Find<CControlUI>(L"other"));
              t.window->Send(WM_MOUSELEAVE);
-         }, {0, 0, 255}},
-        {"hot without a hot image", [](EditTest& t) {
+         },
+         {0, 0, 255}},
+        {"hot without a hot image",
+         [](EditTest& t) {
              t.edit->SetHotImage(L"");
              t.window->Move(100, 25);
-         }, {0, 0, 255}},
+         },
+         {0, 0, 255}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -333,8 +338,8 @@ TEST_F(EditTest, NativeBackgroundColourPaintsTheNativeWindowOnlyWhenSet)
         HWND hNative = ClickEdit();
         ASSERT_NE(HWND(NULL), hNative);
         HDC hDC = ::GetDC(hNative);
-        HBRUSH brush = reinterpret_cast<HBRUSH>(window->Send(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
-                                                             reinterpret_cast<LPARAM>(hNative)));
+        HBRUSH brush = reinterpret_cast<HBRUSH>(
+            window->Send(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hNative)));
         if (*attributes == 0) {
             EXPECT_EQ(HBRUSH(NULL), brush);
         } else {

@@ -57,10 +57,7 @@ void CEditWnd::Init(CEditUI* pOwner)
     m_bInit = true;
 }
 
-void CEditWnd::Detach()
-{
-    m_pOwner = NULL;
-}
+void CEditWnd::Detach() { m_pOwner = NULL; }
 
 void CEditWnd::SetTextQuietly(const wchar_t* pstrText)
 {
@@ -69,15 +66,9 @@ void CEditWnd::SetTextQuietly(const wchar_t* pstrText)
     m_bQuiet = false;
 }
 
-const wchar_t* CEditWnd::GetWindowClassName() const
-{
-    return L"EditWnd";
-}
+const wchar_t* CEditWnd::GetWindowClassName() const { return L"EditWnd"; }
 
-const wchar_t* CEditWnd::GetSuperClassName() const
-{
-    return L"Edit";
-}
+const wchar_t* CEditWnd::GetSuperClassName() const { return L"Edit"; }
 
 void CEditWnd::OnFinalMessage(HWND)
 {
@@ -126,8 +117,7 @@ LRESULT CEditWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (m_hBkBrush == NULL) m_hBkBrush.Reset(::CreateSolidBrush(ToColorRef(color)));
         return reinterpret_cast<LRESULT>(m_hBkBrush.Get());
     }
-    default:
-        break;
+    default: break;
     }
     return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }

@@ -28,10 +28,7 @@ long LongArgument(const VARIANT& v)
 
 } // namespace
 
-CFlashUI::CFlashUI() : m_dwRef(0), m_dwCookie(0)
-{
-    m_clsid = kFlashClsid;
-}
+CFlashUI::CFlashUI() : m_dwRef(0), m_dwCookie(0) { m_clsid = kFlashClsid; }
 
 CFlashUI::~CFlashUI()
 {
@@ -80,8 +77,8 @@ STDMETHODIMP CFlashUI::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; 
 
 STDMETHODIMP CFlashUI::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-STDMETHODIMP CFlashUI::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*,
-                              EXCEPINFO*, UINT*)
+STDMETHODIMP CFlashUI::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*, EXCEPINFO*,
+                              UINT*)
 {
     if (m_pFlashEventHandler == NULL || pDispParams == NULL) return S_OK;
     const UINT count = pDispParams->cArgs;
@@ -102,8 +99,7 @@ STDMETHODIMP CFlashUI::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAM
     case kDispFlashCall:
         if (count == 1 && args[0].vt == VT_BSTR) return m_pFlashEventHandler->FlashCall(args[0].bstrVal);
         break;
-    default:
-        break;
+    default: break;
     }
     return S_OK;
 }

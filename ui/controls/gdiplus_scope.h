@@ -32,8 +32,7 @@ private:
 };
 
 // One flat-API object and the function that releases it.
-template <class T, Gdiplus::GpStatus(WINGDIPAPI* Release)(T*)>
-class GdiplusObject
+template <class T, Gdiplus::GpStatus(WINGDIPAPI* Release)(T*)> class GdiplusObject
 {
 public:
     GdiplusObject() = default;

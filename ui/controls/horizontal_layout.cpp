@@ -14,8 +14,7 @@ const wchar_t* CHorizontalLayoutUI::GetClass() const { return L"HorizontalLayout
 
 LPVOID CHorizontalLayoutUI::GetInterface(const wchar_t* pstrName)
 {
-    if (pstrName != NULL && wcscmp(pstrName, L"HorizontalLayout") == 0)
-        return static_cast<CHorizontalLayoutUI*>(this);
+    if (pstrName != NULL && wcscmp(pstrName, L"HorizontalLayout") == 0) return static_cast<CHorizontalLayoutUI*>(this);
     return CContainerUI::GetInterface(pstrName);
 }
 

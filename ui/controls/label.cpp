@@ -39,8 +39,7 @@ CLabelUI::CLabelUI()
       m_nLineAlignment(1),
       m_nTextRenderingHint(0),
       m_gdiplus(new GdiplusSession())
-{
-}
+{}
 
 CLabelUI::~CLabelUI() = default;
 

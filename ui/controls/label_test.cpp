@@ -151,9 +151,8 @@ TEST(LabelAttributes, ShadowOffsetFollowsTheAngle)
         const wchar_t* value;
         float x, y;
     } cases[] = {
-        {L"2,0", -2, -2},    {L"2,90", -2, -2},  {L"2,135", -2, 2}, {L"2,180", -2, 2},
-        {L"2,-45", 2, -2},   {L"2,-90", 2, 0},   {L"2,-135", 2, 2}, {L"2,-180", 0, 2},
-        {L"2,181", 7, 7},    {L"2,-181", 7, 7},
+        {L"2,0", -2, -2}, {L"2,90", -2, -2}, {L"2,135", -2, 2}, {L"2,180", -2, 2}, {L"2,-45", 2, -2},
+        {L"2,-90", 2, 0}, {L"2,-135", 2, 2}, {L"2,-180", 0, 2}, {L"2,181", 7, 7},  {L"2,-181", 7, 7},
     };
     for (const Case& c : cases) {
         CLabelUI label;
@@ -309,8 +308,7 @@ TEST(LabelEffect, StrokeShadowAndTextLayers)
         PaintedLabel p(L"");
         p.label.SetEnabledEffect(true);
         p.label.SetText(L"WWWW");
-        p.label.SetFont(p.window.pm.GetFontIndex(
-            p.window.pm.AddFont(L"Tahoma", 28, true, false, false)));
+        p.label.SetFont(p.window.pm.GetFontIndex(p.window.pm.AddFont(L"Tahoma", 28, true, false, false)));
         p.label.SetTextColor(0xFF0000FF);
         p.label.SetTransText(255);
         p.label.SetTransText1(255);
@@ -321,7 +319,7 @@ TEST(LabelEffect, StrokeShadowAndTextLayers)
         p.label.SetTransShadow(255);
         p.label.SetTransShadow1(255);
         p.label.SetAttribute(L"shadowoffset", L"3,-135"); // down and to the right
-        p.label.SetTextRenderingHintAntiAlias(1);           // single-bit glyphs: exact colours
+        p.label.SetTextRenderingHintAntiAlias(1);         // single-bit glyphs: exact colours
         p.Paint();
         RECT all = p.canvas.rect();
         EXPECT_EQ(c.red != 0, CountColor(p.canvas, all, {255, 0, 0}, 10) > 0);
@@ -333,7 +331,7 @@ TEST(LabelEffect, StrokeShadowAndTextLayers)
 TEST(LabelFactory, TheLayoutBuildsLabels)
 {
     TestWindow w(L"<Window><Container><Label name=\"l\" text=\"hi\" align=\"right\" textcolor=\"#FF102030\"/>"
-                   L"</Container></Window>");
+                 L"</Container></Window>");
     ASSERT_TRUE(w.ok());
     CLabelUI* label = w.Find<CLabelUI>(L"l");
     ASSERT_TRUE(label != NULL);

@@ -31,15 +31,11 @@ TListInfoUI::TListInfoUI()
       bShowHtml(false),
       bMultiExpandable(false),
       bHotSelect(false)
-{
-}
+{}
 
 namespace {
 
-bool IsHeaderItem(CControlUI* pControl)
-{
-    return wcsstr(pControl->GetClass(), L"ListHeaderItemUI") != NULL;
-}
+bool IsHeaderItem(CControlUI* pControl) { return wcsstr(pControl->GetClass(), L"ListHeaderItemUI") != NULL; }
 
 IListItemUI* ListItemOf(CControlUI* pControl)
 {
@@ -68,8 +64,7 @@ LPVOID CListUI::GetInterface(const wchar_t* pstrName)
 {
     if (pstrName != NULL) {
         if (wcscmp(pstrName, L"List") == 0) return static_cast<CListUI*>(this);
-        if (wcscmp(pstrName, L"IList") == 0 || wcscmp(pstrName, L"IListOwner") == 0)
-            return static_cast<IListUI*>(this);
+        if (wcscmp(pstrName, L"IList") == 0 || wcscmp(pstrName, L"IListOwner") == 0) return static_cast<IListUI*>(this);
     }
     return CVerticalLayoutUI::GetInterface(pstrName);
 }
@@ -445,8 +440,7 @@ void CListUI::SetItemShowHtml(bool bShowHtml)
 
 namespace {
 
-template <class T>
-void Store(CListUI& list, T& field, const T& value)
+template <class T> void Store(CListUI& list, T& field, const T& value)
 {
     field = value;
     list.Invalidate();
@@ -458,10 +452,7 @@ void CListUI::SetItemTextColor(DWORD dwTextColor) { Store(*this, m_ListInfo.dwTe
 void CListUI::SetItemBkColor(DWORD dwBkColor) { Store(*this, m_ListInfo.dwBkColor, dwBkColor); }
 void CListUI::SetItemBkImage(const wchar_t* pStrImage) { Store(*this, m_ListInfo.sBkImage, CUIString(pStrImage)); }
 void CListUI::SetAlternateBk(bool bAlternateBk) { Store(*this, m_ListInfo.bAlternateBk, bAlternateBk); }
-void CListUI::SetSelectedItemTextColor(DWORD dwTextColor)
-{
-    Store(*this, m_ListInfo.dwSelectedTextColor, dwTextColor);
-}
+void CListUI::SetSelectedItemTextColor(DWORD dwTextColor) { Store(*this, m_ListInfo.dwSelectedTextColor, dwTextColor); }
 void CListUI::SetSelectedItemBkColor(DWORD dwBkColor) { Store(*this, m_ListInfo.dwSelectedBkColor, dwBkColor); }
 void CListUI::SetSelectedItemImage(const wchar_t* pStrImage)
 {
@@ -470,10 +461,7 @@ void CListUI::SetSelectedItemImage(const wchar_t* pStrImage)
 void CListUI::SetHotItemTextColor(DWORD dwTextColor) { Store(*this, m_ListInfo.dwHotTextColor, dwTextColor); }
 void CListUI::SetHotItemBkColor(DWORD dwBkColor) { Store(*this, m_ListInfo.dwHotBkColor, dwBkColor); }
 void CListUI::SetHotItemImage(const wchar_t* pStrImage) { Store(*this, m_ListInfo.sHotImage, CUIString(pStrImage)); }
-void CListUI::SetDisabledItemTextColor(DWORD dwTextColor)
-{
-    Store(*this, m_ListInfo.dwDisabledTextColor, dwTextColor);
-}
+void CListUI::SetDisabledItemTextColor(DWORD dwTextColor) { Store(*this, m_ListInfo.dwDisabledTextColor, dwTextColor); }
 void CListUI::SetDisabledItemBkColor(DWORD dwBkColor) { Store(*this, m_ListInfo.dwDisabledBkColor, dwBkColor); }
 void CListUI::SetDisabledItemImage(const wchar_t* pStrImage)
 {
@@ -542,7 +530,8 @@ void CListUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue)
         {L"itemaltbk", &Row::ParseAndSet<ParseBool, &CListUI::SetAlternateBk>},
         {L"itemshowhtml", &Row::ParseAndSet<ParseBool, &CListUI::SetItemShowHtml>},
     };
-    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue)) CVerticalLayoutUI::SetAttribute(pstrName, pstrValue);
+    if (!ApplyAttributeRow(kAttributes, *this, pstrName, pstrValue))
+        CVerticalLayoutUI::SetAttribute(pstrName, pstrValue);
 }
 
 } // namespace SkinUI

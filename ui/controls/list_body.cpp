@@ -25,13 +25,17 @@ std::unordered_set<UINT_PTR>& LiveSortRecords()
 } // namespace
 
 TListSortRange::TListSortRange(const wchar_t* pstrKey, int first, int count)
-    : sKey(pstrKey), iFirst(first), iCount(count)
+    : sKey(pstrKey),
+      iFirst(first),
+      iCount(count)
 {
     LiveSortRecords().insert(reinterpret_cast<UINT_PTR>(this));
 }
 
 TListSortRange::TListSortRange(const TListSortRange& other)
-    : sKey(other.sKey), iFirst(other.iFirst), iCount(other.iCount)
+    : sKey(other.sKey),
+      iFirst(other.iFirst),
+      iCount(other.iCount)
 {
     LiveSortRecords().insert(reinterpret_cast<UINT_PTR>(this));
 }

@@ -10,9 +10,12 @@
 namespace SkinUI {
 
 CListContainerElementUI::CListContainerElementUI()
-    : m_iIndex(-1), m_bSelected(false), m_uButtonState(0), m_pOwner(NULL), m_bNoBkDraw(false)
-{
-}
+    : m_iIndex(-1),
+      m_bSelected(false),
+      m_uButtonState(0),
+      m_pOwner(NULL),
+      m_bNoBkDraw(false)
+{}
 
 const wchar_t* CListContainerElementUI::GetClass() const { return L"ListContainerElementUI"; }
 

@@ -161,8 +161,7 @@ SIZE CListLabelElementUI::EstimateSize(SIZE)
         const UINT uStyle = (pInfo->uTextStyle | DT_SINGLELINE | DT_CALCRECT) & ~(DT_RIGHT | DT_CENTER);
         if (pInfo->bShowHtml) {
             int nLinks = 0;
-            CRenderEngine::DrawHtmlText(hDC, m_pManager, rcText, m_sText, 0, NULL, NULL, nLinks,
-                                        uStyle);
+            CRenderEngine::DrawHtmlText(hDC, m_pManager, rcText, m_sText, 0, NULL, NULL, nLinks, uStyle);
         } else {
             CRenderEngine::DrawText(hDC, m_pManager, rcText, m_sText, 0, pInfo->nFont, uStyle);
         }

@@ -72,10 +72,7 @@ LPVOID CListHeaderItemUI::GetInterface(const wchar_t* pstrName)
     return CContainerUI::GetInterface(pstrName);
 }
 
-UINT CListHeaderItemUI::GetControlFlags() const
-{
-    return IsEnabled() && m_iSepWidth != 0 ? CTRLFLAG_SETCURSOR : 0;
-}
+UINT CListHeaderItemUI::GetControlFlags() const { return IsEnabled() && m_iSepWidth != 0 ? CTRLFLAG_SETCURSOR : 0; }
 
 void CListHeaderItemUI::SetEnabled(bool bEnable)
 {
@@ -149,10 +146,8 @@ void CListHeaderItemUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pst
     static const Row kAttributes[] = {
         {L"dragable", &Row::ParseAndSet<ParseBool, &CListHeaderItemUI::SetDragable>},
         {L"sepwidth", &Row::ParseAndSet<ParseInt, &CListHeaderItemUI::SetSepWidth>},
-        {L"align",
-         [](CListHeaderItemUI& item, const wchar_t* value) {
-             item.m_uTextStyle = AlignHorizontally(item.m_uTextStyle, value);
-         }},
+        {L"align", [](CListHeaderItemUI& item,
+                      const wchar_t* value) { item.m_uTextStyle = AlignHorizontally(item.m_uTextStyle, value); }},
         {L"endellipsis",
          [](CListHeaderItemUI& item, const wchar_t* value) {
              if (ParseBool(value)) item.m_uTextStyle |= DT_END_ELLIPSIS;
@@ -303,8 +298,7 @@ void CListHeaderItemUI::PaintStatusImage(HDC hDC)
         rcThumb.right -= m_rcItem.left;
         rcThumb.bottom -= m_rcItem.top;
         m_sSepImageModify.Empty();
-        m_sSepImageModify.SmallFormat(L"dest='%d,%d,%d,%d'", rcThumb.left, rcThumb.top, rcThumb.right,
-                                      rcThumb.bottom);
+        m_sSepImageModify.SmallFormat(L"dest='%d,%d,%d,%d'", rcThumb.left, rcThumb.top, rcThumb.right, rcThumb.bottom);
         DrawStateImage(hDC, m_sSepImage, m_sSepImageModify);
     }
 }

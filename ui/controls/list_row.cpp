@@ -96,8 +96,7 @@ bool DrawRowImage(HDC hDC, CControlUI& row, CUIString& sImage)
 
 } // namespace
 
-void PaintListRowBk(HDC hDC, CControlUI& row, TListInfoUI& info, const ListRowState& state,
-                    const ListRowImages& images)
+void PaintListRowBk(HDC hDC, CControlUI& row, TListInfoUI& info, const ListRowState& state, const ListRowImages& images)
 {
     CUIString& sSelectedImage =
         images.selected != NULL && !images.selected->IsEmpty() ? *images.selected : info.sSelectedImage;

@@ -68,9 +68,9 @@ struct ListRowState
 };
 struct ListRowImages
 {
-    CUIString* selected; // replaces the look's selected image when non-empty
-    CUIString* hot;      // replaces the look's hot image when non-empty
-    CUIString* own;      // the row's own background image
+    CUIString* selected;          // replaces the look's selected image when non-empty
+    CUIString* hot;               // replaces the look's hot image when non-empty
+    CUIString* own;               // the row's own background image
     bool selectedColorUnderImage; // the selected colour is filled under a replacing image
 };
 // Paints a row's background from the list's look; images that fail to draw

@@ -163,8 +163,8 @@ TEST(ListGeometry, OnlyTheFirst32HeaderItemsAreColumns)
 TEST(ListGeometry, HeaderHeightFromItemsAndDefaultFont)
 {
     TestWindow w{L"<Window><List name=\"list\"><ListHeader><ListHeaderItem width=\"50\"/></ListHeader>"
-                   L"<ListLabelElement text=\"x\"/></List></Window>",
-                   300, 100};
+                 L"<ListLabelElement text=\"x\"/></List></Window>",
+                 300, 100};
     ASSERT_TRUE(w.ok());
     CListUI* list = w.Find<CListUI>(L"list");
     const int font = w.pm.GetDefaultFontInfo()->tm.tmHeight;
@@ -263,10 +263,10 @@ TEST(ListRows, SelectionRules)
 
 TEST(ListRows, SelectedAttributeSelectsWhateverItsValue)
 {
-    TestWindow w{ListLayout(L"", kThreeColumns,
-                              L"<ListLabelElement/><ListLabelElement selected=\"false\"/><ListLabelElement/>")
-                       .c_str(),
-                   300, 200};
+    TestWindow w{
+        ListLayout(L"", kThreeColumns, L"<ListLabelElement/><ListLabelElement selected=\"false\"/><ListLabelElement/>")
+            .c_str(),
+        300, 200};
     ASSERT_TRUE(w.ok());
     EXPECT_EQ(1, w.Find<CListUI>(L"list")->GetCurSel());
 }
@@ -480,7 +480,7 @@ TEST(ListRows, ExpandedRowFollowsInsertionsAndMoves)
     struct Step
     {
         const char* what;
-        int from;     // -1: insert a new row at "to"
+        int from; // -1: insert a new row at "to"
         int to;
         int expected; // index of rows[1] afterwards
     } steps[] = {

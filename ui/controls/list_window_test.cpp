@@ -63,10 +63,7 @@ protected:
     }
     // The centre of row i while the list is not scrolled.
     static int RowY(int i) { return 20 + 20 * i + 10; }
-    void Wheel(bool down)
-    {
-        w->Wheel(150, RowY(1), down ? -WHEEL_DELTA : WHEEL_DELTA);
-    }
+    void Wheel(bool down) { w->Wheel(150, RowY(1), down ? -WHEEL_DELTA : WHEEL_DELTA); }
 
     std::unique_ptr<TestWindow> w;
     CListUI* list = nullptr;
@@ -208,8 +205,8 @@ TEST_F(ListWindow, DraggingASeparatorResizesTheColumn)
     w->Up(124, 10);
     w->Paint();
     EXPECT_EQ(130, h0->GetFixedWidth());
-    EXPECT_EQ("0,0,130,20 130,0,230,20", RectText(list->GetListInfo()->rcColumn[0]) + " " +
-                                           RectText(list->GetListInfo()->rcColumn[1]));
+    EXPECT_EQ("0,0,130,20 130,0,230,20",
+              RectText(list->GetListInfo()->rcColumn[0]) + " " + RectText(list->GetListInfo()->rcColumn[1]));
     EXPECT_EQ(0u, Of(L"headerclick").size());
 
     // A drag that would leave less than the minimum width changes nothing.
@@ -424,10 +421,7 @@ public:
 };
 
 int g_paintCalls = 0;
-void CountPaint(UINT_PTR arg)
-{
-    g_paintCalls += static_cast<int>(arg);
-}
+void CountPaint(UINT_PTR arg) { g_paintCalls += static_cast<int>(arg); }
 
 } // namespace
 
@@ -505,8 +499,10 @@ class HeaderItemPaint : public ::testing::Test, protected DirectControl<CListHea
 protected:
     HeaderItemPaint() : DirectControl<CListHeaderItemUI>(L"list_header_paint", 40, 20)
     {
-        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
-                                         {L"pushed.png", 0xFF00FF00}, {L"sep.png", 0xFF0000FF}});
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080},
+                                         {L"hot.png", 0xFFFF0000},
+                                         {L"pushed.png", 0xFF00FF00},
+                                         {L"sep.png", 0xFF0000FF}});
         item.SetNormalImage(L"normal.png");
         item.SetHotImage(L"hot.png");
         item.SetPushedImage(L"pushed.png");

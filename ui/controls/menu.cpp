@@ -13,10 +13,7 @@ namespace SkinUI {
 
 namespace {
 
-bool IsMenuElement(CControlUI* pControl)
-{
-    return pControl != NULL && pControl->GetInterface(L"MenuElement") != NULL;
-}
+bool IsMenuElement(CControlUI* pControl) { return pControl != NULL && pControl->GetInterface(L"MenuElement") != NULL; }
 
 } // namespace
 

@@ -50,10 +50,7 @@ void HideMenuSubItems(CControlUI* pItem)
     }
 }
 
-CMenuElementUI::CMenuElementUI() : m_pWindow(NULL), m_bChecked(false)
-{
-    m_cxyFixed.cy = 25;
-}
+CMenuElementUI::CMenuElementUI() : m_pWindow(NULL), m_bChecked(false) { m_cxyFixed.cy = 25; }
 
 CMenuElementUI::~CMenuElementUI()
 {

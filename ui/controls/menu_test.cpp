@@ -102,8 +102,7 @@ protected:
         return pMenu->GetHWND();
     }
     CPaintManagerUI& TopManager() { return top->GetPaintManager(); }
-    template <class T>
-    T* Find(CMenuWnd* pMenu, const wchar_t* name)
+    template <class T> T* Find(CMenuWnd* pMenu, const wchar_t* name)
     {
         return static_cast<T*>(pMenu->GetPaintManager().FindControl(name));
     }
@@ -363,8 +362,12 @@ TEST(MenuBuilderCallback, KnowsMenuAndMenuElementInAnyCase)
         const wchar_t* name;
         const wchar_t* cls;
     };
-    const Case cases[] = {{L"Menu", L"MenuUI"}, {L"menu", L"MenuUI"}, {L"MENUELEMENT", L"MenuElementUI"},
-                          {L"MenuElement", L"MenuElementUI"}, {L"Button", nullptr}, {L"", nullptr}};
+    const Case cases[] = {{L"Menu", L"MenuUI"},
+                          {L"menu", L"MenuUI"},
+                          {L"MENUELEMENT", L"MenuElementUI"},
+                          {L"MenuElement", L"MenuElementUI"},
+                          {L"Button", nullptr},
+                          {L"", nullptr}};
     for (const Case& c : cases) {
         std::unique_ptr<CControlUI> control(callback.CreateControl(c.name));
         if (c.cls == nullptr) {

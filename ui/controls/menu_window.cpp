@@ -51,8 +51,7 @@ CMenuWnd::CMenuWnd(HWND hWndOwner)
       m_nTransparency(255),
       m_bClosing(false),
       m_bNoLayout(false)
-{
-}
+{}
 
 CMenuWnd::~CMenuWnd() {}
 
@@ -176,8 +175,8 @@ LRESULT CMenuWnd::CreateSubMenu()
 void CMenuWnd::PlaceSubMenu()
 {
     HWND hParentMenu = m_pOwner->GetManager() != NULL ? m_pOwner->GetManager()->GetPaintWindow() : NULL;
-    const RECT rcWork = WorkAreaOf(::MonitorFromWindow(hParentMenu != NULL ? hParentMenu : m_hWnd,
-                                                       MONITOR_DEFAULTTONEAREST));
+    const RECT rcWork =
+        WorkAreaOf(::MonitorFromWindow(hParentMenu != NULL ? hParentMenu : m_hWnd, MONITOR_DEFAULTTONEAREST));
     const SIZE szAvailable = SizeOf(rcWork);
     int sum = 0;
     int maxw = 0;

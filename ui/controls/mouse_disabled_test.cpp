@@ -47,14 +47,30 @@ TEST(MouseDisabled, EveryControlLeavesItsMouseEventsToItsParent)
 {
     // The row kinds have no owning list here: they too end at the parent.
     const wchar_t* const elements[] = {
-        L"Button", L"Option", L"CheckBox", L"Edit", L"Text", L"Slider", L"RichEdit", L"DateTime",
-        L"Combo", L"List", L"ListHeaderItem", L"ListLabelElement", L"ListTextElement",
-        L"ListContainerElement", L"Container", L"VerticalLayout", L"HorizontalLayout", L"TileLayout",
-        L"TabLayout", L"TreeView",
+        L"Button",
+        L"Option",
+        L"CheckBox",
+        L"Edit",
+        L"Text",
+        L"Slider",
+        L"RichEdit",
+        L"DateTime",
+        L"Combo",
+        L"List",
+        L"ListHeaderItem",
+        L"ListLabelElement",
+        L"ListTextElement",
+        L"ListContainerElement",
+        L"Container",
+        L"VerticalLayout",
+        L"HorizontalLayout",
+        L"TileLayout",
+        L"TabLayout",
+        L"TreeView",
     };
-    const int mouseEvents[] = {UIEV_MOUSE_ENTER, UIEV_MOUSE_MOVE,   UIEV_BUTTON_DOWN, UIEV_BUTTON_UP,
-                               UIEV_DOUBLE_CLICK, UIEV_RBUTTON_DOWN, UIEV_RBUTTON_UP,  UIEV_SCROLL_WHEEL,
-                               UIEV_MOUSE_LEAVE};
+    const int mouseEvents[] = {UIEV_MOUSE_ENTER, UIEV_MOUSE_MOVE,   UIEV_BUTTON_DOWN,
+                               UIEV_BUTTON_UP,   UIEV_DOUBLE_CLICK, UIEV_RBUTTON_DOWN,
+                               UIEV_RBUTTON_UP,  UIEV_SCROLL_WHEEL, UIEV_MOUSE_LEAVE};
     RecordingFactory factory;
     for (const wchar_t* element : elements) {
         SCOPED_TRACE(std::string(element, element + wcslen(element)));

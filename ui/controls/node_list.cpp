@@ -53,8 +53,8 @@ bool IsShownByTree(const BarListNode* pNode)
 
 void SetDragCursor(UINT id)
 {
-    HINSTANCE hInstance = CPaintManagerUI::GetInstance() != NULL ? CPaintManagerUI::GetInstance()
-                                                                 : ::GetModuleHandleW(NULL);
+    HINSTANCE hInstance =
+        CPaintManagerUI::GetInstance() != NULL ? CPaintManagerUI::GetInstance() : ::GetModuleHandleW(NULL);
     HCURSOR hCursor = ::LoadCursorW(hInstance, MAKEINTRESOURCEW(id));
     ::SetCursor(hCursor != NULL ? hCursor : ::LoadCursorW(NULL, IDC_ARROW));
 }
@@ -116,8 +116,7 @@ LPVOID CNodeListUI::GetInterface(const wchar_t* pstrName)
 {
     if (pstrName != NULL) {
         if (wcscmp(pstrName, L"IListRowRecords") == 0) return static_cast<IListRowRecordsUI*>(this);
-        if (wcscmp(pstrName, L"IList") == 0 || wcscmp(pstrName, L"IListOwner") == 0)
-            return static_cast<IListUI*>(this);
+        if (wcscmp(pstrName, L"IList") == 0 || wcscmp(pstrName, L"IListOwner") == 0) return static_cast<IListUI*>(this);
     }
     // Not "List": these lists are not taken for plain lists.
     return CVerticalLayoutUI::GetInterface(pstrName);
@@ -488,7 +487,8 @@ void CNodeListUI::OnWheel(TEventUI& event)
     default: return;
     }
     m_nWheelSpeed = std::max(-100, std::min(100, m_nWheelSpeed));
-    m_nWheelSteps = m_nWheelStepsLeft = 5 * static_cast<unsigned>(std::sqrt(static_cast<double>(std::abs(m_nWheelSpeed))));
+    m_nWheelSteps = m_nWheelStepsLeft =
+        5 * static_cast<unsigned>(std::sqrt(static_cast<double>(std::abs(m_nWheelSpeed))));
     if (m_pManager != NULL) m_pManager->SetTimer(this, BARLIST_WHEEL_TIMER, 50);
 }
 

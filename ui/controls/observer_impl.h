@@ -14,11 +14,9 @@
 
 namespace SkinUI {
 
-template <typename ReturnT, typename ParamT>
-class ReceiverImplBase;
+template <typename ReturnT, typename ParamT> class ReceiverImplBase;
 
-template <typename ReturnT, typename ParamT>
-class ObserverImplBase
+template <typename ReturnT, typename ParamT> class ObserverImplBase
 {
 public:
     virtual void AddReceiver(ReceiverImplBase<ReturnT, ParamT>* receiver) = 0;
@@ -29,8 +27,7 @@ public:
     virtual ~ObserverImplBase() {}
 };
 
-template <typename ReturnT, typename ParamT>
-class ReceiverImplBase
+template <typename ReturnT, typename ParamT> class ReceiverImplBase
 {
 public:
     virtual void AddObserver(ObserverImplBase<ReturnT, ParamT>* observer) = 0;
@@ -41,8 +38,7 @@ public:
 };
 
 // Receivers in registration order; the array grows by half its capacity.
-template <typename ReturnT, typename ParamT>
-class ObserverImpl : public ObserverImplBase<ReturnT, ParamT>
+template <typename ReturnT, typename ParamT> class ObserverImpl : public ObserverImplBase<ReturnT, ParamT>
 {
 public:
     typedef ReceiverImplBase<ReturnT, ParamT> Receiver;
@@ -98,8 +94,7 @@ private:
     std::vector<Receiver*> m_receivers;
 };
 
-template <typename ReturnT, typename ParamT>
-class ReceiverImpl : public ReceiverImplBase<ReturnT, ParamT>
+template <typename ReturnT, typename ParamT> class ReceiverImpl : public ReceiverImplBase<ReturnT, ParamT>
 {
 public:
     typedef ObserverImplBase<ReturnT, ParamT> Observer;
@@ -128,8 +123,7 @@ struct SkinChangedParam
     CUIString text;
 };
 
-template <>
-class ReceiverImplBase<int, SkinChangedParam>
+template <> class ReceiverImplBase<int, SkinChangedParam>
 {
 public:
     virtual void AddObserver(ObserverImplBase<int, SkinChangedParam>* observer) = 0;
@@ -141,8 +135,7 @@ public:
     virtual ~ReceiverImplBase() {}
 };
 
-template <>
-class ObserverImpl<int, SkinChangedParam> : public ObserverImplBase<int, SkinChangedParam>
+template <> class ObserverImpl<int, SkinChangedParam> : public ObserverImplBase<int, SkinChangedParam>
 {
 public:
     typedef ReceiverImplBase<int, SkinChangedParam> Receiver;
@@ -202,8 +195,7 @@ private:
     int m_count = 0;
 };
 
-template <>
-class ReceiverImpl<int, SkinChangedParam> : public ReceiverImplBase<int, SkinChangedParam>
+template <> class ReceiverImpl<int, SkinChangedParam> : public ReceiverImplBase<int, SkinChangedParam>
 {
 public:
     typedef ObserverImplBase<int, SkinChangedParam> Observer;

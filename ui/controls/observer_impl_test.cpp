@@ -61,8 +61,8 @@ TEST(ObserverTest, BroadcastsReachReceiversInOrderEachWithItsOwnCopy)
     observer.Broadcast(Param(L"close", 2));
     observer.BroadcastRespond(Param(L"ask", 1));
 
-    const std::vector<std::wstring> expected = {L"3:open:1",  L"2:open:1",  L"1:open:1",
-                                                L"1:close:2", L"2:close:2", L"3:close:2",
+    const std::vector<std::wstring> expected = {L"3:open:1",      L"2:open:1",      L"1:open:1",
+                                                L"1:close:2",     L"2:close:2",     L"3:close:2",
                                                 L"respond 1:ask", L"respond 2:ask", L"respond 3:ask"};
     EXPECT_EQ(expected, log);
     ASSERT_EQ(1u, b.responders.size());
@@ -173,10 +173,9 @@ TEST(ObserverTest, SkinChannelBroadcastsInRegistrationOrderAndQueriesForTheFirst
     observer.BroadcastRespond(param);
     EXPECT_EQ(5, observer.Query(7));
     EXPECT_EQ(0, observer.Query(1));
-    const std::vector<std::wstring> expected = {L"receive 0 blue", L"receive 5 blue", L"receive 9 blue",
-                                                L"respond 0 3",    L"respond 5 3",    L"respond 9 3",
-                                                L"query 0",        L"query 5",        L"query 0",
-                                                L"query 5",        L"query 9"};
+    const std::vector<std::wstring> expected = {L"receive 0 blue", L"receive 5 blue", L"receive 9 blue", L"respond 0 3",
+                                                L"respond 5 3",    L"respond 9 3",    L"query 0",        L"query 5",
+                                                L"query 0",        L"query 5",        L"query 9"};
     EXPECT_EQ(expected, log);
 
     five.RemoveFromObservers();

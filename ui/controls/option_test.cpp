@@ -16,13 +16,12 @@ using namespace SkinUI::test;
 
 namespace {
 
-const wchar_t kLayout[] =
-    L"<Window><Container name=\"root\">"
-    L"<Option name=\"a\" group=\"g\" float=\"true\" pos=\"0,0,40,20\"/>"
-    L"<Option name=\"b\" group=\"g\" float=\"true\" pos=\"50,0,90,20\"/>"
-    L"<Option name=\"c\" group=\"g\" float=\"true\" pos=\"100,0,140,20\"/>"
-    L"<CheckBox name=\"check\" float=\"true\" pos=\"0,50,40,70\"/>"
-    L"</Container></Window>";
+const wchar_t kLayout[] = L"<Window><Container name=\"root\">"
+                          L"<Option name=\"a\" group=\"g\" float=\"true\" pos=\"0,0,40,20\"/>"
+                          L"<Option name=\"b\" group=\"g\" float=\"true\" pos=\"50,0,90,20\"/>"
+                          L"<Option name=\"c\" group=\"g\" float=\"true\" pos=\"100,0,140,20\"/>"
+                          L"<CheckBox name=\"check\" float=\"true\" pos=\"0,50,40,70\"/>"
+                          L"</Container></Window>";
 
 class OptionWindow : public ::testing::Test
 {
@@ -181,8 +180,10 @@ class OptionPaint : public ::testing::Test, protected DirectControl<COptionUI>
 protected:
     OptionPaint() : DirectControl<COptionUI>(L"option_paint")
     {
-        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080}, {L"hot.png", 0xFFFF0000},
-                                         {L"sel.png", 0xFF00FF00}, {L"selhot.png", 0xFF0000FF},
+        WriteSolidImages(skin.folder(), {{L"normal.png", 0xFF808080},
+                                         {L"hot.png", 0xFFFF0000},
+                                         {L"sel.png", 0xFF00FF00},
+                                         {L"selhot.png", 0xFF0000FF},
                                          {L"fore.png", 0xFFFFFFFF}});
         option.SetNormalImage(L"normal.png");
         option.SetHotImage(L"hot.png");

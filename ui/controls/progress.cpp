@@ -9,8 +9,7 @@
 
 namespace SkinUI {
 
-CProgressUI::CProgressUI()
-    : m_bHorizontal(true), m_bStretchForeImage(true), m_nMax(100), m_nMin(0), m_nValue(0)
+CProgressUI::CProgressUI() : m_bHorizontal(true), m_bStretchForeImage(true), m_nMax(100), m_nMin(0), m_nValue(0)
 {
     m_uTextStyle = DT_SINGLELINE | DT_CENTER;
     SetFixedHeight(12);

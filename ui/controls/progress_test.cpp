@@ -42,7 +42,7 @@ TEST(Progress, AttributesAndValueRules)
     EXPECT_EQ(60, progress.GetMaxValue());
     EXPECT_EQ(30, progress.GetValue());
     EXPECT_STREQ(L"bar.png", progress.GetForeImage());
-    EXPECT_STREQ(L"30%", progress.GetText().GetData());  // other names to the label
+    EXPECT_STREQ(L"30%", progress.GetText().GetData()); // other names to the label
 
     const struct
     {
@@ -69,28 +69,47 @@ TEST(Progress, PaintsTheFilledPart)
     {
         const char* what;
         const wchar_t* attributes;
-        POINT filled;  // a pixel of the fore image
+        POINT filled; // a pixel of the fore image
         Rgb filledColor;
-        POINT empty;  // a pixel of the background
+        POINT empty; // a pixel of the background
     } cases[] = {
-        {"half of 0..100 fills 100 of 200 pixels", L"pos=\"0,0,200,12\" value=\"50\" foreimage=\"red.png\"",
-         {99, 6}, kRed, {100, 6}},
+        {"half of 0..100 fills 100 of 200 pixels",
+         L"pos=\"0,0,200,12\" value=\"50\" foreimage=\"red.png\"",
+         {99, 6},
+         kRed,
+         {100, 6}},
         {"a vertical bar fills from the bottom",
-         L"pos=\"0,0,20,100\" hor=\"false\" value=\"25\" foreimage=\"red.png\"", {10, 75}, kRed, {10, 74}},
-        {"a range of no length is painted as one wide", L"pos=\"0,0,200,12\" min=\"10\" max=\"10\" value=\"10\" "
-                                                        L"foreimage=\"red.png\"",
-         {-1, -1}, kRed, {0, 6}},
+         L"pos=\"0,0,20,100\" hor=\"false\" value=\"25\" foreimage=\"red.png\"",
+         {10, 75},
+         kRed,
+         {10, 74}},
+        {"a range of no length is painted as one wide",
+         L"pos=\"0,0,200,12\" min=\"10\" max=\"10\" value=\"10\" "
+         L"foreimage=\"red.png\"",
+         {-1, -1},
+         kRed,
+         {0, 6}},
         {"huge ranges fill in proportion",
-         L"pos=\"0,0,200,12\" max=\"2000000000\" value=\"1500000000\" foreimage=\"red.png\"", {149, 6}, kRed,
+         L"pos=\"0,0,200,12\" max=\"2000000000\" value=\"1500000000\" foreimage=\"red.png\"",
+         {149, 6},
+         kRed,
          {150, 6}},
         {"a range across the whole int scale",
-         L"pos=\"0,0,200,12\" min=\"-2000000000\" max=\"2000000000\" value=\"0\" foreimage=\"red.png\"", {99, 6},
-         kRed, {100, 6}},
+         L"pos=\"0,0,200,12\" min=\"-2000000000\" max=\"2000000000\" value=\"0\" foreimage=\"red.png\"",
+         {99, 6},
+         kRed,
+         {100, 6}},
         {"a stretched fore image is squeezed into the filled part",
-         L"pos=\"0,0,200,12\" value=\"50\" foreimage=\"halves.png\"", {75, 6}, kGreen, {150, 6}},
-        {"a fore image not stretched is cut", L"pos=\"0,0,200,12\" value=\"50\" isstretchfore=\"false\" "
-                                              L"foreimage=\"halves.png\"",
-         {75, 6}, kRed, {150, 6}},
+         L"pos=\"0,0,200,12\" value=\"50\" foreimage=\"halves.png\"",
+         {75, 6},
+         kGreen,
+         {150, 6}},
+        {"a fore image not stretched is cut",
+         L"pos=\"0,0,200,12\" value=\"50\" isstretchfore=\"false\" "
+         L"foreimage=\"halves.png\"",
+         {75, 6},
+         kRed,
+         {150, 6}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -121,7 +140,7 @@ TEST(Progress, AnEmptyRangeIsStoredAsOneWideWhenPainted)
     progress.DoPaint(canvas.dc(), canvas.rect());
     EXPECT_EQ(10, progress.GetMinValue());
     EXPECT_EQ(11, progress.GetMaxValue());
-    EXPECT_EQ(10, progress.GetValue());  // 0 was below the range
+    EXPECT_EQ(10, progress.GetValue()); // 0 was below the range
 
     // The largest minimum: the range is taken below it.
     progress.SetMinValue(INT_MAX);

@@ -42,8 +42,7 @@ CRichEditUI::CRichEditUI()
       m_bHoldChange(false),
       m_bChangeHeld(false),
       m_bInited(false)
-{
-}
+{}
 
 CRichEditUI::~CRichEditUI()
 {
@@ -245,10 +244,7 @@ void CRichEditUI::GetSel(long& nStartChar, long& nEndChar) const
     nEndChar = cr.cpMax;
 }
 
-int CRichEditUI::SetSel(CHARRANGE& cr)
-{
-    return static_cast<int>(Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr)));
-}
+int CRichEditUI::SetSel(CHARRANGE& cr) { return static_cast<int>(Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr))); }
 
 int CRichEditUI::SetSel(long nStartChar, long nEndChar)
 {
@@ -519,7 +515,7 @@ void CRichEditUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, boo
     // The filter goes with the control: a window it has left must not hand it
     // messages (nor keep its address once it is freed).
     CPaintManagerUI* pOld = m_pManager;
-    const bool bStarted = m_pTwh != NULL;  // else DoInit registers the filter
+    const bool bStarted = m_pTwh != NULL; // else DoInit registers the filter
     if (pOld != NULL && pOld != pManager) pOld->RemoveMessageFilter(this);
     CContainerUI::SetManager(pManager, pParent, bInit);
     if (bStarted && m_pManager != NULL && m_pManager != pOld) m_pManager->AddMessageFilter(this);
@@ -618,8 +614,7 @@ void CRichEditUI::DoEvent(TEventUI& event)
     case UIEV_RBUTTON_UP:
         // The message filter has given these to the engine.
         return;
-    default:
-        break;
+    default: break;
     }
     CContainerUI::DoEvent(event);
 }
@@ -653,11 +648,8 @@ bool CRichEditUI::AcceptsMouse(UINT uMsg, LPARAM lParam) const
         ::GetCursorPos(&pt);
         ::ScreenToClient(hwnd, &pt);
         break;
-    case WM_MOUSEWHEEL:
-        ::ScreenToClient(hwnd, &pt);
-        break;
-    default:
-        break;
+    case WM_MOUSEWHEEL: ::ScreenToClient(hwnd, &pt); break;
+    default: break;
     }
     if (!::PtInRect(&m_pTwh->GetClientRect(), pt)) return false;
     return !m_pManager->IsCaptured();
@@ -727,8 +719,7 @@ LRESULT CRichEditUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, boo
     if (hr == S_OK) bHandled = bWasHandled && uMsg != WM_MOUSEMOVE;
     else if ((uMsg >= WM_KEYFIRST && uMsg <= WM_KEYLAST) || uMsg == WM_CHAR || uMsg == WM_IME_CHAR)
         bHandled = bWasHandled;
-    else if (IsMouseMessage(uMsg) && m_pTwh->IsCaptured())
-        bHandled = bWasHandled;
+    else if (IsMouseMessage(uMsg) && m_pTwh->IsCaptured()) bHandled = bWasHandled;
     return lResult;
 }
 
@@ -787,9 +778,8 @@ void CRichEditUI::PaintText(HDC hDC)
     if (m_pTwh == NULL) return;
     RECT rcClient = m_pTwh->GetClientRect();
     RECT rcUpdate = m_rcPaint;
-    m_pTwh->GetTextServices()->TxDraw(DVASPECT_CONTENT, 0, NULL, NULL, hDC, NULL,
-                                      reinterpret_cast<LPCRECTL>(&rcClient), NULL, &rcUpdate, NULL, 0,
-                                      TXTVIEW_ACTIVE);
+    m_pTwh->GetTextServices()->TxDraw(DVASPECT_CONTENT, 0, NULL, NULL, hDC, NULL, reinterpret_cast<LPCRECTL>(&rcClient),
+                                      NULL, &rcUpdate, NULL, 0, TXTVIEW_ACTIVE);
 }
 
 void CRichEditUI::DoPaint(HDC hDC, const RECT& rcPaint)

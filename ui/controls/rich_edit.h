@@ -170,7 +170,7 @@ protected:
     int m_iFont;
     int m_iLimitText;
     LONG m_lTwhStyle;
-    DWORD m_dwEventMask;  // as the caller set it
+    DWORD m_dwEventMask; // as the caller set it
     // While a character at the text limit is typed, the engine's change
     // report waits for the text to be compared.
     bool m_bHoldChange;

@@ -53,10 +53,10 @@ protected:
         Close();
         win.reset(new NotifyWindow());
         win->CreateAt(0, 0, width, height);
-        std::wstring xml = L"<Window><Container bkcolor='#FFFFFFFF'><RichEdit name='re' " + attributes +
-                           L"/></Container></Window>";
+        std::wstring xml =
+            L"<Window><Container bkcolor='#FFFFFFFF'><RichEdit name='re' " + attributes + L"/></Container></Window>";
         for (wchar_t& ch : xml)
-            if (ch == L'\'') ch = L'"';  // the markup takes double quotes
+            if (ch == L'\'') ch = L'"'; // the markup takes double quotes
         ASSERT_TRUE(win->Load(xml.c_str())) << "layout not built: " << win->buildError();
         re = win->Find<CRichEditUI>(L"re");
         ASSERT_NE(re, nullptr);
@@ -107,8 +107,8 @@ TEST(RichEditAttributes, StylesAndFlagsFromTheLayout)
     {
         const wchar_t* name;
         const wchar_t* value;
-        LONG styleSet;    // bits that must be set afterwards
-        LONG styleClear;  // bits that must be clear afterwards
+        LONG styleSet;   // bits that must be set afterwards
+        LONG styleClear; // bits that must be clear afterwards
     } cases[] = {
         {L"vscrollbar", L"true", WS_VSCROLL | ES_DISABLENOSCROLL, 0},
         {L"hscrollbar", L"true", WS_HSCROLL | ES_DISABLENOSCROLL, 0},
@@ -139,7 +139,7 @@ TEST(RichEditAttributes, StylesAndFlagsFromTheLayout)
                           L"readonly=\"true\" font=\"2\" textcolor=\"  #FF102030\"");
     EXPECT_FALSE(re.IsWantTab());
     EXPECT_EQ(nullptr, re.GetInterface(L"WantTab"));
-    EXPECT_FALSE(re.IsWantReturn());  // only "true" is true
+    EXPECT_FALSE(re.IsWantReturn()); // only "true" is true
     EXPECT_FALSE(re.IsWantCtrlReturn());
     EXPECT_FALSE(re.IsRich());
     EXPECT_TRUE(re.IsReadOnly());
@@ -152,7 +152,7 @@ TEST(RichEditAttributes, StylesAndFlagsFromTheLayout)
 
 TEST(RichEditWithoutHost, OperationsAnswerNothingAndPropertiesAreKept)
 {
-    CRichEditUI re;  // never initialised: no window, no engine
+    CRichEditUI re; // never initialised: no window, no engine
     re.SetText(L"kept");
     EXPECT_STREQ(L"kept", re.GetText().GetData());
     EXPECT_EQ(0, re.GetTextLength());
@@ -319,7 +319,7 @@ TEST_F(RichEditTest, LongTextScrollsWithTheFrameworkBarAndTheWheel)
     ASSERT_NE(nullptr, bar);
     EXPECT_TRUE(bar->IsVisible());
     EXPECT_GT(bar->GetScrollRange(), 0);
-    EXPECT_LT(re->GetPos().right - bar->GetPos().left, 20);  // at the right edge
+    EXPECT_LT(re->GetPos().right - bar->GetPos().left, 20); // at the right edge
 
     re->HomeUp();
     EXPECT_EQ(0, bar->GetScrollPos());
@@ -346,7 +346,7 @@ TEST_F(RichEditTest, LongTextScrollsWithTheFrameworkBarAndTheWheel)
     SIZE pos = {0, 30};
     re->SetScrollPos(pos);
     EXPECT_EQ(30, bar->GetScrollPos());
-    EXPECT_GT(re->CharFromPos(POINT{5, re->GetPos().top + 2}), 0);  // the first shown line is not the first
+    EXPECT_GT(re->CharFromPos(POINT{5, re->GetPos().top + 2}), 0); // the first shown line is not the first
     re->HomeUp();
 
     // The wheel without Ctrl scrolls through the framework; with Ctrl the engine zooms.
@@ -477,11 +477,11 @@ TEST_F(RichEditTest, PasswordTextIsMasked)
         return PaintRedPixels(canvas, canvas.rect());
     };
     const int narrow = ink(L"iiiiiiii");
-    EXPECT_EQ(L"iiiiiiii", Text());  // the text itself is kept
+    EXPECT_EQ(L"iiiiiiii", Text()); // the text itself is kept
     const int wide = ink(L"WWWWWWWW");
     EXPECT_GT(narrow, 0);
-    EXPECT_EQ(narrow, wide);  // every character is drawn as the same mask
-    EXPECT_NE(ink(L"iiiiiiii", false), ink(L"WWWWWWWW", false));  // plain edits show their text
+    EXPECT_EQ(narrow, wide);                                     // every character is drawn as the same mask
+    EXPECT_NE(ink(L"iiiiiiii", false), ink(L"WWWWWWWW", false)); // plain edits show their text
 }
 
 TEST_F(RichEditTest, FontsByIndexAndByFace)
@@ -510,7 +510,7 @@ TEST_F(RichEditTest, ARemovedRichEditStopsFilteringTheWindow)
     CContainerUI* parent = static_cast<CContainerUI*>(re->GetParent());
     ASSERT_TRUE(parent->Remove(re));
     re = nullptr;
-    PumpMessages();  // a delayed destroy happens here
+    PumpMessages(); // a delayed destroy happens here
     Send(WM_CHAR, L'x', 1);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
     Send(WM_LBUTTONUP, 0, Point(5, 5));
@@ -534,7 +534,7 @@ TEST_F(RichEditTest, FormatsStreamsAndEventMasks)
     Build(L"text='stream me'");
     std::string out;
     EDITSTREAM es = {reinterpret_cast<DWORD_PTR>(&out), 0, &CollectStream};
-    EXPECT_EQ(18, re->StreamOut(SF_TEXT | SF_UNICODE, es));  // bytes
+    EXPECT_EQ(18, re->StreamOut(SF_TEXT | SF_UNICODE, es)); // bytes
     EXPECT_EQ(std::wstring(L"stream me"),
               std::wstring(reinterpret_cast<const wchar_t*>(out.data()), out.size() / sizeof(wchar_t)));
 
@@ -569,7 +569,7 @@ TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
         const char* what;
         const wchar_t* attributes;
         std::function<void()> act;
-        const wchar_t* text;  // afterwards
+        const wchar_t* text; // afterwards
         bool changed;
     };
     const Case cases[] = {
@@ -602,8 +602,7 @@ TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
              re->Undo();
          },
          L"ab", true},
-        {"typing into a read-only edit", L"text='ab' readonly='true'", [this] { Type(L"c"); },
-         L"ab", false},
+        {"typing into a read-only edit", L"text='ab' readonly='true'", [this] { Type(L"c"); }, L"ab", false},
         {"typing at the text limit", L"text='ab'",
          [this] {
              re->SetLimitText(2);
@@ -627,7 +626,7 @@ TEST_F(RichEditTest, TextChangedFollowsEveryEditAndOnlyEdits)
 TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
 {
     Build(L"text='moved'");
-    win->pm.SetFocus(nullptr);  // the first window keeps no pointer to it
+    win->pm.SetFocus(nullptr); // the first window keeps no pointer to it
     CContainerUI* parent = static_cast<CContainerUI*>(re->GetParent());
     parent->SetAutoDestroy(false);
     ASSERT_TRUE(parent->Remove(re));
@@ -649,7 +648,7 @@ TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
         Send(WM_CHAR, L'x', 1);
         EXPECT_EQ(L"moved!", Text());
         other.pm.RemoveNotifier(&otherLog);
-    }  // the other window and the rich edit with it are gone
+    } // the other window and the rich edit with it are gone
     re = nullptr;
     Send(WM_CHAR, L'x', 1);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));

@@ -25,16 +25,16 @@ RECT UnionOf(const RECT& a, const RECT& b)
 } // namespace
 
 CSeparatorLayoutUI::CSeparatorLayoutUI(bool bVertical)
-    : m_iSepSize(0), m_bVertical(bVertical), m_uButtonState(0), m_bImmMode(false)
+    : m_iSepSize(0),
+      m_bVertical(bVertical),
+      m_uButtonState(0),
+      m_bImmMode(false)
 {
     m_ptLastMouse.x = m_ptLastMouse.y = 0;
     ::ZeroMemory(&m_rcNewPos, sizeof(m_rcNewPos));
 }
 
-UINT CSeparatorLayoutUI::GetControlFlags() const
-{
-    return (IsEnabled() && m_iSepSize != 0) ? CTRLFLAG_SETCURSOR : 0;
-}
+UINT CSeparatorLayoutUI::GetControlFlags() const { return (IsEnabled() && m_iSepSize != 0) ? CTRLFLAG_SETCURSOR : 0; }
 
 bool CSeparatorLayoutUI::IsSepImmMode() const { return m_bImmMode; }
 

@@ -45,51 +45,75 @@ TEST(SeparatorDrag, TheDraggedEdgeFollowsThePointerWithinTheLimits)
         {"right edge, wider",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"/><Control/>"
          L"</HorizontalLayout></Window>",
-         {98, 50}, {{108, 50}, {118, 50}}, "0,0,120,200"},
+         {98, 50},
+         {{108, 50}, {118, 50}},
+         "0,0,120,200"},
         {"right edge, narrower",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"/><Control/>"
          L"</HorizontalLayout></Window>",
-         {98, 50}, {{88, 50}, {78, 50}}, "0,0,80,200"},
+         {98, 50},
+         {{88, 50}, {78, 50}},
+         "0,0,80,200"},
         {"left edge, wider",
          L"<Window><HorizontalLayout><Control/><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"-4\"/>"
          L"</HorizontalLayout></Window>",
-         {202, 50}, {{192, 50}, {182, 50}}, "180,0,300,200"},
+         {202, 50},
+         {{192, 50}, {182, 50}},
+         "180,0,300,200"},
         {"bottom edge, taller: the strip follows the pointer as on the other axis",
          L"<Window><VerticalLayout><VerticalLayout name=\"pane\" height=\"100\" sepheight=\"4\"/><Control/>"
          L"</VerticalLayout></Window>",
-         {50, 98}, {{50, 108}, {50, 118}}, "0,0,300,120"},
+         {50, 98},
+         {{50, 108}, {50, 118}},
+         "0,0,300,120"},
         {"bottom edge, shorter",
          L"<Window><VerticalLayout><VerticalLayout name=\"pane\" height=\"100\" sepheight=\"4\"/><Control/>"
          L"</VerticalLayout></Window>",
-         {50, 98}, {{50, 93}, {50, 88}}, "0,0,300,90"},
+         {50, 98},
+         {{50, 93}, {50, 88}},
+         "0,0,300,90"},
         {"top edge, taller",
          L"<Window><VerticalLayout><Control/><VerticalLayout name=\"pane\" height=\"100\" sepheight=\"-4\"/>"
          L"</VerticalLayout></Window>",
-         {50, 102}, {{50, 92}, {50, 82}}, "0,80,300,200"},
+         {50, 102},
+         {{50, 92}, {50, 82}},
+         "0,80,300,200"},
         {"after a stop at the limit the edge follows again only from the strip on",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" minwidth=\"80\" sepwidth=\"4\"/>"
          L"<Control/></HorizontalLayout></Window>",
-         {98, 50}, {{60, 50}, {70, 50}, {78, 50}}, "0,0,88,200"},
+         {98, 50},
+         {{60, 50}, {70, 50}, {78, 50}},
+         "0,0,88,200"},
         {"beyond the max width the drag stops at the max width",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" maxwidth=\"110\" sepwidth=\"4\"/>"
          L"<Control/></HorizontalLayout></Window>",
-         {98, 50}, {{108, 50}, {118, 50}, {140, 50}}, "0,0,110,200"},
+         {98, 50},
+         {{108, 50}, {118, 50}, {140, 50}},
+         "0,0,110,200"},
         {"a layout at its min width does not get smaller",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" minwidth=\"100\" sepwidth=\"4\"/>"
          L"<Control/></HorizontalLayout></Window>",
-         {98, 50}, {{90, 50}, {80, 50}}, "0,0,100,200"},
+         {98, 50},
+         {{90, 50}, {80, 50}},
+         "0,0,100,200"},
         {"below the min height the drag stops at the min height",
          L"<Window><VerticalLayout><VerticalLayout name=\"pane\" height=\"100\" minheight=\"95\" sepheight=\"4\"/>"
          L"<Control/></VerticalLayout></Window>",
-         {50, 98}, {{50, 90}, {50, 70}}, "0,0,300,95"},
+         {50, 98},
+         {{50, 90}, {50, 70}},
+         "0,0,300,95"},
         {"a child over the strip hands the press and the moves on to the layout",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"><Control/>"
          L"</HorizontalLayout><Control/></HorizontalLayout></Window>",
-         {98, 50}, {{108, 50}, {118, 50}}, "0,0,120,200"},
+         {98, 50},
+         {{108, 50}, {118, 50}},
+         "0,0,120,200"},
         {"a press beside the strip is no drag",
          L"<Window><HorizontalLayout><HorizontalLayout name=\"pane\" width=\"100\" sepwidth=\"4\"/><Control/>"
          L"</HorizontalLayout></Window>",
-         {90, 50}, {{120, 50}}, "0,0,100,200"},
+         {90, 50},
+         {{120, 50}},
+         "0,0,100,200"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -136,8 +160,8 @@ TEST(SeparatorDrag, DelayedModeShowsWhereTheSeparatorLandsAndResizesOnRelease)
     TestCanvas canvas(kWidth, kHeight);
     RECT rc = {0, 0, kWidth, kHeight};
     w.pm.PaintTo(canvas.dc(), rc, rc);
-    EXPECT_TRUE(PixelNear(canvas, 128, 50, {85, 85, 85}, 4));  // white under the preview
-    EXPECT_TRUE(PixelNear(canvas, 98, 50, {0, 0, 255}));        // the pane's own edge, no preview
+    EXPECT_TRUE(PixelNear(canvas, 128, 50, {85, 85, 85}, 4)); // white under the preview
+    EXPECT_TRUE(PixelNear(canvas, 98, 50, {0, 0, 255}));      // the pane's own edge, no preview
     EXPECT_TRUE(PixelNear(canvas, 140, 50, {255, 255, 255}));
 
     w.Up({128, 50});
@@ -168,9 +192,12 @@ TEST(SeparatorDrag, ResizeCursorOverTheStripOnly)
     {
         bool vertical;
         POINT pt;
-        int cursor;  // 0: the base's arrow
+        int cursor; // 0: the base's arrow
     } cases[] = {
-        {false, {98, 50}, 32644}, {false, {90, 50}, 32512}, {true, {50, 98}, 32645}, {true, {50, 90}, 32512},
+        {false, {98, 50}, 32644},
+        {false, {90, 50}, 32512},
+        {true, {50, 98}, 32645},
+        {true, {50, 90}, 32512},
     };
     for (const auto& c : cases) {
         CVerticalLayoutUI vertical;

@@ -10,10 +10,7 @@ namespace SkinUI {
 
 namespace {
 
-bool IsEmpty(const ShadowSpan& span)
-{
-    return span.left >= span.right;
-}
+bool IsEmpty(const ShadowSpan& span) { return span.left >= span.right; }
 
 } // namespace
 
@@ -92,7 +89,8 @@ std::vector<DWORD> MakeShadowPixels(const std::vector<ShadowSpan>& ownerSpans, i
             // Multiplied before dividing, so that a fade step that is a whole
             // number (150 over 6 steps: 25) comes out whole and is not truncated
             // one below by a quotient rounded down in its last bit.
-            else if (d <= radius) alpha = static_cast<int>((look.sharpness + 1 - (d - inner)) * look.darkness / (look.sharpness + 1));
+            else if (d <= radius)
+                alpha = static_cast<int>((look.sharpness + 1 - (d - inner)) * look.darkness / (look.sharpness + 1));
             brush[(dy + radius) * side + dx + radius] = ShadowPixel(look.color, std::max(alpha, 0));
         }
     }

@@ -18,9 +18,9 @@ struct ShadowSpan
 
 struct ShadowLook
 {
-    int size;       // how far the shadow reaches beyond the owner (negative shrinks it)
-    int sharpness;  // width of the fading edge
-    int darkness;   // alpha at full strength
+    int size;      // how far the shadow reaches beyond the owner (negative shrinks it)
+    int sharpness; // width of the fading edge
+    int darkness;  // alpha at full strength
     int xOffset;
     int yOffset;
     COLORREF color; // red in the low byte

@@ -137,8 +137,7 @@ void CSliderUI::DoEvent(TEventUI& event)
         }
         return;
     }
-    case UIEV_CONTEXT_MENU:
-        return;
+    case UIEV_CONTEXT_MENU: return;
     case UIEV_SCROLL_WHEEL:
         if (event.wParam == SB_LINEUP || event.wParam == SB_LINEDOWN) {
             if (!IsEnabled()) return;
@@ -174,8 +173,7 @@ void CSliderUI::DoEvent(TEventUI& event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     CControlUI::DoEvent(event);
 }

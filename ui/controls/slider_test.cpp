@@ -39,7 +39,7 @@ TEST(Slider, ThumbWhereTheValuePutsIt)
         {true, 0, 100, 100, {10, 0, 210, 20}, "200,5,210,15"},
         {false, 0, 100, 25, {0, 0, 20, 200}, "5,143,15,153"},
         {false, 0, 100, 0, {0, 0, 20, 200}, "5,190,15,200"},
-        {true, 10, 10, 10, {0, 0, 200, 20}, "0,5,10,15"},  // no division by an empty range
+        {true, 10, 10, 10, {0, 0, 200, 20}, "0,5,10,15"}, // no division by an empty range
         {true, 0, 2000000000, 2000000000, {0, 0, 200, 20}, "190,5,200,15"},
     };
     for (const auto& c : cases) {
@@ -87,8 +87,7 @@ TEST(Slider, ReleasingTheMouseMovesTheThumbThere)
         {"far right: the maximum, once", L"", {199, 10}, 100, 1},
         {"far left: the minimum, unchanged, nothing raised", L"value=\"0\"", {2, 10}, 0, 0},
         {"in between: in proportion to the travel", L"", {100, 10}, 50, 1},
-        {"vertical: the top is the maximum",
-         L"hor=\"false\" pos=\"0,0,20,200\"", {10, 1}, 100, 1},
+        {"vertical: the top is the maximum", L"hor=\"false\" pos=\"0,0,20,200\"", {10, 1}, 100, 1},
         {"vertical: in between", L"hor=\"false\" pos=\"0,0,20,200\" value=\"90\"", {10, 100}, 50, 1},
         {"a disabled slider stays", L"enabled=\"false\"", {199, 10}, 0, 0},
     };
@@ -109,22 +108,22 @@ TEST(Slider, DraggingRaisesValuechangedAtEveryMove)
     ASSERT_TRUE(w.ok());
     CSliderUI* slider = w.Find<CSliderUI>(L"s");
     w.Move(5, 10);
-    w.Down(5, 10);  // on the thumb
+    w.Down(5, 10); // on the thumb
     w.Send(WM_MOUSEMOVE, MK_LBUTTON, Point(100, 10));
     EXPECT_EQ(50, slider->GetValue());
-    w.Send(WM_MOUSEMOVE, MK_LBUTTON, Point(100, 10));  // the same value raises again
+    w.Send(WM_MOUSEMOVE, MK_LBUTTON, Point(100, 10)); // the same value raises again
     w.Send(WM_MOUSEMOVE, MK_LBUTTON, Point(300, 10));
     EXPECT_EQ(100, slider->GetValue());
     EXPECT_EQ(3, w.log.Count(L"valuechanged"));
     w.Up(300, 10);
-    EXPECT_EQ(3, w.log.Count(L"valuechanged"));  // released at the value it has
+    EXPECT_EQ(3, w.log.Count(L"valuechanged")); // released at the value it has
 
     // A press beside the thumb is no drag.
     w.Down(20, 10);
     w.Send(WM_MOUSEMOVE, MK_LBUTTON, Point(40, 10));
     EXPECT_EQ(100, slider->GetValue());
     w.Up(40, 10);
-    EXPECT_EQ(18, slider->GetValue());  // (40 - 5) * 100 / 190
+    EXPECT_EQ(18, slider->GetValue()); // (40 - 5) * 100 / 190
 }
 
 TEST(Slider, TheWheelStepsAndAlwaysRaises)
@@ -175,7 +174,7 @@ TEST(Slider, ThumbImageByState)
     WriteBytes(skin.folder() + L"green.png", EncodePng(SolidImage(10, 10, 0xFF00FF00)));
     WriteBytes(skin.folder() + L"red.png", EncodePng(SolidImage(10, 10, 0xFFFF0000)));
     TestWindow w(Layout(L"thumbimage=\"blue.png\" thumbhotimage=\"green.png\" thumbpushedimage=\"red.png\"").c_str(),
-                   200, 100);
+                 200, 100);
     ASSERT_TRUE(w.ok());
     TestCanvas canvas(200, 100);
     const struct
@@ -187,10 +186,12 @@ TEST(Slider, ThumbImageByState)
         {"normal", [](TestWindow&) {}, {0, 0, 255}},
         {"hot", [](TestWindow& w) { w.Move(50, 10); }, {0, 255, 0}},
         {"pushed", [](TestWindow& w) { w.Down(5, 10); }, {255, 0, 0}},
-        {"released and left", [](TestWindow& w) {
+        {"released and left",
+         [](TestWindow& w) {
              w.Up(2, 10);
              w.Send(WM_MOUSELEAVE);
-         }, {0, 0, 255}},
+         },
+         {0, 0, 255}},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.what);

@@ -60,7 +60,7 @@ TEST(TabLayout, OnePageSelectedThroughChangesOfThePages)
     CControlUI* b = Page(L"B");
     CControlUI* c = Page(L"C");
     EXPECT_EQ(-1, tab.GetCurSel());
-    EXPECT_FALSE(tab.SelectItem(0));  // nothing to select
+    EXPECT_FALSE(tab.SelectItem(0)); // nothing to select
 
     const struct
     {
@@ -69,8 +69,8 @@ TEST(TabLayout, OnePageSelectedThroughChangesOfThePages)
         bool result;
         const char* pages;
     } steps[] = {
-        {"the first page is selected", [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.Add(a); },
-         true, "[A]"},
+        {"the first page is selected",
+         [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.Add(a); }, true, "[A]"},
         {"a later one is hidden", [](CTabLayoutUI& t, CControlUI*, CControlUI* b, CControlUI*) { return t.Add(b); },
          true, "[A]b"},
         {"inserted before the selection moves it on",
@@ -78,17 +78,13 @@ TEST(TabLayout, OnePageSelectedThroughChangesOfThePages)
         {"select by page", [](CTabLayoutUI& t, CControlUI*, CControlUI* b, CControlUI*) { return t.SelectItem(b); },
          true, "ca[B]"},
         {"moving the selected page keeps it selected",
-         [](CTabLayoutUI& t, CControlUI*, CControlUI* b, CControlUI*) { return t.SetItemIndex(b, 0); }, true,
-         "[B]ca"},
+         [](CTabLayoutUI& t, CControlUI*, CControlUI* b, CControlUI*) { return t.SetItemIndex(b, 0); }, true, "[B]ca"},
         {"moving another page before it too",
-         [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.SetItemIndex(a, 0); }, true,
-         "a[B]c"},
+         [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.SetItemIndex(a, 0); }, true, "a[B]c"},
         {"moving a page to a place that does not exist",
-         [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.SetItemIndex(a, 3); }, false,
-         "a[B]c"},
+         [](CTabLayoutUI& t, CControlUI* a, CControlUI*, CControlUI*) { return t.SetItemIndex(a, 3); }, false, "a[B]c"},
         {"back in the first order",
-         [](CTabLayoutUI& t, CControlUI*, CControlUI*, CControlUI* c) { return t.SetItemIndex(c, 0); }, true,
-         "ca[B]"},
+         [](CTabLayoutUI& t, CControlUI*, CControlUI*, CControlUI* c) { return t.SetItemIndex(c, 0); }, true, "ca[B]"},
         {"select out of range", [](CTabLayoutUI& t, CControlUI*, CControlUI*, CControlUI*) { return t.SelectItem(3); },
          false, "ca[B]"},
         {"select a negative index",
@@ -134,15 +130,15 @@ TEST(TabLayout, SelectingRaisesTabselectWithTheNewAndOldIndex)
     manager.AttachDialog(tab);
     TabSelectLog log;
     manager.AddNotifier(&log);
-    tab->SetAttribute(L"selectedid", L"0");  // nothing to select yet
+    tab->SetAttribute(L"selectedid", L"0"); // nothing to select yet
     EXPECT_TRUE(log.entries.empty());
     tab->Add(Page(L"A"));
     tab->Add(Page(L"B"));
     tab->Add(Page(L"C"));
-    EXPECT_TRUE(log.entries.empty());  // the first page is taken without a notification
+    EXPECT_TRUE(log.entries.empty()); // the first page is taken without a notification
 
     EXPECT_TRUE(tab->SelectItem(2));
-    EXPECT_TRUE(tab->SelectItem(2));  // already selected: nothing raised
+    EXPECT_TRUE(tab->SelectItem(2)); // already selected: nothing raised
     tab->SetAttribute(L"selectedid", L"1");
     ASSERT_EQ(2u, log.entries.size());
     EXPECT_EQ(tab, log.entries[0].sender);

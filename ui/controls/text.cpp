@@ -116,8 +116,7 @@ void CTextUI::PaintText(HDC hDC)
     DWORD color = IsEnabled() ? m_dwTextColor : m_dwDisabledTextColor;
     if (m_bShowHtml) {
         m_nLinks = kMaxLinks;
-        CRenderEngine::DrawHtmlText(hDC, m_pManager, rc, m_sText, color, m_rcLinks, m_sLinks, m_nLinks,
-                                    m_uTextStyle);
+        CRenderEngine::DrawHtmlText(hDC, m_pManager, rc, m_sText, color, m_rcLinks, m_sLinks, m_nLinks, m_uTextStyle);
     } else {
         m_nLinks = 0;
         CRenderEngine::DrawText(hDC, m_pManager, rc, m_sText, color, m_iFont, m_uTextStyle);

@@ -37,10 +37,7 @@ ScreenDpi ScreenPixelsPerInch()
     return dpi;
 }
 
-COLORREF ArgbToColorRef(DWORD argb)
-{
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+COLORREF ArgbToColorRef(DWORD argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
 
 // The character format of a font in the given colour.
 void CharFormatFromFont(HFONT hFont, DWORD argb, CHARFORMAT2W& cf)
@@ -90,8 +87,7 @@ CTxtWinHost::CTxtWinHost(CRichEditUI* pOwner)
       m_bCaptured(false),
       m_lAccelPos(-1),
       m_chPasswordChar(0)
-{
-}
+{}
 
 CTxtWinHost::~CTxtWinHost()
 {
@@ -109,12 +105,12 @@ bool CTxtWinHost::Init(DWORD dwStyle, const wchar_t* pstrText)
     CharFormatFromFont(m_pOwner->ResolveFont(), m_pOwner->GetTextColor(), m_cf);
 
     m_pf.cbSize = sizeof(m_pf);
-    m_pf.dwMask = 0x8001003F;  // PFM_ALL: every paragraph property
+    m_pf.dwMask = 0x8001003F; // PFM_ALL: every paragraph property
     m_pf.wAlignment = PFA_LEFT;
     if (dwStyle & ES_CENTER) m_pf.wAlignment = PFA_CENTER;
     else if (dwStyle & ES_RIGHT) m_pf.wAlignment = PFA_RIGHT;
     m_pf.cTabCount = 1;
-    m_pf.rgxTabs[0] = 720;  // half an inch in twips
+    m_pf.rgxTabs[0] = 720; // half an inch in twips
 
     m_bWordWrap = (dwStyle & (ES_AUTOHSCROLL | WS_HSCROLL)) == 0;
     m_bRich = m_pOwner->IsRich();
@@ -330,10 +326,7 @@ WINBOOL CTxtWinHost::TxCreateCaret(HBITMAP hbmp, INT xWidth, INT yHeight)
     return ::CreateCaret(Window(), hbmp, xWidth, yHeight);
 }
 
-WINBOOL CTxtWinHost::TxShowCaret(WINBOOL fShow)
-{
-    return fShow ? ::ShowCaret(Window()) : ::HideCaret(Window());
-}
+WINBOOL CTxtWinHost::TxShowCaret(WINBOOL fShow) { return fShow ? ::ShowCaret(Window()) : ::HideCaret(Window()); }
 
 WINBOOL CTxtWinHost::TxSetCaretPos(INT x, INT y) { return ::SetCaretPos(x, y); }
 
@@ -418,8 +411,7 @@ HRESULT CTxtWinHost::TxGetMaxLength(DWORD* plength)
 
 HRESULT CTxtWinHost::TxGetScrollBars(DWORD* pdwScrollBar)
 {
-    *pdwScrollBar =
-        m_dwStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_DISABLENOSCROLL);
+    *pdwScrollBar = m_dwStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_DISABLENOSCROLL);
     return S_OK;
 }
 

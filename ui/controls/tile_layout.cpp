@@ -18,10 +18,7 @@ bool IsInFlow(CControlUI* pControl) { return pControl->IsVisible() && !pControl-
 
 } // namespace
 
-CTileLayoutUI::CTileLayoutUI() : m_nColumns(1)
-{
-    m_szItem.cx = m_szItem.cy = 0;
-}
+CTileLayoutUI::CTileLayoutUI() : m_nColumns(1) { m_szItem.cx = m_szItem.cy = 0; }
 
 const wchar_t* CTileLayoutUI::GetClass() const { return L"TileLayoutUI"; }
 

@@ -262,11 +262,8 @@ void CTreeNodeUI::SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue
         const wchar_t* name;
         CControlUI* part;
     } kParts[] = {
-        {L"horizattr", m_pHoriz},
-        {L"dotlineattr", m_pDottedLine},
-        {L"folderattr", m_pFolderButton},
-        {L"checkboxattr", m_pCheckBox},
-        {L"itemattr", m_pItemButton},
+        {L"horizattr", m_pHoriz},       {L"dotlineattr", m_pDottedLine}, {L"folderattr", m_pFolderButton},
+        {L"checkboxattr", m_pCheckBox}, {L"itemattr", m_pItemButton},
     };
     if (wcscmp(pstrName, L"text") == 0) {
         SetItemText(pstrValue);

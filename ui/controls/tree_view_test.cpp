@@ -25,14 +25,13 @@ using namespace SkinUI::test;
 namespace {
 
 // a (a1 (a1x), a2), b with a label in its row; rows of 20 pixels.
-const wchar_t kTree[] =
-    L"<Window><TreeView name=\"tree\" visiblecheckbtn=\"true\">"
-    L"<TreeNode name=\"a\" text=\"A\">"
-    L"<TreeNode name=\"a1\" text=\"A1\"><TreeNode name=\"a1x\" text=\"A1x\"/></TreeNode>"
-    L"<TreeNode name=\"a2\" text=\"A2\"/>"
-    L"</TreeNode>"
-    L"<TreeNode name=\"b\" text=\"B\"><Label name=\"tag\" text=\"t\" width=\"30\"/></TreeNode>"
-    L"</TreeView></Window>";
+const wchar_t kTree[] = L"<Window><TreeView name=\"tree\" visiblecheckbtn=\"true\">"
+                        L"<TreeNode name=\"a\" text=\"A\">"
+                        L"<TreeNode name=\"a1\" text=\"A1\"><TreeNode name=\"a1x\" text=\"A1x\"/></TreeNode>"
+                        L"<TreeNode name=\"a2\" text=\"A2\"/>"
+                        L"</TreeNode>"
+                        L"<TreeNode name=\"b\" text=\"B\"><Label name=\"tag\" text=\"t\" width=\"30\"/></TreeNode>"
+                        L"</TreeView></Window>";
 
 class TreeWindow : public ::testing::Test
 {
@@ -101,14 +100,11 @@ TEST_F(TreeWindow, NestedTreeNodesBecomeRowsInDepthFirstOrder)
         const wchar_t* parent; // null for a top-level node
         int indent;            // the dotted line's width
         int nodeIndex;
-        const wchar_t* last;   // GetLastNode
+        const wchar_t* last; // GetLastNode
         const wchar_t* text;
     } cases[] = {
-        {L"a", nullptr, 0, 0, L"a2", L"A"},
-        {L"a1", L"a", 18, 0, L"a1x", L"A1"},
-        {L"a1x", L"a1", 36, 0, L"a1x", L"A1x"},
-        {L"a2", L"a", 18, 1, L"a2", L"A2"},
-        {L"b", nullptr, 0, 4, L"b", L"B"},
+        {L"a", nullptr, 0, 0, L"a2", L"A"}, {L"a1", L"a", 18, 0, L"a1x", L"A1"}, {L"a1x", L"a1", 36, 0, L"a1x", L"A1x"},
+        {L"a2", L"a", 18, 1, L"a2", L"A2"}, {L"b", nullptr, 0, 4, L"b", L"B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::string(c.name, c.name + wcslen(c.name)));
@@ -213,13 +209,11 @@ TEST_F(TreeWindow, AddingAndRemovingInsideSubtrees)
         {"insert before a2", [](TreeWindow& t) { return t.Node(L"a")->AddAt(NewNode(L"n"), 1); }, true,
          L"a a1 a1x n a2 b", L"a1 n a2"},
         {"insert past the end goes after the whole subtree",
-         [](TreeWindow& t) { return t.Node(L"a")->AddAt(NewNode(L"n"), 9); }, true, L"a a1 a1x a2 n b",
-         L"a1 a2 n"},
+         [](TreeWindow& t) { return t.Node(L"a")->AddAt(NewNode(L"n"), 9); }, true, L"a a1 a1x a2 n b", L"a1 a2 n"},
         {"insert at the front", [](TreeWindow& t) { return t.Node(L"a")->AddAt(NewNode(L"n"), 0); }, true,
          L"a n a1 a1x a2 b", L"n a1 a2"},
-        {"child added under a1 follows a1x",
-         [](TreeWindow& t) { return t.Node(L"a1")->AddChildNode(NewNode(L"n")); }, true, L"a a1 a1x n a2 b",
-         L"a1 a2"},
+        {"child added under a1 follows a1x", [](TreeWindow& t) { return t.Node(L"a1")->AddChildNode(NewNode(L"n")); },
+         true, L"a a1 a1x n a2 b", L"a1 a2"},
         {"a node with a subtree added under b",
          [](TreeWindow& t) {
              CTreeNodeUI* pNode = NewNode(L"n");
@@ -227,24 +221,20 @@ TEST_F(TreeWindow, AddingAndRemovingInsideSubtrees)
              return t.Node(L"b")->AddChildNode(pNode);
          },
          true, L"a a1 a1x a2 b n m", L"a1 a2"},
-        {"a node linked already is refused",
-         [](TreeWindow& t) { return t.Node(L"b")->AddChildNode(t.Node(L"a1")); }, false, L"a a1 a1x a2 b",
-         L"a1 a2"},
-        {"an ancestor is refused", [](TreeWindow& t) { return t.Node(L"a1x")->AddChildNode(t.Node(L"a")); },
+        {"a node linked already is refused", [](TreeWindow& t) { return t.Node(L"b")->AddChildNode(t.Node(L"a1")); },
          false, L"a a1 a1x a2 b", L"a1 a2"},
+        {"an ancestor is refused", [](TreeWindow& t) { return t.Node(L"a1x")->AddChildNode(t.Node(L"a")); }, false,
+         L"a a1 a1x a2 b", L"a1 a2"},
         {"a1 removed with its child", [](TreeWindow& t) { return t.Node(L"a")->RemoveAt(t.Node(L"a1")); }, true,
          L"a a2 b", L"a2"},
-        {"row 1 removed by index takes its subtree", [](TreeWindow& t) { return t.tree->RemoveAt(1); }, true,
-         L"a a2 b", L"a2"},
-        {"a leaf removed by index", [](TreeWindow& t) { return t.tree->RemoveAt(2); }, true, L"a a1 a2 b",
-         L"a1 a2"},
-        {"an index out of range", [](TreeWindow& t) { return t.tree->RemoveAt(9); }, false, L"a a1 a1x a2 b",
-         L"a1 a2"},
+        {"row 1 removed by index takes its subtree", [](TreeWindow& t) { return t.tree->RemoveAt(1); }, true, L"a a2 b",
+         L"a2"},
+        {"a leaf removed by index", [](TreeWindow& t) { return t.tree->RemoveAt(2); }, true, L"a a1 a2 b", L"a1 a2"},
+        {"an index out of range", [](TreeWindow& t) { return t.tree->RemoveAt(9); }, false, L"a a1 a1x a2 b", L"a1 a2"},
         {"a leaf removed through the container",
-         [](TreeWindow& t) { return static_cast<CListUI*>(t.tree)->Remove(t.Node(L"a2")); }, true,
-         L"a a1 a1x b", L"a1"},
-        {"a top-level node removed", [](TreeWindow& t) { return t.tree->Remove(t.Node(L"a")); }, true, L"b",
-         nullptr},
+         [](TreeWindow& t) { return static_cast<CListUI*>(t.tree)->Remove(t.Node(L"a2")); }, true, L"a a1 a1x b",
+         L"a1"},
+        {"a top-level node removed", [](TreeWindow& t) { return t.tree->Remove(t.Node(L"a")); }, true, L"b", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -344,10 +334,10 @@ TEST(TreeBuilder, ATreeNodeOutsideATreeIsFreedAndEndsItsLevel)
 {
     ProbeMaker maker;
     CDialogBuilder builder;
-    CControlUI* pRoot = builder.Create(
-        STRINGorID(L"<Window><VerticalLayout name=\"v\"><Button name=\"before\"/>"
-                   L"<TreeNode><Probe/></TreeNode><Button name=\"after\"/></VerticalLayout></Window>"),
-        NULL, &maker);
+    CControlUI* pRoot =
+        builder.Create(STRINGorID(L"<Window><VerticalLayout name=\"v\"><Button name=\"before\"/>"
+                                  L"<TreeNode><Probe/></TreeNode><Button name=\"after\"/></VerticalLayout></Window>"),
+                       NULL, &maker);
     ASSERT_TRUE(pRoot != NULL);
     CContainerUI* pLayout = static_cast<CContainerUI*>(pRoot->GetInterface(L"Container"));
     ASSERT_TRUE(pLayout != NULL);
@@ -363,10 +353,10 @@ TEST(TreeBuilder, ControlsInsideANodeLiveAndDieWithItsRow)
     ProbeMaker maker;
     {
         CDialogBuilder builder;
-        CControlUI* pRoot = builder.Create(
-            STRINGorID(L"<Window><TreeView><TreeNode><TreeNode text=\"x\"><Probe/></TreeNode></TreeNode>"
-                       L"</TreeView></Window>"),
-            NULL, &maker);
+        CControlUI* pRoot =
+            builder.Create(STRINGorID(L"<Window><TreeView><TreeNode><TreeNode text=\"x\"><Probe/></TreeNode></TreeNode>"
+                                      L"</TreeView></Window>"),
+                           NULL, &maker);
         ASSERT_TRUE(pRoot != NULL);
         CTreeViewUI* pTree = static_cast<CTreeViewUI*>(pRoot->GetInterface(L"TreeView"));
         ASSERT_TRUE(pTree != NULL);

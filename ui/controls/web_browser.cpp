@@ -62,8 +62,7 @@ const VARTYPE kByBool = VT_BOOL | VT_BYREF;
 
 } // namespace
 
-CWebBrowserUI::CWebBrowserUI()
-    : m_dwRef(0), m_dwCookie(0), m_bAutoNavi(false), m_pWebBrowserEventHandler(NULL)
+CWebBrowserUI::CWebBrowserUI() : m_dwRef(0), m_dwCookie(0), m_bAutoNavi(false), m_pWebBrowserEventHandler(NULL)
 {
     m_clsid = kWebBrowserClsid;
 }
@@ -251,11 +250,9 @@ STDMETHODIMP CWebBrowserUI::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD,
     case DISPID_NEWWINDOW3:
         if (m_pWebBrowserEventHandler != NULL &&
             ArgumentsAre(p, {VT_BSTR, VT_BSTR, VT_I4, kByBool, VT_DISPATCH | VT_BYREF}))
-            m_pWebBrowserEventHandler->NewWindow3(a[4].ppdispVal, a[3].pboolVal, a[2].lVal, a[1].bstrVal,
-                                                  a[0].bstrVal);
+            m_pWebBrowserEventHandler->NewWindow3(a[4].ppdispVal, a[3].pboolVal, a[2].lVal, a[1].bstrVal, a[0].bstrVal);
         break;
-    default:
-        break;
+    default: break;
     }
     return S_OK;
 }
@@ -291,7 +288,7 @@ HRESULT CWebBrowserUI::QueryHostInterface(REFIID riid, LPVOID* ppvObject)
 
 // ---- document host --------------------------------------------------------------
 
-#define WEB_HANDLER_OR(call, fallback) \
+#define WEB_HANDLER_OR(call, fallback)                                                                                 \
     return m_pWebBrowserEventHandler != NULL ? m_pWebBrowserEventHandler->call : (fallback)
 
 STDMETHODIMP CWebBrowserUI::ShowContextMenu(DWORD dwID, POINT* ppt, IUnknown* pTarget, IDispatch* pObject)
@@ -361,8 +358,8 @@ STDMETHODIMP CWebBrowserUI::FilterDataObject(IDataObject* pDO, IDataObject** ppD
     return E_NOTIMPL;
 }
 
-STDMETHODIMP CWebBrowserUI::Download(IMoniker* pmk, IBindCtx* pbc, DWORD dwBindVerb, LONG grfBINDF,
-                                     BINDINFO* pBindInfo, LPCOLESTR pszHeaders, LPCOLESTR pszRedir, UINT uiCP)
+STDMETHODIMP CWebBrowserUI::Download(IMoniker* pmk, IBindCtx* pbc, DWORD dwBindVerb, LONG grfBINDF, BINDINFO* pBindInfo,
+                                     LPCOLESTR pszHeaders, LPCOLESTR pszRedir, UINT uiCP)
 {
     WEB_HANDLER_OR(Download(pmk, pbc, dwBindVerb, grfBINDF, pBindInfo, pszHeaders, pszRedir, uiCP), S_OK);
 }
@@ -383,8 +380,7 @@ STDMETHODIMP CWebBrowserUI::QueryService(REFGUID guidService, REFIID riid, void*
 
 STDMETHODIMP CWebBrowserUI::QueryStatus(const GUID*, ULONG, OLECMD[], OLECMDTEXT*) { return OLECMDERR_E_NOTSUPPORTED; }
 
-STDMETHODIMP CWebBrowserUI::Exec(const GUID* pguidCmdGroup, DWORD nCmdID, DWORD, VARIANTARG* pvaIn,
-                                 VARIANTARG* pvaOut)
+STDMETHODIMP CWebBrowserUI::Exec(const GUID* pguidCmdGroup, DWORD nCmdID, DWORD, VARIANTARG* pvaIn, VARIANTARG* pvaOut)
 {
     if (pguidCmdGroup == NULL || *pguidCmdGroup != kDocHostCommandHandler || nCmdID != kShowScriptError)
         return OLECMDERR_E_NOTSUPPORTED;

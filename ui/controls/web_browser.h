@@ -62,14 +62,17 @@ public:
     STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
     STDMETHOD(GetTypeInfo)(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
     STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
-    STDMETHOD(Invoke)(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                      VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+    STDMETHOD(Invoke)
+    (DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult,
+     EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
     // IDocHostUIHandler
-    STDMETHOD(ShowContextMenu)(DWORD dwID, POINT* pptPosition, IUnknown* pCommandTarget, IDispatch* pDispObject) override;
+    STDMETHOD(ShowContextMenu)
+    (DWORD dwID, POINT* pptPosition, IUnknown* pCommandTarget, IDispatch* pDispObject) override;
     STDMETHOD(GetHostInfo)(DOCHOSTUIINFO* pInfo) override;
-    STDMETHOD(ShowUI)(DWORD dwID, IOleInPlaceActiveObject* pActiveObject, IOleCommandTarget* pCommandTarget,
-                      IOleInPlaceFrame* pFrame, IOleInPlaceUIWindow* pDoc) override;
+    STDMETHOD(ShowUI)
+    (DWORD dwID, IOleInPlaceActiveObject* pActiveObject, IOleCommandTarget* pCommandTarget, IOleInPlaceFrame* pFrame,
+     IOleInPlaceUIWindow* pDoc) override;
     STDMETHOD(HideUI)() override;
     STDMETHOD(UpdateUI)() override;
     STDMETHOD(EnableModeless)(BOOL fEnable) override;
@@ -88,12 +91,13 @@ public:
 
     // IOleCommandTarget
     STDMETHOD(QueryStatus)(const GUID* pguidCmdGroup, ULONG cCmds, OLECMD prgCmds[], OLECMDTEXT* pCmdText) override;
-    STDMETHOD(Exec)(const GUID* pguidCmdGroup, DWORD nCmdID, DWORD nCmdexecopt, VARIANTARG* pvaIn,
-                    VARIANTARG* pvaOut) override;
+    STDMETHOD(Exec)
+    (const GUID* pguidCmdGroup, DWORD nCmdID, DWORD nCmdexecopt, VARIANTARG* pvaIn, VARIANTARG* pvaOut) override;
 
     // IDownloadManager
-    STDMETHOD(Download)(IMoniker* pmk, IBindCtx* pbc, DWORD dwBindVerb, LONG grfBINDF, BINDINFO* pBindInfo,
-                        LPCOLESTR pszHeaders, LPCOLESTR pszRedir, UINT uiCP) override;
+    STDMETHOD(Download)
+    (IMoniker* pmk, IBindCtx* pbc, DWORD dwBindVerb, LONG grfBINDF, BINDINFO* pBindInfo, LPCOLESTR pszHeaders,
+     LPCOLESTR pszRedir, UINT uiCP) override;
 
     // ITranslateAccelerator
     LRESULT TranslateAccelerator(MSG* pMsg) override;

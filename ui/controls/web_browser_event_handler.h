@@ -51,8 +51,7 @@ public:
     virtual HRESULT STDMETHODCALLTYPE GetExternal(IDispatch**) { return E_NOTIMPL; }
     virtual HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD, OLECHAR*, OLECHAR**) { return S_OK; }
     virtual HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject*, IDataObject**) { return S_OK; }
-    virtual HRESULT STDMETHODCALLTYPE Download(IMoniker*, IBindCtx*, DWORD, LONG, BINDINFO*, LPCOLESTR, LPCOLESTR,
-                                               UINT)
+    virtual HRESULT STDMETHODCALLTYPE Download(IMoniker*, IBindCtx*, DWORD, LONG, BINDINFO*, LPCOLESTR, LPCOLESTR, UINT)
     {
         return S_OK;
     }

@@ -39,10 +39,19 @@ std::map<HWND, OwnerHook>& HookMap()
 CWndShadow::UpdateLayeredWindowFn CWndShadow::s_UpdateLayeredWindow = NULL;
 
 CWndShadow::CWndShadow()
-    : m_hWnd(kNoWindow), m_OriParentProc(NULL), m_Status(0), m_nDarkness(150), m_nSharpness(5), m_nSize(0),
-      m_nxOffset(5), m_nyOffset(5), m_WndSize(0), m_bUpdate(false), m_Color(RGB(0, 0, 0)), m_hParent(NULL)
-{
-}
+    : m_hWnd(kNoWindow),
+      m_OriParentProc(NULL),
+      m_Status(0),
+      m_nDarkness(150),
+      m_nSharpness(5),
+      m_nSize(0),
+      m_nxOffset(5),
+      m_nyOffset(5),
+      m_WndSize(0),
+      m_bUpdate(false),
+      m_Color(RGB(0, 0, 0)),
+      m_hParent(NULL)
+{}
 
 CWndShadow::~CWndShadow()
 {
@@ -78,10 +87,7 @@ bool CWndShadow::Initialize(HINSTANCE hInstance)
     return true;
 }
 
-bool CWndShadow::HasShadowWindow() const
-{
-    return m_hWnd != kNoWindow && m_hWnd != NULL && ::IsWindow(m_hWnd);
-}
+bool CWndShadow::HasShadowWindow() const { return m_hWnd != kNoWindow && m_hWnd != NULL && ::IsWindow(m_hWnd); }
 
 bool CWndShadow::Create(HWND hParentWnd)
 {
@@ -91,8 +97,8 @@ bool CWndShadow::Create(HWND hParentWnd)
     if (HasShadowWindow() || (it != HookMap().end() && it->second.shadow != NULL)) return false;
 
     m_hParent = hParentWnd;
-    m_hWnd = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, kShadowClassName, NULL, WS_POPUPWINDOW,
-                               CW_USEDEFAULT, 0, 0, 0, hParentWnd, NULL, g_hInstance, NULL);
+    m_hWnd = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, kShadowClassName, NULL, WS_POPUPWINDOW, CW_USEDEFAULT,
+                               0, 0, 0, hParentWnd, NULL, g_hInstance, NULL);
     if (m_hWnd == NULL) {
         m_hWnd = kNoWindow;
         m_hParent = NULL;
@@ -188,9 +194,7 @@ void CWndShadow::HandleParentMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM
         if (HasShadowWindow()) ::DestroyWindow(m_hWnd);
         m_hWnd = kNoWindow;
         break;
-    case WM_NCDESTROY:
-        m_hParent = NULL;
-        break;
+    case WM_NCDESTROY: m_hParent = NULL; break;
     }
 }
 

@@ -13,8 +13,7 @@ namespace SkinUI {
 class UILIB_API CWndShadow
 {
 public:
-    typedef BOOL(WINAPI* UpdateLayeredWindowFn)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
-                                                DWORD);
+    typedef BOOL(WINAPI* UpdateLayeredWindowFn)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 
     CWndShadow();
     // Unhooks the owner and destroys the shadow window when the owner outlives

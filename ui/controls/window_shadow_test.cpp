@@ -13,10 +13,7 @@ namespace {
 
 using namespace SkinUI;
 
-int AlphaOf(DWORD pixel)
-{
-    return static_cast<int>(pixel >> 24);
-}
+int AlphaOf(DWORD pixel) { return static_cast<int>(pixel >> 24); }
 
 std::vector<ShadowSpan> Rectangle(int width, int height)
 {
@@ -110,8 +107,8 @@ struct LayeredUpdate
 std::vector<LayeredUpdate> g_updates;
 CWndShadow::UpdateLayeredWindowFn g_realUpdate = NULL;
 
-BOOL WINAPI RecordingUpdate(HWND hwnd, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC hdcSrc, POINT* pptSrc,
-                            COLORREF key, BLENDFUNCTION* blend, DWORD flags)
+BOOL WINAPI RecordingUpdate(HWND hwnd, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC hdcSrc, POINT* pptSrc, COLORREF key,
+                            BLENDFUNCTION* blend, DWORD flags)
 {
     LayeredUpdate update = {hwnd, *pptDst, *psize, {}};
     DIBSECTION dib = {};
@@ -120,7 +117,8 @@ BOOL WINAPI RecordingUpdate(HWND hwnd, HDC hdcDst, POINT* pptDst, SIZE* psize, H
         const DWORD* bits = static_cast<const DWORD*>(dib.dsBm.bmBits);
         const int w = dib.dsBm.bmWidth, h = dib.dsBm.bmHeight;
         // Bottom-up rows.
-        for (int y = 0; y < h; ++y) update.topDown.insert(update.topDown.end(), bits + (h - 1 - y) * w, bits + (h - y) * w);
+        for (int y = 0; y < h; ++y)
+            update.topDown.insert(update.topDown.end(), bits + (h - 1 - y) * w, bits + (h - y) * w);
     }
     g_updates.push_back(update);
     return g_realUpdate(hwnd, hdcDst, pptDst, psize, hdcSrc, pptSrc, key, blend, flags);

@@ -27,8 +27,7 @@ inline UINT AlignHorizontally(UINT uStyle, const wchar_t* value)
 // The value as written, for setters that take text.
 inline const wchar_t* AttributeText(const wchar_t* text) { return text; }
 
-template <class Control>
-struct TAttributeRowUI
+template <class Control> struct TAttributeRowUI
 {
     typedef void (*ApplyProc)(Control& control, const wchar_t* value);
 
@@ -38,8 +37,7 @@ struct TAttributeRowUI
     // A row for a setter that takes the parsed value: Parse is one of the
     // attribute value parsers (or AttributeText), Set a member function of
     // Control or of one of its bases.
-    template <auto Parse, auto Set>
-    static void ParseAndSet(Control& control, const wchar_t* value)
+    template <auto Parse, auto Set> static void ParseAndSet(Control& control, const wchar_t* value)
     {
         (control.*Set)(Parse(value));
     }
@@ -58,4 +56,4 @@ bool ApplyAttributeRow(const TAttributeRowUI<Control> (&table)[N], Control& cont
     return false;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -55,9 +55,6 @@ DWORD ParseColor(const wchar_t* text)
     return static_cast<DWORD>(wcstoul(text, NULL, 16));
 }
 
-bool ParseBool(const wchar_t* text)
-{
-    return text != NULL && wcscmp(text, L"true") == 0;
-}
+bool ParseBool(const wchar_t* text) { return text != NULL && wcscmp(text, L"true") == 0; }
 
-} // namespace SkinUI
+}  // namespace SkinUI

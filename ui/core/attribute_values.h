@@ -28,4 +28,4 @@ UILIB_API DWORD ParseColor(const wchar_t* text);
 // "true" is the only true value.
 UILIB_API bool ParseBool(const wchar_t* text);
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -4,7 +4,8 @@
 namespace SkinUI {
 namespace {
 
-int PlatformMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+int PlatformMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
+{
     return ::MessageBoxW(owner, text, caption, type);
 }
 
@@ -14,14 +15,16 @@ UIBlockingCalls g_calls = {&PlatformMessageBox, &PlatformExitProcess};
 
 }  // namespace
 
-UIBlockingCalls UISetBlockingCalls(const UIBlockingCalls& calls) {
+UIBlockingCalls UISetBlockingCalls(const UIBlockingCalls& calls)
+{
     UIBlockingCalls previous = g_calls;
     g_calls.messageBox = calls.messageBox ? calls.messageBox : &PlatformMessageBox;
     g_calls.exitProcess = calls.exitProcess ? calls.exitProcess : &PlatformExitProcess;
     return previous;
 }
 
-int UIMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+int UIMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
+{
     return g_calls.messageBox(owner, text, caption, type);
 }
 

@@ -12,7 +12,8 @@ namespace SkinUI {
 using UIMessageBoxFn = int (*)(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
 using UIExitProcessFn = void (*)(UINT exitCode);
 
-struct UIBlockingCalls {
+struct UIBlockingCalls
+{
     UIMessageBoxFn messageBox;
     UIExitProcessFn exitProcess;
 };

@@ -57,10 +57,7 @@ bool CContainerUI::SetItemIndex(CControlUI* pControl, int iIndex)
     return m_items.InsertAt(iIndex, pControl);
 }
 
-bool CContainerUI::Add(CControlUI* pControl)
-{
-    return AddAt(pControl, m_items.GetSize());
-}
+bool CContainerUI::Add(CControlUI* pControl) { return AddAt(pControl, m_items.GetSize()); }
 
 bool CContainerUI::AddAt(CControlUI* pControl, int iIndex)
 {
@@ -346,8 +343,7 @@ void CContainerUI::ProcessScrollBar(RECT rc, int cxRequired, int cyRequired)
 SIZE CContainerUI::GetScrollPos() const
 {
     SIZE sz = {0, 0};
-    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible())
-        sz.cy = m_pVerticalScrollBar->GetScrollPos();
+    if (m_pVerticalScrollBar != NULL && m_pVerticalScrollBar->IsVisible()) sz.cy = m_pVerticalScrollBar->GetScrollPos();
     if (m_pHorizontalScrollBar != NULL && m_pHorizontalScrollBar->IsVisible())
         sz.cx = m_pHorizontalScrollBar->GetScrollPos();
     return sz;
@@ -396,7 +392,7 @@ int LineHeight(CPaintManagerUI* pManager)
     return pManager->GetDefaultFontInfo()->tm.tmHeight + 8;
 }
 
-} // namespace
+}  // namespace
 
 void CContainerUI::LineUp()
 {
@@ -663,8 +659,7 @@ CControlUI* CContainerUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT u
         CControlUI* pChild = static_cast<CControlUI*>(m_items[it]);
         CControlUI* pControl = pChild->FindControl(Proc, pData, uFlags);
         if (pControl == NULL) continue;
-        if ((uFlags & FINDFLAG_HITTEST) != 0 && !pControl->IsFloat() &&
-            !::PtInRect(&rc, *static_cast<LPPOINT>(pData)))
+        if ((uFlags & FINDFLAG_HITTEST) != 0 && !pControl->IsFloat() && !::PtInRect(&rc, *static_cast<LPPOINT>(pData)))
             continue;
         return pControl;
     }
@@ -743,4 +738,4 @@ void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint)
     }
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

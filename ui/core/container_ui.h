@@ -120,4 +120,4 @@ protected:
     CScrollBarUI* m_pHorizontalScrollBar;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -71,8 +71,7 @@ struct Tree
     CControlUI* Find(const wchar_t* name) { return manager.FindControl(name); }
 };
 
-
-} // namespace
+}  // namespace
 
 TEST(ContainerGeometry, FixturesGiveTheExpectedRectangles)
 {
@@ -90,24 +89,30 @@ TEST(ContainerGeometry, FixturesGiveTheExpectedRectangles)
     } cases[] = {
         {"inset shrinks the child area",
          L"<Window><Container name='root' inset='5,6,7,8'><Control name='a'/></Container></Window>",
-         {0, 0, 200, 100}, {{L"root", {0, 0, 200, 100}}, {L"a", {5, 6, 193, 92}}}},
+         {0, 0, 200, 100},
+         {{L"root", {0, 0, 200, 100}}, {L"a", {5, 6, 193, 92}}}},
         {"nested insets add up",
          L"<Window><Container inset='10,10,10,10'><Container name='mid' inset='1,2,3,4'>"
          L"<Control name='leaf'/></Container></Container></Window>",
-         {0, 0, 100, 100}, {{L"mid", {10, 10, 90, 90}}, {L"leaf", {11, 12, 87, 86}}}},
+         {0, 0, 100, 100},
+         {{L"mid", {10, 10, 90, 90}}, {L"leaf", {11, 12, 87, 86}}}},
         {"float at a fixed position",
          L"<Window><Container inset='5,5,5,5'><Control name='f' float='true' pos='10,20,60,50'/></Container></Window>",
-         {0, 0, 200, 100}, {{L"f", {10, 20, 60, 50}}}},
+         {0, 0, 200, 100},
+         {{L"f", {10, 20, 60, 50}}}},
         {"negative positions anchor to the right and bottom",
          L"<Window><Container><Control name='f' float='true' pos='-10,5,-2,25'/>"
          L"<Control name='g' float='true' pos='5,-40,10,-10'/></Container></Window>",
-         {0, 0, 200, 100}, {{L"f", {190, 5, 198, 25}}, {L"g", {5, 60, 10, 90}}}},
+         {0, 0, 200, 100},
+         {{L"f", {190, 5, 198, 25}}, {L"g", {5, 60, 10, 90}}}},
         {"invisible children are not placed",
          L"<Window><Container><Control name='gone' visible='false'/><Control name='here'/></Container></Window>",
-         {0, 0, 50, 50}, {{L"gone", {0, 0, 0, 0}}, {L"here", {0, 0, 50, 50}}}},
+         {0, 0, 50, 50},
+         {{L"gone", {0, 0, 0, 0}}, {L"here", {0, 0, 50, 50}}}},
         {"padding is kept for the layouts, the base fills the inset area",
          L"<Window><Container><Control name='p' padding='1,2,3,4'/></Container></Window>",
-         {0, 0, 40, 30}, {{L"p", {0, 0, 40, 30}}}},
+         {0, 0, 40, 30},
+         {{L"p", {0, 0, 40, 30}}}},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -247,7 +252,7 @@ private:
     int* m_deaths;
 };
 
-} // namespace
+}  // namespace
 
 TEST(ContainerChildren, DelayedDestroyWaitsForTheManager)
 {
@@ -388,7 +393,13 @@ TEST(ContainerSearch, ScrollBarStyleCreatesAndStylesTheBar)
 TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
 {
     // Without a manager a line is 8 pixels; a page is the item less the inset.
-    enum Bar { VERTICAL, HORIZONTAL, BOTH, DISABLED };
+    enum Bar
+    {
+        VERTICAL,
+        HORIZONTAL,
+        BOTH,
+        DISABLED
+    };
     struct Case
     {
         const char* what;
@@ -423,8 +434,7 @@ TEST(ContainerScrolling, KeysAndTheWheelScrollAlongTheShownBar)
         RECT rc = {0, 0, 100, 50};
         container.SetPos(rc);
         container.EnableScrollBar(c.bar != HORIZONTAL, c.bar == HORIZONTAL || c.bar == BOTH);
-        CScrollBarUI* bar =
-            c.bar == HORIZONTAL ? container.GetHorizontalScrollBar() : container.GetVerticalScrollBar();
+        CScrollBarUI* bar = c.bar == HORIZONTAL ? container.GetHorizontalScrollBar() : container.GetVerticalScrollBar();
         bar->SetScrollRange(200);
         if (c.bar == BOTH) container.GetHorizontalScrollBar()->SetScrollRange(200);
         bar->SetScrollPos(c.start);
@@ -527,7 +537,7 @@ void Paint(Tree& tree, TestCanvas& canvas)
     tree.manager.PaintTo(canvas.dc(), rc, rc);
 }
 
-} // namespace
+}  // namespace
 
 TEST(TreePainting, BackgroundGradientAndBorders)
 {
@@ -540,13 +550,13 @@ TEST(TreePainting, BackgroundGradientAndBorders)
               L"</Container></Window>");
     TestCanvas canvas(100, 100, 0xFF808080);
     Paint(tree, canvas);
-    EXPECT_TRUE(PixelNear(canvas, 80, 80, Rgb{0, 0, 255}));    // container background
-    EXPECT_TRUE(PixelNear(canvas, 1, 20, Rgb{0, 255, 0}));     // border band
+    EXPECT_TRUE(PixelNear(canvas, 80, 80, Rgb{0, 0, 255}));  // container background
+    EXPECT_TRUE(PixelNear(canvas, 1, 20, Rgb{0, 255, 0}));   // border band
     EXPECT_TRUE(PixelNear(canvas, 38, 20, Rgb{0, 255, 0}));
-    EXPECT_TRUE(PixelNear(canvas, 20, 20, Rgb{255, 0, 0}));    // inside the border
-    EXPECT_LT(canvas.At(55, 2).r, 30);                         // gradient top
-    EXPECT_GT(canvas.At(55, 97).r, 225);                       // gradient bottom
-    EXPECT_TRUE(PixelNear(canvas, 1, 70, Rgb{255, 0, 0}));     // one-sided border
+    EXPECT_TRUE(PixelNear(canvas, 20, 20, Rgb{255, 0, 0}));  // inside the border
+    EXPECT_LT(canvas.At(55, 2).r, 30);                       // gradient top
+    EXPECT_GT(canvas.At(55, 97).r, 225);                     // gradient bottom
+    EXPECT_TRUE(PixelNear(canvas, 1, 70, Rgb{255, 0, 0}));   // one-sided border
     EXPECT_TRUE(PixelNear(canvas, 20, 70, Rgb{255, 255, 255}));
     EXPECT_TRUE(PixelNear(canvas, 38, 70, Rgb{255, 255, 255}));
 }
@@ -618,16 +628,16 @@ TEST(TreePainting, ThreeColoursRoundCornersFocusBordersAndColourAdjustment)
     Paint(tree, canvas);
     CPaintManagerUI::SetHSL(true, 180, 100, 100);
 
-    EXPECT_LT(canvas.At(10, 2).r, 40);     // first colour at the top
-    EXPECT_GT(canvas.At(10, 48).r, 215);   // second at the middle
-    EXPECT_LT(canvas.At(10, 97).r, 40);    // third at the bottom
-    EXPECT_TRUE(PixelNear(canvas, 31, 1, Rgb{0, 0, 255}));      // the round corner shows the parent
+    EXPECT_LT(canvas.At(10, 2).r, 40);                      // first colour at the top
+    EXPECT_GT(canvas.At(10, 48).r, 215);                    // second at the middle
+    EXPECT_LT(canvas.At(10, 97).r, 40);                     // third at the bottom
+    EXPECT_TRUE(PixelNear(canvas, 31, 1, Rgb{0, 0, 255}));  // the round corner shows the parent
     EXPECT_TRUE(PixelNear(canvas, 50, 20, Rgb{255, 0, 0}));
-    EXPECT_TRUE(PixelNear(canvas, 31, 65, Rgb{0, 255, 0}));     // focused: the focus border
+    EXPECT_TRUE(PixelNear(canvas, 31, 65, Rgb{0, 255, 0}));  // focused: the focus border
     EXPECT_TRUE(PixelNear(canvas, 45, 65, Rgb{255, 255, 255}));
-    EXPECT_TRUE(PixelNear(canvas, 66, 65, Rgb{255, 0, 0}));     // not focused: the border colour
-    EXPECT_TRUE(PixelNear(canvas, 80, 20, Rgb{0, 255, 0}));     // colour adjusted
-    EXPECT_TRUE(PixelNear(canvas, 93, 20, Rgb{255, 0, 0}));     // left as it is
+    EXPECT_TRUE(PixelNear(canvas, 66, 65, Rgb{255, 0, 0}));  // not focused: the border colour
+    EXPECT_TRUE(PixelNear(canvas, 80, 20, Rgb{0, 255, 0}));  // colour adjusted
+    EXPECT_TRUE(PixelNear(canvas, 93, 20, Rgb{255, 0, 0}));  // left as it is
     // Only a focus border colour, not focused: no border at all (not a black one).
     EXPECT_TRUE(PixelNear(canvas, 66, 92, Rgb{255, 255, 255}));
     EXPECT_TRUE(PixelNear(canvas, 45, 86, Rgb{255, 255, 255}));

@@ -26,7 +26,7 @@ std::vector<LPCREATECONTROL>& RegisteredCreators()
     return creators;
 }
 
-} // namespace
+}  // namespace
 
 CControlUI* CreateFromElementTable(const ControlElement* table, size_t count, const wchar_t* pstrElement)
 {
@@ -66,4 +66,4 @@ CControlUI* CreateRegisteredControl(const wchar_t* pstrElement)
     return NULL;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -18,17 +18,12 @@ struct ControlElement
     CControlUI* (*create)();
 };
 
-template <class T>
-CControlUI* NewControl()
-{
-    return new T();
-}
+template <class T> CControlUI* NewControl() { return new T(); }
 
 // A new control for the element name (compared exactly) from the table, or none.
 UILIB_API CControlUI* CreateFromElementTable(const ControlElement* table, size_t count, const wchar_t* pstrElement);
 
-template <size_t N>
-CControlUI* CreateFromElementTable(const ControlElement (&table)[N], const wchar_t* pstrElement)
+template <size_t N> CControlUI* CreateFromElementTable(const ControlElement (&table)[N], const wchar_t* pstrElement)
 {
     return CreateFromElementTable(table, N, pstrElement);
 }
@@ -42,4 +37,4 @@ UILIB_API void RegisterControlCreator(LPCREATECONTROL create);
 // that knows it, or none.
 UILIB_API CControlUI* CreateRegisteredControl(const wchar_t* pstrElement);
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -41,9 +41,9 @@ public:
     // inserted, a range deleted or repeated, or the text cut short.
     std::wstring Mutate(const std::wstring& input)
     {
-        static const wchar_t* const kTokens[] = {L"'", L"\"", L"=", L",", L" ", L"  ", L"#", L"-", L"0",
-                                                 L"99999999999", L"-2147483648", L"&quot;", L"<", L"/>",
-                                                 L"file=", L"corner='", L"true", L"\x4E2D", L"\t"};
+        static const wchar_t* const kTokens[] = {
+            L"'",           L"\"",     L"=", L",",  L" ",     L"  ",       L"#",    L"-",      L"0", L"99999999999",
+            L"-2147483648", L"&quot;", L"<", L"/>", L"file=", L"corner='", L"true", L"\x4E2D", L"\t"};
         std::wstring out = input;
         int edits = 1 + static_cast<int>(Below(4));
         for (int i = 0; i < edits; ++i) {
@@ -94,7 +94,7 @@ protected:
     ScratchSkin skin{L"treefuzz"};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ControlTreeFuzz, AttributesOfControlsContainersAndScrollBars)
 {

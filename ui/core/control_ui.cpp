@@ -290,8 +290,7 @@ CControlUI* CControlUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT uFl
 {
     if ((uFlags & FINDFLAG_VISIBLE) != 0 && !IsVisible()) return NULL;
     if ((uFlags & FINDFLAG_ENABLED) != 0 && !IsEnabled()) return NULL;
-    if ((uFlags & FINDFLAG_HITTEST) != 0 &&
-        (!m_bMouseEnabled || !::PtInRect(&m_rcItem, *static_cast<LPPOINT>(pData))))
+    if ((uFlags & FINDFLAG_HITTEST) != 0 && (!m_bMouseEnabled || !::PtInRect(&m_rcItem, *static_cast<LPPOINT>(pData))))
         return NULL;
     return Proc(this, pData);
 }
@@ -585,8 +584,7 @@ void CControlUI::DoPaint(HDC hDC, const RECT& rcPaint)
     if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
     if (m_cxyBorderRound.cx > 0 || m_cxyBorderRound.cy > 0) {
         CRenderClip roundClip;
-        CRenderClip::GenerateRoundClip(hDC, m_rcPaint, m_rcItem, m_cxyBorderRound.cx, m_cxyBorderRound.cy,
-                                       roundClip);
+        CRenderClip::GenerateRoundClip(hDC, m_rcPaint, m_rcItem, m_cxyBorderRound.cx, m_cxyBorderRound.cy, roundClip);
         PaintBkColor(hDC);
         PaintBkImage(hDC);
         PaintStatusImage(hDC);
@@ -608,15 +606,15 @@ void CControlUI::PaintBkColor(HDC hDC)
         if (m_dwBackColor3 != 0) {
             RECT rc = m_rcItem;
             rc.bottom = (m_rcItem.bottom + m_rcItem.top) / 2;
-            CRenderEngine::DrawGradient(hDC, rc, GetAdjustColor(m_dwBackColor), GetAdjustColor(m_dwBackColor2),
-                                        true, 8);
+            CRenderEngine::DrawGradient(hDC, rc, GetAdjustColor(m_dwBackColor), GetAdjustColor(m_dwBackColor2), true,
+                                        8);
             rc.top = rc.bottom;
             rc.bottom = m_rcItem.bottom;
-            CRenderEngine::DrawGradient(hDC, rc, GetAdjustColor(m_dwBackColor2), GetAdjustColor(m_dwBackColor3),
-                                        true, 8);
+            CRenderEngine::DrawGradient(hDC, rc, GetAdjustColor(m_dwBackColor2), GetAdjustColor(m_dwBackColor3), true,
+                                        8);
         } else {
-            CRenderEngine::DrawGradient(hDC, m_rcItem, GetAdjustColor(m_dwBackColor),
-                                        GetAdjustColor(m_dwBackColor2), true, 16);
+            CRenderEngine::DrawGradient(hDC, m_rcItem, GetAdjustColor(m_dwBackColor), GetAdjustColor(m_dwBackColor2),
+                                        true, 16);
         }
     } else if (m_dwBackColor >= 0xFF000000) {
         CRenderEngine::DrawColor(hDC, m_rcPaint, GetAdjustColor(m_dwBackColor));
@@ -652,8 +650,7 @@ void CControlUI::PaintBorder(HDC hDC)
     // A control with only a focus border colour has no border while it is not
     // focused (a colour of 0 is no colour, not black).
     if (m_dwBorderColor == 0) return;
-    if (m_rcBorderSize.left > 0 || m_rcBorderSize.top > 0 || m_rcBorderSize.right > 0 ||
-        m_rcBorderSize.bottom > 0) {
+    if (m_rcBorderSize.left > 0 || m_rcBorderSize.top > 0 || m_rcBorderSize.right > 0 || m_rcBorderSize.bottom > 0) {
         DWORD color = GetAdjustColor(m_dwBorderColor);
         if (m_rcBorderSize.left > 0) {
             RECT rc = {m_rcItem.left, m_rcItem.top, m_rcItem.left, m_rcItem.bottom};
@@ -680,4 +677,4 @@ void CControlUI::PaintBorder(HDC hDC)
 
 void CControlUI::DoPostPaint(HDC, const RECT&) {}
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -187,16 +187,14 @@ protected:
 
     // The body of a setter of what the control shows: stores the value and
     // repaints the control.
-    template <class T, class V>
-    void SetAndInvalidate(T& field, const V& value)
+    template <class T, class V> void SetAndInvalidate(T& field, const V& value)
     {
         field = value;
         Invalidate();
     }
     // The same, but a value the field holds already changes nothing and paints
     // nothing; a null text is the empty text.
-    template <class T, class V>
-    void ChangeAndInvalidate(T& field, const V& value)
+    template <class T, class V> void ChangeAndInvalidate(T& field, const V& value)
     {
         if (field == value) return;
         SetAndInvalidate(field, value);
@@ -210,8 +208,7 @@ protected:
 
     // Hands an event on to the receiver (the parent, or a row's owning list), or,
     // with no receiver, to the class Base's handling as if this class added nothing.
-    template <class Base, class Receiver>
-    void HandOn(TEventUI& event, Receiver* pReceiver)
+    template <class Base, class Receiver> void HandOn(TEventUI& event, Receiver* pReceiver)
     {
         if (pReceiver != NULL) pReceiver->DoEvent(event);
         else static_cast<Base*>(this)->Base::DoEvent(event);
@@ -219,8 +216,7 @@ protected:
     // A control whose mouse is disabled lets its mouse events through to what it
     // stands on. True when the event was handed on, and the caller's DoEvent is
     // done with it.
-    template <class Base, class Receiver>
-    bool HandOnWhileMouseDisabled(TEventUI& event, Receiver* pReceiver)
+    template <class Base, class Receiver> bool HandOnWhileMouseDisabled(TEventUI& event, Receiver* pReceiver)
     {
         if (IsMouseEnabled() || event.type <= UIEV_MOUSE_FIRST || event.type >= UIEV_MOUSE_LAST) return false;
         HandOn<Base>(event, pReceiver);
@@ -270,4 +266,4 @@ protected:
     RECT m_rcBorderSize;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -15,7 +15,6 @@
 using namespace SkinUI;
 using namespace SkinUI::test;
 
-
 TEST(ControlAttributes, NumbersListsAndColours)
 {
     CControlUI control;
@@ -53,10 +52,8 @@ TEST(ControlAttributes, ShortAndMalformedValuesNeverReadPastTheirEnd)
         int fixedX, fixedY, width, height;
     } cases[] = {
         {L"pos", L"800", 800, 0, 0, 0},  // width -800 and height 0: a negative width is ignored
-        {L"pos", L"1,2", 1, 2, 0, 0},
-        {L"pos", L"1,2,", 1, 2, 0, 0},
-        {L"pos", L"", 0, 0, 0, 0},
-        {L"pos", L"1,2,11,12", 1, 2, 10, 10},
+        {L"pos", L"1,2", 1, 2, 0, 0},   {L"pos", L"1,2,", 1, 2, 0, 0},
+        {L"pos", L"", 0, 0, 0, 0},      {L"pos", L"1,2,11,12", 1, 2, 10, 10},
     };
     for (const Case& c : cases) {
         CControlUI control;
@@ -263,7 +260,12 @@ TEST(ControlInvalidation, OnlyTheVisiblePartInsideEveryAncestorIsRepainted)
         const char* updated;
     } steps[] = {
         {"a visible control", [&] { leaf->Invalidate(); }, "20,20,40,40"},
-        {"a hidden control", [&] { leaf->SetInternVisible(false); leaf->Invalidate(); }, "0,0,0,0"},
+        {"a hidden control",
+         [&] {
+             leaf->SetInternVisible(false);
+             leaf->Invalidate();
+         },
+         "0,0,0,0"},
         {"moving repaints old and new place inside the parent",
          [&] {
              leaf->SetInternVisible(true);

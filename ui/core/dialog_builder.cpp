@@ -14,9 +14,12 @@
 namespace SkinUI {
 
 CDialogBuilder::CDialogBuilder()
-    : m_pCallback(NULL), m_bHasType(false), m_nIncludeDepth(0), m_nIncludeBuilds(0), m_pIncludeBuilds(NULL)
-{
-}
+    : m_pCallback(NULL),
+      m_bHasType(false),
+      m_nIncludeDepth(0),
+      m_nIncludeBuilds(0),
+      m_pIncludeBuilds(NULL)
+{}
 
 CMarkup* CDialogBuilder::GetMarkup() { return &m_xml; }
 
@@ -49,8 +52,7 @@ CControlUI* CDialogBuilder::Create(STRINGorID xml, const wchar_t* type, IDialogB
 {
     if (xml.m_lpstr == NULL) return NULL;
     if (xml.IsId()) {
-        if (!LoadResource(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(xml.m_lpstr)), type, pManager))
-            return NULL;
+        if (!LoadResource(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(xml.m_lpstr)), type, pManager)) return NULL;
         m_sType = type;
         m_bHasType = true;
         m_sLayoutName.Empty();
@@ -62,8 +64,7 @@ CControlUI* CDialogBuilder::Create(STRINGorID xml, const wchar_t* type, IDialogB
     return Create(pCallback, pManager, pParent);
 }
 
-CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManagerUI* pManager,
-                                   CControlUI* pParent)
+CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* pCallback, CPaintManagerUI* pManager, CControlUI* pParent)
 {
     m_pCallback = pCallback;
     CMarkupNode root = m_xml.GetRoot();
@@ -222,8 +223,7 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
     CControlUI* pReturn = NULL;
     for (CMarkupNode node = pRoot->GetChild(); node.IsValid(); node = node.GetSibling()) {
         const wchar_t* pstrClass = node.GetName();
-        if (wcscmp(pstrClass, L"Image") == 0 || wcscmp(pstrClass, L"Font") == 0 ||
-            wcscmp(pstrClass, L"Default") == 0)
+        if (wcscmp(pstrClass, L"Image") == 0 || wcscmp(pstrClass, L"Font") == 0 || wcscmp(pstrClass, L"Default") == 0)
             continue;
         if (wcscmp(pstrClass, L"Include") == 0) {
             BuildInclude(node, pParent, pManager);
@@ -276,4 +276,4 @@ CControlUI* CDialogBuilder::_Parse(CMarkupNode* pRoot, CControlUI* pParent, CPai
     return pReturn;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

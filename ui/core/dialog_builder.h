@@ -21,10 +21,16 @@ class UILIB_API CDialogBuilder
 public:
     // Includes nested deeper than this are not built (a layout that includes
     // itself stops here).
-    enum { MAX_INCLUDE_DEPTH = 16 };
+    enum
+    {
+        MAX_INCLUDE_DEPTH = 16
+    };
     // One build builds no more includes than this in all (a layout that
     // includes itself several times would otherwise multiply at every level).
-    enum { MAX_INCLUDE_BUILDS = 4096 };
+    enum
+    {
+        MAX_INCLUDE_BUILDS = 4096
+    };
 
     CDialogBuilder();
     CDialogBuilder(const CDialogBuilder&) = delete;
@@ -63,4 +69,4 @@ private:
     int* m_pIncludeBuilds;  // the count of the outermost builder
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

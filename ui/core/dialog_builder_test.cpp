@@ -62,7 +62,7 @@ int CountChildren(CControlUI* control)
     return container ? container->GetCount() : -1;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(BuilderFiles, IncludeRepeatsTheIncludedControls)
 {
@@ -74,8 +74,8 @@ TEST_F(BuilderFiles, IncludeRepeatsTheIncludedControls)
     } cases[] = {{"count=\"3\"", 6}, {"", 2}, {"count=\"0\"", 0}, {"count=\"many\"", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.count);
-        std::string xml = std::string("<Window><Container><Include source=\"row.xml\" ") + c.count +
-                          "/></Container></Window>";
+        std::string xml =
+            std::string("<Window><Container><Include source=\"row.xml\" ") + c.count + "/></Container></Window>";
         WriteText(folder + L"main.xml", xml);
         CPaintManagerUI manager;
         CDialogBuilder builder;
@@ -88,8 +88,7 @@ TEST_F(BuilderFiles, IncludeRepeatsTheIncludedControls)
 
 TEST_F(BuilderFiles, AnIncludeOfItselfStopsAtTheDepthLimit)
 {
-    WriteText(folder + L"self.xml",
-              "<Window><Container><Control/><Include source=\"self.xml\"/></Container></Window>");
+    WriteText(folder + L"self.xml", "<Window><Container><Control/><Include source=\"self.xml\"/></Container></Window>");
     WriteText(folder + L"ping.xml", "<Window><Container><Include source=\"pong.xml\"/></Container></Window>");
     WriteText(folder + L"pong.xml", "<Window><Container><Include source=\"ping.xml\"/></Container></Window>");
     CPaintManagerUI manager;
@@ -153,12 +152,13 @@ TEST(Builder, DefaultsComeFirstAndTheElementsOwnAttributesWin)
 {
     CPaintManagerUI manager;
     CDialogBuilder builder;
-    CControlUI* root = builder.Create(STRINGorID(L"<Window>"
-                                                 L"<Default name=\"Control\" value=\"height=&quot;30&quot; width=&quot;7&quot;\"/>"
-                                                 L"<Default name=\"Control\" value=\"width=&quot;99&quot;\"/>"
-                                                 L"<Container><Control name=\"a\" height=\"40\"/><Control name=\"b\"/>"
-                                                 L"</Container></Window>"),
-                                      NULL, NULL, &manager);
+    CControlUI* root =
+        builder.Create(STRINGorID(L"<Window>"
+                                  L"<Default name=\"Control\" value=\"height=&quot;30&quot; width=&quot;7&quot;\"/>"
+                                  L"<Default name=\"Control\" value=\"width=&quot;99&quot;\"/>"
+                                  L"<Container><Control name=\"a\" height=\"40\"/><Control name=\"b\"/>"
+                                  L"</Container></Window>"),
+                       NULL, NULL, &manager);
     ASSERT_TRUE(root != NULL);
     manager.AttachDialog(root);
     EXPECT_EQ(40, manager.FindControl(L"a")->GetFixedHeight());
@@ -198,8 +198,7 @@ TEST(Builder, ControlsThatCannotBeAttachedAreDestroyed)
         {"refused by the parent's Add", L"<Window><Refuser><Counted/><Counted/></Refuser></Window>", L"ContainerUI"},
         {"a parent that is no container", L"<Window><Control><Counted/><Counted/></Control></Window>", L"ControlUI"},
         {"no parent: the new control is the result", L"<Window><Counted/></Window>", L"CountedUI"},
-        {"no parent: only the first control is kept", L"<Window><Counted/><Counted/><Control/></Window>",
-         L"CountedUI"},
+        {"no parent: only the first control is kept", L"<Window><Counted/><Counted/><Control/></Window>", L"CountedUI"},
         {"no parent: an include returns nothing and keeps nothing",
          L"<Window><Include source=\"&lt;Window&gt;&lt;Counted/&gt;&lt;Counted/&gt;&lt;/Window&gt;\"/>"
          L"<Control/></Window>",
@@ -293,8 +292,8 @@ TEST(BuilderResources, ThePrologueRegistersImagesFontsAndDefaultsThatHaveAName)
     const TImageInfo* image = manager.GetImage(L"103");
     ASSERT_TRUE(image != NULL);
     EXPECT_EQ(0xFF00FF00u, image->dwMask);
-    EXPECT_TRUE(image->alphaChannel);  // its one green pixel was masked
-    EXPECT_EQ(2u, manager.GetCustomFontCount());  // the Font without a name adds nothing
+    EXPECT_TRUE(image->alphaChannel);              // its one green pixel was masked
+    EXPECT_EQ(2u, manager.GetCustomFontCount());   // the Font without a name adds nothing
     EXPECT_EQ(12, manager.GetFontInfo(0)->iSize);  // size 12 when not given
     TFontInfo* tahoma = manager.GetFontInfo(1);
     EXPECT_EQ(9, tahoma->iSize);

@@ -53,7 +53,7 @@ CControlUI* CALLBACK FindControlFromShortcut(CControlUI* pThis, LPVOID pData)
     return pInfo->bPickNext ? pThis : NULL;
 }
 
-} // namespace
+}  // namespace
 
 CControlUI* FocusNavigator::NextTabStop(CControlUI* pRoot, CControlUI* pFocus, bool bForward)
 {
@@ -82,4 +82,4 @@ CControlUI* FocusNavigator::ShortcutTarget(CControlUI* pRoot, wchar_t ch)
     return pRoot->FindControl(FindControlFromShortcut, &info, FINDFLAG_ENABLED | FINDFLAG_SELF_FIRST);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

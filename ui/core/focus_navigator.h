@@ -29,4 +29,4 @@ private:
     bool m_bPending = false;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

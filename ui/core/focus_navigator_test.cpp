@@ -42,7 +42,7 @@ struct TabTree
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(FocusNavigator, TabOrderWrapsAroundAndSkipsWhatCannotTakeFocus)
 {

@@ -29,8 +29,7 @@ private:
     HGDIOBJ m_old;
 };
 
-template <class H>
-class GdiObject
+template <class H> class GdiObject
 {
 public:
     explicit GdiObject(H h = NULL) : m_h(h) {}
@@ -186,12 +185,11 @@ private:
 // A counted COM reference. Copies add a reference, moves hand it over, the
 // destructor releases it. Attach takes over a reference the caller already
 // holds; Detach hands it out (for a method whose contract passes it on).
-template <class T>
-class ComPtr
+template <class T> class ComPtr
 {
 public:
     ComPtr() {}
-    explicit ComPtr(T* p) : m_p(p) // adds its own reference
+    explicit ComPtr(T* p) : m_p(p)  // adds its own reference
     {
         if (m_p != NULL) m_p->AddRef();
     }
@@ -300,9 +298,6 @@ private:
 };
 
 // 0xAARRGGBB to GDI's 0x00BBGGRR.
-inline COLORREF ToColorRef(DWORD argb)
-{
-    return RGB(GetBValue(argb), GetGValue(argb), GetRValue(argb));
-}
+inline COLORREF ToColorRef(DWORD argb) { return RGB(GetBValue(argb), GetGValue(argb), GetRValue(argb)); }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -30,11 +30,11 @@ public:
             AddRef();
             return S_OK;
         }
-        if (riid == IID_IPersist) { // a careless callee: success without an answer
+        if (riid == IID_IPersist) {  // a careless callee: success without an answer
             *ppv = nullptr;
             return S_OK;
         }
-        *ppv = reinterpret_cast<void*>(0x1); // a careless callee's garbage
+        *ppv = reinterpret_cast<void*>(0x1);  // a careless callee's garbage
         return E_NOINTERFACE;
     }
     STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
@@ -299,4 +299,4 @@ TEST(OffscreenSurfaceTest, EmptySizeLeavesItEmpty)
     }
 }
 
-} // namespace
+}  // namespace

@@ -71,4 +71,4 @@ CGifHandler* CRenderEngine::LoadGif(STRINGorID bitmap, const wchar_t* type, DWOR
     return pHandler;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

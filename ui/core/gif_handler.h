@@ -30,4 +30,4 @@ private:
     bool m_bIsDeleting;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

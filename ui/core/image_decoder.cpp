@@ -101,4 +101,4 @@ HBITMAP CreatePremultipliedBitmap(const DecodedImage& image, DWORD mask, bool* a
     return hBitmap;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -35,4 +35,4 @@ bool DecodeGifFrames(const BYTE* data, size_t size, std::vector<GifFrame>& frame
 // was masked.
 HBITMAP CreatePremultipliedBitmap(const DecodedImage& image, DWORD mask, bool* alpha);
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -51,12 +51,15 @@ const Entity kEntities[] = {
 
 const wchar_t kEmpty[] = L"";
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------- CMarkup
 
 CMarkup::CMarkup(const wchar_t* text)
-    : m_pstrXML(nullptr), m_pElements(nullptr), m_nElements(0), m_nReservedElements(0),
+    : m_pstrXML(nullptr),
+      m_pElements(nullptr),
+      m_nElements(0),
+      m_nReservedElements(0),
       m_bPreserveWhitespace(true)
 {
     m_szErrorMsg[0] = L'\0';
@@ -109,25 +112,22 @@ bool CMarkup::LoadFromMem(const BYTE* data, DWORD size, int encoding)
             codePage = CP_ACP;
         }
         if (size > 0x7FFFFFFF) return Failed(L"Document too large");
-        int n = size ? ::MultiByteToWideChar(codePage, 0, reinterpret_cast<const char*>(data),
-                                             static_cast<int>(size), nullptr, 0)
+        int n = size ? ::MultiByteToWideChar(codePage, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
+                                             nullptr, 0)
                      : 0;
         if (size && n <= 0) return Failed(L"Could not convert the document text");
         m_pstrXML = static_cast<wchar_t*>(malloc((static_cast<size_t>(n) + 1) * sizeof(wchar_t)));
         if (!m_pstrXML) return Failed(L"Out of memory");
         if (n > 0)
-            ::MultiByteToWideChar(codePage, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
-                                  m_pstrXML, n);
+            ::MultiByteToWideChar(codePage, 0, reinterpret_cast<const char*>(data), static_cast<int>(size), m_pstrXML,
+                                  n);
         chars = static_cast<size_t>(n);
     } else if (encoding == XMLFILE_ENCODING_UNICODE) {
         if (size < 2) return Failed(L"UTF-16 document without byte-order mark");
         bool bigEndian;
-        if (data[0] == 0xFF && data[1] == 0xFE)
-            bigEndian = false;
-        else if (data[0] == 0xFE && data[1] == 0xFF)
-            bigEndian = true;
-        else
-            return Failed(L"UTF-16 document without byte-order mark");
+        if (data[0] == 0xFF && data[1] == 0xFE) bigEndian = false;
+        else if (data[0] == 0xFE && data[1] == 0xFF) bigEndian = true;
+        else return Failed(L"UTF-16 document without byte-order mark");
         chars = size / 2 - 1;  // an odd trailing byte is ignored
         m_pstrXML = static_cast<wchar_t*>(malloc((chars + 1) * sizeof(wchar_t)));
         if (!m_pstrXML) return Failed(L"Out of memory");
@@ -160,15 +160,9 @@ bool CMarkup::LoadFromFile(const SkinFileLocation& where, const wchar_t* fileNam
     return LoadFromMem(bytes.data(), static_cast<DWORD>(bytes.size()), encoding);
 }
 
-void CMarkup::GetLastErrorMessage(wchar_t* message, SIZE_T max) const
-{
-    CopyTerminated(message, m_szErrorMsg, max);
-}
+void CMarkup::GetLastErrorMessage(wchar_t* message, SIZE_T max) const { CopyTerminated(message, m_szErrorMsg, max); }
 
-void CMarkup::GetLastErrorLocation(wchar_t* source, SIZE_T max) const
-{
-    CopyTerminated(source, m_szErrorXML, max);
-}
+void CMarkup::GetLastErrorLocation(wchar_t* source, SIZE_T max) const { CopyTerminated(source, m_szErrorXML, max); }
 
 CMarkupNode CMarkup::GetRoot()
 {
@@ -237,10 +231,8 @@ bool CMarkup::ParseElement(wchar_t*& p, ULONG parent, ULONG& previous, int depth
     wchar_t* name = p + 1;
     m_pElements[index].iStart = static_cast<ULONG>(name - m_pstrXML);
     m_pElements[index].iParent = parent;
-    if (previous)
-        m_pElements[previous].iNext = index;
-    else if (parent)
-        m_pElements[parent].iChild = index;
+    if (previous) m_pElements[previous].iNext = index;
+    else if (parent) m_pElements[parent].iChild = index;
     previous = index;
 
     p = name;
@@ -273,8 +265,7 @@ bool CMarkup::ParseElement(wchar_t*& p, ULONG parent, ULONG& previous, int depth
     wchar_t* closing = p + 2;
     wchar_t* closingEnd = closing;
     SkipIdentifier(closingEnd);
-    bool sameName = static_cast<size_t>(closingEnd - closing) == nameLength &&
-                    wcsncmp(closing, name, nameLength) == 0;
+    bool sameName = static_cast<size_t>(closingEnd - closing) == nameLength && wcsncmp(closing, name, nameLength) == 0;
     wchar_t* q = closingEnd;
     SkipWhitespace(q);
     if (!sameName || *q != L'>') return Failed(L"Unmatched closing tag", closing);
@@ -362,10 +353,7 @@ CMarkupNode CMarkupNode::GetSibling()
     return CMarkupNode(m_pOwner, pos);
 }
 
-bool CMarkupNode::HasSiblings() const
-{
-    return m_pOwner && m_pOwner->m_pElements[m_iPos].iNext > 0;
-}
+bool CMarkupNode::HasSiblings() const { return m_pOwner && m_pOwner->m_pElements[m_iPos].iNext > 0; }
 
 CMarkupNode CMarkupNode::GetChild()
 {
@@ -387,10 +375,7 @@ CMarkupNode CMarkupNode::GetChild(const wchar_t* name)
     return CMarkupNode();
 }
 
-bool CMarkupNode::HasChildren() const
-{
-    return m_pOwner && m_pOwner->m_pElements[m_iPos].iChild != 0;
-}
+bool CMarkupNode::HasChildren() const { return m_pOwner && m_pOwner->m_pElements[m_iPos].iChild != 0; }
 
 const wchar_t* CMarkupNode::GetName() const
 {
@@ -491,4 +476,4 @@ bool CMarkupNode::GetAttributeValue(const wchar_t* name, wchar_t* value, SIZE_T 
     return false;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -21,7 +21,10 @@ class UILIB_API CMarkupNode
     friend class CMarkup;
 
 public:
-    enum { MAX_XML_ATTRIBUTES = 64 };
+    enum
+    {
+        MAX_XML_ATTRIBUTES = 64
+    };
 
     CMarkupNode();
     CMarkupNode(CMarkup* owner, int pos);
@@ -67,11 +70,22 @@ class UILIB_API CMarkup
     friend class CMarkupNode;
 
 public:
-    enum { XMLFILE_ENCODING_UTF8 = 0, XMLFILE_ENCODING_UNICODE = 1, XMLFILE_ENCODING_ASNI = 2 };
+    enum
+    {
+        XMLFILE_ENCODING_UTF8 = 0,
+        XMLFILE_ENCODING_UNICODE = 1,
+        XMLFILE_ENCODING_ASNI = 2
+    };
     // Deepest element nesting accepted; deeper documents are refused.
-    enum { MAX_NESTING = 256 };
+    enum
+    {
+        MAX_NESTING = 256
+    };
     // Largest skin file read by LoadFromFile.
-    enum { MAX_FILE_SIZE = 0x400000 };
+    enum
+    {
+        MAX_FILE_SIZE = 0x400000
+    };
 
     CMarkup(const wchar_t* text = nullptr);
     CMarkup(const CMarkup&) = delete;
@@ -84,8 +98,7 @@ public:
     // manager's resource settings name (CurrentSkinLocation, skin_file.h).
     bool LoadFromFile(const wchar_t* fileName, int encoding = XMLFILE_ENCODING_UTF8);
     // The same from an explicit location.
-    bool LoadFromFile(const SkinFileLocation& where, const wchar_t* fileName,
-                      int encoding = XMLFILE_ENCODING_UTF8);
+    bool LoadFromFile(const SkinFileLocation& where, const wchar_t* fileName, int encoding = XMLFILE_ENCODING_UTF8);
     void Release();
     bool IsValid() const;
 
@@ -122,4 +135,4 @@ private:
     bool m_bPreserveWhitespace;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

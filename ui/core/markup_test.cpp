@@ -65,16 +65,16 @@ const ParseCase kParseCases[] = {
     {L"<a>x</a>", L"a\"x\"", nullptr},
     {L"<a>x<b/></a>", L"a\"x\"(b)", nullptr},
     {L"<a>xy<b>z</b><c/></a>", L"a\"xy\"(b\"z\" c)", nullptr},
-    {L"  <a x=\"1\" y = \"2\" ><b z=\"&lt;&amp;&gt;&quot;&apos;\"/><c>t</c ></a>",
-     L"a[x=1;y=2](b[z=<&>\"'] c\"t\")", nullptr},
+    {L"  <a x=\"1\" y = \"2\" ><b z=\"&lt;&amp;&gt;&quot;&apos;\"/><c>t</c ></a>", L"a[x=1;y=2](b[z=<&>\"'] c\"t\")",
+     nullptr},
     {L"<a>&amp;&copy; & &lt</a>", L"a\"&&copy; & &lt\"", nullptr},
     {L"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<!-- note -->\r\n<a/>", L"a", nullptr},
     {L"<a><!-- inner --><b/></a>", L"a(b)", nullptr},
     {L"<a/><b/>", L"a b", nullptr},
     {L"<a/></x><b/>", L"a", nullptr},
     {L"<a>  x \t\r\n y  </a>", L"a\"  x \t\r\n y  \"", nullptr},
-    {L"<Window size=\"10,20\"><Font name=\"\u5b8b\u4f53\"/></Window>",
-     L"Window[size=10,20](Font[name=\u5b8b\u4f53])", nullptr},
+    {L"<Window size=\"10,20\"><Font name=\"\u5b8b\u4f53\"/></Window>", L"Window[size=10,20](Font[name=\u5b8b\u4f53])",
+     nullptr},
     {L"<a:b c_d=\"\"/>", L"a:b[c_d=]", nullptr},
     {L"", L"", nullptr},
     {L"x", nullptr, L"Expected start tag"},
@@ -269,15 +269,30 @@ TEST(Markup, EncodingsFromMemory)
 {
     const std::wstring expected = L"a[t=\u4e2d\u6587]\"\u4f60\u597d\"";
     const std::wstring wide = L"<a t=\"\u4e2d\u6587\">\u4f60\u597d</a>";
-    struct Case { const char* what; std::vector<BYTE> data; int encoding; const wchar_t* dump; const wchar_t* error; } cases[] = {
-        {"utf-8", Bytes("<a t=\"\xe4\xb8\xad\xe6\x96\x87\">\xe4\xbd\xa0\xe5\xa5\xbd</a>"), 0, expected.c_str(), nullptr},
-        {"utf-8 with mark", Bytes("\xef\xbb\xbf<a t=\"\xe4\xb8\xad\xe6\x96\x87\">\xe4\xbd\xa0\xe5\xa5\xbd</a>"), 0, expected.c_str(), nullptr},
+    struct Case
+    {
+        const char* what;
+        std::vector<BYTE> data;
+        int encoding;
+        const wchar_t* dump;
+        const wchar_t* error;
+    } cases[] = {
+        {"utf-8", Bytes("<a t=\"\xe4\xb8\xad\xe6\x96\x87\">\xe4\xbd\xa0\xe5\xa5\xbd</a>"), 0, expected.c_str(),
+         nullptr},
+        {"utf-8 with mark", Bytes("\xef\xbb\xbf<a t=\"\xe4\xb8\xad\xe6\x96\x87\">\xe4\xbd\xa0\xe5\xa5\xbd</a>"), 0,
+         expected.c_str(), nullptr},
         {"utf-8 mark only", Bytes("\xef\xbb\xbf"), 0, L"", nullptr},
         {"utf-8 two bytes", Bytes("\xef\xbb"), 0, nullptr, L"Expected start tag"},
         {"ansi 936", Bytes("<a t=\"\xd6\xd0\xce\xc4\">\xc4\xe3\xba\xc3</a>"), 2, expected.c_str(), nullptr},
         {"utf-16 le", Utf16(wide, false), 1, expected.c_str(), nullptr},
         {"utf-16 be", Utf16(wide, true), 1, expected.c_str(), nullptr},
-        {"utf-16 le odd byte", [&] { auto v = Utf16(wide, false); v.push_back('<'); return v; }(), 1, expected.c_str(), nullptr},
+        {"utf-16 le odd byte",
+         [&] {
+             auto v = Utf16(wide, false);
+             v.push_back('<');
+             return v;
+         }(),
+         1, expected.c_str(), nullptr},
         {"utf-16 without mark", Utf16(wide, false, false), 1, nullptr, L"UTF-16 document without byte-order mark"},
         {"utf-16 one byte", Bytes("\xff"), 1, nullptr, L"UTF-16 document without byte-order mark"},
         {"utf-16 empty", Bytes(""), 1, nullptr, L"UTF-16 document without byte-order mark"},
@@ -360,7 +375,11 @@ TEST_F(SkinFolder, LoadFromFolder)
     Write(L"limit.xml", "<a/>" + std::string(CMarkup::MAX_FILE_SIZE - 4, ' '));
     SkinFileLocation where;
     where.resourcePath = m_folder.c_str();
-    struct Case { const wchar_t* name; const wchar_t* error; } cases[] = {
+    struct Case
+    {
+        const wchar_t* name;
+        const wchar_t* error;
+    } cases[] = {
         {L"main.xml", nullptr},
         {L"limit.xml", nullptr},
         {L"empty.xml", L"File is empty"},
@@ -420,7 +439,12 @@ TEST_F(SkinFolder, LoadFromArchive)
     SkinFileLocation noArchive = fromFile;
     noArchive.zipName = L"absent.zip";
 
-    struct Case { const SkinFileLocation* where; const wchar_t* name; const wchar_t* error; } cases[] = {
+    struct Case
+    {
+        const SkinFileLocation* where;
+        const wchar_t* name;
+        const wchar_t* error;
+    } cases[] = {
         {&fromFile, L"Skin\\Main.XML", nullptr},
         {&fromCache, L"skin/main.xml", nullptr},
         {&fromCache, L"main.xml", L"Could not find ziped file"},
@@ -433,11 +457,9 @@ TEST_F(SkinFolder, LoadFromArchive)
         CMarkup m;
         bool ok = m.LoadFromFile(*c.where, c.name);
         EXPECT_EQ(c.error == nullptr, ok) << c.name;
-        if (ok)
-            EXPECT_EQ(L"Window(Label[text=\u4e2d])", Dump(m.GetRoot())) << c.name;
-        else
-            EXPECT_EQ(std::wstring(c.error), LastError(m)) << c.name;
+        if (ok) EXPECT_EQ(L"Window(Label[text=\u4e2d])", Dump(m.GetRoot())) << c.name;
+        else EXPECT_EQ(std::wstring(c.error), LastError(m)) << c.name;
     }
 }
 
-} // namespace
+}  // namespace

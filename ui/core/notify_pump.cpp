@@ -5,7 +5,8 @@
 
 namespace SkinUI {
 
-const UI_MSGMAP* CNotifyPump::GetThisMessageMap() {
+const UI_MSGMAP* CNotifyPump::GetThisMessageMap()
+{
     static const UI_MSGMAP_ENTRY entries[] = {{L"", L"", UISIG_END, nullptr}};
     static const UI_MSGMAP map = {nullptr, &entries[0]};
     return &map;
@@ -13,18 +14,21 @@ const UI_MSGMAP* CNotifyPump::GetThisMessageMap() {
 
 const UI_MSGMAP* CNotifyPump::GetMessageMap() const { return GetThisMessageMap(); }
 
-bool CNotifyPump::AddVirtualWnd(CUIString strName, CNotifyPump* pObject) {
+bool CNotifyPump::AddVirtualWnd(CUIString strName, CNotifyPump* pObject)
+{
     if (m_VirtualWndMap.Find(strName, false) != nullptr) return false;
     m_VirtualWndMap.Insert(strName, pObject);
     return true;
 }
 
-bool CNotifyPump::RemoveVirtualWnd(CUIString strName) {
+bool CNotifyPump::RemoveVirtualWnd(CUIString strName)
+{
     if (m_VirtualWndMap.Find(strName, false) == nullptr) return false;
     return m_VirtualWndMap.Remove(strName);
 }
 
-void CNotifyPump::NotifyPump(TNotifyUI& msg) {
+void CNotifyPump::NotifyPump(TNotifyUI& msg)
+{
     if (!msg.virtualWnd.IsEmpty()) {
         for (int i = 0; i < m_VirtualWndMap.GetSize(); ++i) {
             const wchar_t* key = m_VirtualWndMap.GetAt(i);
@@ -36,7 +40,8 @@ void CNotifyPump::NotifyPump(TNotifyUI& msg) {
     LoopDispatch(msg);
 }
 
-bool CNotifyPump::LoopDispatch(TNotifyUI& msg) {
+bool CNotifyPump::LoopDispatch(TNotifyUI& msg)
+{
     // A notification whose sender has gone counts as sent by an unnamed control.
     const CUIString senderName = msg.sender != nullptr ? msg.sender->GetName() : CUIString();
     for (const UI_MSGMAP* map = GetMessageMap(); map != nullptr;

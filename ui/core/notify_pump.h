@@ -23,21 +23,28 @@ namespace SkinUI {
 class CNotifyPump;
 
 // Handler kinds of a table entry; UISIG_END ends the table.
-enum UISignature : unsigned { UISIG_END = 0, UISIG_PARAMS = 1, UISIG_NOTIFY = 2 };
+enum UISignature : unsigned
+{
+    UISIG_END = 0,
+    UISIG_PARAMS = 1,
+    UISIG_NOTIFY = 2
+};
 
 // The stored form of every handler; it is cast back to its own kind before the call.
 typedef void (CNotifyPump::*UI_PMSG)();
 typedef void (CNotifyPump::*UI_PMSG_PARAMS)(WPARAM, LPARAM);
 typedef void (CNotifyPump::*UI_PMSG_NOTIFY)(TNotifyUI&);
 
-struct UI_MSGMAP_ENTRY {
+struct UI_MSGMAP_ENTRY
+{
     CUIString sMsgType;
     CUIString sCtrlName;
     unsigned nSig;
     UI_PMSG pfn;
 };
 
-struct UI_MSGMAP {
+struct UI_MSGMAP
+{
     // Map of the base class; null (or a null result) ends the chain.
     const UI_MSGMAP* (*pfnGetBaseMap)();
     const UI_MSGMAP_ENTRY* lpEntries;
@@ -45,16 +52,17 @@ struct UI_MSGMAP {
 
 // Turns a member of a class derived from CNotifyPump into the stored form; the member
 // pointer keeps the adjustment from the derived object to its CNotifyPump part.
-template <class T>
-UI_PMSG UIMakeNotifyHandler(void (T::*fn)(TNotifyUI&)) {
+template <class T> UI_PMSG UIMakeNotifyHandler(void (T::*fn)(TNotifyUI&))
+{
     return reinterpret_cast<UI_PMSG>(static_cast<UI_PMSG_NOTIFY>(fn));
 }
-template <class T>
-UI_PMSG UIMakeParamsHandler(void (T::*fn)(WPARAM, LPARAM)) {
+template <class T> UI_PMSG UIMakeParamsHandler(void (T::*fn)(WPARAM, LPARAM))
+{
     return reinterpret_cast<UI_PMSG>(static_cast<UI_PMSG_PARAMS>(fn));
 }
 
-class UILIB_API CNotifyPump {
+class UILIB_API CNotifyPump
+{
 public:
     virtual ~CNotifyPump() = default;
 
@@ -72,34 +80,36 @@ private:
 
 }  // namespace SkinUI
 
-#define UI_DECLARE_MESSAGE_MAP()                              \
-public:                                                       \
-    static const SkinUI::UI_MSGMAP* GetThisMessageMap();      \
+#define UI_DECLARE_MESSAGE_MAP()                                                                                       \
+public:                                                                                                                \
+    static const SkinUI::UI_MSGMAP* GetThisMessageMap();                                                               \
     const SkinUI::UI_MSGMAP* GetMessageMap() const override;
 
-#define UI_BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
-    const SkinUI::UI_MSGMAP* theClass::GetMessageMap() const {                         \
-        return theClass::GetThisMessageMap();                                          \
-    }                                                                                  \
-    const SkinUI::UI_MSGMAP* theClass::GetThisMessageMap() {                           \
-        typedef theClass ThisClass;                                                    \
-        typedef baseClass TheBaseClass;                                                \
+#define UI_BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                      \
+    const SkinUI::UI_MSGMAP* theClass::GetMessageMap() const { return theClass::GetThisMessageMap(); }                 \
+    const SkinUI::UI_MSGMAP* theClass::GetThisMessageMap()                                                             \
+    {                                                                                                                  \
+        typedef theClass ThisClass;                                                                                    \
+        typedef baseClass TheBaseClass;                                                                                \
         static const SkinUI::UI_MSGMAP_ENTRY _messageEntries[] = {
 
-#define UI_ON_MSGTYPE(type, memberFn)                                                  \
+#define UI_ON_MSGTYPE(type, memberFn)                                                                                  \
     {type, L"", SkinUI::UISIG_NOTIFY, SkinUI::UIMakeNotifyHandler(&ThisClass::memberFn)},
 
-#define UI_ON_MSGTYPE_CTRNAME(type, ctrlName, memberFn)                                \
+#define UI_ON_MSGTYPE_CTRNAME(type, ctrlName, memberFn)                                                                \
     {type, ctrlName, SkinUI::UISIG_NOTIFY, SkinUI::UIMakeNotifyHandler(&ThisClass::memberFn)},
 
 #define UI_ON_CLICK_CTRNAME(ctrlName, memberFn) UI_ON_MSGTYPE_CTRNAME(L"click", ctrlName, memberFn)
 
-#define UI_ON_MSGTYPE_PARAMS(type, ctrlName, memberFn)                                 \
+#define UI_ON_MSGTYPE_PARAMS(type, ctrlName, memberFn)                                                                 \
     {type, ctrlName, SkinUI::UISIG_PARAMS, SkinUI::UIMakeParamsHandler(&ThisClass::memberFn)},
 
-#define UI_END_MESSAGE_MAP()                                                           \
-            {L"", L"", SkinUI::UISIG_END, nullptr}};                                   \
-        static const SkinUI::UI_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, \
-                                                     &_messageEntries[0]};             \
-        return &messageMap;                                                            \
+#define UI_END_MESSAGE_MAP()                                                                                           \
+    {                                                                                                                  \
+        L"", L"", SkinUI::UISIG_END, nullptr                                                                           \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const SkinUI::UI_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};               \
+    return &messageMap;                                                                                                \
     }

@@ -12,7 +12,8 @@ using namespace SkinUI;
 
 namespace {
 
-class BasePump : public CNotifyPump {
+class BasePump : public CNotifyPump
+{
 public:
     std::vector<std::wstring> calls;
     void OnBaseTimer(TNotifyUI&) { calls.push_back(L"base:timer"); }
@@ -23,12 +24,14 @@ UI_BEGIN_MESSAGE_MAP(BasePump, CNotifyPump)
 UI_ON_MSGTYPE(L"timer", OnBaseTimer)
 UI_END_MESSAGE_MAP()
 
-class DerivedPump : public BasePump {
+class DerivedPump : public BasePump
+{
 public:
     void OnOk(TNotifyUI&) { calls.push_back(L"ok"); }
     void OnAnyClick(TNotifyUI&) { calls.push_back(L"any"); }
     void OnLastAnyClick(TNotifyUI&) { calls.push_back(L"last-any"); }
-    void OnParams(WPARAM wParam, LPARAM lParam) {
+    void OnParams(WPARAM wParam, LPARAM lParam)
+    {
         calls.push_back(L"params:" + std::to_wstring(wParam) + L"," + std::to_wstring(lParam));
     }
     UI_DECLARE_MESSAGE_MAP()
@@ -41,7 +44,8 @@ UI_ON_MSGTYPE(L"click", OnLastAnyClick)
 UI_ON_MSGTYPE_PARAMS(L"select", L"", OnParams)
 UI_END_MESSAGE_MAP()
 
-TNotifyUI Notification(const wchar_t* type, CControlUI* sender, const wchar_t* virtualWnd = L"") {
+TNotifyUI Notification(const wchar_t* type, CControlUI* sender, const wchar_t* virtualWnd = L"")
+{
     TNotifyUI msg;
     msg.type = type;
     msg.virtualWnd = virtualWnd;
@@ -53,26 +57,28 @@ TNotifyUI Notification(const wchar_t* type, CControlUI* sender, const wchar_t* v
     return msg;
 }
 
-TEST(NotifyPump, EntriesAreChosenByNotificationAndControlName) {
+TEST(NotifyPump, EntriesAreChosenByNotificationAndControlName)
+{
     CControlUI ok;
     ok.SetName(L"ok");
     CControlUI Ok;
     Ok.SetName(L"OK");  // control names match exactly
     CControlUI other;
     other.SetName(L"other");
-    struct {
+    struct
+    {
         const wchar_t* type;
         CControlUI* sender;
         bool handled;
         const wchar_t* call;
     } cases[] = {
         {L"click", &ok, true, L"ok"},
-        {L"click", &Ok, true, L"last-any"},     // the last entry for any control
+        {L"click", &Ok, true, L"last-any"},  // the last entry for any control
         {L"click", &other, true, L"last-any"},
-        {L"click", nullptr, true, L"any"},       // a sender that has gone counts as unnamed
+        {L"click", nullptr, true, L"any"},  // a sender that has gone counts as unnamed
         {L"select", &other, true, L"params:3,4"},
-        {L"timer", &ok, true, L"base:timer"},    // found in the base class's table
-        {L"Click", &ok, false, L""},             // notification names match exactly
+        {L"timer", &ok, true, L"base:timer"},  // found in the base class's table
+        {L"Click", &ok, false, L""},           // notification names match exactly
         {L"unknown", &ok, false, L""},
         {L"", nullptr, false, L""},
     };
@@ -89,7 +95,8 @@ TEST(NotifyPump, EntriesAreChosenByNotificationAndControlName) {
     }
 }
 
-TEST(NotifyPump, VirtualWindowsTakeTheirNotificationsFirst) {
+TEST(NotifyPump, VirtualWindowsTakeTheirNotificationsFirst)
+{
     DerivedPump window;
     DerivedPump page;
     BasePump timersOnly;

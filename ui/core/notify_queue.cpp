@@ -55,4 +55,4 @@ NotifyQueue::Delivering::~Delivering()
     if (it != list.end()) list.erase(it);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -50,4 +50,4 @@ private:
     std::vector<TNotifyUI*> m_delivering;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -25,7 +25,7 @@ TNotifyUI Notification(const wchar_t* type, CControlUI* sender)
     return msg;
 }
 
-} // namespace
+}  // namespace
 
 TEST(NotifyQueue, DeliversInOrderWithoutTheVirtualWindow)
 {

@@ -133,9 +133,9 @@ struct UILIB_API TImageInfo
     HBITMAP hBitmap;
     int nX;
     int nY;
-    int delay;          // milliseconds; frames of an animated GIF only
-    bool alphaChannel;  // some pixel is translucent or was masked
-    CUIString sResType; // empty for files
+    int delay;           // milliseconds; frames of an animated GIF only
+    bool alphaChannel;   // some pixel is translucent or was masked
+    CUIString sResType;  // empty for files
     DWORD dwMask;
 };
 
@@ -160,7 +160,7 @@ public:
 // The entry point a framework plug-in exports as "CreateControl".
 typedef CControlUI* (*LPCREATECONTROL)(const wchar_t* pstrType);
 
-typedef CControlUI* (CALLBACK* FINDCONTROLPROC)(CControlUI*, LPVOID);
+typedef CControlUI*(CALLBACK* FINDCONTROLPROC)(CControlUI*, LPVOID);
 
 class UILIB_API CPaintManagerUI
 {
@@ -458,4 +458,4 @@ private:
     static CStdPtrArray m_aPlugins;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

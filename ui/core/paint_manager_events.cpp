@@ -9,7 +9,8 @@
 namespace SkinUI {
 namespace {
 
-TEventUI MakeEvent(int type, CControlUI* sender, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0) {
+TEventUI MakeEvent(int type, CControlUI* sender, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0)
+{
     TEventUI event = {};
     event.type = type;
     event.sender = sender;
@@ -20,7 +21,8 @@ TEventUI MakeEvent(int type, CControlUI* sender, POINT pt, WPARAM wParam = 0, LP
     return event;
 }
 
-POINT PointFromLParam(LPARAM lParam) {
+POINT PointFromLParam(LPARAM lParam)
+{
     POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     return pt;
 }
@@ -35,7 +37,8 @@ const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 
 }  // namespace
 
-bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
+{
     if (m_hWndPaint == NULL) return false;
     DeliverQueuedNotifications();
 
@@ -157,8 +160,8 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
         if (pControl == NULL || pControl->GetManager() != this) break;
         pControl->SetFocus();
         SetCapture();
-        TEventUI event = MakeEvent(uMsg == WM_RBUTTONDOWN ? UIEV_RBUTTON_DOWN : UIEV_RBUTTON_UP, pControl, pt,
-                                   wParam, lParam);
+        TEventUI event =
+            MakeEvent(uMsg == WM_RBUTTONDOWN ? UIEV_RBUTTON_DOWN : UIEV_RBUTTON_UP, pControl, pt, wParam, lParam);
         event.keyState = LOWORD(wParam);
         pControl->Event(event);
         m_pEventClick = pControl;
@@ -244,7 +247,8 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
 }
 
 bool CPaintManagerUI::OfferToFilters(const CStdPtrArray& filters, UINT uMsg, WPARAM wParam, LPARAM lParam,
-                                     LRESULT& lRes) {
+                                     LRESULT& lRes)
+{
     // A filter may add or remove filters while it runs: walk a copy and skip those
     // that have left the list meanwhile.
     CStdPtrArray snapshot(filters);
@@ -261,14 +265,16 @@ bool CPaintManagerUI::OfferToFilters(const CStdPtrArray& filters, UINT uMsg, WPA
     return false;
 }
 
-void CPaintManagerUI::SendKeyEvent(CControlUI* pControl, int type, WPARAM key) {
+void CPaintManagerUI::SendKeyEvent(CControlUI* pControl, int type, WPARAM key)
+{
     TEventUI event = MakeEvent(type, NULL, m_ptLastMousePos);
     event.key = static_cast<wchar_t>(key);
     event.keyState = static_cast<WORD>(MapKeyState());
     pControl->Event(event);
 }
 
-void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam) {
+void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam)
+{
     if (!m_bMouseTracking) {
         TRACKMOUSEEVENT tme = {};
         tme.cbSize = sizeof(tme);
@@ -306,7 +312,8 @@ void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam) {
     }
 }
 
-bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam) {
+bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam)
+{
     m_bMouseTracking = false;
     POINT pt = PointFromLParam(lParam);
     CControlUI* pHover = FindControl(pt);
@@ -329,9 +336,9 @@ bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam) {
     m_ToolTip.lpszText = const_cast<LPWSTR>(sToolTip.GetData());
     m_ToolTip.rect = pHover->GetPos();
     if (m_hwndTooltip == NULL) {
-        m_hwndTooltip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, NULL, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint,
-                                          NULL, GetInstance(), NULL);
+        m_hwndTooltip =
+            ::CreateWindowExW(0, TOOLTIPS_CLASSW, NULL, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWndPaint, NULL, GetInstance(), NULL);
         if (m_hwndTooltip != NULL) ::SendMessageW(m_hwndTooltip, TTM_ADDTOOLW, 0, (LPARAM)&m_ToolTip);
     }
     if (m_hwndTooltip != NULL) {

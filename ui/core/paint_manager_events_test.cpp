@@ -16,23 +16,26 @@ using namespace SkinUI::test;
 namespace {
 
 // Three tab stops: a and b side by side, c below a.
-const wchar_t kLayout[] =
-    L"<Window><Container>"
-    L"<Probe name=\"a\" float=\"true\" pos=\"10,10,60,40\" />"
-    L"<Probe name=\"b\" float=\"true\" pos=\"100,10,150,40\" />"
-    L"<Probe name=\"c\" float=\"true\" pos=\"10,60,60,90\" />"
-    L"</Container></Window>";
+const wchar_t kLayout[] = L"<Window><Container>"
+                          L"<Probe name=\"a\" float=\"true\" pos=\"10,10,60,40\" />"
+                          L"<Probe name=\"b\" float=\"true\" pos=\"100,10,150,40\" />"
+                          L"<Probe name=\"c\" float=\"true\" pos=\"10,60,60,90\" />"
+                          L"</Container></Window>";
 
-struct ProbeFactory : IDialogBuilderCallback {
-    CControlUI* CreateControl(const wchar_t* pstrClass) override {
+struct ProbeFactory : IDialogBuilderCallback
+{
+    CControlUI* CreateControl(const wchar_t* pstrClass) override
+    {
         if (wcscmp(pstrClass, L"Probe") != 0) return NULL;
         return new ProbeControl(L"", L"ButtonUI", CTRLFLAG_TABSTOP);
     }
 };
 
-class MessageEngineTest : public ::testing::Test {
+class MessageEngineTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_NE(window.CreateAt(0, 0, 200, 100), (HWND)NULL);
         ASSERT_TRUE(window.Load(kLayout, &probes));
         root = static_cast<CContainerUI*>(window.root);
@@ -44,7 +47,8 @@ protected:
 
     CPaintManagerUI& pm() { return window.pm; }
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return window.Send(msg, wParam, lParam); }
-    void SetShift(bool down) {
+    void SetShift(bool down)
+    {
         BYTE keys[256];
         ::GetKeyboardState(keys);
         keys[VK_SHIFT] = down ? 0x80 : 0;
@@ -59,15 +63,18 @@ protected:
     ProbeControl* c = nullptr;
 };
 
-TEST_F(MessageEngineTest, FirstPaintSendsWindowInitAndFocusesTheFirstTabStop) {
+TEST_F(MessageEngineTest, FirstPaintSendsWindowInitAndFocusesTheFirstTabStop)
+{
     EXPECT_EQ(window.log.Count(L"windowinit"), 1);
     EXPECT_EQ(pm().GetFocus(), a);
     PaintNow(window);
     EXPECT_EQ(window.log.Count(L"windowinit"), 1);
 }
 
-TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheMouseAsSender) {
-    struct Case {
+TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheMouseAsSender)
+{
+    struct Case
+    {
         POINT up;
         CControlUI* expectedSender;
     } cases[] = {
@@ -92,7 +99,8 @@ TEST_F(MessageEngineTest, ButtonUpGoesToThePressedControlWithTheControlUnderTheM
     }
 }
 
-TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt) {
+TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt)
+{
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(120, 20));
     EXPECT_EQ(pm().GetFocus(), b);
     EXPECT_EQ(window.log.Count(L"setfocus"), 2);  // a at the first paint, then b
@@ -105,10 +113,12 @@ TEST_F(MessageEngineTest, PressingFocusesTheControlAndDraggingMovesGoToIt) {
     EXPECT_EQ(a->Count(UIEV_MOUSE_MOVE), 1);
 }
 
-TEST_F(MessageEngineTest, WheelGoesToTheControlUnderTheMouseAndHoverFollows) {
+TEST_F(MessageEngineTest, WheelGoesToTheControlUnderTheMouseAndHoverFollows)
+{
     POINT screen = {20, 20};
     ::ClientToScreen(window, &screen);
-    struct {
+    struct
+    {
         short delta;
         WPARAM expected;
     } cases[] = {{-WHEEL_DELTA, SB_LINEDOWN}, {WHEEL_DELTA, SB_LINEUP}};
@@ -120,7 +130,8 @@ TEST_F(MessageEngineTest, WheelGoesToTheControlUnderTheMouseAndHoverFollows) {
     EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);  // the move sent after the wheel
 }
 
-TEST_F(MessageEngineTest, DoubleClickCapturesWithoutMovingTheFocus) {
+TEST_F(MessageEngineTest, DoubleClickCapturesWithoutMovingTheFocus)
+{
     pm().SetFocus(b);
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 20));
     EXPECT_EQ(a->Count(UIEV_DOUBLE_CLICK), 1);
@@ -130,7 +141,8 @@ TEST_F(MessageEngineTest, DoubleClickCapturesWithoutMovingTheFocus) {
     EXPECT_EQ(a->Count(UIEV_BUTTON_UP), 1);
 }
 
-TEST_F(MessageEngineTest, HoverEntersAndLeavesControls) {
+TEST_F(MessageEngineTest, HoverEntersAndLeavesControls)
+{
     Send(WM_MOUSEMOVE, 0, Point(20, 20));
     EXPECT_EQ(a->Count(UIEV_MOUSE_ENTER), 1);
     Send(WM_MOUSEMOVE, 0, Point(22, 20));
@@ -143,7 +155,8 @@ TEST_F(MessageEngineTest, HoverEntersAndLeavesControls) {
     EXPECT_EQ(b->Count(UIEV_MOUSE_LEAVE), 1);
 }
 
-TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip) {
+TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip)
+{
     b->SetToolTip(L"tip of b");
     Send(WM_MOUSEMOVE, 0, Point(120, 20));
     LRESULT lRes = Send(WM_MOUSEHOVER, 0, Point(120, 20));
@@ -177,7 +190,8 @@ TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip) {
     EXPECT_FALSE(pm().MessageHandler(WM_MOUSEHOVER, 0, Point(-5, -5), lRes));
 }
 
-TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
+TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap)
+{
     CControlUI* plain = Place(root, new ProbeControl(L"plain"), 160, 60, 190, 90);
     ProbeControl* hidden = Place(root, new ProbeControl(L"hidden", L"ButtonUI", CTRLFLAG_TABSTOP), 70, 60, 90, 90);
     ProbeControl* disabled = Place(root, new ProbeControl(L"off", L"ButtonUI", CTRLFLAG_TABSTOP), 95, 60, 99, 90);
@@ -201,10 +215,13 @@ TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
 }
 
 // A rich edit that says it wants Tab characters answers the interface "WantTab".
-class TabTakingEdit : public ProbeControl {
+class TabTakingEdit : public ProbeControl
+{
 public:
-    explicit TabTakingEdit(bool wantsTab) : ProbeControl(L"edit", L"RichEditUI", CTRLFLAG_TABSTOP), m_wantsTab(wantsTab) {}
-    LPVOID GetInterface(const wchar_t* pstrName) override {
+    explicit TabTakingEdit(bool wantsTab) : ProbeControl(L"edit", L"RichEditUI", CTRLFLAG_TABSTOP), m_wantsTab(wantsTab)
+    {}
+    LPVOID GetInterface(const wchar_t* pstrName) override
+    {
         if (m_wantsTab && wcscmp(pstrName, L"WantTab") == 0) return this;
         return ProbeControl::GetInterface(pstrName);
     }
@@ -213,7 +230,8 @@ private:
     bool m_wantsTab;
 };
 
-TEST_F(MessageEngineTest, TabInARichEditThatWantsItStaysInTheEdit) {
+TEST_F(MessageEngineTest, TabInARichEditThatWantsItStaysInTheEdit)
+{
     for (bool wantsTab : {true, false}) {
         SCOPED_TRACE(wantsTab);
         TabTakingEdit* edit = Place(root, new TabTakingEdit(wantsTab), 160, 10, 190, 40);
@@ -233,7 +251,8 @@ TEST_F(MessageEngineTest, TabInARichEditThatWantsItStaysInTheEdit) {
     }
 }
 
-TEST_F(MessageEngineTest, FocusNeededBeforeLayoutLandsOnTheControlAtTheNextPaint) {
+TEST_F(MessageEngineTest, FocusNeededBeforeLayoutLandsOnTheControlAtTheNextPaint)
+{
     pm().SetFocus(a);
     pm().SetFocusNeeded(c);
     EXPECT_EQ(pm().GetFocus(), b);  // the tab stop before c, taken without events
@@ -243,7 +262,8 @@ TEST_F(MessageEngineTest, FocusNeededBeforeLayoutLandsOnTheControlAtTheNextPaint
     EXPECT_EQ(c->Count(UIEV_SET_FOCUS), 1);
 }
 
-TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus) {
+TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus)
+{
     pm().SetFocus(a);
     bool destroyed = false;
     a->destroyed = &destroyed;
@@ -259,7 +279,8 @@ TEST_F(MessageEngineTest, AFocusedControlMayDestroyItselfWhenItLosesFocus) {
     EXPECT_EQ(pm().GetFocus(), b);
 }
 
-TEST_F(MessageEngineTest, MessageLoopPreTranslatesTabAndEndsOnQuit) {
+TEST_F(MessageEngineTest, MessageLoopPreTranslatesTabAndEndsOnQuit)
+{
     pm().SetFocus(a);
     ::PostMessageW(window, WM_KEYDOWN, VK_TAB, 0);
     ::PostMessageW(window, WM_CHAR, 'q', 0);
@@ -270,7 +291,8 @@ TEST_F(MessageEngineTest, MessageLoopPreTranslatesTabAndEndsOnQuit) {
     EXPECT_EQ(b->Count(UIEV_CHAR), 1);
 }
 
-TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
+TEST_F(MessageEngineTest, KeysGoToTheFocusedControl)
+{
     pm().SetFocus(b);
     Send(WM_KEYDOWN, 'X');
     Send(WM_CHAR, 'x');
@@ -297,7 +319,8 @@ TEST_F(MessageEngineTest, KeysGoToTheFocusedControl) {
     EXPECT_EQ(c->Last(UIEV_SYS_KEY)->key, VK_F10);
 }
 
-TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl) {
+TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl)
+{
     ProbeControl* label = Place(root, new ProbeControl(L"label", L"LabelUI"), 160, 10, 190, 40);
     ProbeControl* next = Place(root, new ProbeControl(L"next", L"ButtonUI", CTRLFLAG_TABSTOP), 160, 60, 190, 90);
     label->SetShortcut(L'n');
@@ -308,7 +331,8 @@ TEST_F(MessageEngineTest, AltShortcutOfALabelFocusesAndActivatesTheNextControl) 
     EXPECT_EQ(label->activations, 0);
 }
 
-TEST_F(MessageEngineTest, ContextMenuIsHandledOnlyAfterAPress) {
+TEST_F(MessageEngineTest, ContextMenuIsHandledOnlyAfterAPress)
+{
     LRESULT lRes = 0;
     POINT screen = {20, 20};
     ::ClientToScreen(window, &screen);
@@ -320,7 +344,8 @@ TEST_F(MessageEngineTest, ContextMenuIsHandledOnlyAfterAPress) {
     EXPECT_FALSE(pm().IsCaptured());
 }
 
-TEST_F(MessageEngineTest, WindowSizeReachesTheFocusAndAsksForLayout) {
+TEST_F(MessageEngineTest, WindowSizeReachesTheFocusAndAsksForLayout)
+{
     pm().SetFocus(c);
     LRESULT lRes = 1;
     EXPECT_TRUE(pm().MessageHandler(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 100), lRes));
@@ -328,7 +353,8 @@ TEST_F(MessageEngineTest, WindowSizeReachesTheFocusAndAsksForLayout) {
     EXPECT_TRUE(root->IsUpdateNeeded());
 }
 
-TEST_F(MessageEngineTest, CloseEndsHoverAndPressAndDropsFocus) {
+TEST_F(MessageEngineTest, CloseEndsHoverAndPressAndDropsFocus)
+{
     Send(WM_MOUSEMOVE, 0, Point(20, 20));
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 20));
     LRESULT lRes = 0;
@@ -338,11 +364,14 @@ TEST_F(MessageEngineTest, CloseEndsHoverAndPressAndDropsFocus) {
     EXPECT_EQ(pm().GetFocus(), nullptr);
 }
 
-TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt) {
-    struct Reflected : CWindowWnd {
+TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt)
+{
+    struct Reflected : CWindowWnd
+    {
         UINT got = 0;
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestReflected"; }
-        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+        {
             if (uMsg >= 0x2000 && uMsg < 0x3000) {
                 got = uMsg;
                 return 42;
@@ -353,7 +382,8 @@ TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt) {
     HWND hChild = child.Create(window, L"", WS_CHILD, 0, 0, 0, 10, 10);
     ASSERT_NE(hChild, (HWND)NULL);
     NMHDR header = {hChild, 1, NM_CLICK};
-    struct {
+    struct
+    {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
@@ -374,7 +404,8 @@ TEST_F(MessageEngineTest, ACommandFromAChildWindowIsReflectedToIt) {
     ::DestroyWindow(hChild);
 }
 
-TEST_F(MessageEngineTest, MinAndMaxSizesAreWrittenOnlyWhenSet) {
+TEST_F(MessageEngineTest, MinAndMaxSizesAreWrittenOnlyWhenSet)
+{
     pm().SetMinInfo(120, 0);
     pm().SetMaxInfo(0, 300);
     MINMAXINFO info = {};
@@ -388,7 +419,8 @@ TEST_F(MessageEngineTest, MinAndMaxSizesAreWrittenOnlyWhenSet) {
     EXPECT_EQ(info.ptMaxTrackSize.y, 300);
 }
 
-TEST_F(MessageEngineTest, RightButtonFocusesCapturesAndEndsInTheContextMenu) {
+TEST_F(MessageEngineTest, RightButtonFocusesCapturesAndEndsInTheContextMenu)
+{
     pm().SetFocus(a);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, Point(20, 70));
     EXPECT_EQ(c->Count(UIEV_RBUTTON_DOWN), 1);
@@ -417,7 +449,8 @@ TEST_F(MessageEngineTest, RightButtonFocusesCapturesAndEndsInTheContextMenu) {
 // ---- notifications ------------------------------------------------------------------------
 
 // Handles "late" from the control named b, and from any other (or no) control.
-struct LatePump : CNotifyPump {
+struct LatePump : CNotifyPump
+{
     int named = 0;
     int unnamed = 0;
     void OnNamed(TNotifyUI&) { ++named; }
@@ -430,7 +463,8 @@ UI_ON_MSGTYPE_CTRNAME(L"late", L"b", OnNamed)
 UI_ON_MSGTYPE(L"late", OnAny)
 UI_END_MESSAGE_MAP()
 
-TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtualWindow) {
+TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtualWindow)
+{
     pm().UsedVirtualWnd(true);
     b->SetVirtualWnd(L"page");
     pm().SendNotify(b, L"sync", 1, 2, false);
@@ -451,7 +485,8 @@ TEST_F(MessageEngineTest, QueuedNotificationArrivesOnTheNextMessageWithoutVirtua
     EXPECT_EQ(window.log.Count(L"idle"), 1);
 }
 
-TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {
+TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed)
+{
     static LatePump* pump = nullptr;
     LatePump local;
     pump = &local;
@@ -470,7 +505,8 @@ TEST_F(MessageEngineTest, QueuedNotificationOfADeletedSenderCountsAsUnnamed) {
     pm().RemoveNotifier(&forward);
 }
 
-TEST_F(MessageEngineTest, ASenderDeletedByAnEarlierNotifierReachesTheLaterOnesUnnamed) {
+TEST_F(MessageEngineTest, ASenderDeletedByAnEarlierNotifierReachesTheLaterOnesUnnamed)
+{
     for (bool async : {false, true}) {
         SCOPED_TRACE(async);
         ProbeControl* doomed = Place(root, new ProbeControl(L"b"), 160, 60, 190, 90);
@@ -498,7 +534,8 @@ TEST_F(MessageEngineTest, ASenderDeletedByAnEarlierNotifierReachesTheLaterOnesUn
     }
 }
 
-TEST_F(MessageEngineTest, NotifiersMayAddAndRemoveNotifiersWhileNotified) {
+TEST_F(MessageEngineTest, NotifiersMayAddAndRemoveNotifiersWhileNotified)
+{
     NotifyLog first;
     NotifyLog second;
     NotifyLog added;
@@ -520,7 +557,8 @@ TEST_F(MessageEngineTest, NotifiersMayAddAndRemoveNotifiersWhileNotified) {
 
 // ---- delayed cleanup --------------------------------------------------------------------------
 
-TEST_F(MessageEngineTest, AControlMayRemoveItselfInsideItsOwnEvent) {
+TEST_F(MessageEngineTest, AControlMayRemoveItselfInsideItsOwnEvent)
+{
     bool destroyed = false;
     a->destroyed = &destroyed;
     a->onEvent = [this](TEventUI& event) {
@@ -536,7 +574,8 @@ TEST_F(MessageEngineTest, AControlMayRemoveItselfInsideItsOwnEvent) {
     EXPECT_EQ(pm().GetFocus(), nullptr);
 }
 
-TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile) {
+TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile)
+{
     bool aDestroyed = false;
     bool bDestroyed = false;
     a->destroyed = &aDestroyed;
@@ -549,7 +588,8 @@ TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile) {
     EXPECT_EQ(root->GetCount(), 1);
 }
 
-TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater) {
+TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater)
+{
     bool oldDestroyed = false;
     a->destroyed = &oldDestroyed;
     pm().AddPostPaint(b);
@@ -586,7 +626,8 @@ TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater) {
 
 // ---- lookup -------------------------------------------------------------------------------------
 
-TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexes) {
+TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexes)
+{
     EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", 2), c);
     EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", 3), nullptr);
     EXPECT_EQ(pm().FindSubControlByClass(NULL, L"ButtonUI", -1), nullptr);
@@ -596,7 +637,8 @@ TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexe
 
 // ---- timers ----------------------------------------------------------------------------------------
 
-TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId) {
+TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId)
+{
     ASSERT_TRUE(pm().SetTimer(b, 7, 10));
     EXPECT_FALSE(pm().SetTimer(b, 7, 10));  // already running
     ASSERT_TRUE(PumpUntil([&] { return b->Count(UIEV_TIMER) > 0; }));
@@ -613,7 +655,8 @@ TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId) {
     pm().KillTimer(b);
 }
 
-TEST_F(MessageEngineTest, NativeTimerIdsStartAt17AndNeverCollide) {
+TEST_F(MessageEngineTest, NativeTimerIdsStartAt17AndNeverCollide)
+{
     const UINT_PTR base = CPaintManagerUI::kControlTimerIdBase;
     ASSERT_TRUE(pm().SetTimer(a, 1, 100000));
     Send(WM_TIMER, base + 17);
@@ -636,7 +679,8 @@ TEST_F(MessageEngineTest, NativeTimerIdsStartAt17AndNeverCollide) {
     pm().KillTimer(a);
 }
 
-TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls) {
+TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls)
+{
     ASSERT_TRUE(pm().SetTimer(a, 1, 100000));
     for (UINT_PTR appId : {UINT_PTR(0), UINT_PTR(17), UINT_PTR(101), UINT_PTR(1001)}) {
         Send(WM_TIMER, appId);
@@ -649,7 +693,8 @@ TEST_F(MessageEngineTest, ApplicationTimerIdsNeverReachControls) {
 
 // WM_SETCURSOR looks at the real cursor: this window stands apart from the other tests'
 // windows, so that the mouse moves it causes reach none of them.
-TEST(SetCursor, GoesOnlyToControlsThatAskForIt) {
+TEST(SetCursor, GoesOnlyToControlsThatAskForIt)
+{
     TestWindow window;
     ASSERT_NE(window.CreateAt(600, 400, 100, 100), (HWND)NULL);
     CContainerUI* root = new CContainerUI;
@@ -657,7 +702,8 @@ TEST(SetCursor, GoesOnlyToControlsThatAskForIt) {
     ProbeControl* plain = Place(root, new ProbeControl(L"plain"), 60, 10, 90, 40);
     ASSERT_TRUE(window.pm.AttachDialog(root));
     PaintNow(window);
-    struct {
+    struct
+    {
         POINT at;
         WORD hitTest;
         bool handled;
@@ -682,16 +728,19 @@ TEST(SetCursor, GoesOnlyToControlsThatAskForIt) {
 
 // ---- pre-translation -----------------------------------------------------------------------------
 
-class CountingAccelerator : public ITranslateAccelerator {
+class CountingAccelerator : public ITranslateAccelerator
+{
 public:
-    LRESULT TranslateAccelerator(MSG*) override {
+    LRESULT TranslateAccelerator(MSG*) override
+    {
         ++calls;
         return 1;  // not handled
     }
     int calls = 0;
 };
 
-TEST(PreTranslation, ChildWindowMessagesReachEachManagerUpTheChainOnce) {
+TEST(PreTranslation, ChildWindowMessagesReachEachManagerUpTheChainOnce)
+{
     TestWindow top;
     TestWindow middle;
     TestWindow bottom;
@@ -714,8 +763,10 @@ TEST(PreTranslation, ChildWindowMessagesReachEachManagerUpTheChainOnce) {
     EXPECT_EQ(accUnrelated.calls, 0);
 }
 
-TEST(PreTranslation, AnAcceleratorThatHandlesTheMessageStopsIt) {
-    struct Handling : ITranslateAccelerator {
+TEST(PreTranslation, AnAcceleratorThatHandlesTheMessageStopsIt)
+{
+    struct Handling : ITranslateAccelerator
+    {
         LRESULT TranslateAccelerator(MSG*) override { return 0; }
     } handling;
     TestWindow top;

@@ -13,7 +13,8 @@ const UINT kKeyStateAlt = 0x20;
 
 }  // namespace
 
-void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl) {
+void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl)
+{
     if (m_hWndPaint != NULL) ::SetFocus(m_hWndPaint);
     if (pControl == NULL) return;
     if (m_pFocus != NULL) {
@@ -33,7 +34,8 @@ void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl) {
     if (m_pRoot != NULL) m_pRoot->NeedUpdate();
 }
 
-bool CPaintManagerUI::SetNextTabControl(bool bForward) {
+bool CPaintManagerUI::SetNextTabControl(bool bForward)
+{
     if (m_bUpdateNeeded && bForward) {
         // The layout is not done yet: the paint moves the focus.
         m_focusNavigator.SetPending(true);
@@ -47,7 +49,8 @@ bool CPaintManagerUI::SetNextTabControl(bool bForward) {
     return true;
 }
 
-bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes)
+{
     if (OfferToFilters(m_aPreMessageFilters, uMsg, wParam, lParam, lRes)) return true;
     switch (uMsg) {
     case WM_KEYDOWN:
@@ -78,7 +81,8 @@ bool CPaintManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam,
     return false;
 }
 
-UINT CPaintManagerUI::MapKeyState() {
+UINT CPaintManagerUI::MapKeyState()
+{
     UINT uState = 0;
     if (::GetKeyState(VK_CONTROL) < 0) uState |= MK_CONTROL;
     if (::GetKeyState(VK_RBUTTON) < 0) uState |= MK_RBUTTON;

@@ -26,10 +26,9 @@ void CPaintManagerUI::LayoutPass(const RECT& rcClient)
             // position and size: laid out where it stands, it would take its
             // old rectangle back as its position and size.
             CControlUI* pParent = pControl->GetParent();
-            CContainerUI* pContainer =
-                pControl->IsFloat() && pParent != NULL
-                    ? static_cast<CContainerUI*>(pParent->GetInterface(L"Container"))
-                    : NULL;
+            CContainerUI* pContainer = pControl->IsFloat() && pParent != NULL
+                                           ? static_cast<CContainerUI*>(pParent->GetInterface(L"Container"))
+                                           : NULL;
             int index = pContainer != NULL ? pContainer->GetItemIndex(pControl) : -1;
             if (index >= 0) pContainer->SetFloatPos(index);
             if (pControl->IsUpdateNeeded()) pControl->SetPos(pControl->GetPos());
@@ -59,4 +58,4 @@ void CPaintManagerUI::PaintTo(HDC hdc, const RECT& rcClient, const RECT& rcPaint
     }
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -6,7 +6,8 @@
 namespace SkinUI {
 namespace {
 
-bool IsSelfOrAncestor(HWND hWndCandidate, HWND hWnd) {
+bool IsSelfOrAncestor(HWND hWndCandidate, HWND hWnd)
+{
     for (HWND h = hWnd; h != NULL; h = ::GetParent(h)) {
         if (h == hWndCandidate) return true;
     }
@@ -15,7 +16,8 @@ bool IsSelfOrAncestor(HWND hWndCandidate, HWND hWnd) {
 
 }  // namespace
 
-bool CPaintManagerUI::TranslateAccelerator(MSG* pMsg) {
+bool CPaintManagerUI::TranslateAccelerator(MSG* pMsg)
+{
     CStdPtrArray accelerators(m_aTranslateAccelerator);
     for (int i = 0; i < accelerators.GetSize(); i++) {
         ITranslateAccelerator* pAccelerator = static_cast<ITranslateAccelerator*>(accelerators[i]);
@@ -25,7 +27,8 @@ bool CPaintManagerUI::TranslateAccelerator(MSG* pMsg) {
     return false;
 }
 
-void CPaintManagerUI::MessageLoop() {
+void CPaintManagerUI::MessageLoop()
+{
     MSG msg = {};
     // 0 is WM_QUIT; -1 is an error that would repeat for ever.
     while (::GetMessageW(&msg, NULL, 0, 0) > 0) {
@@ -36,7 +39,8 @@ void CPaintManagerUI::MessageLoop() {
     }
 }
 
-bool CPaintManagerUI::TranslateMessage(const MSG* pMsg) {
+bool CPaintManagerUI::TranslateMessage(const MSG* pMsg)
+{
     if (pMsg == NULL || pMsg->hwnd == NULL) return false;
     MSG msg = *pMsg;
     const LONG style = ::GetWindowLongW(pMsg->hwnd, GWL_STYLE);

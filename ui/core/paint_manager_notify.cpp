@@ -10,7 +10,8 @@ namespace SkinUI {
 void CPaintManagerUI::UsedVirtualWnd(bool bUsed) { m_bUsedVirtualWnd = bUsed; }
 
 void CPaintManagerUI::SendNotify(CControlUI* pControl, const wchar_t* pstrMessage, WPARAM wParam, LPARAM lParam,
-                                 bool bAsync) {
+                                 bool bAsync)
+{
     TNotifyUI msg;
     msg.type = pstrMessage;
     msg.sender = pControl;
@@ -21,7 +22,8 @@ void CPaintManagerUI::SendNotify(CControlUI* pControl, const wchar_t* pstrMessag
     SendNotify(msg, bAsync);
 }
 
-void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
+void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync)
+{
     Msg.point = m_ptLastMousePos;
     Msg.timestamp = ::GetTickCount();
     if (m_bUsedVirtualWnd && Msg.sender != NULL) Msg.virtualWnd = Msg.sender->GetVirtualWnd();
@@ -35,7 +37,8 @@ void CPaintManagerUI::SendNotify(TNotifyUI& Msg, bool bAsync) {
     if (m_hWndPaint != NULL) ::PostMessageW(m_hWndPaint, WM_NULL, 0, 0);
 }
 
-void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
+void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg)
+{
     // While it is delivered, a handler that deletes the sender makes it an unnamed
     // notification for the handlers after it.
     NotifyQueue::Delivering delivering(m_notifyQueue, &Msg);
@@ -50,7 +53,8 @@ void CPaintManagerUI::DeliverNotify(TNotifyUI& Msg) {
     }
 }
 
-void CPaintManagerUI::DeliverQueuedNotifications() {
+void CPaintManagerUI::DeliverQueuedNotifications()
+{
     while (std::unique_ptr<TNotifyUI> msg = m_notifyQueue.Pop()) DeliverNotify(*msg);
 }
 

@@ -12,7 +12,8 @@ namespace SkinUI {
 namespace {
 
 // Outlines the painted rectangle, for finding out what each paint covers.
-void OutlineUpdateRect(HDC hDC, const RECT& rc) {
+void OutlineUpdateRect(HDC hDC, const RECT& rc)
+{
     PenHandle pen(::CreatePen(PS_SOLID, 1, RGB(220, 0, 0)));
     SelectObjectScope selectPen(hDC, pen);
     SelectObjectScope selectBrush(hDC, ::GetStockObject(HOLLOW_BRUSH));
@@ -21,7 +22,8 @@ void OutlineUpdateRect(HDC hDC, const RECT& rc) {
 
 }  // namespace
 
-void CPaintManagerUI::OnPaintMessage() {
+void CPaintManagerUI::OnPaintMessage()
+{
     RECT rcUpdate = {};
     if (!::GetUpdateRect(m_hWndPaint, &rcUpdate, FALSE)) return;
     if (m_pRoot == NULL) {
@@ -84,7 +86,8 @@ void CPaintManagerUI::OnPaintMessage() {
     if (m_bUpdateNeeded) Invalidate();
 }
 
-void CPaintManagerUI::OnPrintClientMessage(HDC hDC, LPARAM lParam) {
+void CPaintManagerUI::OnPrintClientMessage(HDC hDC, LPARAM lParam)
+{
     if (m_pRoot == NULL || hDC == NULL) return;
     RECT rcClient = {};
     ::GetClientRect(m_hWndPaint, &rcClient);

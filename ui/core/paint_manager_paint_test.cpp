@@ -15,7 +15,8 @@ namespace {
 using SkinUI::test::TestCanvas;
 
 // 0xRRGGBB of a canvas pixel.
-DWORD Pixel(const TestCanvas& canvas, int x, int y) {
+DWORD Pixel(const TestCanvas& canvas, int x, int y)
+{
     SkinUI::test::Rgb p = canvas.At(x, y);
     return static_cast<DWORD>(p.r << 16 | p.g << 8 | p.b);
 }
@@ -25,10 +26,12 @@ const DWORD kRed = 0xFF0000;
 const DWORD kGreen = 0x00FF00;
 
 // Paints a rectangle of its own colour after the whole tree is painted.
-class PostPainter : public CControlUI {
+class PostPainter : public CControlUI
+{
 public:
     int calls = 0;
-    void DoPostPaint(HDC hDC, const RECT&) override {
+    void DoPostPaint(HDC hDC, const RECT&) override
+    {
         ++calls;
         HBRUSH brush = ::CreateSolidBrush(RGB(255, 255, 0));
         ::FillRect(hDC, &m_rcItem, brush);
@@ -36,9 +39,11 @@ public:
     }
 };
 
-class PaintCycleTest : public ::testing::Test {
+class PaintCycleTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_NE(window.CreateAt(0, 0, 160, 100), (HWND)NULL);
         root = new CContainerUI;
         root->SetBkColor(0xFF000000 | kBlue);
@@ -49,7 +54,8 @@ protected:
     }
 
     // What the window shows, copied from its device context.
-    DWORD ScreenPixel(int x, int y) {
+    DWORD ScreenPixel(int x, int y)
+    {
         TestCanvas dib(160, 100);
         HDC hdc = ::GetDC(window);
         ::BitBlt(dib.dc(), 0, 0, 160, 100, hdc, 0, 0, SRCCOPY);
@@ -62,20 +68,25 @@ protected:
     CControlUI* child = nullptr;
 };
 
-TEST_F(PaintCycleTest, PrintClientPaintsTheTreeIntoADib) {
+TEST_F(PaintCycleTest, PrintClientPaintsTheTreeIntoADib)
+{
     TestCanvas dib(160, 100);
     ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
-    struct {
+    struct
+    {
         int x, y;
         DWORD color;
     } cases[] = {{5, 5, kBlue}, {30, 30, kRed}, {49, 49, kRed}, {50, 50, kBlue}, {150, 90, kBlue}};
     for (const auto& test : cases) EXPECT_EQ(Pixel(dib, test.x, test.y), test.color) << test.x << "," << test.y;
 }
 
-TEST_F(PaintCycleTest, PrintClientWithChildrenPrintsTheChildWindowsInPlace) {
-    struct GreenChild : CWindowWnd {
+TEST_F(PaintCycleTest, PrintClientWithChildrenPrintsTheChildWindowsInPlace)
+{
+    struct GreenChild : CWindowWnd
+    {
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestGreenChild"; }
-        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+        {
             if (uMsg == WM_PRINTCLIENT) {
                 RECT rc = {0, 0, 20, 20};
                 HBRUSH brush = ::CreateSolidBrush(RGB(0, 255, 0));
@@ -95,7 +106,8 @@ TEST_F(PaintCycleTest, PrintClientWithChildrenPrintsTheChildWindowsInPlace) {
     ::DestroyWindow(green);
 }
 
-TEST_F(PaintCycleTest, PaintShowsTheTreeAndRepaintsAfterAChange) {
+TEST_F(PaintCycleTest, PaintShowsTheTreeAndRepaintsAfterAChange)
+{
     EXPECT_EQ(ScreenPixel(5, 5), kBlue);
     EXPECT_EQ(ScreenPixel(30, 30), kRed);
     child->SetBkColor(0xFF000000 | kGreen);
@@ -104,7 +116,8 @@ TEST_F(PaintCycleTest, PaintShowsTheTreeAndRepaintsAfterAChange) {
     EXPECT_EQ(ScreenPixel(5, 5), kBlue);
 }
 
-TEST_F(PaintCycleTest, ResizingLaysTheRootOutAgainAtTheNewSize) {
+TEST_F(PaintCycleTest, ResizingLaysTheRootOutAgainAtTheNewSize)
+{
     ::SetWindowPos(window, NULL, 0, 0, 120, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     PaintNow(window);
     const RECT& rc = root->GetPos();
@@ -113,7 +126,8 @@ TEST_F(PaintCycleTest, ResizingLaysTheRootOutAgainAtTheNewSize) {
     EXPECT_EQ(ScreenPixel(100, 70), kBlue);
 }
 
-TEST_F(PaintCycleTest, PostPaintControlsPaintOverTheTree) {
+TEST_F(PaintCycleTest, PostPaintControlsPaintOverTheTree)
+{
     PostPainter* painter = Place(root, new PostPainter, 20, 20, 40, 40);
     window.pm.AddPostPaint(painter);
     PaintNow(window);
@@ -122,14 +136,16 @@ TEST_F(PaintCycleTest, PostPaintControlsPaintOverTheTree) {
     window.pm.RemovePostPaint(painter);
 }
 
-TEST_F(PaintCycleTest, ShowUpdateRectOutlinesThePaintedArea) {
+TEST_F(PaintCycleTest, ShowUpdateRectOutlinesThePaintedArea)
+{
     window.pm.SetShowUpdateRect(true);
     PaintNow(window);
     EXPECT_EQ(ScreenPixel(0, 0), 0xDC0000u);
     EXPECT_EQ(ScreenPixel(5, 5), kBlue);
 }
 
-TEST_F(PaintCycleTest, TransparentBackgroundKeepsWhatWasUnderTheTree) {
+TEST_F(PaintCycleTest, TransparentBackgroundKeepsWhatWasUnderTheTree)
+{
     // What lies under the tree when the background is captured: green.
     HDC hdc = ::GetDC(window);
     RECT rcAll = {0, 0, 160, 100};
@@ -147,7 +163,8 @@ TEST_F(PaintCycleTest, TransparentBackgroundKeepsWhatWasUnderTheTree) {
     EXPECT_EQ(ScreenPixel(30, 30), kGreen);  // the captured background, not the old child
 }
 
-TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered) {
+TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered)
+{
     window.pm.SetTransparent(128);
     EXPECT_TRUE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
     BYTE alpha = 0;
@@ -164,12 +181,15 @@ TEST_F(PaintCycleTest, TransparencyMakesTheWindowLayered) {
     EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
-TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver) {
+TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver)
+{
     // Each lays itself out and then asks for layout again, as two controls that mark
     // each other would.
-    struct Restless : CControlUI {
+    struct Restless : CControlUI
+    {
         int* calls = nullptr;
-        void SetPos(RECT rc) override {
+        void SetPos(RECT rc) override
+        {
             CControlUI::SetPos(rc);
             ++*calls;
             NeedUpdate();
@@ -198,7 +218,8 @@ TEST(LayoutPass, ControlsThatKeepAskingForLayoutCannotHoldThePaintForEver) {
     EXPECT_EQ(Pixel(dib, 5, 5), kBlue);
 }
 
-TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
+TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst)
+{
     TestWindow window;
     ASSERT_NE(window.CreateHidden(80, 60), (HWND)NULL);
     CContainerUI* root = new CContainerUI;
@@ -211,7 +232,8 @@ TEST(PrintClient, AHiddenWindowNeverPaintedIsLaidOutFirst) {
     EXPECT_EQ(Pixel(dib, 70, 50), kBlue);
 }
 
-TEST(PaintCycleWithoutRoot, PaintValidatesTheWindow) {
+TEST(PaintCycleWithoutRoot, PaintValidatesTheWindow)
+{
     TestWindow window;
     ASSERT_NE(window.CreateAt(0, 0, 50, 50), (HWND)NULL);
     PaintNow(window);

@@ -50,7 +50,7 @@ SkinFileLocation PaintManagerSkinLocation()
     return where;
 }
 
-} // namespace
+}  // namespace
 
 // ---- window settings ------------------------------------------------------------
 
@@ -134,10 +134,7 @@ void CPaintManagerUI::SetDefaultFontColor(DWORD dwColor) { m_dwDefaultFontColor 
 DWORD CPaintManagerUI::GetDefaultLinkFontColor() const { return ResourceRoot()->m_dwDefaultLinkFontColor; }
 void CPaintManagerUI::SetDefaultLinkFontColor(DWORD dwColor) { m_dwDefaultLinkFontColor = dwColor; }
 
-DWORD CPaintManagerUI::GetDefaultLinkHoverFontColor() const
-{
-    return ResourceRoot()->m_dwDefaultLinkHoverFontColor;
-}
+DWORD CPaintManagerUI::GetDefaultLinkHoverFontColor() const { return ResourceRoot()->m_dwDefaultLinkHoverFontColor; }
 
 void CPaintManagerUI::SetDefaultLinkHoverFontColor(DWORD dwColor) { m_dwDefaultLinkHoverFontColor = dwColor; }
 DWORD CPaintManagerUI::GetDefaultSelectedBkColor() const { return ResourceRoot()->m_dwDefaultSelectedBkColor; }
@@ -173,8 +170,7 @@ TFontInfo* CPaintManagerUI::GetDefaultFontInfo()
     return pDefault;
 }
 
-void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-                                     bool bItalic)
+void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic)
 {
     if (m_resources.ReplaceDefaultFont(pStrFontName, nSize, bBold, bUnderline, bItalic))
         FillTextMetrics(m_resources.DefaultFont());
@@ -460,8 +456,7 @@ bool CPaintManagerUI::LoadPlugin(const wchar_t* pstrModuleName)
     if (pstrModuleName == NULL) return false;
     HMODULE hModule = ::LoadLibraryW(pstrModuleName);
     if (hModule == NULL) return false;
-    LPCREATECONTROL lpCreateControl =
-        reinterpret_cast<LPCREATECONTROL>(::GetProcAddress(hModule, "CreateControl"));
+    LPCREATECONTROL lpCreateControl = reinterpret_cast<LPCREATECONTROL>(::GetProcAddress(hModule, "CreateControl"));
     if (lpCreateControl == NULL) {
         ::FreeLibrary(hModule);
         return false;
@@ -481,4 +476,4 @@ void CPaintManagerUI::Term()
 
 void CPaintManagerUI::SetDefaultFontName(const wchar_t* pStrFontName) { m_pStrDefaultFontName = pStrFontName; }
 
-} // namespace SkinUI
+}  // namespace SkinUI

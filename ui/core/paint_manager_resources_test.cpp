@@ -35,7 +35,7 @@ DWORD FirstPixel(const TImageInfo* info)
     return *static_cast<const DWORD*>(dib.dsBm.bmBits);
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(SkinFolder, ParentResourcesAreFoundButGetImageExLoadsItsOwn)
 {
@@ -48,7 +48,7 @@ TEST_F(SkinFolder, ParentResourcesAreFoundButGetImageExLoadsItsOwn)
     const TImageInfo* own = child.GetImageEx(L"red.png");
     ASSERT_TRUE(own != NULL);
     EXPECT_NE(shared, own);
-    EXPECT_EQ(own, child.GetImageEx(L"red.png"));  // cached from now on
+    EXPECT_EQ(own, child.GetImageEx(L"red.png"));     // cached from now on
     EXPECT_TRUE(child.AddImage(L"red.png") == NULL);  // the name is taken
     EXPECT_TRUE(parent.GetImage(L"missing.png") == NULL);
 }
@@ -172,8 +172,7 @@ TEST(ProcessSettings, PathsHslTransparencyAndPlugins)
     {
         const wchar_t* in;
         const wchar_t* out;
-    } paths[] = {{L"C:\\skin\\", L"C:\\skin\\"}, {L"C:/skin/", L"C:/skin/"}, {L"C:\\skin", L"C:\\skin\\"},
-                 {L"", L""}};
+    } paths[] = {{L"C:\\skin\\", L"C:\\skin\\"}, {L"C:/skin/", L"C:/skin/"}, {L"C:\\skin", L"C:\\skin\\"}, {L"", L""}};
     for (const PathCase& p : paths) {
         CPaintManagerUI::SetResourcePath(p.in);
         EXPECT_STREQ(p.out, CPaintManagerUI::GetResourcePath().GetData());

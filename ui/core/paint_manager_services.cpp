@@ -14,7 +14,7 @@ bool RemoveFromList(CStdPtrArray& list, void* p)
     return index >= 0 && list.Remove(index);
 }
 
-} // namespace
+}  // namespace
 
 // ---- focus and capture --------------------------------------------------------------
 
@@ -36,8 +36,7 @@ void CPaintManagerUI::SetFocus(CControlUI* pControl)
         if (m_pFocus == pOld) SendNotify(pOld, L"killfocus");
         m_pFocus = NULL;
     }
-    if (pControl == NULL || pControl->GetManager() != this || !pControl->IsVisible() || !pControl->IsEnabled())
-        return;
+    if (pControl == NULL || pControl->GetManager() != this || !pControl->IsVisible() || !pControl->IsEnabled()) return;
     m_pFocus = pControl;
     TEventUI event = {};
     event.type = UIEV_SET_FOCUS;
@@ -73,7 +72,10 @@ bool CPaintManagerUI::RemovePreMessageFilter(IMessageFilterUI* pFilter)
 }
 
 bool CPaintManagerUI::AddMessageFilter(IMessageFilterUI* pFilter) { return m_aMessageFilters.Add(pFilter); }
-bool CPaintManagerUI::RemoveMessageFilter(IMessageFilterUI* pFilter) { return RemoveFromList(m_aMessageFilters, pFilter); }
+bool CPaintManagerUI::RemoveMessageFilter(IMessageFilterUI* pFilter)
+{
+    return RemoveFromList(m_aMessageFilters, pFilter);
+}
 
 bool CPaintManagerUI::AddTranslateAccelerator(ITranslateAccelerator* pTranslateAccelerator)
 {
@@ -139,4 +141,4 @@ void CPaintManagerUI::RemoveAllOptionGroups()
     m_mOptionGroup.RemoveAll();
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

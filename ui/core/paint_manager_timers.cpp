@@ -35,4 +35,4 @@ void CPaintManagerUI::OnTimerMessage(WPARAM wParam)
     pSender->Event(event);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -26,7 +26,7 @@ bool ClassMatches(CControlUI* pThis, const wchar_t* className)
     return wcscmp(className, L"*") == 0 || wcscmp(pThis->GetClass(), className) == 0;
 }
 
-} // namespace
+}  // namespace
 
 CPaintManagerUI::CPaintManagerUI()
     : m_hWndPaint(NULL),
@@ -283,4 +283,4 @@ CControlUI* CALLBACK CPaintManagerUI::__FindControlsFromClass(CControlUI* pThis,
     return NULL;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -27,10 +27,7 @@ void CompatibleBuffer::Reset()
     m_size.cx = m_size.cy = 0;
 }
 
-void PaintSurface::AttachWindow(HWND hWnd)
-{
-    m_windowDC.reset(hWnd != NULL ? new WindowDC(hWnd) : nullptr);
-}
+void PaintSurface::AttachWindow(HWND hWnd) { m_windowDC.reset(hWnd != NULL ? new WindowDC(hWnd) : nullptr); }
 
 bool PaintSurface::EnsureOffscreen(const RECT& rcClient)
 {
@@ -46,8 +43,8 @@ void PaintSurface::PaintBackground(HDC hdcWindow, const RECT& rcClient, const RE
         // Captured once per size: what lies under the window before the tree paints over it.
         if (!m_background.Create(PaintDC(), rcClient.right - rcClient.left, rcClient.bottom - rcClient.top)) return;
         SelectObjectScope selectBackground(m_background.DC(), m_background.Bitmap());
-        ::BitBlt(m_background.DC(), rcPaint.left, rcPaint.top, cxPaint, cyPaint, hdcWindow, rcPaint.left,
-                 rcPaint.top, SRCCOPY);
+        ::BitBlt(m_background.DC(), rcPaint.left, rcPaint.top, cxPaint, cyPaint, hdcWindow, rcPaint.left, rcPaint.top,
+                 SRCCOPY);
     }
     SelectObjectScope selectBackground(m_background.DC(), m_background.Bitmap());
     ::BitBlt(m_offscreen.DC(), rcPaint.left, rcPaint.top, cxPaint, cyPaint, m_background.DC(), rcPaint.left,
@@ -75,4 +72,4 @@ void PaintSurface::KeepBackgroundIfSized(CompatibleBuffer background, const RECT
     m_background = std::move(background);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -69,4 +69,4 @@ private:
     CompatibleBuffer m_background;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

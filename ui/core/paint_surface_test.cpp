@@ -38,7 +38,7 @@ protected:
     const RECT client = {0, 0, 40, 30};
 };
 
-} // namespace
+}  // namespace
 
 TEST(CompatibleBuffer, MadeAtItsSizeOrLeftEmpty)
 {

@@ -18,7 +18,6 @@ namespace SkinUI {
 class CControlUI;
 class CGifHandler;
 
-
 class UILIB_API CRenderClip
 {
 public:
@@ -67,8 +66,8 @@ public:
     static void DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
                          int iFont, UINT uStyle);
     // Text with inline tags and links; laid out by the tagged-text module.
-    static void DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
-                             DWORD dwTextColor, RECT* pLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle);
+    static void DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
+                             RECT* pLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle);
     static HBITMAP GenerateBitmap(CPaintManagerUI* pManager, CControlUI* pControl, RECT rc);
     static SIZE GetTextSize(HDC hDC, CPaintManagerUI* pManager, const wchar_t* pstrText, int iFont, UINT uStyle);
 
@@ -76,4 +75,4 @@ public:
     static void UseSoftwareBlend(bool bSoftware);
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

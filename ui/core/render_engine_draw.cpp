@@ -58,14 +58,13 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool b
         {rc.left, rc.top, static_cast<COLOR16>(((dwFirst >> 16) & 0xFF) << 8),
          static_cast<COLOR16>(((dwFirst >> 8) & 0xFF) << 8), static_cast<COLOR16>((dwFirst & 0xFF) << 8), 0xFF00},
         {rc.right, rc.bottom, static_cast<COLOR16>(((dwSecond >> 16) & 0xFF) << 8),
-         static_cast<COLOR16>(((dwSecond >> 8) & 0xFF) << 8), static_cast<COLOR16>((dwSecond & 0xFF) << 8),
-         0xFF00},
+         static_cast<COLOR16>(((dwSecond >> 8) & 0xFF) << 8), static_cast<COLOR16>((dwSecond & 0xFF) << 8), 0xFF00},
     };
     GRADIENT_RECT grc = {0, 1};
     ::GradientFill(hDC, triv, 2, &grc, 1, bVertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
 }
 
-} // namespace
+}  // namespace
 
 DWORD CRenderEngine::AdjustColor(DWORD dwColor, short H, short S, short L)
 {
@@ -119,8 +118,7 @@ void CRenderEngine::DrawColor(HDC hDC, const RECT& rc, DWORD color)
 
 // The step count served a banded fill for systems without GradientFill; every
 // target has it, so the count is kept for callers only.
-void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical,
-                                 int /*nSteps*/)
+void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int /*nSteps*/)
 {
     if (hDC == NULL) return;
     BYTE bAlpha = static_cast<BYTE>(((dwFirst >> 24) + (dwSecond >> 24)) >> 1);
@@ -179,8 +177,8 @@ void CRenderEngine::DrawRoundRect(HDC hDC, const RECT& rc, int nSize, int cx, in
     ::RoundRect(hDC, rc.left, rc.top, rc.right, rc.bottom, cx, cy);
 }
 
-void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
-                             DWORD dwTextColor, int iFont, UINT uStyle)
+void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
+                             int iFont, UINT uStyle)
 {
     if (hDC == NULL || pManager == NULL || pstrText == NULL) return;
     ::SetBkMode(hDC, TRANSPARENT);
@@ -251,7 +249,7 @@ void ApplyClip(HDC hDC, RECT rc, HRGN hNewRgn, CRenderClip& clip)
     clip.rcItem = rc;
 }
 
-} // namespace
+}  // namespace
 
 void CRenderClip::GenerateClip(HDC hDC, RECT rc, CRenderClip& clip)
 {
@@ -273,4 +271,4 @@ void CRenderClip::GenerateRoundClip(HDC hDC, RECT rc, RECT rcItem, int width, in
 void CRenderClip::UseOldClipBegin(HDC hDC, CRenderClip& clip) { ::SelectClipRgn(hDC, clip.hOldRgn); }
 void CRenderClip::UseOldClipEnd(HDC hDC, CRenderClip& clip) { ::SelectClipRgn(hDC, clip.hRgn); }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -35,8 +35,7 @@ void SoftwareBlend(HDC hDC, const RECT& dest, HDC hSrcDC, const RECT& src, BYTE 
     SelectObjectScope selSrc(srcDC, srcBmp);
     SelectObjectScope selDst(dstDC, dstBmp);
     ::SetStretchBltMode(srcDC, COLORONCOLOR);
-    ::StretchBlt(srcDC, 0, 0, cx, cy, hSrcDC, src.left, src.top, src.right - src.left, src.bottom - src.top,
-                 SRCCOPY);
+    ::StretchBlt(srcDC, 0, 0, cx, cy, hSrcDC, src.left, src.top, src.right - src.left, src.bottom - src.top, SRCCOPY);
     ::BitBlt(dstDC, 0, 0, cx, cy, hDC, dest.left, dest.top, SRCCOPY);
     ::GdiFlush();
     for (int i = 0; i < cx * cy; ++i) {
@@ -78,13 +77,13 @@ void DrawCell(HDC hDC, HDC hCloneDC, const RECT& dest, const RECT& src, const RE
         if (!g_forceSoftwareBlend) {
             BLENDFUNCTION bf = {AC_SRC_OVER, 0, fade, AC_SRC_ALPHA};
             ::AlphaBlend(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left,
-                       src.top, src.right - src.left, src.bottom - src.top, bf);
+                         src.top, src.right - src.left, src.bottom - src.top, bf);
         } else {
             SoftwareBlend(hDC, dest, hCloneDC, src, fade);
         }
     } else if (dest.right - dest.left == src.right - src.left && dest.bottom - dest.top == src.bottom - src.top) {
-        ::BitBlt(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left,
-                 src.top, SRCCOPY);
+        ::BitBlt(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left, src.top,
+                 SRCCOPY);
     } else {
         ::StretchBlt(hDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, hCloneDC, src.left,
                      src.top, src.right - src.left, src.bottom - src.top, SRCCOPY);
@@ -153,8 +152,7 @@ struct ImageDescription
     bool ytiled;
 };
 
-void DrawDescribed(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint,
-                   ImageDescription& d)
+void DrawDescribed(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint, ImageDescription& d)
 {
     if (d.name.IsEmpty()) return;
     const TImageInfo* data = pManager->GetImageEx(d.name, d.type.IsEmpty() ? NULL : d.type.GetData(), d.mask);
@@ -172,15 +170,15 @@ void DrawDescribed(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const
     RECT rcTemp;
     if (!::IntersectRect(&rcTemp, &d.dest, &rcItem)) return;
     if (!::IntersectRect(&rcTemp, &d.dest, &rcPaint)) return;
-    CRenderEngine::DrawImage(hDC, data->hBitmap, d.dest, rcPaint, source, d.corner, data->alphaChannel, d.fade,
-                             d.hole, d.xtiled, d.ytiled);
+    CRenderEngine::DrawImage(hDC, data->hBitmap, d.dest, rcPaint, source, d.corner, data->alphaChannel, d.fade, d.hole,
+                             d.xtiled, d.ytiled);
 }
 
 // Parses one description string (key='value' items separated by blanks) into d,
 // drawing the image described so far when a new file or type starts. Stops at
 // any malformed item, keeping what was set; never reads past the terminator.
-void ParseDescription(const wchar_t* text, HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem,
-                      const RECT& rcPaint, ImageDescription& d)
+void ParseDescription(const wchar_t* text, HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint,
+                      ImageDescription& d)
 {
     int pending = 0;
     const wchar_t* p = text;
@@ -242,7 +240,7 @@ void ParseDescription(const wchar_t* text, HDC hDC, CPaintManagerUI* pManager, c
     }
 }
 
-} // namespace
+}  // namespace
 
 void CRenderEngine::UseSoftwareBlend(bool bSoftware) { g_forceSoftwareBlend = bSoftware; }
 
@@ -279,8 +277,7 @@ void CRenderEngine::FreeImage(TImageInfo* bitmap)
 }
 
 void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
-                              const RECT& rcCorners, bool alphaChannel, BYTE uFade, bool hole, bool xtiled,
-                              bool ytiled)
+                              const RECT& rcCorners, bool alphaChannel, BYTE uFade, bool hole, bool xtiled, bool ytiled)
 {
     if (hDC == NULL || hBitmap == NULL) return;
     MemoryDC hCloneDC(hDC);
@@ -323,23 +320,31 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
     };
     const Cell cells[] = {
         // left-top, top, right-top
-        {c.left > 0 && c.top > 0, {rc.left, rc.top, rc.left + c.left, rc.top + c.top},
+        {c.left > 0 && c.top > 0,
+         {rc.left, rc.top, rc.left + c.left, rc.top + c.top},
          {s.left, s.top, s.left + c.left, s.top + c.top}},
-        {c.top > 0, {rc.left + c.left, rc.top, rc.right - c.right, rc.top + c.top},
+        {c.top > 0,
+         {rc.left + c.left, rc.top, rc.right - c.right, rc.top + c.top},
          {s.left + c.left, s.top, s.right - c.right, s.top + c.top}},
-        {c.right > 0 && c.top > 0, {rc.right - c.right, rc.top, rc.right, rc.top + c.top},
+        {c.right > 0 && c.top > 0,
+         {rc.right - c.right, rc.top, rc.right, rc.top + c.top},
          {s.right - c.right, s.top, s.right, s.top + c.top}},
         // left, right
-        {c.left > 0, {rc.left, rc.top + c.top, rc.left + c.left, rc.bottom - c.bottom},
+        {c.left > 0,
+         {rc.left, rc.top + c.top, rc.left + c.left, rc.bottom - c.bottom},
          {s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom}},
-        {c.right > 0, {rc.right - c.right, rc.top + c.top, rc.right, rc.bottom - c.bottom},
+        {c.right > 0,
+         {rc.right - c.right, rc.top + c.top, rc.right, rc.bottom - c.bottom},
          {s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom}},
         // left-bottom, bottom, right-bottom
-        {c.left > 0 && c.bottom > 0, {rc.left, rc.bottom - c.bottom, rc.left + c.left, rc.bottom},
+        {c.left > 0 && c.bottom > 0,
+         {rc.left, rc.bottom - c.bottom, rc.left + c.left, rc.bottom},
          {s.left, s.bottom - c.bottom, s.left + c.left, s.bottom}},
-        {c.bottom > 0, {rc.left + c.left, rc.bottom - c.bottom, rc.right - c.right, rc.bottom},
+        {c.bottom > 0,
+         {rc.left + c.left, rc.bottom - c.bottom, rc.right - c.right, rc.bottom},
          {s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom}},
-        {c.right > 0 && c.bottom > 0, {rc.right - c.right, rc.bottom - c.bottom, rc.right, rc.bottom},
+        {c.right > 0 && c.bottom > 0,
+         {rc.right - c.right, rc.bottom - c.bottom, rc.right, rc.bottom},
          {s.right - c.right, s.bottom - c.bottom, s.right, s.bottom}},
     };
     for (const Cell& cell : cells) {
@@ -368,4 +373,4 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI* pManager, const RE
     return true;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -48,7 +48,7 @@ RgbaImage Quad()
     return image;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ImageLoading, PngIsPremultipliedAndKeepsItsAlphaFlag)
 {
@@ -246,7 +246,7 @@ protected:
     CPaintManagerUI manager;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ImageDrawing, NineGridKeepsCornersAndStretchesEdgesAndCentre)
 {
@@ -394,9 +394,15 @@ TEST_F(ImageDrawing, TwoFilesDrawInTurnAndMalformedStringsKeepWhatWasParsed)
 
     // Unterminated items, short number lists, missing "=": nothing is read past
     // the end of the text and what was set stays.
-    const wchar_t* broken[] = {L"file='white.png' dest='1,2", L"file='white.png' dest='800'",
-                               L"file='white.png' dest", L"file='white.png' dest=", L"file='white.png' dest='",
-                               L"file='white.png' corner='1,2'   ", L"", L" ", L"file='white.png'x"};
+    const wchar_t* broken[] = {L"file='white.png' dest='1,2",
+                               L"file='white.png' dest='800'",
+                               L"file='white.png' dest",
+                               L"file='white.png' dest=",
+                               L"file='white.png' dest='",
+                               L"file='white.png' corner='1,2'   ",
+                               L"",
+                               L" ",
+                               L"file='white.png'x"};
     for (const wchar_t* text : broken) {
         GuardedText guarded(text);
         EXPECT_TRUE(Draw(canvas, item, guarded.get())) << text;
@@ -519,7 +525,8 @@ TEST_F(ImageDrawing, HugeOrNegativeRectanglesStayBoundedWork)
     // The tiles that are drawn keep their places: the centre cell repeats from the
     // destination's left and top.
     canvas.Fill(0xFF000000);
-    Draw(canvas, item, L"file='grid.png' source='3,3,6,6' dest='-2147483000,-2147483000,30,30' xtiled='true' "
-                       L"ytiled='true'");
+    Draw(canvas, item,
+         L"file='grid.png' source='3,3,6,6' dest='-2147483000,-2147483000,30,30' xtiled='true' "
+         L"ytiled='true'");
     EXPECT_TRUE(PixelNear(canvas, 15, 15, RgbOf(kCells[1][1])));
 }

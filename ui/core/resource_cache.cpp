@@ -18,7 +18,8 @@ struct ResourceCache::CachedFont
 
     // Takes the font over and describes it.
     CachedFont(HFONT hFont, const wchar_t* name, int nSize, bool bBold, bool bUnderline, bool bItalic)
-        : handle(hFont), info()
+        : handle(hFont),
+          info()
     {
         Describe(name, nSize, bBold, bUnderline, bItalic);
     }
@@ -64,7 +65,7 @@ TImageInfo* LoadCachedImage(const wchar_t* name, const wchar_t* type, DWORD mask
     return CRenderEngine::LoadImage(STRINGorID(name), NULL, mask);
 }
 
-} // namespace
+}  // namespace
 
 ResourceCache::ResourceCache(const wchar_t* pStrDefaultFace) : m_images(83), m_defaultAttributes(83)
 {
@@ -72,8 +73,8 @@ ResourceCache::ResourceCache(const wchar_t* pStrDefaultFace) : m_images(83), m_d
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &lf);
     lf.lfCharSet = DEFAULT_CHARSET;
     if (pStrDefaultFace != NULL && *pStrDefaultFace != L'\0') lstrcpynW(lf.lfFaceName, pStrDefaultFace, LF_FACESIZE);
-    m_defaultFont.reset(new CachedFont(::CreateFontIndirectW(&lf), lf.lfFaceName, -lf.lfHeight,
-                                       lf.lfWeight >= FW_BOLD, lf.lfUnderline == TRUE, lf.lfItalic == TRUE));
+    m_defaultFont.reset(new CachedFont(::CreateFontIndirectW(&lf), lf.lfFaceName, -lf.lfHeight, lf.lfWeight >= FW_BOLD,
+                                       lf.lfUnderline == TRUE, lf.lfItalic == TRUE));
 }
 
 ResourceCache::~ResourceCache()
@@ -259,4 +260,4 @@ void ResourceCache::RemoveDefaultTag(const wchar_t* pstrName)
     if (it != m_defaultTags.end()) m_defaultTags.erase(it);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -36,8 +36,7 @@ public:
     // Null outside 0 ... count - 1.
     TFontInfo* FontAt(int index) const;
     // Null outside 0 ... count or when the platform cannot make the font.
-    TFontInfo* InsertFont(int index, const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-                          bool bItalic);
+    TFontInfo* InsertFont(int index, const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic);
     bool RemoveFontAt(int index);
     void RemoveAllFonts();
 
@@ -69,10 +68,10 @@ private:
 
     std::unique_ptr<CachedFont> m_defaultFont;
     std::vector<std::unique_ptr<CachedFont>> m_fonts;
-    CStdStringPtrMap m_images;            // name -> TImageInfo*
-    CStdStringPtrMap m_defaultAttributes; // element name -> CUIString*
+    CStdStringPtrMap m_images;             // name -> TImageInfo*
+    CStdStringPtrMap m_defaultAttributes;  // element name -> CUIString*
     // Transparent comparison: looking a name up copies nothing.
     std::map<std::wstring, UINT_PTR, std::less<>> m_defaultTags;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -15,7 +15,7 @@ bool IsLiveGdiObject(HGDIOBJ handle) { return ::GetObjectType(handle) != 0; }
 
 HBITMAP SmallBitmap() { return CreateDib32(NULL, 4, 4, NULL); }
 
-} // namespace
+}  // namespace
 
 TEST(ResourceCache, FontsAreInsertedWithinBoundsAndFreedWhenRemoved)
 {

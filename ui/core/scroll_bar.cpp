@@ -22,7 +22,7 @@ int ClampToInt(long long value)
     return static_cast<int>(value);
 }
 
-} // namespace
+}  // namespace
 
 CScrollBarUI::CScrollBarUI()
     : m_bHorizontal(false),
@@ -144,12 +144,12 @@ void CScrollBarUI::SetShowButton2(bool bShow)
     SetPos(m_rcItem);
 }
 
-#define SKINUI_SCROLLBAR_IMAGE(Name, member)                                 \
-    const wchar_t* CScrollBarUI::Get##Name() { return member; }              \
-    void CScrollBarUI::Set##Name(const wchar_t* pStrImage)                   \
-    {                                                                        \
-        member = pStrImage;                                                  \
-        Invalidate();                                                        \
+#define SKINUI_SCROLLBAR_IMAGE(Name, member)                                                                           \
+    const wchar_t* CScrollBarUI::Get##Name() { return member; }                                                        \
+    void CScrollBarUI::Set##Name(const wchar_t* pStrImage)                                                             \
+    {                                                                                                                  \
+        member = pStrImage;                                                                                            \
+        Invalidate();                                                                                                  \
     }
 
 SKINUI_SCROLLBAR_IMAGE(Button1NormalImage, m_sButton1NormalImage)
@@ -479,7 +479,7 @@ CUIString DestModifier(const RECT& part, const RECT& item)
     return modify;
 }
 
-} // namespace
+}  // namespace
 
 void CScrollBarUI::PaintBk(HDC hDC)
 {
@@ -527,8 +527,8 @@ void CScrollBarUI::PaintRail(HDC hDC)
         int centre = (m_rcThumb.top + m_rcThumb.bottom) / 2;
         ::SetRect(&rcRail, m_rcThumb.left, centre - t / 2, m_rcThumb.right, centre - t / 2 + t);
     }
-    PaintPart(hDC, m_uThumbState, rcRail, m_sRailNormalImage, m_sRailHotImage, m_sRailPushedImage,
-              m_sRailDisabledImage, false);
+    PaintPart(hDC, m_uThumbState, rcRail, m_sRailNormalImage, m_sRailHotImage, m_sRailPushedImage, m_sRailDisabledImage,
+              false);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

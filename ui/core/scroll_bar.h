@@ -99,7 +99,12 @@ public:
     const RECT& GetThumbRect() const { return m_rcThumb; }
     UINT GetThumbState() const { return m_uThumbState; }
 
-    enum { REPEAT_TIMER_ID = 10, REPEAT_ELAPSE = 50, REPEAT_DELAY_TICKS = 6 };
+    enum
+    {
+        REPEAT_TIMER_ID = 10,
+        REPEAT_ELAPSE = 50,
+        REPEAT_DELAY_TICKS = 6
+    };
 
 protected:
     // The step a press on a part does, with an owner or on the bar itself.
@@ -111,8 +116,8 @@ protected:
     // emptied. False when none drew.
     void PaintPart(HDC hDC, UINT uState, const RECT& rcPart, CUIString& normal, CUIString& hot, CUIString& pushed,
                    CUIString& disabled, bool outline);
-    bool DrawStateImage(HDC hDC, UINT uState, CUIString& normal, CUIString& hot, CUIString& pushed,
-                        CUIString& disabled, const wchar_t* modify);
+    bool DrawStateImage(HDC hDC, UINT uState, CUIString& normal, CUIString& hot, CUIString& pushed, CUIString& disabled,
+                        const wchar_t* modify);
 
     bool m_bHorizontal;
     int m_nRange;
@@ -160,4 +165,4 @@ protected:
     CUIString m_sImageModify;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

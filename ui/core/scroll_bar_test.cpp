@@ -17,7 +17,6 @@ using namespace SkinUI::test;
 
 namespace {
 
-
 TEventUI MouseEvent(int type, int x, int y, WPARAM wParam = 0)
 {
     TEventUI event = {};
@@ -37,7 +36,7 @@ struct ScrollCounter : INotifyUI
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(ScrollBarLayout, PartsForLengthsRangesAndButtons)
 {
@@ -53,15 +52,35 @@ TEST(ScrollBarLayout, PartsForLengthsRangesAndButtons)
     } cases[] = {
         {"range 0 fills the track", {0, 0, 16, 200}, 0, 0, true, true, "0,0,16,16", "0,184,16,200", "0,16,16,184"},
         {"thumb at the start", {0, 0, 16, 200}, 100, 0, true, true, "0,0,16,16", "0,184,16,200", "0,16,16,128"},
-        {"thumb at the end", {0, 0, 16, 200}, 100, 100, true, true, "0,0,16,16", "0,184,16,200",
-         "0,72,16,184"},
-        {"hidden buttons give the track to the thumb", {0, 0, 16, 200}, 200, 200, false, false, "0,0,0,0",
-         "0,200,0,200", "0,100,16,200"},
-        {"too short: half-length buttons and no thumb", {0, 0, 16, 40}, 100, 0, true, true, "0,0,16,16",
-         "0,24,16,40", "0,0,0,0"},
+        {"thumb at the end", {0, 0, 16, 200}, 100, 100, true, true, "0,0,16,16", "0,184,16,200", "0,72,16,184"},
+        {"hidden buttons give the track to the thumb",
+         {0, 0, 16, 200},
+         200,
+         200,
+         false,
+         false,
+         "0,0,0,0",
+         "0,200,0,200",
+         "0,100,16,200"},
+        {"too short: half-length buttons and no thumb",
+         {0, 0, 16, 40},
+         100,
+         0,
+         true,
+         true,
+         "0,0,16,16",
+         "0,24,16,40",
+         "0,0,0,0"},
         {"very short", {0, 0, 16, 20}, 100, 0, true, true, "0,0,16,10", "0,10,16,20", "0,0,0,0"},
-        {"a huge range cannot overflow", {0, 0, 16, 200}, INT_MAX, INT_MAX, true, true, "0,0,16,16",
-         "0,184,16,200", "0,168,16,184"},
+        {"a huge range cannot overflow",
+         {0, 0, 16, 200},
+         INT_MAX,
+         INT_MAX,
+         true,
+         true,
+         "0,0,16,16",
+         "0,184,16,200",
+         "0,168,16,184"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -233,9 +252,9 @@ TEST(ScrollBarPainting, PartsWithoutImagesGetAnOutline)
     TestCanvas canvas(16, 200, 0xFF000000);
     RECT rc = canvas.rect();
     manager.PaintTo(canvas.dc(), rc, rc);
-    EXPECT_TRUE(PixelNear(canvas, 0, 8, Rgb{0x85, 0xE4, 0xFF}));   // button 1 outline
-    EXPECT_TRUE(PixelNear(canvas, 8, 8, Rgb{0, 0, 0}));            // hollow inside
-    EXPECT_TRUE(PixelNear(canvas, 15, 100, Rgb{0x85, 0xE4, 0xFF})); // thumb outline
+    EXPECT_TRUE(PixelNear(canvas, 0, 8, Rgb{0x85, 0xE4, 0xFF}));     // button 1 outline
+    EXPECT_TRUE(PixelNear(canvas, 8, 8, Rgb{0, 0, 0}));              // hollow inside
+    EXPECT_TRUE(PixelNear(canvas, 15, 100, Rgb{0x85, 0xE4, 0xFF}));  // thumb outline
 }
 
 TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
@@ -247,7 +266,7 @@ TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
         const wchar_t* name;
         DWORD colour;
     } images[] = {
-        {L"bk.png", 0xFF000080},    {L"b1.png", 0xFF0000FF},    {L"b1hot.png", 0xFF00FFFF},
+        {L"bk.png", 0xFF000080},    {L"b1.png", 0xFF0000FF},       {L"b1hot.png", 0xFF00FFFF},
         {L"thumb.png", 0xFFFF0000}, {L"thumbhot.png", 0xFF00FF00}, {L"thumbpushed.png", 0xFFFFFF00},
         {L"rail.png", 0xFFFFFFFF},
     };
@@ -272,12 +291,25 @@ TEST(ScrollBarPainting, EachPartTakesTheImageOfItsState)
     } steps[] = {
         // Button 2 has no image: its outline over the background.
         {"normal", 0, 0, 0, true, {0, 0, 255}, {0, 0, 128}, {255, 0, 0}, {255, 255, 255}},
-        {"pointer on the thumb", UIEV_MOUSE_ENTER, 8, 50, true, {0, 255, 255}, {0, 0, 128}, {0, 255, 0},
+        {"pointer on the thumb",
+         UIEV_MOUSE_ENTER,
+         8,
+         50,
+         true,
+         {0, 255, 255},
+         {0, 0, 128},
+         {0, 255, 0},
          {255, 255, 255}},
-        {"thumb pressed", UIEV_BUTTON_DOWN, 8, 50, true, {0, 255, 255}, {0, 0, 128}, {255, 255, 0},
+        {"thumb pressed", UIEV_BUTTON_DOWN, 8, 50, true, {0, 255, 255}, {0, 0, 128}, {255, 255, 0}, {255, 255, 255}},
+        {"disabled without disabled images",
+         UIEV_BUTTON_UP,
+         8,
+         50,
+         false,
+         {0, 0, 255},
+         {0, 0, 128},
+         {255, 0, 0},
          {255, 255, 255}},
-        {"disabled without disabled images", UIEV_BUTTON_UP, 8, 50, false, {0, 0, 255}, {0, 0, 128},
-         {255, 0, 0}, {255, 255, 255}},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);

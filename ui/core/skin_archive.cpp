@@ -74,17 +74,13 @@ struct ZipStream
                 pos = ::SetFilePointer(handle, static_cast<LONG>(startOffset + offset), nullptr, FILE_BEGIN);
             else if (origin == ZLIB_FILEFUNC_SEEK_CUR)
                 pos = ::SetFilePointer(handle, static_cast<LONG>(offset), nullptr, FILE_CURRENT);
-            else
-                pos = ::SetFilePointer(handle, static_cast<LONG>(offset), nullptr, FILE_END);
+            else pos = ::SetFilePointer(handle, static_cast<LONG>(offset), nullptr, FILE_END);
             return pos == INVALID_SET_FILE_POINTER ? -1 : 0;
         }
         unsigned long long target;
-        if (origin == ZLIB_FILEFUNC_SEEK_SET)
-            target = offset;
-        else if (origin == ZLIB_FILEFUNC_SEEK_CUR)
-            target = static_cast<unsigned long long>(position) + offset;
-        else
-            target = static_cast<unsigned long long>(length) + offset;
+        if (origin == ZLIB_FILEFUNC_SEEK_SET) target = offset;
+        else if (origin == ZLIB_FILEFUNC_SEEK_CUR) target = static_cast<unsigned long long>(position) + offset;
+        else target = static_cast<unsigned long long>(length) + offset;
         if (target > length) return -1;
         position = static_cast<unsigned int>(target);
         return 0;
@@ -92,10 +88,16 @@ struct ZipStream
 };
 
 voidpf ZCALLBACK StreamOpen(voidpf, const char* source, int) { return const_cast<char*>(source); }
-uLong ZCALLBACK StreamRead(voidpf, voidpf s, void* buf, uLong size) { return static_cast<ZipStream*>(s)->Read(buf, size); }
+uLong ZCALLBACK StreamRead(voidpf, voidpf s, void* buf, uLong size)
+{
+    return static_cast<ZipStream*>(s)->Read(buf, size);
+}
 uLong ZCALLBACK StreamWrite(voidpf, voidpf, const void*, uLong) { return 0; }
 long ZCALLBACK StreamTell(voidpf, voidpf s) { return static_cast<ZipStream*>(s)->Tell(); }
-long ZCALLBACK StreamSeek(voidpf, voidpf s, uLong offset, int origin) { return static_cast<ZipStream*>(s)->Seek(offset, origin); }
+long ZCALLBACK StreamSeek(voidpf, voidpf s, uLong offset, int origin)
+{
+    return static_cast<ZipStream*>(s)->Seek(offset, origin);
+}
 int ZCALLBACK StreamClose(voidpf, voidpf) { return 0; }  // the stream belongs to the reader
 int ZCALLBACK StreamError(voidpf, voidpf s) { return static_cast<ZipStream*>(s)->error ? 1 : 0; }
 
@@ -127,7 +129,10 @@ DWORD FileAttributes(uLong external)
 }
 
 unsigned ReadLE16(const BYTE* p) { return p[0] | (p[1] << 8); }
-unsigned long ReadLE32(const BYTE* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned long>(p[3]) << 24); }
+unsigned long ReadLE32(const BYTE* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned long>(p[3]) << 24);
+}
 
 // Applies the first extended-timestamp ("UT") block of an extra field. Blocks
 // are bounded by the bytes present; false when a block claims more.
@@ -183,7 +188,7 @@ bool SameNameNoCase(const char* a, const char* b)
 const int kNameNotFound = -100;
 const int kNameTooLong = -102;
 
-} // namespace
+}  // namespace
 
 // The reader behind an unzip handle.
 class TUnzip
@@ -492,4 +497,4 @@ ZRESULT CloseZip(HZIP hz)
 
 ZRESULT GetLastZipResult() { return g_lastZipResult; }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -49,7 +49,10 @@ class TUnzip;
 UILIB_API HZIP OpenZip(int kind, void* source, unsigned int length);
 inline HZIP OpenZipFile(const wchar_t* fileName) { return OpenZip(ZIP_FILENAME, const_cast<wchar_t*>(fileName), 0); }
 inline HZIP OpenZipHandle(HANDLE file) { return OpenZip(ZIP_HANDLE, file, 0); }
-inline HZIP OpenZipMemory(const void* data, unsigned int length) { return OpenZip(ZIP_MEMORY, const_cast<void*>(data), length); }
+inline HZIP OpenZipMemory(const void* data, unsigned int length)
+{
+    return OpenZip(ZIP_MEMORY, const_cast<void*>(data), length);
+}
 
 // Finds the first entry whose name matches; ZR_NOTFOUND (index -1) otherwise.
 UILIB_API ZRESULT FindZipItem(HZIP hz, const wchar_t* name, int* index, ZipEntry* entry);
@@ -75,4 +78,4 @@ struct ZipCloser
 };
 typedef std::unique_ptr<ZipHandle, ZipCloser> ScopedZip;
 
-} // namespace SkinUI
+}  // namespace SkinUI

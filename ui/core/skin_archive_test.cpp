@@ -74,7 +74,12 @@ TEST(SkinArchive, FindsNamesIgnoringCaseAndSlashes)
     Bytes zip = ZipBuilder::Build(e);
     ScopedZip hz(OpenZipMemory(zip.data(), static_cast<unsigned>(zip.size())));
     ASSERT_TRUE(hz);
-    struct Case { const wchar_t* name; int index; const wchar_t* stored; } cases[] = {
+    struct Case
+    {
+        const wchar_t* name;
+        int index;
+        const wchar_t* stored;
+    } cases[] = {
         {L"Images\\Btn.PNG", 0, L"images/btn.png"},
         {L"images/btn.png", 0, L"images/btn.png"},
         {L"LAYOUT\\MAIN.xml", 1, L"layout/main.xml"},
@@ -155,13 +160,17 @@ TEST(SkinArchive, DescribesArchiveAndEntries)
 
 TEST(SkinArchive, Attributes)
 {
-    struct Case { uint32_t external; DWORD attr; } cases[] = {
-        {0x81A40000, FILE_ATTRIBUTE_NORMAL},                                // rw-r--r--
-        {0x81240000, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_READONLY},      // r--r--r--
-        {0x41ED0010, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_DIRECTORY},     // directory
+    struct Case
+    {
+        uint32_t external;
+        DWORD attr;
+    } cases[] = {
+        {0x81A40000, FILE_ATTRIBUTE_NORMAL},                             // rw-r--r--
+        {0x81240000, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_READONLY},   // r--r--r--
+        {0x41ED0010, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_DIRECTORY},  // directory
         {0x00000020, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY},
-        {0x00800027, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
-                         FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY},
+        {0x00800027, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                         FILE_ATTRIBUTE_READONLY},
         {0x00800000, FILE_ATTRIBUTE_NORMAL},
     };
     std::vector<ZipBuildEntry> e;
@@ -185,7 +194,13 @@ TEST(SkinArchive, TimesFromDosStampAndExtendedBlock)
 {
     const int32_t t1 = 1700000000, t2 = 1600000000, t3 = 1500000000;
     std::string other = std::string("\x0a\x00\x04\x00", 4) + "abcd";  // an unrelated block first
-    struct Case { const char* what; std::string extra; bool ok; int64_t m, a, c; } cases[] = {
+    struct Case
+    {
+        const char* what;
+        std::string extra;
+        bool ok;
+        int64_t m, a, c;
+    } cases[] = {
         {"no extra", "", true, 0, 0, 0},
         {"modify only", ZipBuilder::Extended(1, {t1}), true, t1, 0, 0},
         {"all three", other + ZipBuilder::Extended(7, {t1, t2, t3}), true, t1, t2, t3},
@@ -284,7 +299,12 @@ TEST(SkinArchive, ReaderStateForLoaders)
 
 TEST(SkinArchive, WrongDeclaredSizeLeavesNoStaleBytes)
 {
-    struct Case { const char* what; bool deflate; long declared; } cases[] = {
+    struct Case
+    {
+        const char* what;
+        bool deflate;
+        long declared;
+    } cases[] = {
         {"stored, declared larger", false, 100},
         {"deflated, declared larger", true, 100},
         {"stored, declared zero", false, 0},
@@ -418,4 +438,4 @@ TEST(SkinArchiveDamage, CorruptHeadersAreErrors)
     }
 }
 
-} // namespace
+}  // namespace

@@ -39,14 +39,11 @@ bool ReadFromArchive(HZIP zip, const wchar_t* name, DWORD maxSize, std::vector<B
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void SetSkinLocationProvider(SkinLocationProvider provider) { g_locationProvider = provider; }
 
-SkinFileLocation CurrentSkinLocation()
-{
-    return g_locationProvider ? g_locationProvider() : SkinFileLocation();
-}
+SkinFileLocation CurrentSkinLocation() { return g_locationProvider ? g_locationProvider() : SkinFileLocation(); }
 
 bool ReadSkinFile(const SkinFileLocation& where, const wchar_t* name, DWORD maxSize, std::vector<BYTE>& bytes,
                   const wchar_t** error)
@@ -65,8 +62,8 @@ bool ReadSkinFile(const SkinFileLocation& where, const wchar_t* name, DWORD maxS
 
     CUIString path(folder);
     path += name;
-    HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Fail(error, kSkinErrorOpenFile);
     std::unique_ptr<void, decltype(&::CloseHandle)> closer(file, &::CloseHandle);
     DWORD high = 0;
@@ -82,4 +79,4 @@ bool ReadSkinFile(const SkinFileLocation& where, const wchar_t* name, DWORD maxS
     return true;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

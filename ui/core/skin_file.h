@@ -28,16 +28,16 @@ UILIB_API SkinFileLocation CurrentSkinLocation();
 
 // Reads `name` whole into `bytes`. Files larger than maxSize are refused. On
 // failure returns false and sets `error` to one of the texts below.
-UILIB_API bool ReadSkinFile(const SkinFileLocation& where, const wchar_t* name, DWORD maxSize,
-                            std::vector<BYTE>& bytes, const wchar_t** error);
+UILIB_API bool ReadSkinFile(const SkinFileLocation& where, const wchar_t* name, DWORD maxSize, std::vector<BYTE>& bytes,
+                            const wchar_t** error);
 
 // Failure texts, in the order they are tested.
-extern UILIB_API const wchar_t* const kSkinErrorOpenZip;      // "Error opening zip file"
-extern UILIB_API const wchar_t* const kSkinErrorNotInZip;     // "Could not find ziped file"
-extern UILIB_API const wchar_t* const kSkinErrorUnzip;        // "Could not unzip file"
-extern UILIB_API const wchar_t* const kSkinErrorOpenFile;     // "Error opening file"
-extern UILIB_API const wchar_t* const kSkinErrorReadFile;     // "Could not read file"
-extern UILIB_API const wchar_t* const kSkinErrorEmpty;        // "File is empty"
-extern UILIB_API const wchar_t* const kSkinErrorTooLarge;     // "File too large"
+extern UILIB_API const wchar_t* const kSkinErrorOpenZip;   // "Error opening zip file"
+extern UILIB_API const wchar_t* const kSkinErrorNotInZip;  // "Could not find ziped file"
+extern UILIB_API const wchar_t* const kSkinErrorUnzip;     // "Could not unzip file"
+extern UILIB_API const wchar_t* const kSkinErrorOpenFile;  // "Error opening file"
+extern UILIB_API const wchar_t* const kSkinErrorReadFile;  // "Could not read file"
+extern UILIB_API const wchar_t* const kSkinErrorEmpty;     // "File is empty"
+extern UILIB_API const wchar_t* const kSkinErrorTooLarge;  // "File too large"
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -26,7 +26,7 @@ bool ReadResource(STRINGorID name, const wchar_t* type, std::vector<BYTE>& bytes
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 bool ReadSkinBytes(STRINGorID name, const wchar_t* type, std::vector<BYTE>& bytes)
 {
@@ -49,4 +49,4 @@ bool ReadSkinBytes(STRINGorID name, const wchar_t* type, std::vector<BYTE>& byte
     return ReadSkinFile(plainPath, name.m_lpstr, kMaxImageBytes, bytes, NULL);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

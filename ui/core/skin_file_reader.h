@@ -14,4 +14,4 @@ namespace SkinUI {
 // False when no bytes were found (or the source was empty).
 bool ReadSkinBytes(STRINGorID name, const wchar_t* type, std::vector<BYTE>& bytes);
 
-} // namespace SkinUI
+}  // namespace SkinUI

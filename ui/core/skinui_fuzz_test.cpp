@@ -59,9 +59,10 @@ private:
     uint32_t m_state;
 };
 
-const char* const kTokens[] = {"<", ">", "</", "/>", "\"", "=", "&amp;", "&", ";", "<!--", "-->", "<?", "?>",
-                               " ", "\r\n", "\t", "<a>", "</a>", "\xef\xbb\xbf", "\xff\xfe", "\xfe\xff",
-                               "\xd6\xd0", "\xe4\xb8", "\0", "PK\x03\x04", "PK\x01\x02", "PK\x05\x06"};
+const char* const kTokens[] = {"<",        ">",        "</",   "/>",         "\"",           "=",         "&amp;",
+                               "&",        ";",        "<!--", "-->",        "<?",           "?>",        " ",
+                               "\r\n",     "\t",       "<a>",  "</a>",       "\xef\xbb\xbf", "\xff\xfe",  "\xfe\xff",
+                               "\xd6\xd0", "\xe4\xb8", "\0",   "PK\x03\x04", "PK\x01\x02",   "PK\x05\x06"};
 
 Bytes Mutate(const Bytes& input, Rng& rng)
 {
@@ -145,7 +146,8 @@ Bytes Utf16Of(const char* utf8, bool bigEndian)
     std::wstring wide(n, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], n);
     wide.resize(n - 1);
-    Bytes out = {static_cast<unsigned char>(bigEndian ? 0xFE : 0xFF), static_cast<unsigned char>(bigEndian ? 0xFF : 0xFE)};
+    Bytes out = {static_cast<unsigned char>(bigEndian ? 0xFE : 0xFF),
+                 static_cast<unsigned char>(bigEndian ? 0xFF : 0xFE)};
     for (wchar_t ch : wide) {
         out.push_back(static_cast<unsigned char>(bigEndian ? ch >> 8 : ch & 0xFF));
         out.push_back(static_cast<unsigned char>(bigEndian ? ch & 0xFF : ch >> 8));
@@ -155,7 +157,11 @@ Bytes Utf16Of(const char* utf8, bool bigEndian)
 
 TEST(Fuzz, MarkupParser)
 {
-    struct Seed { Bytes data; int encoding; };
+    struct Seed
+    {
+        Bytes data;
+        int encoding;
+    };
     std::vector<Seed> corpus;
     for (const char* layout : kLayouts) {
         corpus.push_back({Bytes(layout, layout + strlen(layout)), 0});
@@ -253,4 +259,4 @@ TEST(Fuzz, LayoutsInsideArchives)
     }
 }
 
-} // namespace
+}  // namespace

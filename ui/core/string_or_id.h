@@ -15,4 +15,4 @@ public:
     const wchar_t* m_lpstr;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -22,7 +22,8 @@ bool IsTagClose(wchar_t ch) { return ch == L'>' || ch == L'}'; }
 bool IsAsciiLetter(wchar_t ch) { return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z'); }
 
 // "<{>" and "<}>" stand for braces, "{<}" and "{>}" for angle brackets.
-wchar_t EscapeAt(const wchar_t* p) {
+wchar_t EscapeAt(const wchar_t* p)
+{
     if (p[0] == L'<' && (p[1] == L'{' || p[1] == L'}') && p[2] == L'>') return p[1];
     if (p[0] == L'{' && (p[1] == L'<' || p[1] == L'>') && p[2] == L'}') return p[1];
     return 0;
@@ -30,21 +31,24 @@ wchar_t EscapeAt(const wchar_t* p) {
 
 // A tag at p: an opening "<x", "<x ..." or a closing "</x>" with a Latin letter x;
 // anything else is text (so "<是>" in a Chinese text is shown, not swallowed).
-bool IsTagAt(const wchar_t* p) {
+bool IsTagAt(const wchar_t* p)
+{
     if (!IsTagOpen(p[0])) return false;
     if (p[1] == L'/') return IsAsciiLetter(p[2]) && IsTagClose(p[3]);
     return IsAsciiLetter(p[1]) && (p[2] == L' ' || IsTagClose(p[2]));
 }
 
 // The end of a raw run: "</r>" or "{/r}" (mixed delimiters too), or null.
-const wchar_t* FindRawEnd(const wchar_t* p) {
+const wchar_t* FindRawEnd(const wchar_t* p)
+{
     for (; *p != L'\0'; ++p) {
         if (IsTagOpen(p[0]) && p[1] == L'/' && p[2] == L'r' && IsTagClose(p[3])) return p;
     }
     return nullptr;
 }
 
-const wchar_t* SkipBlanks(const wchar_t* p) {
+const wchar_t* SkipBlanks(const wchar_t* p)
+{
     while (*p == L' ') ++p;
     return p;
 }
@@ -53,7 +57,8 @@ const wchar_t* SkipBlanks(const wchar_t* p) {
 int ReadInt(const wchar_t* p) { return static_cast<int>(wcstol(p, nullptr, 10)); }
 
 // Reads the value of key='value' inside an image tag's parameters.
-CUIString ImageDescriptionValue(const CUIString& params, const wchar_t* key) {
+CUIString ImageDescriptionValue(const CUIString& params, const wchar_t* key)
+{
     CUIString pattern(key);
     pattern += L"='";
     for (int pos = params.Find(pattern.GetData()); pos >= 0; pos = params.Find(pattern.GetData(), pos + 1)) {
@@ -66,7 +71,8 @@ CUIString ImageDescriptionValue(const CUIString& params, const wchar_t* key) {
     return CUIString();
 }
 
-struct TagState {
+struct TagState
+{
     std::vector<TFontInfo*> fonts;
     std::vector<DWORD> colors;
     std::vector<int> paragraphs;
@@ -77,18 +83,30 @@ struct TagState {
     int linkStartX = 0;
 };
 
-class TaggedTextLayout {
+class TaggedTextLayout
+{
 public:
     TaggedTextLayout(HDC hDC, CPaintManagerUI* pManager, const RECT& rc, DWORD dwTextColor, RECT* prcLinks,
                      CUIString* sLinks, int nMaxLinks, UINT uStyle, const CUIString* pHoverLink)
-        : m_hDC(hDC), m_pManager(pManager), m_rc(rc), m_dwTextColor(dwTextColor), m_prcLinks(prcLinks),
-          m_sLinks(sLinks), m_nMaxLinks(nMaxLinks), m_uStyle(uStyle), m_bHoverLink(pHoverLink != nullptr),
+        : m_hDC(hDC),
+          m_pManager(pManager),
+          m_rc(rc),
+          m_dwTextColor(dwTextColor),
+          m_prcLinks(prcLinks),
+          m_sLinks(sLinks),
+          m_nMaxLinks(nMaxLinks),
+          m_uStyle(uStyle),
+          m_bHoverLink(pHoverLink != nullptr),
           m_sHoverLink(pHoverLink != nullptr ? *pHoverLink : CUIString()),
-          m_bDraw((uStyle & DT_CALCRECT) == 0), m_bSingleLine((uStyle & DT_SINGLELINE) != 0),
-          m_bEllipsis(m_bSingleLine && (uStyle & DT_END_ELLIPSIS) != 0), m_xRight(rc.right),
-          m_yBottom(rc.top) {}
+          m_bDraw((uStyle & DT_CALCRECT) == 0),
+          m_bSingleLine((uStyle & DT_SINGLELINE) != 0),
+          m_bEllipsis(m_bSingleLine && (uStyle & DT_END_ELLIPSIS) != 0),
+          m_xRight(rc.right),
+          m_yBottom(rc.top)
+    {}
 
-    void Run(const wchar_t* text) {
+    void Run(const wchar_t* text)
+    {
         TagState state;
         const wchar_t* p = text;
         int y = m_rc.top;
@@ -128,7 +146,8 @@ public:
     int LinkCount() const { return m_nLinks; }
 
 private:
-    struct Line {
+    struct Line
+    {
         const wchar_t* next;
         int width;
         int height;
@@ -136,7 +155,8 @@ private:
 
     // Lays out one line from p; with final set it draws and records links with the
     // line height found by the first pass.
-    Line LayOutLine(const wchar_t* p, TagState& state, int yTop, int cyLine, bool final, int xOffset) {
+    Line LayOutLine(const wchar_t* p, TagState& state, int yTop, int cyLine, bool final, int xOffset)
+    {
         m_final = final;
         m_yTop = yTop;
         m_cyLine = cyLine;
@@ -193,7 +213,8 @@ private:
         return line;
     }
 
-    const wchar_t* Whitespace(const wchar_t* p, TagState& state, bool& bBreak) {
+    const wchar_t* Whitespace(const wchar_t* p, TagState& state, bool& bBreak)
+    {
         if (*p == L'\r') return p + 1;
         if (*p == L'\n') {
             if (!m_bSingleLine) bBreak = true;
@@ -217,7 +238,8 @@ private:
     }
 
     // Lays out up to len characters of one run; returns where the rest starts.
-    const wchar_t* TextRun(const wchar_t* p, int len, TagState& state, bool& bBreak, int* pTaken = nullptr) {
+    const wchar_t* TextRun(const wchar_t* p, int len, TagState& state, bool& bBreak, int* pTaken = nullptr)
+    {
         const TEXTMETRICW& tm = Metrics(CurrentFont(state));
         const int cxRoom = m_xRight - m_x;
         std::vector<int> extents(len);
@@ -273,7 +295,8 @@ private:
     }
 
     // "..." at the current position; the measuring pass notes its width.
-    void DrawEllipsis(const TagState& state, const TEXTMETRICW& tm) {
+    void DrawEllipsis(const TagState& state, const TEXTMETRICW& tm)
+    {
         SIZE dots = {};
         ::GetTextExtentPoint32W(m_hDC, L"...", 3, &dots);
         if (!m_final) m_cxEllipsis = dots.cx;
@@ -281,7 +304,8 @@ private:
         m_x += dots.cx;
     }
 
-    void DrawTextPart(const wchar_t* p, int len, const TagState& state, const TEXTMETRICW& tm) {
+    void DrawTextPart(const wchar_t* p, int len, const TagState& state, const TEXTMETRICW& tm)
+    {
         if (!m_final || !m_bDraw) return;
         const DWORD color = state.colors.empty() ? m_dwTextColor : state.colors.back();
         ::SetTextColor(m_hDC, ToColorRef(color));
@@ -295,7 +319,8 @@ private:
         ::ExtTextOutW(m_hDC, m_x, yText, 0, NULL, p, len, NULL);
     }
 
-    const wchar_t* Tag(const wchar_t* p, TagState& state, bool& bBreak) {
+    const wchar_t* Tag(const wchar_t* p, TagState& state, bool& bBreak)
+    {
         const bool bClosing = p[1] == L'/';
         const wchar_t letter = bClosing ? p[2] : p[1];
         const wchar_t* params = SkipBlanks(bClosing ? p + 3 : p + 2);
@@ -374,7 +399,8 @@ private:
         return next;
     }
 
-    void CloseTag(wchar_t letter, TagState& state, bool& bBreak) {
+    void CloseTag(wchar_t letter, TagState& state, bool& bBreak)
+    {
         switch (letter) {
         case L'a':
             if (state.inLink) AddLinkRect(state);
@@ -404,7 +430,8 @@ private:
     }
 
     // An image frame at the current position; false when it must go to the next line.
-    bool InlineImage(const CUIString& sParams) {
+    bool InlineImage(const CUIString& sParams)
+    {
         CUIString sName;
         CUIString sType;
         int count = 1;
@@ -448,7 +475,8 @@ private:
         return true;
     }
 
-    void AddLinkRect(TagState& state) {
+    void AddLinkRect(TagState& state)
+    {
         if (!m_final) return;
         // Only while slots remain; the count says how many were written.
         if (m_nLinks < m_nMaxLinks && m_prcLinks != nullptr && m_sLinks != nullptr) {
@@ -460,17 +488,20 @@ private:
         state.linkStartX = m_x;
     }
 
-    void GrowLine(int cy) {
+    void GrowLine(int cy)
+    {
         if (!m_final && cy > m_cyLine) m_cyLine = cy;
     }
 
-    TFontInfo* CurrentFont(const TagState& state) const {
+    TFontInfo* CurrentFont(const TagState& state) const
+    {
         return state.fonts.empty() ? m_pManager->GetDefaultFontInfo() : state.fonts.back();
     }
 
     void SelectFont(const TagState& state) { ::SelectObject(m_hDC, CurrentFont(state)->hFont); }
 
-    void PushFont(TagState& state, TFontInfo* pFont) {
+    void PushFont(TagState& state, TFontInfo* pFont)
+    {
         if (pFont == nullptr) pFont = CurrentFont(state);
         state.fonts.push_back(pFont);
         SelectFont(state);
@@ -478,7 +509,8 @@ private:
         GrowLine(tm.tmHeight + tm.tmExternalLeading);
     }
 
-    void PopFont(TagState& state) {
+    void PopFont(TagState& state)
+    {
         TFontInfo* pClosed = CurrentFont(state);
         if (!state.fonts.empty()) state.fonts.pop_back();
         SelectFont(state);
@@ -489,19 +521,22 @@ private:
         }
     }
 
-    void PopColor(TagState& state) {
+    void PopColor(TagState& state)
+    {
         if (!state.colors.empty()) state.colors.pop_back();
     }
 
     // The font like pBase with bold, underline or italic switched on (1) or left (-1).
-    TFontInfo* StyledFont(TFontInfo* pBase, int bold, int underline, int italic) {
+    TFontInfo* StyledFont(TFontInfo* pBase, int bold, int underline, int italic)
+    {
         return FindOrAddFont(pBase->sFontName, pBase->iSize, bold == 1 || (bold == -1 && pBase->bBold),
                              underline == 1 || (underline == -1 && pBase->bUnderline),
                              italic == 1 || (italic == -1 && pBase->bItalic));
     }
 
     // "<f 2>" picks the manager's font 2; "<f 宋体 12 bold italic>" names one.
-    TFontInfo* NamedFont(const CUIString& sParams) {
+    TFontInfo* NamedFont(const CUIString& sParams)
+    {
         const wchar_t* p = sParams.GetData();
         if (iswdigit(*p)) return m_pManager->GetFontInfo(ReadInt(p));
         const wchar_t* nameEnd = p;
@@ -519,7 +554,8 @@ private:
                              sStyle.Find(L"italic") >= 0);
     }
 
-    TFontInfo* FindOrAddFont(const wchar_t* name, int size, bool bold, bool underline, bool italic) {
+    TFontInfo* FindOrAddFont(const wchar_t* name, int size, bool bold, bool underline, bool italic)
+    {
         HFONT hFont = m_pManager->GetFont(name, size, bold, underline, italic);
         if (hFont == NULL) hFont = m_pManager->AddFont(name, size, bold, underline, italic);
         if (hFont == NULL) return nullptr;
@@ -528,7 +564,8 @@ private:
 
     // Text metrics of a font, measured here when the manager has not filled them (a
     // manager without a window has no device context to measure with).
-    const TEXTMETRICW& Metrics(TFontInfo* pFont) {
+    const TEXTMETRICW& Metrics(TFontInfo* pFont)
+    {
         if (pFont->tm.tmHeight != 0) return pFont->tm;
         auto it = m_metrics.find(pFont->hFont);
         if (it != m_metrics.end()) return it->second;
@@ -574,8 +611,8 @@ private:
 }  // namespace
 
 void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
-                                 DWORD dwTextColor, RECT* prcLinks, CUIString* sLinks, int& nLinkRects,
-                                 UINT uStyle) {
+                                 DWORD dwTextColor, RECT* prcLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle)
+{
     const int nMaxLinks = (prcLinks != nullptr && sLinks != nullptr && nLinkRects > 0) ? nLinkRects : 0;
     nLinkRects = 0;
     if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0' || ::IsRectEmpty(&rc)) return;

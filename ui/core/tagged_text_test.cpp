@@ -16,9 +16,11 @@ using namespace SkinUI;
 
 namespace {
 
-class TaggedTextTest : public ::testing::Test {
+class TaggedTextTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         TEXTMETRICW tm = {};
         ::SelectObject(dc, pm.GetDefaultFontInfo()->hFont);
         ::GetTextMetricsW(dc, &tm);
@@ -26,30 +28,34 @@ protected:
     }
 
     // Width of plain text in the manager's font of that index (-1: the default font).
-    int TextWidth(const wchar_t* text, HFONT font = NULL) {
+    int TextWidth(const wchar_t* text, HFONT font = NULL)
+    {
         ::SelectObject(dc, font ? font : pm.GetDefaultFontInfo()->hFont);
         SIZE size = {};
         ::GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
         return size.cx;
     }
-    RECT Measure(const wchar_t* text, RECT rc = {0, 0, 400, 100}, UINT style = 0) {
+    RECT Measure(const wchar_t* text, RECT rc = {0, 0, 400, 100}, UINT style = 0)
+    {
         int links = 0;
         CRenderEngine::DrawHtmlText(dc, &pm, rc, text, 0xFF000000, NULL, NULL, links, style | DT_CALCRECT);
         return rc;
     }
-    void Draw(const wchar_t* text, RECT rc, UINT style = 0, DWORD color = 0xFFFFFFFF) {
+    void Draw(const wchar_t* text, RECT rc, UINT style = 0, DWORD color = 0xFFFFFFFF)
+    {
         int links = 0;
         CRenderEngine::DrawHtmlText(dc, &pm, rc, text, color, NULL, NULL, links, style);
     }
     void Clear() { canvas.Fill(0); }
     // 0xRRGGBB of a pixel.
-    DWORD At(int x, int y) {
+    DWORD At(int x, int y)
+    {
         SkinUI::test::Rgb p = canvas.At(x, y);
         return static_cast<DWORD>(p.r << 16 | p.g << 8 | p.b);
     }
     // Counts pixels in a rectangle that satisfy a test.
-    template <class Pred>
-    int CountPixels(RECT rc, Pred pred) {
+    template <class Pred> int CountPixels(RECT rc, Pred pred)
+    {
         int n = 0;
         for (int y = rc.top; y < rc.bottom; y++) {
             for (int x = rc.left; x < rc.right; x++) n += pred(At(x, y)) ? 1 : 0;
@@ -63,18 +69,20 @@ protected:
     int lineHeight = 0;
 };
 
-TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
-    struct {
+TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible)
+{
+    struct
+    {
         const wchar_t* tagged;
         const wchar_t* plain;
     } cases[] = {
         {L"abc", L"abc"},
-        {L"<q>abc</q>", L"abc"},            // unknown tag letters are skipped
-        {L"</b>abc", L"abc"},               // a closing tag with nothing open
+        {L"<q>abc</q>", L"abc"},  // unknown tag letters are skipped
+        {L"</b>abc", L"abc"},     // a closing tag with nothing open
         {L"<c #FF0000>abc</c>", L"abc"},
-        {L"{c #FF0000}abc{/c}", L"abc"},    // braces delimit tags too
-        {L"<c #FF0000}abc</c}", L"abc"},    // and mixed delimiters
-        {L"a<{>b", L"a{b"},                 // escapes
+        {L"{c #FF0000}abc{/c}", L"abc"},  // braces delimit tags too
+        {L"<c #FF0000}abc</c}", L"abc"},  // and mixed delimiters
+        {L"a<{>b", L"a{b"},               // escapes
         {L"a<}>b{<}c{>}", L"a}b<c>"},
         {L"<r><b>x</b></r>", L"<b>x</b>"},  // raw runs keep tags as text
         {L"a<b", L"a<b"},                   // a "<" that opens no tag is text
@@ -83,7 +91,7 @@ TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
         {L"ab {<} c", L"ab < c"},
         {L"请选<是>或<否 >", L"请选<是>或<否 >"},  // tags are Latin letters; other text stays
         {L"{中}</文>", L"{中}</文>"},
-        {L"<x 10>ab", L"ab"},               // x adds its value (checked below)
+        {L"<x 10>ab", L"ab"},  // x adds its value (checked below)
     };
     for (const auto& test : cases) {
         RECT rc = Measure(test.tagged);
@@ -94,15 +102,18 @@ TEST_F(TaggedTextTest, MeasuresLikePlainTextWhenTagsChangeNothingVisible) {
     }
 }
 
-TEST_F(TaggedTextTest, BoldRunsAreWiderAndAnUnclosedTagLastsToTheEnd) {
+TEST_F(TaggedTextTest, BoldRunsAreWiderAndAnUnclosedTagLastsToTheEnd)
+{
     const int plain = Measure(L"WWWW").right;
     EXPECT_GT(Measure(L"<b>WWWW</b>").right, plain);
     EXPECT_EQ(Measure(L"<b>WWWW").right, Measure(L"<b>WWWW</b>").right);
     EXPECT_EQ(Measure(L"<b>WW</b>WW").right, Measure(L"<b>WW</b>").right + TextWidth(L"WW"));
 }
 
-TEST_F(TaggedTextTest, LineBreaksMeasureEveryLineAndCapTheWidth) {
-    struct {
+TEST_F(TaggedTextTest, LineBreaksMeasureEveryLineAndCapTheWidth)
+{
+    struct
+    {
         const wchar_t* text;
         int lines;
         const wchar_t* widest;
@@ -127,7 +138,8 @@ TEST_F(TaggedTextTest, LineBreaksMeasureEveryLineAndCapTheWidth) {
     EXPECT_LE(capped.right, 50);
 }
 
-TEST_F(TaggedTextTest, WordBreakWrapsAtBlanks) {
+TEST_F(TaggedTextTest, WordBreakWrapsAtBlanks)
+{
     const int wordWidth = TextWidth(L"word");
     RECT rc = {0, 0, wordWidth + TextWidth(L" ") + wordWidth / 2, 100};
     rc = Measure(L"word word word", rc, DT_WORDBREAK);
@@ -135,11 +147,13 @@ TEST_F(TaggedTextTest, WordBreakWrapsAtBlanks) {
     EXPECT_LE(rc.right, wordWidth + TextWidth(L" ") + wordWidth / 2);
 }
 
-TEST_F(TaggedTextTest, LinksAreReportedWithTheirTextsWhileSlotsRemain) {
+TEST_F(TaggedTextTest, LinksAreReportedWithTheirTextsWhileSlotsRemain)
+{
     RECT links[4] = {};
     CUIString texts[4];
     const wchar_t* text = L"go <a one>first</a> and <a two>second</a>";
-    struct {
+    struct
+    {
         int slots;
         int expected;
     } cases[] = {{4, 2}, {1, 1}, {0, 0}};
@@ -170,7 +184,8 @@ TEST_F(TaggedTextTest, LinksAreReportedWithTheirTextsWhileSlotsRemain) {
     }
 }
 
-TEST_F(TaggedTextTest, ALinkNeverClosedReachesToTheEndOfTheText) {
+TEST_F(TaggedTextTest, ALinkNeverClosedReachesToTheEndOfTheText)
+{
     RECT links[2] = {};
     CUIString texts[2];
     int count = 2;
@@ -182,7 +197,8 @@ TEST_F(TaggedTextTest, ALinkNeverClosedReachesToTheEndOfTheText) {
     EXPECT_EQ(links[0].right, TextWidth(L"go first"));
 }
 
-TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
+TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine)
+{
     RECT links[4] = {};
     CUIString texts[4];
     int count = 4;
@@ -194,7 +210,8 @@ TEST_F(TaggedTextTest, AWrappingLinkReportsOneRectanglePerLine) {
     EXPECT_EQ(links[1].top, links[0].bottom);
 }
 
-TEST_F(TaggedTextTest, ARectangleNarrowerThanOneCharacterStillTakesOnePerLine) {
+TEST_F(TaggedTextTest, ARectangleNarrowerThanOneCharacterStillTakesOnePerLine)
+{
     RECT links[2] = {};
     CUIString texts[2];
     int count = 2;
@@ -206,7 +223,8 @@ TEST_F(TaggedTextTest, ARectangleNarrowerThanOneCharacterStillTakesOnePerLine) {
     EXPECT_EQ(Measure(L"WW", {0, 0, 3, 100}).bottom, 2 * lineHeight);
 }
 
-TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
+TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour)
+{
     SkinUI::test::TestWindow window;  // the mouse position comes from the window's messages
     ASSERT_NE(window.CreateAt(0, 0, 100, 100), (HWND)NULL);
     CPaintManagerUI& wpm = window.pm;
@@ -245,7 +263,8 @@ TEST_F(TaggedTextTest, TheLinkUnderTheMouseIsDrawnInTheHoverColour) {
     EXPECT_GT(CountPixels(links[0], red), 0);
 }
 
-TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
+TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn)
+{
     Clear();
     Draw(L"<c #FF0000>WWWW</c>", {0, 0, 200, 40});
     RECT area = {0, 0, 200, 40};
@@ -265,11 +284,13 @@ TEST_F(TaggedTextTest, ColoursAndSelectedRunsAreDrawn) {
     EXPECT_EQ(At(2, lineHeight / 2), 0x00FF00u);
 }
 
-TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle) {
+TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle)
+{
     // Aligned text wider or taller than its rectangle is cut at the rectangle too.
     const RECT wide = {10, 10, 60, 30};
     const RECT low = {10, 10, 60, 14};
-    struct {
+    struct
+    {
         RECT rc;
         UINT style;
     } cases[] = {
@@ -297,7 +318,8 @@ TEST_F(TaggedTextTest, DrawingStaysInsideTheRectangle) {
     }
 }
 
-TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip) {
+TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip)
+{
     // A strip of two 10 x 8 frames: red, then green.
     DWORD* p = nullptr;
     HBITMAP strip = CreateDib32(NULL, 20, 8, &p);
@@ -322,7 +344,8 @@ TEST_F(TaggedTextTest, InlineImageDrawsOneFrameOfAStrip) {
     EXPECT_EQ(Measure(L"<i nothing>ab").right, TextWidth(L"ab"));
 }
 
-TEST_F(TaggedTextTest, FontTagsUseTheManagersFonts) {
+TEST_F(TaggedTextTest, FontTagsUseTheManagersFonts)
+{
     HFONT big = pm.AddFont(L"Tahoma", 30, false, false, false);
     ASSERT_NE(big, (HFONT)NULL);
     const int wide = TextWidth(L"WW", big);
@@ -335,7 +358,8 @@ TEST_F(TaggedTextTest, FontTagsUseTheManagersFonts) {
     EXPECT_EQ(pm.GetCustomFontCount(), before + 1);
 }
 
-TEST_F(TaggedTextTest, NothingHappensWithoutTextManagerOrRoom) {
+TEST_F(TaggedTextTest, NothingHappensWithoutTextManagerOrRoom)
+{
     RECT links[1] = {};
     CUIString texts[1];
     int count = 1;
@@ -352,7 +376,8 @@ TEST_F(TaggedTextTest, NothingHappensWithoutTextManagerOrRoom) {
     EXPECT_EQ(rc.right, 100);
 }
 
-TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis) {
+TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis)
+{
     const wchar_t* text = L"abcdefghijklmnopqrstuvwxyz";
     const int room = TextWidth(L"abcdefghij");
     RECT cut = Measure(text, {0, 0, room, 40}, DT_SINGLELINE);
@@ -363,7 +388,8 @@ TEST_F(TaggedTextTest, SingleLineCutsAtTheRightEdgeAndEndsInAnEllipsis) {
     EXPECT_GT(dotted.right, TextWidth(L"abcdefgh") - 1);
 }
 
-TEST_F(TaggedTextTest, TheEllipsisOfACutLineIsShownWhole) {
+TEST_F(TaggedTextTest, TheEllipsisOfACutLineIsShownWhole)
+{
     // Which columns of the line hold ink, left to right.
     auto inkColumns = [&](int width) {
         std::vector<bool> ink(width, false);
@@ -387,7 +413,8 @@ TEST_F(TaggedTextTest, TheEllipsisOfACutLineIsShownWhole) {
     const int lastDot = lastInk(dots);
     ASSERT_GT(lastDot, firstDot);
 
-    struct {
+    struct
+    {
         const wchar_t* text;
         int room;
     } cases[] = {
@@ -409,11 +436,15 @@ TEST_F(TaggedTextTest, TheEllipsisOfACutLineIsShownWhole) {
     }
 }
 
-TEST_F(TaggedTextTest, RandomTagSoupNeverOverrunsTheLinkSlots) {
+TEST_F(TaggedTextTest, RandomTagSoupNeverOverrunsTheLinkSlots)
+{
     // Pieces of tags, escapes and text thrown together with a fixed seed.
-    const wchar_t* pieces[] = {L"<", L">", L"{", L"}", L"/", L"a", L"b", L"c #", L"f ", L"i ", L"n", L"p 3", L"r",
-                               L"s", L"u", L"x -9", L"y 7", L"<a l>", L"</a>", L"<{>", L"{>}", L"W", L" ", L"\n",
-                               L"<i strip 3 9>", L"<f 7>", L"</r>", L"FFFFFFFF", L"中"};
+    const wchar_t* pieces[] = {L"<",     L">",    L"{",        L"}",    L"/",
+                               L"a",     L"b",    L"c #",      L"f ",   L"i ",
+                               L"n",     L"p 3",  L"r",        L"s",    L"u",
+                               L"x -9",  L"y 7",  L"<a l>",    L"</a>", L"<{>",
+                               L"{>}",   L"W",    L" ",        L"\n",   L"<i strip 3 9>",
+                               L"<f 7>", L"</r>", L"FFFFFFFF", L"中"};
     DWORD* p = nullptr;
     HBITMAP strip = CreateDib32(NULL, 9, 4, &p);
     pm.AddImage(L"strip", strip, 9, 4, false);
@@ -442,7 +473,8 @@ TEST_F(TaggedTextTest, RandomTagSoupNeverOverrunsTheLinkSlots) {
     }
 }
 
-TEST_F(TaggedTextTest, CentredSingleLineMovesTheRectangle) {
+TEST_F(TaggedTextTest, CentredSingleLineMovesTheRectangle)
+{
     RECT rc = {0, 0, 200, 40};
     int links = 0;
     const int width = TextWidth(L"abc");

@@ -7,7 +7,7 @@ namespace {
 
 const UINT kTimerIdCycle = 255;
 
-} // namespace
+}  // namespace
 
 bool TimerTable::IsNativeIdLive(HWND hWnd, UINT_PTR uWinTimer) const
 {
@@ -24,7 +24,7 @@ UINT_PTR TimerTable::NextNativeId(HWND hWnd)
         const UINT_PTR uWinTimer = kNativeIdBase + m_uLastId;
         if (!IsNativeIdLive(hWnd, uWinTimer)) return uWinTimer;
     }
-    return 0; // every id is in use
+    return 0;  // every id is in use
 }
 
 bool TimerTable::Set(HWND hWnd, CControlUI* pControl, UINT nTimerID, UINT uElapse)
@@ -89,4 +89,4 @@ bool TimerTable::Find(HWND hWnd, UINT_PTR uWinTimer, CControlUI** ppControl, UIN
     return false;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

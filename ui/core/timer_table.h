@@ -49,4 +49,4 @@ private:
     UINT m_uLastId = 0x1000;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -39,7 +39,7 @@ protected:
     CControlUI first, second;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(TimerTableTest, NativeIdsComeInTurnAndARevivedTimerKeepsItsId)
 {

@@ -35,7 +35,7 @@ void* Preallocate(int count, int elementSize)
     return malloc(static_cast<size_t>(count) * elementSize);
 }
 
-} // namespace
+}  // namespace
 
 CStdPtrArray::CStdPtrArray(int preallocSize) : m_ppVoid(nullptr), m_nCount(0), m_nAllocated(0)
 {
@@ -111,8 +111,7 @@ bool CStdPtrArray::SetAt(int index, void* p)
 bool CStdPtrArray::Remove(int index)
 {
     if (index < 0 || index >= m_nCount) return false;
-    if (index < --m_nCount)
-        memmove(&m_ppVoid[index], &m_ppVoid[index + 1], (m_nCount - index) * sizeof(void*));
+    if (index < --m_nCount) memmove(&m_ppVoid[index], &m_ppVoid[index + 1], (m_nCount - index) * sizeof(void*));
     return true;
 }
 
@@ -133,7 +132,10 @@ void* CStdPtrArray::operator[](int index) const { return m_ppVoid[index]; }
 void** CStdPtrArray::GetData() { return m_ppVoid; }
 
 CStdValArray::CStdValArray(int elementSize, int preallocSize)
-    : m_pVoid(nullptr), m_iElementSize(elementSize > 0 ? elementSize : 1), m_nCount(0), m_nAllocated(0)
+    : m_pVoid(nullptr),
+      m_iElementSize(elementSize > 0 ? elementSize : 1),
+      m_nCount(0),
+      m_nAllocated(0)
 {
     if (preallocSize > 0) {
         m_pVoid = static_cast<unsigned char*>(Preallocate(preallocSize, m_iElementSize));
@@ -142,7 +144,10 @@ CStdValArray::CStdValArray(int elementSize, int preallocSize)
 }
 
 CStdValArray::CStdValArray(const CStdValArray& src)
-    : m_pVoid(nullptr), m_iElementSize(src.m_iElementSize), m_nCount(0), m_nAllocated(0)
+    : m_pVoid(nullptr),
+      m_iElementSize(src.m_iElementSize),
+      m_nCount(0),
+      m_nAllocated(0)
 {
     for (int i = 0; i < src.GetSize(); ++i) Add(src.GetAt(i));
 }
@@ -191,11 +196,8 @@ void* CStdValArray::GetAt(int index) const
     return m_pVoid + static_cast<size_t>(index) * m_iElementSize;
 }
 
-void* CStdValArray::operator[](int index) const
-{
-    return m_pVoid + static_cast<size_t>(index) * m_iElementSize;
-}
+void* CStdValArray::operator[](int index) const { return m_pVoid + static_cast<size_t>(index) * m_iElementSize; }
 
 void* CStdValArray::GetData() { return m_pVoid; }
 
-} // namespace SkinUI
+}  // namespace SkinUI

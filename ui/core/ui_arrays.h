@@ -59,4 +59,4 @@ protected:
     int m_nAllocated;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

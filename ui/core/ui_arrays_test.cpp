@@ -15,7 +15,11 @@ void* P(int i) { return reinterpret_cast<void*>(static_cast<intptr_t>(i)); }
 
 TEST(StdPtrArray, CapacityGrowth)
 {
-    struct Step { int count; int capacity; } steps[] = {
+    struct Step
+    {
+        int count;
+        int capacity;
+    } steps[] = {
         {1, 11}, {10, 11}, {11, 22}, {21, 22}, {22, 44}, {43, 44}, {44, 88},
     };
     CStdPtrArray a;
@@ -92,7 +96,11 @@ TEST(StdPtrArray, InsertSetRemoveFind)
 
 TEST(StdValArray, CopiesElementsAndGrows)
 {
-    struct Item { int a; double b; };
+    struct Item
+    {
+        int a;
+        double b;
+    };
     CStdValArray v(sizeof(Item));
     for (int i = 0; i < 30; ++i) {
         Item item{i, i * 0.5};
@@ -114,4 +122,4 @@ TEST(StdValArray, CopiesElementsAndGrows)
     EXPECT_EQ(44, v.GetCapacity());  // storage kept
 }
 
-} // namespace
+}  // namespace

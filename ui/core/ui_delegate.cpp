@@ -28,8 +28,7 @@ bool CDelegateStatic::Invoke(void* param)
 
 CEventSource::~CEventSource()
 {
-    for (int i = 0; i < m_aDelegates.GetSize(); ++i)
-        delete static_cast<CDelegateBase*>(m_aDelegates[i]);
+    for (int i = 0; i < m_aDelegates.GetSize(); ++i) delete static_cast<CDelegateBase*>(m_aDelegates[i]);
 }
 
 CEventSource::operator bool() { return m_aDelegates.GetSize() > 0; }
@@ -69,4 +68,4 @@ bool CEventSource::operator()(void* param)
     return true;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -48,8 +48,7 @@ protected:
 // Member-function delegate. The base keeps the object and the first word of the
 // member pointer; the whole member pointer is compared as well, so two members
 // that share that word are still told apart.
-template <class O, class T>
-class CDelegate : public CDelegateBase
+template <class O, class T> class CDelegate : public CDelegateBase
 {
     typedef bool (T::*Fn)(void*);
 
@@ -82,16 +81,12 @@ private:
     Fn m_pFn;
 };
 
-template <class O, class T>
-CDelegate<O, T> MakeDelegate(O* pObject, bool (T::*pFn)(void*))
+template <class O, class T> CDelegate<O, T> MakeDelegate(O* pObject, bool (T::*pFn)(void*))
 {
     return CDelegate<O, T>(pObject, pFn);
 }
 
-inline CDelegateStatic MakeDelegate(bool (*pFn)(void*))
-{
-    return CDelegateStatic(pFn);
-}
+inline CDelegateStatic MakeDelegate(bool (*pFn)(void*)) { return CDelegateStatic(pFn); }
 
 class UILIB_API CEventSource
 {
@@ -114,4 +109,4 @@ protected:
     CStdPtrArray m_aDelegates;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

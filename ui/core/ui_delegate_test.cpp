@@ -10,16 +10,36 @@ using namespace SkinUI;
 namespace {
 
 std::string g_calls;
-bool First(void*) { g_calls += "1"; return true; }
-bool Refuses(void*) { g_calls += "2"; return false; }
-bool Third(void*) { g_calls += "3"; return true; }
+bool First(void*)
+{
+    g_calls += "1";
+    return true;
+}
+bool Refuses(void*)
+{
+    g_calls += "2";
+    return false;
+}
+bool Third(void*)
+{
+    g_calls += "3";
+    return true;
+}
 
 struct Listener
 {
     int hits = 0;
     int other = 0;
-    bool OnEvent(void* param) { hits += *static_cast<int*>(param); return true; }
-    bool OnOther(void*) { ++other; return true; }
+    bool OnEvent(void* param)
+    {
+        hits += *static_cast<int*>(param);
+        return true;
+    }
+    bool OnOther(void*)
+    {
+        ++other;
+        return true;
+    }
 };
 
 TEST(EventSource, StaticDelegatesAttachOnceAndStopAtFalse)
@@ -81,4 +101,4 @@ TEST(EventSource, MemberDelegatesCompareObjectAndFunction)
     delete copy;
 }
 
-} // namespace
+}  // namespace

@@ -4,8 +4,16 @@
 namespace SkinUI {
 
 CPoint::CPoint() { x = y = 0; }
-CPoint::CPoint(const POINT& src) { x = src.x; y = src.y; }
-CPoint::CPoint(int _x, int _y) { x = _x; y = _y; }
+CPoint::CPoint(const POINT& src)
+{
+    x = src.x;
+    y = src.y;
+}
+CPoint::CPoint(int _x, int _y)
+{
+    x = _x;
+    y = _y;
+}
 
 // Mouse messages pack signed 16-bit coordinates.
 CPoint::CPoint(LPARAM lParam)
@@ -15,9 +23,21 @@ CPoint::CPoint(LPARAM lParam)
 }
 
 CSize::CSize() { cx = cy = 0; }
-CSize::CSize(const SIZE& src) { cx = src.cx; cy = src.cy; }
-CSize::CSize(const RECT rc) { cx = rc.right - rc.left; cy = rc.bottom - rc.top; }
-CSize::CSize(int _cx, int _cy) { cx = _cx; cy = _cy; }
+CSize::CSize(const SIZE& src)
+{
+    cx = src.cx;
+    cy = src.cy;
+}
+CSize::CSize(const RECT rc)
+{
+    cx = rc.right - rc.left;
+    cy = rc.bottom - rc.top;
+}
+CSize::CSize(int _cx, int _cy)
+{
+    cx = _cx;
+    cy = _cy;
+}
 
 CUIRect::CUIRect() { left = top = right = bottom = 0; }
 
@@ -54,8 +74,16 @@ void CUIRect::ResetOffset() { ::OffsetRect(this, -left, -top); }
 
 void CUIRect::Normalize()
 {
-    if (left > right) { int t = left; left = right; right = t; }
-    if (top > bottom) { int t = top; top = bottom; bottom = t; }
+    if (left > right) {
+        int t = left;
+        left = right;
+        right = t;
+    }
+    if (top > bottom) {
+        int t = top;
+        top = bottom;
+        bottom = t;
+    }
 }
 
 void CUIRect::Offset(int cx, int cy) { ::OffsetRect(this, cx, cy); }
@@ -63,4 +91,4 @@ void CUIRect::Inflate(int cx, int cy) { ::InflateRect(this, cx, cy); }
 void CUIRect::Deflate(int cx, int cy) { ::InflateRect(this, -cx, -cy); }
 void CUIRect::Union(CUIRect& rc) { ::UnionRect(this, this, &rc); }
 
-} // namespace SkinUI
+}  // namespace SkinUI

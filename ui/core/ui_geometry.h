@@ -46,4 +46,4 @@ public:
     void Union(CUIRect& rc);
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

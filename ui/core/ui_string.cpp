@@ -49,12 +49,9 @@ wchar_t* WidenAnsi(const char* text)
     return buffer;
 }
 
-} // namespace
+}  // namespace
 
-CUIString::CUIString() : m_pstr(m_szBuffer)
-{
-    m_szBuffer[0] = L'\0';
-}
+CUIString::CUIString() : m_pstr(m_szBuffer) { m_szBuffer[0] = L'\0'; }
 
 CUIString::CUIString(wchar_t ch) : m_pstr(m_szBuffer)
 {
@@ -146,10 +143,8 @@ void CUIString::AppendNarrow(const char* text, bool replace)
         return;
     }
     wchar_t* wide = WidenAnsi(text);
-    if (replace)
-        Assign(wide);
-    else
-        Append(wide);
+    if (replace) Assign(wide);
+    else Append(wide);
     free(wide);
 }
 
@@ -161,10 +156,8 @@ const CUIString& CUIString::operator=(const CUIString& src)
 
 const CUIString& CUIString::operator=(const wchar_t* text)
 {
-    if (text)
-        Assign(text);
-    else
-        Empty();
+    if (text) Assign(text);
+    else Empty();
     return *this;
 }
 
@@ -234,10 +227,7 @@ int CUIString::Compare(const wchar_t* text) const
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-int CUIString::CompareNoCase(const wchar_t* text) const
-{
-    return _wcsicmp(m_pstr, OrEmpty(text));
-}
+int CUIString::CompareNoCase(const wchar_t* text) const { return _wcsicmp(m_pstr, OrEmpty(text)); }
 
 void CUIString::MakeUpper() { _wcsupr(m_pstr); }
 void CUIString::MakeLower() { _wcslwr(m_pstr); }
@@ -353,4 +343,4 @@ int CUIString::SmallFormat(const wchar_t* format, ...)
     return r;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -13,7 +13,10 @@ namespace SkinUI {
 class UILIB_API CUIString
 {
 public:
-    enum { MAX_LOCAL_STRING_LEN = 63 };
+    enum
+    {
+        MAX_LOCAL_STRING_LEN = 63
+    };
 
     CUIString();
     CUIString(wchar_t ch);
@@ -78,7 +81,10 @@ public:
     // only its type matters here.
 #pragma GCC diagnostic ignored "-Wignored-attributes"
     template <class T, typename std::enable_if<std::is_same<T, va_list>::value, int>::type = 0>
-    int Format(const wchar_t* format, T& args) { return FormatV(format, args); }
+    int Format(const wchar_t* format, T& args)
+    {
+        return FormatV(format, args);
+    }
 #pragma GCC diagnostic pop
     int __cdecl Format(const wchar_t* format, ...);
     int FormatV(const wchar_t* format, va_list args);
@@ -94,4 +100,4 @@ private:
     wchar_t m_szBuffer[MAX_LOCAL_STRING_LEN + 1];
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -5,15 +5,9 @@
 
 namespace SkinUI {
 
-CStdStringPtrMap::CStdStringPtrMap() : m_nBuckets(0), m_nCount(0)
-{
-    Resize(83);
-}
+CStdStringPtrMap::CStdStringPtrMap() : m_nBuckets(0), m_nCount(0) { Resize(83); }
 
-CStdStringPtrMap::CStdStringPtrMap(int size) : m_nBuckets(0), m_nCount(0)
-{
-    Resize(size < 16 ? 16 : size);
-}
+CStdStringPtrMap::CStdStringPtrMap(int size) : m_nBuckets(0), m_nCount(0) { Resize(size < 16 ? 16 : size); }
 
 CStdStringPtrMap::~CStdStringPtrMap() { FreeBuckets(); }
 
@@ -112,10 +106,8 @@ bool CStdStringPtrMap::Remove(const wchar_t* key)
     for (TITEM* item = m_aT[slot]; item; item = item->pNext) {
         if (item->Key != key) continue;
         if (item->pNext) item->pNext->pPrev = item->pPrev;
-        if (item->pPrev)
-            item->pPrev->pNext = item->pNext;
-        else
-            m_aT[slot] = item->pNext;
+        if (item->pPrev) item->pPrev->pNext = item->pNext;
+        else m_aT[slot] = item->pNext;
         delete item;
         --m_nCount;
         return true;
@@ -139,4 +131,4 @@ const wchar_t* CStdStringPtrMap::GetAt(int index) const
 
 const wchar_t* CStdStringPtrMap::operator[](int index) const { return GetAt(index); }
 
-} // namespace SkinUI
+}  // namespace SkinUI

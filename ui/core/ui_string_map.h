@@ -48,4 +48,4 @@ private:
     int m_nCount;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

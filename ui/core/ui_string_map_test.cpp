@@ -121,4 +121,4 @@ TEST(StdStringPtrMap, NoBucketsFailsCleanly)
     }
 }
 
-} // namespace
+}  // namespace

@@ -14,7 +14,11 @@ std::wstring Repeat(wchar_t ch, int n) { return std::wstring(n, ch); }
 
 TEST(UIStringStorage, InlineUpTo62HeapFrom63)
 {
-    struct Case { int length; bool inlineText; } cases[] = {
+    struct Case
+    {
+        int length;
+        bool inlineText;
+    } cases[] = {
         {0, true}, {1, true}, {62, true}, {63, false}, {64, false}, {300, false},
     };
     for (const auto& c : cases) {
@@ -56,7 +60,12 @@ TEST(UIStringStorage, AppendMovesToHeapAndBack)
 // Text taken from the string's own buffer, inline and on the heap, shrinking or not.
 TEST(UIStringAssign, FromOwnBuffer)
 {
-    struct Case { int length; int offset; int maxLength; } cases[] = {
+    struct Case
+    {
+        int length;
+        int offset;
+        int maxLength;
+    } cases[] = {
         {10, 2, -1}, {100, 5, -1}, {100, 50, -1}, {100, 0, 10}, {80, 1, 70}, {63, 0, -1},
     };
     for (const auto& c : cases) {
@@ -109,7 +118,12 @@ TEST(UIStringSlice, LeftMidRight)
 {
     CUIString abcdef(L"abcdef");
     CUIString abc(L"abc");
-    struct Case { const char* what; CUIString result; const wchar_t* expected; } cases[] = {
+    struct Case
+    {
+        const char* what;
+        CUIString result;
+        const wchar_t* expected;
+    } cases[] = {
         {"Left -3", abcdef.Left(-3), L""},
         {"Left 0", abcdef.Left(0), L""},
         {"Left 2", abcdef.Left(2), L"ab"},
@@ -133,7 +147,12 @@ TEST(UIStringSlice, LeftMidRight)
 TEST(UIStringSearch, FindAndReverseFind)
 {
     CUIString abc(L"abc");
-    struct Case { const char* what; int result; int expected; } cases[] = {
+    struct Case
+    {
+        const char* what;
+        int result;
+        int expected;
+    } cases[] = {
         {"char c from 0", abc.Find(L'c'), 2},
         {"char c from 2", abc.Find(L'c', 2), 2},
         {"char c from 3 (at the end)", abc.Find(L'c', 3), -1},
@@ -154,7 +173,14 @@ TEST(UIStringSearch, FindAndReverseFind)
 
 TEST(UIStringReplace, Table)
 {
-    struct Case { const wchar_t* text; const wchar_t* from; const wchar_t* to; int count; const wchar_t* result; } cases[] = {
+    struct Case
+    {
+        const wchar_t* text;
+        const wchar_t* from;
+        const wchar_t* to;
+        int count;
+        const wchar_t* result;
+    } cases[] = {
         {L"aaa", L"a", L"aa", 3, L"aaaaaa"},
         {L"a,b,c", L",", L"", 2, L"abc"},
         {L"abc", L"x", L"y", 0, L"abc"},
@@ -279,4 +305,4 @@ TEST(UIStringFormat, SmallFormatKeeps63)
     EXPECT_EQ(Repeat(L'm', 63), s.GetData());
 }
 
-} // namespace
+}  // namespace

@@ -6,4 +6,4 @@ namespace SkinUI {
 CWaitCursor::CWaitCursor() { m_hOrigCursor = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT)); }
 CWaitCursor::~CWaitCursor() { ::SetCursor(m_hOrigCursor); }
 
-} // namespace SkinUI
+}  // namespace SkinUI

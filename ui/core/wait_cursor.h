@@ -19,4 +19,4 @@ protected:
     HCURSOR m_hOrigCursor;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

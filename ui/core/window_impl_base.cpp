@@ -15,23 +15,26 @@ namespace SkinUI {
 namespace {
 
 // Controls that take the mouse themselves even inside the caption area.
-const wchar_t* const kNonCaptionClasses[] = {L"ButtonUI", L"OptionUI", L"ComboUI",   L"EditUI",
+const wchar_t* const kNonCaptionClasses[] = {L"ButtonUI",   L"OptionUI",  L"ComboUI",   L"EditUI",
                                              L"CheckBoxUI", L"FriendsUI", L"AccListUI", L"TextUI"};
 
 // The skin archive copied out of the program's resources, once per process.
-struct ResourceZipCopy {
+struct ResourceZipCopy
+{
     std::unique_ptr<BYTE[]> bytes;
     DWORD size = 0;
 };
 
-ResourceZipCopy& SharedResourceZip() {
+ResourceZipCopy& SharedResourceZip()
+{
     static ResourceZipCopy copy;
     return copy;
 }
 
 // Finds the "ZIPRES" resource and copies it the first time; later windows reuse that
 // one copy. False when the resource is missing or empty.
-bool LoadResourceZip(const wchar_t* resourceId) {
+bool LoadResourceZip(const wchar_t* resourceId)
+{
     HINSTANCE hModule = CPaintManagerUI::GetResourceDll();
     HRSRC hResource = ::FindResourceW(hModule, resourceId, L"ZIPRES");
     if (hResource == NULL) return false;
@@ -49,12 +52,14 @@ bool LoadResourceZip(const wchar_t* resourceId) {
 }
 
 // The default handlers leave the message to the next stage.
-LRESULT NotHandled(BOOL& bHandled) {
+LRESULT NotHandled(BOOL& bHandled)
+{
     bHandled = FALSE;
     return 0;
 }
 
-MONITORINFO MonitorOf(HWND hWnd) {
+MONITORINFO MonitorOf(HWND hWnd)
+{
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     ::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info);
@@ -62,7 +67,8 @@ MONITORINFO MonitorOf(HWND hWnd) {
 }
 
 // The work area relative to the monitor's origin.
-RECT RelativeWorkArea(const MONITORINFO& info) {
+RECT RelativeWorkArea(const MONITORINFO& info)
+{
     RECT rc = info.rcWork;
     ::OffsetRect(&rc, -info.rcMonitor.left, -info.rcMonitor.top);
     return rc;
@@ -82,7 +88,8 @@ WindowImplBase::~WindowImplBase() = default;
 
 void WindowImplBase::InitWindow() {}
 
-void WindowImplBase::OnClick(TNotifyUI& msg) {
+void WindowImplBase::OnClick(TNotifyUI& msg)
+{
     if (msg.sender == NULL) return;
     const CUIString sName = msg.sender->GetName();
     if (sName == L"closebtn") {
@@ -96,7 +103,8 @@ void WindowImplBase::OnClick(TNotifyUI& msg) {
     }
 }
 
-LRESULT WindowImplBase::ResponseDefaultKeyEvent(WPARAM wParam) {
+LRESULT WindowImplBase::ResponseDefaultKeyEvent(WPARAM wParam)
+{
     if (wParam == VK_ESCAPE) {
         Close(1);
         return TRUE;
@@ -116,12 +124,14 @@ LRESULT WindowImplBase::OnClose(UINT, WPARAM, LPARAM, BOOL& bHandled) { return N
 
 LRESULT WindowImplBase::OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnNcActivate(UINT, WPARAM wParam, LPARAM, BOOL& bHandled) {
+LRESULT WindowImplBase::OnNcActivate(UINT, WPARAM wParam, LPARAM, BOOL& bHandled)
+{
     if (::IsIconic(m_hWnd)) bHandled = FALSE;
     return wParam == 0 ? TRUE : FALSE;
 }
 
-LRESULT WindowImplBase::OnNcCalcSize(UINT, WPARAM wParam, LPARAM lParam, BOOL&) {
+LRESULT WindowImplBase::OnNcCalcSize(UINT, WPARAM wParam, LPARAM lParam, BOOL&)
+{
     LPRECT pRect = wParam ? &reinterpret_cast<LPNCCALCSIZE_PARAMS>(lParam)->rgrc[0] : reinterpret_cast<LPRECT>(lParam);
     if (::IsZoomed(m_hWnd)) {
         const RECT rcWork = RelativeWorkArea(MonitorOf(m_hWnd));
@@ -134,7 +144,8 @@ LRESULT WindowImplBase::OnNcCalcSize(UINT, WPARAM wParam, LPARAM lParam, BOOL&) 
 
 LRESULT WindowImplBase::OnNcPaint(UINT, WPARAM, LPARAM, BOOL&) { return 0; }
 
-LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&) {
+LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&)
+{
     POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ::ScreenToClient(m_hWnd, &pt);
     RECT rcClient = {};
@@ -164,7 +175,8 @@ LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, BOOL&) {
     return HTCLIENT;
 }
 
-LRESULT WindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, BOOL& bHandled) {
+LRESULT WindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, BOOL& bHandled)
+{
     const RECT rcWork = RelativeWorkArea(MonitorOf(m_hWnd));
     LPMINMAXINFO lpMMI = reinterpret_cast<LPMINMAXINFO>(lParam);
     lpMMI->ptMaxPosition.x = rcWork.left;
@@ -181,7 +193,8 @@ LRESULT WindowImplBase::OnMouseWheel(UINT, WPARAM, LPARAM, BOOL& bHandled) { ret
 
 LRESULT WindowImplBase::OnMouseHover(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled) {
+LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled)
+{
     const SIZE szRoundCorner = m_PaintManager.GetRoundCorner();
     if (!::IsIconic(m_hWnd) && (szRoundCorner.cx != 0 || szRoundCorner.cy != 0)) {
         RECT rcWnd = {};
@@ -198,7 +211,8 @@ LRESULT WindowImplBase::OnSize(UINT, WPARAM, LPARAM, BOOL& bHandled) {
 
 LRESULT WindowImplBase::OnChar(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled)
+{
     // The low four bits of the command are the system's own.
     if ((wParam & 0xFFF0) == SC_CLOSE) {
         bHandled = TRUE;
@@ -208,7 +222,8 @@ LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BO
     return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }
 
-LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&) {
+LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, BOOL&)
+{
     LONG styleValue = ::GetWindowLongW(m_hWnd, GWL_STYLE);
     styleValue &= ~WS_CAPTION;
     ::SetWindowLongW(m_hWnd, GWL_STYLE, styleValue | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
@@ -274,16 +289,19 @@ LRESULT WindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled) { retu
 
 LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, BOOL& bHandled) { return NotHandled(bHandled); }
 
-LONG WindowImplBase::GetStyle() {
+LONG WindowImplBase::GetStyle()
+{
     LONG styleValue = ::GetWindowLongW(m_hWnd, GWL_STYLE);
     return styleValue & ~WS_CAPTION;
 }
 
 UINT WindowImplBase::GetClassStyle() const { return CS_DBLCLKS; }
 
-LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     typedef LRESULT (WindowImplBase::*Handler)(UINT, WPARAM, LPARAM, BOOL&);
-    static const struct {
+    static const struct
+    {
         UINT message;
         Handler handler;
     } kHandlers[] = {
@@ -322,7 +340,8 @@ LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }
 
-void WindowImplBase::OnFinalMessage(HWND hWnd) {
+void WindowImplBase::OnFinalMessage(HWND hWnd)
+{
     m_PaintManager.RemovePreMessageFilter(this);
     m_PaintManager.RemoveNotifier(this);
     m_PaintManager.ReapObjects(m_PaintManager.GetRoot());
@@ -331,7 +350,8 @@ void WindowImplBase::OnFinalMessage(HWND hWnd) {
 
 void WindowImplBase::Notify(TNotifyUI& msg) { NotifyPump(msg); }
 
-LRESULT WindowImplBase::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM, bool&) {
+LRESULT WindowImplBase::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM, bool&)
+{
     if (uMsg == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_ESCAPE)) return ResponseDefaultKeyEvent(wParam);
     return FALSE;
 }

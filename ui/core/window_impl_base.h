@@ -15,7 +15,8 @@
 
 namespace SkinUI {
 
-enum SKIN_RESOURCETYPE {
+enum SKIN_RESOURCETYPE
+{
     SKIN_FROM_FILE = 1,         // a layout file in the resource folder
     SKIN_FROM_ZIPFILE = 2,      // an archive file in the resource folder
     SKIN_FROM_RESOURCE = 3,     // a layout resource of type "xml" with a numeric id
@@ -26,7 +27,8 @@ class UILIB_API WindowImplBase : public CWindowWnd,
                                  public CNotifyPump,
                                  public INotifyUI,
                                  public IMessageFilterUI,
-                                 public IDialogBuilderCallback {
+                                 public IDialogBuilderCallback
+{
 public:
     WindowImplBase();
     ~WindowImplBase() override;

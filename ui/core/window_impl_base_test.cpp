@@ -33,7 +33,8 @@ const char kLayout[] =
     "</Container>"
     "</Window>";
 
-class SkinWindow : public WindowImplBase {
+class SkinWindow : public WindowImplBase
+{
 public:
     SKIN_RESOURCETYPE type = SKIN_FROM_FILE;
     CUIString skinFile = L"skin.xml";
@@ -48,28 +49,33 @@ public:
     CUIString GetZIPFileName() const override { return zipName; }
     const wchar_t* GetResourceID() const override { return resourceId; }
     void InitWindow() override { ++initCalls; }
-    CControlUI* CreateControl(const wchar_t* pstrClass) override {
+    CControlUI* CreateControl(const wchar_t* pstrClass) override
+    {
         if (wcscmp(pstrClass, L"TestButton") == 0) return new ProbeControl(L"", L"ButtonUI", CTRLFLAG_TABSTOP);
         return NULL;
     }
     static LPBYTE SharedSkinCopy() { return m_lpResourceZIPBuffer; }
 
-    HWND Open() {
+    HWND Open()
+    {
         if (Create(NULL, L"skin", WS_POPUP, 0, 100, 100, 300, 200) == NULL) return NULL;
         ShowWindow(true, false);
         return m_hWnd;
     }
-    ~SkinWindow() override {
+    ~SkinWindow() override
+    {
         if (::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
     }
 };
 
 // Records what would have blocked or ended the test.
-struct BlockingRecorder {
+struct BlockingRecorder
+{
     static std::wstring text;
     static std::wstring caption;
     static int exitCode;
-    static int MessageBox(HWND, const wchar_t* t, const wchar_t* c, UINT) {
+    static int MessageBox(HWND, const wchar_t* t, const wchar_t* c, UINT)
+    {
         text = t;
         caption = c;
         return IDOK;
@@ -80,15 +86,18 @@ std::wstring BlockingRecorder::text;
 std::wstring BlockingRecorder::caption;
 int BlockingRecorder::exitCode = -1;
 
-std::wstring TempFolder() {
+std::wstring TempFolder()
+{
     wchar_t path[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, path);
-    std::wstring folder = std::wstring(path) + L"skinui_window_test_" + std::to_wstring(::GetCurrentProcessId()) + L"\\";
+    std::wstring folder =
+        std::wstring(path) + L"skinui_window_test_" + std::to_wstring(::GetCurrentProcessId()) + L"\\";
     ::CreateDirectoryW(folder.c_str(), NULL);
     return folder;
 }
 
-void WriteFile(const std::wstring& path, const void* data, size_t size) {
+void WriteFile(const std::wstring& path, const void* data, size_t size)
+{
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
@@ -96,7 +105,8 @@ void WriteFile(const std::wstring& path, const void* data, size_t size) {
     ::CloseHandle(file);
 }
 
-std::vector<unsigned char> SkinArchive() {
+std::vector<unsigned char> SkinArchive()
+{
     ZipBuildEntry entry;
     entry.name = "skin.xml";
     entry.data = kLayout;
@@ -106,7 +116,8 @@ std::vector<unsigned char> SkinArchive() {
 
 // A copy of this program carrying the layout as resource "xml" 201 and the archive as
 // "ZIPRES" 105, loaded as a data file to serve as the resource module.
-HMODULE ResourceModule(const std::wstring& folder) {
+HMODULE ResourceModule(const std::wstring& folder)
+{
     static HMODULE module = NULL;
     if (module != NULL) return module;
     wchar_t self[MAX_PATH] = {};
@@ -125,9 +136,11 @@ HMODULE ResourceModule(const std::wstring& folder) {
     return module;
 }
 
-class WindowImplBaseTest : public ::testing::Test {
+class WindowImplBaseTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         folder = TempFolder();
         WriteFile(folder + L"skin.xml", kLayout, sizeof(kLayout) - 1);
         std::vector<unsigned char> archive = SkinArchive();
@@ -140,18 +153,21 @@ protected:
         BlockingRecorder::text.clear();
         BlockingRecorder::exitCode = -1;
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         UISetBlockingCalls(previousCalls);
         CPaintManagerUI::SetResourceZip(L"", false);
         CPaintManagerUI::SetResourceDll(NULL);
         CPaintManagerUI::SetResourcePath(NULL);
     }
-    POINT Screen(const SkinWindow& window, int x, int y) {
+    POINT Screen(const SkinWindow& window, int x, int y)
+    {
         POINT pt = {x, y};
         ::ClientToScreen(window.GetHWND(), &pt);
         return pt;
     }
-    LRESULT HitTest(SkinWindow& window, int x, int y) {
+    LRESULT HitTest(SkinWindow& window, int x, int y)
+    {
         POINT pt = Screen(window, x, y);
         return window.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
     }
@@ -160,7 +176,8 @@ protected:
     UIBlockingCalls previousCalls = {};
 };
 
-void ExpectLaidOut(SkinWindow& window) {
+void ExpectLaidOut(SkinWindow& window)
+{
     ASSERT_NE(window.GetPaintManager()->GetRoot(), nullptr);
     EXPECT_EQ(window.initCalls, 1);
     EXPECT_NE(window.GetPaintManager()->FindControl(L"title"), nullptr);
@@ -173,10 +190,12 @@ void ExpectLaidOut(SkinWindow& window) {
     EXPECT_TRUE(BlockingRecorder::text.empty());
 }
 
-TEST_F(WindowImplBaseTest, LoadsItsSkinFromEachKindOfSource) {
+TEST_F(WindowImplBaseTest, LoadsItsSkinFromEachKindOfSource)
+{
     HMODULE module = ResourceModule(folder);
     ASSERT_NE(module, (HMODULE)NULL);
-    struct {
+    struct
+    {
         SKIN_RESOURCETYPE type;
         const wchar_t* skinFile;
         const wchar_t* zipName;
@@ -202,7 +221,8 @@ TEST_F(WindowImplBaseTest, LoadsItsSkinFromEachKindOfSource) {
     }
 }
 
-TEST_F(WindowImplBaseTest, ArchiveResourceIsCopiedOnceForEveryWindow) {
+TEST_F(WindowImplBaseTest, ArchiveResourceIsCopiedOnceForEveryWindow)
+{
     HMODULE module = ResourceModule(folder);
     ASSERT_NE(module, (HMODULE)NULL);
     CPaintManagerUI::SetResourceDll(module);
@@ -220,7 +240,8 @@ TEST_F(WindowImplBaseTest, ArchiveResourceIsCopiedOnceForEveryWindow) {
     EXPECT_EQ(SkinWindow::SharedSkinCopy(), copy);
 }
 
-TEST_F(WindowImplBaseTest, MissingArchiveResourceLeavesTheWindowWithoutLayout) {
+TEST_F(WindowImplBaseTest, MissingArchiveResourceLeavesTheWindowWithoutLayout)
+{
     HMODULE module = ResourceModule(folder);
     ASSERT_NE(module, (HMODULE)NULL);
     CPaintManagerUI::SetResourceDll(module);
@@ -234,7 +255,8 @@ TEST_F(WindowImplBaseTest, MissingArchiveResourceLeavesTheWindowWithoutLayout) {
     EXPECT_TRUE(BlockingRecorder::text.empty());
 }
 
-TEST_F(WindowImplBaseTest, ALayoutThatCannotBeBuiltIsFatal) {
+TEST_F(WindowImplBaseTest, ALayoutThatCannotBeBuiltIsFatal)
+{
     SkinWindow window;
     window.skinFile = L"missing.xml";
     EXPECT_EQ(window.Open(), (HWND)NULL);
@@ -243,27 +265,29 @@ TEST_F(WindowImplBaseTest, ALayoutThatCannotBeBuiltIsFatal) {
     EXPECT_EQ(BlockingRecorder::exitCode, 1);
 }
 
-TEST_F(WindowImplBaseTest, HitTestFindsSizingBordersAndTheCaption) {
+TEST_F(WindowImplBaseTest, HitTestFindsSizingBordersAndTheCaption)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     PaintNow(window);
-    struct {
+    struct
+    {
         int x, y;
         LRESULT expected;
     } cases[] = {
-        {2, 2, HTTOPLEFT},       {150, 2, HTTOP},       {297, 2, HTTOPRIGHT},   {2, 100, HTLEFT},
-        {297, 100, HTRIGHT},     {2, 197, HTBOTTOMLEFT}, {150, 197, HTBOTTOM},  {297, 197, HTBOTTOMRIGHT},
-        {50, 15, HTCAPTION},     // a plain control in the caption drags the window
-        {150, 15, HTCAPTION},    // so does the empty caption
-        {240, 15, HTCLIENT},     // a button there does not
-        {150, 100, HTCLIENT},    // below the caption
-        {5, 5, HTCAPTION},       // just inside the size box
+        {2, 2, HTTOPLEFT},    {150, 2, HTTOP},        {297, 2, HTTOPRIGHT}, {2, 100, HTLEFT},
+        {297, 100, HTRIGHT},  {2, 197, HTBOTTOMLEFT}, {150, 197, HTBOTTOM}, {297, 197, HTBOTTOMRIGHT},
+        {50, 15, HTCAPTION},   // a plain control in the caption drags the window
+        {150, 15, HTCAPTION},  // so does the empty caption
+        {240, 15, HTCLIENT},   // a button there does not
+        {150, 100, HTCLIENT},  // below the caption
+        {5, 5, HTCAPTION},     // just inside the size box
     };
     for (const auto& test : cases) EXPECT_EQ(HitTest(window, test.x, test.y), test.expected) << test.x << "," << test.y;
 }
 
-
-TEST_F(WindowImplBaseTest, AMaximisedWindowHasNoSizingBorders) {
+TEST_F(WindowImplBaseTest, AMaximisedWindowHasNoSizingBorders)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     ::ShowWindow(window, SW_MAXIMIZE);
@@ -273,7 +297,8 @@ TEST_F(WindowImplBaseTest, AMaximisedWindowHasNoSizingBorders) {
     EXPECT_EQ(HitTest(window, 2, 100), HTCLIENT);
 }
 
-TEST_F(WindowImplBaseTest, EscapeClosesWithResultOneAndStillReachesTheFocus) {
+TEST_F(WindowImplBaseTest, EscapeClosesWithResultOneAndStillReachesTheFocus)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     PaintNow(window);
@@ -295,7 +320,8 @@ TEST_F(WindowImplBaseTest, EscapeClosesWithResultOneAndStillReachesTheFocus) {
     }
 }
 
-TEST_F(WindowImplBaseTest, CloseButtonEndsTheModalLoopWithResultOne) {
+TEST_F(WindowImplBaseTest, CloseButtonEndsTheModalLoopWithResultOne)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     CControlUI* closeButton = window.GetPaintManager()->FindControl(L"closebtn");
@@ -306,7 +332,8 @@ TEST_F(WindowImplBaseTest, CloseButtonEndsTheModalLoopWithResultOne) {
 }
 
 // The clicks of one page of the window, handled apart from the window's own.
-struct PagePump : CNotifyPump {
+struct PagePump : CNotifyPump
+{
     std::vector<std::wstring> clicks;
     void OnClick(TNotifyUI& msg) { clicks.push_back(msg.sender->GetName().GetData()); }
     UI_DECLARE_MESSAGE_MAP()
@@ -316,7 +343,8 @@ UI_BEGIN_MESSAGE_MAP(PagePump, CNotifyPump)
 UI_ON_MSGTYPE(L"click", OnClick)
 UI_END_MESSAGE_MAP()
 
-TEST_F(WindowImplBaseTest, NotificationsOfAVirtualWindowReachItsPump) {
+TEST_F(WindowImplBaseTest, NotificationsOfAVirtualWindowReachItsPump)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     PagePump page;
@@ -334,11 +362,13 @@ TEST_F(WindowImplBaseTest, NotificationsOfAVirtualWindowReachItsPump) {
 }
 
 // A window of the program with its own handler table in front of WindowImplBase's.
-class MappedWindow : public SkinWindow {
+class MappedWindow : public SkinWindow
+{
 public:
     std::vector<std::wstring> handled;
     void OnField(TNotifyUI& msg) { handled.push_back(L"click:" + std::wstring(msg.sender->GetName().GetData())); }
-    void OnSelect(WPARAM wParam, LPARAM lParam) {
+    void OnSelect(WPARAM wParam, LPARAM lParam)
+    {
         handled.push_back(L"select:" + std::to_wstring(wParam) + L"," + std::to_wstring(lParam));
     }
     UI_DECLARE_MESSAGE_MAP()
@@ -349,7 +379,8 @@ UI_ON_CLICK_CTRNAME(L"field", OnField)
 UI_ON_MSGTYPE_PARAMS(L"itemselect", L"", OnSelect)
 UI_END_MESSAGE_MAP()
 
-TEST_F(WindowImplBaseTest, ADerivedWindowsTableComesBeforeTheBaseTable) {
+TEST_F(WindowImplBaseTest, ADerivedWindowsTableComesBeforeTheBaseTable)
+{
     MappedWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     CPaintManagerUI* pm = window.GetPaintManager();
@@ -366,20 +397,19 @@ TEST_F(WindowImplBaseTest, ADerivedWindowsTableComesBeforeTheBaseTable) {
     EXPECT_TRUE(::PeekMessageW(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
 }
 
-TEST_F(WindowImplBaseTest, CaptionButtonsMaximiseRestoreAndMinimise) {
+TEST_F(WindowImplBaseTest, CaptionButtonsMaximiseRestoreAndMinimise)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     CPaintManagerUI* pm = window.GetPaintManager();
-    struct {
+    struct
+    {
         const wchar_t* button;
         bool zoomed;
         bool iconic;
     } cases[] = {
-        {L"maxbtn", true, false},
-        {L"restorebtn", false, false},
-        {L"minbtn", false, true},
-        {L"restorebtn", false, false},
-        {L"title", false, false},  // a click on a control of another name changes nothing
+        {L"maxbtn", true, false},      {L"restorebtn", false, false}, {L"minbtn", false, true},
+        {L"restorebtn", false, false}, {L"title", false, false},  // a click on a control of another name changes nothing
     };
     for (const auto& test : cases) {
         pm->SendNotify(pm->FindControl(test.button), L"click");
@@ -388,7 +418,8 @@ TEST_F(WindowImplBaseTest, CaptionButtonsMaximiseRestoreAndMinimise) {
     }
 }
 
-TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow) {
+TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     HWND hWnd = window;
@@ -396,7 +427,8 @@ TEST_F(WindowImplBaseTest, SystemCloseCommandClosesTheWindow) {
     EXPECT_FALSE(::IsWindow(hWnd));
 }
 
-TEST_F(WindowImplBaseTest, SizeRoundsTheCornersAndMinimumSizeIsKept) {
+TEST_F(WindowImplBaseTest, SizeRoundsTheCornersAndMinimumSizeIsKept)
+{
     SkinWindow window;
     ASSERT_NE(window.Open(), (HWND)NULL);
     ::SetWindowPos(window, NULL, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -10,7 +10,8 @@ namespace {
 // Window property that holds the object of a superclassed control window.
 const wchar_t kControlObjectProperty[] = L"WndX";
 
-RECT WorkAreaOf(HWND hWnd) {
+RECT WorkAreaOf(HWND hWnd)
+{
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     ::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info);
@@ -18,7 +19,8 @@ RECT WorkAreaOf(HWND hWnd) {
 }
 
 // Places a window of the given size centred on the reference and then inside the work area.
-void MoveCentred(HWND hWnd, const RECT& reference, const RECT& work) {
+void MoveCentred(HWND hWnd, const RECT& reference, const RECT& work)
+{
     RECT rcWindow = {};
     ::GetWindowRect(hWnd, &rcWindow);
     const int width = rcWindow.right - rcWindow.left;
@@ -36,7 +38,8 @@ void MoveCentred(HWND hWnd, const RECT& reference, const RECT& work) {
 
 CWindowWnd::CWindowWnd() : m_hWnd(NULL), m_OldWndProc(::DefWindowProcW), m_bSubclassed(false) {}
 
-CWindowWnd::~CWindowWnd() {
+CWindowWnd::~CWindowWnd()
+{
     // A window that outlives its object must not find the object again: its later
     // messages go to the window's own procedure instead of a deleted object.
     if (m_hWnd == NULL || !::IsWindow(m_hWnd)) return;
@@ -53,13 +56,15 @@ const wchar_t* CWindowWnd::GetSuperClassName() const { return nullptr; }
 
 UINT CWindowWnd::GetClassStyle() const { return 0; }
 
-LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     return ::CallWindowProcW(m_OldWndProc, m_hWnd, uMsg, wParam, lParam);
 }
 
 void CWindowWnd::OnFinalMessage(HWND /*hWnd*/) {}
 
-bool CWindowWnd::RegisterWindowClass() {
+bool CWindowWnd::RegisterWindowClass()
+{
     WNDCLASSW wc = {};
     wc.style = GetClassStyle();
     wc.lpfnWndProc = CWindowWnd::__WndProc;
@@ -70,7 +75,8 @@ bool CWindowWnd::RegisterWindowClass() {
     return atom != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-bool CWindowWnd::RegisterSuperclass() {
+bool CWindowWnd::RegisterSuperclass()
+{
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     if (!::GetClassInfoExW(NULL, GetSuperClassName(), &wc) &&
@@ -85,29 +91,32 @@ bool CWindowWnd::RegisterSuperclass() {
     return atom != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND CWindowWnd::Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                        const RECT& rc, HMENU hMenu) {
-    return Create(hwndParent, pstrName, dwStyle, dwExStyle, rc.left, rc.top, rc.right - rc.left,
-                  rc.bottom - rc.top, hMenu);
+HWND CWindowWnd::Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle, const RECT& rc,
+                        HMENU hMenu)
+{
+    return Create(hwndParent, pstrName, dwStyle, dwExStyle, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                  hMenu);
 }
 
-HWND CWindowWnd::Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                        int x, int y, int cx, int cy, HMENU hMenu) {
+HWND CWindowWnd::Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx,
+                        int cy, HMENU hMenu)
+{
     if (GetSuperClassName() != nullptr && !RegisterSuperclass()) return NULL;
     if (GetSuperClassName() == nullptr && !RegisterWindowClass()) return NULL;
-    m_hWnd = ::CreateWindowExW(dwExStyle, GetWindowClassName(), pstrName, dwStyle, x, y, cx, cy,
-                               hwndParent, hMenu, CPaintManagerUI::GetInstance(), this);
+    m_hWnd = ::CreateWindowExW(dwExStyle, GetWindowClassName(), pstrName, dwStyle, x, y, cx, cy, hwndParent, hMenu,
+                               CPaintManagerUI::GetInstance(), this);
     return m_hWnd;
 }
 
-HWND CWindowWnd::CreateUIWindow(HWND hwndParent, const wchar_t* pstrWindowName, DWORD dwStyle,
-                                DWORD dwExStyle) {
+HWND CWindowWnd::CreateUIWindow(HWND hwndParent, const wchar_t* pstrWindowName, DWORD dwStyle, DWORD dwExStyle)
+{
     return Create(hwndParent, pstrWindowName, dwStyle, dwExStyle, 0, 0, 0, 0, NULL);
 }
 
-HWND CWindowWnd::Subclass(HWND hWnd) {
-    WNDPROC previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-        hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CWindowWnd::__WndProc)));
+HWND CWindowWnd::Subclass(HWND hWnd)
+{
+    WNDPROC previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CWindowWnd::__WndProc)));
     if (previous == NULL) return NULL;
     m_OldWndProc = previous;
     m_bSubclassed = true;
@@ -116,19 +125,22 @@ HWND CWindowWnd::Subclass(HWND hWnd) {
     return m_hWnd;
 }
 
-void CWindowWnd::Unsubclass() {
+void CWindowWnd::Unsubclass()
+{
     if (!::IsWindow(m_hWnd) || !m_bSubclassed) return;
     ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_OldWndProc));
     m_OldWndProc = ::DefWindowProcW;
     m_bSubclassed = false;
 }
 
-void CWindowWnd::ShowWindow(bool bShow, bool bTakeFocus) {
+void CWindowWnd::ShowWindow(bool bShow, bool bTakeFocus)
+{
     if (!::IsWindow(m_hWnd)) return;
     ::ShowWindow(m_hWnd, bShow ? (bTakeFocus ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE) : SW_HIDE);
 }
 
-UINT CWindowWnd::ShowModal() {
+UINT CWindowWnd::ShowModal()
+{
     // The window object may delete itself in OnFinalMessage, so the loop works on a copy
     // of the handle and never touches the object once the window is gone.
     const HWND hWnd = m_hWnd;
@@ -166,12 +178,14 @@ UINT CWindowWnd::ShowModal() {
     return result;
 }
 
-void CWindowWnd::Close(UINT nRet) {
+void CWindowWnd::Close(UINT nRet)
+{
     if (!::IsWindow(m_hWnd)) return;
     ::PostMessageW(m_hWnd, WM_CLOSE, static_cast<WPARAM>(nRet), 0);
 }
 
-void CWindowWnd::CenterWindow() {
+void CWindowWnd::CenterWindow()
+{
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     RECT reference = {};
     RECT work = WorkAreaOf(owner != NULL ? owner : m_hWnd);
@@ -183,30 +197,34 @@ void CWindowWnd::CenterWindow() {
     MoveCentred(m_hWnd, reference, work);
 }
 
-void CWindowWnd::CenterDesktopWindow() {
+void CWindowWnd::CenterDesktopWindow()
+{
     RECT work = WorkAreaOf(m_hWnd);
     MoveCentred(m_hWnd, work, work);
 }
 
-void CWindowWnd::SetIcon(UINT nRes) {
+void CWindowWnd::SetIcon(UINT nRes)
+{
     const int cx = (::GetSystemMetrics(SM_CXICON) + 15) & ~15;
     const int cy = (::GetSystemMetrics(SM_CYICON) + 15) & ~15;
-    HICON icon = static_cast<HICON>(::LoadImageW(CPaintManagerUI::GetInstance(),
-                                                 MAKEINTRESOURCEW(nRes), IMAGE_ICON, cx, cy,
-                                                 LR_DEFAULTCOLOR));
+    HICON icon = static_cast<HICON>(
+        ::LoadImageW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(nRes), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-LRESULT CWindowWnd::SendMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT CWindowWnd::SendMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     return ::SendMessageW(m_hWnd, uMsg, wParam, lParam);
 }
 
-LRESULT CWindowWnd::PostMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT CWindowWnd::PostMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     return ::PostMessageW(m_hWnd, uMsg, wParam, lParam);
 }
 
-void CWindowWnd::ResizeClient(int cx, int cy) {
+void CWindowWnd::ResizeClient(int cx, int cy)
+{
     RECT rc = {};
     if (!::GetClientRect(m_hWnd, &rc)) return;
     if (cx != -1) rc.right = cx;
@@ -218,17 +236,20 @@ void CWindowWnd::ResizeClient(int cx, int cy) {
                    SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CWindowWnd::__WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     return RouteMessage(hWnd, uMsg, wParam, lParam, false);
 }
 
-LRESULT CALLBACK CWindowWnd::__ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CWindowWnd::__ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
     return RouteMessage(hWnd, uMsg, wParam, lParam, true);
 }
 
 // A class window keeps its object in the user data, a superclassed control (whose user
 // data belongs to the system class) in the property "WndX".
-LRESULT CWindowWnd::RouteMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool inProperty) {
+LRESULT CWindowWnd::RouteMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool inProperty)
+{
     CWindowWnd* pThis = nullptr;
     if (uMsg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<LPCREATESTRUCTW>(lParam);

@@ -9,7 +9,8 @@
 
 namespace SkinUI {
 
-class UILIB_API CWindowWnd {
+class UILIB_API CWindowWnd
+{
 public:
     CWindowWnd();
 
@@ -19,13 +20,11 @@ public:
     bool RegisterWindowClass();
     bool RegisterSuperclass();
 
-    HWND Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                const RECT& rc, HMENU hMenu = NULL);
-    HWND Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle,
-                int x = CW_USEDEFAULT, int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT,
-                int cy = CW_USEDEFAULT, HMENU hMenu = NULL);
-    HWND CreateUIWindow(HWND hwndParent, const wchar_t* pstrWindowName, DWORD dwStyle = 0,
-                        DWORD dwExStyle = 0);
+    HWND Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle, const RECT& rc,
+                HMENU hMenu = NULL);
+    HWND Create(HWND hwndParent, const wchar_t* pstrName, DWORD dwStyle, DWORD dwExStyle, int x = CW_USEDEFAULT,
+                int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT, HMENU hMenu = NULL);
+    HWND CreateUIWindow(HWND hwndParent, const wchar_t* pstrWindowName, DWORD dwStyle = 0, DWORD dwExStyle = 0);
     HWND Subclass(HWND hWnd);
     void Unsubclass();
     void ShowWindow(bool bShow = true, bool bTakeFocus = true);

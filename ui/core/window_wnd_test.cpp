@@ -13,19 +13,23 @@ using namespace SkinUI::test;
 
 namespace {
 
-class RecordingWindow : public CWindowWnd {
+class RecordingWindow : public CWindowWnd
+{
 public:
     const wchar_t* GetWindowClassName() const override { return L"SkinUITestRecordingWindow"; }
-    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
         messages.push_back(uMsg);
         if (uMsg == WM_APP + 7) return 77;
         return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
     }
-    void OnFinalMessage(HWND hWnd) override {
+    void OnFinalMessage(HWND hWnd) override
+    {
         finalWindow = hWnd;
         if (deleteOnFinal) delete this;
     }
-    bool Saw(UINT uMsg) const {
+    bool Saw(UINT uMsg) const
+    {
         for (UINT m : messages) {
             if (m == uMsg) return true;
         }
@@ -36,7 +40,8 @@ public:
     bool deleteOnFinal = false;
 };
 
-TEST(WindowWnd, ClassWindowFindsItsObjectUntilTheFinalMessage) {
+TEST(WindowWnd, ClassWindowFindsItsObjectUntilTheFinalMessage)
+{
     RecordingWindow window;
     EXPECT_TRUE(window.RegisterWindowClass());
     EXPECT_TRUE(window.RegisterWindowClass());  // already registered counts as success
@@ -51,11 +56,14 @@ TEST(WindowWnd, ClassWindowFindsItsObjectUntilTheFinalMessage) {
     EXPECT_EQ(window.GetHWND(), (HWND)NULL);
 }
 
-TEST(WindowWnd, AWindowThatOutlivesItsObjectNoLongerReachesIt) {
-    struct Counting : CWindowWnd {
+TEST(WindowWnd, AWindowThatOutlivesItsObjectNoLongerReachesIt)
+{
+    struct Counting : CWindowWnd
+    {
         int* calls = nullptr;
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestCounting"; }
-        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+        {
             ++*calls;
             return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
         }
@@ -84,8 +92,10 @@ TEST(WindowWnd, AWindowThatOutlivesItsObjectNoLongerReachesIt) {
     ::DestroyWindow(hStatic);
 }
 
-TEST(WindowWnd, SuperclassedControlKeepsTheSystemBehaviour) {
-    struct SuperButton : RecordingWindow {
+TEST(WindowWnd, SuperclassedControlKeepsTheSystemBehaviour)
+{
+    struct SuperButton : RecordingWindow
+    {
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestSuperButton"; }
         const wchar_t* GetSuperClassName() const override { return L"BUTTON"; }
     } button;
@@ -102,15 +112,18 @@ TEST(WindowWnd, SuperclassedControlKeepsTheSystemBehaviour) {
     EXPECT_EQ(button.finalWindow, hWnd);
 }
 
-TEST(WindowWnd, SuperclassOfAnUnknownClassFails) {
-    struct Nothing : RecordingWindow {
+TEST(WindowWnd, SuperclassOfAnUnknownClassFails)
+{
+    struct Nothing : RecordingWindow
+    {
         const wchar_t* GetWindowClassName() const override { return L"SkinUITestNothing"; }
         const wchar_t* GetSuperClassName() const override { return L"NoSuchClassAnywhere"; }
     } window;
     EXPECT_EQ(window.Create(NULL, L"", WS_POPUP, 0, 0, 0, 10, 10), (HWND)NULL);
 }
 
-TEST(WindowWnd, SubclassRoutesMessagesUntilUnsubclassed) {
+TEST(WindowWnd, SubclassRoutesMessagesUntilUnsubclassed)
+{
     HWND hStatic = ::CreateWindowExW(0, L"STATIC", L"s", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
     ASSERT_NE(hStatic, (HWND)NULL);
     RecordingWindow window;
@@ -121,13 +134,15 @@ TEST(WindowWnd, SubclassRoutesMessagesUntilUnsubclassed) {
     ::DestroyWindow(hStatic);
 }
 
-struct ModalProbe {
+struct ModalProbe
+{
     HWND owner;
     bool ownerDisabled;
 };
 
 // Checks the owner from inside the modal loop, then closes the dialog with result 7.
-void CALLBACK CloseWithSeven(HWND hWnd, UINT, UINT_PTR id, DWORD) {
+void CALLBACK CloseWithSeven(HWND hWnd, UINT, UINT_PTR id, DWORD)
+{
     ::KillTimer(hWnd, id);
     ModalProbe* probe = static_cast<ModalProbe*>(::GetPropW(hWnd, L"probe"));
     probe->ownerDisabled = !::IsWindowEnabled(probe->owner);
@@ -135,7 +150,8 @@ void CALLBACK CloseWithSeven(HWND hWnd, UINT, UINT_PTR id, DWORD) {
     ::PostMessageW(hWnd, WM_CLOSE, 7, 0);
 }
 
-TEST(WindowWnd, ModalLoopReturnsTheCloseResultAndReenablesTheOwner) {
+TEST(WindowWnd, ModalLoopReturnsTheCloseResultAndReenablesTheOwner)
+{
     RecordingWindow owner;
     ASSERT_NE(owner.Create(NULL, L"owner", WS_POPUP, 0, 0, 0, 50, 50), (HWND)NULL);
     // Deleted by its own final message while the modal loop still runs.
@@ -153,7 +169,8 @@ TEST(WindowWnd, ModalLoopReturnsTheCloseResultAndReenablesTheOwner) {
     ::DestroyWindow(owner);
 }
 
-TEST(WindowWnd, ModalLoopEndedByQuitPostsTheQuitAgain) {
+TEST(WindowWnd, ModalLoopEndedByQuitPostsTheQuitAgain)
+{
     RecordingWindow dialog;
     ASSERT_NE(dialog.Create(NULL, L"dialog", WS_POPUP, 0, 0, 0, 40, 40), (HWND)NULL);
     ::PostQuitMessage(5);
@@ -164,18 +181,20 @@ TEST(WindowWnd, ModalLoopEndedByQuitPostsTheQuitAgain) {
     ::DestroyWindow(dialog);
 }
 
-TEST(WindowWnd, CenterWindowCentresOnTheOwnerInsideTheWorkArea) {
+TEST(WindowWnd, CenterWindowCentresOnTheOwnerInsideTheWorkArea)
+{
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
     ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT work = monitor.rcWork;
-    struct Case {
+    struct Case
+    {
         RECT owner;
         POINT expected;
     } cases[] = {
-        {{100, 100, 500, 400}, {200, 200}},                                      // plain centre
+        {{100, 100, 500, 400}, {200, 200}},                                         // plain centre
         {{work.right - 100, 100, work.right + 300, 400}, {work.right - 200, 200}},  // kept inside on the right
-        {{-300, -300, -100, -100}, {work.left, work.top}},                        // kept inside at the top left
+        {{-300, -300, -100, -100}, {work.left, work.top}},                          // kept inside at the top left
     };
     for (const Case& test : cases) {
         RecordingWindow owner;
@@ -192,7 +211,8 @@ TEST(WindowWnd, CenterWindowCentresOnTheOwnerInsideTheWorkArea) {
     }
 }
 
-TEST(WindowWnd, CenterDesktopWindowCentresInTheWorkArea) {
+TEST(WindowWnd, CenterDesktopWindowCentresInTheWorkArea)
+{
     RecordingWindow window;
     ASSERT_NE(window.Create(NULL, L"w", WS_POPUP, 0, 0, 0, 200, 100), (HWND)NULL);
     window.CenterDesktopWindow();
@@ -206,7 +226,8 @@ TEST(WindowWnd, CenterDesktopWindowCentresInTheWorkArea) {
     ::DestroyWindow(window);
 }
 
-TEST(WindowWnd, ResizeClientSizesTheClientArea) {
+TEST(WindowWnd, ResizeClientSizesTheClientArea)
+{
     RecordingWindow window;
     ASSERT_NE(window.Create(NULL, L"w", WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100), (HWND)NULL);
     window.ResizeClient(300, -1);
@@ -222,7 +243,8 @@ TEST(WindowWnd, ResizeClientSizesTheClientArea) {
     ::DestroyWindow(window);
 }
 
-TEST(WindowWnd, SetIconSetsTheBigAndTheSmallIcon) {
+TEST(WindowWnd, SetIconSetsTheBigAndTheSmallIcon)
+{
     RecordingWindow window;
     ASSERT_NE(window.Create(NULL, L"w", WS_POPUP, 0, 0, 0, 50, 50), (HWND)NULL);
     // The system's application icon, loaded from the module that carries it.
@@ -244,7 +266,8 @@ TEST(WindowWnd, SetIconSetsTheBigAndTheSmallIcon) {
     ::DestroyWindow(window);
 }
 
-TEST(WindowWnd, CloseAndShowDoNothingWithoutAWindow) {
+TEST(WindowWnd, CloseAndShowDoNothingWithoutAWindow)
+{
     RecordingWindow window;
     window.Close(3);
     window.ShowWindow(true);
@@ -252,13 +275,15 @@ TEST(WindowWnd, CloseAndShowDoNothingWithoutAWindow) {
     EXPECT_FALSE(::PeekMessageW(&msg, NULL, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
 }
 
-TEST(MessageTrace, NamesKnownMessagesAndNumbersTheRest) {
-    struct {
+TEST(MessageTrace, NamesKnownMessagesAndNumbersTheRest)
+{
+    struct
+    {
         UINT message;
         const wchar_t* name;
     } cases[] = {
-        {WM_PAINT, L"WM_PAINT"},   {WM_NCHITTEST, L"WM_NCHITTEST"}, {WM_GETTEXTLENGTH, L"WM_GETTEXTLENGTH"},
-        {1024, L"0x0400"},         {0x12345, L"0x12345"},           {WM_USER + 1, L"0x0401"},
+        {WM_PAINT, L"WM_PAINT"}, {WM_NCHITTEST, L"WM_NCHITTEST"}, {WM_GETTEXTLENGTH, L"WM_GETTEXTLENGTH"},
+        {1024, L"0x0400"},       {0x12345, L"0x12345"},           {WM_USER + 1, L"0x0401"},
     };
     for (const auto& test : cases) EXPECT_STREQ(UI__TraceMsg(test.message), test.name);
 }

@@ -36,12 +36,10 @@ inline BarListItemInfo Item(const wchar_t* text, bool folder = false)
 }
 
 // A window whose body holds one tree list of type L at 300 x height.
-template <class L>
-class ListWindow
+template <class L> class ListWindow
 {
 public:
-    explicit ListWindow(int height = 400)
-        : window(L"<Window><VerticalLayout name=\"body\"/></Window>", 300, height)
+    explicit ListWindow(int height = 400) : window(L"<Window><VerticalLayout name=\"body\"/></Window>", 300, height)
     {
         list = new L(&window.pm);
         static_cast<CContainerUI*>(window.Find<CControlUI>(L"body"))->Add(list);

@@ -35,5 +35,5 @@ inline void WalkArchive(const unsigned char* data, size_t size)
     }
 }
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

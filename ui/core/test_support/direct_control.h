@@ -14,12 +14,12 @@ namespace test {
 
 // A control on a hidden window's manager filling a black canvas, with a scratch
 // skin folder for its images; events are fed straight to the control.
-template <class T>
-class DirectControl
+template <class T> class DirectControl
 {
 public:
     explicit DirectControl(const wchar_t* skinName, int width = 40, int height = 20)
-        : skin(skinName), canvas(width, height)
+        : skin(skinName),
+          canvas(width, height)
     {
         control.SetManager(&window.pm, NULL, false);
         control.SetPos(RECT{0, 0, width, height});
@@ -49,5 +49,5 @@ public:
     TestCanvas canvas;
 };
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

@@ -18,8 +18,8 @@ public:
         const size_t page = 4096;
         m_dataPages = (size + page - 1) / page;
         if (m_dataPages == 0) m_dataPages = 1;
-        m_base = static_cast<BYTE*>(::VirtualAlloc(nullptr, (m_dataPages + 1) * page, MEM_RESERVE | MEM_COMMIT,
-                                                   PAGE_READWRITE));
+        m_base = static_cast<BYTE*>(
+            ::VirtualAlloc(nullptr, (m_dataPages + 1) * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
         DWORD old;
         ::VirtualProtect(m_base + m_dataPages * page, page, PAGE_NOACCESS, &old);
         m_data = m_base + m_dataPages * page - size;
@@ -47,5 +47,5 @@ public:
     const wchar_t* get() const { return reinterpret_cast<const wchar_t*>(data()); }
 };
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

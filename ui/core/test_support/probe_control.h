@@ -12,7 +12,8 @@
 namespace SkinUI {
 namespace test {
 
-struct EventRecord {
+struct EventRecord
+{
     int type;
     CControlUI* sender;
     WPARAM wParam;
@@ -20,35 +21,43 @@ struct EventRecord {
 };
 
 // A control that records every event it is given.
-class ProbeControl : public CControlUI {
+class ProbeControl : public CControlUI
+{
 public:
     explicit ProbeControl(const wchar_t* name, const wchar_t* className = L"ProbeUI", UINT flags = 0)
-        : m_className(className), m_flags(flags) {
+        : m_className(className),
+          m_flags(flags)
+    {
         SetName(name);
     }
-    ~ProbeControl() override {
+    ~ProbeControl() override
+    {
         if (destroyed != nullptr) *destroyed = true;
         if (onDestroy) onDestroy();
     }
 
     const wchar_t* GetClass() const override { return m_className.c_str(); }
     UINT GetControlFlags() const override { return m_flags; }
-    bool Activate() override {
+    bool Activate() override
+    {
         ++activations;
         return CControlUI::Activate();
     }
-    void DoEvent(TEventUI& event) override {
+    void DoEvent(TEventUI& event) override
+    {
         events.push_back({event.type, event.sender, event.wParam, event.key});
         if (onEvent) onEvent(event);
         else CControlUI::DoEvent(event);
     }
 
-    int Count(int type) const {
+    int Count(int type) const
+    {
         int n = 0;
         for (const EventRecord& e : events) n += e.type == type;
         return n;
     }
-    const EventRecord* Last(int type) const {
+    const EventRecord* Last(int type) const
+    {
         for (auto it = events.rbegin(); it != events.rend(); ++it) {
             if (it->type == type) return &*it;
         }
@@ -67,8 +76,8 @@ private:
 };
 
 // Places a floating child at a fixed client rectangle.
-template <class T>
-T* Place(CContainerUI* parent, T* control, int left, int top, int right, int bottom) {
+template <class T> T* Place(CContainerUI* parent, T* control, int left, int top, int right, int bottom)
+{
     control->SetFloat(true);
     SIZE xy = {left, top};
     control->SetFixedXY(xy);
@@ -78,5 +87,5 @@ T* Place(CContainerUI* parent, T* control, int left, int top, int right, int bot
     return control;
 }
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

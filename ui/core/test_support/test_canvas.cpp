@@ -10,7 +10,12 @@ namespace SkinUI {
 namespace test {
 
 TestCanvas::TestCanvas(int width, int height, DWORD fillArgb)
-    : m_width(width), m_height(height), m_hDC(NULL), m_hBitmap(NULL), m_hOld(NULL), m_bits(NULL)
+    : m_width(width),
+      m_height(height),
+      m_hDC(NULL),
+      m_hBitmap(NULL),
+      m_hOld(NULL),
+      m_bits(NULL)
 {
     m_hDC = ::CreateCompatibleDC(NULL);
     m_hBitmap = CreateDib32(m_hDC, width, height, &m_bits);
@@ -77,5 +82,5 @@ bool SameColor(Rgb a, Rgb b, int tolerance)
     return abs(a.r - b.r) <= tolerance && abs(a.g - b.g) <= tolerance && abs(a.b - b.b) <= tolerance;
 }
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

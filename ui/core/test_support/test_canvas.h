@@ -55,5 +55,5 @@ int CountColor(const TestCanvas& canvas, const RECT& rc, Rgb color, int toleranc
 
 bool SameColor(Rgb a, Rgb b, int tolerance = 2);
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

@@ -79,7 +79,7 @@ std::vector<BYTE> LzwLiterals(const std::vector<BYTE>& indexes)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<BYTE> EncodePng(const RgbaImage& image)
 {
@@ -200,5 +200,5 @@ void WriteSolidImages(const std::wstring& folder, std::initializer_list<SolidFil
     for (const SolidFile& f : files) WriteBytes(folder + f.file, EncodePng(SolidImage(4, 4, f.argb)));
 }
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

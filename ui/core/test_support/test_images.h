@@ -59,5 +59,5 @@ struct SolidFile
 };
 void WriteSolidImages(const std::wstring& folder, std::initializer_list<SolidFile> files);
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI

@@ -12,7 +12,7 @@ public:
     const wchar_t* GetClass() const override { return L"PluginThingUI"; }
 };
 
-} // namespace
+}  // namespace
 
 extern "C" __declspec(dllexport) SkinUI::CControlUI* CreateControl(const wchar_t* pstrType)
 {

@@ -26,7 +26,7 @@ void Pump(UINT removeFlags)
     }
 }
 
-} // namespace
+}  // namespace
 
 void PumpMessages() { Pump(PM_REMOVE); }
 

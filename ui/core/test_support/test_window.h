@@ -53,14 +53,16 @@ void PaintNow(HWND hWnd);
 
 inline LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
-struct NotifyRecord {
+struct NotifyRecord
+{
     std::wstring type;
     std::wstring virtualWnd;
     CControlUI* sender;
 };
 
 // Keeps every notification it is given; onNotify sees each one as it comes.
-class NotifyLog : public INotifyUI {
+class NotifyLog : public INotifyUI
+{
 public:
     void Notify(TNotifyUI& msg) override;
     int Count(const wchar_t* type) const;
@@ -69,7 +71,8 @@ public:
     std::function<void(TNotifyUI&)> onNotify;
 };
 
-class TestWindow : public CWindowWnd {
+class TestWindow : public CWindowWnd
+{
 public:
     // The bare window: nothing created until CreateAt or CreateHidden.
     TestWindow() = default;
@@ -100,10 +103,7 @@ public:
     // Why the last Load did not build, as the builder tells it.
     const std::wstring& buildError() const { return m_buildError; }
 
-    template <class T = CControlUI>
-    T* Find(const wchar_t* name) {
-        return static_cast<T*>(pm.FindControl(name));
-    }
+    template <class T = CControlUI> T* Find(const wchar_t* name) { return static_cast<T*>(pm.FindControl(name)); }
 
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageW(m_hWnd, msg, wParam, lParam); }
     // Mouse messages at client points; keys are the MK_ flags the message carries.

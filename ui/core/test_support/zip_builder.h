@@ -19,10 +19,10 @@ struct ZipBuildEntry
     bool deflate = false;
     std::string localExtra;
     std::string centralExtra;
-    uint16_t dosTime = 0x6000;   // 12:00:00
-    uint16_t dosDate = 0x5A21;   // 2025-01-01
+    uint16_t dosTime = 0x6000;           // 12:00:00
+    uint16_t dosDate = 0x5A21;           // 2025-01-01
     uint32_t externalAttr = 0x81A40000;  // regular file, rw-r--r--
-    long declaredSize = -1;      // uncompressed size written in the headers (-1: true size)
+    long declaredSize = -1;              // uncompressed size written in the headers (-1: true size)
 };
 
 class ZipBuilder
@@ -45,7 +45,8 @@ public:
         for (const auto& e : entries) {
             std::string payload = e.deflate ? Deflate(e.data) : e.data;
             uint32_t crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
-            uint32_t usize = e.declaredSize >= 0 ? static_cast<uint32_t>(e.declaredSize) : static_cast<uint32_t>(e.data.size());
+            uint32_t usize =
+                e.declaredSize >= 0 ? static_cast<uint32_t>(e.declaredSize) : static_cast<uint32_t>(e.data.size());
             uint32_t offset = static_cast<uint32_t>(out.size());
             uint16_t method = e.deflate ? 8 : 0;
 
@@ -124,5 +125,5 @@ private:
     }
 };
 
-} // namespace test
-} // namespace SkinUI
+}  // namespace test
+}  // namespace SkinUI
