@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/blocking_calls.h"
+#include "handle_scope.h"
 
 namespace shell {
 namespace {
@@ -27,20 +28,6 @@ DumpState g_dumpState;
 DumpState* g_dumpStateInUse = nullptr;
 // Serialises dumps of threads that fail at the same time.
 CRITICAL_SECTION g_dumpLock;
-
-class HandleScope {
- public:
-  explicit HandleScope(HANDLE h) : h_(h) {}
-  ~HandleScope() {
-    if (h_ != nullptr && h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-  }
-  HandleScope(const HandleScope&) = delete;
-  HandleScope& operator=(const HandleScope&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 // Ends the failing process without running any more of its code: ExitProcess would
 // call every DLL's detach code on a process whose state is unknown.
