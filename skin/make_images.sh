@@ -114,7 +114,7 @@ for name in 商品 客户 供应商 短信 销售单 进货单 资金 报表; do
   tile=$((tile + 1))
 done
 
-# Module tiles, report entries, side-bar shortcuts and the shop page's entries:
+# Module tiles, report entries, side-bar shortcuts and the shop and settings pages' entries:
 # a rounded square in a colour of its own with the first character of its name.
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 glyph() {  # size, colour, character, file
@@ -143,7 +143,7 @@ for shortcut in 1:资 4:销 5:进 7:批 8:商 9:客 10:供; do
 done
 glyph 64 '#2aa3b8' '插' "$out/AppLogo/Icon_首页_MyDll.png"
 mkdir -p "$out/AppSet"
-for entry in 网店信息同步 宝贝数据同步 订单数据同步 退款数据同步 快递单打印 淘宝同步教程; do
+for entry in 网店信息同步 宝贝数据同步 订单数据同步 退款数据同步 快递单打印 淘宝同步教程 数据安全 系统参数 用户管理; do
   for state in 1:'#f4f6f8':"$blue" 2:"$blue":'#ffffff'; do
     IFS=: read -r k face ink <<<"$state"
     "$im" -size 140x36 xc:none -fill "$face" -draw "roundrectangle 0,0 139,35 4,4" -fill "$ink" \

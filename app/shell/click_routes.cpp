@@ -106,6 +106,10 @@ void Nothing(MainFrame&, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {}
 
 void HelpMenu(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ShowHelpMenu(); }
 
+void Settings(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  frame.OnSettingsClick(sender);
+}
+
 // Printing and exporting a named list; the rows carry the list's name.
 constexpr ClickHandler kPrintList = nullptr;
 constexpr ClickHandler kExportList = nullptr;
@@ -187,8 +191,9 @@ const ClickRoute kFirstChain[] = {
 
 const ClickRoute kSecondChain[] = {
     // Settings: backup and restore, users, start and close behaviour.
-    {L"xtsz_bak"}, {L"xtsz_restore"}, {L"sjaq_bak_sel"}, {L"sjaq_btn_bak"}, {L"sjaq_restore_sel"},
-    {L"sjaq_btn_restore"}, {L"yhgl_save"}, {L"xtsz_chk_auto_run"}, {L"xtsz_chk_mini"}, {L"xtsz_chk_exit"},
+    {L"xtsz_bak", &Settings}, {L"xtsz_restore", &Settings}, {L"sjaq_bak_sel"}, {L"sjaq_btn_bak", &Settings},
+    {L"sjaq_restore_sel"}, {L"sjaq_btn_restore", &Settings}, {L"yhgl_save", &Settings},
+    {L"xtsz_chk_auto_run", &Settings}, {L"xtsz_chk_mini", &Settings}, {L"xtsz_chk_exit", &Settings},
     // Tile pages.
     {L"baobiao_more", &OpenPage, L"报表中心"},
     {L"jxc", &OpenPage, L"进销存"},

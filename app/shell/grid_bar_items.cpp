@@ -1,6 +1,7 @@
 // The tables behind the module pages, the home tiles and the side bar.
 #include "grid_bar_items.h"
 
+#include <initializer_list>
 #include <iterator>
 
 namespace shell {
@@ -101,16 +102,26 @@ SkinUI::CUIString ReportImage(const SkinUI::CUIString& report) {
   return SkinUI::CUIString(L"AppLogo/Icon_首页_报表中心_") + base + L".png";
 }
 
-std::vector<GridBarItem> ShopEntries() {
-  static const wchar_t* const kNames[] = {L"网店信息同步", L"宝贝数据同步", L"订单数据同步",
-                                          L"退款数据同步", L"快递单打印",   L"淘宝同步教程"};
+namespace {
+
+// Entries of a page's side list: "AppSet/<name>1.png", highlighted "...2.png".
+std::vector<GridBarItem> SideListEntries(std::initializer_list<const wchar_t*> names) {
   std::vector<GridBarItem> items;
-  for (const wchar_t* name : kNames) {
+  for (const wchar_t* name : names) {
     const SkinUI::CUIString stem = SkinUI::CUIString(L"AppSet/") + name;
     items.push_back(Item(name, stem + L"1.png", stem + L"2.png"));
   }
   return items;
 }
+
+}  // namespace
+
+std::vector<GridBarItem> ShopEntries() {
+  return SideListEntries({L"网店信息同步", L"宝贝数据同步", L"订单数据同步", L"退款数据同步", L"快递单打印",
+                          L"淘宝同步教程"});
+}
+
+std::vector<GridBarItem> SettingsSections() { return SideListEntries({L"数据安全", L"系统参数", L"用户管理"}); }
 
 std::vector<GridBarItem> HomeTiles(bool owner) {
   struct Tile {

@@ -128,6 +128,17 @@ class MainFrame : public DllApiInterface,
   void ShowHelpMenu();
   void ChangeUser();
 
+  // The settings page, the owner's only: its sections, starting with Windows,
+  // minimising on close, the accounts' passwords, backup and restore.
+  void ShowSettingsPage();
+  void ShowSettingsSubPage(const SkinUI::CUIString& key);
+  void ResetPasswordForm();
+  void FillUserList();
+  // A click on one of the page's buttons and boxes, by the sender's name.
+  void OnSettingsClick(SkinUI::CControlUI& sender);
+  // A section of the page's side list chosen: its highlight and its sub-page.
+  void SelectSettingsSection(SkinUI::CControlUI* row);
+
   // List notifications and their handlers.
   void OnSelectChanged(SkinUI::TNotifyUI& msg);
   void OnItemActivate(SkinUI::TNotifyUI& msg);
@@ -193,6 +204,10 @@ class MainFrame : public DllApiInterface,
   void ShowMaxRestoreButtons(bool maximised);
   void OnTabHoverTimer();
   void OnSelectCellTimer();
+  void ToggleAutoRun(SkinUI::COptionUI& box);
+  void SaveUserPassword();
+  void BackupDatabase();
+  void RestoreDatabase();
 
   SkinUI::CWndShadow m_shadow;
   SkinUI::CControlUI* m_focusedCell = nullptr;
@@ -217,6 +232,8 @@ class MainFrame : public DllApiInterface,
   SkinUI::CUIString m_hoveredTabClose;
 
   std::vector<GridBarItem> m_moduleLists[kModuleListCount];
+  // The settings page's sub-pages, collected when the page first opens.
+  std::vector<SkinUI::CControlUI*> m_settingsPanels;
 };
 
 // The page a side-bar or report entry's "listItemBtn" opens: the name of the
@@ -230,6 +247,11 @@ SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* 
 
 // The bar list of that name in the window, or null.
 SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
+
+// A side list of sub-pages (shop, settings): the row takes its entry's highlighted
+// picture from the row selected before, which gets its plain picture back.
+void HighlightSideListEntry(SkinUI::CPaintManagerUI& pm, SkinUI::CBarListUI* list, SkinUI::CControlUI* row,
+                            const std::vector<GridBarItem>& entries);
 
 // The category callback: the context is the main window.
 void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level);

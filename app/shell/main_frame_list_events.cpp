@@ -110,7 +110,7 @@ void MainFrame::OnItemClick(SkinUI::TNotifyUI& msg) {
       ShowListContextMenu(listName);
       break;
     case SkinUI::UIEV_BUTTON_UP:
-      // The user list of the settings page empties its password form here.
+      if (listName == L"listyhgl") ResetPasswordForm();
       break;
     default:
       break;
@@ -128,21 +128,22 @@ void MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
 }
 
 void MainFrame::OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName) {
-  // The side lists of the income and expense items and of the settings come with
-  // those pages.
-  if (listName == L"listwdgl") SelectShopEntry(row);
+  // The side list of the income and expense items comes with that page.
+  if (listName == L"listwdgl") {
+    SelectShopEntry(row);
+  } else if (listName == L"listxtsz") {
+    SelectSettingsSection(row);
+  }
 }
 
 // The shop page's side list: the clicked entry takes the highlighted picture from
 // the entry selected before, and the sub-page of its name is the one shown.
-void MainFrame::SelectShopEntry(SkinUI::CControlUI* row) {
-  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listwdgl");
-  SkinUI::BarListNode* node = list != nullptr && row != nullptr ? list->GetNodeOf(row) : nullptr;
-  if (node == nullptr) return;
-  const std::vector<GridBarItem> entries = ShopEntries();
+void HighlightSideListEntry(SkinUI::CPaintManagerUI& pm, SkinUI::CBarListUI* list, SkinUI::CControlUI* row,
+                            const std::vector<GridBarItem>& entries) {
+  if (list == nullptr || row == nullptr) return;
   auto picture = [&](SkinUI::CControlUI* entryRow, bool highlighted) {
     SkinUI::BarListNode* entry = list->GetNodeOf(entryRow);
-    SkinUI::CControlUI* label = m_PaintManager.FindSubControlByName(entryRow, L"easy_item_label");
+    SkinUI::CControlUI* label = pm.FindSubControlByName(entryRow, L"easy_item_label");
     if (entry == nullptr || label == nullptr) return;
     for (const GridBarItem& item : entries) {
       if (item.name == entry->key) label->SetBkImage((highlighted ? item.image2 : item.image).GetData());
@@ -151,6 +152,13 @@ void MainFrame::SelectShopEntry(SkinUI::CControlUI* row) {
   SkinUI::CControlUI* previous = list->GetCurSel() >= 0 ? list->GetItemAt(list->GetCurSel()) : nullptr;
   if (previous != nullptr && previous != row) picture(previous, false);
   picture(row, true);
+}
+
+void MainFrame::SelectShopEntry(SkinUI::CControlUI* row) {
+  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listwdgl");
+  SkinUI::BarListNode* node = list != nullptr && row != nullptr ? list->GetNodeOf(row) : nullptr;
+  if (node == nullptr) return;
+  HighlightSideListEntry(m_PaintManager, list, row, ShopEntries());
   if (SkinUI::CContainerUI* area = FindContainer(m_PaintManager, L"layout_wdgl")) {
     const SkinUI::CUIString shown = SkinUI::CUIString(L"layout_wdgl_") + node->key;
     for (int i = 0; i < area->GetCount(); ++i) area->GetItemAt(i)->SetVisible(area->GetItemAt(i)->GetName() == shown);

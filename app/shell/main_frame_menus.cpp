@@ -27,13 +27,14 @@ void Exit(MainFrame& frame) { frame.ConfirmExit(); }
 void ChangeUser(MainFrame& frame) { frame.ChangeUser(); }
 void DeleteShortcut(MainFrame& frame) { frame.DeleteSideBarItems(false); }
 void DeleteAllShortcuts(MainFrame& frame) { frame.DeleteSideBarItems(true); }
+void SettingsPage(MainFrame& frame) { frame.ShowSettingsPage(); }
 
 // Item names are compared without regard to case, in this order.
 const MenuRoute kMenuRoutes[] = {
     {L"menu_login_show_app", &ShowApp},
     {L"menu_login_exit", &Exit},
     {L"menu_help_feedback", nullptr},
-    {L"menu_help_set", nullptr},
+    {L"menu_help_set", &SettingsPage},
     {L"menu_login_change_user", &ChangeUser},
     {L"menu_sidebar_del", &DeleteShortcut},
     {L"menu_sidebar_del_all", &DeleteAllShortcuts},
@@ -42,7 +43,7 @@ const MenuRoute kMenuRoutes[] = {
     {L"menu_product_type_del", nullptr},
     {L"menu_chg_user", &ChangeUser},
     {L"menu_help_setpwd", nullptr},
-    {L"menu_help_bak", nullptr},
+    {L"menu_help_bak", &SettingsPage},
 };
 
 }  // namespace

@@ -66,6 +66,8 @@ void PurchaseSummary(MainFrame& frame, const SkinUI::CUIString& page, const wcha
 
 void Report(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) { frame.OpenReportPage(page); }
 
+void SettingsPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowSettingsPage(); }
+
 // Names are compared without regard to case, in this order; the first match wins.
 // "资金 " with its trailing blank is the funds tile page, "资金" the cash book.
 const PageRoute kPageRoutes[] = {
@@ -115,7 +117,7 @@ const PageRoute kPageRoutes[] = {
     {L"资金统计表", kKeepSide, &Report, nullptr},
     {L"利润统计表", kKeepSide, &Report, nullptr},
     {L"网店管理", kKeepSide, nullptr, nullptr},
-    {L"备份恢复", kKeepSide, nullptr, nullptr},
+    {L"备份恢复", kKeepSide, &SettingsPage, nullptr},
 };
 
 }  // namespace

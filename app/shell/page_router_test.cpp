@@ -51,6 +51,7 @@ TEST(PageRouter, PageNamesAsATable) {
       {L"客户类别", nullptr, kSideUnset, L"", nullptr},
       {L"供应商类别", nullptr, kSideUnset, L"", nullptr},
       {L"报表", nullptr, kSideUnset, L"", L"baobiao0"},
+      {L"备份恢复", nullptr, kSideUnset, L"备份恢复", L"mid_xtsz"},
       {L"MyDll", nullptr, kSideUnset, L"MyDll", L"mid_MyDll"},
       {L"mydll", L"mydll|功能开发中,敬请期待", kSideUnset, L"", nullptr},
       {L"没有这一页", L"没有这一页|功能开发中,敬请期待", kSideUnset, L"", nullptr},

@@ -88,8 +88,8 @@ struct StandInLogin {
   }
 };
 
-// Once per test program: the data object on a fresh database, the framework on
-// this program's instance (whose resources hold the skin).
+// Once per test program: the data object on a fresh database (which g_dbPath
+// names), the framework on this program's instance (whose resources hold the skin).
 class ShellEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
@@ -97,6 +97,9 @@ class ShellEnvironment : public ::testing::Environment {
     ::GetTempPathA(MAX_PATH, temp);
     database_ = std::string(temp) + "shell_window_test_" + std::to_string(::GetCurrentProcessId()) + ".db";
     std::remove(database_.c_str());
+    // The window's own paths name the test database and a backup folder beside it.
+    std::snprintf(g_dbPath, sizeof(g_dbPath), "%s", database_.c_str());
+    std::snprintf(g_backupDir, sizeof(g_backupDir), "%s_bak\\", database_.c_str());
     ASSERT_TRUE(shell::BindDatavane());
     ASSERT_EQ(0, g_dataObject->OpenDatabase(database_.c_str()));
     g_dataObject->AddUser("老板", "");

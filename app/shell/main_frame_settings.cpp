@@ -1,0 +1,221 @@
+// MainFrame's settings page ("备份恢复", panel "mid_xtsz"), the owner's alone: the
+// side list of its three sections, starting with Windows and minimising on close
+// (stored per account in "tb_priority"), every account's password, and backup and
+// restore of the database file.
+#include "main_frame.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
+#include "app_paths.h"
+#include "auto_run.h"
+#include "controls/bar_list.h"
+#include "controls/option.h"
+#include "database_copies.h"
+#include "grid_bar_items.h"
+#include "library_binding.h"
+#include "login_state.h"
+#include "message_dialog.h"
+#include "text_conversion.h"
+
+namespace shell {
+namespace {
+
+const wchar_t kSettingsPage[] = L"备份恢复";
+const wchar_t kUsersSection[] = L"用户管理";
+
+// The logged-in account's row of "tb_priority", or an empty row set.
+std::vector<std::vector<DataField>> UserOptionRow(const char* column) {
+  std::vector<std::vector<DataField>> rows;
+  if (g_dataObject == nullptr) return rows;
+  std::vector<DataField> query = {MakeDataField("name", g_currentUser), MakeDataField(column, "")};
+  g_dataObject->QueryRecords("tb_priority", &query, &rows);
+  return rows;
+}
+
+// Stores one option of the logged-in account: the account's first toggle inserts
+// its row (the other option "0"), later ones update it. The data object's answer.
+int StoreUserOption(const char* column, const char* value) {
+  if (g_dataObject == nullptr) return -1;
+  if (UserOptionRow(column).empty()) {
+    const bool autorun = std::strcmp(column, "autorun") == 0;
+    std::vector<DataField> row = {MakeDataField("name", g_currentUser), MakeDataField("autorun", autorun ? value : "0"),
+                                  MakeDataField("exit_min", autorun ? "0" : value)};
+    return g_dataObject->InsertRecord("tb_priority", &row);
+  }
+  std::vector<DataField> set = {MakeDataField(column, value)};
+  std::vector<DataField> where = {MakeDataField("name", g_currentUser)};
+  return g_dataObject->UpdateRecord("tb_priority", &set, &where);
+}
+
+// The path typed or chosen into that edit; an empty edit takes the focus instead.
+std::wstring PathOrFocus(SkinUI::CPaintManagerUI& pm, const wchar_t* edit) {
+  SkinUI::CControlUI* control = pm.FindControl(edit);
+  if (control == nullptr) return std::wstring();
+  if (control->GetText().IsEmpty()) control->SetFocus();
+  return control->GetText().GetData();
+}
+
+void Tell(HWND owner, const wchar_t* text) { ShowMessageDialog(owner, L"提示", text, kMsgDlgIconInfo, 0); }
+void TellFailure(HWND owner, const wchar_t* text) { ShowMessageDialog(owner, L"错误", text, kMsgDlgIconError, 0); }
+
+}  // namespace
+
+void MainFrame::ShowSettingsPage() {
+  if (!g_isBoss) {
+    Tell(m_hWnd, L"只有老板可以进行系统设置");
+    return;
+  }
+  AddTab(kSettingsPage, true);
+  ShowMidPanel(L"mid_xtsz");
+  SkinUI::CBarListUI* sections = FindBarList(m_PaintManager, L"listxtsz");
+  if (sections != nullptr && sections->GetCount() == 0) {
+    for (const GridBarItem& item : SettingsSections()) AddEasyListBarItem(sections, item);
+    m_settingsPanels.clear();
+    if (SkinUI::CContainerUI* area = FindContainer(m_PaintManager, L"layout_xtsz")) {
+      for (int i = 0; i < area->GetCount(); ++i) m_settingsPanels.push_back(area->GetItemAt(i));
+    }
+    if (sections->GetCount() > 0) SelectSettingsSection(sections->GetItemAt(0));
+  }
+  const std::vector<std::vector<DataField>> rows = UserOptionRow("autorun");
+  SkinUI::COptionUI* autoRun = FindOption(m_PaintManager, L"xtsz_chk_auto_run");
+  if (autoRun != nullptr && !rows.empty() && rows[0].size() >= 2)
+    autoRun->Selected(std::atoi(rows[0][1].value.c_str()) != 0);
+}
+
+void MainFrame::SelectSettingsSection(SkinUI::CControlUI* row) {
+  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listxtsz");
+  SkinUI::BarListNode* node = list != nullptr && row != nullptr ? list->GetNodeOf(row) : nullptr;
+  if (node == nullptr) return;
+  HighlightSideListEntry(m_PaintManager, list, row, SettingsSections());
+  const int index = list->GetItemIndex(row);
+  if (index >= 0 && list->GetCurSel() != index) list->SelectItem(index);
+  ShowSettingsSubPage(node->key);
+}
+
+void MainFrame::ShowSettingsSubPage(const SkinUI::CUIString& key) {
+  const SkinUI::CUIString wanted = SkinUI::CUIString(L"layout_xtsz_") + key;
+  for (SkinUI::CControlUI* panel : m_settingsPanels) panel->SetVisible(panel->GetName() == wanted);
+  if (key == kUsersSection) FillUserList();
+}
+
+void MainFrame::ResetPasswordForm() {
+  SkinUI::CControlUI* tip = m_PaintManager.FindControl(L"yhgl_tip");
+  SkinUI::CControlUI* password = m_PaintManager.FindControl(L"yhgl_edit_pwd");
+  SkinUI::CControlUI* repeated = m_PaintManager.FindControl(L"yhgl_edit_comfirm");
+  if (tip == nullptr || password == nullptr || repeated == nullptr) return;
+  tip->SetText(L"");
+  password->SetText(L"");
+  repeated->SetText(L"");
+  password->SetFocus();
+}
+
+void MainFrame::FillUserList() {
+  ResetPasswordForm();
+  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listyhgl");
+  if (list == nullptr) return;
+  list->RemoveAll();
+  if (g_dataObject == nullptr) return;
+  std::vector<DataField> query = {MakeDataField("name", "")};
+  std::vector<std::vector<DataField>> rows;
+  g_dataObject->QueryRecords("J4_Sys_User", &query, &rows);
+  for (const std::vector<DataField>& row : rows) {
+    if (row.empty()) continue;
+    SkinUI::BarListItemInfo info;
+    info.text = WideFromAnsi(row[0].value).c_str();
+    info.key = info.text;
+    list->AddBarListNode(info, nullptr, L"barlist_item.xml");
+  }
+  if (list->GetCount() > 0) list->SelectItem(0);
+}
+
+void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
+  // The page is the owner's; its controls do nothing for anyone else.
+  if (!g_isBoss) return;
+  const SkinUI::CUIString name = sender.GetName();
+  auto toggle = [&](const wchar_t* panel) {
+    if (SkinUI::CControlUI* control = m_PaintManager.FindControl(panel)) control->SetVisible(!control->IsVisible());
+  };
+  if (_wcsicmp(name.GetData(), L"xtsz_bak") == 0) {
+    toggle(L"xtsz_layout_bak");
+  } else if (_wcsicmp(name.GetData(), L"xtsz_restore") == 0) {
+    toggle(L"xtsz_layout_restore");
+  } else if (_wcsicmp(name.GetData(), L"sjaq_btn_bak") == 0) {
+    BackupDatabase();
+  } else if (_wcsicmp(name.GetData(), L"sjaq_btn_restore") == 0) {
+    RestoreDatabase();
+  } else if (_wcsicmp(name.GetData(), L"yhgl_save") == 0) {
+    SaveUserPassword();
+  } else if (_wcsicmp(name.GetData(), L"xtsz_chk_auto_run") == 0) {
+    if (auto* box = static_cast<SkinUI::COptionUI*>(sender.GetInterface(L"Option"))) ToggleAutoRun(*box);
+  } else if (_wcsicmp(name.GetData(), L"xtsz_chk_mini") == 0) {
+    StoreUserOption("exit_min", "1");
+  } else if (_wcsicmp(name.GetData(), L"xtsz_chk_exit") == 0) {
+    StoreUserOption("exit_min", "0");
+  }
+}
+
+// The box's click arrives before the box changes: the new state is the opposite
+// of the shown one.
+void MainFrame::ToggleAutoRun(SkinUI::COptionUI& box) {
+  const bool on = !box.IsSelected();
+  if (StoreUserOption("autorun", on ? "1" : "0") == 0 && WriteAutoRun(on)) return;
+  // Box, stored option and Run value must agree: all stay as they were.
+  StoreUserOption("autorun", on ? "0" : "1");
+  // The box flips once this notification returns; set to the new state now, the
+  // flip lands it on the old one.
+  box.Selected(on);
+  TellFailure(m_hWnd, L"开机运行设置失败！");
+}
+
+void MainFrame::SaveUserPassword() {
+  SkinUI::CControlUI* tip = m_PaintManager.FindControl(L"yhgl_tip");
+  SkinUI::CControlUI* password = m_PaintManager.FindControl(L"yhgl_edit_pwd");
+  SkinUI::CControlUI* repeated = m_PaintManager.FindControl(L"yhgl_edit_comfirm");
+  SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listyhgl");
+  if (tip == nullptr || password == nullptr || repeated == nullptr || list == nullptr) return;
+  tip->SetText(L"");
+  const int selected = list->GetCurSel();
+  SkinUI::BarListNode* node = selected >= 0 ? list->GetNodeOf(list->GetItemAt(selected)) : nullptr;
+  if (node == nullptr) {
+    tip->SetText(L"请选择用户");
+    return;
+  }
+  if (password->GetText() != repeated->GetText()) {
+    tip->SetText(L"2次输入密码不一致！");
+    return;
+  }
+  // Accounts start without a password, so an empty one may be stored again.
+  std::vector<DataField> set = {MakeDataField("pwd", AnsiFromWide(password->GetText().GetData()))};
+  std::vector<DataField> where = {MakeDataField("name", AnsiFromWide(node->key.GetData()))};
+  const int result = g_dataObject != nullptr ? g_dataObject->UpdateRecord("J4_Sys_User", &set, &where) : -1;
+  tip->SetText(result == 0 ? L"密码修改完毕！" : L"密码修改失败！");
+}
+
+void MainFrame::BackupDatabase() {
+  const std::wstring target = PathOrFocus(m_PaintManager, L"sjaq_path_to_bak");
+  if (target.empty()) return;
+  if (BackupDatabaseFile(WideFromAnsi(g_dbPath), target)) {
+    Tell(m_hWnd, L"备份完毕！");
+  } else {
+    TellFailure(m_hWnd, L"备份失败！");
+  }
+}
+
+void MainFrame::RestoreDatabase() {
+  const std::wstring source = PathOrFocus(m_PaintManager, L"sjaq_path_to_restore");
+  if (source.empty()) return;
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  const RestoreResult result = g_dataObject != nullptr
+                                   ? RestoreDatabaseFile(*g_dataObject, g_dbPath, source, g_backupDir, now)
+                                   : RestoreResult::kNotReplaced;
+  if (result == RestoreResult::kRestored) {
+    Tell(m_hWnd, L"恢复完毕！");
+  } else {
+    TellFailure(m_hWnd, L"恢复失败！");
+  }
+}
+
+}  // namespace shell
