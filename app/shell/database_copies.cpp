@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "handle_scope.h"
 #include "shell_utilities.h"
 #include "text_conversion.h"
 
@@ -15,30 +16,16 @@ namespace {
 // replaced database must not keep the old one's.
 const wchar_t* const kJournalSuffixes[] = {L"-journal", L"-wal", L"-shm"};
 
-// A file opened for reading its identity, closed at scope end.
-class FileHandle {
- public:
-  explicit FileHandle(const std::wstring& path)
-      : handle_(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
-  }
-  bool Identify(BY_HANDLE_FILE_INFORMATION* info) const {
-    return handle_ != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(handle_, info) != FALSE;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 // Two names of one file (another spelling, a link): a copy onto itself would
 // empty it.
 bool SameFile(const std::wstring& a, const std::wstring& b) {
+  auto identify = [](const std::wstring& path, BY_HANDLE_FILE_INFORMATION* info) {
+    HandleScope file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() && ::GetFileInformationByHandle(file.get(), info) != FALSE;
+  };
   BY_HANDLE_FILE_INFORMATION ia = {}, ib = {};
-  if (!FileHandle(a).Identify(&ia) || !FileHandle(b).Identify(&ib)) return false;
+  if (!identify(a, &ia) || !identify(b, &ib)) return false;
   return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
          ia.nFileIndexLow == ib.nFileIndexLow;
 }
