@@ -111,7 +111,9 @@ class SettingsPage : public ::testing::Test {
   void Open(const wchar_t* section) {
     main_.Show();
     main_.frame().ShowPage(L"备份恢复");
-    main_.frame().ShowSettingsSubPage(section);
+    SkinUI::BarListNode* entry = List(L"listxtsz")->FindBarListNode(section);
+    ASSERT_NE(nullptr, entry);
+    main_.frame().SelectSettingsSection(entry->row);
     shelltest::Pump(100);
   }
   void ClickOn(const wchar_t* name) {
@@ -215,6 +217,7 @@ TEST_F(SettingsPage, StartingWithWindowsWritesTheRunValue) {
   ClickOn(L"xtsz_chk_auto_run");
   EXPECT_TRUE(Selected(L"xtsz_chk_auto_run"));
   EXPECT_EQ("1,0", StoredOptions()) << "the first toggle inserts the row";
+  shelltest::SaveWindowShot(main_.hwnd(), "settings_options");
   EXPECT_EQ(shell::AutoRunCommand(), RunValue());
 
   ClickOn(L"xtsz_chk_auto_run");
@@ -264,6 +267,7 @@ TEST_F(SettingsPage, PasswordsAreSavedForTheChosenAccount) {
   SkinUI::CBarListUI* users = List(L"listyhgl");
   ASSERT_EQ(2, users->GetCount()) << "both accounts are listed";
   EXPECT_EQ(0, users->GetCurSel());
+  shelltest::SaveWindowShot(main_.hwnd(), "settings_users");
   struct Case {
     int row;  // -1: none chosen
     const wchar_t* password;
