@@ -94,22 +94,13 @@ void PageSwitching() {
   SkinUI::UISetBlockingCalls(previous);
 }
 
-void InProcess() {
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string db = std::string(temp) + "shell_bench.db";
-  std::remove(db.c_str());
-  if (!shell::BindDatavane()) {
-    std::printf("Datavane.dll not found beside the benchmark\n");
-    return;
-  }
-  g_dataObject->OpenDatabase(db.c_str());
-  g_dataObject->AddUser("老板", "");
-  HINSTANCE self = ::GetModuleHandleW(nullptr);
-  SkinUI::CPaintManagerUI::SetInstance(self);
-  SkinUI::CWndShadow::Initialize(self);
-  shell::SetLoginRunner(&InstantLogin);
-
+// Start-up of the main window with that many stored side-bar shortcuts: the skin
+// to a built MainFrame, InitWindow (the home page through the router included)
+// and the first paint.
+void StartUp(int shortcuts) {
+  g_dataObject->DeleteSideBarItem(nullptr);
+  for (int i = 0; i < shortcuts; ++i)
+    g_dataObject->AddSideBarItem(("商品" + std::to_string(i)).c_str(), "AppLogo/8_S.png", "");
   std::vector<double> build, init, paint, total;
   for (int run = 0; run < 6; ++run) {
     const double start = Now();
@@ -129,11 +120,32 @@ void InProcess() {
     Drain();
     shell::ReleaseSingleInstance();
   }
-  std::printf("in process, warm (median of %zu):\n", build.size());
+  std::printf("start-up in process, warm, %d stored shortcuts (median of %zu):\n", shortcuts, build.size());
   std::printf("  archive to built MainFrame  %8.2f ms\n", Median(build));
   std::printf("  InitWindow (login excluded) %8.2f ms\n", Median(init));
   std::printf("  first paint                 %8.2f ms\n", Median(paint));
   std::printf("  built and painted           %8.2f ms   (target 300 ms)\n", Median(total));
+  g_dataObject->DeleteSideBarItem(nullptr);
+}
+
+void InProcess() {
+  char temp[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string db = std::string(temp) + "shell_bench.db";
+  std::remove(db.c_str());
+  if (!shell::BindDatavane()) {
+    std::printf("Datavane.dll not found beside the benchmark\n");
+    return;
+  }
+  g_dataObject->OpenDatabase(db.c_str());
+  g_dataObject->AddUser("老板", "");
+  HINSTANCE self = ::GetModuleHandleW(nullptr);
+  SkinUI::CPaintManagerUI::SetInstance(self);
+  SkinUI::CWndShadow::Initialize(self);
+  shell::SetLoginRunner(&InstantLogin);
+
+  StartUp(0);
+  StartUp(50);
   PageSwitching();
   std::remove(db.c_str());
 }
@@ -174,6 +186,12 @@ bool Painted(HWND w, int x, int y) {
   return c != CLR_INVALID && GetBValue(c) > 150 && GetRValue(c) < 120;
 }
 
+// Painted and ready: the window is visible, its process waits idle for input and
+// the window shows its skin at that point.
+bool Ready(HANDLE process, HWND w, int x, int y) {
+  return ::IsWindowVisible(w) && ::WaitForInputIdle(process, 0) == 0 && Painted(w, x, y);
+}
+
 template <class F>
 bool Poll(F done, DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
@@ -203,7 +221,8 @@ void EndToEnd() {
     if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) break;
     HWND login = nullptr;
     const bool loginUp =
-        Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Painted(login, 270, 60); }, 20000);
+        Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Ready(pi.hProcess, login, 270, 60); },
+             20000);
     const double loginAt = Now();
     HWND main = nullptr;
     bool mainUp = false;
@@ -213,7 +232,8 @@ void EndToEnd() {
       ::PostMessageW(login, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(195, 272));
       ::PostMessageW(login, WM_LBUTTONUP, 0, MAKELPARAM(195, 272));
       mainUp =
-          Poll([&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Painted(main, 400, 40); }, 20000);
+          Poll([&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Ready(pi.hProcess, main, 400, 40); },
+               20000);
       mainAt = Now();
     }
     ::TerminateProcess(pi.hProcess, 0);

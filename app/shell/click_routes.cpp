@@ -37,10 +37,10 @@ SkinUI::CUIString PageOf(SkinUI::CControlUI& sender) {
 
 void Broadcast(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ConfirmBroadcast(); }
 
-void OpenPage(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* page, const wchar_t*) { frame.ShowPage(page); }
+void OpenPage(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* page, const wchar_t*) { frame.OpenPage(page); }
 
 void OpenNamedPage(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
-  frame.ShowPage(PageOf(sender));
+  frame.OpenPage(PageOf(sender));
 }
 
 void AddShortcut(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
@@ -50,7 +50,7 @@ void AddShortcut(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, c
 // A side-bar or report entry's button opens the page of its entry.
 void OpenEntryPage(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
   const SkinUI::CUIString page = ListItemPageName(&sender);
-  if (!page.IsEmpty()) frame.ShowPage(page);
+  if (!page.IsEmpty()) frame.OpenPage(page);
 }
 
 void ScrollSideBar(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ScrollSideBar(); }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "add_button_hover.h"
 #include "core/container_ui.h"
 #include "core/dialog_builder.h"
 #include "core/paint_manager.h"
@@ -101,14 +102,7 @@ void GridWndUI::FlingTick() {
 }
 
 void GridWndUI::DoEvent(SkinUI::TEventUI& event) {
-  if (!IsMouseEnabled() && event.type > SkinUI::UIEV_MOUSE_FIRST && event.type < SkinUI::UIEV_MOUSE_LAST) {
-    if (m_pParent != nullptr) {
-      m_pParent->DoEvent(event);
-    } else {
-      CTileLayoutUI::DoEvent(event);
-    }
-    return;
-  }
+  if (HandOnWhileMouseDisabled<CTileLayoutUI>(event, m_pParent)) return;
   switch (event.type) {
     case SkinUI::UIEV_BUTTON_DOWN:
       if (IsEnabled()) {
@@ -152,8 +146,11 @@ SkinUI::CControlUI* AddGridBar(SkinUI::CControlUI* grid, const SkinUI::CUIString
   if (auto* parts = static_cast<SkinUI::CContainerUI*>(tile->GetInterface(L"Container"))) {
     if (SkinUI::CControlUI* logo = parts->FindSubControl(L"bar_logo")) logo->SetBkImage(image.GetData());
     if (SkinUI::CControlUI* label = parts->FindSubControl(L"bar_name")) label->SetText(name.GetData());
-    if (SkinUI::CControlUI* button = parts->FindSubControl(L"bar_btn")) button->SetName((SkinUI::CUIString(L"bar_btn_") + name).GetData());
-    if (SkinUI::CControlUI* add = parts->FindSubControl(L"bar_add")) add->SetName((SkinUI::CUIString(L"bar_add_") + name).GetData());
+    SkinUI::CControlUI* button = parts->FindSubControl(L"bar_btn");
+    SkinUI::CControlUI* add = parts->FindSubControl(L"bar_add");
+    if (button != nullptr) button->SetName((SkinUI::CUIString(L"bar_btn_") + name).GetData());
+    if (add != nullptr) add->SetName((SkinUI::CUIString(L"bar_add_") + name).GetData());
+    ShowAddButtonOnHover(button, add);
   }
   if (!container->Add(tile)) {
     delete tile;

@@ -120,6 +120,7 @@ void MainFrame::InitWindow() {
   if (!ApplyCloseSetting()) return;
   BuildPluginPages();
   FillReportTiles();
+  ShowPage(L"首页");
 }
 
 bool MainFrame::ApplyCloseSetting() {

@@ -181,6 +181,14 @@ class MainFrame : public DllApiInterface,
   void ScrollSideBar();
   // The page of a tile, a shortcut or a tab, through the page router.
   void OpenPage(const SkinUI::CUIString& name);
+  // The module pages' openers: each opens or selects its tab, shows its panel and
+  // rebuilds its tiles or entries. The home tab cannot be closed.
+  void OpenHomePage();
+  void OpenTilePage(ModuleList list);
+  void OpenReportCentre();
+  void OpenShopPage();
+  // The product page's frame; a user other than the owner loses its owner buttons.
+  void OpenProductPage();
   // The plug-in whose tile carries that page name: its tab and panel. False when
   // no plug-in has such a tile.
   bool OpenPluginPage(const SkinUI::CUIString& pageName);

@@ -113,13 +113,13 @@ TEST_F(TabsTest, TheButtonsOfTheStripCloseAndStep) {
   main_.frame().ShowPage(L"丙");
   shelltest::Pump(100);
   shelltest::Click(main_.hwnd(), main_.Find(L"tabSwitchPre"));
-  EXPECT_TRUE(PumpUntil([&] { return Strip() == L"甲,[乙],丙"; }, 2000)) << Strip();
+  EXPECT_TRUE(PumpUntil([&] { return Strip() == L"首页,甲,[乙],丙"; }, 2000)) << Strip();
   shelltest::Click(main_.hwnd(), main_.Find(L"tab_close_乙"));
-  EXPECT_TRUE(PumpUntil([&] { return Strip() == L"甲,[丙]"; }, 2000)) << Strip();
+  EXPECT_TRUE(PumpUntil([&] { return Strip() == L"首页,甲,[丙]"; }, 2000)) << Strip();
   EXPECT_EQ(L"mid_PageC", Panel());
   shelltest::Click(main_.hwnd(), main_.Find(L"tab_甲"));
   EXPECT_TRUE(PumpUntil([&] { return Panel() == L"mid_PageA"; }, 2000)) << Panel();
-  EXPECT_EQ(L"[甲],丙", Strip());
+  EXPECT_EQ(L"首页,[甲],丙", Strip());
   shelltest::Click(main_.hwnd(), main_.Find(L"tabSwitchNext"));
   EXPECT_TRUE(PumpUntil([&] { return Panel() == L"mid_PageC"; }, 2000)) << Panel();
   EXPECT_TRUE(MessageBoxRecorder::Boxes().empty());
@@ -162,7 +162,7 @@ TEST_F(TabsTest, ClosingTheTabUnderTheHoveringCursor) {
   EXPECT_TRUE(hot(L"tab_close_甲"));
   hoverOver(L"mid_PageA");
   EXPECT_FALSE(hot(L"tab_close_甲"));
-  EXPECT_EQ(L"[甲]", Strip());
+  EXPECT_EQ(L"首页,[甲]", Strip());
 }
 
 }  // namespace

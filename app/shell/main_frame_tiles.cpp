@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "add_button_hover.h"
 #include "core/container_ui.h"
 #include "grid_wnd.h"
 #include "login_state.h"
@@ -72,8 +73,9 @@ void MainFrame::AddListBarItem(SkinUI::CBarListUI* list, const GridBarItem& item
   if (SkinUI::CControlUI* label = row->FindSubControl(L"listbar_label"))
     label->SetBkImage(EntryImage(item.image).GetData());
   row->SetSubControlText(L"listbar_label_text", item.name.GetData());
-  if (SkinUI::CControlUI* add = row->FindSubControl(L"bar_add"))
-    add->SetName((SkinUI::CUIString(L"bar_add_") + item.name).GetData());
+  SkinUI::CControlUI* add = row->FindSubControl(L"bar_add");
+  if (add != nullptr) add->SetName((SkinUI::CUIString(L"bar_add_") + item.name).GetData());
+  ShowAddButtonOnHover(row->FindSubControl(L"listItemBtn"), add);
 }
 
 void MainFrame::AddEasyListBarItem(SkinUI::CBarListUI* list, const GridBarItem& item) {

@@ -14,40 +14,20 @@
 #include "main_frame.h"
 #include "core/skin_archive.h"
 #include "test_support/main_window.h"
+#include "test_support/page_probe.h"
 #include "test_support/shell_test_env.h"
 #include "test_support/window_shot.h"
 #include "text_conversion.h"
 
 namespace {
 
+using shelltest::EntryNames;
 using shelltest::MainWindow;
+using shelltest::TileNames;
 using shelltest::PumpUntil;
 
 std::vector<std::wstring> Names(std::initializer_list<const wchar_t*> names) {
   return std::vector<std::wstring>(names.begin(), names.end());
-}
-
-// The names of a bar list's entries, top to bottom.
-std::vector<std::wstring> EntryNames(SkinUI::CBarListUI* list) {
-  std::vector<std::wstring> names;
-  if (list == nullptr) return names;
-  for (int i = 0; i < list->GetCount(); ++i) {
-    SkinUI::BarListNode* node = list->GetNodeOf(list->GetItemAt(i));
-    if (node != nullptr) names.push_back(node->text.GetData());
-  }
-  return names;
-}
-
-// The tiles of a grid by their "bar_name", in order.
-std::vector<std::wstring> TileNames(SkinUI::CControlUI* grid) {
-  std::vector<std::wstring> names;
-  auto* tiles = grid != nullptr ? static_cast<SkinUI::CContainerUI*>(grid->GetInterface(L"Container")) : nullptr;
-  if (tiles == nullptr) return names;
-  for (int i = 0; i < tiles->GetCount(); ++i) {
-    auto* tile = static_cast<SkinUI::CContainerUI*>(tiles->GetItemAt(i)->GetInterface(L"Container"));
-    if (tile != nullptr) names.push_back(tile->GetSubControlText(L"bar_name").GetData());
-  }
-  return names;
 }
 
 // The stored shortcuts, name|image|tip each.
@@ -365,6 +345,27 @@ TEST(GridWnd, AFlingOfNoSpeedStopsTheTimer) {
   const int pos = window.Pos();
   window.Tick();
   EXPECT_EQ(pos, window.Pos());
+}
+
+// A grid that does not take the mouse lets a press through to what it stands on:
+// no drag starts and no timer runs.
+TEST(GridWnd, WithItsMouseDisabledAPressStartsNoDrag) {
+  GridWindow window;
+  window.grid().SetMouseEnabled(false);
+  for (const int type : {SkinUI::UIEV_BUTTON_DOWN, SkinUI::UIEV_SCROLL_WHEEL}) {
+    SkinUI::TEventUI event = {};
+    event.type = type;
+    event.sender = &window.grid();
+    event.point = POINT{window.grid().GetPos().left + 4, window.grid().GetPos().top + 4};
+    event.wParam = SB_LINEDOWN;
+    window.grid().DoEvent(event);
+    EXPECT_FALSE(window.grid().IsDragging()) << type;
+    EXPECT_EQ(0, window.grid().GetFlingSpeed()) << type;
+    EXPECT_FALSE(window.TimerRan()) << type;
+  }
+  window.grid().SetMouseEnabled(true);
+  window.Wheel(true);
+  EXPECT_EQ(-8, window.grid().GetFlingSpeed()) << "taking the mouse again, it flings";
 }
 
 TEST(Tiles, Screenshots) {

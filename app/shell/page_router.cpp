@@ -67,6 +67,13 @@ void PurchaseSummary(MainFrame& frame, const SkinUI::CUIString& page, const wcha
 void Report(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) { frame.OpenReportPage(page); }
 
 void SettingsPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowSettingsPage(); }
+void HomePage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenHomePage(); }
+void BasicDataTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleBasicData); }
+void TradingTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleTrading); }
+void FundsTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleFunds); }
+void ReportCentre(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenReportCentre(); }
+void ShopPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenShopPage(); }
+void ProductPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenProductPage(); }
 
 // Names are compared without regard to case, in this order; the first match wins.
 // "资金 " with its trailing blank is the funds tile page, "资金" the cash book.
@@ -76,11 +83,11 @@ const PageRoute kPageRoutes[] = {
     {L"报表", kKeepSide, &ReportBanner, nullptr},
     {L"应收账款", kSalesSide, nullptr, nullptr},
     {L"应付账款", kPurchaseSide, nullptr, nullptr},
-    {L"基础资料", kKeepSide, nullptr, nullptr},
-    {L"资金 ", kKeepSide, nullptr, nullptr},
+    {L"基础资料", kKeepSide, &BasicDataTiles, nullptr},
+    {L"资金 ", kKeepSide, &FundsTiles, nullptr},
     {L"资金", kKeepSide, nullptr, nullptr},
     {L"其它收支", kKeepSide, nullptr, nullptr},
-    {L"进销存", kKeepSide, nullptr, nullptr},
+    {L"进销存", kKeepSide, &TradingTiles, nullptr},
     {L"商品类别", kKeepSide, &Say, L"请在商品管理中设置商品类别"},
     {L"计量单位", kKeepSide, &Say, L"请在商品管理中设置计量单位"},
     {L"客户类别", kKeepSide, &Nothing, nullptr},
@@ -89,8 +96,8 @@ const PageRoute kPageRoutes[] = {
     {L"采购订单查询", kPurchaseSide, nullptr, nullptr},
     {L"销售订单", kSalesSide, nullptr, nullptr},
     {L"采购订单", kPurchaseSide, nullptr, nullptr},
-    {L"商品", kKeepSide, nullptr, nullptr},
-    {L"首页", kKeepSide, nullptr, nullptr},
+    {L"商品", kKeepSide, &ProductPage, nullptr},
+    {L"首页", kKeepSide, &HomePage, nullptr},
     {L"客户", kSalesSide, nullptr, nullptr},
     {L"供应商", kPurchaseSide, nullptr, nullptr},
     {L"销售批发价", kKeepSide, nullptr, nullptr},
@@ -98,7 +105,7 @@ const PageRoute kPageRoutes[] = {
     {L"销售单", kSalesSide, &BillPage, nullptr},
     {L"进货单", kPurchaseSide, &BillPage, nullptr},
     {L"收支项目", kKeepSide, nullptr, nullptr},
-    {L"报表中心", kKeepSide, nullptr, nullptr},
+    {L"报表中心", kKeepSide, &ReportCentre, nullptr},
     {L"销售明细表", kKeepSide, &Report, nullptr},
     {L"应收款查询", kKeepSide, &Report, nullptr},
     {L"应收款明细表", kKeepSide, &Report, nullptr},
@@ -116,7 +123,7 @@ const PageRoute kPageRoutes[] = {
     {L"库存预警", kKeepSide, &Report, nullptr},
     {L"资金统计表", kKeepSide, &Report, nullptr},
     {L"利润统计表", kKeepSide, &Report, nullptr},
-    {L"网店管理", kKeepSide, nullptr, nullptr},
+    {L"网店管理", kKeepSide, &ShopPage, nullptr},
     {L"备份恢复", kKeepSide, &SettingsPage, nullptr},
 };
 
@@ -133,15 +140,19 @@ void MainFrame::ShowPage(const SkinUI::CUIString& page) {
     }
     return;
   }
-  // A plug-in's page, by the tile name it gave its home tile (compared exactly).
-  const std::string tile = AnsiFromWide(page.GetData());
+  if (!OpenPluginPage(page)) NotBuiltYet(*this, page);
+}
+
+// A plug-in's page, by the tile name it gave its home tile (compared exactly).
+bool MainFrame::OpenPluginPage(const SkinUI::CUIString& pageName) {
+  const std::string tile = AnsiFromWide(pageName.GetData());
   for (const PluginEntry& plugin : g_plugins) {
     if (plugin.object == nullptr || plugin.tileName != tile) continue;
-    AddTab(page, true);
+    AddTab(pageName, true);
     ShowMidPanel((L"mid_" + WideFromAnsi(plugin.object->GetName())).c_str());
-    return;
+    return true;
   }
-  NotBuiltYet(*this, page);
+  return false;
 }
 
 void MainFrame::OpenReportPage(const SkinUI::CUIString& page) { NotBuiltYet(*this, page); }

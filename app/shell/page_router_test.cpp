@@ -67,6 +67,16 @@ TEST(PageRouter, PageNamesAsATable) {
       {L"采购订单", L"采购订单|功能开发中,敬请期待", 1, L"", nullptr},
       {L"销售单", L"销售单|功能开发中,敬请期待", 0, L"", nullptr},
       {L"进货单", L"进货单|功能开发中,敬请期待", 1, L"", nullptr},
+      // The module pages: their tab and their panel, the side left alone.
+      {L"基础资料", nullptr, kSideUnset, L"基础资料", L"mid_jczl"},
+      {L"进销存", nullptr, kSideUnset, L"进销存", L"mid_jxc"},
+      {L"资金 ", nullptr, kSideUnset, L"资金 ", L"mid_zj"},
+      // Without the blank it is the cash book, which is another page.
+      {L"资金", L"资金|功能开发中,敬请期待", kSideUnset, L"", nullptr},
+      {L"报表中心", nullptr, kSideUnset, L"报表中心", L"mid_jybg"},
+      {L"网店管理", nullptr, kSideUnset, L"网店管理", L"mid_wdgl"},
+      {L"商品", nullptr, kSideUnset, L"商品", L"mid_hpkc"},
+      {L"首页", nullptr, kSideUnset, L"首页", L"mid_dpgl"},
   };
   for (const Case& c : cases) {
     for (const SkinUI::CUIString& tab : main.frame().GetOpenTabs()) main.frame().CloseTab(tab);
