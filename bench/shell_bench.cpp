@@ -1,11 +1,12 @@
-// Application shell benchmark. In process and warm: the skin archive to a built
-// MainFrame, its start-up sequence (InitWindow) and its first paint, with the real
-// Datavane.dll on a temp database and a login that needs no window; switching the
-// tab between two tile pages and opening the report centre, each through the
-// router up to the painted window. End to end
-// under Wine (median of 5, when KXXls.dll is beside this program): start of
-// TarvelStock.exe to its painted login window, and the login click to the painted
-// main window.
+// Application shell benchmark. In process and warm, with the real Datavane.dll on a
+// temp database and a login that needs no window: the skin archive to a built
+// MainFrame, its start-up sequence (InitWindow, the home page included) and its
+// first paint, with no and with 50 stored side-bar shortcuts; switching the tab
+// between two tile pages and opening the report centre, each through the router
+// up to the painted window. End to end under Wine (median of 5 warm runs, when
+// KXXls.dll is beside this program), on a copy of the program in a folder of its
+// own: its start to the painted login window, and the Enter that logs in to the
+// painted main window; painted means visible, idle on its input and showing its skin.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "library_binding.h"
 #include "login_state.h"
 #include "main_frame.h"
+#include "text_conversion.h"
 #include "core/blocking_calls.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
@@ -202,17 +204,52 @@ bool Poll(F done, DWORD timeoutMs) {
   return true;
 }
 
+// A copy of the program in a folder of its own, whose owner has the password "1":
+// so the login is finished from the keyboard (Enter moves on to an empty password
+// box and logs in only once the box holds something). Empty when it cannot be made.
+std::wstring MakeInstall(const std::wstring& from) {
+  wchar_t temp[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, temp);
+  // The daily backup goes beside the program's folder: inside the bench's own.
+  const std::wstring root = std::wstring(temp) + L"shell_bench_install\\";
+  const std::wstring folder = root + L"Shop\\";
+  ::CreateDirectoryW(root.c_str(), nullptr);
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  for (const wchar_t* file : {L"TarvelStock.exe", L"Datavane.dll", L"KXXls.dll", L"libstdc++-6.dll",
+                              L"libwinpthread-1.dll", sizeof(void*) == 8 ? L"libgcc_s_seh-1.dll" : L"libgcc_s_dw2-1.dll"}) {
+    if (!::CopyFileW((from + file).c_str(), (folder + file).c_str(), FALSE)) return std::wstring();
+  }
+  const std::wstring database = folder + L"kx_jxc.db";
+  ::DeleteFileW(database.c_str());
+  if (g_dataObject == nullptr) return std::wstring();
+  g_dataObject->OpenDatabase(shell::AnsiFromWide(database.c_str()).c_str());
+  g_dataObject->AddUser("老板", "1");
+  g_dataObject->AddUser("营业员", "");
+  return folder;
+}
+
+// The native edit box that a focused edit of the window opens for typing.
+HWND TypingBox(HWND window) {
+  HWND box = ::FindWindowExW(window, nullptr, L"EditWnd", nullptr);
+  return box != nullptr && ::IsWindowVisible(box) ? box : nullptr;
+}
+
 void EndToEnd() {
   wchar_t path[MAX_PATH];
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
-  if (::GetFileAttributesW((folder + L"KXXls.dll").c_str()) == INVALID_FILE_ATTRIBUTES) {
+  std::wstring built(path);
+  built = built.substr(0, built.find_last_of(L'\\') + 1);
+  if (::GetFileAttributesW((built + L"KXXls.dll").c_str()) == INVALID_FILE_ATTRIBUTES) {
     std::printf("end to end: skipped (no KXXls.dll beside the benchmark)\n");
     return;
   }
+  const std::wstring folder = MakeInstall(built);
+  if (folder.empty()) {
+    std::printf("end to end: skipped (no install folder)\n");
+    return;
+  }
   std::vector<double> toLogin, toMain;
-  for (int run = 0; run < 5; ++run) {
+  for (int run = 0; run < 6; ++run) {
     std::wstring command = L"\"" + folder + L"TarvelStock.exe\"";
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
@@ -221,36 +258,47 @@ void EndToEnd() {
     if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) break;
     HWND login = nullptr;
     const bool loginUp =
-        Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Ready(pi.hProcess, login, 270, 60); },
+        Poll([&] { return (login = FindVisible(pi.dwProcessId, L"UILginWnd")) && Ready(pi.hProcess, login, 20, 60); },
              20000);
     const double loginAt = Now();
-    HWND main = nullptr;
+    HWND main = nullptr, box = nullptr;
     bool mainUp = false;
-    double clickAt = 0, mainAt = 0;
+    double enterAt = 0, mainAt = 0;
     if (loginUp) {
-      clickAt = Now();
-      ::PostMessageW(login, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(195, 272));
-      ::PostMessageW(login, WM_LBUTTONUP, 0, MAKELPARAM(195, 272));
-      mainUp =
-          Poll([&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Ready(pi.hProcess, main, 400, 40); },
-               20000);
-      mainAt = Now();
+      // Enter on the prefilled account opens the password box; type, then Enter.
+      ::PostMessageW(login, WM_KEYDOWN, VK_RETURN, 1);
+      if (Poll([&] { return (box = TypingBox(login)) != nullptr; }, 5000)) {
+        ::PostMessageW(box, WM_CHAR, L'1', 1);
+        ::WaitForInputIdle(pi.hProcess, 5000);
+        enterAt = Now();
+        ::PostMessageW(box, WM_KEYDOWN, VK_RETURN, 1);
+        mainUp = Poll(
+            [&] { return (main = FindVisible(pi.dwProcessId, L"KXPlatform")) && Ready(pi.hProcess, main, 400, 40); },
+            20000);
+        mainAt = Now();
+      }
     }
-    ::TerminateProcess(pi.hProcess, 0);
+    // Ended as the user ends it, so that the next start finds what a start after
+    // a normal exit finds (a killed copy leaves its tray icon behind).
+    if (main != nullptr) ::PostMessageW(main, WM_CLOSE, 1, 0);
+    if (::WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 0);
     ::WaitForSingleObject(pi.hProcess, 5000);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
     if (!loginUp || !mainUp) {
-      std::printf("end to end: run %d did not reach the %s\n", run, loginUp ? "main window" : "login");
+      std::printf("end to end: run %d did not reach the %s\n", run,
+                  !loginUp ? "login" : box == nullptr ? "password box" : "main window");
       continue;
     }
+    if (run == 0) continue;  // the cold start
     toLogin.push_back(loginAt - start);
-    toMain.push_back(mainAt - clickAt);
+    toMain.push_back(mainAt - enterAt);
   }
   if (toLogin.empty()) return;
-  std::printf("end to end under Wine (median of %zu):\n", toLogin.size());
+  std::printf("end to end under Wine, warm (median of %zu):\n", toLogin.size());
   std::printf("  start to painted login      %8.1f ms   (target 1000 ms)\n", Median(toLogin));
-  std::printf("  login click to painted main %8.1f ms   (the check waits 200 ms on purpose)\n", Median(toMain));
+  std::printf("  Enter to painted main       %8.1f ms   (the check waits 200 ms on purpose)\n", Median(toMain));
+  std::printf("  (without a window manager Wine waits about 2 s for each top-level window hidden: README)\n");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "message_dialog.h"
 #include "controls/option.h"
 #include "popup_menu.h"
+#include "startup_trace.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -146,14 +147,17 @@ void CLoginWnd::OnLogin() {
 }
 
 DWORD WINAPI LoginThreadProc(void* window) {
+  TraceStartup("login check started");
   ::Sleep(200);
   const int result = g_dataObject != nullptr ? g_dataObject->CheckUserPassword(g_currentUser, g_loginPassword) : -1;
+  TraceStartup("login check done");
   // Only the handle travels: a window closed meanwhile simply gets nothing.
   ::PostMessageW(static_cast<HWND>(window), kLoginResultMessage, static_cast<WPARAM>(result), 0);
   return 0;
 }
 
 void CLoginWnd::OnLoginResult(int result) {
+  TraceStartup("login result received");
   ShowLoginError(result);
   if (result == 0) {
     SkinUI::CControlUI* remember = m_pm.FindControl(L"login_chk_pwd");
@@ -178,6 +182,7 @@ void CLoginWnd::OnForgetPassword() {
 void CLoginWnd::Notify(SkinUI::TNotifyUI& msg) {
   if (msg.sender == nullptr) return;
   const SkinUI::CUIString name = msg.sender->GetName();
+  if (msg.type == L"windowinit") TraceStartup("login window first painted");
   if (msg.type == L"click") {
     if (name == L"closebtn" || name == L"login_cancel") {
       Quit();
@@ -293,6 +298,7 @@ UINT RunLoginWindow(HWND mainWindow) {
     return 0;
   }
   login->CenterDesktopWindow();
+  TraceStartup("login window created");
   const HWND hwnd = login->GetHWND();
   g_loginHwnd = hwnd;
   const UINT result = login->ShowModal();

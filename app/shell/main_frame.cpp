@@ -12,6 +12,7 @@
 #include "message_dialog.h"
 #include "controls/option.h"
 #include "shell_utilities.h"
+#include "startup_trace.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -72,6 +73,7 @@ const wchar_t* MainFrame::GetResourceID() const { return MAKEINTRESOURCEW(105); 
 LRESULT MainFrame::ResponseDefaultKeyEvent(WPARAM) { return 0; }
 
 LRESULT MainFrame::OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+  TraceStartup("main window creating");
   m_shadow.Create(m_hWnd);
   m_shadow.SetSize(4);
   m_shadow.SetPosition(0, 0);
@@ -80,11 +82,14 @@ LRESULT MainFrame::OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHand
 }
 
 void MainFrame::InitWindow() {
+  TraceStartup("main window skin built");
   ::SetWindowTextW(m_hWnd, L"TarvelStock");
   CreateDirectoryPath(AnsiFromWide(GetModuleDirectory() + L"temp/").c_str());
 
   // Without a login nothing else starts and the window is never shown.
-  if (g_loginRunner(m_hWnd) != 1) {
+  const UINT login = g_loginRunner(m_hWnd);
+  TraceStartup("login window closed");
+  if (login != 1) {
     m_startup = StartupOutcome::kLoginRefused;
     return;
   }
@@ -92,6 +97,7 @@ void MainFrame::InitWindow() {
     user->SetText(WideFromAnsi(g_currentUser).c_str());
   m_trayIcon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
   m_tray.AddIcon(m_hWnd, m_trayIcon, L"TarvelStock");
+  TraceStartup("tray icon added");
   ::BringWindowToTop(m_hWnd);
   ::SetForegroundWindow(m_hWnd);
 
@@ -121,6 +127,7 @@ void MainFrame::InitWindow() {
   BuildPluginPages();
   FillReportTiles();
   ShowPage(L"首页");
+  TraceStartup("start-up sequence done");
 }
 
 bool MainFrame::ApplyCloseSetting() {

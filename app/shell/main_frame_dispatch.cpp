@@ -2,6 +2,7 @@
 // chains are in click_routes.cpp); the window's own messages (menu choice, tray
 // icon, timers, close and destroy).
 #include "main_frame.h"
+#include "startup_trace.h"
 
 #include <cwchar>
 #include <memory>
@@ -24,6 +25,7 @@ bool MainFrame::OfferToPlugins(SkinUI::TNotifyUI& msg) {
 }
 
 void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
+  if (msg.type == L"windowinit") TraceStartup("main window first painted");
   if (OfferToPlugins(msg)) return;
   // Header clicks (sorting) and date edits (renumbering) join with their pages.
   using Handler = void (MainFrame::*)(SkinUI::TNotifyUI&);

@@ -15,6 +15,7 @@
 #include "controls/gdiplus_scope.h"
 #include "library_binding.h"
 #include "main_frame.h"
+#include "startup_trace.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
 
@@ -59,6 +60,7 @@ class UiSession {
 }  // namespace
 
 int RunProgram(HINSTANCE instance) {
+  TraceStartup("process entered");
   (void)CrashDumpInstalled();
   std::wstring pathError;
   if (!InitPaths(&pathError)) {
@@ -66,6 +68,7 @@ int RunProgram(HINSTANCE instance) {
     return 0;
   }
   MakeDailyBackup();
+  TraceStartup("daily backup made");
   if (!BindDatavane()) {
     StartupFailed(LibraryFailureText(L"Datavane.dll"));
     return 0;
@@ -73,12 +76,14 @@ int RunProgram(HINSTANCE instance) {
   g_dataObject->OpenDatabase(g_dbPath);
   g_dataObject->AddUser("老板", "");
   g_dataObject->AddUser("营业员", "");
+  TraceStartup("Datavane.dll bound, database opened");
   if (!BindKXXls()) {
     StartupFailed(LibraryFailureText(L"KXXls.dll"));
     return 0;
   }
   ScanPluginFolder(std::string(g_exeDir) + "plugin");
   BindPlugins();
+  TraceStartup("KXXls.dll and plug-ins bound");
 
   SkinUI::CPaintManagerUI::SetInstance(instance);
   SkinUI::CWndShadow::Initialize(instance);
@@ -86,6 +91,7 @@ int RunProgram(HINSTANCE instance) {
   UiSession session;
   session.StartGdiplus();
   AllowShellMessages();
+  TraceStartup("framework, COM, OLE and GDI+ started");
 
   MainFrame* frame = new (std::nothrow) MainFrame;
   if (frame == nullptr) return 0;
@@ -96,6 +102,7 @@ int RunProgram(HINSTANCE instance) {
     frame->CenterWindow();
     ::ShowWindow(window, SW_SHOW);
     frame->SetIcon(101);
+    TraceStartup("main window shown");
     SkinUI::CPaintManagerUI::MessageLoop();
   }
   // The window deletes its object when it goes; the tray icon goes with it.
