@@ -215,8 +215,9 @@ std::wstring MakeInstall(const std::wstring& from) {
   const std::wstring folder = root + L"Shop\\";
   ::CreateDirectoryW(root.c_str(), nullptr);
   ::CreateDirectoryW(folder.c_str(), nullptr);
-  for (const wchar_t* file : {L"TarvelStock.exe", L"Datavane.dll", L"KXXls.dll", L"libstdc++-6.dll",
-                              L"libwinpthread-1.dll", sizeof(void*) == 8 ? L"libgcc_s_seh-1.dll" : L"libgcc_s_dw2-1.dll"}) {
+  for (const wchar_t* file :
+       {L"TarvelStock.exe", L"Datavane.dll", L"KXXls.dll", L"libstdc++-6.dll", L"libwinpthread-1.dll",
+        sizeof(void*) == 8 ? L"libgcc_s_seh-1.dll" : L"libgcc_s_dw2-1.dll"}) {
     if (!::CopyFileW((from + file).c_str(), (folder + file).c_str(), FALSE)) return std::wstring();
   }
   const std::wstring database = folder + L"kx_jxc.db";
@@ -287,7 +288,9 @@ void EndToEnd() {
     ::CloseHandle(pi.hProcess);
     if (!loginUp || !mainUp) {
       std::printf("end to end: run %d did not reach the %s\n", run,
-                  !loginUp ? "login" : box == nullptr ? "password box" : "main window");
+                  !loginUp         ? "login"
+                  : box == nullptr ? "password box"
+                                   : "main window");
       continue;
     }
     if (run == 0) continue;  // the cold start
