@@ -26,7 +26,9 @@ const wchar_t* const kLayouts[] = {L"MainFrame.xml",      L"login.xml",         
                                    L"listbar_item.xml",   L"listbar_easy_item.xml", L"barlist_item.xml",
                                    L"MyDll.xml",          L"baobiao0.xml",       L"baobiao1.xml",
                                    L"baobiao2.xml",       L"baobiao3.xml",       L"adv0.xml",
-                                   L"adv1.xml"};
+                                   L"adv1.xml",
+                                   L"DlgFeedBack.xml",    L"DlgImport.xml",      L"PwdDlg.xml",
+                                   L"GetPwdDlg.xml",      L"ProductTypeDlg.xml", L"DlgMoney.xml"};
 const wchar_t* const kMenus[] = {L"menu_login.xml", L"menu_help.xml", L"menu_app_tray.xml", L"menu_sidebar.xml",
                                  L"menu_product_type.xml"};
 const wchar_t* const kCodeImages[] = {L"icon_err.png",     L"icon_warning.png", L"icon_info.png",

@@ -5,7 +5,7 @@
 
 #include "core/paint_manager.h"
 #include "core/ui_string.h"
-#include "core/window_wnd.h"
+#include "skin_dialog.h"
 
 namespace shell {
 
@@ -14,28 +14,23 @@ constexpr unsigned kMsgDlgIconError = 16;
 constexpr unsigned kMsgDlgIconWarning = 48;
 constexpr unsigned kMsgDlgIconInfo = 64;
 
-class CMsgDlg : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public SkinUI::IMessageFilterUI {
+class CMsgDlg : public SkinDialog {
  public:
   CMsgDlg(const wchar_t* text, unsigned icon, unsigned buttons, const wchar_t* title);
 
   const wchar_t* GetWindowClassName() const override;
-  UINT GetClassStyle() const override;
-  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
-  void OnFinalMessage(HWND hWnd) override;
+  // Without its own layout the box still asks its question, as a system box.
+  UINT ReportMissingLayout(HWND owner) override;
 
-  void Notify(SkinUI::TNotifyUI& msg) override;
-  LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-
-  SkinUI::CPaintManagerUI* GetPaintManager() { return &m_pm; }
   const SkinUI::CUIString& GetText() const { return m_text; }
-  const SkinUI::CUIString& GetTitle() const { return m_title; }
+
+ protected:
+  void OnLayoutBuilt() override;
 
  private:
   SkinUI::CUIString m_text;
-  SkinUI::CUIString m_title;
   unsigned m_buttons;
   unsigned m_icon;
-  SkinUI::CPaintManagerUI m_pm;
 };
 
 // The background image of "msgdlg_img" for an icon code.
@@ -50,8 +45,5 @@ UINT ShowMessageDialog(HWND parent, const wchar_t* title, const wchar_t* text, u
 // dialogs through it); returns the watcher it replaces.
 using MsgDlgWatcher = void (*)(CMsgDlg* dialog);
 MsgDlgWatcher SetMsgDlgWatcher(MsgDlgWatcher watcher);
-
-// The style every dialog of the program is created with.
-constexpr DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace shell

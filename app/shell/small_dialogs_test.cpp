@@ -1,0 +1,179 @@
+// The small dialogs as a table: what the user fills in, how the dialog is left,
+// the result it answers, the tip it shows when a check fails and the result
+// strings it leaves for its caller.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "feedback_dialog.h"
+#include "get_password_dialog.h"
+#include "import_dialog.h"
+#include "library_binding.h"
+#include "set_password_dialog.h"
+#include "test_support/dialog_script.h"
+#include "test_support/shell_test_env.h"
+
+namespace {
+
+using shelltest::DialogScript;
+namespace step = shelltest::step;
+
+// How the test leaves the dialog after filling it.
+enum class Way { kOk, kCancel, kCloseButton, kEscape };
+
+const wchar_t* ButtonOf(Way way) {
+  switch (way) {
+    case Way::kOk:
+      return L"msgdlg_ok";
+    case Way::kCancel:
+      return L"msgdlg_cancel";
+    default:
+      return L"msgdlg_btnClose";
+  }
+}
+
+using Results = std::vector<std::pair<const SkinUI::CUIString*, std::wstring>>;
+
+struct Case {
+  const char* label;
+  std::function<shell::SkinDialog*()> make;
+  std::vector<std::pair<const wchar_t*, std::wstring>> fields;
+  Way way;
+  UINT result;
+  // A check that keeps the dialog open: the tip label and what it says (the test
+  // then leaves with Esc, so the result is 2).
+  const wchar_t* tipLabel;
+  std::wstring tip;
+  Results expected;
+};
+
+// Accounts for the recovery: one with a question and answer, one without.
+void PrepareRecoveryAccounts() {
+  ASSERT_NE(nullptr, g_dataObject);
+  g_dataObject->AddUser("密保甲", "");
+  g_dataObject->SetUserPassword("密保甲", "old", "母亲的姓", "王");
+  g_dataObject->AddUser("密保乙", "");
+  g_dataObject->SetUserPassword("密保乙", "old", "", "");
+}
+
+shell::SkinDialog* GetPwdFor(const wchar_t* account, const wchar_t* question) {
+  shell::g_getPwdResult.question = question;
+  return new shell::CDlgGetPwd(L"找回密码", account);
+}
+
+TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
+  PrepareRecoveryAccounts();
+  using shell::g_feedbackResult;
+  using shell::g_getPwdResult;
+  using shell::g_importResult;
+  using shell::g_setPwdResult;
+  auto feedback = [] { return new shell::CDlgFeedBack(L"意见反馈"); };
+  auto setPwd = [] { return new shell::CDlgSetPwd(L"设置密码"); };
+  auto import = [] { return new shell::CDlgImport(L"商品资料"); };
+  const Case cases[] = {
+      {"feedback sent", feedback, {{L"feedback_title", L"进货单打印不全"}, {L"feedback_body", L"第二页\r没有合计行"}},
+       Way::kOk, 1, nullptr, L"",
+       {{&g_feedbackResult.subject, L"进货单打印不全"},
+        {&g_feedbackResult.body, L"第二页\r没有合计行"},
+        {&g_feedbackResult.attachment, L""}}},
+      {"feedback with nothing typed", feedback, {}, Way::kOk, 1, nullptr, L"",
+       {{&g_feedbackResult.subject, L""}, {&g_feedbackResult.body, L""}}},
+      {"feedback cancelled", feedback, {{L"feedback_title", L"主题"}}, Way::kCancel, 2, nullptr, L"",
+       {{&g_feedbackResult.subject, L""}}},
+      {"feedback closed by Esc", feedback, {{L"feedback_title", L"主题"}}, Way::kEscape, 2, nullptr, L"",
+       {{&g_feedbackResult.subject, L""}}},
+      {"empty password", setPwd, {{L"pwd", L""}, {L"pwd2", L""}, {L"email", L"a@b.invalid"}}, Way::kOk, 2, L"tip",
+       L"密码不能为空！", {{&g_setPwdResult.password, L""}, {&g_setPwdResult.email, L""}}},
+      {"passwords differ", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abd"}}, Way::kOk, 2, L"tip", L"2次密码输入不一致！",
+       {{&g_setPwdResult.password, L""}}},
+      {"password alone", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abc"}}, Way::kOk, 1, nullptr, L"",
+       {{&g_setPwdResult.password, L"abc"},
+        {&g_setPwdResult.email, L""},
+        {&g_setPwdResult.question, L""},
+        {&g_setPwdResult.answer, L""}}},
+      {"password with recovery",
+       setPwd,
+       {{L"pwd", L"密码1"}, {L"pwd2", L"密码1"}, {L"email", L"boss@shop.invalid"}, {L"question", L"小学校名"},
+        {L"answer", L"实验小学"}},
+       Way::kOk,
+       1,
+       nullptr,
+       L"",
+       {{&g_setPwdResult.password, L"密码1"},
+        {&g_setPwdResult.email, L"boss@shop.invalid"},
+        {&g_setPwdResult.question, L"小学校名"},
+        {&g_setPwdResult.answer, L"实验小学"}}},
+      {"set password closed", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abc"}}, Way::kCloseButton, 2, nullptr, L"",
+       {{&g_setPwdResult.password, L""}}},
+      {"right answer", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王"}}, Way::kOk, 1, nullptr,
+       L"", {{&g_getPwdResult.question, L"母亲的姓"}, {&g_getPwdResult.answer, L"王"}}},
+      {"wrong answer", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"李"}}, Way::kOk, 2,
+       L"getpwd_tip", L"答案错误", {}},
+      {"empty answer to a stored one", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L""}}, Way::kOk,
+       2, L"getpwd_tip", L"答案错误", {}},
+      {"answer with a quote", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王' or '1'='1"}},
+       Way::kOk, 2, L"getpwd_tip", L"答案错误", {}},
+      {"account without an answer", [] { return GetPwdFor(L"密保乙", L""); }, {{L"answer", L""}}, Way::kOk, 2,
+       L"getpwd_tip", L"该账号未设置密保问题", {}},
+      {"unknown account", [] { return GetPwdFor(L"没有这个人", L""); }, {{L"answer", L"x"}}, Way::kOk, 2,
+       L"getpwd_tip", L"该账号未设置密保问题", {}},
+      {"recovery cancelled", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王"}}, Way::kCancel, 2,
+       nullptr, L"", {{&g_getPwdResult.answer, L""}}},
+      {"import without a file", import, {}, Way::kOk, 1, nullptr, L"", {{&g_importResult.path, L""}}},
+      {"import closed by Esc", import, {}, Way::kEscape, 2, nullptr, L"", {{&g_importResult.path, L""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    // What an earlier dialog left must not be taken for this one's result.
+    g_feedbackResult.subject = L"stale";
+    g_feedbackResult.attachment = L"C:\\stale.txt";
+    g_setPwdResult.password = L"stale";
+    g_importResult.path = L"C:\\stale.xls";
+    std::vector<DialogScript::Step> steps;
+    std::wstring question = L"<not read>";
+    steps.push_back(step::Read(L"question", &question));
+    for (const auto& field : c.fields) steps.push_back(step::Fill(field.first, field.second));
+    std::wstring tip = L"<not read>";
+    if (c.way == Way::kEscape) {
+      steps.push_back(step::Key(VK_ESCAPE));
+    } else {
+      steps.push_back(step::Press(ButtonOf(c.way)));
+    }
+    if (c.tipLabel != nullptr) {
+      steps.push_back(step::Read(c.tipLabel, &tip));
+      steps.push_back(step::Key(VK_ESCAPE));
+    }
+    DialogScript script(steps);
+    shell::SkinDialog* dialog = c.make();
+    const bool isGetPwd = dialog->GetSkinFile() == L"GetPwdDlg.xml";
+    const std::wstring shownQuestion = isGetPwd ? g_getPwdResult.question.GetData() : L"";
+    EXPECT_EQ(c.result, script.Run(dialog));
+    if (c.tipLabel != nullptr) {
+      EXPECT_EQ(c.tip, tip);
+    }
+    if (isGetPwd) {
+      EXPECT_EQ(shownQuestion, question) << "the question field shows the account's question";
+    }
+    for (const auto& expected : c.expected) EXPECT_EQ(expected.second, expected.first->GetData());
+    // No way out of a dialog ends the program.
+    EXPECT_FALSE(shelltest::TakeQuit());
+  }
+}
+
+TEST(SmallDialogs, RecoveryReadsTheAccountsQuestionAndAnswer) {
+  PrepareRecoveryAccounts();
+  std::string question, answer;
+  ASSERT_TRUE(shell::ReadAccountRecovery("密保甲", &question, &answer));
+  EXPECT_EQ("母亲的姓", question);
+  EXPECT_EQ("王", answer);
+  ASSERT_TRUE(shell::ReadAccountRecovery("密保乙", &question, &answer));
+  EXPECT_EQ("", answer);
+  EXPECT_FALSE(shell::ReadAccountRecovery("没有这个人", &question, &answer));
+  // A name with a quote is a name, not SQL.
+  EXPECT_FALSE(shell::ReadAccountRecovery("x' or '1'='1", &question, &answer));
+}
+
+}  // namespace
