@@ -157,6 +157,10 @@ done
 "$im" -size 16x16 xc:none -fill '#3aa57a' -draw "circle 8,8 8,0" -stroke white -strokewidth 2 \
   -draw "line 4,8 12,8 line 8,4 8,12" "$out/add.png"
 "$im" -size 64x20 xc:none -fill '#8a96a3' -draw "polygon 26,7 38,7 32,13" "$out/sidebar_scroll.png"
+# The delete button of a deletable list entry: a cross, red under the mouse.
+"$im" -size 16x16 xc:none -stroke '#8a96a3' -strokewidth 1.5 -draw "line 4,4 11,11 line 11,4 4,11" "$out/list_del.png"
+"$im" -size 16x16 xc:none -fill '#d9534f' -draw "circle 8,8 8,0" -stroke white -strokewidth 1.5 \
+  -draw "line 5,5 11,11 line 11,5 5,11" "$out/list_del_hot.png"
 
 # The program icon in two sizes.
 "$im" -size 32x32 xc:none -fill "$blue" -draw "roundrectangle 0,0 31,31 6,6" -fill white \

@@ -163,6 +163,18 @@ class MainFrame : public DllApiInterface,
   // Inserts one category into the category map (the category callback's work).
   void AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent);
   const std::multimap<int, ProductTypeNode>& GetProductTypes() const { return m_productTypes; }
+  // The unit name list behind the unit picker (8-bit text, as the data library gives it).
+  void ClearUnitNames() { m_unitNames.clear(); }
+  void AddUnitName(const std::string& name) { m_unitNames.push_back(name); }
+  const std::vector<std::string>& GetUnitNames() const { return m_unitNames; }
+
+  // The deletable drop list's side (salesmen, business units): filling it by its
+  // owner, deleting one entry, writing the choice into the owner's edit.
+  void FillDropList(SkinUI::CControlUI* owner, SkinUI::CBarListUI* list);
+  void DeleteDropListItem(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
+  void WriteDropChoice(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
+  // A read-only list row made from field records; null when none was added.
+  SkinUI::CControlUI* AddListRow(std::vector<DataField>* row, SkinUI::CListUI* list, bool hideHeader);
 
   // Tile pages and the side bar. The start-up steps: the home tiles by role, the
   // stored shortcuts, the plug-in pages (each told "init") and the report tiles.

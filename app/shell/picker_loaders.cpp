@@ -1,0 +1,92 @@
+// What fills the popup pickers on the main window's side, and the edits that
+// receive a deletable list's choice.
+#include "picker_loaders.h"
+
+#include <cwchar>
+
+#include "library_binding.h"
+#include "main_frame.h"
+#include "text_conversion.h"
+
+namespace shell {
+namespace {
+
+const wchar_t kEntryLayout[] = L"barlist_item.xml";
+
+SkinUI::BarListNode* AddEntry(SkinUI::CBarListUI* list, const SkinUI::CUIString& text,
+                              SkinUI::BarListNode* parent, bool deletable) {
+  SkinUI::BarListItemInfo info;
+  info.text = text;
+  info.key = text;
+  info.hasDelete = deletable;
+  return list->AddBarListNode(info, parent, kEntryLayout);
+}
+
+// The name of the edit that a drop button serves: the button's name less "_drop";
+// empty when the name does not end so.
+SkinUI::CUIString EditOfDropButton(const SkinUI::CUIString& owner) {
+  const int length = owner.GetLength();
+  if (length <= 5 || _wcsicmp(owner.GetData() + length - 5, L"_drop") != 0) return SkinUI::CUIString();
+  return owner.Left(length - 5);
+}
+
+}  // namespace
+
+void OnKeyRow(intptr_t context, std::vector<DataField>* row) {
+  MainFrame* frame = reinterpret_cast<MainFrame*>(context);
+  if (frame == nullptr || row == nullptr || row->empty()) return;
+  frame->AddUnitName(row->front().value);
+}
+
+void LoadUnitList(MainFrame* frame, SkinUI::CBarListUI* list) {
+  if (frame == nullptr || list == nullptr) return;
+  frame->ClearUnitNames();
+  if (g_dataObject != nullptr) {
+    std::vector<DataField> columns = {MakeDataField("计量单位", "")};
+    g_dataObject->QueryRecordsCallback("J4_Product_Unit", reinterpret_cast<intptr_t>(frame), &columns, &OnKeyRow);
+  }
+  // Loading again shows each unit once.
+  list->RemoveAll();
+  for (const std::string& unit : frame->GetUnitNames()) AddEntry(list, WideFromAnsi(unit).c_str(), nullptr, true);
+}
+
+void FillTypeBarList(MainFrame* frame, SkinUI::CBarListUI* list) {
+  if (list == nullptr) return;
+  list->RemoveAll();
+  if (frame == nullptr) return;
+  // The map is ordered by level, so one walk from level 0 on adds every parent
+  // level before the levels below it.
+  const std::multimap<int, ProductTypeNode>& types = frame->GetProductTypes();
+  for (auto it = types.lower_bound(0); it != types.end(); ++it) {
+    const ProductTypeNode& type = it->second;
+    if (list->FindBarListNode(type.name.GetData()) != nullptr) continue;
+    AddEntry(list, type.name, list->FindBarListNode(type.parent.GetData()), false);
+  }
+}
+
+bool DeleteUnitByName(const SkinUI::CUIString& name) {
+  if (g_dataObject == nullptr) return false;
+  return g_dataObject->DeleteProductUnit(AnsiFromWide(name.GetData()).c_str()) == 0;
+}
+
+void MainFrame::WriteDropChoice(SkinUI::CControlUI* owner, const SkinUI::CUIString& text) {
+  if (owner == nullptr) return;
+  const SkinUI::CUIString edit = EditOfDropButton(owner->GetName());
+  if (edit.IsEmpty()) return;
+  if (SkinUI::CControlUI* target = m_PaintManager.FindControl(edit.GetData())) target->SetText(text);
+}
+
+// The loaders below build list rows and come with the master-data pages. Until
+// then each leaves its list as it is.
+
+void FillListFromQuery(const std::vector<DataField>&, SkinUI::CListUI*, const std::string&, MainFrame*) {}
+
+void SearchProductList(SkinUI::CListUI*, const SkinUI::CUIString&) {}
+
+void LoadProductList(SkinUI::CListUI*, bool) {}
+
+void MainFrame::FillDropList(SkinUI::CControlUI*, SkinUI::CBarListUI*) {}
+
+void MainFrame::DeleteDropListItem(SkinUI::CControlUI*, const SkinUI::CUIString&) {}
+
+}  // namespace shell
