@@ -262,6 +262,12 @@ TEST(ModulePages, Screenshots) {
       shelltest::Pump(200);
       shelltest::SaveWindowShot(main.hwnd(), ("pages_" + role + "_" + page.shot).c_str());
     }
+    // The first home tile under the mouse, with its "+".
+    main.frame().ShowPage(L"首页");
+    shelltest::Pump(100);
+    MoveTo(main, Inside(main.Find(L"bar_btn_商品")));
+    shelltest::Pump(100);
+    shelltest::SaveWindowShot(main.hwnd(), ("pages_" + role + "_home_plus").c_str());
   }
 }
 
