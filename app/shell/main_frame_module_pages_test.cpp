@@ -91,7 +91,9 @@ TEST(ModulePages, EachPageOpensItsTabItsPanelAndItsTiles) {
         main.frame().ShowPage(c.page);
         EXPECT_EQ(side, main.frame().m_bPurchaseSide) << c.page;
         EXPECT_EQ(c.panel, VisiblePanels(main.frame())) << account << " " << c.page;
-        if (c.container != nullptr) EXPECT_EQ(c.contents, Contents(main, c.container)) << account << " " << c.page;
+        if (c.container != nullptr) {
+          EXPECT_EQ(c.contents, Contents(main, c.container)) << account << " " << c.page;
+        }
       }
       const std::wstring strip = TabStrip(main.frame());
       EXPECT_NE(std::wstring::npos, strip.find(L"[" + std::wstring(c.page) + L"]")) << account << " " << strip;
@@ -176,9 +178,14 @@ TEST(ModulePages, TopBarButtonsTilesAndTabsOpenPagesWithTheMouse) {
     const bool reached = PumpUntil([&] {
       return VisiblePanels(main.frame()) == step.panel && (step.box == nullptr || !MessageBoxRecorder::Boxes().empty());
     }, 3000);
-    EXPECT_TRUE(reached) << shell::AnsiFromWide(step.click) << ": " << shell::AnsiFromWide(VisiblePanels(main.frame()).c_str());
-    if (step.box != nullptr && !MessageBoxRecorder::Boxes().empty()) EXPECT_EQ(step.box, MessageBoxRecorder::Boxes()[0]);
-    if (step.box == nullptr) EXPECT_TRUE(MessageBoxRecorder::Boxes().empty()) << shell::AnsiFromWide(step.click);
+    EXPECT_TRUE(reached) << shell::AnsiFromWide(step.click) << ": "
+                         << shell::AnsiFromWide(VisiblePanels(main.frame()).c_str());
+    if (step.box != nullptr && !MessageBoxRecorder::Boxes().empty()) {
+      EXPECT_EQ(step.box, MessageBoxRecorder::Boxes()[0]);
+    }
+    if (step.box == nullptr) {
+      EXPECT_TRUE(MessageBoxRecorder::Boxes().empty()) << shell::AnsiFromWide(step.click);
+    }
   }
   EXPECT_EQ(L"首页,基础资料,进销存,资金 ,[网店管理]", TabStrip(main.frame()));
 }

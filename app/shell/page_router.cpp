@@ -68,7 +68,9 @@ void Report(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) { f
 
 void SettingsPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowSettingsPage(); }
 void HomePage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenHomePage(); }
-void BasicDataTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleBasicData); }
+void BasicDataTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) {
+  frame.OpenTilePage(kModuleBasicData);
+}
 void TradingTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleTrading); }
 void FundsTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleFunds); }
 void ReportCentre(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenReportCentre(); }
