@@ -250,6 +250,15 @@ TEST(ModulePages, APlusShowsWhileTheMouseIsOverItsTileOrEntry) {
   EXPECT_TRUE(entryPlus->IsVisible());
   MoveTo(main, Inside(main.Find(L"listjybg_zj"), 40));
   EXPECT_FALSE(entryPlus->IsVisible()) << "into the next column";
+
+  // The entries' renamed buttons are known to the window by their new names only,
+  // also after the lists were rebuilt and the old entries freed.
+  EXPECT_EQ(entryPlus, main.Find(L"bar_add_库存统计表"));
+  main.frame().ShowPage(L"首页");
+  main.frame().ShowPage(L"报表中心");
+  shelltest::Pump(50);
+  EXPECT_EQ(nullptr, main.Find(L"bar_add"));
+  EXPECT_NE(nullptr, main.Find(L"bar_add_利润统计表"));
   g_dataObject->DeleteSideBarItem(nullptr);
 }
 

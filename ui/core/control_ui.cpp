@@ -54,7 +54,13 @@ CControlUI::~CControlUI()
 }
 
 CUIString CControlUI::GetName() const { return m_sName; }
-void CControlUI::SetName(const wchar_t* pstrName) { m_sName = pstrName; }
+void CControlUI::SetName(const wchar_t* pstrName)
+{
+    // A control already in a window's name map moves to its new name there, so that
+    // the map never keeps the old name of a control that is later freed.
+    if (m_pManager != NULL) m_pManager->RenameControl(this, pstrName);
+    m_sName = pstrName;
+}
 const wchar_t* CControlUI::GetClass() const { return L"ControlUI"; }
 
 LPVOID CControlUI::GetInterface(const wchar_t* pstrName)

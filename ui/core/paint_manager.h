@@ -181,6 +181,9 @@ public:
     bool AttachDialog(CControlUI* pControl);
     bool InitControls(CControlUI* pControl, CControlUI* pParent = NULL);
     void ReapObjects(CControlUI* pControl);
+    // Moves a control registered under its name to the new name; a control not
+    // registered (not in the window yet) is left to InitControls.
+    void RenameControl(CControlUI* pControl, const wchar_t* pstrNewName);
     void AddDelayedCleanup(CControlUI* pControl);
     CControlUI* GetRoot() const;
 

@@ -635,6 +635,31 @@ TEST_F(MessageEngineTest, SubControlByClassCountsMatchesAndRefusesNegativeIndexe
     EXPECT_EQ(pm().FindSubControlByName(NULL, L"A"), a);
 }
 
+// A control renamed in the window is found by its new name and no longer by the old
+// one; once freed, by neither. A control not yet in the window gets its name there
+// when it joins.
+TEST_F(MessageEngineTest, ARenamedControlIsFoundByItsNewNameOnly)
+{
+    b->SetName(L"b2");
+    EXPECT_EQ(pm().FindControl(L"b2"), b);
+    EXPECT_EQ(pm().FindControl(L"b"), nullptr);
+    EXPECT_EQ(pm().FindControl(L"a"), a);
+
+    CControlUI* late = new CControlUI;
+    late->SetName(L"late");
+    late->SetName(L"later");
+    EXPECT_EQ(pm().FindControl(L"later"), nullptr);
+    ASSERT_TRUE(root->Add(late));
+    EXPECT_EQ(pm().FindControl(L"later"), late);
+    EXPECT_EQ(pm().FindControl(L"late"), nullptr);
+
+    root->Remove(b);
+    PumpMessages();
+    b = nullptr;
+    EXPECT_EQ(pm().FindControl(L"b2"), nullptr);
+    EXPECT_EQ(pm().FindControl(L"b"), nullptr);
+}
+
 // ---- timers ----------------------------------------------------------------------------------------
 
 TEST_F(MessageEngineTest, ControlTimerFiresAsTimerEventWithTheControlsOwnId)

@@ -153,6 +153,15 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
     if (index >= 0) m_aPostPaintControls.Remove(index);
 }
 
+void CPaintManagerUI::RenameControl(CControlUI* pControl, const wchar_t* pstrNewName)
+{
+    if (pControl == NULL) return;
+    const CUIString sOld = pControl->GetName();
+    if (sOld.IsEmpty() || m_mNameHash.Find(sOld) != pControl) return;
+    m_mNameHash.Remove(sOld);
+    if (pstrNewName != NULL && *pstrNewName != L'\0') m_mNameHash.Set(pstrNewName, pControl);
+}
+
 void CPaintManagerUI::AddDelayedCleanup(CControlUI* pControl)
 {
     if (pControl == NULL) return;
