@@ -2,6 +2,7 @@
 #include "message_dialog.h"
 
 #include <new>
+#include <utility>
 
 #include "core/blocking_calls.h"
 #include "core/control_ui.h"
@@ -13,11 +14,7 @@ MsgDlgWatcher g_watcher = nullptr;
 
 }  // namespace
 
-MsgDlgWatcher SetMsgDlgWatcher(MsgDlgWatcher watcher) {
-  MsgDlgWatcher previous = g_watcher;
-  g_watcher = watcher;
-  return previous;
-}
+MsgDlgWatcher SetMsgDlgWatcher(MsgDlgWatcher watcher) { return std::exchange(g_watcher, watcher); }
 
 const wchar_t* MsgDlgIconImage(unsigned icon) {
   switch (icon) {

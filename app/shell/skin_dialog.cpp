@@ -3,6 +3,7 @@
 #include "skin_dialog.h"
 
 #include <string>
+#include <utility>
 
 #include "core/control_ui.h"
 #include "frameless_window.h"
@@ -15,11 +16,7 @@ DialogWatcher g_dialogWatcher = nullptr;
 
 }  // namespace
 
-DialogWatcher SetDialogWatcher(DialogWatcher watcher) {
-  DialogWatcher previous = g_dialogWatcher;
-  g_dialogWatcher = watcher;
-  return previous;
-}
+DialogWatcher SetDialogWatcher(DialogWatcher watcher) { return std::exchange(g_dialogWatcher, watcher); }
 
 SkinDialog::SkinDialog(const wchar_t* skinFile, const wchar_t* title, EnterKey enter)
     : m_skinFile(skinFile), m_title(title), m_enter(enter) {}

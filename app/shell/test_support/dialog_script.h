@@ -54,6 +54,11 @@ class DialogScript {
       ADD_FAILURE() << "the dialog was not made";
       return 0;
     }
+    return RunCreated(dialog);
+  }
+
+  // Runs a dialog already made (and prepared by its caller) with the script.
+  UINT RunCreated(shell::SkinDialog* dialog) {
     dialog_ = dialog;
     hwnd_ = dialog->GetHWND();
     next_ = 0;

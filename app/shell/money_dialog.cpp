@@ -1,0 +1,107 @@
+// The receipt and payment dialog: captions by party type, the amount's format,
+// editing a stored entry and the party drop list.
+#include "money_dialog.h"
+
+#include <cwchar>
+
+#include "controls/edit.h"
+#include "core/control_ui.h"
+
+namespace shell {
+
+MoneyResult g_moneyResult;
+
+namespace {
+
+const MoneyCaptions kReceipt = {L"收款业务-新增", L"收款业务-修改", L"客户名称:", L"收款金额:", L"收订金/欠款", "客户"};
+const MoneyCaptions kPayment = {L"付款业务-新增", L"付款业务-修改", L"供应商名称:", L"付款金额:", L"付订金/欠款",
+                                "供应商"};
+
+}  // namespace
+
+const MoneyCaptions& MoneyCaptionsFor(const SkinUI::CUIString& partyType) {
+  return partyType == L"客户" ? kReceipt : kPayment;
+}
+
+SkinUI::CUIString FormatMoneyAmount(const wchar_t* typed) {
+  const double amount = typed != nullptr ? std::wcstod(typed, nullptr) : 0.0;
+  SkinUI::CUIString text;
+  text.Format(L"%.02f", amount);
+  return text;
+}
+
+CDlgMoney::CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName)
+    : SkinDialog(L"DlgMoney.xml", L"", EnterKey::kSwallowed), m_context(context), m_partyType(partyType) {
+  g_moneyResult = MoneyResult();
+  g_moneyResult.party = partyName;
+  m_title = MoneyCaptionsFor(m_partyType).newTitle;
+}
+
+const wchar_t* CDlgMoney::GetWindowClassName() const { return L"DlgMoneyUI"; }
+
+void CDlgMoney::SelectAmount() {
+  SkinUI::CControlUI* amount = m_pm.FindControl(L"money_edit_money");
+  if (amount == nullptr) return;
+  m_selectAmount = true;
+  m_pm.SetFocusNeeded(amount);
+}
+
+void CDlgMoney::OnLayoutBuilt() {
+  const MoneyCaptions& captions = MoneyCaptionsFor(m_partyType);
+  SelectAmount();
+  SetControlText(L"money_edit_custom", g_moneyResult.party);
+  SetControlText(L"money_label_custom", captions.partyLabel);
+  SetControlText(L"money_label_money", captions.amountLabel);
+  SetControlText(L"money_edit_project", captions.note);
+}
+
+void CDlgMoney::FillForEdit(const wchar_t* partyName, const wchar_t* date, const wchar_t* note,
+                            const wchar_t* amount) {
+  g_moneyResult.party = partyName;
+  g_moneyResult.date = date;
+  g_moneyResult.note = note;
+  g_moneyResult.amount = amount;
+  m_title = MoneyCaptionsFor(m_partyType).editTitle;
+  SetControlText(L"msgdlg_labelTitle", m_title);
+  SetControlText(L"money_edit_custom", g_moneyResult.party);
+  SetControlText(L"money_edit_money", g_moneyResult.amount);
+  SetControlText(L"money_edit_project", g_moneyResult.note);
+  SetControlText(L"money_date", g_moneyResult.date);
+  SelectAmount();
+}
+
+void CDlgMoney::OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  if (owner == nullptr) return;
+  const SkinUI::CUIString name = owner->GetName();
+  const int length = name.GetLength();
+  if (length <= 5 || name.Right(5) != L"_drop") return;
+  SetControlText(name.Left(length - 5), text);
+}
+
+void CDlgMoney::OnDialogNotify(SkinUI::TNotifyUI& msg) {
+  if (msg.sender == nullptr) return;
+  const SkinUI::CUIString name = msg.sender->GetName();
+  if (msg.type == L"setfocus" && name == L"money_edit_money" && m_selectAmount) {
+    m_selectAmount = false;
+    if (auto* edit = static_cast<SkinUI::CEditUI*>(msg.sender->GetInterface(L"Edit"))) edit->SetSelAll();
+    return;
+  }
+  if (msg.type != L"click") return;
+  if (name == L"money_more") {
+    Close(kMoneyDialogMore);
+  } else if (name == L"money_edit_custom_drop") {
+    OpenPartyList();
+  }
+}
+
+void CDlgMoney::OpenPartyList() {}
+
+void CDlgMoney::OnOk() {
+  g_moneyResult.party = GetControlText(L"money_edit_custom");
+  g_moneyResult.amount = FormatMoneyAmount(GetControlText(L"money_edit_money"));
+  g_moneyResult.note = GetControlText(L"money_edit_project");
+  g_moneyResult.date = GetControlText(L"money_date");
+  Close(kDialogOk);
+}
+
+}  // namespace shell

@@ -1,0 +1,140 @@
+// The receipt and payment dialog: captions by party type, the amount always with
+// two decimals, editing a stored entry with the amount selected for overtyping,
+// the way out through "详细...", Esc, and the party drop list.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/edit.h"
+#include "money_dialog.h"
+#include "test_support/dialog_script.h"
+#include "test_support/main_window.h"
+#include "test_support/shell_test_env.h"
+
+namespace {
+
+using shelltest::DialogScript;
+namespace step = shelltest::step;
+
+TEST(MoneyDialog, CaptionsFollowThePartyType) {
+  struct Case {
+    const wchar_t* partyType;
+    const wchar_t* title;
+    const wchar_t* partyLabel;
+    const wchar_t* amountLabel;
+    const wchar_t* note;
+  } cases[] = {
+      {L"客户", L"收款业务-新增", L"客户名称:", L"收款金额:", L"收订金/欠款"},
+      {L"供应商", L"付款业务-新增", L"供应商名称:", L"付款金额:", L"付订金/欠款"},
+      {L"其他", L"付款业务-新增", L"供应商名称:", L"付款金额:", L"付订金/欠款"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
+    std::wstring title, partyLabel, amountLabel, note, party, amount;
+    bool moreHidden = false;
+    bool amountFocused = false;
+    DialogScript script({
+        step::Read(L"msgdlg_labelTitle", &title),
+        step::Read(L"money_label_custom", &partyLabel),
+        step::Read(L"money_label_money", &amountLabel),
+        step::Read(L"money_edit_project", &note),
+        step::Read(L"money_edit_custom", &party),
+        step::Read(L"money_edit_money", &amount),
+        step::Do([&](shell::SkinDialog& d) {
+          moreHidden = !d.FindControl(L"money_more")->IsVisible();
+          amountFocused = d.GetPaintManager()->GetFocus() == d.FindControl(L"money_edit_money");
+        }),
+        step::Key(VK_ESCAPE),
+    });
+    EXPECT_EQ(2u, script.Run(new shell::CDlgMoney(nullptr, c.partyType, L"老王")));
+    EXPECT_EQ(c.title, title);
+    EXPECT_EQ(c.partyLabel, partyLabel);
+    EXPECT_EQ(c.amountLabel, amountLabel);
+    EXPECT_EQ(c.note, note);
+    EXPECT_EQ(L"老王", party);
+    EXPECT_EQ(L"0.00", amount);
+    EXPECT_TRUE(moreHidden);
+    EXPECT_TRUE(amountFocused) << "a new entry starts in the amount";
+    // Esc declines like the close button and the program runs on.
+    EXPECT_FALSE(shelltest::TakeQuit());
+    EXPECT_EQ(L"老王", std::wstring(shell::g_moneyResult.party.GetData()));
+    EXPECT_TRUE(shell::g_moneyResult.amount.IsEmpty());
+  }
+}
+
+TEST(MoneyDialog, SavedAmountHasTwoDecimals) {
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* saved;
+  } cases[] = {
+      {L"12.5", L"12.50"}, {L"abc", L"0.00"},       {L"", L"0.00"},          {L"7", L"7.00"},
+      {L"-3.456", L"-3.46"}, {L"12.5元", L"12.50"}, {L"1e3", L"1000.00"},   {L"0.005", L"0.01"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
+    std::wstring date;
+    DialogScript script({
+        step::Fill(L"money_edit_custom", L"华联超市"),
+        step::Fill(L"money_edit_money", c.typed),
+        step::Fill(L"money_edit_project", L"上月货款"),
+        step::Fill(L"money_date", L"2026-03-05"),
+        step::Read(L"money_date", &date),
+        step::Press(L"msgdlg_ok"),
+    });
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"")));
+    EXPECT_EQ(c.saved, std::wstring(shell::g_moneyResult.amount.GetData()));
+    EXPECT_EQ(L"华联超市", std::wstring(shell::g_moneyResult.party.GetData()));
+    EXPECT_EQ(L"上月货款", std::wstring(shell::g_moneyResult.note.GetData()));
+    EXPECT_EQ(L"2026-03-05", date);
+    EXPECT_EQ(date, std::wstring(shell::g_moneyResult.date.GetData()));
+  }
+}
+
+TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
+  for (const wchar_t* partyType : {L"客户", L"供应商"}) {
+    auto* dialog = new shell::CDlgMoney(nullptr, partyType, L"");
+    ASSERT_TRUE(shell::CreateSkinDialog(dialog, nullptr));
+    dialog->FillForEdit(L"张三", L"2025-11-30", L"尾款", L"88.80");
+    std::wstring title, party, date, note, amount;
+    bool amountFocused = false;
+    DWORD selStart = 1, selEnd = 0;
+    std::vector<DialogScript::Step> steps = {
+        step::Read(L"msgdlg_labelTitle", &title),
+        step::Read(L"money_edit_custom", &party),
+        step::Read(L"money_date", &date),
+        step::Read(L"money_edit_project", &note),
+        step::Read(L"money_edit_money", &amount),
+        step::Do([&](shell::SkinDialog& d) {
+          SkinUI::CControlUI* edit = d.FindControl(L"money_edit_money");
+          amountFocused = d.GetPaintManager()->GetFocus() == edit;
+          HWND native = static_cast<SkinUI::CEditUI*>(edit->GetInterface(L"Edit"))->GetSafeWnd();
+          if (native != nullptr) ::SendMessageW(native, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
+                                                reinterpret_cast<LPARAM>(&selEnd));
+        }),
+        step::Press(L"msgdlg_ok"),
+    };
+    DialogScript script(steps);
+    EXPECT_EQ(1u, script.RunCreated(dialog));
+    EXPECT_EQ(std::wstring(partyType) == L"客户" ? L"收款业务-修改" : L"付款业务-修改", title);
+    EXPECT_EQ(L"张三", party);
+    EXPECT_EQ(L"2025-11-30", date);
+    EXPECT_EQ(L"尾款", note);
+    EXPECT_EQ(L"88.80", amount);
+    EXPECT_TRUE(amountFocused);
+    EXPECT_EQ(0u, selStart);
+    EXPECT_EQ(5u, selEnd) << "the whole amount is selected for overtyping";
+    EXPECT_EQ(L"88.80", std::wstring(shell::g_moneyResult.amount.GetData()));
+    EXPECT_EQ(L"2025-11-30", std::wstring(shell::g_moneyResult.date.GetData()));
+  }
+}
+
+TEST(MoneyDialog, DetailsAnswerFour) {
+  DialogScript script({
+      step::Do([](shell::SkinDialog& d) { d.FindControl(L"money_more")->SetVisible(true); }),
+      step::Press(L"money_more"),
+  });
+  EXPECT_EQ(shell::kMoneyDialogMore, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"")));
+}
+
+}  // namespace

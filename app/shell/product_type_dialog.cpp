@@ -1,0 +1,47 @@
+// The product category dialog: the parent from the picker and the name's check.
+#include "product_type_dialog.h"
+
+#include "core/control_ui.h"
+
+namespace shell {
+
+ProductTypeResult g_productTypeResult;
+
+CDlgProductType::CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title,
+                                 const wchar_t* name)
+    : SkinDialog(L"ProductTypeDlg.xml", title, EnterKey::kPassedOn), m_context(context) {
+  g_productTypeResult.parent = parent;
+  g_productTypeResult.name = name;
+}
+
+const wchar_t* CDlgProductType::GetWindowClassName() const { return L"DlgProductType"; }
+
+void CDlgProductType::OnLayoutBuilt() {
+  SetControlText(L"ProductType_Sel", g_productTypeResult.parent);
+  SetControlText(L"ProductType_name", g_productTypeResult.name);
+}
+
+void CDlgProductType::OnDialogNotify(SkinUI::TNotifyUI& msg) {
+  if (msg.type == L"click" && msg.sender != nullptr && msg.sender->GetName() == L"ProductType_Sel")
+    OpenTypeList(msg.sender);
+}
+
+void CDlgProductType::OpenTypeList(SkinUI::CControlUI*) {}
+
+void CDlgProductType::OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI*) {
+  SetControlText(L"ProductType_Sel", text);
+}
+
+void CDlgProductType::OnOk() {
+  const SkinUI::CUIString parent = GetControlText(L"ProductType_Sel");
+  const SkinUI::CUIString name = GetControlText(L"ProductType_name");
+  if (name.IsEmpty()) {
+    SetControlText(L"tip", L"类别不能为空！");
+    return;
+  }
+  g_productTypeResult.parent = parent;
+  g_productTypeResult.name = name;
+  Close(kDialogOk);
+}
+
+}  // namespace shell

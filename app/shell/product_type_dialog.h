@@ -1,0 +1,39 @@
+// CDlgProductType: adding or renaming a product category: its parent, picked from
+// the category picker under the parent button, and its name, which may not be
+// empty. After a result of 1 the caller reads g_productTypeResult.
+#pragma once
+
+#include "core/ui_string.h"
+#include "picker_callbacks.h"
+#include "skin_dialog.h"
+
+namespace shell {
+
+class MainFrame;
+
+struct ProductTypeResult {
+  SkinUI::CUIString parent;  // also what the parent button shows at the start
+  SkinUI::CUIString name;    // also what the name field shows at the start
+};
+extern ProductTypeResult g_productTypeResult;
+
+class CDlgProductType : public SkinDialog, public CDlgProductTypeListCallBack {
+ public:
+  // Sets both results to the given parent and name.
+  CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name);
+  const wchar_t* GetWindowClassName() const override;
+
+  void OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
+
+ protected:
+  void OnLayoutBuilt() override;
+  void OnOk() override;
+  void OnDialogNotify(SkinUI::TNotifyUI& msg) override;
+
+ private:
+  void OpenTypeList(SkinUI::CControlUI* button);
+
+  MainFrame* m_context;
+};
+
+}  // namespace shell
