@@ -191,8 +191,8 @@ const ClickRoute kFirstChain[] = {
 
 const ClickRoute kSecondChain[] = {
     // Settings: backup and restore, users, start and close behaviour.
-    {L"xtsz_bak", &Settings}, {L"xtsz_restore", &Settings}, {L"sjaq_bak_sel"}, {L"sjaq_btn_bak", &Settings},
-    {L"sjaq_restore_sel"}, {L"sjaq_btn_restore", &Settings}, {L"yhgl_save", &Settings},
+    {L"xtsz_bak", &Settings}, {L"xtsz_restore", &Settings}, {L"sjaq_bak_sel", &Settings},
+    {L"sjaq_btn_bak", &Settings}, {L"sjaq_restore_sel", &Settings}, {L"sjaq_btn_restore", &Settings}, {L"yhgl_save", &Settings},
     {L"xtsz_chk_auto_run", &Settings}, {L"xtsz_chk_mini", &Settings}, {L"xtsz_chk_exit", &Settings},
     // Tile pages.
     {L"baobiao_more", &OpenPage, L"报表中心"},

@@ -2,10 +2,14 @@
 // tray icon and its menu.
 #include "login_window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string>
+#include <vector>
 
+#include "account_password.h"
 #include "core/container_ui.h"
 #include "core/control_ui.h"
 #include "frameless_window.h"
@@ -84,25 +88,28 @@ void CLoginWnd::OnAccountSelected(const SkinUI::CUIString& account) {
   if (g_dataObject == nullptr) return;
   const std::string name = AnsiFromWide(account.GetData());
   const int savePassword = g_dataObject->GetSavePassword(name.c_str());
+  // The library leaves the buffer untouched for an unknown account.
+  char stored[kLoginTextSize] = {};
+  g_dataObject->GetUserPassword(name.c_str(), stored);
+  // The link to set or recover the password follows the account whatever the
+  // layout holds besides: without it a password could never be set at login.
+  if (SkinUI::CControlUI* forget = m_pm.FindControl(L"login_forget_pwd")) {
+    forget->SetText(stored[0] != '\0' ? L"找回密码" : L"设置密码");
+    forget->SetVisible(true);
+  }
 
   SkinUI::CControlUI* remember = m_pm.FindControl(L"login_chk_pwd");
   if (remember == nullptr) return;
   remember->SetAttribute(L"selected", savePassword ? L"true" : L"false");
-  // The library leaves the buffer untouched for an unknown account.
-  char stored[kLoginTextSize] = {};
-  g_dataObject->GetUserPassword(name.c_str(), stored);
   SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
-  SkinUI::CControlUI* forget = m_pm.FindControl(L"login_forget_pwd");
   SkinUI::CControlUI* tip = m_pm.FindControl(L"login_tip");
   if (stored[0] != '\0') {
     if (password) {
       password->SetAttribute(L"readonly", L"false");
       password->SetText(savePassword ? WideFromAnsi(stored).c_str() : L"");
     }
-    if (forget) forget->SetText(L"找回密码");
     if (tip) tip->SetText(L"");
   } else {
-    if (forget) forget->SetText(L"设置密码");
     if (tip) tip->SetText(L"**该用户还未设置密码");
     remember->SetVisible(false);
     if (password) {
@@ -175,8 +182,31 @@ void CLoginWnd::OnLoginResult(int result) {
 }
 
 void CLoginWnd::OnForgetPassword() {
-  // Setting and recovering a password need their own dialogs, which this program
-  // does not have yet; the link stays hidden in the layout until they come.
+  SkinUI::CControlUI* link = m_pm.FindControl(L"login_forget_pwd");
+  SkinUI::CControlUI* edit = m_pm.FindControl(L"login_edit_acc");
+  if (link == nullptr || edit == nullptr || g_dataObject == nullptr) return;
+  const SkinUI::CUIString account = edit->GetText();
+  const std::string name = AnsiFromWide(account.GetData());
+  // A typed name that is no account would take a password nobody can log in with.
+  std::vector<std::string> names;
+  g_dataObject->GetUserNames(&names);
+  if (std::find(names.begin(), names.end(), name) == names.end()) {
+    if (SkinUI::CControlUI* tip = m_pm.FindControl(L"login_tip")) tip->SetText(L"该账号不存在");
+    edit->SetFocus();
+    return;
+  }
+  const bool recovering = link->GetText() == L"找回密码";
+  if (recovering) {
+    if (!AnswerRecoveryQuestion(m_hWnd, name, L"找回密码")) return;
+    link->SetText(L"设置密码");
+  }
+  const PasswordChange change = SetAccountPassword(m_hWnd, name);
+  if (change == PasswordChange::kStored) {
+    OnAccountSelected(account);
+  } else if (change == PasswordChange::kNotStored) {
+    ShowMessageDialog(m_hWnd, L"错误", L"密码设置失败！", kMsgDlgIconError, 0);
+  }
+  if (recovering) link->SetText(L"找回密码");
 }
 
 void CLoginWnd::Notify(SkinUI::TNotifyUI& msg) {

@@ -11,6 +11,7 @@
 
 #include "main_frame.h"
 #include "message_dialog.h"
+#include "test_support/password_dialog_answers.h"
 #include "test_support/shell_test_env.h"
 
 namespace {
@@ -159,6 +160,68 @@ TEST(LoginWindow, LeavingWithoutLoginNeverShowsTheMainWindow) {
     shelltest::TakeQuit();
     shell::ReleaseSingleInstance();
   }
+}
+
+
+// The link under the password sets a password for an account without one and
+// recovers it through the account's question otherwise; its text follows the
+// account. A typed name that is no account gets no dialog.
+TEST(LoginWindow, TheLinkSetsOrRecoversThePassword) {
+  using shelltest::PasswordDialogAnswer;
+  using shelltest::PasswordDialogAnswers;
+  ASSERT_EQ(0, g_dataObject->SetUserPassword("营业员", "", "", ""));
+  std::vector<DataField> clear = {MakeDataField("question", ""), MakeDataField("answer", "")};
+  std::vector<DataField> clerk = {MakeDataField("name", "营业员")};
+  ASSERT_EQ(0, g_dataObject->UpdateRecord("J4_Sys_User", &clear, &clerk));
+  auto newPassword = [](const wchar_t* password) {
+    return PasswordDialogAnswer{{{L"pwd", password}, {L"pwd2", password}, {L"question", L"店名"},
+                                 {L"answer", L"百货"}, {L"email", L""}}};
+  };
+  struct Case {
+    const char* name;
+    const wchar_t* account;
+    const wchar_t* linkBefore;
+    std::vector<PasswordDialogAnswer> answers;
+    std::vector<std::wstring> seen;
+    const char* after;  // the clerk's password afterwards
+    const wchar_t* linkAfter;
+  } cases[] = {
+      {"set", L"营业员", L"设置密码", {newPassword(L"p1")}, {L"DlgSetPwdUI|设置用户密码|"}, "p1", L"找回密码"},
+      {"wrong answer", L"营业员", L"找回密码", {{{{L"answer", L"超市"}}}}, {L"DlgGetPwdUI|找回密码|答案错误"}, "p1",
+       L"找回密码"},
+      {"right answer, then set", L"营业员", L"找回密码", {{{{L"answer", L"百货"}}}, newPassword(L"p2")},
+       {L"DlgGetPwdUI|找回密码|", L"DlgSetPwdUI|设置用户密码|"}, "p2", L"找回密码"},
+      {"right answer, set cancelled", L"营业员", L"找回密码", {{{{L"answer", L"百货"}}}, {{}, false}},
+       {L"DlgGetPwdUI|找回密码|", L"DlgSetPwdUI|设置用户密码|"}, "p2", L"找回密码"},
+      {"no such account", L"没有这个人", nullptr, {}, {}, "p2", L"找回密码"},
+  };
+  LoginWindow login;
+  for (const Case& c : cases) {
+    login.window().OnAccountSelected(L"营业员");
+    login.Type(L"login_edit_acc", c.account);
+    if (c.linkBefore != nullptr) {
+      EXPECT_EQ(c.linkBefore, login.Text(L"login_forget_pwd")) << c.name;
+    }
+    ASSERT_TRUE(login.Find(L"login_forget_pwd")->IsVisible()) << c.name;
+    {
+      PasswordDialogAnswers answers(c.answers);
+      shelltest::Click(login.hwnd(), login.Find(L"login_forget_pwd"));
+      shelltest::Pump(300);
+      EXPECT_EQ(c.seen, PasswordDialogAnswers::Seen()) << c.name;
+      if (!c.seen.empty() && c.seen[0].rfind(L"DlgGetPwdUI", 0) == 0) {
+        EXPECT_EQ(L"店名", PasswordDialogAnswers::ShownIn(0, L"question")) << "the account's question is shown";
+      }
+    }
+    EXPECT_EQ(0, g_dataObject->CheckUserPassword("营业员", c.after)) << c.name;
+    EXPECT_EQ(c.linkAfter, login.Text(L"login_forget_pwd")) << c.name;
+    EXPECT_TRUE(login.Alive());
+  }
+  EXPECT_EQ(L"该账号不存在", login.Text(L"login_tip"));
+  // The owner, without a password, is offered to set one.
+  login.window().OnAccountSelected(L"老板");
+  EXPECT_EQ(L"设置密码", login.Text(L"login_forget_pwd"));
+  g_dataObject->SetUserPassword("营业员", "", "", "");
+  g_dataObject->UpdateRecord("J4_Sys_User", &clear, &clerk);
 }
 
 }  // namespace

@@ -127,6 +127,9 @@ class MainFrame : public DllApiInterface,
   // Menus and account commands.
   void ShowHelpMenu();
   void ChangeUser();
+  // Sets the logged-in account's password, after its recovery question when it
+  // has one.
+  void ShowSetPasswordDialog();
 
   // The settings page, the owner's only: its sections, starting with Windows,
   // minimising on close, the accounts' passwords, backup and restore.
@@ -226,6 +229,7 @@ class MainFrame : public DllApiInterface,
   void OnSelectCellTimer();
   void ToggleAutoRun(SkinUI::COptionUI& box);
   void SaveUserPassword();
+  void ChooseBackupFile(bool restore);
   void BackupDatabase();
   void RestoreDatabase();
 

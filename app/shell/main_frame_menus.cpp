@@ -8,7 +8,10 @@
 #include <cwchar>
 #include <string>
 
+#include "account_password.h"
 #include "app_paths.h"
+#include "library_binding.h"
+#include "login_state.h"
 #include "message_dialog.h"
 #include "popup_menu.h"
 
@@ -28,6 +31,7 @@ void ChangeUser(MainFrame& frame) { frame.ChangeUser(); }
 void DeleteShortcut(MainFrame& frame) { frame.DeleteSideBarItems(false); }
 void DeleteAllShortcuts(MainFrame& frame) { frame.DeleteSideBarItems(true); }
 void SettingsPage(MainFrame& frame) { frame.ShowSettingsPage(); }
+void SetPassword(MainFrame& frame) { frame.ShowSetPasswordDialog(); }
 
 // Item names are compared without regard to case, in this order.
 const MenuRoute kMenuRoutes[] = {
@@ -42,7 +46,7 @@ const MenuRoute kMenuRoutes[] = {
     {L"menu_product_type_mod", nullptr},
     {L"menu_product_type_del", nullptr},
     {L"menu_chg_user", &ChangeUser},
-    {L"menu_help_setpwd", nullptr},
+    {L"menu_help_setpwd", &SetPassword},
     {L"menu_help_bak", &SettingsPage},
 };
 
@@ -82,6 +86,16 @@ void MainFrame::ChangeUser() {
   m_tray.AddIcon(m_hWnd, m_trayIcon, L"TarvelStock");
   RestoreFromTray();
   ShowMessageDialog(m_hWnd, L"错误", L"无法重新启动程序，不能切换用户!", kMsgDlgIconError, 0);
+}
+
+void MainFrame::ShowSetPasswordDialog() {
+  if (g_dataObject == nullptr) return;
+  char stored[KXP_TEXT_BUFFER_SIZE] = {};
+  g_dataObject->GetUserPassword(g_currentUser, stored);
+  // A password is changed only by whoever knows the answer to its question.
+  if (stored[0] != '\0' && !AnswerRecoveryQuestion(m_hWnd, g_currentUser, L"重设密码")) return;
+  if (SetAccountPassword(m_hWnd, g_currentUser) == PasswordChange::kNotStored)
+    ShowMessageDialog(m_hWnd, L"错误", L"密码设置失败！", kMsgDlgIconError, 0);
 }
 
 }  // namespace shell

@@ -13,6 +13,7 @@
 #include "controls/bar_list.h"
 #include "controls/option.h"
 #include "database_copies.h"
+#include "file_dialog.h"
 #include "grid_bar_items.h"
 #include "library_binding.h"
 #include "login_state.h"
@@ -141,6 +142,10 @@ void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
     toggle(L"xtsz_layout_bak");
   } else if (_wcsicmp(name.GetData(), L"xtsz_restore") == 0) {
     toggle(L"xtsz_layout_restore");
+  } else if (_wcsicmp(name.GetData(), L"sjaq_bak_sel") == 0) {
+    ChooseBackupFile(false);
+  } else if (_wcsicmp(name.GetData(), L"sjaq_restore_sel") == 0) {
+    ChooseBackupFile(true);
   } else if (_wcsicmp(name.GetData(), L"sjaq_btn_bak") == 0) {
     BackupDatabase();
   } else if (_wcsicmp(name.GetData(), L"sjaq_btn_restore") == 0) {
@@ -191,6 +196,20 @@ void MainFrame::SaveUserPassword() {
   std::vector<DataField> where = {MakeDataField("name", AnsiFromWide(node->key.GetData()))};
   const int result = g_dataObject != nullptr ? g_dataObject->UpdateRecord("J4_Sys_User", &set, &where) : -1;
   tip->SetText(result == 0 ? L"密码修改完毕！" : L"密码修改失败！");
+}
+
+// The target of a backup starts with the day's name; the file to restore from
+// has none. The dialog is the main window's, which it keeps disabled meanwhile.
+void MainFrame::ChooseBackupFile(bool restore) {
+  SkinUI::CControlUI* path = m_PaintManager.FindControl(restore ? L"sjaq_path_to_restore" : L"sjaq_path_to_bak");
+  if (path == nullptr) return;
+  FileDialog dialog(m_hWnd);
+  if (!restore) {
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    dialog.SetFileName(DefaultBackupFileName(today).c_str());
+  }
+  if (restore ? dialog.ShowOpen() : dialog.ShowSave()) path->SetText(dialog.GetPathName());
 }
 
 void MainFrame::BackupDatabase() {

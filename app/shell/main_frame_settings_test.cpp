@@ -15,6 +15,8 @@
 #include "auto_run.h"
 #include "controls/bar_list.h"
 #include "controls/option.h"
+#include "database_copies.h"
+#include "test_support/dialog_script.h"
 #include "test_support/shell_doubles.h"
 #include "test_support/window_shot.h"
 #include "text_conversion.h"
@@ -370,6 +372,67 @@ TEST_F(SettingsPage, BackupAndRestoreSaySoOnlyWhenDone) {
   EXPECT_EQ(2u, names.size());
   ::DeleteFileA(target.c_str());
   ::DeleteFileA(random.c_str());
+}
+
+// The system's file dialog answered from a timer while its modal loop runs: what
+// its name field held at the start, then the path typed into it and confirmed.
+struct FileDialogAnswer {
+  static HWND& Owner() {
+    static HWND owner = nullptr;
+    return owner;
+  }
+  static std::wstring& Path() {
+    static std::wstring path;
+    return path;
+  }
+  static std::wstring& FirstName() {
+    static std::wstring name;
+    return name;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    const std::vector<HWND> found = shelltest::SystemDialogsOwnedBy(Owner());
+    if (found.empty()) return;
+    ::KillTimer(nullptr, id);
+    wchar_t name[MAX_PATH] = {};
+    if (!::GetDlgItemTextW(found[0], 0x47c, name, MAX_PATH)) ::GetDlgItemTextW(found[0], 0x480, name, MAX_PATH);
+    FirstName() = name;
+    if (!::SetDlgItemTextW(found[0], 0x47c, Path().c_str())) ::SetDlgItemTextW(found[0], 0x480, Path().c_str());
+    ::PostMessageW(found[0], WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(found[0], IDOK)));
+  }
+};
+
+TEST_F(SettingsPage, TheDotsChooseTheFilesInADialogOfTheMainWindow) {
+  Open(L"数据安全");
+  ClickOn(L"xtsz_bak");
+  ClickOn(L"xtsz_restore");
+  char temp[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::wstring folder = shell::WideFromAnsi(temp);
+  SYSTEMTIME today;
+  ::GetLocalTime(&today);
+  std::ofstream(std::string(temp) + "settings_pick.db") << "x";
+  struct Case {
+    const wchar_t* button;
+    const wchar_t* edit;
+    std::wstring firstName;  // what the dialog offers at the start
+    std::wstring chosen;
+  } cases[] = {
+      {L"sjaq_bak_sel", L"sjaq_path_to_bak", shell::DefaultBackupFileName(today), folder + L"settings_target.db"},
+      {L"sjaq_restore_sel", L"sjaq_path_to_restore", L"", folder + L"settings_pick.db"},
+  };
+  for (const Case& c : cases) {
+    FileDialogAnswer::Owner() = main_.hwnd();
+    FileDialogAnswer::Path() = c.chosen;
+    FileDialogAnswer::FirstName() = L"<no dialog>";
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &FileDialogAnswer::Tick);
+    ClickOn(c.button);
+    shelltest::PumpUntil([&] { return !main_.Find(c.edit)->GetText().IsEmpty(); }, 5000);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(c.firstName, FileDialogAnswer::FirstName()) << c.button;
+    EXPECT_EQ(SkinUI::CUIString(c.chosen.c_str()), main_.Find(c.edit)->GetText()) << c.button;
+  }
+  ::DeleteFileA((std::string(temp) + "settings_pick.db").c_str());
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+// The password dialogs' flow for one account (see account_password.h).
+#include "account_password.h"
+
+#include "get_password_dialog.h"
+#include "library_binding.h"
+#include "set_password_dialog.h"
+#include "text_conversion.h"
+
+namespace shell {
+
+PasswordChange SetAccountPassword(HWND parent, const std::string& account) {
+  if (RunSkinDialog(new CDlgSetPwd(L"设置用户密码"), parent) != kDialogOk) return PasswordChange::kCancelled;
+  if (g_dataObject == nullptr) return PasswordChange::kNotStored;
+  const std::string password = AnsiFromWide(g_setPwdResult.password.GetData());
+  const std::string question = AnsiFromWide(g_setPwdResult.question.GetData());
+  const std::string answer = AnsiFromWide(g_setPwdResult.answer.GetData());
+  const std::string email = AnsiFromWide(g_setPwdResult.email.GetData());
+  if (g_dataObject->SetUserPassword(account.c_str(), password.c_str(), question.c_str(), answer.c_str()) != 0)
+    return PasswordChange::kNotStored;
+  return g_dataObject->SetUserEmail(account.c_str(), email.c_str()) == 0 ? PasswordChange::kStored
+                                                                          : PasswordChange::kNotStored;
+}
+
+bool AnswerRecoveryQuestion(HWND parent, const std::string& account, const wchar_t* title) {
+  std::string question;
+  ReadAccountRecovery(account, &question, nullptr);
+  g_getPwdResult.question = WideFromAnsi(question).c_str();
+  return RunSkinDialog(new CDlgGetPwd(title, WideFromAnsi(account).c_str()), parent) == kDialogOk;
+}
+
+}  // namespace shell
