@@ -203,6 +203,7 @@ class OtherWindow {
       : hwnd_(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 700, 500, 100, 80, nullptr, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr)) {}
   ~OtherWindow() { ::DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
   void TakeFocus() {
     ::SetForegroundWindow(hwnd_);
     ::SetActiveWindow(hwnd_);
@@ -346,6 +347,48 @@ TEST_F(Pickers, LosingTheFocusClosesEachPicker) {
     ASSERT_TRUE(::IsWindow(hwnd));
     other.TakeFocus();
     EXPECT_TRUE(Gone(hwnd)) << static_cast<int>(kind);
+  }
+  EXPECT_TRUE(recorder_.calls.empty());
+}
+
+// Where the keyboard focus goes decides: to another window closes every picker;
+// the product picker stays open for its own window and its search box's native
+// edit.
+TEST_F(Pickers, TheFocusGoingElsewhereClosesAndTheSearchBoxKeepsOpen) {
+  SkinUI::CControlUI* owner = AddDropButton(main_, L"kh_drop");
+  OtherWindow other;
+  enum To { kOther, kNowhere, kItself, kSearchBox };
+  struct Case {
+    Kind kind;
+    To to;
+    bool closes;
+  } cases[] = {
+      {Kind::kDropList, kOther, true},          {Kind::kDropDelList, kNowhere, true},
+      {Kind::kProductTypeList, kOther, true},   {Kind::kProductUnitList, kOther, true},
+      {Kind::kProductList, kOther, true},       {Kind::kProductList, kNowhere, true},
+      {Kind::kProductList, kItself, false},     {Kind::kProductList, kSearchBox, false},
+  };
+  for (const Case& c : cases) {
+    shell::PickerPopup* picker = Open(c.kind, main_, &recorder_, owner, {100, 100, 297, 260});
+    const HWND hwnd = picker->GetHWND();
+    Pump(100);
+    HWND to = nullptr;
+    if (c.to == kOther) to = other.hwnd();
+    if (c.to == kItself) to = hwnd;
+    if (c.to == kSearchBox) {
+      auto* find = static_cast<SkinUI::CEditUI*>(FindIn(picker, L"pdl_find"));
+      ASSERT_TRUE(PumpUntil([find] { return find->GetSafeWnd() != nullptr; }));
+      to = find->GetSafeWnd();
+    }
+    ::SendMessageW(hwnd, WM_KILLFOCUS, reinterpret_cast<WPARAM>(to), 0);
+    if (c.closes) {
+      EXPECT_TRUE(Gone(hwnd)) << static_cast<int>(c.kind) << " to " << c.to;
+      continue;
+    }
+    Pump(200);
+    EXPECT_TRUE(::IsWindow(hwnd)) << static_cast<int>(c.kind) << " to " << c.to;
+    ::PostMessageW(hwnd, WM_CLOSE, 1, 0);
+    EXPECT_TRUE(Gone(hwnd));
   }
   EXPECT_TRUE(recorder_.calls.empty());
 }
