@@ -112,6 +112,7 @@ TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
           if (native != nullptr) ::SendMessageW(native, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
                                                 reinterpret_cast<LPARAM>(&selEnd));
         }),
+        step::Shot(std::wstring(partyType) == L"客户" ? "DlgMoney_receipt" : "DlgMoney_payment"),
         step::Press(L"msgdlg_ok"),
     };
     DialogScript script(steps);

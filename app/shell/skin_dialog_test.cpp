@@ -53,7 +53,9 @@ TEST(SkinDialogBase, EnterReachesTheMultiLineField) {
         ::PostMessageW(w, WM_KEYUP, VK_RETURN, 0);
         ::PostMessageW(w, WM_CHAR, L'c', 0);
       }),
+      step::Fill(L"feedback_title", L"进货单打印不全"),
       step::Read(L"feedback_body", &body),
+      step::Shot("DlgFeedBack"),
       step::Press(L"msgdlg_ok"),
   });
   EXPECT_EQ(1u, script.Run(new shell::CDlgFeedBack(L"意见反馈")));

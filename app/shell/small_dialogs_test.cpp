@@ -150,6 +150,7 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
     std::wstring question = L"<not read>";
     steps.push_back(step::Read(L"question", &question));
     for (const auto& field : c.fields) steps.push_back(step::Fill(field.first, field.second));
+    steps.push_back(step::Shot(c.label));
     std::wstring tip = L"<not read>";
     if (c.way == Way::kEscape) {
       steps.push_back(step::Key(VK_ESCAPE));

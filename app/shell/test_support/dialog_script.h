@@ -15,6 +15,7 @@
 
 #include "skin_dialog.h"
 #include "test_support/shell_test_env.h"
+#include "test_support/window_shot.h"
 
 namespace shelltest {
 
@@ -191,6 +192,14 @@ inline DialogScript::Step AnswerFilePrompt(WPARAM answer, bool* seen = nullptr) 
       return true;
     }
     return false;
+  };
+}
+
+// Saves what the dialog shows (only when TARVEL_SHOT_DIR names a folder).
+inline DialogScript::Step Shot(const char* name) {
+  return [name](shell::SkinDialog& d) {
+    SaveWindowShot(d.GetHWND(), name);
+    return true;
   };
 }
 
