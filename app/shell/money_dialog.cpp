@@ -3,9 +3,14 @@
 #include "money_dialog.h"
 
 #include <cwchar>
+#include <new>
+#include <vector>
 
 #include "controls/edit.h"
 #include "core/control_ui.h"
+#include "kxp_data.h"
+#include "picker_loaders.h"
+#include "picker_popups.h"
 
 namespace shell {
 
@@ -72,10 +77,8 @@ void CDlgMoney::FillForEdit(const wchar_t* partyName, const wchar_t* date, const
 
 void CDlgMoney::OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
   if (owner == nullptr) return;
-  const SkinUI::CUIString name = owner->GetName();
-  const int length = name.GetLength();
-  if (length <= 5 || name.Right(5) != L"_drop") return;
-  SetControlText(name.Left(length - 5), text);
+  const SkinUI::CUIString edit = EditOfDropButton(owner->GetName());
+  if (!edit.IsEmpty()) SetControlText(edit, text);
 }
 
 void CDlgMoney::OnDialogNotify(SkinUI::TNotifyUI& msg) {
@@ -94,7 +97,21 @@ void CDlgMoney::OnDialogNotify(SkinUI::TNotifyUI& msg) {
   }
 }
 
-void CDlgMoney::OpenPartyList() {}
+void CDlgMoney::OpenPartyList() {
+  SkinUI::CControlUI* edit = m_pm.FindControl(L"money_edit_custom");
+  SkinUI::CControlUI* button = m_pm.FindControl(L"money_edit_custom_drop");
+  if (edit == nullptr || button == nullptr) return;
+  // The rows show, and a click reports, the party's name; the kind only filters.
+  DataField kind = MakeDataField("类型", MoneyCaptionsFor(m_partyType).partyKind);
+  kind.hidden = 1;
+  const std::vector<DataField> records = {MakeDataField("客户名称", ""), kind};
+  const RECT field = edit->GetPos();
+  POINT topLeft = {field.left - 1, field.bottom};
+  ::ClientToScreen(m_hWnd, &topLeft);
+  const int width = field.right - field.left + 1;
+  new (std::nothrow) CDlgDropList(m_context, this, "J4_Customer_Data", records, button, 0, topLeft.x, topLeft.y,
+                                  topLeft.x + width, topLeft.y + kPickerHeight);
+}
 
 void CDlgMoney::OnOk() {
   g_moneyResult.party = GetControlText(L"money_edit_custom");

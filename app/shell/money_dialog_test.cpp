@@ -138,4 +138,38 @@ TEST(MoneyDialog, DetailsAnswerFour) {
   EXPECT_EQ(shell::kMoneyDialogMore, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"")));
 }
 
+// The party drop list opens under the party field, one pixel to its left and as
+// wide as the field; the chosen name goes into the field and is saved.
+TEST(MoneyDialog, PartyDropListOpensUnderThePartyField) {
+  shelltest::MainWindow main("老板");
+  for (const wchar_t* partyType : {L"客户", L"供应商"}) {
+    RECT expected = {}, opened = {};
+    std::wstring party;
+    DialogScript script({
+        step::Do([&](shell::SkinDialog& d) {
+          const RECT field = d.FindControl(L"money_edit_custom")->GetPos();
+          POINT at = {field.left - 1, field.bottom};
+          ::ClientToScreen(d.GetHWND(), &at);
+          expected = {at.x, at.y, at.x + field.right - field.left + 1, at.y + 160};
+        }),
+        step::Press(L"money_edit_custom_drop"),
+        step::WaitForWindow(L"DlgDropListWnd",
+                            [&](HWND picker) {
+                              ::GetWindowRect(picker, &opened);
+                              ::PostMessageW(picker, WM_CLOSE, 1, 0);
+                            }),
+        step::Do([](shell::SkinDialog& d) {
+          static_cast<shell::CDlgMoney&>(d).OnDropListSelect(L"华联超市", d.FindControl(L"money_edit_custom_drop"));
+        }),
+        step::Read(L"money_edit_custom", &party),
+        step::Press(L"msgdlg_ok"),
+    });
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(&main.frame(), partyType, L""), main.hwnd()));
+    EXPECT_EQ(shelltest::Corners(expected), shelltest::Corners(opened));
+    EXPECT_EQ(L"华联超市", party);
+    EXPECT_EQ(L"华联超市", std::wstring(shell::g_moneyResult.party.GetData()));
+    EXPECT_TRUE(shelltest::PumpUntil([] { return shelltest::VisibleWindowOfClass(L"DlgDropListWnd") == nullptr; }));
+  }
+}
+
 }  // namespace

@@ -22,15 +22,13 @@ SkinUI::BarListNode* AddEntry(SkinUI::CBarListUI* list, const SkinUI::CUIString&
   return list->AddBarListNode(info, parent, kEntryLayout);
 }
 
-// The name of the edit that a drop button serves: the button's name less "_drop";
-// empty when the name does not end so.
+}  // namespace
+
 SkinUI::CUIString EditOfDropButton(const SkinUI::CUIString& owner) {
   const int length = owner.GetLength();
   if (length <= 5 || _wcsicmp(owner.GetData() + length - 5, L"_drop") != 0) return SkinUI::CUIString();
   return owner.Left(length - 5);
 }
-
-}  // namespace
 
 void OnKeyRow(intptr_t context, std::vector<DataField>* row) {
   MainFrame* frame = reinterpret_cast<MainFrame*>(context);

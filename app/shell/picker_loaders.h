@@ -37,6 +37,10 @@ void FillListFromQuery(const std::vector<DataField>& fields, SkinUI::CListUI* li
 void SearchProductList(SkinUI::CListUI* list, const SkinUI::CUIString& text);
 void LoadProductList(SkinUI::CListUI* list, bool multiSelect);
 
+// The name of the edit that a drop button serves: the button's name less "_drop";
+// empty when the name does not end so.
+SkinUI::CUIString EditOfDropButton(const SkinUI::CUIString& owner);
+
 // Deletes the unit of measure of that name. False when the database kept it (or
 // there is no database).
 bool DeleteUnitByName(const SkinUI::CUIString& name);

@@ -16,6 +16,10 @@ namespace shell {
 
 class MainFrame;
 
+// The height of the pickers' layouts (197 by 160); an opener that has no height of
+// its own to give opens a picker this tall.
+constexpr int kPickerHeight = 160;
+
 class PickerPopup : public SkinUI::WindowImplBase {
  public:
   SkinUI::CUIString GetSkinFolder() override;

@@ -1,11 +1,21 @@
 // The product category dialog: the parent from the picker and the name's check.
 #include "product_type_dialog.h"
 
+#include <new>
+
 #include "core/control_ui.h"
+#include "picker_popups.h"
 
 namespace shell {
 
 ProductTypeResult g_productTypeResult;
+
+namespace {
+
+// The category picker opens under the parent button, this wide.
+constexpr int kTypeListWidth = 195;
+
+}  // namespace
 
 CDlgProductType::CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title,
                                  const wchar_t* name)
@@ -26,7 +36,13 @@ void CDlgProductType::OnDialogNotify(SkinUI::TNotifyUI& msg) {
     OpenTypeList(msg.sender);
 }
 
-void CDlgProductType::OpenTypeList(SkinUI::CControlUI*) {}
+void CDlgProductType::OpenTypeList(SkinUI::CControlUI* button) {
+  const RECT at = button->GetPos();
+  POINT topLeft = {at.left, at.bottom};
+  ::ClientToScreen(m_hWnd, &topLeft);
+  new (std::nothrow) CDlgProductTypeList(m_context, this, button, topLeft.x, topLeft.y, topLeft.x + kTypeListWidth,
+                                         topLeft.y + kPickerHeight);
+}
 
 void CDlgProductType::OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI*) {
   SetControlText(L"ProductType_Sel", text);

@@ -116,6 +116,16 @@ class DialogScript {
   bool gaveUp_ = false;
 };
 
+// The visible window of that class on this thread, or null: a picker the dialog
+// opened.
+inline HWND VisibleWindowOfClass(const wchar_t* className) {
+  const HWND found = ::FindWindowW(className, nullptr);
+  return found != nullptr && ::IsWindowVisible(found) ? found : nullptr;
+}
+
+// A rectangle's left, top, right and bottom, for comparing two at once.
+inline std::vector<LONG> Corners(const RECT& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
+
 // Script steps.
 namespace step {
 
@@ -192,6 +202,16 @@ inline DialogScript::Step AnswerFilePrompt(WPARAM answer, bool* seen = nullptr) 
       return true;
     }
     return false;
+  };
+}
+
+// Waits for a visible window of that class (a picker) and hands it to `found`.
+inline DialogScript::Step WaitForWindow(const wchar_t* className, std::function<void(HWND)> found) {
+  return [className, found](shell::SkinDialog&) {
+    const HWND window = VisibleWindowOfClass(className);
+    if (window == nullptr) return false;
+    found(window);
+    return true;
   };
 }
 
