@@ -506,6 +506,30 @@ TEST_F(Pickers, DeletingAUnitRemovesItFromTheDatabaseAndKeepsThePickerOpen) {
   EXPECT_EQ(std::vector<std::wstring>{L"unit|箱|hpkc_new_dw_drop|0"}, recorder_.calls);
 }
 
+// The salesman list's delete button takes its entry away and leaves the others.
+TEST_F(Pickers, DeletingADropListEntryKeepsThePickerOpenWithTheOthers) {
+  SkinUI::CControlUI* owner = AddDropButton(main_, L"xsd_ywy_drop", L"xsd_ywy");
+  shell::PickerPopup* picker = Open(Kind::kDropDelList, main_, &recorder_, owner, {100, 100, 297, 260});
+  const HWND hwnd = picker->GetHWND();
+  SkinUI::CBarListUI* list = BarListIn(picker, L"list_product_unit");
+  for (const wchar_t* name : {L"张三", L"李四", L"王五"}) {
+    SkinUI::BarListItemInfo info;
+    info.text = name;
+    info.hasDelete = true;
+    list->AddBarListNode(info, nullptr, L"barlist_item.xml");
+  }
+  Pump(100);
+  shelltest::Click(hwnd, static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, L"李四")->GetInterface(L"Container"))
+                             ->FindSubControl(L"item_del"));
+  EXPECT_TRUE(PumpUntil([list] { return list->FindBarListNode(L"李四") == nullptr; }));
+  Pump(200);
+  ASSERT_TRUE(::IsWindow(hwnd));
+  EXPECT_EQ((std::vector<std::wstring>{L"+张三", L"+王五"}), Entries(list));
+  EXPECT_STREQ(L"", main_.Find(L"xsd_ywy")->GetText().GetData());
+  ::PostMessageW(hwnd, WM_CLOSE, 1, 0);
+  EXPECT_TRUE(Gone(hwnd));
+}
+
 TEST_F(Pickers, TheUnitListShowsEachStoredUnitOnceAndKeepsTheirNames) {
   StoreUnits({"千克", "个"});
   SkinUI::CBarListUI* list = AddBarList(main_);
