@@ -1,5 +1,5 @@
 // The Run value behind the settings page's "开机运行" box. The value is the
-// machine user's, not the account's: whoever toggles last decides it.
+// machine's, not the account's: whoever toggles last decides it.
 #include "auto_run.h"
 
 namespace shell {
@@ -26,7 +26,7 @@ RunKeyLocation g_runKey = DefaultRunKeyLocation();
 }  // namespace
 
 RunKeyLocation DefaultRunKeyLocation() {
-  return {HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\"};
+  return {HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\"};
 }
 
 RunKeyLocation SetRunKeyLocation(const RunKeyLocation& location) {

@@ -1,6 +1,8 @@
-// Starting with Windows: the value "KXPlatform" under the current user's Run key,
+// Starting with Windows: the value "KXPlatform" under the machine's Run key (one
+// value for every account; the last owner to change the option decides it),
 // holding the program's full path while the owner wants the program started with
-// Windows and the empty text once that is switched off.
+// Windows and the empty text once that is switched off. Without administrator
+// rights the key cannot be opened for writing, and the caller tells the user.
 #pragma once
 
 #include <windows.h>
