@@ -130,6 +130,8 @@ class MainFrame : public DllApiInterface,
   // Sets the logged-in account's password, after its recovery question when it
   // has one.
   void ShowSetPasswordDialog();
+  // Mails the user's feedback to the support mailbox.
+  void SendFeedback();
 
   // The settings page, the owner's only: its sections, starting with Windows,
   // minimising on close, the accounts' passwords, backup and restore.

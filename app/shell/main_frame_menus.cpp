@@ -28,6 +28,7 @@ struct MenuRoute {
 void ShowApp(MainFrame& frame) { frame.RestoreFromTray(); }
 void Exit(MainFrame& frame) { frame.ConfirmExit(); }
 void ChangeUser(MainFrame& frame) { frame.ChangeUser(); }
+void SendFeedback(MainFrame& frame) { frame.SendFeedback(); }
 void DeleteShortcut(MainFrame& frame) { frame.DeleteSideBarItems(false); }
 void DeleteAllShortcuts(MainFrame& frame) { frame.DeleteSideBarItems(true); }
 void SettingsPage(MainFrame& frame) { frame.ShowSettingsPage(); }
@@ -37,7 +38,7 @@ void SetPassword(MainFrame& frame) { frame.ShowSetPasswordDialog(); }
 const MenuRoute kMenuRoutes[] = {
     {L"menu_login_show_app", &ShowApp},
     {L"menu_login_exit", &Exit},
-    {L"menu_help_feedback", nullptr},
+    {L"menu_help_feedback", &SendFeedback},
     {L"menu_help_set", &SettingsPage},
     {L"menu_login_change_user", &ChangeUser},
     {L"menu_sidebar_del", &DeleteShortcut},

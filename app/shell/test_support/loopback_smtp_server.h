@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
@@ -27,6 +28,8 @@ struct LoopbackSmtpOptions {
   std::map<std::string, std::string> replies;
   // Above 0: every answer goes out in pieces of this many bytes, one send each.
   std::size_t pieceBytes = 0;
+  // Called on the server's thread with each step before it is answered.
+  std::function<void(const std::string& step)> onStep;
 };
 
 class LoopbackSmtpServer {
@@ -165,6 +168,7 @@ class LoopbackSmtpServer {
         }
       }
       lastStep = step;
+      if (options_.onStep) options_.onStep(step);
       const std::string reply = ReplyTo(step);
       if (!Say(client.Get(), reply)) return Listen(client.Get());
       if (step == "DATA" && reply.compare(0, 3, "354") == 0) inMessage = true;
