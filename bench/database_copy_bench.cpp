@@ -9,22 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "data_object.h"
 #include "database_copies.h"
 #include "sqlite_connection.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
 
 double FileMegabytes(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;

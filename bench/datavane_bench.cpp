@@ -8,23 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "kxp_data.h"
 #include "sql_text.h"
 #include "sqlite_connection.h"
 #include "text_encoding.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
 
 template <class Work>
 double MedianSeconds(int runs, Work&& work) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "../ui/core/test_support/zip_builder.h"
 #include "core/markup.h"
 #include "core/skin_archive.h"
@@ -17,17 +18,6 @@ using namespace SkinUI;
 using namespace SkinUI::test;
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency.QuadPart;
-}
 
 template <class F>
 void Measure(const char* what, int repeat, F&& body) {
