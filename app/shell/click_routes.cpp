@@ -2,8 +2,11 @@
 // clicked control's name, exact names and prefixes alike compared without regard
 // to case. The first chain holds the exact names of the pages' buttons, then the
 // prefixes and window buttons in their fixed places; what it does not take goes
-// to the second chain. Each page adds its handler to its row; a row without one
-// takes its click and does nothing until its page is built.
+// to the second chain. The frame's own exact rows answer first; then the pages are
+// asked (a page's own button comes before the prefix rows, as the page buttons come
+// before them in the first chain); then the prefix rows. A row without a handler
+// belongs to a page not registered yet: the pages are asked and, if none takes the
+// click, it does nothing.
 #include "click_routes.h"
 
 #include <cwchar>
@@ -269,19 +272,31 @@ ClickRouteMatch MatchClickRoute(const wchar_t* name) {
   return {0, nullptr};
 }
 
+namespace {
+
+void RunClickRoute(MainFrame& frame, const ClickRoute* route, SkinUI::CControlUI& sender) {
+  const bool frameRow = route != nullptr && route->handler != nullptr;
+  if (frameRow && route->match == Match::kExact) {
+    route->handler(frame, sender, route->arg, route->arg2);
+  } else if (!frame.OfferToPages(pagekit::EventKind::kClick, &sender) && frameRow) {
+    route->handler(frame, sender, route->arg, route->arg2);
+  }
+}
+
+}  // namespace
+
 void MainFrame::OnClick(SkinUI::TNotifyUI& msg) {
   if (msg.sender == nullptr) return;
   const ClickRoute* route = Find(kFirstChain, msg.sender->GetName().GetData());
   if (route == nullptr) {
     OnClickMore(msg);
-  } else if (route->handler != nullptr) {
-    route->handler(*this, *msg.sender, route->arg, route->arg2);
+  } else {
+    RunClickRoute(*this, route, *msg.sender);
   }
 }
 
 void MainFrame::OnClickMore(SkinUI::TNotifyUI& msg) {
-  const ClickRoute* route = Find(kSecondChain, msg.sender->GetName().GetData());
-  if (route != nullptr && route->handler != nullptr) route->handler(*this, *msg.sender, route->arg, route->arg2);
+  RunClickRoute(*this, Find(kSecondChain, msg.sender->GetName().GetData()), *msg.sender);
 }
 
 }  // namespace shell

@@ -206,10 +206,4 @@ void OnProductTypeRow(intptr_t context, const char* category, const char* parent
                             WideFromAnsi(parent).c_str());
 }
 
-void MainFrame::OnProductTypeSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
-void MainFrame::OnProductUnitSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
-void MainFrame::OnProductSelect(SkinUI::CUIString, SkinUI::CControlUI*, void*) {}
-void MainFrame::OnProductRowSelect(std::vector<SkinUI::CUIString>, SkinUI::CControlUI*, void*) {}
-void MainFrame::OnDropListSelect(SkinUI::CUIString, SkinUI::CControlUI*) {}
-
 }  // namespace shell

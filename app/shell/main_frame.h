@@ -1,7 +1,8 @@
 // MainFrame: the program's one main window. It builds itself from the skin inside
 // its own window creation, runs the login before it is first shown, refuses a
 // second copy of the program, and keeps the tray icon, the window buttons and the
-// broadcast animation. The page Parts of the program add their methods to it.
+// broadcast animation. Pages live in their own folders and see the frame as their
+// PageHost; the frame offers them what its own rows leave (main_frame_pages.cpp).
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,9 @@
 #include "kxp_data.h"
 #include "controls/observer_impl.h"
 #include "controls/option.h"
+#include "page_host.h"
+#include "page_registry.h"
+#include "paint_manager_fields.h"
 #include "picker_callbacks.h"
 #include "plugin_api.h"
 #include "tray_icon.h"
@@ -64,7 +68,8 @@ class MainFrame : public DllApiInterface,
                   public CDlgProductTypeListCallBack,
                   public CDlgProductUnitListCallBack,
                   public CDlgProductListCallBack,
-                  public CDlgDropListCallBack {
+                  public CDlgDropListCallBack,
+                  public pagekit::PageHost {
  public:
   MainFrame();
   ~MainFrame() override;
@@ -98,6 +103,21 @@ class MainFrame : public DllApiInterface,
   void OnProductSelect(SkinUI::CUIString name, SkinUI::CControlUI* owner, void* extra) override;
   void OnProductRowSelect(std::vector<SkinUI::CUIString> names, SkinUI::CControlUI* owner, void* extra) override;
   void OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
+
+  // What the pages see of the frame.
+  void OpenPageTab(const std::wstring& tab, const std::wstring& panel, bool closable) override;
+  void OpenPageByName(const std::wstring& page) override;
+  pagekit::PageFields& Fields() override { return m_fields; }
+  KXPDatavane* Data() override;
+  pagekit::Session CurrentSession() const override;
+  pagekit::PageSide Side() const override;
+  void SetSide(pagekit::PageSide side) override;
+  HWND OwnerWindow() const override { return m_hWnd; }
+  // The pages of the page folders, asked after the frame's own rows.
+  pagekit::PageRegistry& Pages() { return m_pages; }
+  // Offers what the frame's own rows left to the pages; true when one took it.
+  bool OfferToPages(pagekit::EventKind kind, SkinUI::CControlUI* sender, const SkinUI::CUIString& list = L"",
+                    WPARAM wParam = 0, LPARAM lParam = 0);
 
   bool CheckSingleInstance();
   void ConfirmExit();
@@ -150,7 +170,8 @@ class MainFrame : public DllApiInterface,
   void OnItemClick(SkinUI::TNotifyUI& msg);
   void OnCellSetFocus(SkinUI::TNotifyUI& msg);
   void OnCellKillFocus(SkinUI::TNotifyUI& msg);
-  void ShowListContextMenu(const SkinUI::CUIString& listName);
+  // False when the list has no menu of the frame's.
+  bool ShowListContextMenu(const SkinUI::CUIString& listName);
   void OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName);
   // Highlights that row of the shop page's side list and shows its sub-page.
   void SelectShopEntry(SkinUI::CControlUI* row);
@@ -224,6 +245,7 @@ class MainFrame : public DllApiInterface,
   void SelectNeighbourTab(int step);
   void NegateQuantities(const wchar_t* listName, const wchar_t* boxName, std::initializer_list<const wchar_t*> cells);
   bool OfferToPlugins(SkinUI::TNotifyUI& msg);
+  void OfferPickerResult(pagekit::PickerResult result);
   // False when the layout lacks the setting, which ends the start-up early.
   bool ApplyCloseSetting();
   void ShowMaxRestoreButtons(bool maximised);
@@ -260,6 +282,9 @@ class MainFrame : public DllApiInterface,
   std::vector<GridBarItem> m_moduleLists[kModuleListCount];
   // The settings page's sub-pages, collected when the page first opens.
   std::vector<SkinUI::CControlUI*> m_settingsPanels;
+
+  pagekit::PaintManagerFields m_fields{m_PaintManager};
+  pagekit::PageRegistry m_pages = pagekit::PageRegistry::FromRegisteredFactories();
 };
 
 // The page a side-bar or report entry's "listItemBtn" opens: the name of the

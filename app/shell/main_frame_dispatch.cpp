@@ -27,7 +27,6 @@ bool MainFrame::OfferToPlugins(SkinUI::TNotifyUI& msg) {
 void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
   if (msg.type == L"windowinit") TraceStartup("main window first painted");
   if (OfferToPlugins(msg)) return;
-  // Header clicks (sorting) and date edits (renumbering) join with their pages.
   using Handler = void (MainFrame::*)(SkinUI::TNotifyUI&);
   static const struct {
     const wchar_t* type;
@@ -43,7 +42,15 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
       return;
     }
   }
-  if (_wcsicmp(msg.type.GetData(), L"textchanged") == 0) OnEditTextChanged(msg.sender);
+  // Sorting by a header, recalculating a line and renumbering after a date are the
+  // pages' own.
+  if (_wcsicmp(msg.type.GetData(), L"textchanged") == 0) {
+    OnEditTextChanged(msg.sender);
+  } else if (_wcsicmp(msg.type.GetData(), L"headerclick") == 0) {
+    OfferToPages(pagekit::EventKind::kHeaderClick, msg.sender, L"", msg.wParam, msg.lParam);
+  } else if (_wcsicmp(msg.type.GetData(), L"updatetext") == 0) {
+    OfferToPages(pagekit::EventKind::kUpdateText, msg.sender, L"", msg.wParam, msg.lParam);
+  }
 }
 
 LRESULT MainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {

@@ -54,8 +54,10 @@ void MainFrame::OnSelectChanged(SkinUI::TNotifyUI& msg) {
     NegateBillQuantities();
   } else if (name == L"xsydd_chk_th") {
     NegateOrderQuantities();
+  } else {
+    // The profit page's chart and table views among them.
+    OfferToPages(pagekit::EventKind::kSelectChanged, msg.sender);
   }
-  // The profit page's chart and table views come with the profit report.
 }
 
 // Ticking the return-goods box makes the positive quantities negative; clearing
@@ -107,32 +109,40 @@ void MainFrame::OnItemClick(SkinUI::TNotifyUI& msg) {
       break;
     }
     case SkinUI::UIEV_RBUTTON_UP:
-      ShowListContextMenu(listName);
+      if (!ShowListContextMenu(listName))
+        OfferToPages(pagekit::EventKind::kContextMenu, msg.sender, listName, msg.wParam, msg.lParam);
       break;
     case SkinUI::UIEV_BUTTON_UP:
-      if (listName == L"listyhgl") ResetPasswordForm();
+      if (listName == L"listyhgl") {
+        ResetPasswordForm();
+      } else {
+        OfferToPages(pagekit::EventKind::kItemClick, msg.sender, listName, msg.wParam, msg.lParam);
+      }
       break;
     default:
       break;
   }
 }
 
-void MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
+bool MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
   const wchar_t* layout = listName == L"listSideBar"       ? L"menu_sidebar.xml"
                           : listName == L"hpkc_list_type" ? L"menu_product_type.xml"
                                                           : nullptr;
-  if (layout == nullptr) return;
+  if (layout == nullptr) return false;
   POINT cursor;
   ::GetCursorPos(&cursor);
   OpenPopupMenu(m_hWnd, layout, cursor, SkinUI::MENU_ALIGN_DEFAULT);
+  return true;
 }
 
 void MainFrame::OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName) {
-  // The side list of the income and expense items comes with that page.
   if (listName == L"listwdgl") {
     SelectShopEntry(row);
   } else if (listName == L"listxtsz") {
     SelectSettingsSection(row);
+  } else {
+    // The side list of the income and expense items among them.
+    OfferToPages(pagekit::EventKind::kBarListClick, row, listName);
   }
 }
 
@@ -180,10 +190,5 @@ void MainFrame::OnCellKillFocus(SkinUI::TNotifyUI& msg) {
   msg.sender->SetBkColor(0);
   msg.sender->SetBkImage(L"");
 }
-
-// The recalculation of a bill or order line after one of its cells changed, and
-// the activation of a list row, are the bill and list pages' work.
-void MainFrame::OnEditTextChanged(SkinUI::CControlUI*) {}
-void MainFrame::OnListItemActivate(SkinUI::CControlUI*, SkinUI::CControlUI*) {}
 
 }  // namespace shell

@@ -1,7 +1,8 @@
 // MainFrame::ShowPage, the page router: every page name the program opens, with
 // the side it sets and the opener it runs, as one table in routing order. The
-// pages' own openers live with their pages; a row whose page is not built yet
-// says so in a box.
+// frame's own openers are named in the rows; a row without one, and a name of no
+// row, goes to the registered pages (then the plug-ins); a page that none of them
+// has says so in a box.
 #include "main_frame.h"
 
 #include <cwchar>
@@ -40,10 +41,15 @@ void Nothing(MainFrame&, const SkinUI::CUIString&, const wchar_t*) {}
 
 void ReportBanner(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowReportBanner(true); }
 
+// A registered page of that name, or the box that says it is not built yet.
+void RegisteredPage(MainFrame& frame, const SkinUI::CUIString& page) {
+  if (!frame.Pages().OpenPage(frame, page.GetData())) NotBuiltYet(frame, page);
+}
+
 // A bill page always opens on a new bill, never on the one edited before.
 void BillPage(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) {
   frame.m_editedBillNumber.Empty();
-  NotBuiltYet(frame, page);
+  RegisteredPage(frame, page);
 }
 
 // The summaries share one page whose party box starts empty with a hint naming
@@ -138,10 +144,11 @@ void MainFrame::ShowPage(const SkinUI::CUIString& page) {
     if (route.open != nullptr) {
       route.open(*this, page, route.arg);
     } else {
-      NotBuiltYet(*this, page);
+      RegisteredPage(*this, page);
     }
     return;
   }
+  if (m_pages.OpenPage(*this, page.GetData())) return;
   if (!OpenPluginPage(page)) NotBuiltYet(*this, page);
 }
 
@@ -157,6 +164,6 @@ bool MainFrame::OpenPluginPage(const SkinUI::CUIString& pageName) {
   return false;
 }
 
-void MainFrame::OpenReportPage(const SkinUI::CUIString& page) { NotBuiltYet(*this, page); }
+void MainFrame::OpenReportPage(const SkinUI::CUIString& page) { RegisteredPage(*this, page); }
 
 }  // namespace shell

@@ -1,0 +1,78 @@
+// MainFrame as the pages' host: their tab and panel, the page router by name, the
+// data object, the session and the side; and the offer of what the frame's own
+// rows leave (clicks, list and option notifications, edits, picker results) to the
+// registered pages, which take what is theirs.
+#include "main_frame.h"
+
+#include "library_binding.h"
+#include "login_state.h"
+#include "text_conversion.h"
+
+namespace shell {
+
+void MainFrame::OpenPageTab(const std::wstring& tab, const std::wstring& panel, bool closable) {
+  AddTab(tab.c_str(), closable);
+  ShowMidPanel(panel.c_str());
+}
+
+void MainFrame::OpenPageByName(const std::wstring& page) { ShowPage(page.c_str()); }
+
+KXPDatavane* MainFrame::Data() { return g_dataObject; }
+
+pagekit::Session MainFrame::CurrentSession() const { return {WideFromAnsi(g_currentUser), g_isBoss != 0}; }
+
+pagekit::PageSide MainFrame::Side() const {
+  return m_bPurchaseSide != 0 ? pagekit::PageSide::kPurchase : pagekit::PageSide::kSales;
+}
+
+void MainFrame::SetSide(pagekit::PageSide side) { m_bPurchaseSide = side == pagekit::PageSide::kPurchase ? 1 : 0; }
+
+bool MainFrame::OfferToPages(pagekit::EventKind kind, SkinUI::CControlUI* sender, const SkinUI::CUIString& list,
+                             WPARAM wParam, LPARAM lParam) {
+  if (m_pages.empty()) return false;
+  pagekit::PageEvent event;
+  event.kind = kind;
+  event.sender = sender != nullptr ? sender->GetName().GetData() : L"";
+  event.list = list.GetData();
+  event.control = sender;
+  event.wParam = wParam;
+  event.lParam = lParam;
+  return m_pages.Dispatch(*this, event);
+}
+
+void MainFrame::OfferPickerResult(pagekit::PickerResult result) {
+  if (result.ownerControl != nullptr) result.owner = result.ownerControl->GetName().GetData();
+  m_pages.DispatchPickerResult(*this, result);
+}
+
+// A changed cell of a bill or order line, also after the return-goods box turned its
+// sign, and an activated list row are their pages' to handle.
+void MainFrame::OnEditTextChanged(SkinUI::CControlUI* cell) { OfferToPages(pagekit::EventKind::kTextChanged, cell); }
+
+void MainFrame::OnListItemActivate(SkinUI::CControlUI* row, SkinUI::CControlUI* list) {
+  OfferToPages(pagekit::EventKind::kItemActivate, row, list != nullptr ? list->GetName() : SkinUI::CUIString());
+}
+
+void MainFrame::OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  OfferPickerResult({pagekit::PickerKind::kProductType, L"", text.GetData(), {}, owner, nullptr});
+}
+
+void MainFrame::OnProductUnitSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  OfferPickerResult({pagekit::PickerKind::kProductUnit, L"", text.GetData(), {}, owner, nullptr});
+}
+
+void MainFrame::OnProductSelect(SkinUI::CUIString name, SkinUI::CControlUI* owner, void* extra) {
+  OfferPickerResult({pagekit::PickerKind::kProduct, L"", name.GetData(), {}, owner, extra});
+}
+
+void MainFrame::OnProductRowSelect(std::vector<SkinUI::CUIString> names, SkinUI::CControlUI* owner, void* extra) {
+  pagekit::PickerResult result{pagekit::PickerKind::kProductRows, L"", L"", {}, owner, extra};
+  for (const SkinUI::CUIString& name : names) result.names.push_back(name.GetData());
+  OfferPickerResult(result);
+}
+
+void MainFrame::OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  OfferPickerResult({pagekit::PickerKind::kDropList, L"", text.GetData(), {}, owner, nullptr});
+}
+
+}  // namespace shell
