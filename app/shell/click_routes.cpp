@@ -6,11 +6,12 @@
 // asked (a page's own button comes before the prefix rows, as the page buttons come
 // before them in the first chain); then the prefix rows. A row without a handler
 // belongs to a page not registered yet: the pages are asked and, if none takes the
-// click, it does nothing.
+// click, the user is told that it is not built yet. A name of no row is ignored.
 #include "click_routes.h"
 
 #include <cwchar>
 
+#include "core/blocking_calls.h"
 #include "core/container_ui.h"
 #include "controls/list.h"
 #include "main_frame.h"
@@ -266,6 +267,10 @@ const ClickRoute* Find(const ClickRoute (&chain)[N], const wchar_t* name) {
 
 }  // namespace
 
+void TellNotBuiltYet(HWND owner, const wchar_t* caption) {
+  SkinUI::UIMessageBox(owner, L"功能开发中,敬请期待", caption, MB_OK);
+}
+
 ClickRouteMatch MatchClickRoute(const wchar_t* name) {
   if (const ClickRoute* route = Find(kFirstChain, name)) return {1, route->name};
   if (const ClickRoute* route = Find(kSecondChain, name)) return {2, route->name};
@@ -278,8 +283,15 @@ void RunClickRoute(MainFrame& frame, const ClickRoute* route, SkinUI::CControlUI
   const bool frameRow = route != nullptr && route->handler != nullptr;
   if (frameRow && route->match == Match::kExact) {
     route->handler(frame, sender, route->arg, route->arg2);
-  } else if (!frame.OfferToPages(pagekit::EventKind::kClick, &sender) && frameRow) {
+  } else if (frame.OfferToPages(pagekit::EventKind::kClick, &sender)) {
+    return;
+  } else if (frameRow) {
     route->handler(frame, sender, route->arg, route->arg2);
+  } else if (route != nullptr) {
+    // The button's own text names it best, then its tip.
+    SkinUI::CUIString caption = sender.GetText();
+    if (caption.IsEmpty()) caption = sender.GetToolTip();
+    TellNotBuiltYet(frame.GetHWND(), caption.IsEmpty() ? L"提示" : caption.GetData());
   }
 }
 

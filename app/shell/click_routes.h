@@ -2,6 +2,8 @@
 // which chain a name reaches. The chains themselves run in MainFrame::OnClick.
 #pragma once
 
+#include <windows.h>
+
 namespace shell {
 
 struct ClickRouteMatch {
@@ -10,5 +12,9 @@ struct ClickRouteMatch {
 };
 
 ClickRouteMatch MatchClickRoute(const wchar_t* name);
+
+// The box of a page or button whose work is not built yet ("功能开发中,敬请期待"),
+// owned by the main window, with that caption.
+void TellNotBuiltYet(HWND owner, const wchar_t* caption);
 
 }  // namespace shell

@@ -58,8 +58,9 @@ TEST(PageDispatch, ClicksReachTheFrameRowsThenThePages) {
       {L"hpkc_btn_find", L"taken", false, false, nullptr},
       // The first page says not mine, the second takes it.
       {L"xsydd_save", L"offered", true, false, nullptr},
-      // A row whose page is not registered, and a name of no row: offered, then nothing.
-      {L"hpkc_btn_hide_zero", L"offered", true, false, nullptr},
+      // A row whose page is not registered: offered, then the user is told; a name of
+      // no row: offered, then ignored.
+      {L"hpkc_btn_hide_zero", L"offered", true, false, L"提示|功能开发中,敬请期待"},
       {L"没有这个按钮", L"offered", true, false, nullptr},
   };
   for (const Case& c : cases) {
@@ -80,6 +81,22 @@ TEST(PageDispatch, ClicksReachTheFrameRowsThenThePages) {
     EXPECT_EQ(c.box != nullptr ? std::vector<std::wstring>{c.box} : std::vector<std::wstring>{},
               MessageBoxRecorder::Boxes())
         << c.name;
+  }
+  // The box is captioned with the button's text, or else its tip.
+  const struct {
+    const wchar_t* text;
+    const wchar_t* tip;
+    const wchar_t* box;
+  } captions[] = {{L"批量删除", L"删除选中的商品", L"批量删除|功能开发中,敬请期待"},
+                  {L"", L"删除选中的商品", L"删除选中的商品|功能开发中,敬请期待"}};
+  for (const auto& c : captions) {
+    SkinUI::CButtonUI button;
+    button.SetName(L"hpkc_btn_batch_del");
+    button.SetText(c.text);
+    button.SetToolTip(c.tip);
+    MessageBoxRecorder boxes;
+    Send(main, L"click", &button);
+    EXPECT_EQ(std::vector<std::wstring>{c.box}, MessageBoxRecorder::Boxes());
   }
 }
 

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "core/blocking_calls.h"
+#include "click_routes.h"
 #include "controls/edit.h"
 #include "library_binding.h"
 #include "text_conversion.h"
@@ -27,15 +28,11 @@ struct PageRoute {
   const wchar_t* arg;
 };
 
-void TellUser(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) {
+void NotBuiltYet(MainFrame& frame, const SkinUI::CUIString& page) { TellNotBuiltYet(frame.GetHWND(), page.GetData()); }
+
+void Say(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) {
   SkinUI::UIMessageBox(frame.GetHWND(), text, page.GetData(), MB_OK);
 }
-
-void NotBuiltYet(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* = nullptr) {
-  TellUser(frame, page, L"功能开发中,敬请期待");
-}
-
-void Say(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) { TellUser(frame, page, text); }
 
 void Nothing(MainFrame&, const SkinUI::CUIString&, const wchar_t*) {}
 
