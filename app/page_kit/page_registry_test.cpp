@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "memory_fields.h"
 #include "page_registration.h"
+#include "test_support/memory_host.h"
 #include "test_support/probe_page.h"
 
 namespace {
@@ -20,25 +20,7 @@ using pagekit::EventKind;
 using pagekit::PageEvent;
 using pagekit::PageSide;
 
-// A host with fields in memory that remembers what pages asked of it.
-class RecordingHost : public pagekit::PageHost {
- public:
-  void OpenPageTab(const std::wstring& tab, const std::wstring& panel, bool) override {
-    calls.push_back(L"tab " + tab + L" " + panel);
-  }
-  void OpenPageByName(const std::wstring& page) override { calls.push_back(L"page " + page); }
-  pagekit::PageFields& Fields() override { return fields; }
-  KXPDatavane* Data() override { return nullptr; }
-  pagekit::Session CurrentSession() const override { return {L"老板", true}; }
-  PageSide Side() const override { return side; }
-  void SetSide(PageSide value) override { side = value; }
-  HWND OwnerWindow() const override { return nullptr; }
-
-  pagekit::MemoryFields fields;
-  PageSide side = PageSide::kSales;
-  std::vector<std::wstring> calls;
-};
-
+using pagekit::test::MemoryHost;
 using pagekit::test::ProbePage;
 
 TEST(PageRegistry, RouterNamesOpenTheirPageWithTheirSide) {
@@ -65,7 +47,7 @@ TEST(PageRegistry, RouterNamesOpenTheirPageWithTheirSide) {
       {L"", PageSide::kSales, false, PageSide::kSales, nullptr},
   };
   for (const Case& c : cases) {
-    RecordingHost host;
+    MemoryHost host;
     host.side = c.before;
     EXPECT_EQ(c.opens, registry.OpenPage(host, c.name)) << c.name;
     EXPECT_EQ(c.after, host.side) << c.name;
@@ -94,7 +76,7 @@ TEST(PageRegistry, EventsGoToThePagesInOrderUntilOneTakesThem) {
       {L"both", true, 3, 1},           // two pages name it: the first one added
       {L"没有这个按钮", false, 4, 2},  // nobody's
   };
-  RecordingHost host;
+  MemoryHost host;
   for (const Case& c : cases) {
     PageEvent event;
     event.kind = EventKind::kClick;
@@ -111,7 +93,7 @@ TEST(PageRegistry, PickerResultsGoToThePageOfTheirOwner) {
                                     std::vector<std::wstring>{L"hpkc_new_hplb_drop"});
   auto& bills =
       ProbePage::AddTo(registry, std::vector<pagekit::PageRoute>{}, L"", std::vector<std::wstring>{L"xsd_custom_drop"});
-  RecordingHost host;
+  MemoryHost host;
   pagekit::PickerResult result;
   result.kind = pagekit::PickerKind::kDropList;
   result.owner = L"xsd_custom_drop";
@@ -137,7 +119,7 @@ TEST(PageRegistry, RegisteredFactoriesGiveOnePageEach) {
   for (pagekit::PageFactory factory : pagekit::RegisteredPageFactories()) listed += factory == &MakeRegisteredPage;
   EXPECT_EQ(1, listed);
   pagekit::PageRegistry registry = pagekit::PageRegistry::FromRegisteredFactories();
-  RecordingHost host;
+  MemoryHost host;
   EXPECT_TRUE(registry.OpenPage(host, L"登记的页"));
   EXPECT_EQ(std::vector<std::wstring>{L"tab 登记的页 mid_registered"}, host.calls);
   // Each registry has pages of its own.

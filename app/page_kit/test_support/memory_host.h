@@ -1,0 +1,43 @@
+// Test support: the host a page's logic runs on in its tests, without a window. Its
+// fields are in memory (declare the page's controls on `fields`), its data object is
+// the one the test gives (the real Datavane.dll, or the forwarding seam over it), the
+// session and side are the test's to set, and what the page asked of the frame (tabs,
+// other pages) is kept in order as "tab <tab> <panel>" and "page <name>".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "memory_fields.h"
+#include "page_host.h"
+
+namespace pagekit {
+namespace test {
+
+class MemoryHost : public PageHost {
+ public:
+  explicit MemoryHost(KXPDatavane* data = nullptr, Session session = {L"老板", true})
+      : data_(data), session_(std::move(session)) {}
+
+  void OpenPageTab(const std::wstring& tab, const std::wstring& panel, bool) override {
+    calls.push_back(L"tab " + tab + L" " + panel);
+  }
+  void OpenPageByName(const std::wstring& page) override { calls.push_back(L"page " + page); }
+  PageFields& Fields() override { return fields; }
+  KXPDatavane* Data() override { return data_; }
+  Session CurrentSession() const override { return session_; }
+  PageSide Side() const override { return side; }
+  void SetSide(PageSide value) override { side = value; }
+  HWND OwnerWindow() const override { return nullptr; }
+
+  MemoryFields fields;
+  PageSide side = PageSide::kSales;
+  std::vector<std::wstring> calls;
+
+ private:
+  KXPDatavane* data_;
+  Session session_;
+};
+
+}  // namespace test
+}  // namespace pagekit
