@@ -785,7 +785,9 @@ void CRichEditUI::PaintText(HDC hDC)
 void CRichEditUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     CContainerUI::DoPaint(hDC, rcPaint);
+    // Only a shown bar is checked: a layout has nothing to take away otherwise.
     if (m_pTwh == NULL || !m_bVScrollBarFixing) return;
+    if (m_pVerticalScrollBar == NULL || !m_pVerticalScrollBar->IsVisible()) return;
     const RECT& rc = m_pTwh->GetClientRect();
     LONG lHeight = NaturalHeight(rc);
     if (lHeight >= 0 && lHeight <= rc.bottom - rc.top) NeedUpdate();

@@ -27,8 +27,10 @@ class NotifyWindow : public TestWindow
 {
 public:
     std::vector<NMHDR> notifications;
+    int paints = 0;
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
+        if (uMsg == WM_PAINT) ++paints;
         if (uMsg == WM_NOTIFY) {
             notifications.push_back(*reinterpret_cast<NMHDR*>(lParam));
             return 0;
@@ -655,4 +657,49 @@ TEST_F(RichEditTest, ARichEditMovedToAnotherWindowFiltersOnlyThatWindow)
     Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     PumpMessages();
     EXPECT_EQ(0, win->log.Count(L"textchanged"));
+}
+
+// An idle rich edit asks for no paints: a bar the engine keeps showing and
+// disabling for empty text must not turn every paint into the next one, which
+// starves the window's timers.
+TEST_F(RichEditTest, AnIdleEditWithBarsDoesNotRepaintByItself)
+{
+    const struct
+    {
+        const wchar_t* attributes;
+        const wchar_t* text;
+    } cases[] = {
+        {L"vscrollbar='true'", L""},
+        {L"vscrollbar='true' autovscroll='true'", L""},
+        {L"vscrollbar='true' hscrollbar='true'", L""},
+        {L"vscrollbar='true' rich='false'", L""},
+        {L"vscrollbar='true'", L"short"},
+        {L"hscrollbar='true'", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.attributes);
+        SCOPED_TRACE(c.text);
+        Build(c.attributes, 200, 100);
+        re->SetText(c.text);
+        PaintNow(win->GetHWND());
+        PumpPosted();
+        int ticks = 0;
+        win->pm.SetTimer(re->GetParent(), 7, 50);
+        win->paints = 0;
+        const DWORD start = ::GetTickCount();
+        // One message at a time: a window that keeps asking for paints always
+        // has one waiting.
+        MSG msg;
+        while (::GetTickCount() - start < 1000) {
+            if (!::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+                ::MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT);
+                continue;
+            }
+            if (msg.message == WM_TIMER && msg.hwnd == win->GetHWND()) ++ticks;
+            ::DispatchMessageW(&msg);
+        }
+        win->pm.KillTimer(re->GetParent(), 7);
+        EXPECT_LT(win->paints, 5);
+        EXPECT_GE(ticks, 10);
+    }
 }

@@ -253,16 +253,22 @@ HDC CTxtWinHost::TxGetDC()
 
 INT CTxtWinHost::TxReleaseDC(HDC) { return 1; }
 
+void CTxtWinHost::ShowBar(CScrollBarUI* bar, bool show)
+{
+    if (bar == NULL || bar->IsVisible() == show) return;
+    bar->SetVisible(show);
+    // A hidden vertical bar leaves nothing to check against the text's height.
+    // Left pending, the check asks for a layout from every paint, and a layout
+    // without the bar never ends it: the window repaints without pause and its
+    // timers starve (an empty edit whose engine shows, then disables its bar).
+    if (!show && bar == BarOf(m_pOwner, true)) m_pOwner->m_bVScrollBarFixing = false;
+    m_pOwner->NeedUpdate();
+}
+
 WINBOOL CTxtWinHost::TxShowScrollBar(INT fnBar, WINBOOL fShow)
 {
-    CScrollBarUI* bars[2] = {NULL, NULL};
-    if (fnBar == SB_VERT || fnBar == SB_BOTH) bars[0] = BarOf(m_pOwner, true);
-    if (fnBar == SB_HORZ || fnBar == SB_BOTH) bars[1] = BarOf(m_pOwner, false);
-    for (CScrollBarUI* bar : bars) {
-        if (bar == NULL || bar->IsVisible() == (fShow != FALSE)) continue;
-        bar->SetVisible(fShow != FALSE);
-        m_pOwner->NeedUpdate();
-    }
+    if (fnBar == SB_VERT || fnBar == SB_BOTH) ShowBar(BarOf(m_pOwner, true), fShow != FALSE);
+    if (fnBar == SB_HORZ || fnBar == SB_BOTH) ShowBar(BarOf(m_pOwner, false), fShow != FALSE);
     return TRUE;
 }
 
@@ -274,10 +280,7 @@ WINBOOL CTxtWinHost::TxEnableScrollBar(INT fuSBFlags, INT fuArrowflags)
     for (CScrollBarUI* bar : bars) {
         if (bar == NULL) continue;
         bar->SetEnabled(fuArrowflags != ESB_DISABLE_BOTH);
-        if (fuArrowflags == ESB_DISABLE_BOTH && bar->IsVisible()) {
-            bar->SetVisible(false);
-            m_pOwner->NeedUpdate();
-        }
+        if (fuArrowflags == ESB_DISABLE_BOTH) ShowBar(bar, false);
     }
     return TRUE;
 }
@@ -289,16 +292,11 @@ WINBOOL CTxtWinHost::TxSetScrollRange(INT fnBar, LONG nMinPos, INT nMaxPos, WINB
     if (bar == NULL) return TRUE;
     const LONG visible = vertical ? m_rcClient.bottom - m_rcClient.top : m_rcClient.right - m_rcClient.left;
     const LONG range = (nMaxPos - nMinPos) - visible;
-    const bool wasVisible = bar->IsVisible();
-    if (range > 0) {
-        bar->SetVisible(true);
-        bar->SetScrollRange(range);
-        if (vertical && !wasVisible) m_pOwner->m_bVScrollBarFixing = true;
-    } else {
-        bar->SetVisible(false);
-        bar->SetScrollRange(0);
-    }
-    if (bar->IsVisible() != wasVisible) m_pOwner->NeedUpdate();
+    // A vertical bar shown by a range the engine measured before the text area
+    // had its size is checked against the text at the next layout.
+    if (vertical && range > 0 && !bar->IsVisible()) m_pOwner->m_bVScrollBarFixing = true;
+    ShowBar(bar, range > 0);
+    bar->SetScrollRange(range > 0 ? range : 0);
     return TRUE;
 }
 

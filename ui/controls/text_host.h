@@ -15,6 +15,7 @@
 namespace SkinUI {
 
 class CRichEditUI;
+class CScrollBarUI;
 
 class UILIB_API CTxtWinHost final : public ITextHost
 {
@@ -107,6 +108,9 @@ private:
     HWND Window() const;
     void PropertyChange(DWORD dwMask, DWORD dwBits);
     void UpdateExtent();
+    // Shows or hides one of the owner's bars; the owner is laid out again when
+    // that changes.
+    void ShowBar(CScrollBarUI* bar, bool show);
 
     CRichEditUI* m_pOwner;
     ULONG m_cRefs;
