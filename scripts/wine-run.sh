@@ -55,4 +55,27 @@ if [ ! -f "$WINEPREFIX/.tarvel-fonts" ]; then
   fi
   flock -u 9
 fi
-exec "$WINELOADER" "$exe" "$@"
+# Wine's server, the services it boots and the desktop process it starts keep the
+# standard output and error of the program that made them start, for as long as
+# the server runs. CTest waits for the end of a test's output, not only for its
+# process: the test that happened to start the server (the first one on a fresh
+# server, usually the first fixture) would wait for every other test to end. So,
+# unless the output is a terminal, the program writes into files of its own, and
+# only this script's live copy of them reaches the caller.
+if [ -t 1 ] && [ -t 2 ]; then
+  exec "$WINELOADER" "$exe" "$@"
+fi
+out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+err=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+"$WINELOADER" "$exe" "$@" 0<&0 >"$out" 2>"$err" &
+pid=$!
+trap 'kill $pid 2>/dev/null' TERM INT HUP
+tail -s 0.1 -f --pid=$pid "$out" &
+tail_out=$!
+tail -s 0.1 -f --pid=$pid "$err" >&2 &
+tail_err=$!
+status=0
+wait $pid || status=$?
+wait $tail_out $tail_err || true
+rm -f "$out" "$err"
+exit $status
