@@ -27,10 +27,9 @@ int KXPData::GetSideBarItems(std::vector<SideBarItem>* items, const char* name) 
     const std::string sql =
         name ? StringPrintf("select * from J4_Sys_SideBar_Item where name='%s'", SqlEscape(name).c_str())
              : std::string("select * from J4_Sys_SideBar_Item");
-    CppSQLite3DB db;
-    openForReading(db);
+    OperationConnection db = reading();
     {
-      CppSQLite3Query query = db.execQuery(sql);
+      CppSQLite3Query query = db->execQuery(sql);
       const int nameColumn = query.fieldIndex("name");
       const int imageColumn = query.fieldIndex("image");
       const int tipColumn = query.fieldIndex("tip");
@@ -69,10 +68,9 @@ int KXPData::DeleteProductType(const char* category) {
 int KXPData::GetProductTypes(intptr_t context, ProductTypeCallback onType) {
   if (!onType) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
+    OperationConnection db = reading();
     {
-      CppSQLite3Query query = db.execQuery("select * from J4_Product_Type");
+      CppSQLite3Query query = db->execQuery("select * from J4_Product_Type");
       const int categoryColumn = query.fieldIndex("商品类别");
       const int parentColumn = query.fieldIndex("上级类别");
       const int levelColumn = query.fieldIndex("级别");
@@ -92,12 +90,11 @@ int KXPData::GetProductType(const char* category, char* parent, int* level) {
   if (!category) return 1;
   if (!parent || !level) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
+    OperationConnection db = reading();
     bool found = false;
     {
       CppSQLite3Query query =
-          db.execQuery(StringPrintf("select * from J4_Product_Type where 商品类别='%s'", SqlEscape(category).c_str()));
+          db->execQuery(StringPrintf("select * from J4_Product_Type where 商品类别='%s'", SqlEscape(category).c_str()));
       if (!query.eof()) {
         const std::string parentText = query.fieldValue("上级类别");
         const int levelNumber = LeadingInt(query.fieldValue("级别"));

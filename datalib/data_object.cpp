@@ -28,20 +28,29 @@ KXPData::KXPData(int busyTimeoutMs) {
   settings_.busyTimeoutMs = busyTimeoutMs;
 }
 
+KXPData::~KXPData() { TakeThreadWorkUnit(this); }
+
+OperationConnection::OperationConnection(const KXPData& data, CppSQLite3DB::Locking locking)
+    : unit_(FindThreadWorkUnit(&data)), db_(unit_ ? &unit_->connection() : &own_) {
+  if (!unit_) {
+    own_.open(data.settings_, locking);
+  } else if (!unit_->isLive()) {
+    throw CppSQLite3Exception(SQLITE_ABORT, "The unit of work was rolled back");
+  }
+}
+
 void KXPData::execute(const std::string& sql) const {
-  CppSQLite3DB db;
-  openForWriting(db);
-  db.execDML(sql);
+  OperationConnection db = writing();
+  db->execDML(sql);
   db.close();
 }
 
 void KXPData::replaceRow(const std::string& deleteSql, const std::string& insertSql) const {
-  CppSQLite3DB db;
-  openForWriting(db);
+  OperationConnection db = writing();
   {
-    SqliteTransaction transaction(db);
-    db.execDML(deleteSql);
-    db.execDML(insertSql);
+    SqliteTransaction transaction(*db, db.transactionKind());
+    db->execDML(deleteSql);
+    db->execDML(insertSql);
     transaction.commit();
   }
   db.close();
@@ -49,10 +58,13 @@ void KXPData::replaceRow(const std::string& deleteSql, const std::string& insert
 
 int KXPData::OpenDatabase(const char* path) {
   if (!IsUsablePath(path)) return -1;  // the stored path stays as it was
+  // The unit's connection stays on the file it was opened on; refusing keeps the
+  // thread's operations and its unit on one database.
+  if (FindThreadWorkUnit(this)) return -1;
   return Guarded([&] {
     settings_.path = path;
     CppSQLite3DB db;
-    openForWriting(db);
+    db.open(settings_, CppSQLite3DB::Locking::kPerTransaction);
     CreateSchema(db);
     db.close();
     return 0;
@@ -60,6 +72,9 @@ int KXPData::OpenDatabase(const char* path) {
 }
 
 int KXPData::RunReport(const char* key, intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) {
+  // A report reads on a connection of its own, inside a unit too: it sees what
+  // is committed. The unit's changes stay in its cache, so the report does not
+  // wait for the unit's lock.
   Guarded([&] { return RunReportByKey(settings_, key, context, params, onRow); });
   return 0;
 }

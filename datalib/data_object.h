@@ -1,19 +1,29 @@
 // KXPData: the data object behind KXPDatavane. Every operation opens its own
 // connection, does its work, closes and answers a result code; nothing thrown
 // inside (database errors, a throwing callback, an allocation failure) leaves it.
+// While the calling thread has a unit of work open, the operations run on the
+// unit's connection instead and commit nothing (work_unit.h).
 #ifndef DATAVANE_DATA_OBJECT_H
 #define DATAVANE_DATA_OBJECT_H
 
 #include "kxp_data.h"
 #include "sqlite_connection.h"
+#include "work_unit.h"
 
 // The key every connection of the library passes to the cipher.
 extern const char kDatabaseKey[];
+
+class OperationConnection;
 
 class KXPData : public KXPDatavane {
  public:
   // Tests shorten the busy timeout to see a locked file fail quickly.
   explicit KXPData(int busyTimeoutMs = kDefaultBusyTimeoutMs);
+  // Rolls back and closes a unit still open on the destroying thread (units of
+  // other threads end with their threads).
+  ~KXPData();
+  KXPData(const KXPData&) = delete;
+  KXPData& operator=(const KXPData&) = delete;
 
   int OpenDatabase(const char* path) override;
   int AddUser(const char* name, const char* password) override;
@@ -46,22 +56,65 @@ class KXPData : public KXPDatavane {
   int AddProductUnit(const char* unit) override;
   int DeleteProductUnit(const char* unit) override;
   int AdjustStock(std::string billNumber, std::vector<std::vector<DataField>>* lines, bool reverse) override;
+  int BeginWork() override;
+  int CommitWork() override;
+  int RollbackWork() override;
 
   const ConnectionSettings& connectionSettings() const { return settings_; }
 
  private:
+  friend class OperationConnection;
   bool hasDatabase() const { return !settings_.path.empty(); }
-  void openForReading(CppSQLite3DB& db) const { db.open(settings_, CppSQLite3DB::Locking::kHoldUntilClose); }
-  void openForWriting(CppSQLite3DB& db) const { db.open(settings_, CppSQLite3DB::Locking::kPerTransaction); }
-  // Runs one statement (ANSI) on a connection of its own.
+  OperationConnection reading() const;
+  OperationConnection writing() const;
+  // Runs one statement (ANSI) on the operation's connection.
   void execute(const std::string& sql) const;
-  // Deletes and inserts in one transaction, so that a row is replaced or kept, never lost.
+  // Deletes and inserts together, so that a row is replaced or kept, never lost.
   void replaceRow(const std::string& deleteSql, const std::string& insertSql) const;
   // Copies one column of a user's row into the caller's text buffer (left alone without a row).
   int readUserText(const char* column, const char* name, char* out);
 
   ConnectionSettings settings_;
 };
+
+// The connection one operation runs on: the calling thread's unit of work for
+// this data object when one is open, otherwise one of its own for this call.
+class OperationConnection {
+ public:
+  // Throws when the thread's unit has been rolled back underneath it, so that
+  // nothing is stored statement by statement in its place.
+  OperationConnection(const KXPData& data, CppSQLite3DB::Locking locking);
+  OperationConnection(const OperationConnection&) = delete;
+  OperationConnection& operator=(const OperationConnection&) = delete;
+
+  CppSQLite3DB& operator*() { return *db_; }
+  CppSQLite3DB* operator->() { return db_; }
+  // The unit the statements run in; null outside a unit.
+  WorkUnit* unit() const { return unit_; }
+  // How statements that land together are bracketed: a transaction of their own
+  // outside a unit; inside one a savepoint, so that a failing call undoes only
+  // its own writes and the unit stays open.
+  SqliteTransaction::Kind transactionKind() const {
+    return unit_ ? SqliteTransaction::Kind::kSavepoint : SqliteTransaction::Kind::kImmediate;
+  }
+  // Closes a connection of its own (throwing as CppSQLite3DB::close does); the
+  // unit's stays open for the thread's next operation.
+  void close() {
+    if (!unit_) own_.close();
+  }
+
+ private:
+  WorkUnit* unit_;
+  CppSQLite3DB own_;
+  CppSQLite3DB* db_;
+};
+
+inline OperationConnection KXPData::reading() const {
+  return OperationConnection(*this, CppSQLite3DB::Locking::kHoldUntilClose);
+}
+inline OperationConnection KXPData::writing() const {
+  return OperationConnection(*this, CppSQLite3DB::Locking::kPerTransaction);
+}
 
 // Runs an operation's work and turns anything it throws into `onError`.
 template <class Work>

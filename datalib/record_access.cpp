@@ -14,6 +14,17 @@ std::vector<std::string> ColumnNames(CppSQLite3DB& db, const char* table) {
   return names;
 }
 
+// The number of columns of a table; inside a unit looked up once per table.
+size_t ColumnCount(OperationConnection& db, const char* table) {
+  if (!db.unit()) return ColumnNames(*db, table).size();
+  std::map<std::string, size_t>& known = db.unit()->columnCounts();
+  auto found = known.find(table);
+  if (found != known.end()) return found->second;
+  const size_t count = ColumnNames(*db, table).size();
+  known.emplace(table, count);
+  return count;
+}
+
 // Runs the select built from `record` and, for every row, writes the non-hidden
 // fields' values from the columns of their names and calls `deliver`; `deliver`
 // answers false to stop. The fields are looked at afresh for every row: a row
@@ -34,9 +45,8 @@ int KXPData::GetTableFields(const char* table, std::vector<DataField>* fields) {
   if (!table || !fields) return -1;
   return Guarded([&] {
     fields->clear();
-    CppSQLite3DB db;
-    openForReading(db);
-    for (const std::string& name : ColumnNames(db, table)) fields->push_back(MakeDataField(name, ""));
+    OperationConnection db = reading();
+    for (const std::string& name : ColumnNames(*db, table)) fields->push_back(MakeDataField(name, ""));
     db.close();
     return 0;
   });
@@ -45,9 +55,8 @@ int KXPData::GetTableFields(const char* table, std::vector<DataField>* fields) {
 int KXPData::GetTableColumnNames(const char* table, std::vector<std::string>* names) {
   if (!table || !names) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
-    for (std::string& name : ColumnNames(db, table)) names->push_back(std::move(name));
+    OperationConnection db = reading();
+    for (std::string& name : ColumnNames(*db, table)) names->push_back(std::move(name));
     db.close();
     return 0;
   });
@@ -60,9 +69,8 @@ int KXPData::QueryRecords(const char* table, std::vector<DataField>* record,
   return Guarded([&] {
     const bool firstRowOnly = HasOrdering(*record);
     const std::string sql = BuildSelectStatement(table, *record, true);
-    CppSQLite3DB db;
-    openForReading(db);
-    SelectInto(db, sql, *record, [&] {
+    OperationConnection db = reading();
+    SelectInto(*db, sql, *record, [&] {
       rows->push_back(*record);
       return !firstRowOnly;
     });
@@ -77,10 +85,9 @@ int KXPData::QueryRecordsCallback(const char* table, intptr_t context, std::vect
   if (record->empty()) return 0;
   return Guarded([&] {
     const std::string sql = BuildSelectStatement(table, *record, false);
-    CppSQLite3DB db;
-    openForReading(db);
-    RegisterHanzi2Pinyin(db);
-    SelectInto(db, sql, *record, [&] {
+    OperationConnection db = reading();
+    if (!db.unit()) RegisterHanzi2Pinyin(*db);  // a unit's connection has it from its start
+    SelectInto(*db, sql, *record, [&] {
       onRow(context, record);
       return true;
     });
@@ -93,13 +100,12 @@ int KXPData::InsertRecord(const char* table, std::vector<DataField>* values) {
   if (!table || !values) return -1;
   if (values->empty()) return 0;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForWriting(db);
+    OperationConnection db = writing();
     {
       // One write lock for the column count and the insert.
-      SqliteTransaction transaction(db);
-      const size_t columns = ColumnNames(db, table).size();
-      db.execDML(BuildInsertStatement(table, *values, columns));
+      SqliteTransaction transaction(*db, db.transactionKind());
+      const size_t columns = ColumnCount(db, table);
+      db->execDML(BuildInsertStatement(table, *values, columns));
       transaction.commit();
     }
     db.close();

@@ -189,13 +189,27 @@ std::vector<std::string> CppSQLite3DB::queryColumn(const std::string& ansiSql) {
 
 // ---- SqliteTransaction ----
 
-SqliteTransaction::SqliteTransaction(CppSQLite3DB& db) : db_(db) { db_.execDML("begin immediate"); }
+namespace {
+// One fixed name serves nested savepoints too: "rollback to" and "release" act
+// on the innermost savepoint of that name.
+const char kSavepointName[] = "kxp_call";
+}  // namespace
+
+SqliteTransaction::SqliteTransaction(CppSQLite3DB& db, Kind kind) : db_(db), kind_(kind) {
+  db_.execDML(kind_ == Kind::kSavepoint ? std::string("savepoint ") + kSavepointName : std::string("begin immediate"));
+}
 
 SqliteTransaction::~SqliteTransaction() {
-  if (!done_ && db_.handle()) sqlite3_exec(db_.handle(), "rollback", nullptr, nullptr, nullptr);
+  if (done_ || !db_.handle()) return;
+  if (kind_ == Kind::kSavepoint) {
+    const std::string undo = std::string("rollback to ") + kSavepointName + "; release " + kSavepointName;
+    sqlite3_exec(db_.handle(), undo.c_str(), nullptr, nullptr, nullptr);
+  } else {
+    sqlite3_exec(db_.handle(), "rollback", nullptr, nullptr, nullptr);
+  }
 }
 
 void SqliteTransaction::commit() {
-  db_.execDML("commit");
+  db_.execDML(kind_ == Kind::kSavepoint ? std::string("release ") + kSavepointName : std::string("commit"));
   done_ = true;
 }

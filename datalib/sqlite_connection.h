@@ -113,9 +113,16 @@ class CppSQLite3DB {
 };
 
 // A transaction on an open connection: rolled back unless commit() was reached.
+// Inside a transaction that is already open (a unit of work) it is a savepoint
+// instead, so that undoing it takes back only its own statements and leaves the
+// outer transaction open.
 class SqliteTransaction {
  public:
-  explicit SqliteTransaction(CppSQLite3DB& db);
+  enum class Kind {
+    kImmediate,  // "begin immediate": the write lock first, within the busy timeout
+    kSavepoint,  // nested in the connection's open transaction
+  };
+  explicit SqliteTransaction(CppSQLite3DB& db, Kind kind = Kind::kImmediate);
   ~SqliteTransaction();
   void commit();
   SqliteTransaction(const SqliteTransaction&) = delete;
@@ -123,6 +130,7 @@ class SqliteTransaction {
 
  private:
   CppSQLite3DB& db_;
+  Kind kind_;
   bool done_ = false;
 };
 

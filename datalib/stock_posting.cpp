@@ -1,4 +1,4 @@
-// AdjustStock: moves the current stock of a bill's products in one transaction.
+// AdjustStock: moves the current stock of a bill's products, every line or none.
 #include "stock_posting.h"
 
 #include <cmath>
@@ -22,20 +22,19 @@ int KXPData::AdjustStock(std::string billNumber, std::vector<std::vector<DataFie
   if (!lines) return -1;
   return Guarded([&] {
     const bool takeOut = IsSalesBill(billNumber) != reverse;
-    CppSQLite3DB db;
-    openForWriting(db);
+    OperationConnection db = writing();
     {
       // All lines or none: a bill whose posting fails half-way leaves the stock as it was.
-      SqliteTransaction transaction(db);
+      SqliteTransaction transaction(*db, db.transactionKind());
       for (const std::vector<DataField>& line : *lines) {
         if (line.size() < 2) continue;
         const std::string product = SqlEscape(line[0].value);
         std::vector<std::string> stock =
-            db.queryColumn(StringPrintf("select 当前库存 from J4_Product_Data where 商品名称='%s'", product.c_str()));
+            db->queryColumn(StringPrintf("select 当前库存 from J4_Product_Data where 商品名称='%s'", product.c_str()));
         if (stock.empty()) continue;  // no such product: nothing to move
         const std::string posted = PostedStock(stock.front(), line[1].value, takeOut);
-        db.execDML(StringPrintf("update J4_Product_Data set 当前库存='%s' where 商品名称='%s'", posted.c_str(),
-                                product.c_str()));
+        db->execDML(StringPrintf("update J4_Product_Data set 当前库存='%s' where 商品名称='%s'", posted.c_str(),
+                                 product.c_str()));
       }
       transaction.commit();
     }

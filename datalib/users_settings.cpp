@@ -25,10 +25,9 @@ int KXPData::AddUser(const char* name, const char* password) {
 int KXPData::DeleteUser(const char* name, const char* password) {
   if (!name) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForWriting(db);
-    const int deleted = db.execDML(StringPrintf("delete from J4_Sys_User where name='%s' and pwd='%s';",
-                                                SqlEscape(name).c_str(), SqlEscape(password).c_str()));
+    OperationConnection db = writing();
+    const int deleted = db->execDML(StringPrintf("delete from J4_Sys_User where name='%s' and pwd='%s';",
+                                                 SqlEscape(name).c_str(), SqlEscape(password).c_str()));
     db.close();
     return deleted > 0 ? 0 : 2;
   });
@@ -37,12 +36,11 @@ int KXPData::DeleteUser(const char* name, const char* password) {
 int KXPData::CheckUserPassword(const char* name, const char* password) {
   if (!name) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
+    OperationConnection db = reading();
     bool found;
     {
-      CppSQLite3Query query = db.execQuery(StringPrintf("select * from J4_Sys_User where name='%s' and pwd='%s'",
-                                                        SqlEscape(name).c_str(), SqlEscape(password).c_str()));
+      CppSQLite3Query query = db->execQuery(StringPrintf("select * from J4_Sys_User where name='%s' and pwd='%s'",
+                                                         SqlEscape(name).c_str(), SqlEscape(password).c_str()));
       found = !query.eof();
     }
     db.close();
@@ -53,9 +51,8 @@ int KXPData::CheckUserPassword(const char* name, const char* password) {
 int KXPData::GetUserNames(std::vector<std::string>* names) {
   if (!names) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
-    for (std::string& name : db.queryColumn("select name from J4_Sys_User")) names->push_back(std::move(name));
+    OperationConnection db = reading();
+    for (std::string& name : db->queryColumn("select name from J4_Sys_User")) names->push_back(std::move(name));
     db.close();
     return 0;
   });
@@ -64,10 +61,9 @@ int KXPData::GetUserNames(std::vector<std::string>* names) {
 int KXPData::readUserText(const char* column, const char* name, char* out) {
   if (!name || !out) return -1;
   return Guarded([&] {
-    CppSQLite3DB db;
-    openForReading(db);
+    OperationConnection db = reading();
     std::string stored;
-    if (ReadFirst(db, StringPrintf("select %s from J4_Sys_User where name='%s'", column, SqlEscape(name).c_str()),
+    if (ReadFirst(*db, StringPrintf("select %s from J4_Sys_User where name='%s'", column, SqlEscape(name).c_str()),
                   &stored))
       CopyToTextBuffer(stored, out);
     db.close();
@@ -106,17 +102,16 @@ int KXPData::SetSavePassword(const char* name, bool save) {
   // 1: open, select or read failed; 2: the update failed; 3: the insert failed.
   int failure = 1;
   try {
-    CppSQLite3DB db;
-    openForWriting(db);
+    OperationConnection db = writing();
     const std::string escaped = SqlEscape(name);
     const int flag = save ? 1 : 0;
     std::string stored;
-    if (!ReadFirst(db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", escaped.c_str()), &stored)) {
+    if (!ReadFirst(*db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", escaped.c_str()), &stored)) {
       failure = 3;
-      db.execDML(StringPrintf("insert into J4_Sys_Setting values('%s', '%d')", escaped.c_str(), flag));
+      db->execDML(StringPrintf("insert into J4_Sys_Setting values('%s', '%d')", escaped.c_str(), flag));
     } else if (LeadingInt(stored) != flag) {
       failure = 2;
-      db.execDML(StringPrintf("update J4_Sys_Setting set savepwd='%d' where name='%s'", flag, escaped.c_str()));
+      db->execDML(StringPrintf("update J4_Sys_Setting set savepwd='%d' where name='%s'", flag, escaped.c_str()));
     }
     failure = 1;
     db.close();
@@ -130,11 +125,10 @@ int KXPData::GetSavePassword(const char* name) {
   if (!name) return 0;
   return Guarded(
       [&] {
-        CppSQLite3DB db;
-        openForReading(db);
+        OperationConnection db = reading();
         std::string stored;
         const bool found = ReadFirst(
-            db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", SqlEscape(name).c_str()), &stored);
+            *db, StringPrintf("select savepwd from J4_Sys_Setting where name='%s'", SqlEscape(name).c_str()), &stored);
         db.close();
         return found ? LeadingInt(stored) : 0;
       },

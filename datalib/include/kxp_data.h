@@ -56,6 +56,35 @@ typedef void (*ProductTypeCallback)(intptr_t context, const char* category, cons
 // Results unless an operation says otherwise: 0 success, 1 database error,
 // 2 not found, -1 a missing argument or no database opened yet.
 // No operation throws.
+//
+// The slots are bound by position: the program calls them through this table,
+// so an operation keeps its slot number (the comment after it) and new ones are
+// added only after the last. There is no virtual destructor for the same reason:
+// the object belongs to the library and is never deleted by the caller.
+//
+// Connections: outside a unit of work every operation opens its own connection
+// (keyed, with a 60 s busy timeout), commits what it writes and closes before it
+// returns. Slots 29 to 31 bracket several operations of one thread so that what
+// they write is stored whole or not at all, even when the process dies midway:
+// - BeginWork opens one connection for the calling thread and takes the write
+//   lock (waiting up to the busy timeout). -1 when this thread already has a
+//   unit open, no database has been opened, or the lock was not had in time.
+// - While it is open, every operation this thread calls runs on that connection
+//   and commits nothing; its reads see the unit's writes. A call that fails
+//   answers as it would outside a unit and undoes only its own writes; the unit
+//   stays open. Two exceptions: OpenDatabase is refused (-1), and RunReport
+//   reads on a connection of its own and so sees the state before the unit.
+// - CommitWork stores the unit and closes it; when the commit fails (or a
+//   failure inside the unit ended its transaction) everything is rolled back,
+//   the unit is closed and it answers -1. RollbackWork undoes the unit and
+//   closes it. Both answer -1 when this thread has no unit open.
+// - Other threads and processes keep their own connections: their writes wait
+//   for the unit's lock within the busy timeout, their reads see the state
+//   before the unit until it commits. A unit belongs to its thread: a thread
+//   that ends with one open has it rolled back and closed. Nothing of a unit
+//   whose process dies before the commit is left in the file.
+// - The library offers no "is a unit open" query; the caller keeps that state.
+// - No dialog or message loop should run inside a unit: the write lock is held.
 class KXPDatavane {
  public:
   virtual int OpenDatabase(const char* path) = 0;                             // 0
@@ -93,6 +122,10 @@ class KXPDatavane {
   virtual int DeleteProductUnit(const char* unit) = 0;                                   // 27
   virtual int AdjustStock(std::string billNumber, std::vector<std::vector<DataField>>* lines,
                           bool reverse) = 0;  // 28
+  // Units of work, described above. 0 done, -1 refused or failed.
+  virtual int BeginWork() = 0;     // 29
+  virtual int CommitWork() = 0;    // 30
+  virtual int RollbackWork() = 0;  // 31
 };
 
 #ifdef DATAVANE_BUILD

@@ -111,6 +111,10 @@ class ForwardingDatavane : public KXPDatavane {
   int AdjustStock(std::string billNumber, std::vector<std::vector<DataField>>* lines, bool reverse) override {
     return Write([&] { return real_.AdjustStock(billNumber, lines, reverse); });
   }
+  // Units of work are no writes of their own: they bracket the writes above.
+  int BeginWork() override { return real_.BeginWork(); }
+  int CommitWork() override { return real_.CommitWork(); }
+  int RollbackWork() override { return real_.RollbackWork(); }
 
  private:
   template <class Call>
