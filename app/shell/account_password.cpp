@@ -5,6 +5,7 @@
 #include "library_binding.h"
 #include "set_password_dialog.h"
 #include "text_conversion.h"
+#include "unit_of_work.h"
 
 namespace shell {
 
@@ -15,10 +16,14 @@ PasswordChange SetAccountPassword(HWND parent, const std::string& account) {
   const std::string question = AnsiFromWide(g_setPwdResult.question.GetData());
   const std::string answer = AnsiFromWide(g_setPwdResult.answer.GetData());
   const std::string email = AnsiFromWide(g_setPwdResult.email.GetData());
-  if (g_dataObject->SetUserPassword(account.c_str(), password.c_str(), question.c_str(), answer.c_str()) != 0)
-    return PasswordChange::kNotStored;
-  return g_dataObject->SetUserEmail(account.c_str(), email.c_str()) == 0 ? PasswordChange::kStored
-                                                                          : PasswordChange::kNotStored;
+  // Password and e-mail together or neither: a refused e-mail must not leave the
+  // new password in force behind "not stored".
+  pagekit::UnitOfWork unit(*g_dataObject);
+  const bool stored =
+      unit.IsOpen() &&
+      g_dataObject->SetUserPassword(account.c_str(), password.c_str(), question.c_str(), answer.c_str()) == 0 &&
+      g_dataObject->SetUserEmail(account.c_str(), email.c_str()) == 0 && unit.Commit();
+  return stored ? PasswordChange::kStored : PasswordChange::kNotStored;
 }
 
 bool AnswerRecoveryQuestion(HWND parent, const std::string& account, const wchar_t* title) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/forwarding_datavane.h"
 #include "test_support/password_dialog_answers.h"
 #include "test_support/shell_doubles.h"
 
@@ -65,6 +66,27 @@ TEST(SetPasswordCommand, TheQuestionGuardsAnExistingPassword) {
   EXPECT_STREQ("clerk@shop.invalid", email);
   g_dataObject->SetUserPassword("营业员", "", "", "");
   SetRecovery("营业员", "", "");
+}
+
+// The e-mail written after the password is refused: the password stays as it was
+// and the user is told that nothing was set.
+TEST(SetPasswordCommand, ARefusedEmailLeavesTheOldPassword) {
+  MainWindow main("营业员");
+  ASSERT_EQ(0, g_dataObject->SetUserPassword("营业员", "", "", ""));
+  KXPDatavane* real = g_dataObject;
+  pagekit::test::ForwardingDatavane failing(*real);
+  failing.FailWrite(2);  // the password is the first write, the e-mail the second
+  g_dataObject = &failing;
+  {
+    shelltest::DialogAnswering told(1);
+    PasswordDialogAnswers answers({NewPassword(L"新3")});
+    main.frame().OnMenuCommand(L"menu_help_setpwd");
+    EXPECT_EQ(std::vector<std::wstring>{L"错误|密码设置失败！"}, shelltest::DialogAnswer::Asked());
+  }
+  g_dataObject = real;
+  EXPECT_EQ(2, failing.Writes());
+  EXPECT_EQ(0, g_dataObject->CheckUserPassword("营业员", ""));
+  EXPECT_TRUE(main.Alive());
 }
 
 }  // namespace
