@@ -283,6 +283,27 @@ TEST_F(WorkUnitTest, OtherThreadsWaitToWriteAndReadTheOldState) {
   EXPECT_EQ("2", Value("select count(*) from J4_Product_Unit"));
 }
 
+// A report reads on a connection of its own: inside a unit it answers at once
+// with what is committed (it does not wait for the unit's lock), after the
+// commit with the unit's documents.
+TEST_F(WorkUnitTest, AReportInsideAUnitReadsTheCommittedState) {
+  auto cashOpening = [this] {
+    std::vector<DataField> params = {Field("sum(收入)"), Field("sum(支出)"), Field("业务日期 < '2099-01-01'")};
+    EXPECT_EQ(0, data_->RunReport("zjls_qc", 0, &params, nullptr));
+    return params[0].value;
+  };
+  ASSERT_EQ(0, data_->BeginWork());
+  std::vector<DataField> item = {Field("", "利息"), Field("", "收入")};
+  ASSERT_EQ(0, data_->InsertRecord("J4_Account_Item", &item));
+  std::vector<DataField> document = {
+      Field("", "2026-12-10"), Field("", "ZJD001"), Field("", "收支单"), Field("", ""), Field("", ""),
+      Field("", ""),           Field("", ""),       Field("", "利息"),   Field("", ""), Field("", "12.5")};
+  ASSERT_EQ(0, data_->InsertRecord("J4_Account_Data", &document));
+  EXPECT_EQ("0.00", cashOpening());
+  ASSERT_EQ(0, data_->CommitWork());
+  EXPECT_EQ("12.50", cashOpening());
+}
+
 class ShortWaitWorkUnitTest : public WorkUnitTest {
  protected:
   int busyTimeoutMs() const override { return 2000; }

@@ -72,7 +72,9 @@ typedef void (*ProductTypeCallback)(intptr_t context, const char* category, cons
 // - While it is open, every operation this thread calls runs on that connection
 //   and commits nothing; its reads see the unit's writes. A call that fails
 //   answers as it would outside a unit and undoes only its own writes; the unit
-//   stays open. Two exceptions: OpenDatabase is refused (-1), and RunReport
+//   stays open (unless the failure ended the transaction itself, such as a full
+//   disk: then every later call of the thread fails until CommitWork answers -1
+//   or RollbackWork ends the unit). Two exceptions: OpenDatabase is refused (-1), and RunReport
 //   reads on a connection of its own and so sees the state before the unit.
 // - CommitWork stores the unit and closes it; when the commit fails (or a
 //   failure inside the unit ended its transaction) everything is rolled back,
