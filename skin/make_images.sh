@@ -157,6 +157,22 @@ done
 "$im" -size 16x16 xc:none -fill '#3aa57a' -draw "circle 8,8 8,0" -stroke white -strokewidth 2 \
   -draw "line 4,8 12,8 line 8,4 8,12" "$out/add.png"
 "$im" -size 64x20 xc:none -fill '#8a96a3' -draw "polygon 26,7 38,7 32,13" "$out/sidebar_scroll.png"
+# The hot row of every menu (the framework's own name for it): white text reads
+# on the blue.
+"$im" -size 16x16 xc:none -fill "$blue" -draw "roundrectangle 0,0 15,15 2,2" "$out/menu_hot_bk.png"
+# The vertical scroll bar of lists (16 wide): a pale track, arrow buttons and a
+# rounded thumb that darkens under the mouse and while dragged.
+"$im" -size 16x32 xc:'#f1f3f5' "$out/scroll_bk.png"
+for state in normal:'#8a96a3':none hot:'#5e6b78':'#dfe4e9' pushed:"$blue_down":'#c8d0d8'; do
+  IFS=: read -r name ink face <<<"$state"
+  "$im" -size 16x16 xc:'#f1f3f5' -fill "$face" -draw "rectangle 0,0 15,15" -fill "$ink" \
+    -draw "polygon 4,10 12,10 8,5" "$out/scroll_up_$name.png"
+  "$im" -size 16x16 xc:'#f1f3f5' -fill "$face" -draw "rectangle 0,0 15,15" -fill "$ink" \
+    -draw "polygon 4,6 12,6 8,11" "$out/scroll_down_$name.png"
+done
+for state in normal:'#c1c9d2' hot:'#a4afbb' pushed:'#8a96a3'; do
+  "$im" -size 16x16 xc:none -fill "${state#*:}" -draw "roundrectangle 3,1 12,14 3,3" "$out/scroll_thumb_${state%%:*}.png"
+done
 # The delete button of a deletable list entry: a cross, red under the mouse.
 "$im" -size 16x16 xc:none -stroke '#8a96a3' -strokewidth 1.5 -draw "line 4,4 11,11 line 11,4 4,11" "$out/list_del.png"
 "$im" -size 16x16 xc:none -fill '#d9534f' -draw "circle 8,8 8,0" -stroke white -strokewidth 1.5 \

@@ -36,7 +36,9 @@ const wchar_t* const kMenus[] = {L"menu_login.xml", L"menu_help.xml", L"menu_app
 const wchar_t* const kCodeImages[] = {L"icon_err.png",     L"icon_warning.png", L"icon_info.png",
                                       L"rich_edit.png",    L"loading.gif",      L"bg_tip.png",
                                       L"Tab_normal.png",   L"Tab_on.png",       L"tab_press.png",
-                                      L"tab_closeIcon_on.png", L"tab_closeIcon_push.png"};
+                                      L"tab_closeIcon_on.png", L"tab_closeIcon_push.png", L"menu_hot_bk.png"};
+// Layouts that only lend their defaults to the windows that include them.
+const wchar_t* const kIncluded[] = {L"scroll_bars.xml"};
 const wchar_t* const kTileNames[] = {L"商品", L"客户", L"供应商", L"短信", L"销售单", L"进货单", L"资金", L"报表"};
 
 class SkinArchive : public ::testing::Test {
@@ -117,8 +119,11 @@ TEST_F(SkinArchive, EveryLayoutBuildsAndEveryImageIsThere) {
     delete root;
   }
   for (const wchar_t* layout : kMenus) ASSERT_TRUE(Has(layout)) << layout;
-  for (const wchar_t* const* list : {kLayouts, kMenus}) {
-    const size_t count = list == kLayouts ? std::size(kLayouts) : std::size(kMenus);
+  for (const wchar_t* layout : kIncluded) ASSERT_TRUE(Has(layout)) << layout;
+  for (const wchar_t* const* list : {kLayouts, kMenus, kIncluded}) {
+    const size_t count = list == kLayouts   ? std::size(kLayouts)
+                         : list == kMenus ? std::size(kMenus)
+                                          : std::size(kIncluded);
     for (size_t i = 0; i < count; ++i) {
       const std::vector<BYTE> bytes = Read(list[i]);
       CMarkup markup;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scroll_bar.h"
 #include "grid_wnd.h"
 #include "test_support/page_probe.h"
 #include "test_support/shell_doubles.h"
@@ -260,6 +261,42 @@ TEST(ModulePages, APlusShowsWhileTheMouseIsOverItsTileOrEntry) {
   EXPECT_EQ(nullptr, main.Find(L"bar_add"));
   EXPECT_NE(nullptr, main.Find(L"bar_add_利润统计表"));
   g_dataObject->DeleteSideBarItem(nullptr);
+}
+
+// A report list shows its first entry at its top (no empty header above it) and,
+// scrolled to its end, its last entry whole; the scroll bar is drawn from the
+// skin's pictures, not as bare outlines.
+TEST(ModulePages, ReportListsShowTheirFirstAndLastEntriesWhole) {
+  MainWindow main("老板");
+  main.Show();
+  SkinUI::CPaintManagerUI& pm = *main.frame().GetPaintManager();
+  const struct {
+    const wchar_t* page;
+    const wchar_t* list;
+  } cases[] = {{L"报表中心", L"listjybg_xs"}, {L"报表中心", L"listjybg_jh"}, {L"报表中心", L"listjybg_kc"},
+               {L"进销存", L"listbaobiao2"}};
+  int scrolled = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(shell::AnsiFromWide(c.list));
+    main.frame().ShowPage(c.page);
+    shelltest::Pump(50);
+    SkinUI::CBarListUI* list = shell::FindBarList(pm, c.list);
+    ASSERT_NE(nullptr, list);
+    ASSERT_GT(list->GetCount(), 0);
+    const RECT body = list->GetPos();
+    EXPECT_EQ(body.top, list->GetItemAt(0)->GetPos().top);
+    SkinUI::CScrollBarUI* bar = list->GetVerticalScrollBar();
+    if (bar == nullptr || !bar->IsVisible()) continue;
+    ++scrolled;
+    EXPECT_EQ(body.top, bar->GetPos().top) << "the bar starts beside the first entry";
+    EXPECT_NE(0u, wcslen(bar->GetThumbNormalImage())) << "the bar has the skin's look";
+    list->EndDown();
+    shelltest::Pump(50);
+    const RECT last = list->GetItemAt(list->GetCount() - 1)->GetPos();
+    EXPECT_LE(last.bottom, body.bottom) << "the last entry is cut";
+    EXPECT_GE(last.top, body.top);
+  }
+  EXPECT_GE(scrolled, 2) << "the sales and purchase reports scroll";
 }
 
 // Screenshots for a person to look at: the home page, a tile page, the report

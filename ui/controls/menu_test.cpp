@@ -294,6 +294,50 @@ TEST_F(MenuTest, TheAlignmentFlagsPlaceTheMenuAroundThePoint)
     }
 }
 
+// A menu that would leave the work area opens on the other side of its point
+// (a tray icon at the top of the screen, a click at the right edge), as
+// Windows places menus, and always lies wholly inside the area.
+TEST_F(MenuTest, AMenuOpensInsideTheWorkAreaFlippedToTheSideThatFits)
+{
+    RECT rcWork = {};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    enum Side
+    {
+        kAt,
+        kBefore
+    };
+    struct Case
+    {
+        const char* where;
+        POINT pt;
+        DWORD flags;
+        Side horizontal; // the menu's left edge at the point, or its right edge
+        Side vertical;   // the menu's top at the point, or its items' bottom (the window is 10 taller)
+    };
+    const LONG midX = (rcWork.left + rcWork.right) / 2, midY = (rcWork.top + rcWork.bottom) / 2;
+    const Case cases[] = {
+        {"above the point at the top", {midX, rcWork.top + 5}, 18, kAt, kAt},
+        {"below the point near the bottom", {midX, rcWork.bottom - 40}, 6, kAt, kBefore},
+        {"right of the point at the right edge", {rcWork.right - 5, midY}, 6, kBefore, kAt},
+        {"left of the point at the left edge", {rcWork.left + 5, midY}, 8 | 2, kAt, kAt},
+        {"above and left in the top left corner", {rcWork.left + 2, rcWork.top + 2}, 8 | 16, kAt, kAt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        HWND hMenu = Open(c.pt, c.flags);
+        ASSERT_TRUE(hMenu != NULL);
+        const RECT rc = WindowRect(hMenu);
+        EXPECT_GE(rc.left, rcWork.left);
+        EXPECT_GE(rc.top, rcWork.top);
+        EXPECT_LE(rc.right, rcWork.right);
+        EXPECT_LE(rc.bottom, rcWork.bottom);
+        EXPECT_EQ(c.pt.x, c.horizontal == kAt ? rc.left : rc.right);
+        EXPECT_EQ(c.pt.y, c.vertical == kAt ? rc.top : rc.bottom - 10);
+        ::SendMessageW(hMenu, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(AllClosed());
+    }
+}
+
 TEST_F(MenuTest, ASubMenuOpensBesideItsItemOrLeftOfAMenuAtTheScreensEdge)
 {
     RECT rcWork = {};

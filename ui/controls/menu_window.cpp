@@ -35,6 +35,21 @@ RECT WorkAreaOf(HMONITOR hMonitor)
 
 SIZE SizeOf(const RECT& rc) { return SIZE{rc.right - rc.left, rc.bottom - rc.top}; }
 
+// Where a menu of the given length starts along one axis, as Windows places
+// menus: on the asked side of the point (before it when `before`), on the other
+// side when it does not fit there but does there, and otherwise moved just
+// inside the work area [low, high) (its start shown first when it is longer
+// than the area).
+int PlaceAlong(int point, int length, bool before, int low, int high)
+{
+    int start = before ? point - length : point;
+    if (start < low && point + length <= high) start = point;
+    else if (start + length > high && point - length >= low) start = point - length;
+    if (start + length > high) start = high - length;
+    if (start < low) start = low;
+    return start;
+}
+
 CMenuWnd* MenuAt(size_t index)
 {
     return dynamic_cast<CMenuWnd*>(CMenuWnd::s_context_menu_observer.GetReceiverAt(index));
@@ -117,20 +132,15 @@ LRESULT CMenuWnd::CreateTopMenu()
     const SIZE sz = pRoot->EstimateSize(SizeOf(rcWork));
     m_pm.SetInitSize(sz.cx, sz.cy);
 
-    RECT rc = {m_ptBase.x, m_ptBase.y, m_ptBase.x + sz.cx, m_ptBase.y + sz.cy};
-    if ((m_dwAlignment & MENU_ALIGN_LEFT) != 0) {
-        rc.left = m_ptBase.x - sz.cx;
-        rc.right = m_ptBase.x;
-    }
-    if ((m_dwAlignment & MENU_ALIGN_TOP) != 0) {
-        rc.top = m_ptBase.y - sz.cy;
-        rc.bottom = m_ptBase.y;
-    }
+    // The window is a little taller than its items.
+    const int cx = sz.cx;
+    const int cy = sz.cy + 10;
+    const int x = PlaceAlong(m_ptBase.x, cx, (m_dwAlignment & MENU_ALIGN_LEFT) != 0, rcWork.left, rcWork.right);
+    const int y =
+        PlaceAlong(m_ptBase.y, cy - 10, (m_dwAlignment & MENU_ALIGN_TOP) != 0, rcWork.top, rcWork.bottom - 10);
     ::SetForegroundWindow(m_hWnd);
-    const int cx = rc.right - rc.left;
-    const int cy = rc.bottom - rc.top + 10;
-    ::MoveWindow(m_hWnd, rc.left, rc.top, cx, cy, FALSE);
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, rc.left, rc.top, cx, cy, SWP_SHOWWINDOW);
+    ::MoveWindow(m_hWnd, x, y, cx, cy, FALSE);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, cx, cy, SWP_SHOWWINDOW);
     // The keys reach the menu before the pointer has chosen an item.
     m_pm.SetFocus(pRoot);
     return 0;
