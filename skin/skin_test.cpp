@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
+#include "controls/label.h"
 #include "core/dialog_builder.h"
 #include "core/markup.h"
 #include "core/paint_manager.h"
@@ -133,6 +136,77 @@ TEST_F(SkinArchive, EveryLayoutBuildsAndEveryImageIsThere) {
   }
   EXPECT_GT(images.size(), 20u);
   for (const std::wstring& image : images) EXPECT_TRUE(Has(image)) << "missing image " << std::string(image.begin(), image.end());
+}
+
+std::string Utf8(const std::wstring& text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  out.resize(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0],
+                                                       static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+
+CControlUI* CALLBACK CollectControl(CControlUI* control, LPVOID controls) {
+  static_cast<std::vector<CControlUI*>*>(controls)->push_back(control);
+  return nullptr;
+}
+
+// A one-line text in a row beside fields and boxes (a label, check box, option or
+// button in a horizontal layout) is centred on the row's height, as the fields'
+// own texts are: the "align" keywords "left" and "right" alone take the vertical
+// centring away.
+TEST_F(SkinArchive, TextsInARowAreCentredOnItsHeight) {
+  CPaintManagerUI::SetResourceZip(const_cast<void*>(data_), size_);
+  for (const wchar_t* layout : kLayouts) {
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    std::unique_ptr<CControlUI> root(builder.Create(STRINGorID(layout), nullptr, nullptr, &pm));
+    ASSERT_NE(nullptr, root) << layout;
+    std::vector<CControlUI*> controls;
+    root->FindControl(CollectControl, &controls, 0);
+    for (CControlUI* control : controls) {
+      CLabelUI* label = static_cast<CLabelUI*>(control->GetInterface(L"Label"));
+      if (label == nullptr || control->GetInterface(L"Text") != nullptr || control->GetText().IsEmpty()) continue;
+      CControlUI* row = control->GetParent();
+      if (row == nullptr || row->GetInterface(L"HorizontalLayout") == nullptr) continue;
+      const std::wstring text = control->GetText().GetData();
+      SCOPED_TRACE(Utf8(text) + " in " + Utf8(layout));
+      EXPECT_NE(0u, label->GetTextStyle() & DT_VCENTER) << "not centred";
+      EXPECT_EQ(label->GetTextPadding().top, label->GetTextPadding().bottom) << "padded off the centre";
+    }
+  }
+}
+
+// Laid out at its window's size, every layout gives each shown control with a
+// fixed height all of it, inside its parent and the window: nothing at the
+// bottom (a dialog's message line) is squeezed or cut off.
+TEST_F(SkinArchive, EveryControlGetsItsHeightAtTheWindowsSize) {
+  CPaintManagerUI::SetResourceZip(const_cast<void*>(data_), size_);
+  for (const wchar_t* layout : kLayouts) {
+    CPaintManagerUI pm;
+    CDialogBuilder builder;
+    std::unique_ptr<CControlUI> root(builder.Create(STRINGorID(layout), nullptr, nullptr, &pm));
+    ASSERT_NE(nullptr, root) << Utf8(layout);
+    // The window's size as its layout gives it.
+    const std::vector<BYTE> bytes = Read(layout);
+    CMarkup markup;
+    ASSERT_TRUE(markup.LoadFromMem(bytes.data(), static_cast<DWORD>(bytes.size())));
+    CMarkupNode window = markup.GetRoot();
+    SIZE size = {0, 0};
+    if (!window.HasAttribute(L"size") ||
+        std::swscanf(window.GetAttributeValue(L"size"), L"%ld,%ld", &size.cx, &size.cy) != 2)
+      continue;
+    root->SetPos(RECT{0, 0, size.cx, size.cy});
+    std::vector<CControlUI*> controls;
+    root->FindControl(CollectControl, &controls, FINDFLAG_VISIBLE);
+    for (CControlUI* control : controls) {
+      if (control->IsFloat() || control->GetFixedHeight() <= 0) continue;
+      const RECT rc = control->GetPos();
+      SCOPED_TRACE(Utf8(layout) + " " + Utf8(control->GetName().GetData()) + " " + Utf8(control->GetText().GetData()));
+      EXPECT_EQ(control->GetFixedHeight(), rc.bottom - rc.top);
+      EXPECT_LE(rc.bottom, size.cy);
+      if (control->GetParent() != nullptr) EXPECT_LE(rc.bottom, control->GetParent()->GetPos().bottom) << "cut off";
+    }
+  }
 }
 
 TEST_F(SkinArchive, ChineseEntryNamesAreFound) {

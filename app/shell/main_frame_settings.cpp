@@ -11,6 +11,7 @@
 #include "app_paths.h"
 #include "auto_run.h"
 #include "controls/bar_list.h"
+#include "controls/label.h"
 #include "controls/option.h"
 #include "database_copies.h"
 #include "file_dialog.h"
@@ -56,6 +57,14 @@ std::wstring PathOrFocus(SkinUI::CPaintManagerUI& pm, const wchar_t* edit) {
   if (control == nullptr) return std::wstring();
   if (control->GetText().IsEmpty()) control->SetFocus();
   return control->GetText().GetData();
+}
+
+// The user page's tip line: red for a refusal, green for a change made.
+const DWORD kRefusedColour = 0xFFD9534F;
+const DWORD kDoneColour = 0xFF3AA57A;
+
+void SetTipColour(SkinUI::CControlUI* tip, DWORD colour) {
+  if (auto* label = static_cast<SkinUI::CLabelUI*>(tip->GetInterface(L"Label"))) label->SetTextColor(colour);
 }
 
 void Tell(HWND owner, const wchar_t* text) { ShowMessageDialog(owner, L"提示", text, kMsgDlgIconInfo, 0); }
@@ -181,6 +190,7 @@ void MainFrame::SaveUserPassword() {
   SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listyhgl");
   if (tip == nullptr || password == nullptr || repeated == nullptr || list == nullptr) return;
   tip->SetText(L"");
+  SetTipColour(tip, kRefusedColour);
   const int selected = list->GetCurSel();
   SkinUI::BarListNode* node = selected >= 0 ? list->GetNodeOf(list->GetItemAt(selected)) : nullptr;
   if (node == nullptr) {
@@ -196,6 +206,8 @@ void MainFrame::SaveUserPassword() {
   std::vector<DataField> where = {MakeDataField("name", AnsiFromWide(node->key.GetData()))};
   const int result = g_dataObject != nullptr ? g_dataObject->UpdateRecord("J4_Sys_User", &set, &where) : -1;
   tip->SetText(result == 0 ? L"密码修改完毕！" : L"密码修改失败！");
+  // A change made reads as done, not in the red of the refusals above.
+  if (result == 0) SetTipColour(tip, kDoneColour);
 }
 
 // The target of a backup starts with the day's name; the file to restore from

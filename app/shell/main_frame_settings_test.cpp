@@ -14,6 +14,7 @@
 #include "app_paths.h"
 #include "auto_run.h"
 #include "controls/bar_list.h"
+#include "controls/label.h"
 #include "controls/option.h"
 #include "database_copies.h"
 #include "test_support/dialog_script.h"
@@ -323,6 +324,30 @@ TEST_F(SettingsPage, PasswordsAreSavedForTheChosenAccount) {
   // Choosing the section again lists the accounts again, once each.
   main_.frame().ShowSettingsSubPage(L"用户管理");
   EXPECT_EQ(2, users->GetCount());
+}
+
+// The user page's tip tells a change made in green and a refusal in red, also
+// right after one another.
+TEST_F(SettingsPage, APasswordChangedReadsAsDoneAndARefusalAsAnError) {
+  Open(L"用户管理");
+  SkinUI::CBarListUI* users = List(L"listyhgl");
+  auto* tip = static_cast<SkinUI::CLabelUI*>(main_.Find(L"yhgl_tip")->GetInterface(L"Label"));
+  ASSERT_NE(nullptr, tip);
+  const struct {
+    const wchar_t* repeated;
+    DWORD colour;
+  } cases[] = {{L"新密码", 0xFF3AA57A}, {L"不一样", 0xFFD9534F}, {L"新密码", 0xFF3AA57A}};
+  for (const auto& c : cases) {
+    users->SelectItem(1);
+    main_.Find(L"yhgl_edit_pwd")->SetText(L"新密码");
+    main_.Find(L"yhgl_edit_comfirm")->SetText(c.repeated);
+    ClickOn(L"yhgl_save");
+    EXPECT_EQ(c.colour, tip->GetTextColor()) << shell::AnsiFromWide(tip->GetText().GetData());
+  }
+  // The clerk has no password again, as the other tests expect.
+  std::vector<DataField> set = {MakeDataField("pwd", "")};
+  std::vector<DataField> where = {MakeDataField("name", "营业员")};
+  EXPECT_EQ(0, g_dataObject->UpdateRecord("J4_Sys_User", &set, &where));
 }
 
 TEST_F(SettingsPage, BackupAndRestoreSaySoOnlyWhenDone) {
