@@ -36,8 +36,9 @@ enum class EventKind {
   kSelectChanged,  // "selectchanged" of an option or check box
   kItemActivate,   // "itemactivate": a list row double-clicked or Enter on it
   kItemClick,      // "itemclick": a list row clicked (button up)
-  kBarListClick,   // "itemclick" with the button down on a row of a bar list
+  kBarListClick,   // "itemclick" with the left button down (the side lists switch their sub-page)
   kContextMenu,    // "itemclick" with the right button up: the list's context menu
+  kMenuCommand,    // an item of a popup menu chosen: `sender` is the item's name
   kHeaderClick,    // "headerclick": a list column header
   kTextChanged,    // "textchanged"
   kUpdateText,     // "updatetext" of a date field

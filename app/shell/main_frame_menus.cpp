@@ -10,6 +10,7 @@
 
 #include "account_password.h"
 #include "app_paths.h"
+#include "click_routes.h"
 #include "library_binding.h"
 #include "login_state.h"
 #include "message_dialog.h"
@@ -22,7 +23,7 @@ using MenuCommand = void (*)(MainFrame& frame);
 
 struct MenuRoute {
   const wchar_t* item;
-  MenuCommand command;  // null: the command comes with its page or dialog
+  MenuCommand command;  // null: the command is its page's
 };
 
 void ShowApp(MainFrame& frame) { frame.RestoreFromTray(); }
@@ -51,6 +52,14 @@ const MenuRoute kMenuRoutes[] = {
     {L"menu_help_bak", &SettingsPage},
 };
 
+// The items of the pages' own menus (a list's context menu) are theirs.
+bool OfferMenuItemToPages(MainFrame& frame, const SkinUI::CUIString& item) {
+  pagekit::PageEvent event;
+  event.kind = pagekit::EventKind::kMenuCommand;
+  event.sender = item.GetData();
+  return frame.Pages().Dispatch(frame, event);
+}
+
 }  // namespace
 
 void MainFrame::ShowHelpMenu() {
@@ -65,9 +74,14 @@ void MainFrame::ShowHelpMenu() {
 void MainFrame::OnMenuCommand(const SkinUI::CUIString& item) {
   for (const MenuRoute& route : kMenuRoutes) {
     if (_wcsicmp(item.GetData(), route.item) != 0) continue;
-    if (route.command != nullptr) route.command(*this);
+    if (route.command != nullptr) {
+      route.command(*this);
+    } else if (!OfferMenuItemToPages(*this, item)) {
+      TellNotBuiltYet(m_hWnd, L"提示");
+    }
     return;
   }
+  OfferMenuItemToPages(*this, item);
 }
 
 void MainFrame::ChangeUser() {

@@ -198,6 +198,36 @@ TEST(PageDispatch, NotificationsAndPickerResultsReachThePageOfTheirControl) {
   EXPECT_EQ(std::vector<std::wstring>{L"饮料"}, page.picked);
 }
 
+// Menu items: the frame's own run their command; a page's item goes to the page; an
+// item whose page is not built says so; an item of no menu is only offered.
+TEST(PageDispatch, MenuItemsOfThePagesReachThem) {
+  MainWindow main("老板");
+  auto& page = ProbePage::AddTo(main.frame().Pages(), std::vector<pagekit::PageRoute>{}, L"mid_dpgl",
+                                std::vector<std::wstring>{L"menu_product_type_add", L"menu_sidebar_del_all"});
+  struct Case {
+    const wchar_t* item;
+    bool offered;
+    const wchar_t* box;
+  } cases[] = {
+      {L"menu_product_type_add", true, nullptr},
+      {L"menu_product_type_del", true, L"提示|功能开发中,敬请期待"},
+      {L"menu_sidebar_del_all", false, nullptr},
+      {L"menu_of_a_plugin", true, nullptr},
+  };
+  for (const Case& c : cases) {
+    page.offers.clear();
+    MessageBoxRecorder boxes;
+    main.frame().OnMenuCommand(c.item);
+    EXPECT_EQ(c.offered ? std::vector<std::wstring>{ProbePage::Offer(pagekit::EventKind::kMenuCommand, c.item)}
+                        : std::vector<std::wstring>{},
+              page.offers)
+        << c.item;
+    EXPECT_EQ(c.box != nullptr ? std::vector<std::wstring>{c.box} : std::vector<std::wstring>{},
+              MessageBoxRecorder::Boxes())
+        << c.item;
+  }
+}
+
 // The page's face of the frame: the tab and panel it opens, the session of the
 // login, the side and the fields of the window.
 TEST(PageDispatch, TheFrameIsThePagesHost) {
