@@ -31,7 +31,7 @@ const wchar_t* const kLayouts[] = {L"MainFrame.xml",      L"login.xml",         
                                    L"baobiao2.xml",       L"baobiao3.xml",       L"adv0.xml",
                                    L"adv1.xml",
                                    L"DlgFeedBack.xml",    L"DlgImport.xml",      L"PwdDlg.xml",
-                                   L"GetPwdDlg.xml",      L"ProductTypeDlg.xml", L"DlgMoney.xml",
+                                   L"GetPwdDlg.xml",      L"CheckPwdDlg.xml",    L"ProductTypeDlg.xml", L"DlgMoney.xml",
                                    L"DlgDropList.xml",    L"ProductUnitDlgList.xml", L"ProductDlgList.xml",
                                    L"ProductTypeDlgList.xml"};
 const wchar_t* const kMenus[] = {L"menu_login.xml", L"menu_help.xml", L"menu_app_tray.xml", L"menu_sidebar.xml",

@@ -1,6 +1,7 @@
 // The password dialogs' flow for one account (see account_password.h).
 #include "account_password.h"
 
+#include "check_password_dialog.h"
 #include "get_password_dialog.h"
 #include "library_binding.h"
 #include "set_password_dialog.h"
@@ -10,7 +11,8 @@
 namespace shell {
 
 PasswordChange SetAccountPassword(HWND parent, const std::string& account) {
-  if (RunSkinDialog(new CDlgSetPwd(L"设置用户密码"), parent) != kDialogOk) return PasswordChange::kCancelled;
+  if (RunSkinDialog(new CDlgSetPwd(L"设置用户密码", WideFromAnsi(account).c_str()), parent) != kDialogOk)
+    return PasswordChange::kCancelled;
   if (g_dataObject == nullptr) return PasswordChange::kNotStored;
   const std::string password = AnsiFromWide(g_setPwdResult.password.GetData());
   const std::string question = AnsiFromWide(g_setPwdResult.question.GetData());
@@ -26,11 +28,20 @@ PasswordChange SetAccountPassword(HWND parent, const std::string& account) {
   return stored ? PasswordChange::kStored : PasswordChange::kNotStored;
 }
 
+bool HasRecoveryAnswer(const std::string& account) {
+  std::string answer;
+  return ReadAccountRecovery(account, nullptr, &answer) && !answer.empty();
+}
+
 bool AnswerRecoveryQuestion(HWND parent, const std::string& account, const wchar_t* title) {
   std::string question;
   ReadAccountRecovery(account, &question, nullptr);
   g_getPwdResult.question = WideFromAnsi(question).c_str();
   return RunSkinDialog(new CDlgGetPwd(title, WideFromAnsi(account).c_str()), parent) == kDialogOk;
+}
+
+bool ConfirmCurrentPassword(HWND parent, const std::string& account, const wchar_t* title) {
+  return RunSkinDialog(new CDlgCheckPwd(title, WideFromAnsi(account).c_str()), parent) == kDialogOk;
 }
 
 }  // namespace shell

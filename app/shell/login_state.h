@@ -1,5 +1,6 @@
-// Who is logged in: the account name and password typed at the login window and
-// the owner flag, process-wide and 8-bit ANSI as the data library takes them.
+// Who is logged in: the account name typed at the login window and the owner
+// flag, process-wide, the name 8-bit ANSI as the data library takes it. The
+// password is not kept here: it goes to the check alone (see LoginRequest).
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,5 @@ constexpr int kLoginTextSize = 128;
 constexpr int kLoginEditMaxChars = 63;
 
 extern char g_currentUser[kLoginTextSize];
-extern char g_loginPassword[kLoginTextSize];
 extern int g_isBoss;
 extern HWND g_loginHwnd;

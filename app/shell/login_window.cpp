@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -91,12 +92,7 @@ void CLoginWnd::OnAccountSelected(const SkinUI::CUIString& account) {
   // The library leaves the buffer untouched for an unknown account.
   char stored[kLoginTextSize] = {};
   g_dataObject->GetUserPassword(name.c_str(), stored);
-  // The link to set or recover the password follows the account whatever the
-  // layout holds besides: without it a password could never be set at login.
-  if (SkinUI::CControlUI* forget = m_pm.FindControl(L"login_forget_pwd")) {
-    forget->SetText(stored[0] != '\0' ? L"找回密码" : L"设置密码");
-    forget->SetVisible(true);
-  }
+  ShowPasswordLink(stored[0] != '\0');
 
   SkinUI::CControlUI* remember = m_pm.FindControl(L"login_chk_pwd");
   if (remember == nullptr) return;
@@ -117,6 +113,23 @@ void CLoginWnd::OnAccountSelected(const SkinUI::CUIString& account) {
       password->SetText(L"");
     }
   }
+}
+
+// The link to set or recover the password follows the account whatever the
+// layout holds besides: without it a password could never be set at login.
+void CLoginWnd::ShowPasswordLink(bool hasPassword) {
+  if (SkinUI::CControlUI* forget = m_pm.FindControl(L"login_forget_pwd")) {
+    forget->SetText(hasPassword ? L"找回密码" : L"设置密码");
+    forget->SetVisible(true);
+  }
+}
+
+void CLoginWnd::OnAccountTyped(const SkinUI::CUIString& account) {
+  if (g_dataObject == nullptr) return;
+  char stored[kLoginTextSize] = {};
+  g_dataObject->GetUserPassword(AnsiFromWide(account.GetData()).c_str(), stored);
+  ShowPasswordLink(stored[0] != '\0');
+  ::SecureZeroMemory(stored, sizeof(stored));
 }
 
 void CLoginWnd::ShowLoginError(int result) {
@@ -141,25 +154,41 @@ void CLoginWnd::OnLogin() {
   SkinUI::CControlUI* account = m_pm.FindControl(L"login_edit_acc");
   SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
   const std::string name = account != nullptr ? AnsiFromWide(account->GetText().GetData()) : std::string();
-  const std::string secret =
-      password != nullptr && password->IsVisible() ? AnsiFromWide(password->GetText().GetData()) : std::string();
   CopyAnsiText(g_currentUser, sizeof(g_currentUser), name);
-  CopyAnsiText(g_loginPassword, sizeof(g_loginPassword), secret);
-  HANDLE worker = ::CreateThread(nullptr, 0, &LoginThreadProc, m_hWnd, 0, nullptr);
+  // The request carries its own copies to the worker; the password is converted
+  // straight into the request, where the check wipes it.
+  auto* request = new (std::nothrow) LoginRequest;
+  if (request == nullptr) {
+    OnLoginResult(1);
+    return;
+  }
+  request->window = m_hWnd;
+  CopyAnsiText(request->account, sizeof(request->account), name);
+  if (password != nullptr && password->IsVisible())
+    CopyAnsiFromWide(request->password, sizeof(request->password), password->GetText().GetData());
+  HANDLE worker = ::CreateThread(nullptr, 0, &LoginThreadProc, request, 0, nullptr);
   if (worker == nullptr) {
+    delete request;
     OnLoginResult(1);
     return;
   }
   ::CloseHandle(worker);
 }
 
-DWORD WINAPI LoginThreadProc(void* window) {
+int CheckLoginRequest(LoginRequest& request) {
+  const int result = g_dataObject != nullptr ? g_dataObject->CheckUserPassword(request.account, request.password) : -1;
+  request.WipePassword();
+  return result;
+}
+
+DWORD WINAPI LoginThreadProc(void* parameter) {
+  std::unique_ptr<LoginRequest> request(static_cast<LoginRequest*>(parameter));
   TraceStartup("login check started");
   ::Sleep(200);
-  const int result = g_dataObject != nullptr ? g_dataObject->CheckUserPassword(g_currentUser, g_loginPassword) : -1;
+  const int result = CheckLoginRequest(*request);
   TraceStartup("login check done");
   // Only the handle travels: a window closed meanwhile simply gets nothing.
-  ::PostMessageW(static_cast<HWND>(window), kLoginResultMessage, static_cast<WPARAM>(result), 0);
+  ::PostMessageW(request->window, kLoginResultMessage, static_cast<WPARAM>(result), 0);
   return 0;
 }
 
@@ -195,10 +224,22 @@ void CLoginWnd::OnForgetPassword() {
     edit->SetFocus();
     return;
   }
-  const bool recovering = link->GetText() == L"找回密码";
-  if (recovering) {
+  // The account typed decides, as it stands now: the link's text follows the
+  // combo and may speak of another account. A password that exists is replaced
+  // only after its recovery question; without one nobody is logged in to vouch
+  // for the change, so it is left to the owner's settings page.
+  char stored[kLoginTextSize] = {};
+  g_dataObject->GetUserPassword(name.c_str(), stored);
+  const bool hasPassword = stored[0] != '\0';
+  ::SecureZeroMemory(stored, sizeof(stored));
+  if (hasPassword) {
+    if (!HasRecoveryAnswer(name)) {
+      ShowMessageDialog(m_hWnd, L"提示",
+                        L"该账号没有设置密保问题，无法在这里找回密码。请老板登录后在“系统设置”的“用户管理”中为它重设密码。",
+                        kMsgDlgIconWarning, 0);
+      return;
+    }
     if (!AnswerRecoveryQuestion(m_hWnd, name, L"找回密码")) return;
-    link->SetText(L"设置密码");
   }
   const PasswordChange change = SetAccountPassword(m_hWnd, name);
   if (change == PasswordChange::kStored) {
@@ -206,7 +247,6 @@ void CLoginWnd::OnForgetPassword() {
   } else if (change == PasswordChange::kNotStored) {
     ShowMessageDialog(m_hWnd, L"错误", L"密码设置失败！", kMsgDlgIconError, 0);
   }
-  if (recovering) link->SetText(L"找回密码");
 }
 
 void CLoginWnd::Notify(SkinUI::TNotifyUI& msg) {
@@ -225,6 +265,8 @@ void CLoginWnd::Notify(SkinUI::TNotifyUI& msg) {
     }
   } else if (msg.type == L"itemselect" && name == L"login_acc_combo") {
     OnAccountSelected(msg.sender->GetText());
+  } else if (msg.type == L"textchanged" && name == L"login_edit_acc") {
+    OnAccountTyped(msg.sender->GetText());
   }
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "core/paint_manager.h"
+#include "login_state.h"
 #include "tray_icon.h"
 #include "core/ui_string.h"
 #include "controls/window_shadow.h"
@@ -32,6 +33,8 @@ class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public Sk
 
   void OnInitWindow();
   void OnAccountSelected(const SkinUI::CUIString& account);
+  // A name typed into "login_edit_acc": the link under the password follows it.
+  void OnAccountTyped(const SkinUI::CUIString& account);
   void OnLogin();
   void OnLoginResult(int result);
   void ShowLoginError(int result);
@@ -44,6 +47,7 @@ class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public Sk
  private:
   void Quit();
   void BringUp();
+  void ShowPasswordLink(bool hasPassword);
 
   TrayIcon m_tray;
   HICON m_icon = nullptr;
@@ -53,9 +57,31 @@ class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public Sk
   SkinUI::CPaintManagerUI m_pm;
 };
 
-// The worker: waits a moment (so the busy image shows), checks the password held
-// in the login globals and posts the result to the window.
-DWORD WINAPI LoginThreadProc(void* window);
+// One password check, handed to the worker that owns it: the window to answer,
+// the account and the password typed, 8-bit as the data library takes them. The
+// password lives here alone and is wiped as soon as the check has answered (and
+// again when the request goes), so it stays in memory no longer than the check.
+struct LoginRequest {
+  LoginRequest() = default;
+  LoginRequest(const LoginRequest&) = delete;
+  LoginRequest& operator=(const LoginRequest&) = delete;
+  ~LoginRequest() { WipePassword(); }
+  // Zeroes the whole buffer in a way the compiler may not leave out.
+  void WipePassword() { ::SecureZeroMemory(password, sizeof(password)); }
+
+  HWND window = nullptr;
+  char account[kLoginTextSize] = {};
+  char password[kLoginTextSize] = {};
+};
+
+// The data library's answer for the request (0: the password matches); the
+// request's password is wiped afterwards.
+int CheckLoginRequest(LoginRequest& request);
+
+// The worker, given a LoginRequest made with new, which it owns from then on:
+// waits a moment (so the busy image shows), checks it and posts the result to
+// the window.
+DWORD WINAPI LoginThreadProc(void* request);
 
 // Creates the login window over the main window, centred on the desktop, and runs
 // it modally. 1 when a user logged in.

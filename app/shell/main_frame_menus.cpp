@@ -107,8 +107,15 @@ void MainFrame::ShowSetPasswordDialog() {
   if (g_dataObject == nullptr) return;
   char stored[KXP_TEXT_BUFFER_SIZE] = {};
   g_dataObject->GetUserPassword(g_currentUser, stored);
-  // A password is changed only by whoever knows the answer to its question.
-  if (stored[0] != '\0' && !AnswerRecoveryQuestion(m_hWnd, g_currentUser, L"重设密码")) return;
+  const bool hasPassword = stored[0] != '\0';
+  ::SecureZeroMemory(stored, sizeof(stored));
+  // A password is changed only by whoever knows the answer to its question, or,
+  // for an account that never stored one, the password itself.
+  if (hasPassword) {
+    const bool allowed = HasRecoveryAnswer(g_currentUser) ? AnswerRecoveryQuestion(m_hWnd, g_currentUser, L"重设密码")
+                                                          : ConfirmCurrentPassword(m_hWnd, g_currentUser, L"重设密码");
+    if (!allowed) return;
+  }
   if (SetAccountPassword(m_hWnd, g_currentUser) == PasswordChange::kNotStored)
     ShowMessageDialog(m_hWnd, L"错误", L"密码设置失败！", kMsgDlgIconError, 0);
 }

@@ -5,11 +5,15 @@ namespace shell {
 
 SetPwdResult g_setPwdResult;
 
-CDlgSetPwd::CDlgSetPwd(const wchar_t* title) : SkinDialog(L"PwdDlg.xml", title, EnterKey::kPassedOn) {
+CDlgSetPwd::CDlgSetPwd(const wchar_t* title, const wchar_t* account)
+    : SkinDialog(L"PwdDlg.xml", title, EnterKey::kPassedOn), m_account(account) {
   g_setPwdResult = SetPwdResult();
 }
 
 const wchar_t* CDlgSetPwd::GetWindowClassName() const { return L"DlgSetPwdUI"; }
+
+// The layout's own text names the owner; the dialog serves every account.
+void CDlgSetPwd::OnLayoutBuilt() { SetControlText(L"name", m_account); }
 
 void CDlgSetPwd::OnOk() {
   const SkinUI::CUIString password = GetControlText(L"pwd");

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "check_password_dialog.h"
 #include "feedback_dialog.h"
 #include "get_password_dialog.h"
 #include "import_dialog.h"
@@ -72,7 +73,8 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   using shell::g_importResult;
   using shell::g_setPwdResult;
   auto feedback = [] { return new shell::CDlgFeedBack(L"意见反馈"); };
-  auto setPwd = [] { return new shell::CDlgSetPwd(L"设置密码"); };
+  auto setPwd = [] { return new shell::CDlgSetPwd(L"设置密码", L"营业员"); };
+  auto checkPwd = [] { return new shell::CDlgCheckPwd(L"重设密码", L"密保乙"); };
   auto import = [] { return new shell::CDlgImport(L"商品资料"); };
   auto productType = [] { return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁"); };
   auto emptyProductType = [] { return new shell::CDlgProductType(nullptr, L"", L"新增类别", L""); };
@@ -126,6 +128,11 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
        L"getpwd_tip", L"该账号未设置密保问题", {}},
       {"recovery cancelled", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王"}}, Way::kCancel, 2,
        nullptr, L"", {{&g_getPwdResult.answer, L""}}},
+      {"current password", checkPwd, {{L"pwd", L"old"}}, Way::kOk, 1, nullptr, L"", {}},
+      {"wrong current password", checkPwd, {{L"pwd", L"olD"}}, Way::kOk, 2, L"tip", L"当前密码不正确", {}},
+      {"current password with a quote", checkPwd, {{L"pwd", L"old' or '1'='1"}}, Way::kOk, 2, L"tip",
+       L"当前密码不正确", {}},
+      {"empty current password", checkPwd, {{L"pwd", L""}}, Way::kOk, 2, L"tip", L"当前密码不正确", {}},
       {"import without a file", import, {}, Way::kOk, 1, nullptr, L"", {{&g_importResult.path, L""}}},
       {"import closed by Esc", import, {}, Way::kEscape, 2, nullptr, L"", {{&g_importResult.path, L""}}},
       {"category as given", productType, {}, Way::kOk, 1, nullptr, L"",

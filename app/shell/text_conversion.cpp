@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 namespace shell {
 
@@ -54,6 +55,26 @@ std::size_t CopyAnsiText(char* buffer, std::size_t size, const std::string& text
   std::memcpy(buffer, text.data(), used);
   buffer[used] = '\0';
   return used;
+}
+
+std::size_t CopyAnsiFromWide(char* buffer, std::size_t size, const wchar_t* text) {
+  if (buffer == nullptr || size == 0) return 0;
+  buffer[0] = '\0';
+  if (text == nullptr) return 0;
+  const int room = static_cast<int>(size - 1);
+  // With no room the conversion would only measure the text (a size of 0 asks for that).
+  if (room == 0) return 0;
+  // Fewer characters until the rest fits: a double-byte character is never split.
+  for (int chars = static_cast<int>(std::wcslen(text)); chars > 0; --chars) {
+    const int bytes = ::WideCharToMultiByte(CP_THREAD_ACP, 0, text, chars, buffer, room, nullptr, nullptr);
+    if (bytes > 0) {
+      buffer[bytes] = '\0';
+      return static_cast<std::size_t>(bytes);
+    }
+  }
+  // A failed attempt may have left part of the text behind.
+  ::SecureZeroMemory(buffer, size);
+  return 0;
 }
 
 }  // namespace shell

@@ -24,5 +24,10 @@ bool IsAnsiRepresentable(const std::wstring& text);
 // not fit is cut at a character boundary (a double-byte character is never split).
 // Returns the number of bytes copied, terminator excluded.
 std::size_t CopyAnsiText(char* buffer, std::size_t size, const std::string& text);
+// Converts UTF-16 text straight into a buffer of `size` bytes with its
+// terminator, cut at a character boundary when it does not fit. No other copy
+// of the text is made, so a secret converted this way is only where the caller
+// can wipe it. Returns the number of bytes written, terminator excluded.
+std::size_t CopyAnsiFromWide(char* buffer, std::size_t size, const wchar_t* text);
 
 }  // namespace shell

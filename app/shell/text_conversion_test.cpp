@@ -32,7 +32,7 @@ TEST(TextConversion, RoundTripsChineseThroughTheThreadCodePage) {
   EXPECT_FALSE(shell::IsAnsiRepresentable(L"\u0e01\u0e02"));  // Thai has no GBK form
 }
 
-TEST(TextConversion, BoundedCopyNeverSplitsADoubleByteCharacter) {
+TEST(TextConversion, BoundedCopiesNeverSplitADoubleByteCharacter) {
   struct Case {
     const char* text;
     std::size_t size;
@@ -52,6 +52,12 @@ TEST(TextConversion, BoundedCopyNeverSplitsADoubleByteCharacter) {
     const std::size_t n = shell::CopyAnsiText(buffer, c.size, c.text);
     EXPECT_STREQ(c.copied, buffer) << c.text << " into " << c.size;
     EXPECT_EQ(std::strlen(c.copied), n);
+    EXPECT_EQ('x', buffer[c.size]) << "wrote past the buffer";
+    // The same text converted straight from the UI's UTF-16 is cut the same way.
+    std::memset(buffer, 'x', sizeof(buffer));
+    const std::wstring wide = shell::WideFromAnsi(c.text);
+    EXPECT_EQ(n, shell::CopyAnsiFromWide(buffer, c.size, wide.c_str())) << c.text << " into " << c.size;
+    EXPECT_STREQ(c.copied, buffer) << c.text << " into " << c.size;
     EXPECT_EQ('x', buffer[c.size]) << "wrote past the buffer";
   }
   // A 63-character name of double-byte characters fits the 128-byte login buffers whole.

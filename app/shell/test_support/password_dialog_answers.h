@@ -1,8 +1,9 @@
 // Answers the password dialogs that a command opens, one scripted answer per
-// dialog in the order they come: fields to fill, then OK or Cancel. A dialog whose
-// OK check fails (its tip says why) is closed with 2. Each dialog is remembered as
-// "window class|title|tip after OK", and the fields it showed at the start can be
-// read back.
+// dialog in the order they come: fields to fill, then OK or Cancel. A dialog
+// whose OK check fails (its tip says why) is closed with 2. Each dialog is
+// remembered as "window class|title|tip after OK", and the fields it showed at
+// the start can be read back. A message dialog in between takes no scripted
+// answer: it is remembered as "window class|title|text" and closed with OK.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "message_dialog.h"
 #include "skin_dialog.h"
 
 namespace shelltest {
@@ -59,7 +61,13 @@ class PasswordDialogAnswers {
 
   static void Watch(shell::SkinDialog* dialog) {
     const size_t index = Seen().size();
-    for (const wchar_t* field : {L"question", L"answer", L"pwd", L"email"})
+    if (auto* box = dynamic_cast<shell::CMsgDlg*>(dialog)) {
+      Seen().push_back(std::wstring(box->GetWindowClassName()) + L"|" + box->GetTitle().GetData() + L"|" +
+                       box->GetText().GetData());
+      box->Close(shell::kDialogOk);
+      return;
+    }
+    for (const wchar_t* field : {L"name", L"question", L"answer", L"pwd", L"email"})
       Shown()[{index, field}] = dialog->GetControlText(field).GetData();
     std::wstring record = std::wstring(dialog->GetWindowClassName()) + L"|" + dialog->GetTitle().GetData() + L"|";
     if (Answers().empty()) {
