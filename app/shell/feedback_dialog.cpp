@@ -1,10 +1,23 @@
 // The feedback dialog: its attachment and its OK step.
 #include "feedback_dialog.h"
 
+#include <cwctype>
+
 #include "core/control_ui.h"
 #include "file_dialog.h"
 
 namespace shell {
+namespace {
+
+// Spaces and line breaks alone say nothing either.
+bool IsBlank(const wchar_t* text) {
+  for (; text != nullptr && *text != L'\0'; ++text) {
+    if (!std::iswspace(*text)) return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 FeedbackResult g_feedbackResult;
 
@@ -13,7 +26,18 @@ CDlgFeedBack::CDlgFeedBack(const wchar_t* title)
   g_feedbackResult = FeedbackResult();
 }
 
+CDlgFeedBack::CDlgFeedBack(const wchar_t* title, const FeedbackResult& draft)
+    : SkinDialog(L"DlgFeedBack.xml", title, EnterKey::kPassedOn) {
+  g_feedbackResult = draft;
+}
+
 const wchar_t* CDlgFeedBack::GetWindowClassName() const { return L"DlgFeedBackUI"; }
+
+void CDlgFeedBack::OnLayoutBuilt() {
+  SetControlText(L"feedback_title", g_feedbackResult.subject);
+  SetControlText(L"feedback_body", g_feedbackResult.body);
+  SetControlText(L"edit_path", g_feedbackResult.attachment);
+}
 
 void CDlgFeedBack::OnDialogNotify(SkinUI::TNotifyUI& msg) {
   if (msg.type != L"click" || msg.sender == nullptr || msg.sender->GetName() != L"btn_sel") return;
@@ -24,8 +48,16 @@ void CDlgFeedBack::OnDialogNotify(SkinUI::TNotifyUI& msg) {
 }
 
 void CDlgFeedBack::OnOk() {
-  g_feedbackResult.subject = GetControlText(L"feedback_title");
-  g_feedbackResult.body = GetControlText(L"feedback_body");
+  const SkinUI::CUIString subject = GetControlText(L"feedback_title");
+  const SkinUI::CUIString body = GetControlText(L"feedback_body");
+  const bool noSubject = IsBlank(subject.GetData());
+  if (noSubject || IsBlank(body.GetData())) {
+    SetControlText(L"tip", L"请填写反馈的主题和内容。");
+    if (SkinUI::CControlUI* field = FindControl(noSubject ? L"feedback_title" : L"feedback_body")) field->SetFocus();
+    return;
+  }
+  g_feedbackResult.subject = subject;
+  g_feedbackResult.body = body;
   Close(kDialogOk);
 }
 

@@ -1,6 +1,8 @@
-// CDlgFeedBack: the dialog in which the user writes a feedback message: a subject,
-// the text and a file to attach, chosen with the system's open dialog. No field is
-// required. After a result of 1 the caller reads g_feedbackResult.
+// CDlgFeedBack: the dialog in which the user writes a feedback message: a
+// subject, the text and a file to attach, chosen with the system's open dialog.
+// The subject and the text are required (a mail without them tells support
+// nothing); the file is not. After a result of 1 the caller reads
+// g_feedbackResult.
 #pragma once
 
 #include "core/ui_string.h"
@@ -19,9 +21,13 @@ class CDlgFeedBack : public SkinDialog {
  public:
   // Empties the result: a file chosen for an earlier message is not sent again.
   explicit CDlgFeedBack(const wchar_t* title);
+  // Comes up with a message written before (one that could not be sent), which
+  // also stands as the result until the user changes it.
+  CDlgFeedBack(const wchar_t* title, const FeedbackResult& draft);
   const wchar_t* GetWindowClassName() const override;
 
  protected:
+  void OnLayoutBuilt() override;
   void OnOk() override;
   void OnDialogNotify(SkinUI::TNotifyUI& msg) override;
 };

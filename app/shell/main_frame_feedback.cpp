@@ -1,6 +1,7 @@
 // MainFrame's feedback command: the user writes a subject and a text, and the
 // program mails them to the support mailbox, telling the user whether the mail
-// went. The send blocks the UI thread; the wait cursor says so.
+// went; a message that could not be sent is offered again. The send blocks the
+// UI thread; the wait cursor says so.
 #include "main_frame.h"
 
 #include <string>
@@ -15,21 +16,30 @@
 namespace shell {
 
 void MainFrame::SendFeedback() {
-  if (RunSkinDialog(new CDlgFeedBack(L"问题反馈"), m_hWnd) != kDialogOk) return;
-  const std::string subject = AnsiFromWide(g_feedbackResult.subject.GetData());
-  const std::string body = AnsiFromWide(g_feedbackResult.body.GetData());
-  SmtpMail mail;
-  AddressFeedbackMail(FeedbackMailConfig(), &mail);
-  mail.subject = subject.c_str();
-  mail.body = body.c_str();
-  bool sent = false;
-  {
-    SkinUI::CWaitCursor wait;
-    sent = mail.Send();
-  }
-  if (sent) {
-    ShowMessageDialog(m_hWnd, L"提示", L"反馈完毕", kMsgDlgIconInfo, 3);
-  } else {
+  // A message that could not be sent comes back in the dialog, so that nothing
+  // typed is lost; the user tries again or cancels.
+  FeedbackResult unsent;
+  bool retry = false;
+  for (;;) {
+    CDlgFeedBack* dialog = retry ? new CDlgFeedBack(L"问题反馈", unsent) : new CDlgFeedBack(L"问题反馈");
+    if (RunSkinDialog(dialog, m_hWnd) != kDialogOk) return;
+    const std::string subject = AnsiFromWide(g_feedbackResult.subject.GetData());
+    const std::string body = AnsiFromWide(g_feedbackResult.body.GetData());
+    SmtpMail mail;
+    AddressFeedbackMail(FeedbackMailConfig(), &mail);
+    mail.subject = subject.c_str();
+    mail.body = body.c_str();
+    bool sent = false;
+    {
+      SkinUI::CWaitCursor wait;
+      sent = mail.Send();
+    }
+    if (sent) {
+      ShowMessageDialog(m_hWnd, L"提示", L"反馈完毕", kMsgDlgIconInfo, 3);
+      return;
+    }
+    unsent = g_feedbackResult;
+    retry = true;
     ShowMessageDialog(m_hWnd, L"错误", L"反馈发送失败！", kMsgDlgIconError, 0);
   }
 }

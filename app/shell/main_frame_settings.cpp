@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 #include "app_paths.h"
 #include "auto_run.h"
@@ -65,6 +66,15 @@ const DWORD kDoneColour = 0xFF3AA57A;
 
 void SetTipColour(SkinUI::CControlUI* tip, DWORD colour) {
   if (auto* label = static_cast<SkinUI::CLabelUI*>(tip->GetInterface(L"Label"))) label->SetTextColor(colour);
+}
+
+bool HasPassword(const std::string& account) {
+  if (g_dataObject == nullptr) return false;
+  char stored[KXP_TEXT_BUFFER_SIZE] = {};
+  g_dataObject->GetUserPassword(account.c_str(), stored);
+  const bool has = stored[0] != '\0';
+  ::SecureZeroMemory(stored, sizeof(stored));
+  return has;
 }
 
 void Tell(HWND owner, const wchar_t* text) { ShowMessageDialog(owner, L"提示", text, kMsgDlgIconInfo, 0); }
@@ -201,9 +211,18 @@ void MainFrame::SaveUserPassword() {
     tip->SetText(L"2次输入密码不一致！");
     return;
   }
-  // Accounts start without a password, so an empty one may be stored again.
+  const std::string account = AnsiFromWide(node->key.GetData());
+  // Accounts start without a password, so an empty one may be stored again; but
+  // two empty fields look the same as fields not filled in yet, so removing a
+  // password that exists is asked first.
+  if (password->GetText().IsEmpty() && HasPassword(account)) {
+    const std::wstring question = L"两次都没有输入新密码。保存后“" + std::wstring(node->key.GetData()) +
+                                  L"”的密码将被清除，登录时不再需要密码。确定要清除吗？";
+    if (ShowMessageDialog(m_hWnd, L"提示", question.c_str(), kMsgDlgIconWarning, kMsgDlgCancelButton) != kDialogOk)
+      return;
+  }
   std::vector<DataField> set = {MakeDataField("pwd", AnsiFromWide(password->GetText().GetData()))};
-  std::vector<DataField> where = {MakeDataField("name", AnsiFromWide(node->key.GetData()))};
+  std::vector<DataField> where = {MakeDataField("name", account)};
   const int result = g_dataObject != nullptr ? g_dataObject->UpdateRecord("J4_Sys_User", &set, &where) : -1;
   tip->SetText(result == 0 ? L"密码修改完毕！" : L"密码修改失败！");
   // A change made reads as done, not in the red of the refusals above.

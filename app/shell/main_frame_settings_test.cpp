@@ -26,8 +26,13 @@ namespace {
 
 using shelltest::MainWindow;
 
-// Answers every message dialog with OK and remembers "title|text|icon image".
+// Answers every message dialog (with OK unless told otherwise) and remembers
+// "title|text|icon image".
 struct SeenDialogs {
+  static UINT& Answer() {
+    static UINT answer = 1;
+    return answer;
+  }
   static std::vector<std::wstring>& All() {
     static std::vector<std::wstring> all;
     return all;
@@ -36,13 +41,16 @@ struct SeenDialogs {
     SkinUI::CControlUI* image = dialog->GetPaintManager()->FindControl(L"msgdlg_img");
     All().push_back(std::wstring(dialog->GetTitle().GetData()) + L"|" + dialog->GetText().GetData() + L"|" +
                     (image != nullptr ? image->GetBkImage() : L""));
-    dialog->Close(1);
+    dialog->Close(Answer());
   }
 };
 
 class WatchDialogs {
  public:
-  WatchDialogs() : previous_(shell::SetMsgDlgWatcher(&SeenDialogs::Watch)) { SeenDialogs::All().clear(); }
+  explicit WatchDialogs(UINT answer = 1) : previous_(shell::SetMsgDlgWatcher(&SeenDialogs::Watch)) {
+    SeenDialogs::All().clear();
+    SeenDialogs::Answer() = answer;
+  }
   ~WatchDialogs() { shell::SetMsgDlgWatcher(previous_); }
   std::wstring Only() const {
     const std::vector<std::wstring>& all = SeenDialogs::All();
@@ -273,19 +281,30 @@ TEST_F(SettingsPage, PasswordsAreSavedForTheChosenAccount) {
   ASSERT_EQ(2, users->GetCount()) << "both accounts are listed";
   EXPECT_EQ(0, users->GetCurSel());
   shelltest::SaveWindowShot(main_.hwnd(), "settings_users");
+  // Both fields empty removes the account's password: asked first when it has one.
+  auto removal = [](const wchar_t* account) {
+    const std::wstring text =
+        std::wstring(L"两次都没有输入新密码。保存后“") + account + L"”的密码将被清除，登录时不再需要密码。确定要清除吗？";
+    return Said(L"提示", text.c_str(), shell::kMsgDlgIconWarning);
+  };
   struct Case {
     int row;  // -1: none chosen
     const wchar_t* password;
     const wchar_t* repeated;
+    UINT answer;  // to the question, when one comes
+    std::vector<std::wstring> asked;
     const wchar_t* tip;
-    const char* account;  // whose password is then `password`, or null
+    const char* account;  // whose password is then `stored`, or null
+    const char* stored;
   } cases[] = {
-      {-1, L"abc", L"abc", L"请选择用户", nullptr},
-      {1, L"abc", L"abd", L"2次输入密码不一致！", nullptr},
-      {1, L"新密码1", L"新密码1", L"密码修改完毕！", "营业员"},
-      {0, L"o'quote", L"o'quote", L"密码修改完毕！", "老板"},
-      {0, L"", L"", L"密码修改完毕！", "老板"},
-      {1, L"", L"", L"密码修改完毕！", "营业员"},
+      {-1, L"abc", L"abc", 1, {}, L"请选择用户", nullptr, nullptr},
+      {1, L"abc", L"abd", 1, {}, L"2次输入密码不一致！", nullptr, nullptr},
+      {1, L"新密码1", L"新密码1", 1, {}, L"密码修改完毕！", "营业员", "新密码1"},
+      {0, L"o'quote", L"o'quote", 1, {}, L"密码修改完毕！", "老板", "o'quote"},
+      {0, L"", L"", 2, {removal(L"老板")}, L"", "老板", "o'quote"},
+      {0, L"", L"", 1, {removal(L"老板")}, L"密码修改完毕！", "老板", ""},
+      {1, L"", L"", 1, {removal(L"营业员")}, L"密码修改完毕！", "营业员", ""},
+      {1, L"", L"", 1, {}, L"密码修改完毕！", "营业员", ""},
   };
   for (const Case& c : cases) {
     if (c.row < 0) {
@@ -295,10 +314,12 @@ TEST_F(SettingsPage, PasswordsAreSavedForTheChosenAccount) {
     }
     main_.Find(L"yhgl_edit_pwd")->SetText(c.password);
     main_.Find(L"yhgl_edit_comfirm")->SetText(c.repeated);
+    WatchDialogs dialogs(c.answer);
     ClickOn(L"yhgl_save");
+    EXPECT_EQ(c.asked, SeenDialogs::All()) << c.tip;
     EXPECT_EQ(SkinUI::CUIString(c.tip), main_.Find(L"yhgl_tip")->GetText()) << c.tip;
     if (c.account != nullptr) {
-      EXPECT_EQ(0, g_dataObject->CheckUserPassword(c.account, shell::AnsiFromWide(c.password).c_str())) << c.account;
+      EXPECT_EQ(0, g_dataObject->CheckUserPassword(c.account, c.stored)) << c.account;
     }
   }
   // A store that fails says so: the data object pointed at a folder.

@@ -108,7 +108,12 @@ TEST(FileDialogs, OwnedByTheDialogThatOpensThem) {
     HWND dialogWindow = nullptr;
     std::wstring shown = L"<not read>";
     DialogScript script({
-        step::Do([&](shell::SkinDialog& d) { dialogWindow = d.GetHWND(); }),
+        step::Do([&](shell::SkinDialog& d) {
+          dialogWindow = d.GetHWND();
+          // Feedback is sent only with a subject and a text.
+          d.SetControlText(L"feedback_title", L"附件");
+          d.SetControlText(L"feedback_body", L"见附件");
+        }),
         step::Press(L"btn_sel"),
         step::AnswerFileDialog(c.chosen, &owner),
         step::SystemDialogsGone(),
