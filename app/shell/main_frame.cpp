@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "account_options_store.h"
 #include "app_paths.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
@@ -135,11 +136,9 @@ bool MainFrame::ApplyCloseSetting() {
   SkinUI::COptionUI* exit = FindOption(m_PaintManager, L"xtsz_chk_exit");
   if (minimise == nullptr || exit == nullptr) return false;
   if (g_dataObject == nullptr) return true;
-  std::vector<DataField> query = {MakeDataField("name", g_currentUser), MakeDataField("exit_min", "")};
-  std::vector<std::vector<DataField>> rows;
-  g_dataObject->QueryRecords("tb_priority", &query, &rows);
-  if (rows.empty() || rows[0].size() < 2) return true;
-  if (std::atoi(rows[0][1].value.c_str()) != 0) {
+  const pagekit::AccountOptions options = pagekit::AccountOptionsStore(*g_dataObject).Read(WideFromAnsi(g_currentUser));
+  if (!options.stored) return true;
+  if (options.minimiseOnClose) {
     minimise->Selected(true);
   } else {
     exit->Selected(true);

@@ -4,11 +4,10 @@
 // restore of the database file.
 #include "main_frame.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <cwchar>
 #include <string>
 
+#include "account_options_store.h"
 #include "app_paths.h"
 #include "auto_run.h"
 #include "controls/bar_list.h"
@@ -28,28 +27,16 @@ namespace {
 const wchar_t kSettingsPage[] = L"备份恢复";
 const wchar_t kUsersSection[] = L"用户管理";
 
-// The logged-in account's row of "tb_priority", or an empty row set.
-std::vector<std::vector<DataField>> UserOptionRow(const char* column) {
-  std::vector<std::vector<DataField>> rows;
-  if (g_dataObject == nullptr) return rows;
-  std::vector<DataField> query = {MakeDataField("name", g_currentUser), MakeDataField(column, "")};
-  g_dataObject->QueryRecords("tb_priority", &query, &rows);
-  return rows;
+// The logged-in account's start and close options, kept in its "tb_priority" row.
+pagekit::AccountOptions ReadUserOptions() {
+  if (g_dataObject == nullptr) return pagekit::AccountOptions();
+  return pagekit::AccountOptionsStore(*g_dataObject).Read(WideFromAnsi(g_currentUser));
 }
 
-// Stores one option of the logged-in account: the account's first toggle inserts
-// its row (the other option "0"), later ones update it. The data object's answer.
-int StoreUserOption(const char* column, const char* value) {
-  if (g_dataObject == nullptr) return -1;
-  if (UserOptionRow(column).empty()) {
-    const bool autorun = std::strcmp(column, "autorun") == 0;
-    std::vector<DataField> row = {MakeDataField("name", g_currentUser), MakeDataField("autorun", autorun ? value : "0"),
-                                  MakeDataField("exit_min", autorun ? "0" : value)};
-    return g_dataObject->InsertRecord("tb_priority", &row);
-  }
-  std::vector<DataField> set = {MakeDataField(column, value)};
-  std::vector<DataField> where = {MakeDataField("name", g_currentUser)};
-  return g_dataObject->UpdateRecord("tb_priority", &set, &where);
+bool StoreUserOption(pagekit::AccountOption option, bool on) {
+  if (g_dataObject == nullptr) return false;
+  return pagekit::AccountOptionsStore(*g_dataObject).Store(WideFromAnsi(g_currentUser), option, on) ==
+         pagekit::StoreResult::kDone;
 }
 
 // The path typed or chosen into that edit; an empty edit takes the focus instead.
@@ -98,10 +85,9 @@ void MainFrame::ShowSettingsPage() {
     }
     if (sections->GetCount() > 0) SelectSettingsSection(sections->GetItemAt(0));
   }
-  const std::vector<std::vector<DataField>> rows = UserOptionRow("autorun");
+  const pagekit::AccountOptions options = ReadUserOptions();
   SkinUI::COptionUI* autoRun = FindOption(m_PaintManager, L"xtsz_chk_auto_run");
-  if (autoRun != nullptr && !rows.empty() && rows[0].size() >= 2)
-    autoRun->Selected(std::atoi(rows[0][1].value.c_str()) != 0);
+  if (autoRun != nullptr && options.stored) autoRun->Selected(options.autoRun);
 }
 
 void MainFrame::SelectSettingsSection(SkinUI::CControlUI* row) {
@@ -174,9 +160,9 @@ void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_auto_run") == 0) {
     if (auto* box = static_cast<SkinUI::COptionUI*>(sender.GetInterface(L"Option"))) ToggleAutoRun(*box);
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_mini") == 0) {
-    StoreUserOption("exit_min", "1");
+    StoreUserOption(pagekit::AccountOption::kMinimiseOnClose, true);
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_exit") == 0) {
-    StoreUserOption("exit_min", "0");
+    StoreUserOption(pagekit::AccountOption::kMinimiseOnClose, false);
   }
 }
 
@@ -184,9 +170,9 @@ void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
 // of the shown one.
 void MainFrame::ToggleAutoRun(SkinUI::COptionUI& box) {
   const bool on = !box.IsSelected();
-  if (StoreUserOption("autorun", on ? "1" : "0") == 0 && WriteAutoRun(on)) return;
+  if (StoreUserOption(pagekit::AccountOption::kAutoRun, on) && WriteAutoRun(on)) return;
   // Box, stored option and Run value must agree: all stay as they were.
-  StoreUserOption("autorun", on ? "0" : "1");
+  StoreUserOption(pagekit::AccountOption::kAutoRun, !on);
   // The box flips once this notification returns; set to the new state now, the
   // flip lands it on the old one.
   box.Selected(on);
@@ -221,9 +207,11 @@ void MainFrame::SaveUserPassword() {
     if (ShowMessageDialog(m_hWnd, L"提示", question.c_str(), kMsgDlgIconWarning, kMsgDlgCancelButton) != kDialogOk)
       return;
   }
-  std::vector<DataField> set = {MakeDataField("pwd", AnsiFromWide(password->GetText().GetData()))};
-  std::vector<DataField> where = {MakeDataField("name", account)};
-  const int result = g_dataObject != nullptr ? g_dataObject->UpdateRecord("J4_Sys_User", &set, &where) : -1;
+  // The library's own password writer, without a question: the account keeps the
+  // recovery question and answer it has.
+  const std::string text = AnsiFromWide(password->GetText().GetData());
+  const int result =
+      g_dataObject != nullptr ? g_dataObject->SetUserPassword(account.c_str(), text.c_str(), "", "") : -1;
   tip->SetText(result == 0 ? L"密码修改完毕！" : L"密码修改失败！");
   // A change made reads as done, not in the red of the refusals above.
   if (result == 0) SetTipColour(tip, kDoneColour);

@@ -17,6 +17,7 @@
 #include "controls/label.h"
 #include "controls/option.h"
 #include "database_copies.h"
+#include "get_password_dialog.h"
 #include "test_support/dialog_script.h"
 #include "test_support/shell_doubles.h"
 #include "test_support/window_shot.h"
@@ -345,6 +346,27 @@ TEST_F(SettingsPage, PasswordsAreSavedForTheChosenAccount) {
   // Choosing the section again lists the accounts again, once each.
   main_.frame().ShowSettingsSubPage(L"用户管理");
   EXPECT_EQ(2, users->GetCount());
+}
+
+// The page changes the password only: the account's recovery question and answer,
+// set through the password dialog, still recover it afterwards.
+TEST_F(SettingsPage, ANewPasswordKeepsTheRecoveryQuestion) {
+  ASSERT_EQ(0, g_dataObject->SetUserPassword("营业员", "旧密码", "母亲的姓", "王"));
+  Open(L"用户管理");
+  List(L"listyhgl")->SelectItem(1);
+  main_.Find(L"yhgl_edit_pwd")->SetText(L"新密码");
+  main_.Find(L"yhgl_edit_comfirm")->SetText(L"新密码");
+  ClickOn(L"yhgl_save");
+  EXPECT_EQ(SkinUI::CUIString(L"密码修改完毕！"), main_.Find(L"yhgl_tip")->GetText());
+  EXPECT_EQ(0, g_dataObject->CheckUserPassword("营业员", shell::AnsiFromWide(L"新密码").c_str()));
+  std::string question, answer;
+  ASSERT_TRUE(shell::ReadAccountRecovery("营业员", &question, &answer));
+  EXPECT_EQ(shell::AnsiFromWide(L"母亲的姓"), question);
+  EXPECT_EQ(shell::AnsiFromWide(L"王"), answer);
+  // The clerk without password or question again, as the other tests expect.
+  std::vector<DataField> set = {MakeDataField("pwd", ""), MakeDataField("question", ""), MakeDataField("answer", "")};
+  std::vector<DataField> where = {MakeDataField("name", "营业员")};
+  EXPECT_EQ(0, g_dataObject->UpdateRecord("J4_Sys_User", &set, &where));
 }
 
 // The user page's tip tells a change made in green and a refusal in red, also
