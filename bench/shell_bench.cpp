@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "library_binding.h"
-#include "login_state.h"
 #include "main_frame.h"
 #include "text_conversion.h"
 #include "core/blocking_calls.h"
@@ -37,10 +36,9 @@ double Now() {
 
 double g_loginAt = 0;
 
-UINT InstantLogin(HWND) {
+UINT InstantLogin(HWND, pagekit::Session* session) {
   g_loginAt = Now();
-  std::snprintf(g_currentUser, sizeof(g_currentUser), "%s", "老板");
-  g_isBoss = 1;
+  *session = {L"老板", true};
   return 1;
 }
 

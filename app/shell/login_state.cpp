@@ -1,6 +1,4 @@
-// Storage of the login globals.
+// Storage of the login window's handle.
 #include "login_state.h"
 
-char g_currentUser[kLoginTextSize];
-int g_isBoss = 0;
 HWND g_loginHwnd = nullptr;

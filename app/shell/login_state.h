@@ -1,6 +1,6 @@
-// Who is logged in: the account name typed at the login window and the owner
-// flag, process-wide, the name 8-bit ANSI as the data library takes it. The
-// password is not kept here: it goes to the check alone (see LoginRequest).
+// What the login leaves process-wide: the login window's handle and the size of
+// its edits. Who logged in is the main window's session (pagekit::Session), handed
+// over by the login; the password goes to the check alone (see LoginRequest).
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,4 @@ constexpr int kLoginTextSize = 128;
 // byte code page fits the 128-byte globals whole.
 constexpr int kLoginEditMaxChars = 63;
 
-extern char g_currentUser[kLoginTextSize];
-extern int g_isBoss;
 extern HWND g_loginHwnd;

@@ -31,7 +31,7 @@ const char kOwnerAccount[] = "老板";
 
 }  // namespace
 
-CLoginWnd::CLoginWnd() = default;
+CLoginWnd::CLoginWnd(pagekit::Session* session) : m_session(session) {}
 
 const wchar_t* CLoginWnd::GetWindowClassName() const { return L"UILginWnd"; }
 
@@ -154,7 +154,7 @@ void CLoginWnd::OnLogin() {
   SkinUI::CControlUI* account = m_pm.FindControl(L"login_edit_acc");
   SkinUI::CControlUI* password = m_pm.FindControl(L"login_pwd");
   const std::string name = account != nullptr ? AnsiFromWide(account->GetText().GetData()) : std::string();
-  CopyAnsiText(g_currentUser, sizeof(g_currentUser), name);
+  m_account = name;
   // The request carries its own copies to the worker; the password is converted
   // straight into the request, where the check wipes it.
   auto* request = new (std::nothrow) LoginRequest;
@@ -202,9 +202,9 @@ void CLoginWnd::OnLoginResult(int result) {
       auto* option = static_cast<SkinUI::COptionUI*>(remember->GetInterface(L"Option"));
       wanted = option != nullptr && option->IsSelected();
     }
-    if (g_dataObject != nullptr && (g_dataObject->GetSavePassword(g_currentUser) != 0) != wanted)
-      g_dataObject->SetSavePassword(g_currentUser, wanted);
-    if (std::strcmp(g_currentUser, kOwnerAccount) == 0) g_isBoss = 1;
+    if (g_dataObject != nullptr && (g_dataObject->GetSavePassword(m_account.c_str()) != 0) != wanted)
+      g_dataObject->SetSavePassword(m_account.c_str(), wanted);
+    if (m_session != nullptr) *m_session = {WideFromAnsi(m_account), m_account == kOwnerAccount};
     if (::IsWindow(m_hWnd)) ::PostMessageW(m_hWnd, WM_CLOSE, 1, 0);
   }
   m_busy = 0;
@@ -362,8 +362,8 @@ LRESULT CLoginWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
 }
 
-UINT RunLoginWindow(HWND mainWindow) {
-  CLoginWnd* login = new (std::nothrow) CLoginWnd;
+UINT RunLoginWindow(HWND mainWindow, pagekit::Session* session) {
+  CLoginWnd* login = new (std::nothrow) CLoginWnd(session);
   if (login == nullptr) return 0;
   if (login->Create(mainWindow, L"", kDialogStyle, 0, 0, 0, 0, 0) == nullptr) {
     delete login;

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/paint_manager.h"
+#include "session.h"
 #include "login_state.h"
 #include "tray_icon.h"
 #include "core/ui_string.h"
@@ -21,7 +24,8 @@ constexpr UINT kTrayClickTimerId = 101;
 
 class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public SkinUI::IMessageFilterUI {
  public:
-  CLoginWnd();
+  // A login fills `session` (when given) with the account and its owner flag.
+  explicit CLoginWnd(pagekit::Session* session = nullptr);
 
   const wchar_t* GetWindowClassName() const override;
   UINT GetClassStyle() const override;
@@ -52,6 +56,8 @@ class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public Sk
   TrayIcon m_tray;
   HICON m_icon = nullptr;
   int m_busy = 0;
+  pagekit::Session* m_session;
+  std::string m_account;  // the account of the running or last check
   int m_trayDoubleClicked = 0;
   SkinUI::CWndShadow m_shadow;
   SkinUI::CPaintManagerUI m_pm;
@@ -85,6 +91,6 @@ DWORD WINAPI LoginThreadProc(void* request);
 
 // Creates the login window over the main window, centred on the desktop, and runs
 // it modally. 1 when a user logged in.
-UINT RunLoginWindow(HWND mainWindow);
+UINT RunLoginWindow(HWND mainWindow, pagekit::Session* session);
 
 }  // namespace shell

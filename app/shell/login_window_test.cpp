@@ -87,15 +87,15 @@ TEST(LoginWindow, SuccessClosesWithOneAndSetsTheOwnerFlag) {
       {L"老板", 1},
   };
   for (const Case& c : cases) {
-    g_isBoss = 0;
-    LoginWindow login;
+    pagekit::Session session{L"-", true};
+    LoginWindow login(&session);
     login.Type(L"login_edit_acc", c.account);
     login.Type(L"login_pwd", L"");
     shelltest::Click(login.hwnd(), login.Find(L"login_login"));
     EXPECT_TRUE(PumpUntil([&] { return !login.Alive(); })) << "closed after the check";
-    EXPECT_EQ(c.boss, g_isBoss);
+    EXPECT_EQ(c.boss, session.owner ? 1 : 0);
+    EXPECT_EQ(std::wstring(c.account), session.account);
   }
-  g_isBoss = 0;
 }
 
 TEST(LoginWindow, EnterMovesToTheEmptyFieldFirst) {

@@ -8,7 +8,6 @@
 #include "app_paths.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
-#include "login_state.h"
 #include "login_window.h"
 #include "message_dialog.h"
 #include "controls/option.h"
@@ -88,14 +87,13 @@ void MainFrame::InitWindow() {
   CreateDirectoryPath(AnsiFromWide(GetModuleDirectory() + L"temp/").c_str());
 
   // Without a login nothing else starts and the window is never shown.
-  const UINT login = g_loginRunner(m_hWnd);
+  const UINT login = g_loginRunner(m_hWnd, &m_session);
   TraceStartup("login window closed");
   if (login != 1) {
     m_startup = StartupOutcome::kLoginRefused;
     return;
   }
-  if (SkinUI::CControlUI* user = m_PaintManager.FindControl(L"user_name"))
-    user->SetText(WideFromAnsi(g_currentUser).c_str());
+  if (SkinUI::CControlUI* user = m_PaintManager.FindControl(L"user_name")) user->SetText(m_session.account.c_str());
   m_trayIcon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
   m_tray.AddIcon(m_hWnd, m_trayIcon, L"TarvelStock");
   TraceStartup("tray icon added");
@@ -115,7 +113,7 @@ void MainFrame::InitWindow() {
 
   BuildHomeTiles();
   if (SkinUI::CControlUI* settings = m_PaintManager.FindControl(L"xtsz")) {
-    if (!g_isBoss) settings->SetVisible(false);
+    if (!m_session.owner) settings->SetVisible(false);
   }
   LoadSideBar();
 
@@ -136,7 +134,7 @@ bool MainFrame::ApplyCloseSetting() {
   SkinUI::COptionUI* exit = FindOption(m_PaintManager, L"xtsz_chk_exit");
   if (minimise == nullptr || exit == nullptr) return false;
   if (g_dataObject == nullptr) return true;
-  const pagekit::AccountOptions options = pagekit::AccountOptionsStore(*g_dataObject).Read(WideFromAnsi(g_currentUser));
+  const pagekit::AccountOptions options = pagekit::AccountOptionsStore(*g_dataObject).Read(m_session.account);
   if (!options.stored) return true;
   if (options.minimiseOnClose) {
     minimise->Selected(true);

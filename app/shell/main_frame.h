@@ -52,9 +52,9 @@ enum class StartupOutcome {
   kSecondInstance  // another copy runs; the user has been told
 };
 
-// Runs the login over the main window and answers 1 when a user logged in. Tests
-// put their own in place of the login window.
-using LoginRunner = UINT (*)(HWND mainWindow);
+// Runs the login over the main window and answers 1 when a user logged in, whom
+// it puts in `session`. Tests put their own in place of the login window.
+using LoginRunner = UINT (*)(HWND mainWindow, pagekit::Session* session);
 LoginRunner SetLoginRunner(LoginRunner runner);
 
 // Releases the single-instance mutex held by this process (tests share one Wine
@@ -234,6 +234,8 @@ class MainFrame : public DllApiInterface,
   const std::vector<GridBarItem>& ModuleRows(ModuleList list);
 
   BYTE m_bPurchaseSide = 0;
+  // Who logged in, as the login answered; empty until then.
+  pagekit::Session m_session;
   // The stored bill the bill page edits; a bill page opened afresh has none.
   SkinUI::CUIString m_editedBillNumber;
   std::string m_strStockDateCondition;

@@ -12,9 +12,9 @@
 #include "app_paths.h"
 #include "click_routes.h"
 #include "library_binding.h"
-#include "login_state.h"
 #include "message_dialog.h"
 #include "popup_menu.h"
+#include "text_conversion.h"
 
 namespace shell {
 namespace {
@@ -106,17 +106,18 @@ void MainFrame::ChangeUser() {
 void MainFrame::ShowSetPasswordDialog() {
   if (g_dataObject == nullptr) return;
   char stored[KXP_TEXT_BUFFER_SIZE] = {};
-  g_dataObject->GetUserPassword(g_currentUser, stored);
+  const std::string account = AnsiFromWide(m_session.account);
+  g_dataObject->GetUserPassword(account.c_str(), stored);
   const bool hasPassword = stored[0] != '\0';
   ::SecureZeroMemory(stored, sizeof(stored));
   // A password is changed only by whoever knows the answer to its question, or,
   // for an account that never stored one, the password itself.
   if (hasPassword) {
-    const bool allowed = HasRecoveryAnswer(g_currentUser) ? AnswerRecoveryQuestion(m_hWnd, g_currentUser, L"重设密码")
-                                                          : ConfirmCurrentPassword(m_hWnd, g_currentUser, L"重设密码");
+    const bool allowed = HasRecoveryAnswer(account) ? AnswerRecoveryQuestion(m_hWnd, account, L"重设密码")
+                                                    : ConfirmCurrentPassword(m_hWnd, account, L"重设密码");
     if (!allowed) return;
   }
-  if (SetAccountPassword(m_hWnd, g_currentUser) == PasswordChange::kNotStored)
+  if (SetAccountPassword(m_hWnd, account) == PasswordChange::kNotStored)
     ShowMessageDialog(m_hWnd, L"错误", L"密码设置失败！", kMsgDlgIconError, 0);
 }
 

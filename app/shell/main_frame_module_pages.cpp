@@ -7,7 +7,6 @@
 
 #include "core/container_ui.h"
 #include "grid_wnd.h"
-#include "login_state.h"
 
 namespace shell {
 namespace {
@@ -64,7 +63,7 @@ void MainFrame::OpenShopPage() {
 void MainFrame::OpenProductPage() {
   AddTab(L"商品", true);
   ShowMidPanel(L"mid_hpkc");
-  if (g_isBoss) return;
+  if (m_session.owner) return;
   for (const wchar_t* name : kOwnerProductButtons) {
     if (SkinUI::CControlUI* control = m_PaintManager.FindControl(name)) control->SetVisible(false);
   }

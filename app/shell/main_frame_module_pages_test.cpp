@@ -108,7 +108,7 @@ TEST(ModulePages, EachPageOpensItsTabItsPanelAndItsTiles) {
 TEST(ModulePages, TheProductPageHidesTheOwnerButtonsFromTheClerk) {
   for (const char* account : kAccounts) {
     MainWindow main(account);
-    const bool owner = g_isBoss != 0;
+    const bool owner = main.frame().CurrentSession().owner;
     main.frame().ShowPage(L"商品");
     EXPECT_EQ(L"首页,[商品]", TabStrip(main.frame())) << account;
     EXPECT_EQ(L"mid_hpkc", VisiblePanels(main.frame())) << account;
@@ -305,7 +305,7 @@ TEST(ModulePages, Screenshots) {
   for (const char* account : kAccounts) {
     MainWindow main(account);
     main.Show();
-    const std::string role = g_isBoss ? "owner" : "clerk";
+    const std::string role = main.frame().CurrentSession().owner ? "owner" : "clerk";
     const struct {
       const wchar_t* page;
       const char* shot;

@@ -5,7 +5,6 @@
 #include "main_frame.h"
 
 #include "library_binding.h"
-#include "login_state.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -19,7 +18,7 @@ void MainFrame::OpenPageByName(const std::wstring& page) { ShowPage(page.c_str()
 
 KXPDatavane* MainFrame::Data() { return g_dataObject; }
 
-pagekit::Session MainFrame::CurrentSession() const { return {WideFromAnsi(g_currentUser), g_isBoss != 0}; }
+pagekit::Session MainFrame::CurrentSession() const { return m_session; }
 
 pagekit::PageSide MainFrame::Side() const {
   return m_bPurchaseSide != 0 ? pagekit::PageSide::kPurchase : pagekit::PageSide::kSales;

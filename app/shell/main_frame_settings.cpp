@@ -17,7 +17,6 @@
 #include "file_dialog.h"
 #include "grid_bar_items.h"
 #include "library_binding.h"
-#include "login_state.h"
 #include "message_dialog.h"
 #include "text_conversion.h"
 
@@ -28,15 +27,14 @@ const wchar_t kSettingsPage[] = L"备份恢复";
 const wchar_t kUsersSection[] = L"用户管理";
 
 // The logged-in account's start and close options, kept in its "tb_priority" row.
-pagekit::AccountOptions ReadUserOptions() {
+pagekit::AccountOptions ReadUserOptions(const std::wstring& account) {
   if (g_dataObject == nullptr) return pagekit::AccountOptions();
-  return pagekit::AccountOptionsStore(*g_dataObject).Read(WideFromAnsi(g_currentUser));
+  return pagekit::AccountOptionsStore(*g_dataObject).Read(account);
 }
 
-bool StoreUserOption(pagekit::AccountOption option, bool on) {
+bool StoreUserOption(const std::wstring& account, pagekit::AccountOption option, bool on) {
   if (g_dataObject == nullptr) return false;
-  return pagekit::AccountOptionsStore(*g_dataObject).Store(WideFromAnsi(g_currentUser), option, on) ==
-         pagekit::StoreResult::kDone;
+  return pagekit::AccountOptionsStore(*g_dataObject).Store(account, option, on) == pagekit::StoreResult::kDone;
 }
 
 // The path typed or chosen into that edit; an empty edit takes the focus instead.
@@ -70,7 +68,7 @@ void TellFailure(HWND owner, const wchar_t* text) { ShowMessageDialog(owner, L"�
 }  // namespace
 
 void MainFrame::ShowSettingsPage() {
-  if (!g_isBoss) {
+  if (!m_session.owner) {
     Tell(m_hWnd, L"只有老板可以进行系统设置");
     return;
   }
@@ -85,7 +83,7 @@ void MainFrame::ShowSettingsPage() {
     }
     if (sections->GetCount() > 0) SelectSettingsSection(sections->GetItemAt(0));
   }
-  const pagekit::AccountOptions options = ReadUserOptions();
+  const pagekit::AccountOptions options = ReadUserOptions(m_session.account);
   SkinUI::COptionUI* autoRun = FindOption(m_PaintManager, L"xtsz_chk_auto_run");
   if (autoRun != nullptr && options.stored) autoRun->Selected(options.autoRun);
 }
@@ -138,7 +136,7 @@ void MainFrame::FillUserList() {
 
 void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
   // The page is the owner's; its controls do nothing for anyone else.
-  if (!g_isBoss) return;
+  if (!m_session.owner) return;
   const SkinUI::CUIString name = sender.GetName();
   auto toggle = [&](const wchar_t* panel) {
     if (SkinUI::CControlUI* control = m_PaintManager.FindControl(panel)) control->SetVisible(!control->IsVisible());
@@ -160,9 +158,9 @@ void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_auto_run") == 0) {
     if (auto* box = static_cast<SkinUI::COptionUI*>(sender.GetInterface(L"Option"))) ToggleAutoRun(*box);
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_mini") == 0) {
-    StoreUserOption(pagekit::AccountOption::kMinimiseOnClose, true);
+    StoreUserOption(m_session.account, pagekit::AccountOption::kMinimiseOnClose, true);
   } else if (_wcsicmp(name.GetData(), L"xtsz_chk_exit") == 0) {
-    StoreUserOption(pagekit::AccountOption::kMinimiseOnClose, false);
+    StoreUserOption(m_session.account, pagekit::AccountOption::kMinimiseOnClose, false);
   }
 }
 
@@ -170,9 +168,9 @@ void MainFrame::OnSettingsClick(SkinUI::CControlUI& sender) {
 // of the shown one.
 void MainFrame::ToggleAutoRun(SkinUI::COptionUI& box) {
   const bool on = !box.IsSelected();
-  if (StoreUserOption(pagekit::AccountOption::kAutoRun, on) && WriteAutoRun(on)) return;
+  if (StoreUserOption(m_session.account, pagekit::AccountOption::kAutoRun, on) && WriteAutoRun(on)) return;
   // Box, stored option and Run value must agree: all stay as they were.
-  StoreUserOption(pagekit::AccountOption::kAutoRun, !on);
+  StoreUserOption(m_session.account, pagekit::AccountOption::kAutoRun, !on);
   // The box flips once this notification returns; set to the new state now, the
   // flip lands it on the old one.
   box.Selected(on);

@@ -5,7 +5,6 @@
 
 #include "core/container_ui.h"
 #include "library_binding.h"
-#include "login_state.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -16,7 +15,7 @@ void MainFrame::LoadSideBar() {
   g_dataObject->GetSideBarItems(&items, nullptr);
   for (const SideBarItem& item : items) {
     const SkinUI::CUIString name = WideFromAnsi(item.name).c_str();
-    if (!g_isBoss && !ClerkMaySeeShortcut(name)) continue;
+    if (!m_session.owner && !ClerkMaySeeShortcut(name)) continue;
     // Already stored: writing it back would only move it to the end of the stored
     // order, behind the shortcuts a clerk does not see.
     AddSideBarItem(name, WideFromAnsi(item.image).c_str(), WideFromAnsi(item.tip).c_str(), false);

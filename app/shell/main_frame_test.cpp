@@ -202,10 +202,9 @@ TEST(MainFrame, BroadcastButtonAsksAndChangesNothing) {
   shell::SetMsgDlgWatcher(previous);
 }
 
-UINT RefusedLogin(HWND) { return 0; }
+UINT RefusedLogin(HWND, pagekit::Session*) { return 0; }
 
 TEST(MainFrame, RefusedLoginStartsNothingElse) {
-  g_currentUser[0] = '\0';
   MainWindow main("", &RefusedLogin);
   ASSERT_TRUE(main.Alive());
   EXPECT_EQ(shell::StartupOutcome::kLoginRefused, main.frame().GetStartupOutcome());

@@ -8,7 +8,6 @@
 #include "add_button_hover.h"
 #include "core/container_ui.h"
 #include "grid_wnd.h"
-#include "login_state.h"
 
 namespace shell {
 namespace {
@@ -52,7 +51,7 @@ const std::vector<GridBarItem>& MainFrame::ModuleRows(ModuleList list) {
 void MainFrame::BuildHomeTiles() {
   SkinUI::CControlUI* grid = m_PaintManager.FindControl(L"main_grid");
   if (grid == nullptr) return;
-  for (const GridBarItem& tile : HomeTiles(g_isBoss != 0)) AddGridBar(grid, tile.name, tile.image);
+  for (const GridBarItem& tile : HomeTiles(m_session.owner)) AddGridBar(grid, tile.name, tile.image);
 }
 
 void MainFrame::FillReportTiles() {

@@ -374,7 +374,8 @@ TEST(Tiles, Screenshots) {
     MainWindow main(account);
     main.Show();
     shelltest::Pump(300);
-    shelltest::SaveWindowShot(main.hwnd(), (std::string("home_") + (g_isBoss ? "owner" : "clerk")).c_str());
+    shelltest::SaveWindowShot(
+        main.hwnd(), (std::string("home_") + (main.frame().CurrentSession().owner ? "owner" : "clerk")).c_str());
   }
   g_dataObject->DeleteSideBarItem(nullptr);
 }

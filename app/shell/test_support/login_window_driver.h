@@ -14,8 +14,9 @@ namespace shelltest {
 
 class LoginWindow {
  public:
-  LoginWindow() {
-    window_ = new shell::CLoginWnd;
+  // A login fills `session` (when given) with who logged in.
+  explicit LoginWindow(pagekit::Session* session = nullptr) {
+    window_ = new shell::CLoginWnd(session);
     hwnd_ = window_->Create(nullptr, L"", shell::kDialogStyle, 0, 0, 0, 0, 0);
     window_->CenterDesktopWindow();
     ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);

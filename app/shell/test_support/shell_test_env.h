@@ -18,6 +18,8 @@
 #include "core/control_ui.h"
 #include "library_binding.h"
 #include "login_state.h"
+#include "session.h"
+#include "text_conversion.h"
 #include "main_frame.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
@@ -81,9 +83,8 @@ struct StandInLogin {
     static std::string account;
     return account;
   }
-  static UINT Run(HWND) {
-    std::snprintf(g_currentUser, sizeof(g_currentUser), "%s", Account().c_str());
-    g_isBoss = Account() == "老板" ? 1 : 0;
+  static UINT Run(HWND, pagekit::Session* session) {
+    *session = {shell::WideFromAnsi(Account()), Account() == "老板"};
     return 1;
   }
 };
