@@ -11,13 +11,14 @@
 namespace shell {
 
 PasswordChange SetAccountPassword(HWND parent, const std::string& account) {
-  if (RunSkinDialog(new CDlgSetPwd(L"设置用户密码", WideFromAnsi(account).c_str()), parent) != kDialogOk)
+  SetPwdResult typed;
+  if (RunSkinDialog(new CDlgSetPwd(L"设置用户密码", WideFromAnsi(account).c_str(), &typed), parent) != kDialogOk)
     return PasswordChange::kCancelled;
   if (g_dataObject == nullptr) return PasswordChange::kNotStored;
-  const std::string password = AnsiFromWide(g_setPwdResult.password.GetData());
-  const std::string question = AnsiFromWide(g_setPwdResult.question.GetData());
-  const std::string answer = AnsiFromWide(g_setPwdResult.answer.GetData());
-  const std::string email = AnsiFromWide(g_setPwdResult.email.GetData());
+  const std::string password = AnsiFromWide(typed.password.GetData());
+  const std::string question = AnsiFromWide(typed.question.GetData());
+  const std::string answer = AnsiFromWide(typed.answer.GetData());
+  const std::string email = AnsiFromWide(typed.email.GetData());
   // Password and e-mail together or neither: a refused e-mail must not leave the
   // new password in force behind "not stored".
   pagekit::UnitOfWork unit(*g_dataObject);
@@ -36,8 +37,9 @@ bool HasRecoveryAnswer(const std::string& account) {
 bool AnswerRecoveryQuestion(HWND parent, const std::string& account, const wchar_t* title) {
   std::string question;
   ReadAccountRecovery(account, &question, nullptr);
-  g_getPwdResult.question = WideFromAnsi(question).c_str();
-  return RunSkinDialog(new CDlgGetPwd(title, WideFromAnsi(account).c_str()), parent) == kDialogOk;
+  GetPwdResult given;
+  given.question = WideFromAnsi(question).c_str();
+  return RunSkinDialog(new CDlgGetPwd(title, WideFromAnsi(account).c_str(), &given), parent) == kDialogOk;
 }
 
 bool ConfirmCurrentPassword(HWND parent, const std::string& account, const wchar_t* title) {

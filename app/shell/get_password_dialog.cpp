@@ -10,8 +10,6 @@
 
 namespace shell {
 
-GetPwdResult g_getPwdResult;
-
 bool ReadAccountRecovery(const std::string& account, std::string* question, std::string* answer) {
   if (g_dataObject == nullptr) return false;
   // Empty values select the two columns without making them conditions.
@@ -25,27 +23,27 @@ bool ReadAccountRecovery(const std::string& account, std::string* question, std:
   return true;
 }
 
-CDlgGetPwd::CDlgGetPwd(const wchar_t* title, const wchar_t* account)
-    : SkinDialog(L"GetPwdDlg.xml", title, EnterKey::kPassedOn), m_account(account) {
-  g_getPwdResult.answer.Empty();
+CDlgGetPwd::CDlgGetPwd(const wchar_t* title, const wchar_t* account, GetPwdResult* result)
+    : SkinDialog(L"GetPwdDlg.xml", title, EnterKey::kPassedOn), m_account(account), m_result(result) {
+  m_result->answer.Empty();
 }
 
 const wchar_t* CDlgGetPwd::GetWindowClassName() const { return L"DlgGetPwdUI"; }
 
-void CDlgGetPwd::OnLayoutBuilt() { SetControlText(L"question", g_getPwdResult.question); }
+void CDlgGetPwd::OnLayoutBuilt() { SetControlText(L"question", m_result->question); }
 
 void CDlgGetPwd::OnOk() {
-  g_getPwdResult.question = GetControlText(L"question");
-  g_getPwdResult.answer = GetControlText(L"answer");
+  m_result->question = GetControlText(L"question");
+  m_result->answer = GetControlText(L"answer");
   const std::string account = AnsiFromWide(m_account.GetData());
   std::string storedAnswer;
   if (!ReadAccountRecovery(account, nullptr, &storedAnswer) || storedAnswer.empty()) {
     SetControlText(L"getpwd_tip", L"该账号未设置密保问题");
     return;
   }
-  const std::string typedAnswer = AnsiFromWide(g_getPwdResult.answer.GetData());
+  const std::string typedAnswer = AnsiFromWide(m_result->answer.GetData());
   std::vector<DataField> record = {MakeDataField("name", account),
-                                   MakeDataField("question", AnsiFromWide(g_getPwdResult.question.GetData())),
+                                   MakeDataField("question", AnsiFromWide(m_result->question.GetData())),
                                    MakeDataField("answer", typedAnswer)};
   std::vector<std::vector<DataField>> rows;
   g_dataObject->QueryRecords("J4_Sys_User", &record, &rows);

@@ -3,11 +3,9 @@
 
 namespace shell {
 
-SetPwdResult g_setPwdResult;
-
-CDlgSetPwd::CDlgSetPwd(const wchar_t* title, const wchar_t* account)
-    : SkinDialog(L"PwdDlg.xml", title, EnterKey::kPassedOn), m_account(account) {
-  g_setPwdResult = SetPwdResult();
+CDlgSetPwd::CDlgSetPwd(const wchar_t* title, const wchar_t* account, SetPwdResult* result)
+    : SkinDialog(L"PwdDlg.xml", title, EnterKey::kPassedOn), m_account(account), m_result(result) {
+  *m_result = SetPwdResult();
 }
 
 const wchar_t* CDlgSetPwd::GetWindowClassName() const { return L"DlgSetPwdUI"; }
@@ -27,10 +25,10 @@ void CDlgSetPwd::OnOk() {
     SetControlText(L"tip", L"2次密码输入不一致！");
     return;
   }
-  g_setPwdResult.question = GetControlText(L"question");
-  g_setPwdResult.answer = GetControlText(L"answer");
-  g_setPwdResult.password = password;
-  g_setPwdResult.email = email;
+  m_result->question = GetControlText(L"question");
+  m_result->answer = GetControlText(L"answer");
+  m_result->password = password;
+  m_result->email = email;
   Close(kDialogOk);
 }
 

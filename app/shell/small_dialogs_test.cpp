@@ -61,19 +61,21 @@ void PrepareRecoveryAccounts() {
   g_dataObject->SetUserPassword("密保乙", "old", "", "");
 }
 
+// The recovery dialog's result, the caller's as the password flow keeps it.
+shell::GetPwdResult getPwdResult;
+
 shell::SkinDialog* GetPwdFor(const wchar_t* account, const wchar_t* question) {
-  shell::g_getPwdResult.question = question;
-  return new shell::CDlgGetPwd(L"找回密码", account);
+  getPwdResult.question = question;
+  return new shell::CDlgGetPwd(L"找回密码", account, &getPwdResult);
 }
 
 TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   PrepareRecoveryAccounts();
   using shell::g_feedbackResult;
-  using shell::g_getPwdResult;
   using shell::g_importResult;
-  using shell::g_setPwdResult;
+  shell::SetPwdResult setPwdResult;
   auto feedback = [] { return new shell::CDlgFeedBack(L"意见反馈"); };
-  auto setPwd = [] { return new shell::CDlgSetPwd(L"设置密码", L"营业员"); };
+  auto setPwd = [&] { return new shell::CDlgSetPwd(L"设置密码", L"营业员", &setPwdResult); };
   auto checkPwd = [] { return new shell::CDlgCheckPwd(L"重设密码", L"密保乙"); };
   auto import = [] { return new shell::CDlgImport(L"商品资料"); };
   auto productType = [] { return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁"); };
@@ -94,14 +96,14 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
       {"feedback closed by Esc", feedback, {{L"feedback_title", L"主题"}}, Way::kEscape, 2, nullptr, L"",
        {{&g_feedbackResult.subject, L""}}},
       {"empty password", setPwd, {{L"pwd", L""}, {L"pwd2", L""}, {L"email", L"a@b.invalid"}}, Way::kOk, 2, L"tip",
-       L"密码不能为空！", {{&g_setPwdResult.password, L""}, {&g_setPwdResult.email, L""}}},
+       L"密码不能为空！", {{&setPwdResult.password, L""}, {&setPwdResult.email, L""}}},
       {"passwords differ", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abd"}}, Way::kOk, 2, L"tip", L"2次密码输入不一致！",
-       {{&g_setPwdResult.password, L""}}},
+       {{&setPwdResult.password, L""}}},
       {"password alone", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abc"}}, Way::kOk, 1, nullptr, L"",
-       {{&g_setPwdResult.password, L"abc"},
-        {&g_setPwdResult.email, L""},
-        {&g_setPwdResult.question, L""},
-        {&g_setPwdResult.answer, L""}}},
+       {{&setPwdResult.password, L"abc"},
+        {&setPwdResult.email, L""},
+        {&setPwdResult.question, L""},
+        {&setPwdResult.answer, L""}}},
       {"password with recovery",
        setPwd,
        {{L"pwd", L"密码1"}, {L"pwd2", L"密码1"}, {L"email", L"boss@shop.invalid"}, {L"question", L"小学校名"},
@@ -110,14 +112,14 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
        1,
        nullptr,
        L"",
-       {{&g_setPwdResult.password, L"密码1"},
-        {&g_setPwdResult.email, L"boss@shop.invalid"},
-        {&g_setPwdResult.question, L"小学校名"},
-        {&g_setPwdResult.answer, L"实验小学"}}},
+       {{&setPwdResult.password, L"密码1"},
+        {&setPwdResult.email, L"boss@shop.invalid"},
+        {&setPwdResult.question, L"小学校名"},
+        {&setPwdResult.answer, L"实验小学"}}},
       {"set password closed", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abc"}}, Way::kCloseButton, 2, nullptr, L"",
-       {{&g_setPwdResult.password, L""}}},
+       {{&setPwdResult.password, L""}}},
       {"right answer", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王"}}, Way::kOk, 1, nullptr,
-       L"", {{&g_getPwdResult.question, L"母亲的姓"}, {&g_getPwdResult.answer, L"王"}}},
+       L"", {{&getPwdResult.question, L"母亲的姓"}, {&getPwdResult.answer, L"王"}}},
       {"wrong answer", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"李"}}, Way::kOk, 2,
        L"getpwd_tip", L"答案错误", {}},
       {"empty answer to a stored one", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L""}}, Way::kOk,
@@ -129,7 +131,7 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
       {"unknown account", [] { return GetPwdFor(L"没有这个人", L""); }, {{L"answer", L"x"}}, Way::kOk, 2,
        L"getpwd_tip", L"该账号未设置密保问题", {}},
       {"recovery cancelled", [] { return GetPwdFor(L"密保甲", L"母亲的姓"); }, {{L"answer", L"王"}}, Way::kCancel, 2,
-       nullptr, L"", {{&g_getPwdResult.answer, L""}}},
+       nullptr, L"", {{&getPwdResult.answer, L""}}},
       {"current password", checkPwd, {{L"pwd", L"old"}}, Way::kOk, 1, nullptr, L"", {}},
       {"wrong current password", checkPwd, {{L"pwd", L"olD"}}, Way::kOk, 2, L"tip", L"当前密码不正确", {}},
       {"current password with a quote", checkPwd, {{L"pwd", L"old' or '1'='1"}}, Way::kOk, 2, L"tip",
@@ -153,7 +155,7 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
     // What an earlier dialog left must not be taken for this one's result.
     g_feedbackResult.subject = L"stale";
     g_feedbackResult.attachment = L"C:\\stale.txt";
-    g_setPwdResult.password = L"stale";
+    setPwdResult.password = L"stale";
     g_importResult.path = L"C:\\stale.xls";
     std::vector<DialogScript::Step> steps;
     std::wstring question = L"<not read>";
@@ -173,7 +175,7 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
     DialogScript script(steps);
     shell::SkinDialog* dialog = c.make();
     const bool isGetPwd = dialog->GetSkinFile() == L"GetPwdDlg.xml";
-    const std::wstring shownQuestion = isGetPwd ? g_getPwdResult.question.GetData() : L"";
+    const std::wstring shownQuestion = isGetPwd ? getPwdResult.question.GetData() : L"";
     EXPECT_EQ(c.result, script.Run(dialog));
     if (c.tipLabel != nullptr) {
       EXPECT_EQ(c.tip, tip);
