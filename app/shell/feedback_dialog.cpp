@@ -19,32 +19,30 @@ bool IsBlank(const wchar_t* text) {
 
 }  // namespace
 
-FeedbackResult g_feedbackResult;
-
-CDlgFeedBack::CDlgFeedBack(const wchar_t* title)
-    : SkinDialog(L"DlgFeedBack.xml", title, EnterKey::kPassedOn) {
-  g_feedbackResult = FeedbackResult();
+CDlgFeedBack::CDlgFeedBack(const wchar_t* title, FeedbackResult* result)
+    : SkinDialog(L"DlgFeedBack.xml", title, EnterKey::kPassedOn), m_result(result) {
+  *m_result = FeedbackResult();
 }
 
-CDlgFeedBack::CDlgFeedBack(const wchar_t* title, const FeedbackResult& draft)
-    : SkinDialog(L"DlgFeedBack.xml", title, EnterKey::kPassedOn) {
-  g_feedbackResult = draft;
+CDlgFeedBack::CDlgFeedBack(const wchar_t* title, const FeedbackResult& draft, FeedbackResult* result)
+    : SkinDialog(L"DlgFeedBack.xml", title, EnterKey::kPassedOn), m_result(result) {
+  *m_result = draft;
 }
 
 const wchar_t* CDlgFeedBack::GetWindowClassName() const { return L"DlgFeedBackUI"; }
 
 void CDlgFeedBack::OnLayoutBuilt() {
-  SetControlText(L"feedback_title", g_feedbackResult.subject);
-  SetControlText(L"feedback_body", g_feedbackResult.body);
-  SetControlText(L"edit_path", g_feedbackResult.attachment);
+  SetControlText(L"feedback_title", m_result->subject);
+  SetControlText(L"feedback_body", m_result->body);
+  SetControlText(L"edit_path", m_result->attachment);
 }
 
 void CDlgFeedBack::OnDialogNotify(SkinUI::TNotifyUI& msg) {
   if (msg.type != L"click" || msg.sender == nullptr || msg.sender->GetName() != L"btn_sel") return;
   FileDialog file(m_hWnd);
   if (!file.ShowOpen()) return;
-  g_feedbackResult.attachment = file.GetPathName();
-  SetControlText(L"edit_path", g_feedbackResult.attachment);
+  m_result->attachment = file.GetPathName();
+  SetControlText(L"edit_path", m_result->attachment);
 }
 
 void CDlgFeedBack::OnOk() {
@@ -56,8 +54,8 @@ void CDlgFeedBack::OnOk() {
     if (SkinUI::CControlUI* field = FindControl(noSubject ? L"feedback_title" : L"feedback_body")) field->SetFocus();
     return;
   }
-  g_feedbackResult.subject = subject;
-  g_feedbackResult.body = body;
+  m_result->subject = subject;
+  m_result->body = body;
   Close(kDialogOk);
 }
 

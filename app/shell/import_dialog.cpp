@@ -7,10 +7,9 @@
 
 namespace shell {
 
-ImportResult g_importResult;
-
-CDlgImport::CDlgImport(const wchar_t* title) : SkinDialog(L"DlgImport.xml", title, EnterKey::kPassedOn) {
-  g_importResult = ImportResult();
+CDlgImport::CDlgImport(const wchar_t* title, ImportResult* result)
+    : SkinDialog(L"DlgImport.xml", title, EnterKey::kPassedOn), m_result(result) {
+  *m_result = ImportResult();
 }
 
 const wchar_t* CDlgImport::GetWindowClassName() const { return L"DlgImportHpkcUI"; }
@@ -31,8 +30,8 @@ void CDlgImport::ChooseFile() {
   FileDialog file(m_hWnd);
   file.SetExcelFilter();
   if (!file.ShowOpen()) return;
-  g_importResult.path = file.GetPathName();
-  SetControlText(L"edit_path", g_importResult.path);
+  m_result->path = file.GetPathName();
+  SetControlText(L"edit_path", m_result->path);
 }
 
 void CDlgImport::SaveTemplate() {
@@ -47,7 +46,7 @@ void CDlgImport::SaveTemplate() {
     ShowMessageDialog(m_hWnd, L"错误", L"模板下载失败。请重装程序或联系客服！", kMsgDlgIconError, 0);
     return;
   }
-  g_importResult.path = target;
+  m_result->path = target;
   SetControlText(L"edit_path", target);
 }
 

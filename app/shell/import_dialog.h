@@ -1,6 +1,6 @@
 // CDlgImport: choosing the spreadsheet file that an import reads, with a link that
 // saves the program's empty template for that import where the user wants it.
-// After a result of 1 the caller imports the file named by g_importResult.
+// After a result of 1 the caller imports the file its result names.
 #pragma once
 
 #include "core/ui_string.h"
@@ -11,12 +11,12 @@ namespace shell {
 struct ImportResult {
   SkinUI::CUIString path;
 };
-extern ImportResult g_importResult;
 
 class CDlgImport : public SkinDialog {
  public:
-  // Empties the result: OK without a chosen file imports nothing.
-  explicit CDlgImport(const wchar_t* title);
+  // `result` is the caller's and must outlive the dialog's run. Empties it: OK
+  // without a chosen file imports nothing.
+  CDlgImport(const wchar_t* title, ImportResult* result);
   const wchar_t* GetWindowClassName() const override;
 
   // "<title>模板.xls": the template's file name in the program's "template" folder
@@ -29,6 +29,8 @@ class CDlgImport : public SkinDialog {
  private:
   void ChooseFile();
   void SaveTemplate();
+
+  ImportResult* m_result;
 };
 
 }  // namespace shell

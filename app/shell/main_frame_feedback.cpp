@@ -18,13 +18,15 @@ namespace shell {
 void MainFrame::SendFeedback() {
   // A message that could not be sent comes back in the dialog, so that nothing
   // typed is lost; the user tries again or cancels.
+  FeedbackResult message;
   FeedbackResult unsent;
   bool retry = false;
   for (;;) {
-    CDlgFeedBack* dialog = retry ? new CDlgFeedBack(L"问题反馈", unsent) : new CDlgFeedBack(L"问题反馈");
+    CDlgFeedBack* dialog =
+        retry ? new CDlgFeedBack(L"问题反馈", unsent, &message) : new CDlgFeedBack(L"问题反馈", &message);
     if (RunSkinDialog(dialog, m_hWnd) != kDialogOk) return;
-    const std::string subject = AnsiFromWide(g_feedbackResult.subject.GetData());
-    const std::string body = AnsiFromWide(g_feedbackResult.body.GetData());
+    const std::string subject = AnsiFromWide(message.subject.GetData());
+    const std::string body = AnsiFromWide(message.body.GetData());
     SmtpMail mail;
     AddressFeedbackMail(FeedbackMailConfig(), &mail);
     mail.subject = subject.c_str();
@@ -38,7 +40,7 @@ void MainFrame::SendFeedback() {
       ShowMessageDialog(m_hWnd, L"提示", L"反馈完毕", kMsgDlgIconInfo, 3);
       return;
     }
-    unsent = g_feedbackResult;
+    unsent = message;
     retry = true;
     ShowMessageDialog(m_hWnd, L"错误", L"反馈发送失败！", kMsgDlgIconError, 0);
   }

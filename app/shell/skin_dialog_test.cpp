@@ -24,6 +24,10 @@ namespace {
 using shelltest::DialogScript;
 namespace step = shelltest::step;
 
+// The results of the dialogs made here, the callers' as the dialogs take them.
+shell::FeedbackResult feedbackResult;
+shell::ImportResult importResult;
+
 // A dialog whose layout the skin does not have.
 class LostDialog : public shell::SkinDialog {
  public:
@@ -58,7 +62,7 @@ TEST(SkinDialogBase, EnterReachesTheMultiLineField) {
       step::Shot("DlgFeedBack"),
       step::Press(L"msgdlg_ok"),
   });
-  EXPECT_EQ(1u, script.Run(new shell::CDlgFeedBack(L"意见反馈")));
+  EXPECT_EQ(1u, script.Run(new shell::CDlgFeedBack(L"意见反馈", &feedbackResult)));
   // The rich edit keeps a line break as a carriage return.
   EXPECT_EQ(L"ab\rc", body);
 }
@@ -93,14 +97,14 @@ TEST(FileDialogs, OwnedByTheDialogThatOpensThem) {
     std::wstring shown;   // "edit_path" afterwards
     const SkinUI::CUIString* result;
   } cases[] = {
-      {"feedback attachment", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈"); }, attachment,
-       attachment, &shell::g_feedbackResult.attachment},
-      {"feedback, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈"); },
-       L"", L"", &shell::g_feedbackResult.attachment},
-      {"import file", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料"); }, workbook, workbook,
-       &shell::g_importResult.path},
-      {"import, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料"); }, L"",
-       L"", &shell::g_importResult.path},
+      {"feedback attachment", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); }, attachment,
+       attachment, &feedbackResult.attachment},
+      {"feedback, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); },
+       L"", L"", &feedbackResult.attachment},
+      {"import file", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); }, workbook, workbook,
+       &importResult.path},
+      {"import, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); }, L"",
+       L"", &importResult.path},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -161,7 +165,7 @@ TEST(FileDialogs, ImportTemplateIsSavedOrTheErrorBoxShows) {
     // The dialog stays open either way.
     steps.push_back(step::Key(VK_ESCAPE));
     DialogScript script(steps);
-    EXPECT_EQ(2u, script.Run(new shell::CDlgImport(L"进货单")));
+    EXPECT_EQ(2u, script.Run(new shell::CDlgImport(L"进货单", &importResult)));
     EXPECT_EQ(c.prompt, prompted);
     if (c.expectedTarget != nullptr) {
       EXPECT_EQ(c.expectedTarget, ReadFile(target));

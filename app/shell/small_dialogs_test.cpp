@@ -71,30 +71,30 @@ shell::SkinDialog* GetPwdFor(const wchar_t* account, const wchar_t* question) {
 
 TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   PrepareRecoveryAccounts();
-  using shell::g_feedbackResult;
-  using shell::g_importResult;
+  shell::FeedbackResult feedbackResult;
+  shell::ImportResult importResult;
   shell::SetPwdResult setPwdResult;
-  auto feedback = [] { return new shell::CDlgFeedBack(L"意见反馈"); };
+  auto feedback = [&] { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); };
   auto setPwd = [&] { return new shell::CDlgSetPwd(L"设置密码", L"营业员", &setPwdResult); };
   auto checkPwd = [] { return new shell::CDlgCheckPwd(L"重设密码", L"密保乙"); };
-  auto import = [] { return new shell::CDlgImport(L"商品资料"); };
+  auto import = [&] { return new shell::CDlgImport(L"商品资料", &importResult); };
   auto productType = [] { return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁"); };
   auto emptyProductType = [] { return new shell::CDlgProductType(nullptr, L"", L"新增类别", L""); };
   using shell::g_productTypeResult;
   const Case cases[] = {
       {"feedback sent", feedback, {{L"feedback_title", L"进货单打印不全"}, {L"feedback_body", L"第二页\r没有合计行"}},
        Way::kOk, 1, nullptr, L"",
-       {{&g_feedbackResult.subject, L"进货单打印不全"},
-        {&g_feedbackResult.body, L"第二页\r没有合计行"},
-        {&g_feedbackResult.attachment, L""}}},
+       {{&feedbackResult.subject, L"进货单打印不全"},
+        {&feedbackResult.body, L"第二页\r没有合计行"},
+        {&feedbackResult.attachment, L""}}},
       {"feedback with nothing typed", feedback, {}, Way::kOk, 2, L"tip", L"请填写反馈的主题和内容。",
-       {{&g_feedbackResult.subject, L""}, {&g_feedbackResult.body, L""}}},
+       {{&feedbackResult.subject, L""}, {&feedbackResult.body, L""}}},
       {"feedback without a text", feedback, {{L"feedback_title", L"主题"}, {L"feedback_body", L" \r "}}, Way::kOk, 2,
-       L"tip", L"请填写反馈的主题和内容。", {{&g_feedbackResult.subject, L""}}},
+       L"tip", L"请填写反馈的主题和内容。", {{&feedbackResult.subject, L""}}},
       {"feedback cancelled", feedback, {{L"feedback_title", L"主题"}}, Way::kCancel, 2, nullptr, L"",
-       {{&g_feedbackResult.subject, L""}}},
+       {{&feedbackResult.subject, L""}}},
       {"feedback closed by Esc", feedback, {{L"feedback_title", L"主题"}}, Way::kEscape, 2, nullptr, L"",
-       {{&g_feedbackResult.subject, L""}}},
+       {{&feedbackResult.subject, L""}}},
       {"empty password", setPwd, {{L"pwd", L""}, {L"pwd2", L""}, {L"email", L"a@b.invalid"}}, Way::kOk, 2, L"tip",
        L"密码不能为空！", {{&setPwdResult.password, L""}, {&setPwdResult.email, L""}}},
       {"passwords differ", setPwd, {{L"pwd", L"abc"}, {L"pwd2", L"abd"}}, Way::kOk, 2, L"tip", L"2次密码输入不一致！",
@@ -137,8 +137,8 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
       {"current password with a quote", checkPwd, {{L"pwd", L"old' or '1'='1"}}, Way::kOk, 2, L"tip",
        L"当前密码不正确", {}},
       {"empty current password", checkPwd, {{L"pwd", L""}}, Way::kOk, 2, L"tip", L"当前密码不正确", {}},
-      {"import without a file", import, {}, Way::kOk, 1, nullptr, L"", {{&g_importResult.path, L""}}},
-      {"import closed by Esc", import, {}, Way::kEscape, 2, nullptr, L"", {{&g_importResult.path, L""}}},
+      {"import without a file", import, {}, Way::kOk, 1, nullptr, L"", {{&importResult.path, L""}}},
+      {"import closed by Esc", import, {}, Way::kEscape, 2, nullptr, L"", {{&importResult.path, L""}}},
       {"category as given", productType, {}, Way::kOk, 1, nullptr, L"",
        {{&g_productTypeResult.parent, L"饮料"}, {&g_productTypeResult.name, L"果汁"}}},
       {"category renamed", productType, {{L"ProductType_name", L"碳酸饮料"}}, Way::kOk, 1, nullptr, L"",
@@ -153,10 +153,10 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     // What an earlier dialog left must not be taken for this one's result.
-    g_feedbackResult.subject = L"stale";
-    g_feedbackResult.attachment = L"C:\\stale.txt";
+    feedbackResult.subject = L"stale";
+    feedbackResult.attachment = L"C:\\stale.txt";
     setPwdResult.password = L"stale";
-    g_importResult.path = L"C:\\stale.xls";
+    importResult.path = L"C:\\stale.xls";
     std::vector<DialogScript::Step> steps;
     std::wstring question = L"<not read>";
     steps.push_back(step::Read(L"question", &question));
