@@ -14,8 +14,6 @@
 
 namespace shell {
 
-MoneyResult g_moneyResult;
-
 namespace {
 
 const MoneyCaptions kReceipt = {L"收款业务-新增", L"收款业务-修改", L"客户名称:", L"收款金额:", L"收订金/欠款", "客户"};
@@ -35,10 +33,13 @@ SkinUI::CUIString FormatMoneyAmount(const wchar_t* typed) {
   return text;
 }
 
-CDlgMoney::CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName)
-    : SkinDialog(L"DlgMoney.xml", L"", EnterKey::kSwallowed), m_context(context), m_partyType(partyType) {
-  g_moneyResult = MoneyResult();
-  g_moneyResult.party = partyName;
+CDlgMoney::CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result)
+    : SkinDialog(L"DlgMoney.xml", L"", EnterKey::kSwallowed),
+      m_context(context),
+      m_result(result),
+      m_partyType(partyType) {
+  *m_result = MoneyResult();
+  m_result->party = partyName;
   m_title = MoneyCaptionsFor(m_partyType).newTitle;
 }
 
@@ -54,7 +55,7 @@ void CDlgMoney::SelectAmount() {
 void CDlgMoney::OnLayoutBuilt() {
   const MoneyCaptions& captions = MoneyCaptionsFor(m_partyType);
   SelectAmount();
-  SetControlText(L"money_edit_custom", g_moneyResult.party);
+  SetControlText(L"money_edit_custom", m_result->party);
   SetControlText(L"money_label_custom", captions.partyLabel);
   SetControlText(L"money_label_money", captions.amountLabel);
   SetControlText(L"money_edit_project", captions.note);
@@ -62,16 +63,16 @@ void CDlgMoney::OnLayoutBuilt() {
 
 void CDlgMoney::FillForEdit(const wchar_t* partyName, const wchar_t* date, const wchar_t* note,
                             const wchar_t* amount) {
-  g_moneyResult.party = partyName;
-  g_moneyResult.date = date;
-  g_moneyResult.note = note;
-  g_moneyResult.amount = amount;
+  m_result->party = partyName;
+  m_result->date = date;
+  m_result->note = note;
+  m_result->amount = amount;
   m_title = MoneyCaptionsFor(m_partyType).editTitle;
   SetControlText(L"msgdlg_labelTitle", m_title);
-  SetControlText(L"money_edit_custom", g_moneyResult.party);
-  SetControlText(L"money_edit_money", g_moneyResult.amount);
-  SetControlText(L"money_edit_project", g_moneyResult.note);
-  SetControlText(L"money_date", g_moneyResult.date);
+  SetControlText(L"money_edit_custom", m_result->party);
+  SetControlText(L"money_edit_money", m_result->amount);
+  SetControlText(L"money_edit_project", m_result->note);
+  SetControlText(L"money_date", m_result->date);
   SelectAmount();
 }
 
@@ -114,10 +115,10 @@ void CDlgMoney::OpenPartyList() {
 }
 
 void CDlgMoney::OnOk() {
-  g_moneyResult.party = GetControlText(L"money_edit_custom");
-  g_moneyResult.amount = FormatMoneyAmount(GetControlText(L"money_edit_money"));
-  g_moneyResult.note = GetControlText(L"money_edit_project");
-  g_moneyResult.date = GetControlText(L"money_date");
+  m_result->party = GetControlText(L"money_edit_custom");
+  m_result->amount = FormatMoneyAmount(GetControlText(L"money_edit_money"));
+  m_result->note = GetControlText(L"money_edit_project");
+  m_result->date = GetControlText(L"money_date");
   Close(kDialogOk);
 }
 

@@ -2,7 +2,7 @@
 // supplier: the party (typed or picked from the drop list of parties of that
 // kind), the date, the amount and a note. It only collects the entries, the amount
 // always with two decimals; the caller checks and stores them after a result of 1
-// from g_moneyResult. Results: 1 "保存关闭", 2 "取消", the close button or Esc,
+// from its result. Results: 1 "保存关闭", 2 "取消", the close button or Esc,
 // 4 "详细...".
 #pragma once
 
@@ -22,7 +22,6 @@ struct MoneyResult {
   SkinUI::CUIString amount;
   SkinUI::CUIString note;
 };
-extern MoneyResult g_moneyResult;
 
 // The texts that change with the kind of party.
 struct MoneyCaptions {
@@ -42,8 +41,9 @@ SkinUI::CUIString FormatMoneyAmount(const wchar_t* typed);
 
 class CDlgMoney : public SkinDialog, public CDlgDropListCallBack {
  public:
-  // Sets the party result to `partyName` and empties the other three.
-  CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName);
+  // `result` is the caller's and must outlive the dialog's run: its party is set
+  // to `partyName`, the other three emptied.
+  CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result);
   const wchar_t* GetWindowClassName() const override;
 
   // For editing a stored entry: after Create, before ShowModal.
@@ -66,6 +66,7 @@ class CDlgMoney : public SkinDialog, public CDlgDropListCallBack {
   void OpenPartyList();
 
   MainFrame* m_context;
+  MoneyResult* m_result;
   SkinUI::CUIString m_partyType;
   bool m_selectAmount = false;
 };

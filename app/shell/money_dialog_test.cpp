@@ -17,6 +17,9 @@ namespace {
 using shelltest::DialogScript;
 namespace step = shelltest::step;
 
+// The dialog's result, the caller's as the dialog takes it.
+shell::MoneyResult moneyResult;
+
 TEST(MoneyDialog, CaptionsFollowThePartyType) {
   struct Case {
     const wchar_t* partyType;
@@ -47,7 +50,7 @@ TEST(MoneyDialog, CaptionsFollowThePartyType) {
         }),
         step::Key(VK_ESCAPE),
     });
-    EXPECT_EQ(2u, script.Run(new shell::CDlgMoney(nullptr, c.partyType, L"老王")));
+    EXPECT_EQ(2u, script.Run(new shell::CDlgMoney(nullptr, c.partyType, L"老王", &moneyResult)));
     EXPECT_EQ(c.title, title);
     EXPECT_EQ(c.partyLabel, partyLabel);
     EXPECT_EQ(c.amountLabel, amountLabel);
@@ -58,8 +61,8 @@ TEST(MoneyDialog, CaptionsFollowThePartyType) {
     EXPECT_TRUE(amountFocused) << "a new entry starts in the amount";
     // Esc declines like the close button and the program runs on.
     EXPECT_FALSE(shelltest::TakeQuit());
-    EXPECT_EQ(L"老王", std::wstring(shell::g_moneyResult.party.GetData()));
-    EXPECT_TRUE(shell::g_moneyResult.amount.IsEmpty());
+    EXPECT_EQ(L"老王", std::wstring(moneyResult.party.GetData()));
+    EXPECT_TRUE(moneyResult.amount.IsEmpty());
   }
 }
 
@@ -82,18 +85,18 @@ TEST(MoneyDialog, SavedAmountHasTwoDecimals) {
         step::Read(L"money_date", &date),
         step::Press(L"msgdlg_ok"),
     });
-    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"")));
-    EXPECT_EQ(c.saved, std::wstring(shell::g_moneyResult.amount.GetData()));
-    EXPECT_EQ(L"华联超市", std::wstring(shell::g_moneyResult.party.GetData()));
-    EXPECT_EQ(L"上月货款", std::wstring(shell::g_moneyResult.note.GetData()));
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"", &moneyResult)));
+    EXPECT_EQ(c.saved, std::wstring(moneyResult.amount.GetData()));
+    EXPECT_EQ(L"华联超市", std::wstring(moneyResult.party.GetData()));
+    EXPECT_EQ(L"上月货款", std::wstring(moneyResult.note.GetData()));
     EXPECT_EQ(L"2026-03-05", date);
-    EXPECT_EQ(date, std::wstring(shell::g_moneyResult.date.GetData()));
+    EXPECT_EQ(date, std::wstring(moneyResult.date.GetData()));
   }
 }
 
 TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
   for (const wchar_t* partyType : {L"客户", L"供应商"}) {
-    auto* dialog = new shell::CDlgMoney(nullptr, partyType, L"");
+    auto* dialog = new shell::CDlgMoney(nullptr, partyType, L"", &moneyResult);
     ASSERT_TRUE(shell::CreateSkinDialog(dialog, nullptr));
     dialog->FillForEdit(L"张三", L"2025-11-30", L"尾款", L"88.80");
     std::wstring title, party, date, note, amount;
@@ -125,8 +128,8 @@ TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
     EXPECT_TRUE(amountFocused);
     EXPECT_EQ(0u, selStart);
     EXPECT_EQ(5u, selEnd) << "the whole amount is selected for overtyping";
-    EXPECT_EQ(L"88.80", std::wstring(shell::g_moneyResult.amount.GetData()));
-    EXPECT_EQ(L"2025-11-30", std::wstring(shell::g_moneyResult.date.GetData()));
+    EXPECT_EQ(L"88.80", std::wstring(moneyResult.amount.GetData()));
+    EXPECT_EQ(L"2025-11-30", std::wstring(moneyResult.date.GetData()));
   }
 }
 
@@ -135,7 +138,7 @@ TEST(MoneyDialog, DetailsAnswerFour) {
       step::Do([](shell::SkinDialog& d) { d.FindControl(L"money_more")->SetVisible(true); }),
       step::Press(L"money_more"),
   });
-  EXPECT_EQ(shell::kMoneyDialogMore, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"")));
+  EXPECT_EQ(shell::kMoneyDialogMore, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"", &moneyResult)));
 }
 
 // The party drop list opens under the party field, one pixel to its left and as
@@ -164,10 +167,10 @@ TEST(MoneyDialog, PartyDropListOpensUnderThePartyField) {
         step::Read(L"money_edit_custom", &party),
         step::Press(L"msgdlg_ok"),
     });
-    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(&main.frame(), partyType, L""), main.hwnd()));
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(&main.frame(), partyType, L"", &moneyResult), main.hwnd()));
     EXPECT_EQ(shelltest::Corners(expected), shelltest::Corners(opened));
     EXPECT_EQ(L"华联超市", party);
-    EXPECT_EQ(L"华联超市", std::wstring(shell::g_moneyResult.party.GetData()));
+    EXPECT_EQ(L"华联超市", std::wstring(moneyResult.party.GetData()));
     EXPECT_TRUE(shelltest::PumpUntil([] { return shelltest::VisibleWindowOfClass(L"DlgDropListWnd") == nullptr; }));
   }
 }

@@ -8,8 +8,6 @@
 
 namespace shell {
 
-ProductTypeResult g_productTypeResult;
-
 namespace {
 
 // The category picker opens under the parent button, this wide.
@@ -17,18 +15,18 @@ constexpr int kTypeListWidth = 195;
 
 }  // namespace
 
-CDlgProductType::CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title,
-                                 const wchar_t* name)
-    : SkinDialog(L"ProductTypeDlg.xml", title, EnterKey::kPassedOn), m_context(context) {
-  g_productTypeResult.parent = parent;
-  g_productTypeResult.name = name;
+CDlgProductType::CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name,
+                                 ProductTypeResult* result)
+    : SkinDialog(L"ProductTypeDlg.xml", title, EnterKey::kPassedOn), m_context(context), m_result(result) {
+  m_result->parent = parent;
+  m_result->name = name;
 }
 
 const wchar_t* CDlgProductType::GetWindowClassName() const { return L"DlgProductType"; }
 
 void CDlgProductType::OnLayoutBuilt() {
-  SetControlText(L"ProductType_Sel", g_productTypeResult.parent);
-  SetControlText(L"ProductType_name", g_productTypeResult.name);
+  SetControlText(L"ProductType_Sel", m_result->parent);
+  SetControlText(L"ProductType_name", m_result->name);
 }
 
 void CDlgProductType::OnDialogNotify(SkinUI::TNotifyUI& msg) {
@@ -55,8 +53,8 @@ void CDlgProductType::OnOk() {
     SetControlText(L"tip", L"类别不能为空！");
     return;
   }
-  g_productTypeResult.parent = parent;
-  g_productTypeResult.name = name;
+  m_result->parent = parent;
+  m_result->name = name;
   Close(kDialogOk);
 }
 

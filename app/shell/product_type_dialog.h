@@ -1,6 +1,6 @@
 // CDlgProductType: adding or renaming a product category: its parent, picked from
 // the category picker under the parent button, and its name, which may not be
-// empty. After a result of 1 the caller reads g_productTypeResult.
+// empty. After a result of 1 the caller's result holds them.
 #pragma once
 
 #include "core/ui_string.h"
@@ -15,12 +15,13 @@ struct ProductTypeResult {
   SkinUI::CUIString parent;  // also what the parent button shows at the start
   SkinUI::CUIString name;    // also what the name field shows at the start
 };
-extern ProductTypeResult g_productTypeResult;
 
 class CDlgProductType : public SkinDialog, public CDlgProductTypeListCallBack {
  public:
-  // Sets both results to the given parent and name.
-  CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name);
+  // `result` is the caller's and must outlive the dialog's run; both its fields
+  // are set to the given parent and name.
+  CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name,
+                  ProductTypeResult* result);
   const wchar_t* GetWindowClassName() const override;
 
   void OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) override;
@@ -34,6 +35,7 @@ class CDlgProductType : public SkinDialog, public CDlgProductTypeListCallBack {
   void OpenTypeList(SkinUI::CControlUI* button);
 
   MainFrame* m_context;
+  ProductTypeResult* m_result;
 };
 
 }  // namespace shell

@@ -17,6 +17,9 @@ namespace {
 using shelltest::DialogScript;
 namespace step = shelltest::step;
 
+// The dialog's result, the caller's as the dialog takes it.
+shell::ProductTypeResult productTypeResult;
+
 TEST(ProductTypeDialog, ParentComesFromTheCategoryPicker) {
   shelltest::MainWindow main("老板");
   main.frame().AddProductTypeNode(0, L"饮料", L"");
@@ -50,11 +53,12 @@ TEST(ProductTypeDialog, ParentComesFromTheCategoryPicker) {
       step::Fill(L"ProductType_name", L"橙汁"),
       step::Press(L"msgdlg_ok"),
   });
-  EXPECT_EQ(1u, script.Run(new shell::CDlgProductType(&main.frame(), L"", L"新增类别", L""), main.hwnd()));
+  EXPECT_EQ(1u, script.Run(new shell::CDlgProductType(&main.frame(), L"", L"新增类别", L"", &productTypeResult),
+                           main.hwnd()));
   EXPECT_EQ(shelltest::Corners(expected), shelltest::Corners(opened));
   EXPECT_EQ(L"果汁", shown);
-  EXPECT_EQ(L"果汁", std::wstring(shell::g_productTypeResult.parent.GetData()));
-  EXPECT_EQ(L"橙汁", std::wstring(shell::g_productTypeResult.name.GetData()));
+  EXPECT_EQ(L"果汁", std::wstring(productTypeResult.parent.GetData()));
+  EXPECT_EQ(L"橙汁", std::wstring(productTypeResult.name.GetData()));
 }
 
 }  // namespace

@@ -78,9 +78,13 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   auto setPwd = [&] { return new shell::CDlgSetPwd(L"设置密码", L"营业员", &setPwdResult); };
   auto checkPwd = [] { return new shell::CDlgCheckPwd(L"重设密码", L"密保乙"); };
   auto import = [&] { return new shell::CDlgImport(L"商品资料", &importResult); };
-  auto productType = [] { return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁"); };
-  auto emptyProductType = [] { return new shell::CDlgProductType(nullptr, L"", L"新增类别", L""); };
-  using shell::g_productTypeResult;
+  shell::ProductTypeResult productTypeResult;
+  auto productType = [&] {
+    return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁", &productTypeResult);
+  };
+  auto emptyProductType = [&] {
+    return new shell::CDlgProductType(nullptr, L"", L"新增类别", L"", &productTypeResult);
+  };
   const Case cases[] = {
       {"feedback sent", feedback, {{L"feedback_title", L"进货单打印不全"}, {L"feedback_body", L"第二页\r没有合计行"}},
        Way::kOk, 1, nullptr, L"",
@@ -140,15 +144,15 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
       {"import without a file", import, {}, Way::kOk, 1, nullptr, L"", {{&importResult.path, L""}}},
       {"import closed by Esc", import, {}, Way::kEscape, 2, nullptr, L"", {{&importResult.path, L""}}},
       {"category as given", productType, {}, Way::kOk, 1, nullptr, L"",
-       {{&g_productTypeResult.parent, L"饮料"}, {&g_productTypeResult.name, L"果汁"}}},
+       {{&productTypeResult.parent, L"饮料"}, {&productTypeResult.name, L"果汁"}}},
       {"category renamed", productType, {{L"ProductType_name", L"碳酸饮料"}}, Way::kOk, 1, nullptr, L"",
-       {{&g_productTypeResult.parent, L"饮料"}, {&g_productTypeResult.name, L"碳酸饮料"}}},
+       {{&productTypeResult.parent, L"饮料"}, {&productTypeResult.name, L"碳酸饮料"}}},
       {"category without a parent", emptyProductType, {{L"ProductType_name", L"文具"}}, Way::kOk, 1, nullptr, L"",
-       {{&g_productTypeResult.parent, L""}, {&g_productTypeResult.name, L"文具"}}},
+       {{&productTypeResult.parent, L""}, {&productTypeResult.name, L"文具"}}},
       {"category without a name", productType, {{L"ProductType_name", L""}}, Way::kOk, 2, L"tip", L"类别不能为空！",
-       {{&g_productTypeResult.name, L"果汁"}}},
+       {{&productTypeResult.name, L"果汁"}}},
       {"category cancelled", productType, {{L"ProductType_name", L"改了"}}, Way::kCancel, 2, nullptr, L"",
-       {{&g_productTypeResult.name, L"果汁"}}},
+       {{&productTypeResult.name, L"果汁"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
