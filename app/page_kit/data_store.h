@@ -16,6 +16,7 @@ enum class StoreResult {
   kNotFound,
   kNoDatabase,       // no database opened, or an argument missing
   kTextNotStorable,  // a text has characters the library's code page lacks; nothing written
+  kRefused,          // the record may not be changed (a built-in party); nothing written
 };
 
 // The library's code: 0 success, 1 database error, 2 not found, -1 no database or
