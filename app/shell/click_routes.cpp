@@ -15,7 +15,10 @@
 #include "core/container_ui.h"
 #include "controls/list.h"
 #include "main_frame.h"
+#include "message_dialog.h"
 #include "controls/option.h"
+#include "paint_manager_fields.h"
+#include "row_delete.h"
 
 namespace shell {
 namespace {
@@ -91,6 +94,48 @@ void SelectAll(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, con
     SkinUI::CControlUI* chk = row != nullptr ? pm.FindSubControlByName(row, L"item_chk") : nullptr;
     auto* rowBox = chk != nullptr ? static_cast<SkinUI::COptionUI*>(chk->GetInterface(L"Option")) : nullptr;
     if (rowBox != nullptr) rowBox->Selected(tick);
+  }
+}
+
+// A row's own button sits in a cell of the row: the row is the button's parent's
+// parent and must be a list row, its list the row's parent's parent and must be a
+// list; otherwise the button belongs to no list row and does nothing.
+bool RowOfButton(SkinUI::CControlUI& button, SkinUI::CControlUI** row, SkinUI::CListUI** list) {
+  SkinUI::CControlUI* cell = button.GetParent();
+  *row = cell != nullptr ? cell->GetParent() : nullptr;
+  if (*row == nullptr || std::wcscmp((*row)->GetClass(), L"ListContainerElementUI") != 0) return false;
+  SkinUI::CControlUI* body = (*row)->GetParent();
+  SkinUI::CControlUI* owner = body != nullptr ? body->GetParent() : nullptr;
+  if (owner == nullptr || std::wcscmp(owner->GetClass(), L"ListUI") != 0) return false;
+  *list = static_cast<SkinUI::CListUI*>(owner->GetInterface(L"List"));
+  return *list != nullptr;
+}
+
+// The lists whose rows' delete belongs to the bill, order and cash-book pages.
+bool IsDocumentList(const std::wstring& list) {
+  return list == L"listxsd" || list == L"listxsydd" || list == L"listzjls";
+}
+
+// "删除" in a row: a master data record is deleted here after the user agreed, and
+// its row leaves the list only when the delete succeeded. The documents' lists are
+// their pages'; until such a page is built the user is told so.
+void DeleteRow(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  SkinUI::CControlUI* row = nullptr;
+  SkinUI::CListUI* list = nullptr;
+  if (!RowOfButton(sender, &row, &list)) return;
+  const std::wstring listName = list->GetName().GetData();
+  pagekit::PaintManagerFields fields(*frame.GetPaintManager());
+  const pagekit::RowDeleteOutcome outcome =
+      pagekit::DeleteSelectedRow(fields, frame.Data(), listName, list->GetItemIndex(row), [&frame] {
+        // A dialog that could not be shown is no consent.
+        return ShowMessageDialog(frame.GetHWND(), L"提示", L"确定要执行删除操作 ?", kMsgDlgIconInfo,
+                                 kMsgDlgCancelButton) == kDialogOk;
+      });
+  if (outcome == pagekit::RowDeleteOutcome::kDeleted) {
+    list->Remove(row);
+  } else if (outcome == pagekit::RowDeleteOutcome::kNotHere &&
+             !frame.OfferToPages(pagekit::EventKind::kClick, &sender, list->GetName()) && IsDocumentList(listName)) {
+    TellNotBuiltYet(frame.GetHWND(), L"删除");
   }
 }
 
@@ -170,7 +215,7 @@ const ClickRoute kFirstChain[] = {
     {L"bar_btn_", &OpenNamedPage, nullptr, nullptr, Match::kPrefix},
     {L"bar_add_", &AddShortcut, nullptr, nullptr, Match::kPrefix},
     {L"listItemBtn", &OpenEntryPage},
-    {L"item_del"},
+    {L"item_del", &DeleteRow},
     {L"item_mod"},
     {L"item_reserve"},
     {L"tabSwitchPre", &PrevTab},

@@ -10,6 +10,11 @@
 #include "controls/option.h"
 #include "controls/list.h"
 #include "controls/list_container_element.h"
+#include "controls/button.h"
+#include "controls/horizontal_layout.h"
+#include "controls/label.h"
+#include "library_binding.h"
+#include "message_dialog.h"
 #include "test_support/shell_doubles.h"
 
 namespace {
@@ -105,6 +110,91 @@ TEST(ClickRoutes, SelectAllTicksThenClearsEveryRow) {
   shelltest::Click(main.hwnd(), all);
   EXPECT_TRUE(PumpUntil([&] { return ticked() == L"oo-o"; }, 2000)) << ticked();
   EXPECT_FALSE(all->IsSelected());
+}
+
+// Answers the message dialog with the test's answer and keeps what it asked.
+struct DeleteAnswer {
+  static UINT& Result() {
+    static UINT result = 2;
+    return result;
+  }
+  static std::vector<std::wstring>& Asked() {
+    static std::vector<std::wstring> asked;
+    return asked;
+  }
+  static void Watch(shell::CMsgDlg* dialog) {
+    Asked().push_back(std::wstring(dialog->GetTitle().GetData()) + L"|" + dialog->GetText().GetData());
+    dialog->Close(Result());
+  }
+};
+
+// A row's "删除" on a window: an income or expense item row asks, then goes with its
+// record when confirmed and stays with it when cancelled; a bill row's delete is
+// its page's, and no bill page is built yet.
+TEST(ClickRoutes, DeletingARowAsksThenDeletesItsRecord) {
+  const shell::MsgDlgWatcher previous = shell::SetMsgDlgWatcher(&DeleteAnswer::Watch);
+  MainWindow main("老板");
+  main.Show();
+  std::vector<DataField> item = {MakeDataField("项目名称", "房租"), MakeDataField("项目类别", "支出")};
+  ASSERT_EQ(0, g_dataObject->InsertRecord("J4_Account_Item", &item));
+  SkinUI::CContainerUI* home = shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl");
+  ASSERT_NE(nullptr, home);
+  home->RemoveAll();
+  auto addRow = [&](SkinUI::CListUI* list, const wchar_t* cell, const wchar_t* text) {
+    auto* row = new SkinUI::CListContainerElementUI;
+    row->SetFixedHeight(24);
+    list->Add(row);
+    auto* label = new SkinUI::CLabelUI;
+    label->SetName(cell);
+    label->SetText(text);
+    row->Add(label);
+    auto* operations = new SkinUI::CHorizontalLayoutUI;
+    row->Add(operations);
+    auto* del = new SkinUI::CButtonUI;
+    del->SetName(L"item_del");
+    operations->Add(del);
+    return del;
+  };
+  auto makeList = [&](const wchar_t* name) {
+    auto* list = new SkinUI::CListUI;
+    list->SetName(name);
+    list->SetFixedHeight(100);
+    home->Add(list);
+    return list;
+  };
+  SkinUI::CListUI* items = makeList(L"listszxm");
+  SkinUI::CControlUI* del = addRow(items, L"item_项目名称", L"房租");
+  SkinUI::CListUI* bills = makeList(L"listxsd");
+  SkinUI::CControlUI* billDel = addRow(bills, L"item_单据编号", L"XSD001");
+  auto stored = [] {
+    std::vector<DataField> names = {MakeDataField("项目名称", "")};
+    std::vector<std::vector<DataField>> rows;
+    g_dataObject->QueryRecords("J4_Account_Item", &names, &rows);
+    return rows.size();
+  };
+  const size_t before = stored();
+  SkinUI::TNotifyUI msg;
+  msg.type = L"click";
+  msg.sender = del;
+  DeleteAnswer::Result() = 2;
+  main.frame().Notify(msg);
+  EXPECT_EQ(std::vector<std::wstring>{L"提示|确定要执行删除操作 ?"}, DeleteAnswer::Asked());
+  EXPECT_EQ(1, items->GetCount());
+  EXPECT_EQ(before, stored());
+  DeleteAnswer::Result() = 1;
+  main.frame().Notify(msg);
+  EXPECT_EQ(0, items->GetCount());
+  EXPECT_EQ(before - 1, stored());
+  DeleteAnswer::Asked().clear();
+  {
+    shelltest::MessageBoxRecorder boxes;
+    msg.sender = billDel;
+    main.frame().Notify(msg);
+    EXPECT_EQ(std::vector<std::wstring>{L"删除|功能开发中,敬请期待"}, shelltest::MessageBoxRecorder::Boxes());
+  }
+  EXPECT_TRUE(DeleteAnswer::Asked().empty());
+  EXPECT_EQ(1, bills->GetCount());
+  shell::SetMsgDlgWatcher(previous);
 }
 
 TEST(ClickRoutes, TheSideBarButtonFoldsTheSideBar) {
