@@ -133,8 +133,8 @@ GeneratedShop GenerateShop(const std::string& ansiPath, const ShopSize& size) {
         const int lineCount = 1 + extraLines(random);
         double total = 0;
         for (int l = 0; l < lineCount; ++l) {
-          // Some products sell far more often than others.
-          const int p = uniform(0, 3) == 0 ? uniform(0, 49) : uniform(0, size.products - 1);
+          // Some products sell far more often than others; the last ten are on no bill.
+          const int p = uniform(0, 3) == 0 ? uniform(0, 49) : uniform(0, size.products - 11);
           const int quantity = uniform(1, 20);
           const double price = prices[p] * (sale ? 1.3 : 1.0);
           total += quantity * price;
@@ -167,16 +167,19 @@ GeneratedShop GenerateShop(const std::string& ansiPath, const ShopSize& size) {
   }
   Exec(db, "commit");
   connection.close();
-  const GeneratedShop names = ShopNames();
-  shop.busyCustomer = names.busyCustomer;
-  shop.busySupplier = names.busySupplier;
-  shop.busyProduct = names.busyProduct;
-  shop.incomeItem = names.incomeItem;
+  const GeneratedShop names = ShopNames(size);
+  const int documents = shop.documents, lines = shop.lines;
+  shop = names;
+  shop.documents = documents;
+  shop.lines = lines;
   return shop;
 }
 
-GeneratedShop ShopNames() {
+GeneratedShop ShopNames(const ShopSize& size) {
   GeneratedShop names;
+  names.quietProduct = Utf8ToAnsi(Text(u8"商品%05d", size.products - 1));
+  names.salesman = Utf8ToAnsi(Text(u8"业务员%02d", 0));
+  names.category = Utf8ToAnsi(Text(u8"类别%d", 0));
   names.busyCustomer = Utf8ToAnsi(Text(u8"客户%04d", 0));
   names.busySupplier = Utf8ToAnsi(Text(u8"供应商%03d", 0));
   names.busyProduct = Utf8ToAnsi(Text(u8"商品%05d", 0));

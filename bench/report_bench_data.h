@@ -21,11 +21,15 @@ struct GeneratedShop {
   std::string busyCustomer;  // ANSI names of a party and a product with many documents
   std::string busySupplier;
   std::string busyProduct;
+  std::string quietProduct;  // a product on no bill
+  std::string salesman;
+  std::string category;
   std::string incomeItem;
 };
 
-// The names of the shop's busy party, supplier, product and an income item.
-GeneratedShop ShopNames();
+// The names of the shop's busy party, supplier and product, a product that is on
+// no bill, a salesman, a product category and an income item.
+GeneratedShop ShopNames(const ShopSize& size);
 
 // Creates the database at `ansiPath` (replacing any file there) through the data
 // object, so it has the program's schema, then fills it in one transaction.
