@@ -1,10 +1,46 @@
 // The lines of the bills that a condition selects, one named record set per
 // line, for the spreadsheet export of bill details.
 #include <string>
+#include <unordered_map>
 
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
+
+namespace {
+
+const char* const kRecordNames[] = {"单据日期", "单据编号", "客户名称", "商品名称", "单位", "数量",
+                                    "单价",     "金额",     "折扣率",   "折后金额", "备注", "说明"};
+constexpr size_t kRecordCount = sizeof kRecordNames / sizeof kRecordNames[0];
+
+// Whether the vector holds the twelve records as the previous line left them:
+// each named as built, with every member but the value as the (name, value)
+// constructor sets it. The callback may have changed or replaced any of them.
+bool HoldsLineRecords(const std::vector<DataField>& record) {
+  static const DataField built;
+  if (record.size() != kRecordCount) return false;
+  for (size_t i = 0; i < kRecordCount; ++i) {
+    const DataField& f = record[i];
+    if (f.name != kRecordNames[i] || f.op != built.op || f.valueType != built.valueType || f.code != built.code ||
+        f.hidden != built.hidden || f.width != built.width || f.index != built.index || f.extra != built.extra)
+      return false;
+  }
+  return true;
+}
+
+// Puts the line's twelve values into the vector: in place when it already holds
+// the records as built, else as twelve new records. Either way the vector ends
+// up equal to one emptied and refilled.
+void FillLineRecords(std::vector<DataField>& record, std::string (&values)[kRecordCount]) {
+  if (HoldsLineRecords(record)) {
+    for (size_t i = 0; i < kRecordCount; ++i) record[i].value.swap(values[i]);
+    return;
+  }
+  record.clear();
+  for (size_t i = 0; i < kRecordCount; ++i) record.push_back(MakeDataField(kRecordNames[i], values[i]));
+}
+
+}  // namespace
 
 int BuildBillLineExport(ReportRequest& request) {
   if (!request.has(1)) return 0;
@@ -15,6 +51,13 @@ int BuildBillLineExport(ReportRequest& request) {
   // An empty condition selects nothing: "where" alone is no statement.
   ReportQuery bills(session,
                     "select 单据日期,单据编号,客户名称,折扣率,说明 from J4_V_Product_Account where " + condition);
+  // A product's name and unit in the caller's code page, looked up once per
+  // product: the data does not change while the report's read transaction lasts.
+  struct Product {
+    std::string name;
+    std::string unit;
+  };
+  std::unordered_map<std::string, Product> products;
   std::vector<DataField>& record = request.params();
   while (bills.next()) {
     const std::string date = bills.text(0), number = bills.text(1), party = bills.text(2);
@@ -22,25 +65,28 @@ int BuildBillLineExport(ReportRequest& request) {
     ReportQuery lines(session, "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1",
                       {bills.utf8(1)});
     while (lines.next()) {
-      std::string unit;
-      {
-        ReportQuery product(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {lines.utf8(0)});
-        if (product.next()) unit = product.text(0);
+      const std::string productUtf8 = lines.utf8(0);
+      auto found = products.find(productUtf8);
+      if (found == products.end()) {
+        Product product{lines.text(0), std::string()};
+        ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {productUtf8});
+        if (unit.next()) product.unit = unit.text(0);
+        found = products.emplace(productUtf8, std::move(product)).first;
       }
       const std::string amount = lines.text(3);
-      record.clear();
-      record.push_back(MakeDataField("单据日期", date));
-      record.push_back(MakeDataField("单据编号", number));
-      record.push_back(MakeDataField("客户名称", party));
-      record.push_back(MakeDataField("商品名称", lines.text(0)));
-      record.push_back(MakeDataField("单位", unit));
-      record.push_back(MakeDataField("数量", lines.text(1)));
-      record.push_back(MakeDataField("单价", lines.text(2)));
-      record.push_back(MakeDataField("金额", amount));
-      record.push_back(MakeDataField("折扣率", rate));
-      record.push_back(MakeDataField("折后金额", FormatAmount(ParseNumber(amount) * ParseNumber(rate) / 100.0)));
-      record.push_back(MakeDataField("备注", lines.text(4)));
-      record.push_back(MakeDataField("说明", remark));
+      std::string values[kRecordCount] = {date,
+                                          number,
+                                          party,
+                                          found->second.name,
+                                          found->second.unit,
+                                          lines.text(1),
+                                          lines.text(2),
+                                          amount,
+                                          rate,
+                                          FormatAmount(ParseNumber(amount) * ParseNumber(rate) / 100.0),
+                                          lines.text(4),
+                                          remark};
+      FillLineRecords(record, values);
       request.emit();
     }
   }

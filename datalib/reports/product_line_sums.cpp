@@ -2,20 +2,12 @@
 // pass over all lines that totals several selections at once.
 #include "reports/product_line_sums.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "reports/sql_sum.h"
 
 namespace {
-
-// A condition on J4_Bill_Items rows: the line belongs to a bill of the type
-// that meets the condition; one look-up of the bill per line.
-std::string LineOfBillType(const char* billType, const std::string& condition) {
-  return std::string(
-             "exists (select 1 from J4_Account_Data where J4_Account_Data.单据编号=J4_Bill_Items.单据编号 and "
-             "类型='") +
-         billType + "'" + AndCondition(condition) + ")";
-}
 
 std::string BillsSql(const char* billType, const std::string& condition) {
   return std::string("select 单据编号 from J4_Account_Data where 类型='") + billType + "'" + AndCondition(condition);
@@ -33,6 +25,12 @@ bool ConditionOnBillsAlone(ReportSession& session, const char* billType, const s
   }
 }
 
+std::string QuotedTypes(const std::vector<const char*>& billTypes) {
+  std::string list;
+  for (const char* type : billTypes) list += std::string(list.empty() ? "'" : ",'") + type + "'";
+  return list;
+}
+
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -47,6 +45,24 @@ ProductLineSums ProductLineSums::OfBills(ReportSession& session, const char* bil
                                  LineOfBillType(billType, condition) + " group by 商品名称");
   while (query.next())
     if (!query.isNull(0)) sums.sums_[query.utf8(0)] = Sums{query.text(1), query.text(2)};  // no product is named NULL
+  return sums;
+}
+
+ProductLineSums ProductLineSums::OfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8,
+                                            const std::string& lineCondition) {
+  ProductLineSums sums;
+  // The product index yields each product's lines in stored order, so the sums
+  // add up in the same order as in a pass over the whole table.
+  const std::string sql =
+      "select sum(数量),sum(金额) from J4_Bill_Items where 商品名称=?1" + AndCondition(lineCondition);
+  for (const std::string& product : productsUtf8) {
+    if (sums.sums_.count(product)) continue;
+    ReportQuery query(session, sql, {product});
+    if (query.next() && (!query.isNull(0) || !query.isNull(1))) {
+      sums.sums_[product] = Sums{query.text(0), query.text(1)};
+      sums.order_.push_back(product);
+    }
+  }
   return sums;
 }
 
@@ -112,41 +128,109 @@ bool BillsMeeting(ReportSession& session, const char* billType, const std::strin
   return true;
 }
 
+bool BillsMeeting(ReportSession& session, const std::vector<const char*>& billTypes, const std::string& condition,
+                  std::vector<BillNumbers>* numbers) {
+  numbers->assign(billTypes.size(), BillNumbers());
+  if (billTypes.empty()) return true;
+  if (!ConditionOnBillsAlone(session, billTypes[0], condition)) return false;
+  std::vector<std::string> typesUtf8;
+  for (const char* type : billTypes) typesUtf8.push_back(AnsiToUtf8(type));
+  ReportQuery bills(session, "select 单据编号,类型 from J4_Account_Data where 类型 in (" + QuotedTypes(billTypes) +
+                                 ")" + AndCondition(condition));
+  while (bills.next()) {
+    if (bills.isNull(0)) continue;
+    const std::string_view type = bills.utf8View(1);
+    for (size_t i = 0; i < typesUtf8.size(); ++i)
+      if (type == typesUtf8[i]) (*numbers)[i].insert(bills.utf8(0));
+  }
+  return true;
+}
+
+std::string LineOfBillType(const char* billType, const std::string& condition) {
+  // One look-up of the line's bill on the bill number's key.
+  return std::string(
+             "exists (select 1 from J4_Account_Data where J4_Account_Data.单据编号=J4_Bill_Items.单据编号 and "
+             "类型='") +
+         billType + "'" + AndCondition(condition) + ")";
+}
+
+long LinesOfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8) {
+  long lines = 0;
+  for (const std::string& product : productsUtf8) {
+    ReportQuery count(session, "select count(*) from J4_Bill_Items where 商品名称=?1", {product});
+    if (count.next()) lines += sqlite3_value_int(count.value(0));
+  }
+  return lines;
+}
+
 // The totals of one filter while the pass runs.
 class LinePass {
  public:
   static std::vector<ProductLineSums> Run(ReportSession& session, const std::vector<LineFilter>& filters) {
+    std::vector<ProductLineSums> result(filters.size());
+    // A line counts for a set-of-bills filter when its bill is in the set: one
+    // look-up of the line's bill answers for all such filters at once.
+    std::unordered_map<std::string_view, uint32_t> billFilters;
+    std::vector<size_t> prefixFilters;
+    for (size_t f = 0; f < filters.size(); ++f) {
+      if (const BillNumbers* bills = filters[f].bills()) {
+        for (const std::string& number : bills->numbers()) billFilters[number] |= uint32_t{1} << f;
+      } else {
+        prefixFilters.push_back(f);
+      }
+    }
+    // No bill to look for: no line can count, and the table need not be read.
+    if (billFilters.empty() && prefixFilters.empty()) return result;
+
     struct Totals {
       SqlSum quantity, amount;
+      bool met = false;
     };
-    std::deque<std::string> names;  // the products met so far; the maps' keys view them
-    std::vector<std::unordered_map<std::string_view, Totals>> totals(filters.size());
-    std::vector<ProductLineSums> result(filters.size());
+    std::deque<std::string> names;  // the products met so far; the keys of `productIds` view them
+    std::unordered_map<std::string_view, size_t> productIds;
+    std::vector<std::vector<Totals>> totals(filters.size());
     // Stored order, not an index's: the totals add up in the same order as a
     // statement over one product's lines.
     ReportQuery lines(session, "select 单据编号,商品名称,数量,金额 from J4_Bill_Items not indexed");
     while (lines.next()) {
       if (lines.isNull(0) || lines.isNull(1)) continue;
       const std::string_view number = lines.utf8View(0);
+      uint32_t takenBy = 0;
+      if (!billFilters.empty()) {
+        auto found = billFilters.find(number);
+        if (found != billFilters.end()) takenBy = found->second;
+      }
+      for (size_t f : prefixFilters)
+        if (filters[f].takes(number)) takenBy |= uint32_t{1} << f;
+      if (takenBy == 0) continue;
+      const std::string_view product = lines.utf8View(1);
+      auto id = productIds.find(product);
+      if (id == productIds.end()) {
+        names.emplace_back(product);
+        id = productIds.emplace(names.back(), names.size() - 1).first;
+      }
       for (size_t f = 0; f < filters.size(); ++f) {
-        if (!filters[f].takes(number)) continue;
-        const std::string_view product = lines.utf8View(1);
-        auto found = totals[f].find(product);
-        if (found == totals[f].end()) {
-          names.emplace_back(product);
-          found = totals[f].emplace(names.back(), Totals()).first;
-          result[f].order_.push_back(names.back());
+        if (!(takenBy & (uint32_t{1} << f))) continue;
+        std::vector<Totals>& mine = totals[f];
+        if (mine.size() <= id->second) mine.resize(names.size());
+        Totals& entry = mine[id->second];
+        if (!entry.met) {
+          entry.met = true;
+          result[f].order_.push_back(names[id->second]);
         }
         if (!filters[f].sums()) continue;
-        found->second.quantity.add(lines.value(2));
-        found->second.amount.add(lines.value(3));
+        entry.quantity.add(lines.value(2));
+        entry.amount.add(lines.value(3));
       }
     }
     for (size_t f = 0; f < filters.size(); ++f) {
       if (!filters[f].sums()) continue;
-      for (const auto& entry : totals[f])
-        result[f].sums_[std::string(entry.first)] = ProductLineSums::Sums{
-            Utf8ToAnsi(entry.second.quantity.text(session)), Utf8ToAnsi(entry.second.amount.text(session))};
+      for (size_t id = 0; id < totals[f].size(); ++id) {
+        const Totals& entry = totals[f][id];
+        if (!entry.met) continue;
+        result[f].sums_[names[id]] =
+            ProductLineSums::Sums{Utf8ToAnsi(entry.quantity.text(session)), Utf8ToAnsi(entry.amount.text(session))};
+      }
     }
     return result;
   }

@@ -24,6 +24,11 @@ class ProductLineSums {
   // Lines of the bills of `billType` (such as "销售单") that meet `condition`, a
   // condition on J4_Account_Data rows that may also name the line's columns.
   static ProductLineSums OfBills(ReportSession& session, const char* billType, const std::string& condition);
+  // Lines of the named products (UTF-8) that `lineCondition`, a condition on
+  // J4_Bill_Items rows, takes: one indexed statement per product, which reads
+  // only those products' lines. For a few products among many.
+  static ProductLineSums OfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8,
+                                    const std::string& lineCondition);
 
   // The totals of a product named as stored (UTF-8); empty texts when it has no line.
   const Sums& of(const std::string& productUtf8) const;
@@ -50,6 +55,10 @@ class BillNumbers {
 
   void insert(std::string number);
   bool contains(std::string_view number) const { return index_.count(number) != 0; }
+  bool empty() const { return texts_.empty(); }
+  size_t size() const { return texts_.size(); }
+  // Every number once, in the order of insertion.
+  const std::deque<std::string>& numbers() const { return texts_; }
 
  private:
   std::deque<std::string> texts_;  // a deque keeps every text where it is, so the views stay valid
@@ -68,6 +77,8 @@ class LineFilter {
 
   bool takes(std::string_view number) const;
   bool sums() const { return sums_; }
+  // The bills of a set-of-bills filter; null for a prefix filter.
+  const BillNumbers* bills() const { return byPrefix_ ? nullptr : &numbers_; }
 
  private:
   BillNumbers numbers_;
@@ -79,6 +90,18 @@ class LineFilter {
 // The numbers of the bills of `billType` that meet `condition`; false when the
 // condition also names a line's columns, so that it cannot be decided per bill.
 bool BillsMeeting(ReportSession& session, const char* billType, const std::string& condition, BillNumbers* numbers);
+// The same for several bill types from one walk of the documents: numbers[i]
+// receives the bills of billTypes[i].
+bool BillsMeeting(ReportSession& session, const std::vector<const char*>& billTypes, const std::string& condition,
+                  std::vector<BillNumbers>* numbers);
+
+// A condition on J4_Bill_Items rows: the line belongs to a bill of `billType`
+// that meets `condition`, a condition on J4_Account_Data rows that may also
+// name the line's columns.
+std::string LineOfBillType(const char* billType, const std::string& condition);
+
+// How many lines the named products (UTF-8) have, counted on the product index.
+long LinesOfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8);
 
 // One pass over every bill line in stored order, totalling each filter's lines per product.
 std::vector<ProductLineSums> SumLinesInOnePass(ReportSession& session, const std::vector<LineFilter>& filters);

@@ -1,7 +1,9 @@
 // Gross profit of the sales per customer and per product, each closed by a
 // total row. Revenue comes from the sales bills, cost from the quantities sold
 // valued at each product's unit cost.
+#include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
+#include "reports/sql_sum.h"
 #include "reports/unit_costs.h"
 
 namespace {
@@ -19,6 +22,49 @@ std::string ProfitRate(const std::string& profitCell, double profit, double base
   return ParseNumber(profitCell) != 0 && base != 0 ? FormatRate(profit / base * 100) : std::string();
 }
 
+// The cost of each line (quantity times the product's unit cost) of the bills
+// asked for, per bill in stored order.
+class BillLineCosts {
+ public:
+  void want(const std::string& billUtf8) { costs_[billUtf8]; }
+
+  void read(ReportSession& session, UnitCosts& unitCosts) {
+    if (costs_.size() <= kBillsReadByNumber) {
+      for (auto& [bill, costs] : costs_) {
+        ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {bill});
+        while (lines.next()) costs.push_back(LineCost(lines, unitCosts));
+      }
+      return;
+    }
+    // Many bills: one pass over all lines in stored order costs less than a
+    // look-up per bill.
+    ReportQuery lines(session, "select 商品名称,数量,单据编号 from J4_Bill_Items not indexed");
+    while (lines.next()) {
+      if (lines.isNull(2)) continue;  // no bill number binds as NULL
+      auto found = costs_.find(std::string(lines.utf8View(2)));
+      if (found != costs_.end()) found->second.push_back(LineCost(lines, unitCosts));
+    }
+  }
+
+  const std::vector<double>& of(const std::string& billUtf8) const { return costs_.at(billUtf8); }
+
+ private:
+  static constexpr size_t kBillsReadByNumber = 2000;
+
+  static double LineCost(const ReportQuery& line, UnitCosts& unitCosts) {
+    return ParseNumber(line.text(1)) * unitCosts.numberOf(line.utf8(0));
+  }
+
+  std::unordered_map<std::string, std::vector<double>> costs_;
+};
+
+// Whether any product was ever sold: a named product on a line of a sales bill.
+bool AnyProductSold(ReportSession& session) {
+  ReportQuery line(session, "select 1 from J4_Bill_Items where 商品名称 is not null and " +
+                                LineOfBillType("销售单", "") + " limit 1");
+  return line.next();
+}
+
 }  // namespace
 
 int BuildProfitByCustomer(ReportRequest& request) {
@@ -27,35 +73,57 @@ int BuildProfitByCustomer(ReportRequest& request) {
   const std::string customerCondition = full ? request.name(5) : std::string();
   const std::string period = full ? request.name(6) : std::string();
   ReportSession session(request.settings());
-  UnitCosts unitCosts(session);
+
   // Each customer of a sales bill once, in the order of their first bill as the
-  // table holds them: left to itself, SQLite would list them in the order of the
-  // party index instead.
-  ReportQuery customers(session, "select 客户名称 from J4_Account_Data where 类型='销售单'" +
-                                     AndCondition(customerCondition) + " group by 客户名称 order by min(rowid)");
-  const std::string receivedSql =
-      "select sum(收款金额) from J4_Account_Data where 类型='销售单' and 客户名称=?1" + AndCondition(period);
-  const std::string billsSql =
-      "select 单据编号 from J4_Account_Data where 类型='销售单' and 客户名称=?1" + AndCondition(period);
+  // table holds them (a customer stored as NULL is a group of its own, and is
+  // looked up by the empty name as the statements per customer would).
+  std::vector<std::string> customers;  // as stored (UTF-8)
+  {
+    std::set<std::pair<bool, std::string>> seen;
+    ReportQuery query(session, "select 客户名称 from J4_Account_Data where 类型='销售单'" +
+                                   AndCondition(customerCondition) + " order by rowid");
+    while (query.next())
+      if (seen.emplace(query.isNull(0), query.utf8(0)).second) customers.push_back(query.utf8(0));
+  }
+  if (customers.empty()) return 0;
+
+  // The customers' sales bills of the period, each customer's in stored order,
+  // with the amount received on them.
+  struct CustomerBills {
+    SqlSum received;
+    std::vector<std::string> bills;
+  };
+  std::unordered_map<std::string, CustomerBills> ofCustomer;
+  for (const std::string& customer : customers) ofCustomer[customer];
+  BillLineCosts lineCosts;
+  {
+    ReportQuery documents(session, "select 客户名称,单据编号,收款金额 from J4_Account_Data where 类型='销售单'" +
+                                       AndCondition(period) + " order by rowid");
+    while (documents.next()) {
+      if (documents.isNull(0)) continue;  // no customer's name binds as NULL
+      auto found = ofCustomer.find(documents.utf8(0));
+      if (found == ofCustomer.end()) continue;
+      found->second.received.add(documents.value(2));
+      found->second.bills.push_back(documents.utf8(1));
+      lineCosts.want(found->second.bills.back());
+    }
+  }
+  UnitCosts unitCosts(session);
+  lineCosts.read(session, unitCosts);
+
   double receivedTotal = 0, costTotal = 0;
-  while (customers.next()) {
-    const std::string customer = customers.utf8(0);
-    std::string received;
-    {
-      ReportQuery sum(session, receivedSql, {customer});
-      if (sum.next()) received = sum.text(0);
-    }
+  for (const std::string& customer : customers) {
+    const CustomerBills& mine = ofCustomer[customer];
+    const std::string received = Utf8ToAnsi(mine.received.text(session));
     receivedTotal += ParseNumber(received);
+    // Line by line, bill after bill, as the statements per bill would add them.
     double cost = 0;
-    ReportQuery bills(session, billsSql, {customer});
-    while (bills.next()) {
-      ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {bills.utf8(0)});
-      while (lines.next()) cost += ParseNumber(lines.text(1)) * ParseNumber(unitCosts.of(lines.utf8(0)));
-    }
+    for (const std::string& bill : mine.bills)
+      for (double lineCost : lineCosts.of(bill)) cost += lineCost;
     costTotal += cost;
     if (cost == 0 && ParseNumber(received) == 0) continue;
     const std::string profit = FormatAmount(ParseNumber(received) - cost);
-    request.set(0, customers.text(0));
+    request.set(0, Utf8ToAnsi(customer));
     request.set(1, received);
     request.set(2, FormatAmount(cost));
     request.set(3, profit);
@@ -80,22 +148,34 @@ int BuildProfitByProduct(ReportRequest& request) {
   const std::string onlyProduct = full ? request.name(7) : std::string();
   const std::string period = full ? request.name(8) : std::string();
   ReportSession session(request.settings());
-  // Every product ever sold, whatever the period, and the totals of the period.
-  BillNumbers everSold, soldInPeriod;
-  BillsMeeting(session, "销售单", "", &everSold);
-  const bool periodPerBill = !period.empty() && BillsMeeting(session, "销售单", period, &soldInPeriod);
-  std::vector<LineFilter> filters;
-  // With a period the products ever sold are only listed; without one they are totalled too.
-  filters.push_back(period.empty() ? LineFilter::Bills(std::move(everSold))
-                                   : LineFilter::Bills(std::move(everSold)).productsOnly());
-  if (periodPerBill) filters.push_back(LineFilter::Bills(std::move(soldInPeriod)));
-  std::vector<ProductLineSums> passes = SumLinesInOnePass(session, filters);
-  const ProductLineSums lineSums = period.empty()  ? passes[0]
-                                   : periodPerBill ? std::move(passes[1])
-                                                   : ProductLineSums::OfBills(session, "销售单", period);
+  // The products ever sold, whatever the period, and the totals of the period.
+  std::vector<std::string> everSoldProducts;
+  ProductLineSums lineSums;
+  if (!onlyProduct.empty()) {
+    // One product: only its own lines are read, once any product was ever sold.
+    if (AnyProductSold(session)) {
+      everSoldProducts.push_back(BindText(onlyProduct));
+      lineSums = ProductLineSums::OfProducts(session, everSoldProducts, LineOfBillType("销售单", period));
+    }
+  } else {
+    BillNumbers everSold, soldInPeriod;
+    BillsMeeting(session, "销售单", "", &everSold);
+    const bool periodPerBill = !period.empty() && BillsMeeting(session, "销售单", period, &soldInPeriod);
+    // No sale in the period: no product has a row, and there is no total.
+    if (periodPerBill && soldInPeriod.empty()) return 0;
+    std::vector<LineFilter> filters;
+    // With a period the products ever sold are only listed; without one they are totalled too.
+    filters.push_back(period.empty() ? LineFilter::Bills(std::move(everSold))
+                                     : LineFilter::Bills(std::move(everSold)).productsOnly());
+    if (periodPerBill) filters.push_back(LineFilter::Bills(std::move(soldInPeriod)));
+    std::vector<ProductLineSums> passes = SumLinesInOnePass(session, filters);
+    everSoldProducts = passes[0].products();
+    lineSums = period.empty()  ? std::move(passes[0])
+               : periodPerBill ? std::move(passes[1])
+                               : ProductLineSums::OfBills(session, "销售单", period);
+  }
   double quantityTotal = 0, amountTotal = 0, costTotal = 0;
-  for (const std::string& soldProduct : passes[0].products()) {
-    const std::string product = onlyProduct.empty() ? soldProduct : BindText(onlyProduct);
+  for (const std::string& product : everSoldProducts) {
     const ProductLineSums::Sums& sums = lineSums.of(product);
     const double quantity = ParseNumber(sums.quantity), amount = ParseNumber(sums.amount);
     quantityTotal += quantity;
@@ -125,7 +205,6 @@ int BuildProfitByProduct(ReportRequest& request) {
       request.set(6, ProfitRate(profit, amount - cost, amount));
       request.emit();
     }
-    if (!onlyProduct.empty()) break;
   }
   if (quantityTotal != 0 || amountTotal != 0) {
     TotalRowMark mark(request, 0, request.size() - 1);

@@ -13,19 +13,42 @@
 
 namespace {
 
+// Up to this many lines, the lines of the products a filter chose are read
+// through the product index; beyond it one pass over all lines costs less.
+constexpr long kLinesReadByProduct = 10000;
+
+// The products that `productCondition` chooses (UTF-8), when they have few
+// enough lines to be read one product at a time; false otherwise.
+bool FewProductsChosen(ReportSession& session, const std::string& productCondition, std::vector<std::string>* chosen) {
+  if (productCondition.empty()) return false;
+  ReportQuery products(session, "select 商品名称 from J4_Product_Data where " + productCondition);
+  while (products.next()) {
+    chosen->push_back(products.utf8(0));
+    if (chosen->size() > static_cast<size_t>(kLinesReadByProduct)) return false;
+  }
+  return LinesOfProducts(session, *chosen) <= kLinesReadByProduct;
+}
+
 // The product totals of the purchase lines and of the sales lines: those of the
 // bills of each type in the period, or, without a period, those of the bills
-// numbered "JHD..." and "XSD...".
-void PurchaseAndSalesSums(ReportSession& session, const std::string& period, ProductLineSums* purchases,
-                          ProductLineSums* sales) {
-  BillNumbers purchaseBills, salesBills;
+// numbered "JHD..." and "XSD...". Only the chosen products' totals are read when
+// a product condition chooses a few.
+void PurchaseAndSalesSums(ReportSession& session, const std::string& productCondition, const std::string& period,
+                          ProductLineSums* purchases, ProductLineSums* sales) {
+  std::vector<std::string> chosen;
+  if (FewProductsChosen(session, productCondition, &chosen)) {
+    *purchases = ProductLineSums::OfProducts(
+        session, chosen, period.empty() ? "单据编号 like 'JHD%'" : LineOfBillType("进货单", period));
+    *sales = ProductLineSums::OfProducts(session, chosen,
+                                         period.empty() ? "单据编号 like 'XSD%'" : LineOfBillType("销售单", period));
+    return;
+  }
+  std::vector<BillNumbers> bills;
   std::vector<ProductLineSums> sums;
   if (period.empty())
     sums = SumLinesInOnePass(session, {LineFilter::NumberPrefix("JHD"), LineFilter::NumberPrefix("XSD")});
-  else if (BillsMeeting(session, "进货单", period, &purchaseBills) &&
-           BillsMeeting(session, "销售单", period, &salesBills))
-    sums = SumLinesInOnePass(session,
-                             {LineFilter::Bills(std::move(purchaseBills)), LineFilter::Bills(std::move(salesBills))});
+  else if (BillsMeeting(session, {"进货单", "销售单"}, period, &bills))
+    sums = SumLinesInOnePass(session, {LineFilter::Bills(std::move(bills[0])), LineFilter::Bills(std::move(bills[1]))});
   if (sums.size() == 2) {
     *purchases = std::move(sums[0]);
     *sales = std::move(sums[1]);
@@ -62,7 +85,7 @@ int BuildStockSummary(ReportRequest& request) {
                                     (productCondition.empty() ? std::string() : " where " + productCondition));
   ProductLineSums purchases, sales;
   try {
-    PurchaseAndSalesSums(session, period, &purchases, &sales);
+    PurchaseAndSalesSums(session, productCondition, period, &purchases, &sales);
   } catch (const CppSQLite3Exception&) {
     return 0;  // no product can be summed: no rows
   }

@@ -1,9 +1,18 @@
 // Unit costs of products, looked up once each.
 #include "reports/unit_costs.h"
 
+#include "reports/report_numbers.h"
+
+double UnitCosts::numberOf(const std::string& productUtf8) {
+  auto found = costs_.find(productUtf8);
+  if (found != costs_.end()) return found->second.number;
+  of(productUtf8);
+  return costs_.find(productUtf8)->second.number;
+}
+
 const std::string& UnitCosts::of(const std::string& productUtf8) {
   auto found = costs_.find(productUtf8);
-  if (found != costs_.end()) return found->second;
+  if (found != costs_.end()) return found->second.text;
   std::string cost;
   bool stored = false;
   {
@@ -15,5 +24,8 @@ const std::string& UnitCosts::of(const std::string& productUtf8) {
     ReportQuery price(session_, "select 进货价 from J4_V_Product_Inventory where 商品名称=?1", {productUtf8});
     if (price.next()) cost = price.text(0);
   }
-  return costs_[productUtf8] = cost;
+  Cost& entry = costs_[productUtf8];
+  entry.number = ParseNumber(cost);
+  entry.text = std::move(cost);
+  return entry.text;
 }

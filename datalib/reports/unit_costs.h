@@ -4,7 +4,7 @@
 #ifndef DATAVANE_UNIT_COSTS_H
 #define DATAVANE_UNIT_COSTS_H
 
-#include <map>
+#include <unordered_map>
 #include <string>
 
 #include "reports/report_session.h"
@@ -14,10 +14,16 @@ class UnitCosts {
   explicit UnitCosts(ReportSession& session) : session_(session) {}
   // The cost as stored (ANSI) of a product named as stored (UTF-8).
   const std::string& of(const std::string& productUtf8);
+  // The same read as a number.
+  double numberOf(const std::string& productUtf8);
 
  private:
+  struct Cost {
+    std::string text;
+    double number;
+  };
   ReportSession& session_;
-  std::map<std::string, std::string> costs_;
+  std::unordered_map<std::string, Cost> costs_;
 };
 
 #endif
