@@ -4,7 +4,7 @@
 // and prints the best time of each run, so that growth with the number of
 // documents shows. A grouped table query through QueryRecords runs beside them.
 //
-// Usage: report_bench [folder] [divisor] [reuse] [plans [label part] | sql statement | digests]
+// Usage: report_bench [folder] [divisor] [reuse] [plans [label part] | sql statement [plain] | digests]
 // A divisor of 10 makes a shop a tenth of the size (products, parties, documents);
 // "reuse" runs on the files of an earlier run instead of generating them anew.
 // "plans" runs each report once on the full shop instead and prints, per run,
@@ -308,13 +308,17 @@ void PrintPlans(const std::string& path, const ShopSize& size, const std::string
 }
 
 // Times one statement on the full shop's file, stepped to its end, and prints its plan.
-void TimeStatement(const std::string& path, const std::string& ansiSql) {
+// "plain" runs it as a data operation would, with the connection's own cache and
+// outside a transaction of the bench's.
+void TimeStatement(const std::string& path, const std::string& ansiSql, bool plain) {
   KXPData data;
   data.OpenDatabase(path.c_str());
   CppSQLite3DB db;
   db.open(data.connectionSettings());
-  db.execDML("pragma cache_size = -65536");
-  db.execDML("begin");
+  if (!plain) {
+    db.execDML("pragma cache_size = -65536");
+    db.execDML("begin");
+  }
   const std::string sql = AnsiToUtf8(ansiSql);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     sqlite3_stmt* statement = nullptr;
@@ -334,7 +338,7 @@ void TimeStatement(const std::string& path, const std::string& ansiSql) {
     std::printf("%ld rows in %.1f ms\n", rows, (Now() - start) * 1000);
   }
   PrintPlan(db, sql);
-  db.execDML("rollback");
+  if (!plain) db.execDML("rollback");
   db.close();
 }
 
@@ -362,7 +366,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc > 5 && std::string(argv[4]) == "sql") {
-    TimeStatement(folder + "report_bench_full.db", argv[5]);
+    TimeStatement(folder + "report_bench_full.db", argv[5], argc > 6 && std::string(argv[6]) == "plain");
     return 0;
   }
   const std::vector<Timing> fullTimes = RunAll(folder + "report_bench_full.db", full, reuse);

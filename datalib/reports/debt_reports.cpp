@@ -1,6 +1,7 @@
 // Receivables and payables: the summary of every party of a side, the running
 // account of one party and the party's statement with the lines of its bills.
 #include <string>
+#include <unordered_map>
 
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
@@ -109,6 +110,37 @@ std::string PartyDocumentsSql(const DebtSide& side, const std::string& period, b
          " or 类型=" + Quoted(side.increaseType) + ")" + AndCondition(period);
 }
 
+// The units of the products on a statement's lines, each looked up once: the
+// data does not change while the report's read transaction lasts.
+class ProductUnits {
+ public:
+  explicit ProductUnits(ReportSession& session) : session_(session) {}
+  // The product's unit (ANSI); null when the product is not in the product table
+  // or its look-up failed, and the line is then left out.
+  const std::string* of(const std::string& productUtf8) {
+    auto found = units_.find(productUtf8);
+    if (found != units_.end()) return found->second.known ? &found->second.unit : nullptr;
+    Unit unit;
+    try {
+      ReportQuery query(session_, "select 计量单位 from J4_Product_Data where 商品名称=?1", {productUtf8});
+      unit.known = query.next();
+      if (unit.known) unit.unit = query.text(0);
+    } catch (const CppSQLite3Exception&) {
+      return nullptr;  // asked again for the next line of the product
+    }
+    found = units_.emplace(productUtf8, std::move(unit)).first;
+    return found->second.known ? &found->second.unit : nullptr;
+  }
+
+ private:
+  struct Unit {
+    bool known = false;
+    std::string unit;
+  };
+  ReportSession& session_;
+  std::unordered_map<std::string, Unit> units_;
+};
+
 bool IsSettlement(const std::string& type) { return type == "收款单" || type == "付款单"; }
 bool IsBill(const std::string& type) { return type == "销售单" || type == "进货单"; }
 
@@ -211,6 +243,7 @@ int BuildStatement(ReportRequest& request, bool customerSide) {
   request.clearAll();
 
   double totalIncrease = 0, totalSettled = 0;
+  ProductUnits units(session);
   ReportQuery documents(session, PartyDocumentsSql(account.side, account.inputs.period, true), {opening.name});
   while (documents.next()) {
     const std::string number = documents.text(1);
@@ -263,13 +296,9 @@ int BuildStatement(ReportRequest& request, bool customerSide) {
         request.set(2, lines.text(1));
         request.set(3, lines.text(2));
         request.set(4, lines.text(3));
-        try {
-          ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {lines.utf8(0)});
-          if (!unit.next()) continue;
-          request.set(1, unit.text(0));
-        } catch (const CppSQLite3Exception&) {
-          continue;
-        }
+        const std::string* unit = units.of(lines.utf8(0));
+        if (!unit) continue;
+        request.set(1, *unit);
         request.emit();
         request.clearAll();
       }

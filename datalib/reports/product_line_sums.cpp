@@ -192,16 +192,25 @@ class LinePass {
     // Stored order, not an index's: the totals add up in the same order as a
     // statement over one product's lines.
     ReportQuery lines(session, "select 单据编号,商品名称,数量,金额 from J4_Bill_Items not indexed");
+    // A bill's lines are mostly stored together: the last bill's answer is kept.
+    std::string lastNumber;
+    uint32_t lastTakenBy = 0;
+    bool haveLast = false;
     while (lines.next()) {
       if (lines.isNull(0) || lines.isNull(1)) continue;
       const std::string_view number = lines.utf8View(0);
-      uint32_t takenBy = 0;
-      if (!billFilters.empty()) {
-        auto found = billFilters.find(number);
-        if (found != billFilters.end()) takenBy = found->second;
+      if (!haveLast || number != lastNumber) {
+        lastTakenBy = 0;
+        if (!billFilters.empty()) {
+          auto found = billFilters.find(number);
+          if (found != billFilters.end()) lastTakenBy = found->second;
+        }
+        for (size_t f : prefixFilters)
+          if (filters[f].takes(number)) lastTakenBy |= uint32_t{1} << f;
+        lastNumber.assign(number.data(), number.size());
+        haveLast = true;
       }
-      for (size_t f : prefixFilters)
-        if (filters[f].takes(number)) takenBy |= uint32_t{1} << f;
+      const uint32_t takenBy = lastTakenBy;
       if (takenBy == 0) continue;
       const std::string_view product = lines.utf8View(1);
       auto id = productIds.find(product);

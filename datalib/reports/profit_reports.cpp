@@ -39,10 +39,20 @@ class BillLineCosts {
     // Many bills: one pass over all lines in stored order costs less than a
     // look-up per bill.
     ReportQuery lines(session, "select 商品名称,数量,单据编号 from J4_Bill_Items not indexed");
+    // A bill's lines are mostly stored together: the last bill's entry is kept.
+    std::string lastNumber;
+    std::vector<double>* last = nullptr;
+    bool haveLast = false;
     while (lines.next()) {
       if (lines.isNull(2)) continue;  // no bill number binds as NULL
-      auto found = costs_.find(std::string(lines.utf8View(2)));
-      if (found != costs_.end()) found->second.push_back(LineCost(lines, unitCosts));
+      const std::string_view number = lines.utf8View(2);
+      if (!haveLast || number != lastNumber) {
+        lastNumber.assign(number.data(), number.size());
+        auto found = costs_.find(lastNumber);
+        last = found == costs_.end() ? nullptr : &found->second;
+        haveLast = true;
+      }
+      if (last) last->push_back(LineCost(lines, unitCosts));
     }
   }
 
