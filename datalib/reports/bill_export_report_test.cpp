@@ -17,7 +17,9 @@ void CollectNamedRow(intptr_t context, std::vector<DataField>* row) {
   std::vector<std::string> values;
   if (row->size() != 12) lines->namesRight = false;
   for (size_t i = 0; i < row->size(); ++i) {
-    if (i >= 12 || (*row)[i].name != kExportNames[i] || (*row)[i].op != "=") lines->namesRight = false;
+    const DataField& f = (*row)[i];
+    if (i >= 12 || f.name != kExportNames[i] || f.op != "=" || f.width != 0 || f.extra != 0 || f.index != -1)
+      lines->namesRight = false;
     values.push_back((*row)[i].value);
   }
   lines->rows.push_back(values);
@@ -67,5 +69,33 @@ TEST_F(BillExportTest, ABillWithoutRateDiscountsToZero) {
   EXPECT_EQ(
       (ReportRows{{"2014-03-06", "XSD20140306001", "O'Neil", "梨", "个", "2", "100", "200", "", "0.00", "", "无折扣"}}),
       Export({Condition("单据编号='XSD20140306001'")}).rows);
+}
+
+// A callback that changes the records it was handed: the next line must still
+// arrive as twelve records just built, and a product that recurs after its unit
+// was looked up keeps that unit.
+void ChangeRecords(intptr_t context, std::vector<DataField>* row) {
+  CollectNamedRow(context, row);
+  (*row)[3].width = 80;
+  (*row)[0].name = "日期";
+  (*row)[5].extra = 1;
+  row->pop_back();
+}
+
+TEST_F(BillExportTest, EveryLineGetsRecordsAsBuiltWhateverTheCallbackDidToThePreviousOnes) {
+  Exec(
+      "insert into J4_Account_Data values ('2014-03-06','XSD20140306001','销售单','O''Neil','100','9','','','','9','')");
+  Exec("insert into J4_Bill_Items values ('XSD20140306001','苹果','1','9','9','')");
+  for (auto callback : {CollectNamedRow, ChangeRecords}) {
+    ExportedLines lines;
+    std::vector<DataField> params = {Condition(kSales2014)};
+    data_->RunReport("xsd_export", reinterpret_cast<intptr_t>(&lines), &params, callback);
+    ASSERT_EQ(5u, lines.rows.size());
+    EXPECT_TRUE(lines.namesRight);
+    EXPECT_EQ(kSalesLines2014, ReportRows(lines.rows.begin(), lines.rows.begin() + 4));
+    EXPECT_EQ((std::vector<std::string>{"2014-03-06", "XSD20140306001", "O'Neil", "苹果", "箱", "1", "9", "9", "100",
+                                        "9.00", "", ""}),
+              lines.rows.back());
+  }
 }
 }  // namespace
