@@ -1,6 +1,7 @@
 // The lines of the bills that a condition selects, one named record set per
 // line, for the spreadsheet export of bill details.
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "reports/report_builders.h"
@@ -40,6 +41,20 @@ void FillLineRecords(std::vector<DataField>& record, std::string (&values)[kReco
   for (size_t i = 0; i < kRecordCount; ++i) record.push_back(MakeDataField(kRecordNames[i], values[i]));
 }
 
+// Texts of the caller's code page for the texts that recur from bill to bill
+// (parties, remarks): each is converted once.
+class AnsiTexts {
+ public:
+  const std::string& of(std::string_view utf8) {
+    auto found = texts_.find(std::string(utf8));
+    if (found == texts_.end()) found = texts_.emplace(std::string(utf8), Utf8ToAnsi(std::string(utf8))).first;
+    return found->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::string> texts_;
+};
+
 }  // namespace
 
 int BuildBillLineExport(ReportRequest& request) {
@@ -58,10 +73,12 @@ int BuildBillLineExport(ReportRequest& request) {
     std::string unit;
   };
   std::unordered_map<std::string, Product> products;
+  AnsiTexts recurring;
   std::vector<DataField>& record = request.params();
   while (bills.next()) {
-    const std::string date = bills.text(0), number = bills.text(1), party = bills.text(2);
-    const std::string rate = bills.text(3), remark = bills.text(4);
+    const std::string date = bills.text(0), number = bills.text(1), rate = bills.text(3);
+    const std::string& party = recurring.of(bills.utf8View(2));
+    const std::string& remark = recurring.of(bills.utf8View(4));
     ReportQuery lines(session, "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1",
                       {bills.utf8(1)});
     while (lines.next()) {

@@ -84,19 +84,6 @@ int BuildProfitByCustomer(ReportRequest& request) {
   const std::string period = full ? request.name(6) : std::string();
   ReportSession session(request.settings());
 
-  // Each customer of a sales bill once, in the order of their first bill as the
-  // table holds them (a customer stored as NULL is a group of its own, and is
-  // looked up by the empty name as the statements per customer would).
-  std::vector<std::string> customers;  // as stored (UTF-8)
-  {
-    std::set<std::pair<bool, std::string>> seen;
-    ReportQuery query(session, "select 客户名称 from J4_Account_Data where 类型='销售单'" +
-                                   AndCondition(customerCondition) + " order by rowid");
-    while (query.next())
-      if (seen.emplace(query.isNull(0), query.utf8(0)).second) customers.push_back(query.utf8(0));
-  }
-  if (customers.empty()) return 0;
-
   // The customers' sales bills of the period, each customer's in stored order,
   // with the amount received on them.
   struct CustomerBills {
@@ -104,19 +91,41 @@ int BuildProfitByCustomer(ReportRequest& request) {
     std::vector<std::string> bills;
   };
   std::unordered_map<std::string, CustomerBills> ofCustomer;
-  for (const std::string& customer : customers) ofCustomer[customer];
   BillLineCosts lineCosts;
+  auto addBill = [&](const ReportQuery& documents) {
+    if (documents.isNull(0)) return;  // no customer's name binds as NULL
+    auto found = ofCustomer.find(documents.utf8(0));
+    if (found == ofCustomer.end()) return;
+    found->second.received.add(documents.value(2));
+    found->second.bills.push_back(documents.utf8(1));
+    lineCosts.want(found->second.bills.back());
+  };
+  const std::string billsSql = "select 客户名称,单据编号,收款金额 from J4_Account_Data where 类型='销售单'";
+  // Without conditions the customers and their bills come from the same rows.
+  const bool oneWalk = customerCondition.empty() && period.empty();
+
+  // Each customer of a sales bill once, in the order of their first bill as the
+  // table holds them (a customer stored as NULL is a group of its own, and is
+  // looked up by the empty name as the statements per customer would).
+  std::vector<std::string> customers;  // as stored (UTF-8)
   {
-    ReportQuery documents(session, "select 客户名称,单据编号,收款金额 from J4_Account_Data where 类型='销售单'" +
-                                       AndCondition(period) + " order by rowid");
-    while (documents.next()) {
-      if (documents.isNull(0)) continue;  // no customer's name binds as NULL
-      auto found = ofCustomer.find(documents.utf8(0));
-      if (found == ofCustomer.end()) continue;
-      found->second.received.add(documents.value(2));
-      found->second.bills.push_back(documents.utf8(1));
-      lineCosts.want(found->second.bills.back());
+    std::set<std::pair<bool, std::string>> seen;
+    ReportQuery query(session, (oneWalk ? billsSql
+                                        : "select 客户名称 from J4_Account_Data where 类型='销售单'" +
+                                              AndCondition(customerCondition)) +
+                                   " order by rowid");
+    while (query.next()) {
+      if (seen.emplace(query.isNull(0), query.utf8(0)).second) {
+        customers.push_back(query.utf8(0));
+        ofCustomer[customers.back()];
+      }
+      if (oneWalk) addBill(query);
     }
+  }
+  if (customers.empty()) return 0;
+  if (!oneWalk) {
+    ReportQuery documents(session, billsSql + AndCondition(period) + " order by rowid");
+    while (documents.next()) addBill(documents);
   }
   UnitCosts unitCosts(session);
   lineCosts.read(session, unitCosts);
@@ -169,10 +178,10 @@ int BuildProfitByProduct(ReportRequest& request) {
     }
   } else {
     BillNumbers everSold, soldInPeriod;
-    BillsMeeting(session, "销售单", "", &everSold);
     const bool periodPerBill = !period.empty() && BillsMeeting(session, "销售单", period, &soldInPeriod);
     // No sale in the period: no product has a row, and there is no total.
     if (periodPerBill && soldInPeriod.empty()) return 0;
+    BillsMeeting(session, "销售单", "", &everSold);
     std::vector<LineFilter> filters;
     // With a period the products ever sold are only listed; without one they are totalled too.
     filters.push_back(period.empty() ? LineFilter::Bills(std::move(everSold))
