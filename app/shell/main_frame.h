@@ -168,6 +168,8 @@ class MainFrame : public DllApiInterface,
   void OnSelectChanged(SkinUI::TNotifyUI& msg);
   void OnItemActivate(SkinUI::TNotifyUI& msg);
   void OnItemClick(SkinUI::TNotifyUI& msg);
+  // A column header: the page of the list first, else the list is sorted by it.
+  void OnHeaderClick(SkinUI::TNotifyUI& msg);
   void OnCellSetFocus(SkinUI::TNotifyUI& msg);
   void OnCellKillFocus(SkinUI::TNotifyUI& msg);
   // False when the list has no menu of the frame's.

@@ -10,6 +10,7 @@
 #include "controls/menu_window.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
+#include "list_sorting.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -24,6 +25,11 @@ bool MainFrame::OfferToPlugins(SkinUI::TNotifyUI& msg) {
   return false;
 }
 
+void MainFrame::OnHeaderClick(SkinUI::TNotifyUI& msg) {
+  if (!OfferToPages(pagekit::EventKind::kHeaderClick, msg.sender, L"", msg.wParam, msg.lParam))
+    pagekit::SortListByColumn(msg.sender);
+}
+
 void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
   if (msg.type == L"windowinit") TraceStartup("main window first painted");
   if (OfferToPlugins(msg)) return;
@@ -35,6 +41,7 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
       {L"setfocus", &MainFrame::OnCellSetFocus},   {L"killfocus", &MainFrame::OnCellKillFocus},
       {L"click", &MainFrame::OnClick},             {L"selectchanged", &MainFrame::OnSelectChanged},
       {L"itemactivate", &MainFrame::OnItemActivate}, {L"itemclick", &MainFrame::OnItemClick},
+      {L"headerclick", &MainFrame::OnHeaderClick},
   };
   for (const auto& route : kRoutes) {
     if (_wcsicmp(msg.type.GetData(), route.type) == 0) {
@@ -42,12 +49,9 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
       return;
     }
   }
-  // Sorting by a header, recalculating a line and renumbering after a date are the
-  // pages' own.
+  // Recalculating a line and renumbering after a date are the pages' own.
   if (_wcsicmp(msg.type.GetData(), L"textchanged") == 0) {
     OnEditTextChanged(msg.sender);
-  } else if (_wcsicmp(msg.type.GetData(), L"headerclick") == 0) {
-    OfferToPages(pagekit::EventKind::kHeaderClick, msg.sender, L"", msg.wParam, msg.lParam);
   } else if (_wcsicmp(msg.type.GetData(), L"updatetext") == 0) {
     OfferToPages(pagekit::EventKind::kUpdateText, msg.sender, L"", msg.wParam, msg.lParam);
   }

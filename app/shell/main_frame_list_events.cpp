@@ -15,6 +15,7 @@
 #include "controls/node_list.h"
 #include "controls/option.h"
 #include "grid_bar_items.h"
+#include "money_text.h"
 #include "popup_menu.h"
 #include "controls/rich_edit.h"
 
@@ -77,9 +78,7 @@ void MainFrame::NegateQuantities(const wchar_t* listName, const wchar_t* boxName
       if (cell == nullptr) continue;
       const double quantity = std::wcstod(cell->GetText().GetData(), nullptr);
       if (returning ? quantity <= 0 : quantity >= 0) continue;
-      wchar_t text[64];
-      std::swprintf(text, 64, L"%.02f", -quantity);
-      cell->SetText(text);
+      cell->SetText(pagekit::FormatMoneyAmount(-quantity));
       OnEditTextChanged(cell);
     }
   }

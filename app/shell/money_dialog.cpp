@@ -26,13 +26,6 @@ const MoneyCaptions& MoneyCaptionsFor(const SkinUI::CUIString& partyType) {
   return partyType == L"客户" ? kReceipt : kPayment;
 }
 
-SkinUI::CUIString FormatMoneyAmount(const wchar_t* typed) {
-  const double amount = typed != nullptr ? std::wcstod(typed, nullptr) : 0.0;
-  SkinUI::CUIString text;
-  text.Format(L"%.02f", amount);
-  return text;
-}
-
 CDlgMoney::CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result)
     : SkinDialog(L"DlgMoney.xml", L"", EnterKey::kSwallowed),
       m_context(context),

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/ui_string.h"
+#include "money_text.h"
 #include "picker_callbacks.h"
 #include "skin_dialog.h"
 
@@ -35,9 +36,7 @@ struct MoneyCaptions {
 // "客户" gives the receipt's texts, any other party type the payment's.
 const MoneyCaptions& MoneyCaptionsFor(const SkinUI::CUIString& partyType);
 
-// A typed amount with two decimals: "12.5" -> "12.50"; text that is no number
-// reads as 0.
-SkinUI::CUIString FormatMoneyAmount(const wchar_t* typed);
+using pagekit::FormatMoneyAmount;
 
 class CDlgMoney : public SkinDialog, public CDlgDropListCallBack {
  public:

@@ -5,6 +5,9 @@
 #include <cwchar>
 
 #include "library_binding.h"
+#include "list_builders.h"
+#include "list_conditions.h"
+#include "list_fill.h"
 #include "main_frame.h"
 #include "text_conversion.h"
 
@@ -74,14 +77,56 @@ void MainFrame::WriteDropChoice(SkinUI::CControlUI* owner, const SkinUI::CUIStri
   if (SkinUI::CControlUI* target = m_PaintManager.FindControl(edit.GetData())) target->SetText(text);
 }
 
-// The loaders below build list rows and come with the master-data pages. Until
-// then each leaves its list as it is.
+namespace {
 
-void FillListFromQuery(const std::vector<DataField>&, SkinUI::CListUI*, const std::string&, MainFrame*) {}
+SkinUI::CPaintManagerUI* ManagerOf(SkinUI::CListUI* list, SkinUI::CPaintManagerUI* fallback) {
+  return list->GetManager() != nullptr ? list->GetManager() : fallback;
+}
 
-void SearchProductList(SkinUI::CListUI*, const SkinUI::CUIString&) {}
+// The picker's product list: category and name, a header (with check boxes when
+// several products may be chosen), then the rows that meet the condition.
+void FillProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, const std::string& condition,
+                     int style) {
+  list->RemoveAll();
+  list->SetScrollPos(SIZE{0, 0});
+  std::vector<DataField> fields = {MakeDataField("商品类别", ""), MakeDataField("商品名称", "")};
+  pagekit::BuildListHeader(manager, g_dataObject, list, L"J4_V_Product_Inventory", &fields, style, L"");
+  if (g_dataObject == nullptr) return;
+  fields.push_back(pagekit::RawCondition(condition));
+  pagekit::ListFillContext context;
+  context.manager = &manager;
+  context.list = list;
+  context.data = g_dataObject;
+  g_dataObject->QueryRecordsCallback("J4_V_Product_Inventory", pagekit::AsRowContext(&context), &fields,
+                                     &pagekit::OnListRow);
+}
 
-void LoadProductList(SkinUI::CListUI*, bool) {}
+}  // namespace
+
+void FillListFromQuery(const std::vector<DataField>& fields, SkinUI::CListUI* list, const std::string& table,
+                       MainFrame* frame) {
+  if (list == nullptr || fields.empty() || table.empty() || frame == nullptr) return;
+  list->RemoveAll();
+  if (g_dataObject == nullptr) return;
+  std::vector<DataField> record = fields;
+  pagekit::ListFillContext context;
+  context.manager = ManagerOf(list, frame->GetPaintManager());
+  context.list = list;
+  context.data = g_dataObject;
+  g_dataObject->QueryRecordsCallback(table.c_str(), pagekit::AsRowContext(&context), &record,
+                                     &pagekit::OnListRowChecked);
+}
+
+void SearchProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, const SkinUI::CUIString& text) {
+  if (list == nullptr) return;
+  FillProductList(manager, list, pagekit::NameOrInitialsCondition("商品名称", AnsiFromWide(text.GetData())),
+                  pagekit::kListCheckBoxes);
+}
+
+void LoadProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, bool multiSelect) {
+  if (list == nullptr) return;
+  FillProductList(manager, list, " 1=1 order by 商品类别 desc", multiSelect ? pagekit::kListCheckBoxes : 0);
+}
 
 void MainFrame::FillDropList(SkinUI::CControlUI*, SkinUI::CBarListUI*) {}
 

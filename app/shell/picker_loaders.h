@@ -9,6 +9,7 @@
 
 #include "controls/bar_list.h"
 #include "controls/list.h"
+#include "core/paint_manager.h"
 #include "core/ui_string.h"
 #include "kxp_data.h"
 
@@ -33,9 +34,9 @@ void OnKeyRow(intptr_t context, std::vector<DataField>* row);
 void FillListFromQuery(const std::vector<DataField>& fields, SkinUI::CListUI* list, const std::string& table,
                        MainFrame* frame);
 // The product picker's list: the products whose name or its initials hold the
-// text, and every product.
-void SearchProductList(SkinUI::CListUI* list, const SkinUI::CUIString& text);
-void LoadProductList(SkinUI::CListUI* list, bool multiSelect);
+// text, and every product. The picker's window builds the header and rows.
+void SearchProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, const SkinUI::CUIString& text);
+void LoadProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, bool multiSelect);
 
 // The name of the edit that a drop button serves: the button's name less "_drop";
 // empty when the name does not end so.

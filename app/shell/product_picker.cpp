@@ -45,7 +45,7 @@ void HideSelectAll(SkinUI::CPaintManagerUI& pm) {
 
 void CDlgProductList::Fill() {
   if (SkinUI::CControlUI* ok = m_PaintManager.FindControl(L"pdl_ok")) ok->SetVisible(m_multipleChoice != 0);
-  if (SkinUI::CListUI* list = ProductList(m_PaintManager)) LoadProductList(list, m_multipleChoice != 0);
+  if (SkinUI::CListUI* list = ProductList(m_PaintManager)) LoadProductList(m_PaintManager, list, m_multipleChoice != 0);
   HideSelectAll(m_PaintManager);
 }
 
@@ -70,7 +70,7 @@ void CDlgProductList::Notify(SkinUI::TNotifyUI& msg) {
     ReportTickedRows();
     Close(1);
   } else if (msg.type == L"textchanged" && msg.sender->GetName() == L"pdl_find") {
-    if (SkinUI::CListUI* list = ProductList(m_PaintManager)) SearchProductList(list, msg.sender->GetText());
+    if (SkinUI::CListUI* list = ProductList(m_PaintManager)) SearchProductList(m_PaintManager, list, msg.sender->GetText());
     HideSelectAll(m_PaintManager);
   }
 }

@@ -51,7 +51,8 @@ CListUI::CListUI()
       m_pCallback(NULL),
       m_pList(new CListBodyUI(this)),
       m_pHeader(new CListHeaderUI()),
-      m_nHeaderStyle(0)
+      m_nHeaderStyle(0),
+      m_bSortable(true)
 {
     // Placed by the container's own AddAt: Add would come back to this list's.
     CVerticalLayoutUI::AddAt(m_pHeader, 0);
@@ -293,6 +294,13 @@ void CListUI::Scroll(int dx, int dy)
 
 void CListUI::SetPos(RECT rc)
 {
+    // Rows that follow the header's columns read its items while the body is laid
+    // out, so a hidden header gets its places (in a band of no height) first.
+    if (m_pHeader != NULL && !m_pHeader->IsVisible() && m_pHeader->GetCount() > 0) {
+        for (int it = 0; it < m_pHeader->GetCount(); ++it) m_pHeader->GetItemAt(it)->SetInternVisible(true);
+        m_pHeader->SetPos(RECT{rc.left, rc.top, rc.right, rc.top});
+        for (int it = 0; it < m_pHeader->GetCount(); ++it) m_pHeader->GetItemAt(it)->SetInternVisible(false);
+    }
     CVerticalLayoutUI::SetPos(rc);
     CountColumns();
     if (m_pHeader == NULL) return;
@@ -396,6 +404,10 @@ int CListUI::SortItems(PULVCompareFunc pfnCompare, UINT_PTR dwData)
 }
 
 void CListUI::OnRangeSorted(CControlUI*) {}
+
+bool CListUI::IsSortable() const { return m_bSortable; }
+
+void CListUI::SetSortable(bool bSortable) { m_bSortable = bSortable; }
 
 void CListUI::SetReserve(const CUIString& sReserve) { m_sReserve = sReserve; }
 CUIString CListUI::GetReserve() const { return m_sReserve; }

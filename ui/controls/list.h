@@ -161,6 +161,10 @@ public:
     CUIString GetReserve() const;
     void SetHeaderStyle(int nStyle);
     int GetHeaderStyle() const;
+    // Whether a click on a header item sorts the rows; set when the list is made.
+    // Pages clear it while a list shows rows whose order is their meaning.
+    bool IsSortable() const;
+    void SetSortable(bool bSortable);
 
 protected:
     // Min(header items, the column limit).
@@ -179,6 +183,7 @@ protected:
     TListInfoUI m_ListInfo;
     int m_nHeaderStyle;
     CUIString m_sReserve;
+    bool m_bSortable;
 };
 
 } // namespace SkinUI

@@ -14,7 +14,8 @@ CListContainerElementUI::CListContainerElementUI()
       m_bSelected(false),
       m_uButtonState(0),
       m_pOwner(NULL),
-      m_bNoBkDraw(false)
+      m_bNoBkDraw(false),
+      m_pHeader(NULL)
 {}
 
 const wchar_t* CListContainerElementUI::GetClass() const { return L"ListContainerElementUI"; }
@@ -161,5 +162,52 @@ void CListContainerElementUI::DrawItemBk(HDC hDC, const RECT&)
     }
     PaintListRowBk(hDC, *this, *pInfo, state, images);
 }
+
+void CListContainerElementUI::SetPos(RECT rc)
+{
+    CContainerUI* pHeader =
+        m_pHeader != NULL ? static_cast<CContainerUI*>(m_pHeader->GetInterface(L"Container")) : NULL;
+    if (pHeader == NULL || pHeader->GetCount() == 0) {
+        CContainerUI::SetPos(rc);
+        return;
+    }
+    CControlUI::SetPos(rc);
+    // Columns are measured from the first visible header item, so a header
+    // scrolled along with the rows gives the same places.
+    // The items of a hidden header are all hidden along with it; they still give
+    // the columns.
+    const bool bHeaderShown = pHeader->IsVisible();
+    int iColumn = 0;
+    LONG xBase = 0;
+    bool bBase = false;
+    for (int it = 0; it < m_items.GetSize(); ++it) {
+        CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+        if (!pControl->IsVisible()) continue;
+        if (pControl->IsFloat()) {
+            SetFloatPos(it);
+            continue;
+        }
+        CControlUI* pItem = NULL;
+        while (iColumn < pHeader->GetCount() && pItem == NULL) {
+            CControlUI* pCandidate = pHeader->GetItemAt(iColumn++);
+            if (pCandidate != NULL && (!bHeaderShown || pCandidate->IsVisible()) && !pCandidate->IsFloat())
+                pItem = pCandidate;
+        }
+        if (pItem == NULL) {
+            pControl->SetPos(RECT{rc.right, rc.top, rc.right, rc.bottom});
+            continue;
+        }
+        const RECT rcItem = pItem->GetPos();
+        if (!bBase) {
+            xBase = rcItem.left;
+            bBase = true;
+        }
+        pControl->SetPos(RECT{rc.left + rcItem.left - xBase, rc.top, rc.left + rcItem.right - xBase, rc.bottom});
+    }
+}
+
+CControlUI* CListContainerElementUI::GetHeader() const { return m_pHeader; }
+
+void CListContainerElementUI::SetHeader(CControlUI* pHeader) { m_pHeader = pHeader; }
 
 } // namespace SkinUI

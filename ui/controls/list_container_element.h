@@ -32,11 +32,18 @@ public:
     bool Activate() override;
 
     void DoEvent(TEventUI& event) override;
+    // A row linked to its list's header places its children under the header's
+    // visible items, one child per column; other rows as a container does.
+    void SetPos(RECT rc) override;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override;
     void DoPaint(HDC hDC, const RECT& rcPaint) override;
     void PaintBkImage(HDC hDC) override;
 
     void DrawItemText(HDC hDC, const RECT& rcItem) override;
+
+    // The header of the list the row was built for (not owned).
+    CControlUI* GetHeader() const;
+    void SetHeader(CControlUI* pHeader);
     void DrawItemBk(HDC hDC, const RECT& rcItem);
 
 protected:
@@ -45,6 +52,7 @@ protected:
     UINT m_uButtonState;
     IListOwnerUI* m_pOwner;
     bool m_bNoBkDraw;
+    CControlUI* m_pHeader;
 };
 
 } // namespace SkinUI

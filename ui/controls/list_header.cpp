@@ -59,7 +59,9 @@ CListHeaderItemUI::CListHeaderItemUI()
       m_iFont(-1),
       m_uTextStyle(DT_VCENTER | DT_CENTER | DT_SINGLELINE),
       m_bShowHtml(false),
-      m_rcTextPadding{2, 0, 2, 0}
+      m_rcTextPadding{2, 0, 2, 0},
+      m_iThumbHeight(-1),
+      m_iTextTop(-1)
 {
     SetMinWidth(16);
 }
@@ -174,8 +176,26 @@ SIZE CListHeaderItemUI::EstimateSize(SIZE)
 
 RECT CListHeaderItemUI::GetThumbRect() const
 {
-    if (m_iSepWidth >= 0) return RECT{m_rcItem.right - m_iSepWidth, m_rcItem.top, m_rcItem.right, m_rcItem.bottom};
-    return RECT{m_rcItem.left, m_rcItem.top, m_rcItem.left - m_iSepWidth, m_rcItem.bottom};
+    LONG top = m_rcItem.top;
+    if (m_iThumbHeight >= 0 && m_rcItem.bottom - m_iThumbHeight > top) top = m_rcItem.bottom - m_iThumbHeight;
+    if (m_iSepWidth >= 0) return RECT{m_rcItem.right - m_iSepWidth, top, m_rcItem.right, m_rcItem.bottom};
+    return RECT{m_rcItem.left, top, m_rcItem.left - m_iSepWidth, m_rcItem.bottom};
+}
+
+int CListHeaderItemUI::GetThumbHeight() const { return m_iThumbHeight; }
+
+void CListHeaderItemUI::SetThumbHeight(int iHeight)
+{
+    m_iThumbHeight = iHeight;
+    Invalidate();
+}
+
+int CListHeaderItemUI::GetTextTop() const { return m_iTextTop; }
+
+void CListHeaderItemUI::SetTextTop(int iTop)
+{
+    m_iTextTop = iTop;
+    Invalidate();
 }
 
 RECT CListHeaderItemUI::GetHitRect() const
@@ -309,6 +329,7 @@ void CListHeaderItemUI::PaintText(HDC hDC)
     DWORD dwColor = m_dwTextColor;
     if (dwColor == 0 && m_pManager != NULL) dwColor = m_pManager->GetDefaultFontColor();
     RECT rcText = m_rcItem;
+    if (m_iTextTop >= 0) rcText.top += m_iTextTop;
     rcText.left += m_rcTextPadding.left;
     rcText.top += m_rcTextPadding.top;
     rcText.right -= m_rcTextPadding.right;

@@ -58,6 +58,14 @@ public:
     SIZE EstimateSize(SIZE szAvailable) override;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override;
     RECT GetThumbRect() const;
+    // The height of the resize thumb measured up from the item's bottom; -1 the
+    // item's full height. A two-level header keeps a group's inner separators
+    // below its caption.
+    int GetThumbHeight() const;
+    void SetThumbHeight(int iHeight);
+    // Pixels below the item's top where the text rectangle starts; -1 none.
+    int GetTextTop() const;
+    void SetTextTop(int iTop);
 
     void PaintText(HDC hDC) override;
     void PaintStatusImage(HDC hDC) override;
@@ -78,6 +86,8 @@ protected:
     UINT m_uTextStyle;
     bool m_bShowHtml;
     RECT m_rcTextPadding;
+    int m_iThumbHeight;
+    int m_iTextTop;
     CUIString m_sNormalImage;
     CUIString m_sHotImage;
     CUIString m_sPushedImage;

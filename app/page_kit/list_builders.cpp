@@ -1,0 +1,377 @@
+#include "list_builders.h"
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "business_unit.h"
+#include "controls/button.h"
+#include "controls/horizontal_layout.h"
+#include "controls/label.h"
+#include "controls/list_header.h"
+#include "controls/option.h"
+#include "controls/rich_edit.h"
+#include "controls/vertical_layout.h"
+#include "core/dialog_builder.h"
+#include "data_store.h"
+#include "money_text.h"
+
+namespace pagekit {
+namespace {
+
+const wchar_t kRowLayout[] = L"list_data_item.xml";
+const wchar_t kListCell[] = L"bordercolor=\"0xFFDDDDDD\" bordersize=\"1,1,0,0\" inset=\"4,2,0,0\"";
+const wchar_t kBillCell[] = L"bordercolor=\"0xFFDDDDDD\" bordersize=\"1,1,0,0\" inset=\"4,2,8,0\"";
+const wchar_t kOperationButton[] =
+    L"nohotcursor=\"true\" normalimage=\"btn_normal.png\" hotimage=\"btn_highlight.png\" pushedimage=\"btn_down.png\"";
+
+// The row layout is read once and built again for every row: a list of thousands
+// of rows would otherwise read and parse the file thousands of times.
+SkinUI::CListContainerElementUI* NewRow(SkinUI::CPaintManagerUI& manager) {
+  static std::unique_ptr<SkinUI::CDialogBuilder> builder;
+  SkinUI::CControlUI* built = nullptr;
+  if (builder != nullptr) {
+    built = builder->Create(static_cast<SkinUI::IDialogBuilderCallback*>(nullptr), &manager);
+  } else {
+    auto fresh = std::make_unique<SkinUI::CDialogBuilder>();
+    built = fresh->Create(kRowLayout, nullptr, nullptr, &manager);
+    if (built != nullptr) builder = std::move(fresh);
+  }
+  if (built == nullptr) return nullptr;
+  auto* row = static_cast<SkinUI::CListContainerElementUI*>(
+      built->GetInterface(L"ListItem") != nullptr ? built->GetInterface(L"ListContainerElement") : nullptr);
+  if (row == nullptr) delete built;
+  return row;
+}
+
+SkinUI::CHorizontalLayoutUI* AddCell(SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+  auto* cell = new SkinUI::CHorizontalLayoutUI;
+  if (attributes != nullptr && *attributes != 0) cell->ApplyAttributeList(attributes);
+  row->Add(cell);
+  return cell;
+}
+
+SkinUI::CUIString CellName(const DataField& field, bool withNumber) {
+  SkinUI::CUIString name = L"item_";
+  name += PageText(field.name).c_str();
+  if (withNumber && field.index >= 0) {
+    SkinUI::CUIString number;
+    number.Format(L"%d", field.index);
+    name += number;
+  }
+  return name;
+}
+
+void AddCheckCell(SkinUI::CPaintManagerUI& manager, SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+  SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
+  cell->SetInset(RECT{0, 3, 0, 0});
+  cell->Add(new SkinUI::CControlUI);
+  auto* box = new SkinUI::CCheckBoxUI;
+  if (const wchar_t* defaults = manager.GetDefaultAttributeList(L"CheckBox")) box->ApplyAttributeList(defaults);
+  box->SetName(L"item_chk");
+  box->SetFixedWidth(20);
+  box->SetNoHotCursor(true);
+  cell->Add(box);
+  cell->Add(new SkinUI::CControlUI);
+}
+
+void AddLineNumberCell(SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+  SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
+  auto* label = new SkinUI::CLabelUI;
+  label->SetName(L"item_line_num");
+  label->SetAttribute(L"align", L"center");
+  cell->Add(label);
+}
+
+void AddOperationCell(SkinUI::CListContainerElementUI* row, SkinUI::CListUI* list, int style,
+                      const wchar_t* attributes) {
+  if ((style & (kListDelete | kListModify | kListReserve)) == 0) return;
+  SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
+  cell->SetInset(RECT{5, 2, 2, 2});
+  struct Button {
+    int flag;
+    const wchar_t* name;
+  } buttons[] = {{kListDelete, L"item_del"}, {kListModify, L"item_mod"}, {kListReserve, L"item_reserve"}};
+  for (const Button& b : buttons) {
+    if ((style & b.flag) == 0) continue;
+    auto* button = new SkinUI::CButtonUI;
+    button->SetName(b.name);
+    button->SetFixedWidth(40);
+    button->ApplyAttributeList(kOperationButton);
+    button->SetText(b.flag == kListDelete   ? SkinUI::CUIString(L"删除")
+                    : b.flag == kListModify ? SkinUI::CUIString(L"修改")
+                                            : list->GetReserve());
+    cell->Add(button);
+    auto* spacer = new SkinUI::CControlUI;
+    spacer->SetFixedWidth(10);
+    cell->Add(spacer);
+  }
+}
+
+SkinUI::CListHeaderItemUI* AddHeaderItem(SkinUI::CListUI* list, const wchar_t* defaults, const wchar_t* text,
+                                         int width) {
+  auto* item = new SkinUI::CListHeaderItemUI;
+  if (defaults != nullptr) item->ApplyAttributeList(defaults);
+  item->SetText(text);
+  if (width > 0) item->SetFixedWidth(width);
+  list->Add(item);
+  return item;
+}
+
+void ClearHeader(SkinUI::CListUI* list) {
+  if (SkinUI::CListHeaderUI* header = list->GetHeader()) header->RemoveAll();
+}
+
+}  // namespace
+
+int BuildListHeader(SkinUI::CPaintManagerUI& manager, KXPDatavane* data, SkinUI::CListUI* list,
+                    const SkinUI::CUIString& table, std::vector<DataField>* fields, int style,
+                    const SkinUI::CUIString& reserve) {
+  if (list == nullptr) return 0;
+  ClearHeader(list);
+  std::vector<DataField> own;
+  if (fields == nullptr) fields = &own;
+  if (fields->empty() && data != nullptr && !table.IsEmpty()) {
+    std::vector<std::string> names;
+    data->GetTableColumnNames(LibraryText(table.GetData()).c_str(), &names);
+    for (const std::string& name : names) fields->push_back(MakeDataField(name, ""));
+  }
+  if (fields->empty()) return 1;
+  const wchar_t* defaults = manager.GetDefaultAttributeList(L"ListHeaderItem");
+  list->SetHeaderStyle(style);
+  if (style & kListCheckBoxes) {
+    SkinUI::CListHeaderItemUI* item = AddHeaderItem(list, defaults, L"", 30);
+    item->SetDragable(false);
+    SkinUI::CUIString name = L"sel_all_";
+    name += list->GetName();
+    auto* parent = list->GetParent() != nullptr
+                       ? static_cast<SkinUI::CContainerUI*>(list->GetParent()->GetInterface(L"Container"))
+                       : nullptr;
+    // Layouts may hold the box already, and a list is built again on every reload:
+    // one box, never a pile of them.
+    bool present = manager.FindControl(name.GetData()) != nullptr;
+    if (!present && parent != nullptr) present = parent->FindSubControl(name.GetData()) != nullptr;
+    if (!present && parent != nullptr) {
+      auto* box = new SkinUI::CCheckBoxUI;
+      if (const wchar_t* boxDefaults = manager.GetDefaultAttributeList(L"CheckBox"))
+        box->ApplyAttributeList(boxDefaults);
+      box->SetName(name);
+      box->SetAttribute(L"float", L"true");
+      box->SetAttribute(L"pos", L"5,5,25,25");
+      box->SetNoHotCursor(true);
+      parent->Add(box);
+    }
+  }
+  if (style & kListLineNumbers) AddHeaderItem(list, defaults, L"行号", 50);
+  for (const DataField& field : *fields) {
+    if (field.hidden) continue;
+    AddHeaderItem(list, defaults, PageText(field.name).c_str(), field.width);
+  }
+  if (style & (kListDelete | kListModify | kListReserve)) {
+    AddHeaderItem(list, defaults, L"操作", (style & kListReserve) ? 150 : 120);
+    if (style & kListReserve) list->SetReserve(reserve);
+  }
+  return 0;
+}
+
+SkinUI::CListContainerElementUI* AddListRow(SkinUI::CPaintManagerUI& manager, const std::vector<DataField>* fields,
+                                            SkinUI::CListUI* list, bool hideHeader) {
+  if (list == nullptr) return nullptr;
+  SkinUI::CListContainerElementUI* row = NewRow(manager);
+  if (row == nullptr) return nullptr;
+  row->SetHeader(list->GetHeader());
+  const wchar_t* attributes = kListCell;
+  if (hideHeader) {
+    if (list->GetHeader() != nullptr) list->GetHeader()->SetVisible(false);
+    attributes = L"";
+  }
+  const int style = list->GetHeaderStyle();
+  if (style & kListCheckBoxes) AddCheckCell(manager, row, attributes);
+  if (style & kListLineNumbers) AddLineNumberCell(row, attributes);
+  if (fields != nullptr) {
+    for (const DataField& field : *fields) {
+      if (field.hidden) continue;
+      SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
+      auto* label = new SkinUI::CLabelUI;
+      label->SetName(CellName(field, true));
+      label->SetText(PageText(field.value).c_str());
+      if (field.extra != 0) label->SetFont(field.extra);
+      if (std::atof(field.value.c_str()) < 0) label->SetTextColor(0xFFFF0000);
+      cell->Add(label);
+    }
+  }
+  list->Add(row);
+  if (style & kListLineNumbers) {
+    SkinUI::CUIString number;
+    number.Format(L"%d", row->GetIndex() + 1);
+    if (SkinUI::CControlUI* label = row->FindSubControl(L"item_line_num")) label->SetText(number);
+  }
+  AddOperationCell(row, list, style, attributes);
+  return row;
+}
+
+SkinUI::CListContainerElementUI* AddBillRow(SkinUI::CPaintManagerUI& manager, KXPDatavane* data,
+                                            const std::vector<DataField>* fields, SkinUI::CListUI* list) {
+  if (list == nullptr) return nullptr;
+  SkinUI::CListContainerElementUI* row = NewRow(manager);
+  if (row == nullptr) return nullptr;
+  row->SetHeader(list->GetHeader());
+  const int style = list->GetHeaderStyle();
+  if (style & kListCheckBoxes) AddCheckCell(manager, row, kBillCell);
+  if (style & kListLineNumbers) AddLineNumberCell(row, kBillCell);
+
+  // The line's own product and base unit decide its business unit.
+  BusinessUnit unit;
+  bool hasUnit = false;
+  if (fields != nullptr && fields->size() > 1 && !(*fields)[1].value.empty() && data != nullptr) {
+    std::string product = fields->front().value;
+    for (const DataField& field : *fields)
+      if (field.name == "商品名称") product = field.value;
+    hasUnit = LookUpBusinessUnit(*data, product, (*fields)[1].value, &unit);
+  }
+  auto newEdit = [](const SkinUI::CUIString& name, const std::wstring& text) {
+    auto* edit = new SkinUI::CRichEditUI;
+    edit->SetName(name);
+    edit->SetAttribute(L"multiline", L"false");
+    edit->SetAttribute(L"autohscroll", L"true");
+    edit->SetAttribute(L"wanttab", L"false");
+    edit->SetRich(false);
+    edit->SetEventMask(edit->GetEventMask() | 1);
+    edit->SetText(text.c_str());
+    return edit;
+  };
+  if (fields != nullptr) {
+    for (size_t position = 0; position < fields->size(); ++position) {
+      const DataField& field = (*fields)[position];
+      if (field.hidden) continue;
+      SkinUI::CHorizontalLayoutUI* cell = AddCell(row, kBillCell);
+      const SkinUI::CUIString name = CellName(field, false);
+      const std::wstring value = PageText(field.value);
+      if (position == 1 || position == 2) {
+        auto* label = new SkinUI::CLabelUI;
+        label->SetName(name);
+        label->SetText(value.c_str());
+        cell->Add(label);
+      } else {
+        cell->Add(newEdit(name, value));
+      }
+      // A product without a business unit shows no second unit, not an empty one.
+      if (position == 1) {
+        auto* second = new SkinUI::CLabelUI;
+        second->SetName(name + L"2");
+        second->SetVisible(hasUnit);
+        if (hasUnit) second->SetText(PageText(unit.name).c_str());
+        cell->Add(second);
+      }
+      if (position == 3) {
+        SkinUI::CRichEditUI* quantity = static_cast<SkinUI::CRichEditUI*>(cell->GetItemAt(0));
+        SkinUI::CRichEditUI* second = newEdit(name + L"2", L"");
+        second->SetVisible(false);
+        cell->Add(second);
+        const UnitSplit split = SplitQuantity(std::atof(field.value.c_str()), hasUnit ? unit.rate : 0);
+        // Whole business units and the rest in base units: 24 at 12 a box is 2
+        // boxes and 0, so the line's base quantity stays 24.
+        if (split.whole != 0) {
+          quantity->SetText(FormatMoneyAmount(split.rest));
+          second->SetText(FormatMoneyAmount(split.whole));
+          second->SetVisible(true);
+        }
+      }
+      if (field.name == "商品名称") {
+        auto* picker = new SkinUI::CButtonUI;
+        picker->SetName(L"item_reserve");
+        picker->SetText(L"...");
+        picker->SetFixedWidth(30);
+        picker->SetNoHotCursor(true);
+        picker->SetTextColor(0xFFB2B2B2);
+        cell->Add(picker);
+      }
+    }
+  }
+  list->Add(row);
+  if (style & kListLineNumbers) {
+    SkinUI::CUIString number;
+    number.Format(L"%d", row->GetIndex() + 1);
+    if (SkinUI::CControlUI* label = row->FindSubControl(L"item_line_num")) label->SetText(number);
+  }
+  AddOperationCell(row, list, style, kBillCell);
+  return row;
+}
+
+namespace {
+
+// One sub-column of a two-level group: its caption half above a rule, its own
+// name below. `part` is 0 for the first sub-column (caption's left half at its
+// right end), 1 for the second (right half), 2 for a third (no caption).
+void AddSubColumn(SkinUI::CListUI* list, const wchar_t* defaults, const SkinUI::CUIString& caption, const wchar_t* name,
+                  int part, bool lastOfGroup) {
+  SkinUI::CListHeaderItemUI* item = AddHeaderItem(list, defaults, name, 0);
+  item->SetFixedHeight(50);
+  item->SetTextTop(10);
+  if (!lastOfGroup) item->SetThumbHeight(40);
+  auto* stack = new SkinUI::CVerticalLayoutUI;
+  if (lastOfGroup) stack->SetInset(RECT{0, 0, 5, 0});
+  auto* top = new SkinUI::CHorizontalLayoutUI;
+  top->SetFixedHeight(18);
+  const int half = caption.GetLength() / 2;
+  auto* label = new SkinUI::CLabelUI;
+  label->SetAttribute(L"align", L"left");
+  label->SetFixedWidth(caption == L"日常出货(成本)" ? 50 : 25);
+  if (part == 0) {
+    top->Add(new SkinUI::CControlUI);
+    label->SetText(caption.Left(half));
+    top->Add(label);
+  } else if (part == 1) {
+    label->SetText(caption.Mid(half, caption.GetLength() - half));
+    top->Add(label);
+    top->Add(new SkinUI::CControlUI);
+  } else {
+    label->SetText(L"");
+    top->Add(label);
+  }
+  auto* rule = new SkinUI::CHorizontalLayoutUI;
+  rule->SetFixedHeight(20);
+  rule->SetAttribute(L"bordersize", L"0,2,0,0");
+  rule->SetAttribute(L"bordercolor", L"#FFB2B2B2");
+  stack->Add(top);
+  stack->Add(rule);
+  item->Add(stack);
+}
+
+void AddGroup(SkinUI::CListUI* list, const wchar_t* defaults, const wchar_t* caption,
+              const std::vector<const wchar_t*>& subColumns) {
+  for (size_t i = 0; i < subColumns.size(); ++i)
+    AddSubColumn(list, defaults, caption, subColumns[i], static_cast<int>(i < 2 ? i : 2), i + 1 == subColumns.size());
+}
+
+}  // namespace
+
+void BuildStockLedgerHeader(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list) {
+  if (list == nullptr) return;
+  ClearHeader(list);
+  const wchar_t* defaults = manager.GetDefaultAttributeList(L"ListHeaderItem");
+  list->SetHeaderStyle(kListLineNumbers);
+  AddHeaderItem(list, defaults, L"行号", 50);
+  AddHeaderItem(list, defaults, L"业务类型", 60);
+  AddHeaderItem(list, defaults, L"业务日期", 70);
+  AddHeaderItem(list, defaults, L"交易单位", 120);
+  for (const wchar_t* group : {L"日常进货", L"日常出货(成本)", L"期末结存"})
+    AddGroup(list, defaults, group, {L"数量", L"单价", L"金额"});
+}
+
+void BuildStockSummaryHeader(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list,
+                             const SkinUI::CUIString& reserve) {
+  if (list == nullptr) return;
+  ClearHeader(list);
+  const wchar_t* defaults = manager.GetDefaultAttributeList(L"ListHeaderItem");
+  list->SetHeaderStyle(kListLineNumbers | kListReserve);
+  AddHeaderItem(list, defaults, L"行号", 50);
+  AddHeaderItem(list, defaults, L"商品名称", 200);
+  AddHeaderItem(list, defaults, L"单位", 50);
+  for (const wchar_t* group : {L"期初结存", L"日常进货", L"日常出货(成本)", L"期末结存"})
+    AddGroup(list, defaults, group, {L"数量", L"金额"});
+  AddHeaderItem(list, defaults, L"操作", 60);
+  list->SetReserve(reserve);
+}
+
+}  // namespace pagekit

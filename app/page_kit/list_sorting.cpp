@@ -1,0 +1,124 @@
+#include "list_sorting.h"
+
+#include <cwchar>
+#include <cwctype>
+
+#include "controls/list_header.h"
+
+namespace pagekit {
+namespace {
+
+// The direction of the latest sort, shared by every list: the first sort is
+// ascending, every later one (on any list) turns it round.
+bool g_sortAscending = false;
+
+SkinUI::CControlUI* CellOf(SkinUI::CControlUI* row, const wchar_t* name) {
+  if (row == nullptr) return nullptr;
+  auto* container = static_cast<SkinUI::CContainerUI*>(row->GetInterface(L"Container"));
+  return container != nullptr ? container->FindSubControl(name) : nullptr;
+}
+
+int CompareCodeUnits(const wchar_t* a, const wchar_t* b) {
+  for (;; ++a, ++b) {
+    const unsigned x = static_cast<unsigned short>(*a);
+    const unsigned y = static_cast<unsigned short>(*b);
+    if (x != y) return x < y ? -1 : 1;
+    if (x == 0) return 0;
+  }
+}
+
+}  // namespace
+
+bool IsNotNumber(int length, const wchar_t* text) {
+  if (text == nullptr || length <= 0) return false;
+  int i = 0;
+  if (text[0] == L'-') {
+    if (length == 1) return true;
+    i = 1;
+  }
+  bool digit = false;
+  int dots = 0;
+  for (; i < length; ++i) {
+    if (text[i] == L'.') {
+      if (++dots > 1) return true;
+    } else if (text[i] >= L'0' && text[i] <= L'9') {
+      digit = true;
+    } else {
+      return true;
+    }
+  }
+  // "-" or "-." is a sign without a number.
+  return text[0] == L'-' && !digit;
+}
+
+int CALLBACK CompareListRows(UINT_PTR rowA, UINT_PTR rowB, UINT_PTR key) {
+  const auto* sortKey = reinterpret_cast<const SkinUI::TListSortRange*>(key);
+  if (sortKey == nullptr) return 0;
+  SkinUI::CControlUI* cellA = CellOf(reinterpret_cast<SkinUI::CControlUI*>(rowA), sortKey->sKey.GetData());
+  SkinUI::CControlUI* cellB = CellOf(reinterpret_cast<SkinUI::CControlUI*>(rowB), sortKey->sKey.GetData());
+  if (cellA == nullptr || cellB == nullptr) return 0;
+  const SkinUI::CUIString textA = cellA->GetText();
+  const SkinUI::CUIString textB = cellB->GetText();
+  const bool ascending = sortKey->iFirst != 0;
+  if (IsNotNumber(textA.GetLength(), textA.GetData()) || IsNotNumber(textB.GetLength(), textB.GetData())) {
+    return ascending ? CompareCodeUnits(textA.GetData(), textB.GetData())
+                     : CompareCodeUnits(textB.GetData(), textA.GetData());
+  }
+  const double a = std::wcstod(textA.GetData(), nullptr);
+  const double b = std::wcstod(textB.GetData(), nullptr);
+  const int order = a == b ? 0 : (a > b ? 1 : -1);
+  return ascending ? order : -order;
+}
+
+bool SortListByColumn(SkinUI::CControlUI* headerItem) {
+  if (headerItem == nullptr) return false;
+  const SkinUI::CUIString caption = headerItem->GetText();
+  SkinUI::CControlUI* header = headerItem->GetParent();
+  if (header == nullptr) return false;
+  if (caption.IsEmpty() || caption == L"行号" || caption == L"操作") return false;
+  SkinUI::CControlUI* owner = header->GetParent();
+  auto* list = owner != nullptr ? static_cast<SkinUI::CListUI*>(owner->GetInterface(L"List")) : nullptr;
+  if (list == nullptr || list->GetHeader() != header || !list->IsSortable()) return false;
+  g_sortAscending = !g_sortAscending;
+  SkinUI::CUIString cell = L"item_";
+  cell += caption;
+  SkinUI::TListSortRange sortKey(cell.GetData(), g_sortAscending ? 1 : 0, 0);
+  list->SortItems(&CompareListRows, reinterpret_cast<UINT_PTR>(&sortKey));
+  RenumberListLines(list);
+  return true;
+}
+
+void RenumberListLines(SkinUI::CListUI* list) {
+  if (list == nullptr) return;
+  int line = 1;
+  for (int i = 0; i < list->GetCount(); ++i) {
+    SkinUI::CControlUI* row = list->GetItemAt(i);
+    SkinUI::CControlUI* number = CellOf(row, L"item_line_num");
+    if (number == nullptr || !row->IsVisible()) continue;
+    SkinUI::CUIString text;
+    text.Format(L"%d", line++);
+    number->SetText(text);
+  }
+}
+
+void RenumberBillLines(SkinUI::CListUI* list) {
+  if (list == nullptr) return;
+  int line = 1;
+  for (int i = 0; i < list->GetCount(); ++i) {
+    SkinUI::CControlUI* row = list->GetItemAt(i);
+    SkinUI::CControlUI* number = CellOf(row, L"item_line_num");
+    if (number == nullptr || !row->IsVisible()) continue;
+    if (SkinUI::CControlUI* product = CellOf(row, L"item_商品名称")) {
+      const SkinUI::CUIString text = product->GetText();
+      if (text.Find(L"XSD") < 0 && text.Find(L"JHD") < 0) {
+        number->SetText(L"");
+        continue;
+      }
+    }
+    SkinUI::CUIString text;
+    text.Format(L"%d", line++);
+    number->SetText(text);
+  }
+}
+
+}  // namespace pagekit
