@@ -171,6 +171,7 @@ int BuildListHeader(SkinUI::CPaintManagerUI& manager, KXPDatavane* data, SkinUI:
     AddHeaderItem(list, defaults, L"操作", (style & kListReserve) ? 150 : 120);
     if (style & kListReserve) list->SetReserve(reserve);
   }
+  list->NeedUpdate();
   return 0;
 }
 
@@ -357,6 +358,8 @@ void BuildStockLedgerHeader(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* l
   AddHeaderItem(list, defaults, L"交易单位", 120);
   for (const wchar_t* group : {L"日常进货", L"日常出货(成本)", L"期末结存"})
     AddGroup(list, defaults, group, {L"数量", L"单价", L"金额"});
+  // The header grew taller than one line: the list places it and the rows again.
+  list->NeedUpdate();
 }
 
 void BuildStockSummaryHeader(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list,
@@ -372,6 +375,7 @@ void BuildStockSummaryHeader(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* 
     AddGroup(list, defaults, group, {L"数量", L"金额"});
   AddHeaderItem(list, defaults, L"操作", 60);
   list->SetReserve(reserve);
+  list->NeedUpdate();
 }
 
 }  // namespace pagekit
