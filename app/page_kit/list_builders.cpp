@@ -20,10 +20,18 @@ namespace pagekit {
 namespace {
 
 const wchar_t kRowLayout[] = L"list_data_item.xml";
-const wchar_t kListCell[] = L"bordercolor=\"0xFFDDDDDD\" bordersize=\"1,1,0,0\" inset=\"4,2,0,0\"";
-const wchar_t kBillCell[] = L"bordercolor=\"0xFFDDDDDD\" bordersize=\"1,1,0,0\" inset=\"4,2,8,0\"";
-const wchar_t kOperationButton[] =
-    L"nohotcursor=\"true\" normalimage=\"btn_normal.png\" hotimage=\"btn_highlight.png\" pushedimage=\"btn_down.png\"";
+// The cell looks, set field by field: a list of thousands of rows would otherwise
+// parse the same attribute text for every cell.
+struct CellLook {
+  bool bordered;
+  RECT inset;
+};
+const CellLook kListCellLook = {true, {4, 2, 0, 0}};
+const CellLook kBillCellLook = {true, {4, 2, 8, 0}};
+const CellLook kPlainCellLook = {false, {0, 0, 0, 0}};
+const CellLook* const kListCell = &kListCellLook;
+const CellLook* const kBillCell = &kBillCellLook;
+const CellLook* const kPlainCell = &kPlainCellLook;
 
 // The row layout is read once and built again for every row: a list of thousands
 // of rows would otherwise read and parse the file thousands of times.
@@ -44,9 +52,13 @@ SkinUI::CListContainerElementUI* NewRow(SkinUI::CPaintManagerUI& manager) {
   return row;
 }
 
-SkinUI::CHorizontalLayoutUI* AddCell(SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+SkinUI::CHorizontalLayoutUI* AddCell(SkinUI::CListContainerElementUI* row, const CellLook* look) {
   auto* cell = new SkinUI::CHorizontalLayoutUI;
-  if (attributes != nullptr && *attributes != 0) cell->ApplyAttributeList(attributes);
+  if (look->bordered) {
+    cell->SetBorderColor(0xFFDDDDDD);
+    cell->SetBorderSize(RECT{1, 1, 0, 0});
+    cell->SetInset(look->inset);
+  }
   row->Add(cell);
   return cell;
 }
@@ -62,7 +74,7 @@ SkinUI::CUIString CellName(const DataField& field, bool withNumber) {
   return name;
 }
 
-void AddCheckCell(SkinUI::CPaintManagerUI& manager, SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+void AddCheckCell(SkinUI::CPaintManagerUI& manager, SkinUI::CListContainerElementUI* row, const CellLook* attributes) {
   SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
   cell->SetInset(RECT{0, 3, 0, 0});
   cell->Add(new SkinUI::CControlUI);
@@ -75,7 +87,7 @@ void AddCheckCell(SkinUI::CPaintManagerUI& manager, SkinUI::CListContainerElemen
   cell->Add(new SkinUI::CControlUI);
 }
 
-void AddLineNumberCell(SkinUI::CListContainerElementUI* row, const wchar_t* attributes) {
+void AddLineNumberCell(SkinUI::CListContainerElementUI* row, const CellLook* attributes) {
   SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
   auto* label = new SkinUI::CLabelUI;
   label->SetName(L"item_line_num");
@@ -84,7 +96,7 @@ void AddLineNumberCell(SkinUI::CListContainerElementUI* row, const wchar_t* attr
 }
 
 void AddOperationCell(SkinUI::CListContainerElementUI* row, SkinUI::CListUI* list, int style,
-                      const wchar_t* attributes) {
+                      const CellLook* attributes) {
   if ((style & (kListDelete | kListModify | kListReserve)) == 0) return;
   SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
   cell->SetInset(RECT{5, 2, 2, 2});
@@ -97,7 +109,10 @@ void AddOperationCell(SkinUI::CListContainerElementUI* row, SkinUI::CListUI* lis
     auto* button = new SkinUI::CButtonUI;
     button->SetName(b.name);
     button->SetFixedWidth(40);
-    button->ApplyAttributeList(kOperationButton);
+    button->SetNoHotCursor(true);
+    button->SetNormalImage(L"btn_normal.png");
+    button->SetHotImage(L"btn_highlight.png");
+    button->SetPushedImage(L"btn_down.png");
     button->SetText(b.flag == kListDelete   ? SkinUI::CUIString(L"删除")
                     : b.flag == kListModify ? SkinUI::CUIString(L"修改")
                                             : list->GetReserve());
@@ -181,10 +196,10 @@ SkinUI::CListContainerElementUI* AddListRow(SkinUI::CPaintManagerUI& manager, co
   SkinUI::CListContainerElementUI* row = NewRow(manager);
   if (row == nullptr) return nullptr;
   row->SetHeader(list->GetHeader());
-  const wchar_t* attributes = kListCell;
+  const CellLook* attributes = kListCell;
   if (hideHeader) {
-    if (list->GetHeader() != nullptr) list->GetHeader()->SetVisible(false);
-    attributes = L"";
+    if (list->GetHeader() != nullptr && list->GetHeader()->IsVisible()) list->GetHeader()->SetVisible(false);
+    attributes = kPlainCell;
   }
   const int style = list->GetHeaderStyle();
   if (style & kListCheckBoxes) AddCheckCell(manager, row, attributes);

@@ -1,7 +1,7 @@
 #include "list_sorting.h"
 
 #include <cwchar>
-#include <cwctype>
+#include <unordered_map>
 
 #include "controls/list_header.h"
 
@@ -11,6 +11,20 @@ namespace {
 // The direction of the latest sort, shared by every list: the first sort is
 // ascending, every later one (on any list) turns it round.
 bool g_sortAscending = false;
+
+// What a sort reads of each row, read once per row and not once per comparison:
+// a list of 10,000 rows is compared some 130,000 times.
+struct SortCell {
+  bool found = false;
+  bool number = false;
+  double value = 0;
+  SkinUI::CUIString text;
+};
+struct SortCache {
+  const SkinUI::TListSortRange* key = nullptr;
+  std::unordered_map<UINT_PTR, SortCell> cells;
+};
+SortCache* g_sortCache = nullptr;
 
 SkinUI::CControlUI* CellOf(SkinUI::CControlUI* row, const wchar_t* name) {
   if (row == nullptr) return nullptr;
@@ -51,23 +65,47 @@ bool IsNotNumber(int length, const wchar_t* text) {
   return text[0] == L'-' && !digit;
 }
 
+namespace {
+
+SortCell ReadSortCell(UINT_PTR row, const wchar_t* name) {
+  SortCell cell;
+  SkinUI::CControlUI* control = CellOf(reinterpret_cast<SkinUI::CControlUI*>(row), name);
+  if (control == nullptr) return cell;
+  cell.found = true;
+  cell.text = control->GetText();
+  cell.number = !IsNotNumber(cell.text.GetLength(), cell.text.GetData());
+  if (cell.number) cell.value = std::wcstod(cell.text.GetData(), nullptr);
+  return cell;
+}
+
+int CompareSortCells(const SortCell& a, const SortCell& b, bool ascending) {
+  if (!a.found || !b.found) return 0;
+  if (!a.number || !b.number)
+    return ascending ? CompareCodeUnits(a.text.GetData(), b.text.GetData())
+                     : CompareCodeUnits(b.text.GetData(), a.text.GetData());
+  const int order = a.value == b.value ? 0 : (a.value > b.value ? 1 : -1);
+  return ascending ? order : -order;
+}
+
+}  // namespace
+
 int CALLBACK CompareListRows(UINT_PTR rowA, UINT_PTR rowB, UINT_PTR key) {
   const auto* sortKey = reinterpret_cast<const SkinUI::TListSortRange*>(key);
   if (sortKey == nullptr) return 0;
-  SkinUI::CControlUI* cellA = CellOf(reinterpret_cast<SkinUI::CControlUI*>(rowA), sortKey->sKey.GetData());
-  SkinUI::CControlUI* cellB = CellOf(reinterpret_cast<SkinUI::CControlUI*>(rowB), sortKey->sKey.GetData());
-  if (cellA == nullptr || cellB == nullptr) return 0;
-  const SkinUI::CUIString textA = cellA->GetText();
-  const SkinUI::CUIString textB = cellB->GetText();
   const bool ascending = sortKey->iFirst != 0;
-  if (IsNotNumber(textA.GetLength(), textA.GetData()) || IsNotNumber(textB.GetLength(), textB.GetData())) {
-    return ascending ? CompareCodeUnits(textA.GetData(), textB.GetData())
-                     : CompareCodeUnits(textB.GetData(), textA.GetData());
+  if (g_sortCache != nullptr && g_sortCache->key == sortKey) {
+    auto cellOf = [sortKey](UINT_PTR row) -> const SortCell& {
+      auto found = g_sortCache->cells.find(row);
+      if (found == g_sortCache->cells.end())
+        found = g_sortCache->cells.emplace(row, ReadSortCell(row, sortKey->sKey.GetData())).first;
+      return found->second;
+    };
+    const SortCell& a = cellOf(rowA);
+    const SortCell& b = cellOf(rowB);
+    return CompareSortCells(a, b, ascending);
   }
-  const double a = std::wcstod(textA.GetData(), nullptr);
-  const double b = std::wcstod(textB.GetData(), nullptr);
-  const int order = a == b ? 0 : (a > b ? 1 : -1);
-  return ascending ? order : -order;
+  return CompareSortCells(ReadSortCell(rowA, sortKey->sKey.GetData()), ReadSortCell(rowB, sortKey->sKey.GetData()),
+                          ascending);
 }
 
 bool SortListByColumn(SkinUI::CControlUI* headerItem) {
@@ -83,7 +121,12 @@ bool SortListByColumn(SkinUI::CControlUI* headerItem) {
   SkinUI::CUIString cell = L"item_";
   cell += caption;
   SkinUI::TListSortRange sortKey(cell.GetData(), g_sortAscending ? 1 : 0, 0);
+  SortCache cache;
+  cache.key = &sortKey;
+  cache.cells.reserve(static_cast<size_t>(list->GetCount()));
+  g_sortCache = &cache;
   list->SortItems(&CompareListRows, reinterpret_cast<UINT_PTR>(&sortKey));
+  g_sortCache = nullptr;
   RenumberListLines(list);
   return true;
 }

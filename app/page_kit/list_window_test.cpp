@@ -170,8 +170,8 @@ TEST_F(ListWindow, BillLinesShowBusinessUnitsOfTheirOwnProduct) {
   SkinUI::test::TestWindow w(kLayout, 900, 430);
   ASSERT_TRUE(w.ok());
   SkinUI::CListUI* list = ListOf(w, L"listdata");
-  std::vector<DataField> header = {Field("商品名称", ""), Field("单位", ""), Field("商品类别", ""),
-                                   Field("数量", ""), Field("单价", "")};
+  std::vector<DataField> header = {Field("商品名称", ""), Field("单位", ""), Field("商品类别", ""), Field("数量", ""),
+                                   Field("单价", "")};
   ASSERT_EQ(0, BuildListHeader(w.pm, &data(), list, L"", &header, 0x06, L""));
   struct Case {
     const char* product;
@@ -181,12 +181,9 @@ TEST_F(ListWindow, BillLinesShowBusinessUnitsOfTheirOwnProduct) {
     const wchar_t* secondUnit;      // null: hidden
   } cases[] = {
       {"可乐", "25", L"25", L"2.00", L"箱"},  // becomes 1.00 below
-      {"可乐", "7", L"7", nullptr, L"箱"},
-      {"可乐", "24", L"0.00", L"2.00", L"箱"},
-      {"雪碧", "24", L"0.00", L"4.00", L"提"},
-      {"无单位", "24", L"24", nullptr, nullptr},
-      {"空名", "24", L"24", nullptr, nullptr},
-      {"零率", "24", L"24", nullptr, nullptr},
+      {"可乐", "7", L"7", nullptr, L"箱"},     {"可乐", "24", L"0.00", L"2.00", L"箱"},
+      {"雪碧", "24", L"0.00", L"4.00", L"提"}, {"无单位", "24", L"24", nullptr, nullptr},
+      {"空名", "24", L"24", nullptr, nullptr}, {"零率", "24", L"24", nullptr, nullptr},
       {"多次", "10", L"2.00", L"2.00", L"盒"},
   };
   cases[0].shownQuantity = L"1.00";
@@ -263,7 +260,7 @@ TEST_F(ListWindow, CashFlowAndHistoryRows) {
                                    Field("项目", ""), Field("收入", ""), Field("支出", ""), Field("结余", "")};
   ASSERT_EQ(0, BuildListHeader(w.pm, &data(), list, L"", &header, 0x02, L""));
   auto flow = [](const char* itemName, const char* income, const char* expense) {
-    return std::vector<DataField>{Field("日期", "2026-01-01"), Field("编号", "n"), Field("摘要", ""),
+    return std::vector<DataField>{Field("日期", "2026-01-01"), Field("编号", "n"),      Field("摘要", ""),
                                   Field("单位", ""),           Field("项目", itemName), Field("收入", income),
                                   Field("支出", expense),      Field("结余", "999")};
   };
