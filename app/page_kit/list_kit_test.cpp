@@ -13,7 +13,9 @@
 #include "controls/list_container_element.h"
 #include "controls/list_header.h"
 #include "core/paint_manager.h"
+#include "form_fill.h"
 #include "list_conditions.h"
+#include "memory_fields.h"
 #include "list_sorting.h"
 #include "money_text.h"
 #include "test_support/datavane_dll.h"
@@ -275,6 +277,64 @@ TEST(RenumberLines, ListAndBillHistoryRules) {
   EXPECT_EQ((Texts{L"1", L"", L"", L"2", L"3", L"<none>"}), list.Column(L"item_line_num"));
   RenumberListLines(nullptr);
   RenumberBillLines(nullptr);
+}
+
+// ---- form fillers -------------------------------------------------------------
+
+std::vector<DataField> RowOf(std::initializer_list<const char*> values) {
+  std::vector<DataField> row;
+  for (const char* value : values) row.push_back(MakeDataField("c", value));
+  return row;
+}
+
+TEST(FormFill, RecordFormsByPositionMissingControlsSkipped) {
+  MemoryFields fields;
+  fields.Add(L"hpkc_new_product");
+  fields.SetVisible(L"hpkc_new_product", false);
+  for (const wchar_t* name : {L"hpkc_new_pmgg", L"hpkc_new_jldw", L"hpkc_new_pfj", L"hpkc_new_bz"})
+    fields.Add(name, MemoryFields::Kind::kEdit);
+  std::vector<DataField> editing = {MakeDataField("old", "x")};
+  const std::vector<DataField> product =
+      RowOf({"可乐", "饮料", "瓶", "1.00", "3.00", "2.00", "2.50", "10", "0", "1", "99", "冰镇"});
+  FillRecordForm(fields, RecordForm::kProduct, product, &editing);
+  EXPECT_TRUE(fields.Visible(L"hpkc_new_product"));
+  EXPECT_EQ(12u, editing.size());
+  EXPECT_EQ(L"可乐", fields.Text(L"hpkc_new_pmgg"));
+  EXPECT_EQ(L"瓶", fields.Text(L"hpkc_new_jldw"));
+  EXPECT_EQ(L"2.50", fields.Text(L"hpkc_new_pfj"));  // position 6 wins over 5
+  EXPECT_EQ(L"冰镇", fields.Text(L"hpkc_new_bz"));
+  EXPECT_FALSE(fields.Exists(L"hpkc_new_hplb"));
+
+  // Too few fields: the panel shows and the record is kept, no control is written.
+  MemoryFields party;
+  party.Add(L"layout_khyqk_new_custom");
+  party.Add(L"khyqk_new_khmc", MemoryFields::Kind::kEdit);
+  party.SetVisible(L"layout_khyqk_new_custom", false);
+  FillRecordForm(party, RecordForm::kParty, RowOf({"张三", "客户", "李四"}), &editing);
+  EXPECT_TRUE(party.Visible(L"layout_khyqk_new_custom"));
+  EXPECT_EQ(3u, editing.size());
+  EXPECT_EQ(L"", party.Text(L"khyqk_new_khmc"));
+
+  MemoryFields price;
+  for (const wchar_t* name : {L"gyshtj_new_custom", L"gyshtj_new_product", L"gyshtj_new_unit", L"gyshtj_new_gyshtj"})
+    price.Add(name, MemoryFields::Kind::kEdit);
+  FillRecordForm(price, RecordForm::kContractPrice, RowOf({"供应商甲", "可乐", "瓶", "1.80"}), nullptr);
+  EXPECT_EQ(L"1.80", price.Text(L"gyshtj_new_gyshtj"));
+  EXPECT_EQ(L"供应商甲", price.Text(L"gyshtj_new_custom"));
+}
+
+TEST(FormFill, PriceUnitFormByColumnName) {
+  MemoryFields fields;
+  for (const wchar_t* name : {L"dkhpfj_new_unit", L"dkhpfj_new_pfj", L"dkhpfj_new_lsj"}) {
+    fields.Add(name, MemoryFields::Kind::kEdit);
+    fields.SetText(name, L"old");
+  }
+  std::vector<DataField> row = {MakeDataField("单位", "瓶"), MakeDataField("批发价", "2.00"),
+                                MakeDataField("批发价", "2.20")};
+  FillPriceUnitForm(fields, false, row);
+  EXPECT_EQ(L"瓶", fields.Text(L"dkhpfj_new_unit"));
+  EXPECT_EQ(L"2.20", fields.Text(L"dkhpfj_new_pfj"));
+  EXPECT_EQ(L"", fields.Text(L"dkhpfj_new_lsj"));
 }
 
 }  // namespace

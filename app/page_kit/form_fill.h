@@ -1,0 +1,26 @@
+// Opening a stored record for editing: its row shown in the entry form's controls.
+// Each form shows its panel, keeps the row as the record being edited (the key of
+// the later update) and writes its controls by row position; a control the window
+// lacks is skipped.
+#pragma once
+
+#include <vector>
+
+#include "kxp_data.h"
+#include "page_fields.h"
+
+namespace pagekit {
+
+enum class RecordForm { kProduct, kParty, kTradePrice, kContractPrice };
+
+// Shows the form's panel, replaces `editing` with the row and, when the row has at
+// least the form's fields, writes them into the form's controls.
+void FillRecordForm(PageFields& fields, RecordForm form, const std::vector<DataField>& row,
+                    std::vector<DataField>* editing);
+
+// The unit, wholesale and retail price of a product chosen in a price form, by
+// column name ("单位", "批发价", "零售价"; the last field of each name); a name the
+// row lacks writes the empty text.
+void FillPriceUnitForm(PageFields& fields, bool contractPrice, const std::vector<DataField>& row);
+
+}  // namespace pagekit
