@@ -167,11 +167,34 @@ void CListContainerElementUI::SetPos(RECT rc)
 {
     CContainerUI* pHeader =
         m_pHeader != NULL ? static_cast<CContainerUI*>(m_pHeader->GetInterface(L"Container")) : NULL;
-    if (pHeader == NULL || pHeader->GetCount() == 0) {
+    if (pHeader == NULL) {
         CContainerUI::SetPos(rc);
         return;
     }
     CControlUI::SetPos(rc);
+    if (pHeader->GetCount() == 0) {
+        // A list without columns (a popup's choices): the cells share the row.
+        int nCells = 0;
+        for (int it = 0; it < m_items.GetSize(); ++it) {
+            CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+            if (pControl->IsVisible() && !pControl->IsFloat()) ++nCells;
+        }
+        LONG x = rc.left;
+        int iCell = 0;
+        for (int it = 0; it < m_items.GetSize(); ++it) {
+            CControlUI* pControl = static_cast<CControlUI*>(m_items[it]);
+            if (!pControl->IsVisible()) continue;
+            if (pControl->IsFloat()) {
+                SetFloatPos(it);
+                continue;
+            }
+            ++iCell;
+            const LONG right = rc.left + (rc.right - rc.left) * iCell / nCells;
+            pControl->SetPos(RECT{x, rc.top, right, rc.bottom});
+            x = right;
+        }
+        return;
+    }
     // Columns are measured from the first visible header item, so a header
     // scrolled along with the rows gives the same places.
     // The items of a hidden header are all hidden along with it; they still give

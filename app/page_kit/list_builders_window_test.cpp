@@ -285,6 +285,23 @@ TEST_F(ListWindow, CashFlowAndHistoryRows) {
   shelltest::SaveWindowShot(w.GetHWND(), "list_cash_flow");
 }
 
+TEST_F(ListWindow, RowsOfAListWithoutColumnsShareTheirWidth) {
+  SkinUI::test::TestWindow w(kLayout, 900, 430);
+  ASSERT_TRUE(w.ok());
+  SkinUI::CListUI* list = ListOf(w, L"listother");
+  ListFillContext context;
+  context.manager = &w.pm;
+  context.list = list;
+  std::vector<DataField> row = {Field("客户名称", "张三"), Field("类型", "客户")};
+  OnListRowChecked(AsRowContext(&context), &row);
+  ASSERT_EQ(1, list->GetCount());
+  w.Paint();
+  const RECT first = Cell(list->GetItemAt(0), L"item_客户名称")->GetParent()->GetPos();
+  const RECT second = Cell(list->GetItemAt(0), L"item_类型")->GetParent()->GetPos();
+  EXPECT_EQ(first.right, second.left);
+  EXPECT_GT(first.right - first.left, 100);
+}
+
 TEST(ListShapers, BillAndOrderHistory) {
   auto bill = [](const char* rate, const char* after) {
     return std::vector<DataField>{MakeDataField("d", "2026-01-01"), MakeDataField("n", "XSD1"),
