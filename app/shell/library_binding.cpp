@@ -29,8 +29,10 @@ bool BindDatavane(const wchar_t* dllName) {
 bool BindKXXls(const wchar_t* dllName) {
   auto get = BindExport<GetXlsProcInstanceFunc>(dllName, "GetXlsProcInstance");
   if (get == nullptr) return false;
+  // A library that hands out no object is as good as missing: every export and
+  // import would later call through null.
   g_xlsProc = get();
-  return true;
+  return g_xlsProc != nullptr;
 }
 
 std::wstring LibraryFailureText(const wchar_t* dllName) {

@@ -22,8 +22,8 @@ extern std::vector<PluginEntry> g_plugins;
 
 namespace shell {
 
-// Each loads the library and looks up its export; false (and nothing kept) when
-// either is missing. Datavane's object is asked for once bound.
+// Each loads the library, looks up its export and asks it for its object; false
+// when the library or its export is missing or the object is null.
 bool BindDatavane(const wchar_t* dllName = L"Datavane.dll");
 bool BindKXXls(const wchar_t* dllName = L"KXXls.dll");
 

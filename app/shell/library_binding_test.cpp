@@ -1,6 +1,6 @@
 // Binding by name: the plug-in folder scan takes files only, and libraries that do
-// not load or lack their export are dropped; a missing or foreign data library is
-// refused; the start-up failure text names the library.
+// not load or lack their export are dropped; a missing or foreign library, or one
+// that hands out no object, is refused; the start-up failure text names the library.
 #include "library_binding.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +53,17 @@ TEST(LibraryBinding, RefusesAMissingOrForeignDataLibrary) {
   EXPECT_FALSE(shell::BindDatavane(L"libwinpthread-1.dll"));
   EXPECT_FALSE(shell::BindKXXls(L"no_such_library.dll"));
   EXPECT_EQ(L"加载程序库KXXls.dll失败，重新安装，或联系厂商!", shell::LibraryFailureText(L"KXXls.dll"));
+}
+
+// A library that has the export but hands out no object is as good as missing:
+// every later export, import or data call would go through null.
+TEST(LibraryBinding, RefusesALibraryThatHandsOutNoObject) {
+  g_dataObject = nullptr;
+  g_xlsProc = nullptr;
+  EXPECT_FALSE(shell::BindKXXls(L"null_object_library.dll"));
+  EXPECT_EQ(nullptr, g_xlsProc);
+  EXPECT_FALSE(shell::BindDatavane(L"null_object_library.dll"));
+  EXPECT_EQ(nullptr, g_dataObject);
 }
 
 }  // namespace
