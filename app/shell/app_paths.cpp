@@ -17,6 +17,17 @@ namespace {
 
 bool Fits(const std::string& text) { return text.size() < static_cast<std::size_t>(kPathBufferSize); }
 
+// The length of a path's root with its backslash (a drive, or a server and share
+// name), 0 when the path has neither.
+std::size_t RootLength(const std::wstring& path) {
+  if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return 3;
+  if (path.compare(0, 2, L"\\\\") != 0) return 0;
+  const std::size_t server = path.find(L'\\', 2);
+  if (server == std::wstring::npos) return 0;
+  const std::size_t share = path.find(L'\\', server + 1);
+  return share == std::wstring::npos ? 0 : share + 1;
+}
+
 }  // namespace
 
 bool InitPathsFrom(const std::wstring& exePath, std::wstring* error) {
@@ -25,15 +36,22 @@ bool InitPathsFrom(const std::wstring& exePath, std::wstring* error) {
     if (error) *error = L"程序所在的文件夹名含有本系统代码页不能表示的字符，请将程序安装到其他文件夹:\n" + exePath;
     return false;
   }
-  const std::string path = AnsiFromWide(exePath);
-  const std::size_t slash = path.find_last_of('\\');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  // Cut in wide text: in the ANSI code page a backslash byte can be the second
+  // half of a Chinese character.
+  const std::size_t slash = exePath.find_last_of(L'\\');
+  const std::wstring wideFolder = slash == std::wstring::npos ? std::wstring() : exePath.substr(0, slash + 1);
   // The parent folder: cut the trailing backslash, then cut after the new last one.
-  std::string parent;
-  if (folder.size() > 1) {
-    const std::size_t up = folder.find_last_of('\\', folder.size() - 2);
-    if (up != std::string::npos) parent = folder.substr(0, up + 1);
+  // A root has no parent: there the backup goes into the root itself, beside the
+  // program, and never into whatever folder the program was started from.
+  const std::size_t root = RootLength(wideFolder);
+  std::wstring wideParent = wideFolder;
+  if (wideFolder.size() > root) {
+    const std::size_t up = wideFolder.find_last_of(L'\\', wideFolder.size() - 2);
+    if (up != std::wstring::npos && up + 1 >= root) wideParent = wideFolder.substr(0, up + 1);
   }
+  const std::string path = AnsiFromWide(exePath);
+  const std::string folder = AnsiFromWide(wideFolder);
+  const std::string parent = AnsiFromWide(wideParent);
   const std::string database = folder + "kx_jxc.db";
   const std::string backup = parent + "KXJXC_BAK\\";
   if (!Fits(path) || !Fits(database) || !Fits(backup)) {

@@ -61,8 +61,20 @@ std::size_t RootLength(const std::string& path) {
 bool CreateDirectoryPath(const char* path) {
   if (path == nullptr) return false;
   const std::string copy(path);
-  for (std::size_t pos = RootLength(copy); pos < copy.size(); ++pos) {
-    if (!IsSeparator(copy[pos]) || pos == 0 || IsSeparator(copy[pos - 1])) continue;
+  std::size_t pos = RootLength(copy);
+  bool afterSeparator = pos == 0 || IsSeparator(copy[pos - 1]);
+  for (; pos < copy.size(); ++pos) {
+    // The second byte of a Chinese character may be a backslash's byte: step over
+    // whole characters.
+    if (::IsDBCSLeadByte(static_cast<BYTE>(copy[pos])) && pos + 1 < copy.size()) {
+      ++pos;
+      afterSeparator = false;
+      continue;
+    }
+    const bool separator = IsSeparator(copy[pos]);
+    const bool endsFolder = separator && !afterSeparator;
+    afterSeparator = separator;
+    if (!endsFolder) continue;
     const std::string folder = copy.substr(0, pos);
     const DWORD attributes = ::GetFileAttributesA(folder.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {

@@ -120,6 +120,8 @@ TEST(CreateDirectoryPath, MakesEveryFolderUpToTheLastSeparator) {
       {s + "x/y\\z/", true, {s + "x", s + "x\\y", s + "x\\y\\z"}, {}},
       {s + "a\\b\\", true, {s + "a\\b"}, {}},
       {s + "double\\\\sep\\", true, {s + "double", s + "double\\sep"}, {}},
+      // "乗" ends in the byte of a backslash in the ANSI code page.
+      {s + "乗\\乗乗\\", true, {s + "乗", s + "乗\\乗乗"}, {}},
       {s + "blocker\\inner\\", false, {}, {s + "blocker\\inner"}},
       {s + "nothing", true, {}, {s + "nothing"}},
       // Roots are skipped, not made: a drive, and a share of a server that does not exist.
