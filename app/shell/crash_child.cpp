@@ -1,6 +1,7 @@
 // A program that fails on purpose, for the crash dump test: with no argument it
 // writes through a null pointer; with a hexadecimal code it raises that exception.
-// With "--thread" the failure happens on a second thread.
+// With "--thread" the failure happens on a second thread; with "--two" two threads
+// raise at the same moment, each with a code made of its own thread id.
 #include <windows.h>
 
 #include <cstdlib>
@@ -21,6 +22,17 @@ DWORD WINAPI Fail(void*) {
   return 0;
 }
 
+volatile LONG g_ready = 0;
+
+// Waits until both threads stand at the start line, so that they fail together.
+DWORD WINAPI FailTogether(void*) {
+  ::InterlockedIncrement(&g_ready);
+  while (g_ready < 2) {
+  }
+  ::RaiseException(0xE0000000u | (::GetCurrentThreadId() & 0xFFFFFFu), 0, 0, nullptr);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +40,13 @@ int main(int argc, char** argv) {
   shell::SetCrashDumpMessages(false);
   bool onThread = false;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--two") == 0) {
+      HANDLE threads[2];
+      for (HANDLE& thread : threads) thread = ::CreateThread(nullptr, 0, &FailTogether, nullptr, 0, nullptr);
+      // One of them ends the whole process; this wait never returns.
+      ::WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+      return 3;
+    }
     if (std::strcmp(argv[i], "--thread") == 0) {
       onThread = true;
     } else {

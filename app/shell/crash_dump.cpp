@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/blocking_calls.h"
+#include "critical_section_scope.h"
 #include "handle_scope.h"
 
 namespace shell {
@@ -26,7 +27,8 @@ struct DumpState {
 
 DumpState g_dumpState;
 DumpState* g_dumpStateInUse = nullptr;
-// Serialises dumps of threads that fail at the same time.
+// Held from the start of a failure's handling to its end, so that threads failing
+// at the same time take turns with the dump state.
 CRITICAL_SECTION g_dumpLock;
 
 // Ends the failing process without running any more of its code: ExitProcess would
@@ -86,11 +88,9 @@ std::wstring TryWriteDump(DumpState& state, HANDLE token) {
   info.ThreadId = ::GetCurrentThreadId();
   info.ExceptionPointers = state.exception;
   info.ClientPointers = FALSE;
-  ::EnterCriticalSection(&g_dumpLock);
   const BOOL written = writeDump(::GetCurrentProcess(), ::GetCurrentProcessId(), file.get(), MiniDumpNormal, &info,
                                  nullptr, nullptr);
   const DWORD error = ::GetLastError();
-  ::LeaveCriticalSection(&g_dumpLock);
   if (privilegeChanged) ::AdjustTokenPrivileges(token, FALSE, &previous, sizeof(previous), nullptr, nullptr);
   if (written) return std::wstring();
   std::swprintf(message, MAX_PATH + 80, L"Failed to save the mini-dump file to '%ls' (error %lu)", state.dumpPath,
@@ -115,6 +115,10 @@ void SetCrashDumpMessages(bool allowed) { g_dumpState.showMessages = allowed; }
 
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
   if (g_dumpStateInUse == nullptr) return EXCEPTION_CONTINUE_SEARCH;
+  // The dump state is one record for the process: a second thread failing at the
+  // same time waits here, before it writes anything into it, until the first has
+  // written its dump and ended the process (or handed the failure on).
+  CriticalSectionScope lock(g_dumpLock);
   DumpState& state = *g_dumpStateInUse;
   state.exception = exception;
 

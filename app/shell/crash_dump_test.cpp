@@ -1,8 +1,11 @@
 // A faulting program leaves a minidump named after itself beside it and ends with
-// the exception's code, whichever thread failed.
+// the exception's code, whichever thread failed; two threads failing at once leave
+// one dump of one of them, its thread and its exception together.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <dbghelp.h>
 
 #include <cstdio>
 #include <string>
@@ -67,6 +70,57 @@ TEST(CrashDump, FaultingProgramWritesADumpAndExitsWithTheExceptionCode) {
     EXPECT_GT(std::ftell(dump), 1000L) << "the dump holds more than its header";
     std::fclose(dump);
     EXPECT_EQ(std::string("MDMP"), std::string(magic, 4)) << c.arguments;
+    ::DeleteFileA((folder + dumps[0]).c_str());
+  }
+}
+
+// The exception stream of a dump: the thread it names and the exception code it holds.
+struct DumpedException {
+  bool found = false;
+  DWORD threadId = 0;
+  DWORD code = 0;
+};
+
+DumpedException ReadException(const std::string& path) {
+  DumpedException result;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return result;
+  MINIDUMP_HEADER header = {};
+  if (std::fread(&header, sizeof(header), 1, file) == 1) {
+    for (ULONG32 i = 0; i < header.NumberOfStreams && !result.found; ++i) {
+      MINIDUMP_DIRECTORY entry = {};
+      std::fseek(file, static_cast<long>(header.StreamDirectoryRva + i * sizeof(entry)), SEEK_SET);
+      if (std::fread(&entry, sizeof(entry), 1, file) != 1) break;
+      if (entry.StreamType != ExceptionStream) continue;
+      MINIDUMP_EXCEPTION_STREAM stream = {};
+      std::fseek(file, static_cast<long>(entry.Location.Rva), SEEK_SET);
+      if (std::fread(&stream, sizeof(stream), 1, file) != 1) break;
+      result.found = true;
+      result.threadId = stream.ThreadId;
+      result.code = stream.ExceptionRecord.ExceptionCode;
+    }
+  }
+  std::fclose(file);
+  return result;
+}
+
+// Each thread raises 0xE0000000 with its own id in the low bits; a dump that pairs
+// one thread with the other's exception, or a second dump, means the threads' dump
+// states were mixed. The race is run several times, as it need not hit every time.
+TEST(CrashDump, TwoThreadsFailingAtOnceLeaveOneConsistentDump) {
+  const std::string folder = ProgramFolder();
+  for (const std::string& old : Dumps(folder)) ::DeleteFileA((folder + old).c_str());
+  for (int run = 0; run < 4; ++run) {
+    const DWORD exitCode = RunChild(folder, "--two");
+    EXPECT_EQ(0xE0000000u, exitCode & 0xFF000000u) << "run " << run << ": exit code " << std::hex << exitCode;
+    const std::vector<std::string> dumps = Dumps(folder);
+    ASSERT_EQ(1u, dumps.size()) << "run " << run;
+    const DumpedException dumped = ReadException(folder + dumps[0]);
+    ASSERT_TRUE(dumped.found) << "run " << run;
+    EXPECT_EQ(dumped.threadId & 0xFFFFFFu, dumped.code & 0xFFFFFFu)
+        << "run " << run << ": the dump names thread " << std::hex << dumped.threadId << " with the exception "
+        << dumped.code;
+    EXPECT_EQ(exitCode, dumped.code) << "run " << run << ": the process ends with the dumped exception";
     ::DeleteFileA((folder + dumps[0]).c_str());
   }
 }
