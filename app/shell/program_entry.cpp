@@ -25,13 +25,10 @@ namespace {
 void StartupFailed(const std::wstring& text) { SkinUI::UIMessageBox(nullptr, text.c_str(), L"启动失败", MB_OK); }
 
 // Lets drag-and-drop and copy-data messages reach the program from less trusted
-// processes, where the system filters them.
+// processes, where the system filters them. Every system the program runs on has
+// the call, so it is bound at load time.
 void AllowShellMessages() {
-  typedef BOOL(WINAPI * ChangeFilterFn)(UINT, DWORD);
-  auto change = reinterpret_cast<ChangeFilterFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilter")));
-  if (change == nullptr) return;
-  for (UINT message : {0x233u, 0x4Au, 0x49u}) change(message, 1);
+  for (UINT message : {0x233u, 0x4Au, 0x49u}) ::ChangeWindowMessageFilter(message, MSGFLT_ADD);
 }
 
 // The framework's, COM's, OLE's and GDI+'s lifetime around the main window.

@@ -75,6 +75,12 @@ CPaintManagerUI* CControlUI::GetManager() const { return m_pManager; }
 
 void CControlUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit)
 {
+    // Moved into another window: the old one must not keep it as its focus, its
+    // hover or pressed control or its timer target, or it would reach it there
+    // (after the new window may have freed it). Its name stays known: a combo
+    // lends its items to its drop-down and takes them back. Leaving for no
+    // manager is a passing state, as when a control is painted in another's place.
+    if (m_pManager != NULL && pManager != NULL && pManager != m_pManager) m_pManager->ForgetInput(this);
     m_pManager = pManager;
     m_pParent = pParent;
     // A virtual window name given before the control had a manager still has

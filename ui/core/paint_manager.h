@@ -181,6 +181,9 @@ public:
     bool AttachDialog(CControlUI* pControl);
     bool InitControls(CControlUI* pControl, CControlUI* pParent = NULL);
     void ReapObjects(CControlUI* pControl);
+    // Forgets the control as focus, hover, pressed and key target and stops its
+    // timers (a control that moves to another window); its name stays known.
+    void ForgetInput(CControlUI* pControl);
     // Moves a control registered under its name to the new name; a control not
     // registered (not in the window yet) is left to InitControls.
     void RenameControl(CControlUI* pControl, const wchar_t* pstrNewName);
@@ -419,6 +422,7 @@ private:
     CStdPtrArray m_aMessageFilters;
     CStdPtrArray m_aPostPaintControls;
     CStdPtrArray m_aDelayedCleanup;
+    bool m_bCleanupPosted = false;  // a cleanup message is on its way
     // Notifications queued for the next message and those being delivered.
     NotifyQueue m_notifyQueue;
     // Tab order, shortcuts and the focus move that waits for the layout.

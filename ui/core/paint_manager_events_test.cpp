@@ -588,6 +588,67 @@ TEST_F(MessageEngineTest, CleanupDeletesControlsThatDestructorsQueueMeanwhile)
     EXPECT_EQ(root->GetCount(), 1);
 }
 
+// Removing many controls asks for one cleanup, not one per control; a removal
+// after that cleanup asks again.
+TEST_F(MessageEngineTest, RemovingManyControlsAsksForOneCleanup)
+{
+    auto takeCleanups = [this] {
+        int count = 0;
+        MSG msg;
+        while (::PeekMessageW(&msg, window.GetHWND(), WM_UI_DELAYED_CLEANUP, WM_UI_DELAYED_CLEANUP, PM_REMOVE)) {
+            ++count;
+            ::DispatchMessageW(&msg);
+        }
+        return count;
+    };
+    bool aDestroyed = false;
+    a->destroyed = &aDestroyed;
+    root->RemoveAll();
+    EXPECT_EQ(1, takeCleanups());
+    EXPECT_TRUE(aDestroyed);
+    root->Add(new ProbeControl(L"d", L"ButtonUI", CTRLFLAG_TABSTOP));
+    root->Add(new ProbeControl(L"e", L"ButtonUI", CTRLFLAG_TABSTOP));
+    root->RemoveAt(0);
+    root->RemoveAt(0);
+    EXPECT_EQ(1, takeCleanups());
+    EXPECT_EQ(0, root->GetCount());
+    a = b = c = nullptr;
+}
+
+// A control taken out of one window and put into another belongs to the new one
+// alone: the old window no longer holds it as its focus or its hover.
+TEST_F(MessageEngineTest, AControlMovedToAnotherWindowIsForgottenByTheOldOne)
+{
+    TestWindow other;
+    ASSERT_NE(other.CreateAt(0, 120, 200, 100), (HWND)NULL);
+    CContainerUI* otherRoot = new CContainerUI;
+    ASSERT_TRUE(other.Attach(otherRoot));
+    Send(WM_MOUSEMOVE, 0, Point(20, 20));
+    pm().SetFocus(a);
+    ASSERT_EQ(pm().GetFocus(), a);
+    const int leaves = a->Count(UIEV_MOUSE_LEAVE);
+
+    root->SetAutoDestroy(false);
+    ASSERT_TRUE(root->Remove(a));
+    root->SetAutoDestroy(true);
+    ASSERT_TRUE(otherRoot->Add(a));
+    EXPECT_EQ(a->GetManager(), &other.pm);
+    EXPECT_EQ(pm().GetFocus(), nullptr);
+    EXPECT_EQ(other.pm.FindControl(L"a"), a);
+    Send(WM_MOUSEMOVE, 0, Point(120, 20));
+    EXPECT_EQ(a->Count(UIEV_MOUSE_LEAVE), leaves) << "the old window's mouse no longer reaches it";
+
+    // Gone with its new window, it is not touched by the old one afterwards.
+    bool destroyed = false;
+    a->destroyed = &destroyed;
+    otherRoot->Remove(a);
+    PumpMessages();
+    EXPECT_TRUE(destroyed);
+    pm().SetFocus(b);
+    EXPECT_EQ(pm().GetFocus(), b);
+    a = nullptr;
+}
+
 TEST_F(MessageEngineTest, AttachingAnotherRootDeletesTheOldTreeLater)
 {
     bool oldDestroyed = false;

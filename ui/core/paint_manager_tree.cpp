@@ -89,6 +89,7 @@ CPaintManagerUI::~CPaintManagerUI()
 
 void CPaintManagerUI::FreeDelayedCleanup()
 {
+    m_bCleanupPosted = false;
     // A destructor may add to the list again; take the list over first.
     while (!m_aDelayedCleanup.IsEmpty()) {
         CStdPtrArray pending(m_aDelayedCleanup);
@@ -99,6 +100,7 @@ void CPaintManagerUI::FreeDelayedCleanup()
 
 void CPaintManagerUI::Init(HWND hWnd)
 {
+    m_bCleanupPosted = false;
     m_mNameHash.Resize(83);
     RemoveAllTimers();
     m_hWndPaint = hWnd;
@@ -138,7 +140,7 @@ bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent)
     return true;
 }
 
-void CPaintManagerUI::ReapObjects(CControlUI* pControl)
+void CPaintManagerUI::ForgetInput(CControlUI* pControl)
 {
     if (pControl == NULL) return;
     if (pControl == m_pEventKey) m_pEventKey = NULL;
@@ -146,6 +148,12 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
     if (pControl == m_pEventClick) m_pEventClick = NULL;
     if (pControl == m_pFocus) m_pFocus = NULL;
     KillTimer(pControl);
+}
+
+void CPaintManagerUI::ReapObjects(CControlUI* pControl)
+{
+    if (pControl == NULL) return;
+    ForgetInput(pControl);
     const CUIString sName = pControl->GetName();
     if (!sName.IsEmpty() && pControl == m_mNameHash.Find(sName)) m_mNameHash.Remove(sName);
     m_notifyQueue.ForgetSender(pControl);
@@ -167,7 +175,10 @@ void CPaintManagerUI::AddDelayedCleanup(CControlUI* pControl)
     if (pControl == NULL) return;
     pControl->SetManager(this, NULL, false);
     m_aDelayedCleanup.Add(pControl);
-    if (m_hWndPaint != NULL) ::PostMessageW(m_hWndPaint, WM_UI_DELAYED_CLEANUP, 0, 0);
+    // One message frees the whole batch: removing a list's rows asks once.
+    if (m_hWndPaint != NULL && !m_bCleanupPosted) {
+        m_bCleanupPosted = ::PostMessageW(m_hWndPaint, WM_UI_DELAYED_CLEANUP, 0, 0) != FALSE;
+    }
 }
 
 void CPaintManagerUI::NeedUpdate() { m_bUpdateNeeded = true; }
