@@ -52,7 +52,10 @@ void BillPage(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) {
 // The summaries share one page whose party box starts empty with a hint naming
 // what the empty box stands for; without that box the page is not there to open.
 void SummaryReport(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* hint, const wchar_t* box) {
-  auto* edit = static_cast<SkinUI::CEditUI*>(frame.GetPaintManager()->FindControl(box));
+  // Only an edit is the party box; another control of that name (a skin's label)
+  // counts as no box at all.
+  SkinUI::CControlUI* control = frame.GetPaintManager()->FindControl(box);
+  auto* edit = control != nullptr ? static_cast<SkinUI::CEditUI*>(control->GetInterface(L"Edit")) : nullptr;
   if (edit == nullptr) return;
   edit->SetText(L"");
   edit->SetHintText(hint);

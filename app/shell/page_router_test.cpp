@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/edit.h"
+#include "controls/label.h"
 #include "controls/vertical_layout.h"
 #include "test_support/shell_doubles.h"
 
@@ -127,23 +128,43 @@ TEST(PageRouter, BillPagesForgetTheEditedBill) {
 }
 
 // With the summary page's party box, the box is emptied and says what an empty
-// box stands for before the report opens.
+// box stands for before the report opens. A control of that name that is no edit
+// (a label a skin put there) is no party box: it is left alone and nothing opens.
 TEST(PageRouter, SummariesPrepareTheirPartyBox) {
-  MainWindow main("老板");
-  auto* edit = new SkinUI::CEditUI;
-  edit->SetName(L"xstjbg_edit_custom");
-  edit->SetText(L"张三");
-  shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl")->Add(edit);
   struct Case {
     const wchar_t* page;
-    const wchar_t* hint;
-  } cases[] = {{L"销售汇总表(商品)", L"全部商品"}, {L"销售汇总表(客户)", L"全部客户"}, {L"销售汇总表(业务员)", L"全部业务员"}};
+    const wchar_t* box;
+    bool isEdit;
+    const wchar_t* hint;  // the hint the box gets; null: left alone, nothing opens
+  } cases[] = {
+      {L"销售汇总表(商品)", L"xstjbg_edit_custom", true, L"全部商品"},
+      {L"销售汇总表(客户)", L"xstjbg_edit_custom", true, L"全部客户"},
+      {L"销售汇总表(业务员)", L"xstjbg_edit_custom", true, L"全部业务员"},
+      {L"进货汇总表(商品)", L"jhtjbg_edit_custom", true, L"全部商品"},
+      {L"进货汇总表(供应商)", L"jhtjbg_edit_custom", true, L"全部供应商"},
+      {L"销售汇总表(商品)", L"xstjbg_edit_custom", false, nullptr},
+      {L"进货汇总表(供应商)", L"jhtjbg_edit_custom", false, nullptr},
+  };
   for (const Case& c : cases) {
+    MainWindow main("老板");
+    SkinUI::CControlUI* box = c.isEdit ? static_cast<SkinUI::CControlUI*>(new SkinUI::CEditUI)
+                                       : static_cast<SkinUI::CControlUI*>(new SkinUI::CLabelUI);
+    box->SetName(c.box);
+    box->SetText(L"张三");
+    shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl")->Add(box);
     MessageBoxRecorder boxes;
-    edit->SetText(L"张三");
     main.frame().ShowPage(c.page);
+    if (c.hint == nullptr) {
+      EXPECT_EQ(SkinUI::CUIString(L"张三"), box->GetText()) << c.page;
+      EXPECT_TRUE(MessageBoxRecorder::Boxes().empty()) << c.page << ": the report does not open";
+      continue;
+    }
+    auto* edit = static_cast<SkinUI::CEditUI*>(box->GetInterface(L"Edit"));
+    ASSERT_NE(nullptr, edit);
     EXPECT_EQ(SkinUI::CUIString(L""), edit->GetText()) << c.page;
     EXPECT_EQ(SkinUI::CUIString(c.hint), SkinUI::CUIString(edit->GetHintText())) << c.page;
+    // The report page itself is not built yet: its box says so, which shows that it opened.
+    EXPECT_EQ(1u, MessageBoxRecorder::Boxes().size()) << c.page;
   }
 }
 
