@@ -1,6 +1,7 @@
 // The tables behind the module pages, the home tiles and the side bar.
 #include "grid_bar_items.h"
 
+#include <cwchar>
 #include <initializer_list>
 #include <iterator>
 
@@ -157,6 +158,24 @@ bool ClerkMaySeeShortcut(const SkinUI::CUIString& name) {
   static const wchar_t* const kNames[] = {L"商品", L"客户", L"销售批发价", L"进货单"};
   for (const wchar_t* allowed : kNames) {
     if (name == allowed) return true;
+  }
+  return false;
+}
+
+bool OwnerOnlyPage(const SkinUI::CUIString& page) {
+  // The home page offers the supplier page, the purchase bill, the cash book and
+  // the reports to the owner alone; these are the same pages under every name the
+  // router knows them by, and the pages that show what was bought at what price.
+  static const wchar_t* const kPages[] = {
+      L"供应商", L"应付账款", L"付款单", L"供应商合同价", L"采购订单", L"采购订单查询", L"进货单",
+      // "资金" without the blank is the cash book; "资金 " (the tile page) is not here.
+      L"资金", L"其它收支",
+      L"报表", L"报表中心", L"销售明细表", L"应收款查询", L"应收款明细表", L"销售汇总表(商品)",
+      L"销售汇总表(客户)", L"销售汇总表(业务员)", L"客户对账单", L"进货明细表", L"应付款查询", L"应付款明细表",
+      L"进货汇总表(商品)", L"进货汇总表(供应商)", L"供应商对账单", L"库存统计表", L"库存预警", L"资金统计表",
+      L"利润统计表"};
+  for (const wchar_t* name : kPages) {
+    if (_wcsicmp(page.GetData(), name) == 0) return true;
   }
   return false;
 }

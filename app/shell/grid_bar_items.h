@@ -65,4 +65,9 @@ const wchar_t* BuiltInShortcutImage(const SkinUI::CUIString& name);
 // The shortcuts that a user other than the owner may see in the side bar.
 bool ClerkMaySeeShortcut(const SkinUI::CUIString& name);
 
+// Pages that the owner account alone opens, compared as the page router compares
+// (letter case ignored): the supplier side and what shows purchase prices, the
+// cash book, and every report.
+bool OwnerOnlyPage(const SkinUI::CUIString& page);
+
 }  // namespace shell

@@ -139,6 +139,9 @@ class MainFrame : public DllApiInterface,
   void ShowMidPanel(const SkinUI::CUIString& panel);
   void ShowReportBanner(bool visible);
   void ShowPage(const SkinUI::CUIString& page);
+  // False for a page that only the owner opens, when the clerk is logged in and
+  // has no shortcut to it.
+  bool MayOpenPage(const SkinUI::CUIString& page);
   // The report page of that name.
   void OpenReportPage(const SkinUI::CUIString& page);
   // The open tabs' pages, in the strip's order.

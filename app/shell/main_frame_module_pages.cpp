@@ -32,7 +32,12 @@ void MainFrame::OpenTilePage(ModuleList list) {
   auto* grid = FindContainer(m_PaintManager, place.container);
   if (grid == nullptr) return;
   grid->RemoveAll();
-  for (const GridBarItem& tile : ModuleRows(list)) AddGridBar(grid, tile.name, tile.image);
+  for (const GridBarItem& tile : ModuleRows(list)) {
+    // The clerk does not see the tiles of the owner's pages (purchases, payables,
+    // the cash book); what the clerk may open stays.
+    if (!m_session.owner && OwnerOnlyPage(tile.name)) continue;
+    AddGridBar(grid, tile.name, tile.image);
+  }
 }
 
 void MainFrame::OpenReportCentre() {

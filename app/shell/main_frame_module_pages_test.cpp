@@ -48,8 +48,8 @@ TEST(ModulePages, TheHomePageIsOpenAtStartUpAndCannotBeClosed) {
     // Closing every closable tab leaves the home tab, selected, with its panel.
     MessageBoxRecorder boxes;
     main.frame().ShowPage(L"基础资料");
-    main.frame().ShowPage(L"报表中心");
-    main.frame().CloseTab(L"报表中心");
+    main.frame().ShowPage(L"网店管理");
+    main.frame().CloseTab(L"网店管理");
     main.frame().CloseTab(L"基础资料");
     EXPECT_EQ(L"[首页]", TabStrip(main.frame())) << account;
     EXPECT_EQ(L"mid_dpgl", VisiblePanels(main.frame())) << account;
@@ -81,7 +81,8 @@ TEST(ModulePages, EachPageOpensItsTabItsPanelAndItsTiles) {
       {L"商品", L"mid_hpkc", nullptr, {}},
       {L"首页", L"mid_dpgl", nullptr, {}},
   };
-  for (const char* account : kAccounts) {
+  // The owner's pages; what the clerk's show is in the rights test.
+  for (const char* account : {"老板"}) {
     MainWindow main(account);
     MessageBoxRecorder boxes;
     for (const Case& c : cases) {
@@ -305,6 +306,7 @@ TEST(ModulePages, Screenshots) {
   for (const char* account : kAccounts) {
     MainWindow main(account);
     main.Show();
+    MessageBoxRecorder boxes;  // the clerk is refused the report centre
     const std::string role = main.frame().CurrentSession().owner ? "owner" : "clerk";
     const struct {
       const wchar_t* page;

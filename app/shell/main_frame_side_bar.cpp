@@ -54,6 +54,21 @@ void MainFrame::AddSideBarItem(const SkinUI::CUIString& name, const SkinUI::CUIS
 
 void MainFrame::DeleteSideBarItems(bool all) {
   SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"listSideBar");
+  if (all && !m_session.owner) {
+    // The clerk's side bar shows only some of the stored shortcuts: "all" are the
+    // ones shown; the owner's others stay stored.
+    if (list == nullptr) return;
+    std::vector<std::string> shown;
+    for (int i = 0; i < list->GetCount(); ++i) {
+      if (SkinUI::BarListNode* node = list->GetNodeOf(list->GetItemAt(i)))
+        shown.push_back(AnsiFromWide(node->text.GetData()));
+    }
+    list->RemoveAll();
+    for (const std::string& name : shown) {
+      if (g_dataObject != nullptr) g_dataObject->DeleteSideBarItem(name.c_str());
+    }
+    return;
+  }
   if (all) {
     if (list != nullptr) list->RemoveAll();
     if (g_dataObject != nullptr) g_dataObject->DeleteSideBarItem(nullptr);
@@ -68,6 +83,9 @@ void MainFrame::DeleteSideBarItems(bool all) {
 }
 
 void MainFrame::AddModuleShortcut(const SkinUI::CUIString& name) {
+  // A shortcut in the clerk's side bar opens its page for the clerk: the clerk
+  // adds none to a page of the owner's.
+  if (!m_session.owner && OwnerOnlyPage(name)) return;
   if (const wchar_t* image = BuiltInShortcutImage(name)) {
     AddSideBarItem(name, image, name, true);
     return;

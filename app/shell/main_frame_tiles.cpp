@@ -62,6 +62,13 @@ void MainFrame::FillReportTiles() {
     if (list == nullptr) break;
     list->SetItemHeight(60);
     list->RemoveAll();
+    if (!m_session.owner) {
+      // The reports are the owner's: the clerk's tile pages show no report panel.
+      SkinUI::CUIString panel;
+      panel.Format(L"baobiao%d", k);
+      if (SkinUI::CControlUI* control = m_PaintManager.FindControl(panel.GetData())) control->SetVisible(false);
+      continue;
+    }
     for (const GridBarItem& item : ReportTiles()) AddListBarItem(list, item);
   }
 }

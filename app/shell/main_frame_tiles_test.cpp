@@ -166,7 +166,7 @@ TEST(Tiles, SideBarScrollStepsDownAndBackToTheTop) {
 TEST(Tiles, ReportPanelsGetTheSixReportTilesUpToTheFirstGap) {
   const std::vector<std::wstring> six = Names(
       {L"销售汇总表(商品)", L"销售汇总表(客户)", L"库存统计表", L"客户对账单", L"利润统计表", L"销售订单查询"});
-  MainWindow main("营业员");
+  MainWindow main("老板");
   SkinUI::CPaintManagerUI& pm = *main.frame().GetPaintManager();
   for (const wchar_t* name : {L"listbaobiao0", L"listbaobiao1", L"listbaobiao2", L"listbaobiao3"}) {
     SkinUI::CBarListUI* list = shell::FindBarList(pm, name);

@@ -2,7 +2,8 @@
 // the side it sets and the opener it runs, as one table in routing order. The
 // frame's own openers are named in the rows; a row without one, and a name of no
 // row, goes to the registered pages (then the plug-ins); a page that none of them
-// has says so in a box.
+// has says so in a box. The owner's pages are refused to the clerk here, whatever
+// way their name came.
 #include "main_frame.h"
 
 #include <cwchar>
@@ -32,6 +33,14 @@ void NotBuiltYet(MainFrame& frame, const SkinUI::CUIString& page) { TellNotBuilt
 
 void Say(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t* text) {
   SkinUI::UIMessageBox(frame.GetHWND(), text, page.GetData(), MB_OK);
+}
+
+// Every way to a page ends here or in the report opener, so an entry hidden from
+// the clerk cannot be reached by another path (a tab, a plug-in, a report button).
+bool RefusedToClerk(MainFrame& frame, const SkinUI::CUIString& page) {
+  if (frame.MayOpenPage(page)) return false;
+  Say(frame, page, L"只有老板可以使用此功能");
+  return true;
 }
 
 void Nothing(MainFrame&, const SkinUI::CUIString&, const wchar_t*) {}
@@ -137,7 +146,17 @@ const PageRoute kPageRoutes[] = {
 
 }  // namespace
 
+bool MainFrame::MayOpenPage(const SkinUI::CUIString& page) {
+  if (m_session.owner || !OwnerOnlyPage(page)) return true;
+  // A shortcut the clerk may see (the owner put it in the side bar) opens its page
+  // for the clerk too, by that shortcut and by the tab it opens.
+  if (!ClerkMaySeeShortcut(page)) return false;
+  SkinUI::CBarListUI* sideBar = FindBarList(m_PaintManager, L"listSideBar");
+  return sideBar != nullptr && sideBar->FindBarListNode(page.GetData()) != nullptr;
+}
+
 void MainFrame::ShowPage(const SkinUI::CUIString& page) {
+  if (RefusedToClerk(*this, page)) return;
   for (const PageRoute& route : kPageRoutes) {
     if (_wcsicmp(page.GetData(), route.name) != 0) continue;
     if (route.side != kKeepSide) m_bPurchaseSide = static_cast<BYTE>(route.side);
@@ -164,6 +183,9 @@ bool MainFrame::OpenPluginPage(const SkinUI::CUIString& pageName) {
   return false;
 }
 
-void MainFrame::OpenReportPage(const SkinUI::CUIString& page) { RegisteredPage(*this, page); }
+void MainFrame::OpenReportPage(const SkinUI::CUIString& page) {
+  if (RefusedToClerk(*this, page)) return;
+  RegisteredPage(*this, page);
+}
 
 }  // namespace shell
