@@ -40,14 +40,17 @@ bool OnEntryEvent(void* param) {
   if (buttons.add == nullptr) return true;
   bool show = event->type == SkinUI::UIEV_MOUSE_ENTER;
   // Going from the big button onto the "+" (which lies inside it) or back keeps
-  // it shown; the leave event carries the point the pointer went to. The button
-  // of a report entry reaches past its column: only the part within the entry counts.
-  if (!show && buttons.button != nullptr) {
-    RECT over;
-    ::IntersectRect(&over, &buttons.button->GetPos(), &buttons.button->GetParent()->GetPos());
-    show = ::PtInRect(&over, event->point) != FALSE;
+  // it shown; the leave event carries the point the pointer went to. What the
+  // window shows there decides: the button of a report entry reaches past its
+  // column, and an entry whose page was hidden under the mouse (a tile that opened
+  // its page) still has its rectangle where the new page's controls now are.
+  if (!show && buttons.button != nullptr && event->sender->GetManager() != nullptr) {
+    SkinUI::CControlUI* under = event->sender->GetManager()->FindControl(event->point);
+    show = under != nullptr && (under == buttons.button || under == buttons.add);
   }
-  if (buttons.add->IsVisible() != show) buttons.add->SetVisible(show);
+  // Its own flag, not what shows: on a hidden page the "+" shows nothing either
+  // way, and a flag left on would show it when the page comes back.
+  buttons.add->SetVisible(show);
   return true;
 }
 

@@ -5,9 +5,11 @@
 // the top-bar buttons and tiles clicked with the mouse; screenshots.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/button.h"
 #include "core/scroll_bar.h"
 #include "grid_wnd.h"
 #include "test_support/page_probe.h"
@@ -262,6 +264,46 @@ TEST(ModulePages, APlusShowsWhileTheMouseIsOverItsTileOrEntry) {
   EXPECT_EQ(nullptr, main.Find(L"bar_add"));
   EXPECT_NE(nullptr, main.Find(L"bar_add_利润统计表"));
   g_dataObject->DeleteSideBarItem(nullptr);
+}
+
+// A tile forgets the mouse that has left it: after the mouse rested on it and
+// left the window, and after the tile's page opened under the mouse and the home
+// page came back, it shows neither its hot frame nor its "+".
+TEST(ModulePages, ATileForgetsTheMouseThatLeftIt) {
+  MainWindow main("老板");
+  main.Show();
+  auto* tile = static_cast<SkinUI::CButtonUI*>(main.Find(L"bar_btn_商品")->GetInterface(L"Button"));
+  SkinUI::CControlUI* plus = main.Find(L"bar_add_商品");
+  ASSERT_TRUE(tile && plus);
+  const POINT at = Inside(tile);
+  const struct {
+    const char* how;
+    std::function<void()> leave;
+  } cases[] = {
+      {"resting, then leaving the window",
+       [&] {
+         ::SendMessageW(main.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(at.x, at.y));
+         ::SendMessageW(main.hwnd(), WM_MOUSELEAVE, 0, 0);
+       }},
+      {"the page opening under the mouse",
+       [&] {
+         main.frame().ShowPage(L"报表中心");
+         shelltest::Pump(50);
+         MoveTo(main, at);
+         main.frame().ShowPage(L"首页");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    MoveTo(main, at);
+    ASSERT_TRUE(plus->IsVisible());
+    ASSERT_NE(0u, tile->GetButtonState() & SkinUI::UISTATE_HOT);
+    c.leave();
+    shelltest::Pump(50);
+    EXPECT_FALSE(plus->IsVisible());
+    EXPECT_EQ(0u, tile->GetButtonState() & SkinUI::UISTATE_HOT);
+    MoveTo(main, Inside(main.Find(L"user_name")));
+  }
 }
 
 // A report list shows its first entry at its top (no empty header above it) and,

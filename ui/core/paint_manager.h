@@ -381,6 +381,8 @@ private:
     void DeliverQueuedNotifications();
     void OnMouseMoveMessage(LPARAM lParam);
     bool OnMouseHoverMessage(LPARAM lParam);
+    // Takes the hover control's tooltip off the screen, if one is shown.
+    void HideToolTip();
     void OnTimerMessage(WPARAM wParam);
     void OnPaintMessage();
     void OnPrintClientMessage(HDC hDC, LPARAM lParam);

@@ -103,8 +103,11 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
         }
         break;
     case WM_MOUSELEAVE:
-        if (m_hwndTooltip != NULL) ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, (LPARAM)&m_ToolTip);
-        if (m_bMouseTracking) ::SendMessageW(m_hWndPaint, WM_MOUSEMOVE, 0, (LPARAM)-1);
+        HideToolTip();
+        // A hover message turns tracking off, but the window still hears the
+        // mouse leave: the control under it then must leave too, or it keeps
+        // its hot look once the mouse has rested on it and gone.
+        if (m_bMouseTracking || m_pEventHover != NULL) ::SendMessageW(m_hWndPaint, WM_MOUSEMOVE, 0, (LPARAM)-1);
         m_bMouseTracking = false;
         break;
     case WM_MOUSEMOVE:
@@ -112,6 +115,9 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
         break;
     case WM_LBUTTONDOWN: {
         ::SetFocus(m_hWndPaint);
+        // A press answers the tip: it must not stay over what the press opens
+        // (a menu under its button) nor outlive the control it names.
+        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
@@ -126,6 +132,7 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     }
     case WM_LBUTTONDBLCLK: {
         ::SetFocus(m_hWndPaint);
+        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
@@ -154,6 +161,7 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP: {
         ::SetFocus(m_hWndPaint);
+        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
@@ -295,7 +303,7 @@ void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam)
         m_pEventHover = NULL;
         TEventUI event = MakeEvent(UIEV_MOUSE_LEAVE, pOldHover, pt);
         pOldHover->Event(event);
-        if (m_hwndTooltip != NULL) ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, (LPARAM)&m_ToolTip);
+        HideToolTip();
         // The leave handler may have changed the tree under the mouse.
         pNewHover = FindControl(pt);
         if (pNewHover != NULL && pNewHover->GetManager() != this) return;
@@ -310,6 +318,11 @@ void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam)
         TEventUI event = MakeEvent(UIEV_MOUSE_MOVE, pTarget, pt);
         pTarget->Event(event);
     }
+}
+
+void CPaintManagerUI::HideToolTip()
+{
+    if (m_hwndTooltip != NULL) ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, (LPARAM)&m_ToolTip);
 }
 
 bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam)

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+#include <string>
+
 #include "dialog_builder.h"
 #include "notify_pump.h"
 #include "test_support/probe_control.h"
@@ -188,6 +191,49 @@ TEST_F(MessageEngineTest, HoverShowsTheControlsTooltip)
     // Hovering where there is no control is left to the window.
     lRes = 1;
     EXPECT_FALSE(pm().MessageHandler(WM_MOUSEHOVER, 0, Point(-5, -5), lRes));
+}
+
+// The mouse rests on a control (the hover message turns tracking off) and then
+// leaves the window: the control still hears it leave. A press takes the tip off
+// the screen (a menu opening under its button), and so does the removal of the
+// control it names (a closed tab's cross).
+TEST_F(MessageEngineTest, RestingThenLeavingOrPressingOrRemovalEndsTheHoverAndItsTip)
+{
+    b->SetToolTip(L"tip of b");
+    c->SetToolTip(L"tip of c");
+    const struct
+    {
+        const char* how;
+        ProbeControl* control;
+        LPARAM at;
+        std::function<void()> end;
+    } cases[] = {
+        {"leaving the window", b, Point(120, 20), [&] { Send(WM_MOUSELEAVE); }},
+        {"pressing", b, Point(120, 20),
+         [&] {
+             Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(120, 20));
+             Send(WM_LBUTTONUP, 0, Point(120, 20));
+         }},
+        {"removing it", c, Point(20, 70),
+         [&] {
+             root->Remove(c);
+             PumpMessages();
+         }},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.how);
+        Send(WM_MOUSEMOVE, 0, k.at);
+        Send(WM_MOUSEHOVER, 0, k.at);
+        HWND tooltip = pm().GetTooltipWindow();
+        ASSERT_NE(tooltip, (HWND)NULL);
+        ASSERT_TRUE(::IsWindowVisible(tooltip));
+        const int leaves = k.control->Count(UIEV_MOUSE_LEAVE);
+        k.end();
+        EXPECT_FALSE(::IsWindowVisible(tooltip));
+        if (k.control == b && std::string(k.how) == "leaving the window")
+            EXPECT_EQ(leaves + 1, b->Count(UIEV_MOUSE_LEAVE));
+        Send(WM_MOUSEMOVE, 0, Point(80, 50));  // between the controls
+    }
 }
 
 TEST_F(MessageEngineTest, TabAndShiftTabWalkTheTabStopsAndWrap)

@@ -144,7 +144,11 @@ void CPaintManagerUI::ForgetInput(CControlUI* pControl)
 {
     if (pControl == NULL) return;
     if (pControl == m_pEventKey) m_pEventKey = NULL;
-    if (pControl == m_pEventHover) m_pEventHover = NULL;
+    if (pControl == m_pEventHover) {
+        // The tip of a control that is gone (a closed tab's cross) goes with it.
+        m_pEventHover = NULL;
+        HideToolTip();
+    }
     if (pControl == m_pEventClick) m_pEventClick = NULL;
     if (pControl == m_pFocus) m_pFocus = NULL;
     KillTimer(pControl);
