@@ -250,6 +250,8 @@ class MainFrame : public DllApiInterface,
   void OnClick(SkinUI::TNotifyUI& msg) override;
   void OnClickMore(SkinUI::TNotifyUI& msg);
   void SelectNeighbourTab(int step);
+  // Shows the run of whole tabs that fits the strip and holds the selected one.
+  void ScrollTabsToSelected();
   void NegateQuantities(const wchar_t* listName, const wchar_t* boxName, std::initializer_list<const wchar_t*> cells);
   bool OfferToPlugins(SkinUI::TNotifyUI& msg);
   void OfferPickerResult(pagekit::PickerResult result);

@@ -3,8 +3,9 @@
 // "mid_layout". The open tabs are kept in opening order under the tab lock.
 #include "main_frame.h"
 
-#include <new>
+#include <algorithm>
 #include <memory>
+#include <new>
 
 #include "controls/button.h"
 #include "core/container_ui.h"
@@ -34,6 +35,7 @@ int MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
       if (entry.second != page) continue;
       SkinUI::COptionUI* tab = FindOption(m_PaintManager, Named(L"tab_", page).GetData());
       if (tab != nullptr && !tab->IsSelected()) tab->SetAttribute(L"selected", L"true");
+      ScrollTabsToSelected();
       return 0;
     }
     SkinUI::CContainerUI* strip = FindContainer(m_PaintManager, L"layoutContentTab");
@@ -79,6 +81,7 @@ int MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
   // Selecting notifies the window; the map is not needed for it.
   added->Selected(true);
   added->SetToolTip(page.GetData());
+  ScrollTabsToSelected();
   return 0;
 }
 
@@ -100,11 +103,15 @@ void MainFrame::CloseTab(const SkinUI::CUIString& page) {
   }
   if (closed == m_openTabs.end()) return;
   const auto next = m_openTabs.erase(closed);
-  if (!wasSelected || m_openTabs.empty()) return;
+  if (!wasSelected || m_openTabs.empty()) {
+    ScrollTabsToSelected();
+    return;
+  }
   // The tab to the right takes over; after the rightmost tab, the one now last.
   const SkinUI::CUIString successor = next != m_openTabs.end() ? next->second : m_openTabs.rbegin()->second;
   if (SkinUI::COptionUI* option = FindOption(m_PaintManager, Named(L"tab_", successor).GetData()))
     option->Selected(true);
+  ScrollTabsToSelected();
   ShowPage(successor);
 }
 
@@ -122,7 +129,39 @@ void MainFrame::SelectNeighbourTab(int step) {
   if (selected < 0 || target < 0 || target >= static_cast<int>(pages.size())) return;
   if (SkinUI::COptionUI* option = FindOption(m_PaintManager, Named(L"tab_", pages[target]).GetData()))
     option->Selected(true);
+  ScrollTabsToSelected();
   ShowPage(pages[target]);
+}
+
+// More tabs than the strip holds would run on under its arrows, the last one cut
+// and its cross out of reach. The strip shows as many whole tabs as fit, the
+// tabs before that run hidden as if scrolled away; a selected tab outside the run
+// moves it just far enough, and the run never leaves room unused at its end.
+void MainFrame::ScrollTabsToSelected() {
+  SkinUI::CContainerUI* strip = FindContainer(m_PaintManager, L"layoutContentTab");
+  if (strip == nullptr) return;
+  const RECT rc = strip->GetPos();
+  const RECT inset = strip->GetInset();
+  const int padding = strip->GetChildPadding();
+  const int count = strip->GetCount();
+  int first = -1, selected = -1, tabWidth = 0;
+  for (int i = 0; i < count; ++i) {
+    auto* tab = static_cast<SkinUI::CContainerUI*>(strip->GetItemAt(i)->GetInterface(L"Container"));
+    if (tab == nullptr || tab->GetCount() == 0) continue;
+    tabWidth = std::max(tabWidth, tab->GetFixedWidth());
+    if (first < 0 && tab->IsVisible()) first = i;
+    auto* option = static_cast<SkinUI::COptionUI*>(tab->GetItemAt(0)->GetInterface(L"Option"));
+    if (option != nullptr && option->IsSelected()) selected = i;
+  }
+  const int room = rc.right - rc.left - inset.left - inset.right;
+  // Not laid out yet: every tab stays as it is until there is a width to fit.
+  if (room <= 0 || tabWidth <= 0) return;
+  const int fits = std::max(1, (room + padding) / (tabWidth + padding));
+  if (first < 0) first = 0;
+  if (selected >= 0 && selected < first) first = selected;
+  if (selected >= first + fits) first = selected - fits + 1;
+  first = std::max(0, std::min(first, count - fits));
+  for (int i = 0; i < count; ++i) strip->GetItemAt(i)->SetVisible(i >= first && i < first + fits);
 }
 
 void MainFrame::SelectPrevTab() { SelectNeighbourTab(-1); }

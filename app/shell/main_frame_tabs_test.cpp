@@ -10,6 +10,7 @@
 #include "controls/button.h"
 #include "controls/option.h"
 #include "test_support/shell_doubles.h"
+#include "text_conversion.h"
 
 namespace {
 
@@ -135,6 +136,50 @@ TEST_F(TabsTest, AnUnclosableTabHasNoCloseButtonAndAMissingStripNoTab) {
 
 // The tab hover timer lights the close button of the tab under the cursor; the
 // button goes with its tab, and the timer's next ticks go on with the others.
+// With more tabs than the strip holds, the selected tab is always shown whole
+// inside the strip, left of its arrows, however it was chosen: opened, stepped
+// to with the arrows, opened again, or taking over from a closed tab.
+TEST_F(TabsTest, TheSelectedTabIsAlwaysShownWhole) {
+  main_.Show();
+  MessageBoxRecorder boxes;
+  const std::vector<std::wstring> pages = {L"甲", L"乙", L"丙", L"基础资料", L"进销存", L"网店管理", L"报表中心", L"备份恢复"};
+  auto* strip = shell::FindContainer(*main_.frame().GetPaintManager(), L"layoutContentTab");
+  ASSERT_NE(nullptr, strip);
+  // The selected tab, which must lie whole inside the strip.
+  auto checkSelected = [&](const std::string& how) {
+    SCOPED_TRACE(how);
+    shelltest::Pump(30);
+    int selected = 0;
+    for (const SkinUI::CUIString& open : main_.frame().GetOpenTabs()) {
+      const std::wstring page = open.GetData();
+      SkinUI::COptionUI* option = shell::FindOption(*main_.frame().GetPaintManager(), (L"tab_" + page).c_str());
+      if (option == nullptr || !option->IsSelected()) continue;
+      ++selected;
+      SkinUI::CControlUI* tab = main_.Find((L"tab_layout_" + page).c_str());
+      ASSERT_NE(nullptr, tab);
+      const RECT rc = tab->GetPos();
+      const RECT area = strip->GetPos();
+      EXPECT_TRUE(tab->IsVisible());
+      EXPECT_GE(rc.left, area.left);
+      EXPECT_LE(rc.right, area.right - strip->GetInset().right) << "cut off under the arrows";
+      EXPECT_GT(rc.right, rc.left);
+    }
+    EXPECT_EQ(1, selected);
+  };
+  for (const std::wstring& page : pages) {
+    main_.frame().ShowPage(page.c_str());
+    checkSelected("opening " + shell::AnsiFromWide(page));
+  }
+  for (int i = 0; i < 8; ++i) {
+    main_.frame().SelectPrevTab();
+    checkSelected("stepping back " + std::to_string(i));
+  }
+  main_.frame().ShowPage(L"备份恢复");
+  checkSelected("opened again");
+  main_.frame().CloseTab(L"备份恢复");
+  checkSelected("after closing the last");
+}
+
 TEST_F(TabsTest, ClosingTheTabUnderTheHoveringCursor) {
   main_.Show();
   MessageBoxRecorder boxes;
