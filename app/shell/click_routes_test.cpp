@@ -112,26 +112,13 @@ TEST(ClickRoutes, SelectAllTicksThenClearsEveryRow) {
   EXPECT_FALSE(all->IsSelected());
 }
 
-// Answers the message dialog with the test's answer and keeps what it asked.
-struct DeleteAnswer {
-  static UINT& Result() {
-    static UINT result = 2;
-    return result;
-  }
-  static std::vector<std::wstring>& Asked() {
-    static std::vector<std::wstring> asked;
-    return asked;
-  }
-  static void Watch(shell::CMsgDlg* dialog) {
-    Asked().push_back(std::wstring(dialog->GetTitle().GetData()) + L"|" + dialog->GetText().GetData());
-    dialog->Close(Result());
-  }
-};
+using DeleteAnswer = shelltest::DialogAnswer;
 
 // A row's "删除" on a window: an income or expense item row asks, then goes with its
 // record when confirmed and stays with it when cancelled; a bill row's delete is
 // its page's, and no bill page is built yet.
 TEST(ClickRoutes, DeletingARowAsksThenDeletesItsRecord) {
+  DeleteAnswer::Asked().clear();
   const shell::MsgDlgWatcher previous = shell::SetMsgDlgWatcher(&DeleteAnswer::Watch);
   MainWindow main("老板");
   main.Show();
