@@ -1,0 +1,37 @@
+// The field records the document stores hand to the data library: a selected
+// column, a hidden equality filter, a value to write; and a query that answers
+// whether it ran.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "kxp_data.h"
+
+namespace documents {
+
+using Record = std::vector<DataField>;
+using Rows = std::vector<Record>;
+
+// A column to select (its value comes back).
+inline DataField Column(const char* name) { return MakeDataField(name, ""); }
+// A condition column = value, not selected.
+inline DataField Key(const char* name, const std::string& value) {
+  DataField field = MakeDataField(name, value);
+  field.hidden = 1;
+  return field;
+}
+// A value to insert or set.
+inline DataField Value(const char* name, const std::string& value) { return MakeDataField(name, value); }
+
+// False when the query failed; `rows` then holds what came before the failure.
+inline bool Query(KXPDatavane& data, const char* table, Record record, Rows* rows) {
+  return data.QueryRecords(table, &record, rows) == 0;
+}
+
+// The value of the first row's field at `position`, empty when there is none.
+inline std::string FirstValue(const Rows& rows, size_t position) {
+  return !rows.empty() && rows.front().size() > position ? rows.front()[position].value : std::string();
+}
+
+}  // namespace documents
