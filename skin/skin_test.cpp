@@ -33,7 +33,8 @@ const wchar_t* const kLayouts[] = {L"MainFrame.xml",      L"login.xml",         
                                    L"DlgFeedBack.xml",    L"DlgImport.xml",      L"PwdDlg.xml",
                                    L"GetPwdDlg.xml",      L"CheckPwdDlg.xml",    L"ProductTypeDlg.xml", L"DlgMoney.xml",
                                    L"DlgDropList.xml",    L"ProductUnitDlgList.xml", L"ProductDlgList.xml",
-                                   L"ProductTypeDlgList.xml", L"list_data_item.xml"};
+                                   L"ProductTypeDlgList.xml", L"list_data_item.xml", L"mid_xsd.xml",
+                                   L"mid_xsydd.xml"};
 const wchar_t* const kMenus[] = {L"menu_login.xml", L"menu_help.xml", L"menu_app_tray.xml", L"menu_sidebar.xml",
                                  L"menu_product_type.xml"};
 const wchar_t* const kCodeImages[] = {L"icon_err.png",     L"icon_warning.png", L"icon_info.png",

@@ -48,6 +48,7 @@ struct PageEvent {
   EventKind kind = EventKind::kClick;
   std::wstring sender;                    // the sender control's name
   std::wstring list;                      // for row events, the name of the row's list
+  int row = -1;                           // for row events, the row's index in its list
   SkinUI::CControlUI* control = nullptr;  // the sender on a window; null in tests without one
   WPARAM wParam = 0;
   LPARAM lParam = 0;

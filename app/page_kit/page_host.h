@@ -14,6 +14,10 @@
 #include "page_fields.h"
 #include "session.h"
 
+namespace SkinUI {
+class CControlUI;
+}
+
 namespace pagekit {
 
 // The side a page shared by sales and purchases was opened for.
@@ -33,6 +37,14 @@ class PageHost {
   virtual void SetSide(PageSide side) = 0;
   // The window that owns the page's dialogs and message boxes.
   virtual HWND OwnerWindow() const = 0;
+  // Opens the product picker at `screen` (screen coordinates) for the control that
+  // asked for it; the choice comes back to the pages as a PickerResult (kProduct,
+  // or with `multiple` kProductRows) naming that owner and carrying `extra`. False
+  // when no picker opened.
+  virtual bool OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool multiple, const RECT& screen) {
+    (void)owner, (void)extra, (void)multiple, (void)screen;
+    return false;
+  }
 
  protected:
   ~PageHost() = default;

@@ -9,6 +9,7 @@
 
 #include "controls/menu_window.h"
 #include "core/control_ui.h"
+#include "date_field_updates.h"
 #include "library_binding.h"
 #include "list_sorting.h"
 #include "text_conversion.h"
@@ -53,6 +54,7 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
   if (_wcsicmp(msg.type.GetData(), L"textchanged") == 0) {
     OnEditTextChanged(msg.sender);
   } else if (_wcsicmp(msg.type.GetData(), L"updatetext") == 0) {
+    if (msg.sender != nullptr) pagekit::UpdateDateFields(m_fields, msg.sender->GetName().GetData());
     OfferToPages(pagekit::EventKind::kUpdateText, msg.sender, L"", msg.wParam, msg.lParam);
   }
 }

@@ -5,6 +5,7 @@
 #include "main_frame.h"
 
 #include "library_binding.h"
+#include "picker_popups.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -15,6 +16,13 @@ void MainFrame::OpenPageTab(const std::wstring& tab, const std::wstring& panel, 
 }
 
 void MainFrame::OpenPageByName(const std::wstring& page) { ShowPage(page.c_str()); }
+
+bool MainFrame::OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool multiple, const RECT& screen) {
+  // The popup owns itself; its choice comes back through this window's callback.
+  new CDlgProductList(this, this, owner, extra, multiple ? 1 : 0, screen.left, screen.top, screen.right,
+                      screen.bottom);
+  return true;
+}
 
 KXPDatavane* MainFrame::Data() { return g_dataObject; }
 

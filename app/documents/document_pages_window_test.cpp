@@ -1,0 +1,154 @@
+// The bill page and the order page in the real main window with the program's
+// skin: their routes open them, typed cells recalculate through the window's own
+// "textchanged" notices, the "..." of a line opens the product picker and the
+// products picked from it fill the lines from there, the return box turns the
+// quantities, a save stores the document and the history lists it. Pictures of
+// both sides go to TARVEL_SHOT_DIR when it is set.
+#include <gtest/gtest.h>
+
+#include "controls/list.h"
+#include "core/paint_manager.h"
+#include "document_test_shop.h"
+#include "library_binding.h"
+#include "test_support/main_window.h"
+#include "test_support/window_shot.h"
+
+namespace documents {
+namespace {
+
+using shelltest::Click;
+using shelltest::Pump;
+using shelltest::PumpUntil;
+
+class DocumentPagesWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { test::StockTheShop(*g_dataObject); }
+
+  SkinUI::CControlUI* CellOf(shelltest::MainWindow& window, const wchar_t* list, int row, const wchar_t* cell) {
+    auto* rows = static_cast<SkinUI::CListUI*>(window.Find(list)->GetInterface(L"List"));
+    SkinUI::CControlUI* item = rows != nullptr && row < rows->GetCount() ? rows->GetItemAt(row) : nullptr;
+    return item != nullptr ? window.frame().GetPaintManager()->FindSubControlByName(item, cell) : nullptr;
+  }
+  std::wstring CellText(shelltest::MainWindow& window, const wchar_t* list, int row, const wchar_t* cell) {
+    SkinUI::CControlUI* control = CellOf(window, list, row, cell);
+    return control != nullptr ? control->GetText().GetData() : L"<none>";
+  }
+  std::wstring Text(shelltest::MainWindow& window, const wchar_t* name) {
+    SkinUI::CControlUI* control = window.Find(name);
+    return control != nullptr ? control->GetText().GetData() : L"<none>";
+  }
+  int Rows(shelltest::MainWindow& window, const wchar_t* list) {
+    auto* rows = static_cast<SkinUI::CListUI*>(window.Find(list)->GetInterface(L"List"));
+    return rows != nullptr ? rows->GetCount() : -1;
+  }
+  // The picker's own answer: the products ticked, reported for the "..." of `row`.
+  void PickProducts(shelltest::MainWindow& window, const wchar_t* list, int row, std::vector<const wchar_t*> names) {
+    std::vector<SkinUI::CUIString> picked;
+    for (const wchar_t* name : names) picked.push_back(name);
+    window.frame().OnProductRowSelect(picked, CellOf(window, list, row, L"item_reserve"), window.Find(list));
+  }
+};
+
+TEST_F(DocumentPagesWindowTest, BillPage) {
+  shelltest::MainWindow window("老板");
+  window.Show();
+  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+  window.frame().ShowPage(L"销售单");
+  Pump(200);
+  ASSERT_TRUE(window.Find(L"mid_xsd")->IsVisible());
+  EXPECT_EQ(L"销售单", Text(window, L"xsd_caption"));
+  EXPECT_EQ(50, Rows(window, L"listxsd"));
+  EXPECT_EQ(0u, Text(window, L"xsd_id").find(L"XSD"));
+
+  // The "..." of the third line opens the product picker under it.
+  Click(window.hwnd(), CellOf(window, L"listxsd", 2, L"item_reserve"));
+  EXPECT_TRUE(PumpUntil([] { return ::FindWindowW(L"DlgProductListWnd", nullptr) != nullptr; }, 3000));
+  if (HWND picker = ::FindWindowW(L"DlgProductListWnd", nullptr)) ::PostMessageW(picker, WM_CLOSE, 0, 0);
+  Pump(200);
+  // Five products ticked there fill lines 3 to 7, whatever line is selected.
+  static_cast<SkinUI::CListUI*>(window.Find(L"listxsd")->GetInterface(L"List"))->SelectItem(0);
+  PickProducts(window, L"listxsd", 2, {L"可乐", L"雪碧", L"饼干", L"可乐", L"雪碧"});
+  EXPECT_EQ(L"", CellText(window, L"listxsd", 0, L"item_商品名称"));
+  const wchar_t* picked[] = {L"可乐", L"雪碧", L"饼干", L"可乐", L"雪碧"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(picked[i], CellText(window, L"listxsd", 2 + i, L"item_商品名称")) << i;
+  EXPECT_EQ(L"", CellText(window, L"listxsd", 7, L"item_商品名称"));
+
+  // Quantity 3, then the amount 10 typed: the amount stays 10, the price reads 3.33.
+  CellOf(window, L"listxsd", 3, L"item_数量")->SetText(L"3");
+  EXPECT_EQ(L"8.40", CellText(window, L"listxsd", 3, L"item_金额"));
+  CellOf(window, L"listxsd", 3, L"item_金额")->SetText(L"10");
+  EXPECT_EQ(L"10", CellText(window, L"listxsd", 3, L"item_金额"));
+  EXPECT_EQ(L"3.33", CellText(window, L"listxsd", 3, L"item_单价"));
+  Pump(200);
+  shelltest::SaveWindowShot(window.hwnd(), "bill_sales_entry");
+
+  // Return ticked: every quantity turns negative and the amounts follow.
+  Click(window.hwnd(), window.Find(L"xsd_chk_th"));
+  Pump(300);
+  EXPECT_EQ(L"-3.00", CellText(window, L"listxsd", 3, L"item_数量"));
+  EXPECT_EQ(L"-9.99", CellText(window, L"listxsd", 3, L"item_金额"));
+  const std::wstring due = Text(window, L"xsd_money_need");
+  EXPECT_EQ(L'-', due.empty() ? L' ' : due[0]);
+  const std::wstring number = Text(window, L"xsd_id");
+
+  Click(window.hwnd(), window.Find(L"xsd_save"));
+  Pump(500);
+  EXPECT_EQ(1u, test::BillHeaderOf(*g_dataObject, number).size());
+  EXPECT_EQ(5u, test::LinesOf(*g_dataObject, number).size());
+  EXPECT_NE(number, Text(window, L"xsd_id"));
+
+  Click(window.hwnd(), window.Find(L"xsd_view_his_list"));
+  Pump(500);
+  EXPECT_EQ(L"销售单列表", Text(window, L"xsd_caption"));
+  ASSERT_EQ(1, Rows(window, L"listxsd"));
+  EXPECT_EQ(number, CellText(window, L"listxsd", 0, L"item_单据编号"));
+  shelltest::SaveWindowShot(window.hwnd(), "bill_sales_history");
+
+  window.frame().ShowPage(L"进货单");
+  Pump(300);
+  EXPECT_EQ(L"进货单", Text(window, L"xsd_caption"));
+  EXPECT_EQ(L"供应商:", Text(window, L"xsd_label_custom"));
+  EXPECT_EQ(0u, Text(window, L"xsd_id").find(L"JHD"));
+  window.frame().OnProductSelect(L"可乐", CellOf(window, L"listxsd", 0, L"item_reserve"), window.Find(L"listxsd"));
+  Pump(200);
+  EXPECT_EQ(L"2.00", CellText(window, L"listxsd", 0, L"item_单价"));
+  shelltest::SaveWindowShot(window.hwnd(), "bill_purchase_entry");
+}
+
+TEST_F(DocumentPagesWindowTest, OrderPage) {
+  shelltest::MainWindow window("老板");
+  window.Show();
+  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+  window.frame().ShowPage(L"销售订单");
+  Pump(200);
+  ASSERT_TRUE(window.Find(L"mid_xsydd")->IsVisible());
+  EXPECT_EQ(L"销售订单", Text(window, L"xsydd_caption"));
+  EXPECT_EQ(50, Rows(window, L"listxsydd"));
+  PickProducts(window, L"listxsydd", 0, {L"可乐", L"雪碧"});
+  CellOf(window, L"listxsydd", 0, L"item_数量")->SetText(L"3");
+  CellOf(window, L"listxsydd", 0, L"item_金额")->SetText(L"10");
+  EXPECT_EQ(L"3.33", CellText(window, L"listxsydd", 0, L"item_单价"));
+  EXPECT_EQ(L"4.00", Text(window, L"xsydd_dhsl"));
+  Pump(200);
+  shelltest::SaveWindowShot(window.hwnd(), "order_sales_entry");
+  const std::wstring number = Text(window, L"xsydd_id");
+  Click(window.hwnd(), window.Find(L"xsydd_save"));
+  Pump(500);
+  EXPECT_EQ(2u, test::LinesOf(*g_dataObject, number).size());
+
+  window.frame().ShowPage(L"销售订单查询");
+  Pump(500);
+  EXPECT_EQ(L"销售订单列表", Text(window, L"xsydd_caption"));
+  ASSERT_EQ(1, Rows(window, L"listxsydd"));
+  EXPECT_EQ(number, CellText(window, L"listxsydd", 0, L"item_单据编号"));
+  shelltest::SaveWindowShot(window.hwnd(), "order_sales_history");
+
+  window.frame().ShowPage(L"采购订单");
+  Pump(300);
+  EXPECT_EQ(L"进货订货单", Text(window, L"xsydd_caption"));
+  EXPECT_EQ(0u, Text(window, L"xsydd_id").find(L"CGYDD"));
+  shelltest::SaveWindowShot(window.hwnd(), "order_purchase_entry");
+}
+
+}  // namespace
+}  // namespace documents
