@@ -1,6 +1,7 @@
 #include "bill_store.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "business_unit.h"
 #include "document_numbers.h"
@@ -47,6 +48,16 @@ BillSaveStatus Check(KXPDatavane& data, const BillInput& bill, std::vector<Prepa
   const double paid = NumberOf(bill.paid);
   if (bill.party.empty() && paid < due) return BillSaveStatus::kPartyNeeded;
 
+  // Every product of the bill in a few look-ups: the known ones with their
+  // purchase price, which seeds the cost of a product sold or bought first.
+  std::vector<std::string> names;
+  for (const BillLineInput& line : bill.lines)
+    if (line.complete && !line.product.empty() && pagekit::IsStorable(line.product))
+      names.push_back(LibraryText(line.product));
+  std::map<std::string, std::string> products;
+  if (!LookUpMany(data, "J4_V_Product_Inventory", "商品名称", "进货价", names, &products))
+    return BillSaveStatus::kNotSaved;
+
   for (size_t i = 0; i < bill.lines.size(); ++i) {
     const BillLineInput& line = bill.lines[i];
     *badLine = static_cast<int>(i);
@@ -56,11 +67,9 @@ BillSaveStatus Check(KXPDatavane& data, const BillInput& bill, std::vector<Prepa
     if (!pagekit::IsStorable(line.remark)) return BillSaveStatus::kTextNotStorable;
     PreparedLine ready;
     ready.product = LibraryText(line.product);
-    Rows rows;
-    if (!Query(data, "J4_V_Product_Inventory", {Column("进货价"), Key("商品名称", ready.product)}, &rows))
-      return BillSaveStatus::kNotSaved;
-    if (rows.empty()) return BillSaveStatus::kUnknownProduct;
-    ready.purchasePrice = FirstValue(rows, 0);
+    const auto known = products.find(ready.product);
+    if (known == products.end()) return BillSaveStatus::kUnknownProduct;
+    ready.purchasePrice = known->second;
 
     LineNumbers numbers;
     numbers.quantity = NumberOf(line.quantity);
@@ -105,16 +114,22 @@ bool WriteBill(KXPDatavane& data, const BillInput& bill, const std::vector<Prepa
     return false;
   const std::string numberText = LibraryText(number);
 
+  // The products that have a cost already, in a few look-ups.
+  std::vector<std::string> names;
+  for (const PreparedLine& line : lines) names.push_back(line.product);
+  std::map<std::string, std::string> costed;
+  if (!LookUpMany(data, "J4_Product_CostPrice", "商品名称", "单位成本", names, &costed)) return false;
+
   Rows stockRows;
   for (const PreparedLine& line : lines) {
     Record record = {Value("单据编号", numberText), Value("商品名称", line.product), Value("数量", line.quantity),
                      Value("单价", line.price),     Value("金额", line.amount),      Value("备注", line.remark)};
     if (data.InsertRecord("J4_Bill_Items", &record) != 0) return false;
     stockRows.push_back({Value("商品名称", line.product), Value("数量", line.quantity)});
-    if (!line.purchasePrice.empty() &&
-        !InsertMissing(data, "J4_Product_CostPrice", "商品名称",
-                       {Value("商品名称", line.product), Value("单位成本", line.purchasePrice)}))
-      return false;
+    if (line.purchasePrice.empty() || costed.count(line.product) != 0) continue;
+    record = {Value("商品名称", line.product), Value("单位成本", line.purchasePrice)};
+    if (data.InsertRecord("J4_Product_CostPrice", &record) != 0) return false;
+    costed[line.product] = line.purchasePrice;
   }
 
   if (!InsertMissing(data, "J4_Account_Item", "项目名称",

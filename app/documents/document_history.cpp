@@ -23,9 +23,10 @@ std::vector<std::vector<DataField>> History(KXPDatavane& data, const char* table
   Rows rows;
   if (!Query(data, table, record, &rows)) return {};
   // Stably, so that rows of one number keep the library's order.
-  std::stable_sort(rows.begin(), rows.end(), [](const Record& a, const Record& b) {
-    return CompareDocumentNumbers(a.size() > 1 ? a[1].value : "", b.size() > 1 ? b[1].value : "") < 0;
-  });
+  static const std::string kNone;
+  auto number = [](const Record& row) -> const std::string& { return row.size() > 1 ? row[1].value : kNone; };
+  std::stable_sort(rows.begin(), rows.end(),
+                   [&](const Record& a, const Record& b) { return CompareDocumentNumbers(number(a), number(b)) < 0; });
   return rows;
 }
 
@@ -36,20 +37,19 @@ int CompareDocumentNumbers(const std::string& a, const std::string& b) {
   const size_t stemB = SequenceStart(b);
   const int stems = a.compare(0, stemA, b, 0, stemB);
   if (stems != 0) return stems;
-  const std::string restA = a.substr(stemA);
-  const std::string restB = b.substr(stemB);
-  const bool digitsA = !restA.empty() && std::all_of(restA.begin(), restA.end(), ::isdigit);
-  const bool digitsB = !restB.empty() && std::all_of(restB.begin(), restB.end(), ::isdigit);
-  if (digitsA && digitsB) {
+  auto allDigits = [](const std::string& text, size_t from) {
+    return from < text.size() && std::all_of(text.begin() + from, text.end(), ::isdigit);
+  };
+  if (allDigits(a, stemA) && allDigits(b, stemB)) {
     // As numbers: leading zeros aside, the longer is the larger.
-    const size_t zerosA = std::min(restA.find_first_not_of('0'), restA.size());
-    const size_t zerosB = std::min(restB.find_first_not_of('0'), restB.size());
-    const std::string valueA = restA.substr(zerosA);
-    const std::string valueB = restB.substr(zerosB);
-    if (valueA.size() != valueB.size()) return valueA.size() < valueB.size() ? -1 : 1;
-    return valueA.compare(valueB);
+    const size_t fromA = std::min(a.find_first_not_of('0', stemA), a.size());
+    const size_t fromB = std::min(b.find_first_not_of('0', stemB), b.size());
+    const size_t lengthA = a.size() - fromA;
+    const size_t lengthB = b.size() - fromB;
+    if (lengthA != lengthB) return lengthA < lengthB ? -1 : 1;
+    return a.compare(fromA, lengthA, b, fromB, lengthB);
   }
-  return restA.compare(restB);
+  return a.compare(stemA, std::string::npos, b, stemB, std::string::npos);
 }
 
 HistoryShape BillHistoryShape(pagekit::PageSide side) {

@@ -17,14 +17,16 @@ struct KindRow {
   const char* type;  // the 类型 the table stores; null: the table is searched by number alone
 };
 
+// Every kind's numbers are the key of their table, so a day's numbers are one
+// range of the key's index (the views over J4_Account_Data expose the same key).
 const KindRow kKinds[] = {
-    {DocumentKind::kSalesBill, L"XSD", "J4_V_Product_Account", "单据编号", "销售单"},
-    {DocumentKind::kPurchaseBill, L"JHD", "J4_V_Product_Account", "单据编号", "进货单"},
+    {DocumentKind::kSalesBill, L"XSD", "J4_Account_Data", "单据编号", "销售单"},
+    {DocumentKind::kPurchaseBill, L"JHD", "J4_Account_Data", "单据编号", "进货单"},
     {DocumentKind::kSalesOrder, L"XSYDD", "J4_Sales_Order", "单据编号", "销售预定单"},
     {DocumentKind::kPurchaseOrder, L"CGYDD", "J4_Sales_Order", "单据编号", "采购预定单"},
-    {DocumentKind::kReceipt, L"SKD", "J4_V_Account_Data", "业务编号", nullptr},
-    {DocumentKind::kPayment, L"FKD", "J4_V_Account_Data", "业务编号", nullptr},
-    {DocumentKind::kIncomeExpense, L"SZD", "J4_V_Account_Data", "业务编号", nullptr},
+    {DocumentKind::kReceipt, L"SKD", "J4_Account_Data", "单据编号", nullptr},
+    {DocumentKind::kPayment, L"FKD", "J4_Account_Data", "单据编号", nullptr},
+    {DocumentKind::kIncomeExpense, L"SZD", "J4_Account_Data", "单据编号", nullptr},
 };
 
 const KindRow& RowOf(DocumentKind kind) {
@@ -98,8 +100,11 @@ int NextSequence(const std::vector<std::wstring>& numbers, DocumentKind kind, co
 std::vector<std::wstring> StoredNumbers(KXPDatavane& data, DocumentKind kind, const DocumentDate& date) {
   const KindRow& row = RowOf(kind);
   std::vector<DataField> record = {MakeDataField(row.numberColumn, "")};
-  record.push_back(pagekit::RawCondition(std::string(row.numberColumn) + " like '" +
-                                         pagekit::QuoteSqlText(pagekit::LibraryText(DayStem(kind, date))) + "%'"));
+  // The day's numbers run from the stem itself to the stem and any digits: ':'
+  // follows '9'.
+  const std::string stem = pagekit::QuoteSqlText(pagekit::LibraryText(DayStem(kind, date)));
+  const std::string column = row.numberColumn;
+  record.push_back(pagekit::RawCondition(column + " >= '" + stem + "' and " + column + " < '" + stem + ":'"));
   if (row.type != nullptr) {
     DataField type = MakeDataField("类型", row.type);
     type.hidden = 1;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data_store.h"
+#include "document_history.h"
 #include "test_support/datavane_dll.h"
 
 namespace documents {
@@ -76,6 +77,24 @@ TEST(DocumentNumbers, DateTexts) {
   EXPECT_EQ(L"2014-01-02", DocumentDateText({2014, 1, 2}));
   for (const wchar_t* bad : {L"", L"2014-13-01", L"2014/10/22", L"2014-10-22x", L"abc"})
     EXPECT_FALSE(ParseDocumentDate(bad, &date)) << bad;
+}
+
+TEST(DocumentNumbers, HistoryOrder) {
+  const struct {
+    const char* a;
+    const char* b;
+    int order;  // the sign of the comparison
+  } cases[] = {
+      {"XSD20141022999", "XSD201410221000", -1}, {"XSD201410221000", "XSD20141022999", 1},
+      {"XSD20141021005", "XSD20141022001", -1},  {"XSD20141022007", "XSD20141022007", 0},
+      {"XSD20141022007", "XSD2014102207", 0},    // leading zeros aside, the same number
+      {"XSD20141022", "XSD20141022001", -1},     {"JHD20141023001", "XSD20141022001", -1},
+      {"XSD20141022abc", "XSD20141022abd", -1},
+  };
+  for (const auto& c : cases) {
+    const int order = CompareDocumentNumbers(c.a, c.b);
+    EXPECT_EQ(c.order, (order > 0) - (order < 0)) << c.a << " " << c.b;
+  }
 }
 
 class StoredNumbersTest : public pagekit::test::DatavaneDllTest {
