@@ -1,34 +1,21 @@
-// The field records the document stores hand to the data library: a selected
-// column, a hidden equality filter, a value to write; and a query that answers
-// whether it ran.
+// The field records the document stores hand to the data library (the page
+// kit's), and the first value of a query's rows.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "kxp_data.h"
+#include "field_records.h"
 
 namespace documents {
 
-using Record = std::vector<DataField>;
-using Rows = std::vector<Record>;
-
-// A column to select (its value comes back).
-inline DataField Column(const char* name) { return MakeDataField(name, ""); }
-// A condition column = value, not selected.
-inline DataField Key(const char* name, const std::string& value) {
-  DataField field = MakeDataField(name, value);
-  field.hidden = 1;
-  return field;
-}
-// A value to insert or set.
-inline DataField Value(const char* name, const std::string& value) { return MakeDataField(name, value); }
-
-// False when the query failed; `rows` then holds what came before the failure.
-inline bool Query(KXPDatavane& data, const char* table, Record record, Rows* rows) {
-  return data.QueryRecords(table, &record, rows) == 0;
-}
+using pagekit::Column;
+using pagekit::Key;
+using pagekit::Query;
+using pagekit::Record;
+using pagekit::Rows;
+using pagekit::Value;
 
 // The value of the first row's field at `position`, empty when there is none.
 inline std::string FirstValue(const Rows& rows, size_t position) {
