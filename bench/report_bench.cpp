@@ -4,9 +4,10 @@
 // and prints the best time of each run, so that growth with the number of
 // documents shows. A grouped table query through QueryRecords runs beside them.
 //
-// Usage: report_bench [folder] [divisor] [reuse] [plans [label part] | sql statement [plain] | digests]
+// Usage: report_bench [folder] [divisor] [reuse] [only label part | plans [label part] | sql statement [plain] | digests]
 // A divisor of 10 makes a shop a tenth of the size (products, parties, documents);
-// "reuse" runs on the files of an earlier run instead of generating them anew.
+// "reuse" runs on the files of an earlier run instead of generating them anew;
+// "only" times just the runs whose label holds the part.
 // "plans" runs each report once on the full shop instead and prints, per run,
 // the statements that took the time with their count and query plan; a label
 // part limits that to the runs whose label holds it. "sql" times one statement;
@@ -233,13 +234,17 @@ std::unique_ptr<KXPData> OpenShop(const std::string& path, const ShopSize& size,
   return data;
 }
 
-std::vector<Timing> RunAll(const std::string& path, const ShopSize& size, bool reuse) {
+std::vector<Timing> RunAll(const std::string& path, const ShopSize& size, bool reuse, const std::string& only) {
   std::unique_ptr<KXPData> data = OpenShop(path, size, reuse);
   std::vector<Timing> timings;
   // Each run is repeated; the best time is the one least disturbed by whatever
   // else the machine is doing.
   for (const Run& run : PageRuns(ShopNames(size))) {
     Timing best{0, 0, 0};
+    if (run.label.find(only) == std::string::npos) {
+      timings.push_back(best);
+      continue;
+    }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
       const double start = Now(), cpuStart = ThreadCpuSeconds();
       const long rows = RunOnce(*data, run).rows;
@@ -381,13 +386,15 @@ int main(int argc, char** argv) {
     TimeStatement(folder + "report_bench_full.db", argv[5], argc > 6 && std::string(argv[6]) == "plain");
     return 0;
   }
-  const std::vector<Timing> fullTimes = RunAll(folder + "report_bench_full.db", full, reuse);
-  const std::vector<Timing> halfTimes = RunAll(folder + "report_bench_half.db", half, reuse);
+  const std::string only = argc > 5 && std::string(argv[4]) == "only" ? argv[5] : "";
+  const std::vector<Timing> fullTimes = RunAll(folder + "report_bench_full.db", full, reuse, only);
+  const std::vector<Timing> halfTimes = RunAll(folder + "report_bench_half.db", half, reuse, only);
   const std::vector<Run> runs = PageRuns(ShopNames(full));
   std::printf("\nbest of %d runs each (cpu: the thread's processor time)\n%-30s %8s %10s %10s %8s %10s %7s\n",
               kAttempts, "report", "rows", "ms (full)", "cpu (full)", "rows", "ms (half)", "growth");
   double slowest = 0;
   for (size_t i = 0; i < runs.size(); ++i) {
+    if (runs[i].label.find(only) == std::string::npos) continue;
     std::printf("%-30s %8ld %10.1f %10.1f %8ld %10.1f %7.2f%s\n", runs[i].label.c_str(), fullTimes[i].rows,
                 fullTimes[i].ms, fullTimes[i].cpuMs, halfTimes[i].rows, halfTimes[i].ms,
                 halfTimes[i].ms > 0 ? fullTimes[i].ms / halfTimes[i].ms : 0.0,

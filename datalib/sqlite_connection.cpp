@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "page_cache_pool.h"
 #include "text_encoding.h"
 
 namespace {
@@ -131,6 +132,7 @@ void CppSQLite3DB::checkDB() const {
 void CppSQLite3DB::open(const ConnectionSettings& settings, Locking locking) {
   close();
   if (settings.path.empty()) Throw(SQLITE_CANTOPEN, "No database path");
+  ReservePageCachePool();
   const std::string path = AnsiToUtf8(settings.path);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

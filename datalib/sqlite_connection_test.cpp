@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "page_cache_pool.h"
 #include "test_support/test_database.h"
 #include "text_encoding.h"
 
@@ -37,6 +38,30 @@ TEST(TextEncoding, ChineseRoundTripsThroughTheAnsiCodePage) {
 }
 
 class Connection : public DatabaseTest {};
+
+// The page memory a closed connection read into is kept, and the next
+// connection reads into it instead of taking fresh memory from the heap.
+TEST_F(Connection, PageMemoryOfAClosedConnectionServesTheNextOne) {
+  ASSERT_TRUE(PageCachePoolInstalled());
+  {
+    CppSQLite3DB db;
+    db.open(data_->connectionSettings());
+    db.execDML("create table filler (text)");
+    db.execDML("insert into filler select hex(randomblob(2000)) from (with recursive n(i) as "
+               "(select 1 union all select i + 1 from n where i < 300) select i from n)");
+  }
+  const size_t fileBytes = 300u * 4096u;
+  size_t keptBefore = PageCachePoolKeptBytes();
+  EXPECT_GE(keptBefore, fileBytes) << "the writing connection's pages were kept";
+  for (int round = 0; round < 2; ++round) {
+    CppSQLite3DB db;
+    db.open(data_->connectionSettings());
+    db.execQuery("select count(*), sum(length(text)) from filler");
+    EXPECT_LE(PageCachePoolKeptBytes() + fileBytes, keptBefore) << "round " << round << ": pages read into kept memory";
+    db.close();
+    EXPECT_EQ(keptBefore, PageCachePoolKeptBytes()) << "round " << round << ": the pages came back";
+  }
+}
 
 TEST_F(Connection, ColumnAccessAndErrors) {
   CppSQLite3DB db;
