@@ -72,10 +72,15 @@ int KXPData::OpenDatabase(const char* path) {
 }
 
 int KXPData::RunReport(const char* key, intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) {
-  // A report reads on a connection of its own, inside a unit too: it sees what
-  // is committed. The unit's changes stay in its cache, so the report does not
-  // wait for the unit's lock.
-  Guarded([&] { return RunReportByKey(settings_, key, context, params, onRow); });
+  // Inside a unit the report reads through the unit's connection, so that a page
+  // that saves and then reports within one unit sees what it saved. A unit whose
+  // transaction has ended underneath it runs no report, as it runs no other
+  // operation.
+  Guarded([&] {
+    WorkUnit* unit = FindThreadWorkUnit(this);
+    if (unit && !unit->isLive()) throw CppSQLite3Exception(SQLITE_ABORT, "The unit of work was rolled back");
+    return RunReportByKey(settings_, unit ? &unit->connection() : nullptr, key, context, params, onRow);
+  });
   return 0;
 }
 

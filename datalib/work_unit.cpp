@@ -47,8 +47,10 @@ WorkUnit::WorkUnit(const ConnectionSettings& settings) {
   // other threads (or a report on this one) would wait for the unit to end.
   db_.execDML("pragma cache_size = -65536");
   // Registered once: registering again while a query of the unit is being
-  // stepped (a row callback that queries) is refused by SQLite.
+  // stepped (a row callback that queries) is refused by SQLite. Reports that
+  // read through the unit use Discount2Actual.
   RegisterHanzi2Pinyin(db_);
+  RegisterDiscount2Actual(db_);
   db_.execDML("begin immediate");
 }
 

@@ -1,7 +1,8 @@
 // Units of work on the data object: every write operation joins the unit and is
 // undone by a rollback; reads inside see the unit's writes, other connections see
 // the state before it; a failing call undoes only its own writes and leaves the
-// unit open; a unit whose transaction ends underneath stores nothing more; other
+// unit open; a report inside reads through the unit; a unit whose transaction
+// ends underneath stores nothing more; other
 // threads wait for the unit's lock; a unit left open by its thread or its data
 // object is rolled back.
 #include <gtest/gtest.h>
@@ -283,25 +284,63 @@ TEST_F(WorkUnitTest, OtherThreadsWaitToWriteAndReadTheOldState) {
   EXPECT_EQ("2", Value("select count(*) from J4_Product_Unit"));
 }
 
-// A report reads on a connection of its own: inside a unit it answers at once
-// with what is committed (it does not wait for the unit's lock), after the
-// commit with the unit's documents.
-TEST_F(WorkUnitTest, AReportInsideAUnitReadsTheCommittedState) {
+// A report inside a unit reads through the unit's connection: it sees the
+// unit's documents (a page that saves and then reports within one unit shows
+// what it saved), those of its functions too, while a report on another thread
+// answers at once with what is committed. A rollback takes the documents out of
+// the next report again.
+TEST_F(WorkUnitTest, AReportInsideAUnitSeesTheUnitsWrites) {
   auto cashOpening = [this] {
     std::vector<DataField> params = {Field("sum(收入)"), Field("sum(支出)"), Field("业务日期 < '2099-01-01'")};
     EXPECT_EQ(0, data_->RunReport("zjls_qc", 0, &params, nullptr));
     return params[0].value;
   };
-  ASSERT_EQ(0, data_->BeginWork());
-  std::vector<DataField> item = {Field("", "利息"), Field("", "收入")};
-  ASSERT_EQ(0, data_->InsertRecord("J4_Account_Item", &item));
-  std::vector<DataField> document = {
-      Field("", "2026-12-10"), Field("", "ZJD001"), Field("", "收支单"), Field("", ""), Field("", ""),
-      Field("", ""),           Field("", ""),       Field("", "利息"),   Field("", ""), Field("", "12.5")};
-  ASSERT_EQ(0, data_->InsertRecord("J4_Account_Data", &document));
-  EXPECT_EQ("0.00", cashOpening());
-  ASSERT_EQ(0, data_->CommitWork());
-  EXPECT_EQ("12.50", cashOpening());
+  auto otherThreadsCashOpening = [&] {
+    std::string seen;
+    std::thread reader([&] { seen = cashOpening(); });
+    reader.join();
+    return seen;
+  };
+  // Sales per customer: before discount (Discount2Actual), discount, charged.
+  auto salesOfCustomers = [this] {
+    std::vector<DataField> params(4, Field("列"));
+    params.push_back(Field(""));
+    params.push_back(Field("单据日期>='2026-01-01'"));
+    std::vector<std::vector<DataField>> rows;
+    EXPECT_EQ(0, data_->RunReport("xstjbg_kh", reinterpret_cast<intptr_t>(&rows), &params,
+                                  [](intptr_t context, std::vector<DataField>* row) {
+                                    reinterpret_cast<std::vector<std::vector<DataField>>*>(context)->push_back(*row);
+                                  }));
+    std::string text;
+    for (const auto& row : rows) text += row[0].value + "|" + row[1].value + "|" + row[2].value + "|" + row[3].value + ";";
+    return text;
+  };
+  for (bool commit : {false, true}) {
+    SCOPED_TRACE(commit ? "committed" : "rolled back");
+    ASSERT_EQ(0, data_->BeginWork());
+    std::vector<DataField> item = {Field("", "利息"), Field("", "收入")};
+    ASSERT_EQ(0, data_->InsertRecord("J4_Account_Item", &item));
+    std::vector<DataField> document = {
+        Field("", "2026-12-10"), Field("", "ZJD001"), Field("", "收支单"), Field("", ""), Field("", ""),
+        Field("", ""),           Field("", ""),       Field("", "利息"),   Field("", ""), Field("", "12.5")};
+    ASSERT_EQ(0, data_->InsertRecord("J4_Account_Data", &document));
+    std::vector<DataField> sale = {
+        Field("", "2026-12-10"), Field("", "XSD001"), Field("", "销售单"), Field("", "零售客户"), Field("", "90"),
+        Field("", ""),           Field("", ""),       Field("", ""),       Field("", ""),         Field("", "90")};
+    ASSERT_EQ(0, data_->InsertRecord("J4_Account_Data", &sale));
+    EXPECT_EQ("12.50", cashOpening());
+    EXPECT_EQ("零售客户|100.0|10.00|90;批发客户||0.00|;", salesOfCustomers());
+    EXPECT_EQ("0.00", otherThreadsCashOpening());
+    if (commit) {
+      ASSERT_EQ(0, data_->CommitWork());
+      EXPECT_EQ("12.50", cashOpening());
+      EXPECT_EQ("12.50", otherThreadsCashOpening());
+    } else {
+      ASSERT_EQ(0, data_->RollbackWork());
+      EXPECT_EQ("0.00", cashOpening());
+      EXPECT_EQ("零售客户||0.00|;批发客户||0.00|;", salesOfCustomers());
+    }
+  }
 }
 
 class ShortWaitWorkUnitTest : public WorkUnitTest {

@@ -74,8 +74,8 @@ typedef void (*ProductTypeCallback)(intptr_t context, const char* category, cons
 //   answers as it would outside a unit and undoes only its own writes; the unit
 //   stays open (unless the failure ended the transaction itself, such as a full
 //   disk: then every later call of the thread fails until CommitWork answers -1
-//   or RollbackWork ends the unit). Two exceptions: OpenDatabase is refused (-1), and RunReport
-//   reads on a connection of its own and so sees the state before the unit.
+//   or RollbackWork ends the unit). OpenDatabase is refused (-1). RunReport reads
+//   through the unit's connection too, so a report sees what the unit wrote.
 // - CommitWork stores the unit and closes it; when the commit fails (or a
 //   failure inside the unit ended its transaction) everything is rolled back,
 //   the unit is closed and it answers -1. RollbackWork undoes the unit and

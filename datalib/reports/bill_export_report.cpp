@@ -62,7 +62,7 @@ int BuildBillLineExport(ReportRequest& request) {
   // The condition is the last entry: the only one of a one-entry vector, and the
   // one after the twelve column entries that the export page passes.
   const std::string condition = request.name(request.size() - 1);
-  ReportSession session(request.settings());
+  ReportSession session(request);
   // An empty condition selects nothing: "where" alone is no statement.
   ReportQuery bills(session,
                     "select 单据日期,单据编号,客户名称,折扣率,说明 from J4_V_Product_Account where " + condition);

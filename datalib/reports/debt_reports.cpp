@@ -92,7 +92,7 @@ struct PartyAccount {
   PartyAccount(ReportRequest& request, bool customerSide)
       : side(SideOf(customerSide)),
         inputs(ReadPartyInputs(request)),
-        session(request.settings()),
+        session(request),
         found(LoadPartyOpening(session, side, inputs, &opening)) {}
 
   const DebtSide& side;
@@ -152,7 +152,7 @@ int BuildDebtSummary(ReportRequest& request, bool customerSide) {
   // Both conditions count only in the page's full vector.
   const std::string partyCondition = request.has(7) ? request.name(5) : std::string();
   const std::string period = request.has(7) ? request.name(6) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   ReportQuery parties(session, "select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" +
                                    Quoted(side.partyType) + AndCondition(partyCondition));
   const std::string settledSql =

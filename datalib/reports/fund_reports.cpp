@@ -12,7 +12,7 @@ int BuildFundSummary(ReportRequest& request) {
   const bool full = request.size() == 5;
   const std::string itemCondition = full ? request.name(3) : std::string();
   const std::string period = full ? request.name(4) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   ReportQuery items(
       session, "select * from J4_Account_Item" + (itemCondition.empty() ? std::string() : " where " + itemCondition));
   const std::string sumSql = "select sum(实际金额) from J4_Account_Data where 收支项目=?1" + AndCondition(period);
@@ -35,7 +35,7 @@ int BuildFundItemDetail(ReportRequest& request) {
   if (!request.has(8)) return 0;
   const std::string item = request.name(6);
   const std::string period = request.name(7);
-  ReportSession session(request.settings());
+  ReportSession session(request);
   ReportQuery documents(
       session,
       "select 单据日期,单据编号,说明,客户名称,收支项目,实际金额 from J4_Account_Data where 收支项目=?1" +
@@ -52,7 +52,7 @@ int BuildCashOpening(ReportRequest& request) {
   if (!request.has(3)) return 0;
   const std::string condition = request.name(2);
   double income = 0, expense = 0;
-  ReportSession session(request.settings());
+  ReportSession session(request);
   ReportQuery items(session, "select distinct 收支项目 from J4_V_Account_Data");
   const std::string sumSql = "select sum(收入) from J4_V_Account_Data where 收支项目=?1" + AndCondition(condition);
   while (items.next()) {

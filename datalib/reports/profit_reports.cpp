@@ -82,7 +82,7 @@ int BuildProfitByCustomer(ReportRequest& request) {
   const bool full = request.size() == 7;
   const std::string customerCondition = full ? request.name(5) : std::string();
   const std::string period = full ? request.name(6) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
 
   // The customers' sales bills of the period, each customer's in stored order,
   // with the amount received on them.
@@ -166,7 +166,7 @@ int BuildProfitByProduct(ReportRequest& request) {
   const bool full = request.size() == 9;
   const std::string onlyProduct = full ? request.name(7) : std::string();
   const std::string period = full ? request.name(8) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   // The products ever sold, whatever the period, and the totals of the period.
   std::vector<std::string> everSoldProducts;
   ProductLineSums lineSums;

@@ -40,14 +40,14 @@ const ReportKey kReportKeys[] = {
 
 }  // namespace
 
-int RunReportByKey(const ConnectionSettings& connection, const char* key, intptr_t context,
-                   std::vector<DataField>* params, DataRowCallback onRow) noexcept {
+int RunReportByKey(const ConnectionSettings& connection, CppSQLite3DB* unitConnection, const char* key,
+                   intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) noexcept {
   if (!key) return 0;
   for (const ReportKey& entry : kReportKeys) {
     if (std::strcmp(entry.key, key) != 0) continue;
     if (!params || (entry.needsCallback && !onRow)) return 0;
     try {
-      ReportRequest request(connection, *params, onRow, context);
+      ReportRequest request(connection, unitConnection, *params, onRow, context);
       entry.build(request);
     } catch (...) {
       // A database error or a failing callback ends the report; what was

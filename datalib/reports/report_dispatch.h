@@ -12,7 +12,9 @@
 // case and never throws: a database error or an exception from the callback
 // ends the report, and rows already delivered stay delivered. Without a vector,
 // or without a callback (which only "zjls_qc" may omit), nothing runs.
-int RunReportByKey(const ConnectionSettings& connection, const char* key, intptr_t context,
-                   std::vector<DataField>* params, DataRowCallback onRow) noexcept;
+// With a `unitConnection` (the calling thread's unit of work) the report reads
+// through it and sees the unit's writes; otherwise it opens its own connection.
+int RunReportByKey(const ConnectionSettings& connection, CppSQLite3DB* unitConnection, const char* key,
+                   intptr_t context, std::vector<DataField>* params, DataRowCallback onRow) noexcept;
 
 #endif

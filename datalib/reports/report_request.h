@@ -1,5 +1,6 @@
-// What a report builder works with: the connection settings, the caller's
-// vector (condition texts in, each row's cells out) and the row callback.
+// What a report builder works with: where it reads (the connection settings,
+// or the connection of the caller's unit of work), the caller's vector
+// (condition texts in, each row's cells out) and the row callback.
 #ifndef DATAVANE_REPORT_REQUEST_H
 #define DATAVANE_REPORT_REQUEST_H
 
@@ -13,11 +14,15 @@
 
 class ReportRequest {
  public:
-  ReportRequest(const ConnectionSettings& settings, std::vector<DataField>& params, DataRowCallback onRow,
-                intptr_t context)
-      : settings_(settings), params_(params), onRow_(onRow), context_(context) {}
+  // `unitConnection`: the connection of the calling thread's unit of work, which
+  // the report then reads through (seeing the unit's writes); null to read on a
+  // connection of the report's own, opened with `settings`.
+  ReportRequest(const ConnectionSettings& settings, CppSQLite3DB* unitConnection, std::vector<DataField>& params,
+                DataRowCallback onRow, intptr_t context)
+      : settings_(settings), unitConnection_(unitConnection), params_(params), onRow_(onRow), context_(context) {}
 
   const ConnectionSettings& settings() const { return settings_; }
+  CppSQLite3DB* unitConnection() const { return unitConnection_; }
   std::vector<DataField>& params() { return params_; }
   size_t size() const { return params_.size(); }
   bool has(size_t entries) const { return params_.size() >= entries; }
@@ -38,6 +43,7 @@ class ReportRequest {
 
  private:
   const ConnectionSettings& settings_;
+  CppSQLite3DB* unitConnection_;
   std::vector<DataField>& params_;
   DataRowCallback onRow_;
   intptr_t context_;

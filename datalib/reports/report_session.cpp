@@ -1,36 +1,52 @@
 // Prepared-statement reuse and parameter binding for the report builders.
 #include "reports/report_session.h"
 
+#include "sql_functions.h"
+
 namespace {
 
 [[noreturn]] void ThrowFrom(sqlite3* db, int code) { throw CppSQLite3Exception(code, db ? sqlite3_errmsg(db) : ""); }
 
 }  // namespace
 
-ReportSession::ReportSession(const ConnectionSettings& settings) {
-  db_.open(settings);
+ReportSession::ReportSession(const ReportRequest& request) : db_(request.unitConnection()) {
+  // The unit's connection already reads inside one transaction, with the
+  // unit's page cache, and has the library's functions.
+  if (!db_) openOwn(request.settings());
+}
+
+ReportSession::ReportSession(const ConnectionSettings& settings) : db_(nullptr) { openOwn(settings); }
+
+void ReportSession::openOwn(const ConnectionSettings& settings) {
+  db_ = &own_;
+  own_.open(settings);
   // A report reads much of the file, often more than once and in index order;
   // a page cache of up to 64 MiB spares decrypting the same pages again. The
-  // memory goes with the connection at the end of the report.
-  db_.execDML("pragma cache_size = -65536");
+  // pages go back to the process's pool at the end of the report.
+  own_.execDML("pragma cache_size = -65536");
   // One read transaction for the whole report: every statement outside another
   // one's walk would otherwise take and drop the file lock anew, which costs far
   // more than the look-up itself. It also gives the report one consistent view.
-  db_.execDML("begin");
+  own_.execDML("begin");
 }
 
 ReportSession::~ReportSession() {
   for (auto& entry : statements_) sqlite3_finalize(entry->statement);
   statements_.clear();
+  if (db_ != &own_) return;  // the unit's connection stays open, its transaction untouched
   try {
-    db_.execDML("rollback");  // a report writes nothing
+    own_.execDML("rollback");  // a report writes nothing
   } catch (...) {
   }
   try {
-    db_.close();
+    own_.close();
   } catch (...) {
     // The connection object releases the handle on its own when closing fails.
   }
+}
+
+void ReportSession::useDiscount2Actual() {
+  if (db_ == &own_) RegisterDiscount2Actual(own_);
 }
 
 ReportSession::CachedStatement& ReportSession::acquire(const std::string& ansiSql) {
@@ -38,11 +54,11 @@ ReportSession::CachedStatement& ReportSession::acquire(const std::string& ansiSq
     if (!entry->inUse && entry->sql == ansiSql) return *entry;
   const std::string sql = AnsiToUtf8(ansiSql);
   sqlite3_stmt* statement = nullptr;
-  const int rc = sqlite3_prepare_v2(db_.handle(), sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
+  const int rc = sqlite3_prepare_v2(db_->handle(), sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
   if (rc != SQLITE_OK || !statement) {
     sqlite3_finalize(statement);
     // An empty or comment-only text prepares to nothing: it is no statement.
-    ThrowFrom(db_.handle(), rc != SQLITE_OK ? rc : SQLITE_MISUSE);
+    ThrowFrom(db_->handle(), rc != SQLITE_OK ? rc : SQLITE_MISUSE);
   }
   statements_.push_back(std::unique_ptr<CachedStatement>(new CachedStatement{ansiSql, statement, false}));
   return *statements_.back();
@@ -63,7 +79,7 @@ ReportQuery::ReportQuery(ReportSession& session, const std::string& ansiSql,
     if (rc != SQLITE_OK) {
       sqlite3_clear_bindings(entry_->statement);
       entry_->inUse = false;
-      ThrowFrom(session_.db_.handle(), rc);
+      ThrowFrom(session_.db_->handle(), rc);
     }
   }
 }
@@ -76,14 +92,14 @@ ReportQuery::~ReportQuery() {
 
 void ReportQuery::bind(int index, double value) {
   const int rc = sqlite3_bind_double(entry_->statement, index, value);
-  if (rc != SQLITE_OK) ThrowFrom(session_.db_.handle(), rc);
+  if (rc != SQLITE_OK) ThrowFrom(session_.db_->handle(), rc);
 }
 
 bool ReportQuery::next() {
   const int rc = sqlite3_step(entry_->statement);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  ThrowFrom(session_.db_.handle(), rc);
+  ThrowFrom(session_.db_->handle(), rc);
 }
 
 std::string_view ReportQuery::utf8View(int column) const {

@@ -1,4 +1,5 @@
-// One report's connection to the database.
+// One report's connection to the database: one of its own, or the connection
+// of the caller's unit of work, which the report borrows for its statements.
 //
 // A report runs the same few statements once per product, party or bill, so each
 // statement text is prepared once per report and reused; the per-row values (a
@@ -17,17 +18,23 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/report_request.h"
 #include "sqlite_connection.h"
 #include "text_encoding.h"
 
 class ReportSession {
  public:
+  // Reads through the request's unit connection, or on one of its own.
+  explicit ReportSession(const ReportRequest& request);
+  // Reads on a connection of its own.
   explicit ReportSession(const ConnectionSettings& settings);
-  ~ReportSession();  // finalizes every statement, then closes
+  ~ReportSession();  // finalizes every statement, then closes a connection of its own
   ReportSession(const ReportSession&) = delete;
   ReportSession& operator=(const ReportSession&) = delete;
 
-  CppSQLite3DB& connection() { return db_; }
+  CppSQLite3DB& connection() { return *db_; }
+  // Makes Discount2Actual available to the report's statements.
+  void useDiscount2Actual();
 
  private:
   friend class ReportQuery;
@@ -36,10 +43,12 @@ class ReportSession {
     sqlite3_stmt* statement;
     bool inUse;
   };
+  void openOwn(const ConnectionSettings& settings);
   // A prepared statement for `ansiSql` that no running query holds.
   CachedStatement& acquire(const std::string& ansiSql);
 
-  CppSQLite3DB db_;
+  CppSQLite3DB own_;
+  CppSQLite3DB* db_;  // own_ or the unit's
   std::vector<std::unique_ptr<CachedStatement>> statements_;  // stable addresses
 };
 

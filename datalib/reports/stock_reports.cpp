@@ -79,7 +79,7 @@ int BuildStockSummary(ReportRequest& request) {
   const bool full = request.size() == 12;
   const std::string productCondition = full ? request.name(10) : std::string();
   const std::string period = full ? request.name(11) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   UnitCosts unitCosts(session);
   ReportQuery products(session, "select 商品名称,计量单位,初始库存,进货价 from J4_Product_Data" +
                                     (productCondition.empty() ? std::string() : " where " + productCondition));
@@ -113,7 +113,7 @@ int BuildStockSummary(ReportRequest& request) {
 int BuildStockWarning(ReportRequest& request) {
   if (!request.has(7)) return 0;
   const std::string state = request.size() == 8 ? request.name(7) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   ReportQuery products(session, "select 商品名称,计量单位,最高库存,最低库存,当前库存 from J4_Product_Data");
   while (products.next()) {
     for (int i = 0; i < 5; ++i) request.set(i, products.text(i));
@@ -142,7 +142,7 @@ int BuildStockLedger(ReportRequest& request) {
   const size_t lastCell = std::min<size_t>(n - 2, 11);
   const std::string product = BindText(request.value(12));
   const std::string period = n >= 14 ? request.name(13) : std::string();
-  ReportSession session(request.settings());
+  ReportSession session(request);
   UnitCosts unitCosts(session);
 
   double balanceQuantity = 0, balanceValue = 0;

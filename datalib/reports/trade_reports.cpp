@@ -36,7 +36,7 @@ void EmitDiscountTotals(ReportRequest& request, ReportSession& session, ReportQu
 int BuildTradeSummaryByProduct(ReportRequest& request, bool salesSide) {
   if (!request.has(5)) return 0;
   const std::string condition = request.name(4);
-  ReportSession session(request.settings());
+  ReportSession session(request);
   const ProductLineSums lineSums = ProductLineSums::OfBills(session, BillTypeOf(salesSide), condition);
   ReportQuery products(session, "select 商品名称,计量单位 from J4_Product_Data");
   while (products.next()) {
@@ -56,8 +56,8 @@ int BuildTradeSummaryByParty(ReportRequest& request, bool salesSide) {
   if (!request.has(6)) return 0;
   const std::string party = request.value(4);
   const std::string condition = request.name(5);
-  ReportSession session(request.settings());
-  RegisterDiscount2Actual(session.connection());
+  ReportSession session(request);
+  session.useDiscount2Actual();
   ReportQuery names(session,
                     std::string("select 客户名称 from J4_Customer_Data where 类型=") + PartyTypeOf(salesSide) +
                         (party.empty() ? "" : " and 客户名称=?1"),
@@ -73,8 +73,8 @@ int BuildSalesSummaryBySalesman(ReportRequest& request) {
   if (!request.has(6)) return 0;
   const std::string salesman = request.value(4);
   const std::string condition = request.name(5);
-  ReportSession session(request.settings());
-  RegisterDiscount2Actual(session.connection());
+  ReportSession session(request);
+  session.useDiscount2Actual();
   ReportQuery names(session, std::string("select name from J4_Saler") + (salesman.empty() ? "" : " where name=?1"),
                     {BindText(salesman)});
   EmitDiscountTotals(request, session, names,
@@ -93,7 +93,7 @@ int BuildTradeDetailOfProduct(ReportRequest& request, bool salesSide) {
       break;
     }
   if (product.empty()) return 0;
-  ReportSession session(request.settings());
+  ReportSession session(request);
   std::string unit;
   {
     ReportQuery query(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {BindText(product)});
