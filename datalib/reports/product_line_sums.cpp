@@ -91,7 +91,7 @@ BillNumbers& BillNumbers::operator=(const BillNumbers& other) {
 void BillNumbers::insert(std::string number) {
   if (contains(number)) return;
   texts_.push_back(std::move(number));
-  index_.insert(texts_.back());
+  index_.insert(texts_.back(), 0);
 }
 
 LineFilter LineFilter::Bills(BillNumbers numbers) {
@@ -170,24 +170,24 @@ class LinePass {
     std::vector<ProductLineSums> result(filters.size());
     // A line counts for a set-of-bills filter when its bill is in the set: one
     // look-up of the line's bill answers for all such filters at once.
-    std::unordered_map<std::string_view, uint32_t> billFilters;
+    TextIndex billFilters;
     std::vector<size_t> prefixFilters;
     for (size_t f = 0; f < filters.size(); ++f) {
       if (const BillNumbers* bills = filters[f].bills()) {
-        for (const std::string& number : bills->numbers()) billFilters[number] |= uint32_t{1} << f;
+        for (const std::string& number : bills->numbers()) *billFilters.insert(number, 0).first |= uint32_t{1} << f;
       } else {
         prefixFilters.push_back(f);
       }
     }
     // No bill to look for: no line can count, and the table need not be read.
-    if (billFilters.empty() && prefixFilters.empty()) return result;
+    if (billFilters.size() == 0 && prefixFilters.empty()) return result;
 
     struct Totals {
       SqlSum quantity, amount;
       bool met = false;
     };
     std::deque<std::string> names;  // the products met so far; the keys of `productIds` view them
-    std::unordered_map<std::string_view, size_t> productIds;
+    TextIndex productIds;
     std::vector<std::vector<Totals>> totals(filters.size());
     // Stored order, not an index's: the totals add up in the same order as a
     // statement over one product's lines.
@@ -201,10 +201,7 @@ class LinePass {
       const std::string_view number = lines.utf8View(0);
       if (!haveLast || number != lastNumber) {
         lastTakenBy = 0;
-        if (!billFilters.empty()) {
-          auto found = billFilters.find(number);
-          if (found != billFilters.end()) lastTakenBy = found->second;
-        }
+        if (const uint32_t* found = billFilters.find(number)) lastTakenBy = *found;
         for (size_t f : prefixFilters)
           if (filters[f].takes(number)) lastTakenBy |= uint32_t{1} << f;
         lastNumber.assign(number.data(), number.size());
@@ -213,19 +210,20 @@ class LinePass {
       const uint32_t takenBy = lastTakenBy;
       if (takenBy == 0) continue;
       const std::string_view product = lines.utf8View(1);
-      auto id = productIds.find(product);
-      if (id == productIds.end()) {
+      const uint32_t* found = productIds.find(product);
+      if (!found) {
         names.emplace_back(product);
-        id = productIds.emplace(names.back(), names.size() - 1).first;
+        found = productIds.insert(names.back(), static_cast<uint32_t>(names.size() - 1)).first;
       }
+      const size_t id = *found;
       for (size_t f = 0; f < filters.size(); ++f) {
         if (!(takenBy & (uint32_t{1} << f))) continue;
         std::vector<Totals>& mine = totals[f];
-        if (mine.size() <= id->second) mine.resize(names.size());
-        Totals& entry = mine[id->second];
+        if (mine.size() <= id) mine.resize(names.size());
+        Totals& entry = mine[id];
         if (!entry.met) {
           entry.met = true;
-          result[f].order_.push_back(names[id->second]);
+          result[f].order_.push_back(names[id]);
         }
         if (!filters[f].sums()) continue;
         entry.quantity.add(lines.value(2));

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "reports/report_session.h"
+#include "reports/text_index.h"
 
 class ProductLineSums {
  public:
@@ -54,7 +54,7 @@ class BillNumbers {
   BillNumbers& operator=(BillNumbers&&) = default;
 
   void insert(std::string number);
-  bool contains(std::string_view number) const { return index_.count(number) != 0; }
+  bool contains(std::string_view number) const { return index_.find(number) != nullptr; }
   bool empty() const { return texts_.empty(); }
   size_t size() const { return texts_.size(); }
   // Every number once, in the order of insertion.
@@ -62,7 +62,7 @@ class BillNumbers {
 
  private:
   std::deque<std::string> texts_;  // a deque keeps every text where it is, so the views stay valid
-  std::unordered_set<std::string_view> index_;
+  TextIndex index_;
 };
 
 // Which lines a selection of a one-pass totalling takes, by the line's bill number.
