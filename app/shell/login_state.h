@@ -5,9 +5,7 @@
 
 #include <windows.h>
 
-constexpr int kLoginTextSize = 128;
-// The login edits take at most this many characters, so that a name in any double-
-// byte code page fits the 128-byte globals whole.
-constexpr int kLoginEditMaxChars = 63;
+#include "account_text.h"
+
 
 extern HWND g_loginHwnd;

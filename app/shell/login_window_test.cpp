@@ -12,7 +12,7 @@
 #include "main_frame.h"
 #include "message_dialog.h"
 #include "test_support/login_window_driver.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 #include "text_conversion.h"
 
 namespace {
@@ -182,9 +182,3 @@ TEST(LoginWindow, ThePasswordIsNotKeptAfterTheCheck) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new shelltest::ShellEnvironment);
-  return RUN_ALL_TESTS();
-}

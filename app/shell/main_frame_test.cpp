@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "message_dialog.h"
+#include "test_support/dialog_answers.h"
 #include "test_support/main_window.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 
+using shelltest::DialogAnswer;
 using shelltest::MainWindow;
 using shelltest::PumpUntil;
 using shelltest::TakeQuit;
@@ -80,22 +82,6 @@ TEST(MainFrame, StoredCloseSettingPicksTheBox) {
   std::vector<DataField> key = {MakeDataField("name", "营业员")};
   g_dataObject->DeleteRecords("tb_priority", &key);
 }
-
-// Answers every message dialog with a fixed result and remembers what it asked.
-struct DialogAnswer {
-  static UINT& Result() {
-    static UINT result = 2;
-    return result;
-  }
-  static std::vector<std::wstring>& Asked() {
-    static std::vector<std::wstring> asked;
-    return asked;
-  }
-  static void Watch(shell::CMsgDlg* dialog) {
-    Asked().push_back(std::wstring(dialog->GetTitle().GetData()) + L"|" + dialog->GetText().GetData());
-    dialog->Close(Result());
-  }
-};
 
 TEST(MainFrame, CloseButtonAndAltF4HideMinimiseOrAskToExit) {
   const shell::MsgDlgWatcher previous = shell::SetMsgDlgWatcher(&DialogAnswer::Watch);
@@ -244,9 +230,3 @@ TEST(MainFrame, MaximiseShowsRestoreAndBack) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new shelltest::ShellEnvironment);
-  return RUN_ALL_TESTS();
-}

@@ -15,7 +15,7 @@
 #include "core/skin_archive.h"
 #include "test_support/main_window.h"
 #include "test_support/page_probe.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 #include "test_support/window_shot.h"
 #include "text_conversion.h"
 
@@ -381,9 +381,3 @@ TEST(Tiles, Screenshots) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new shelltest::ShellEnvironment);
-  return RUN_ALL_TESTS();
-}

@@ -26,7 +26,7 @@
 #include "picker_loaders.h"
 #include "picker_popups.h"
 #include "test_support/main_window.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 #include "test_support/window_shot.h"
 #include "text_conversion.h"
 

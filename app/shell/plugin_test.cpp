@@ -12,7 +12,7 @@
 #include "main_frame.h"
 #include "message_dialog.h"
 #include "test_support/main_window.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 #include "text_conversion.h"
 
 namespace {
@@ -68,6 +68,8 @@ class PluginFolder : public ::testing::Environment {
   static std::vector<std::string> listed_;
 };
 std::vector<std::string> PluginFolder::listed_;
+// Set up after the data library and the skin.
+const shelltest::LaterEnvironment kPluginFolder(new PluginFolder);
 
 bool Has(const std::string& report, const std::string& line) { return report.find(line + "\n") != std::string::npos; }
 
@@ -215,10 +217,3 @@ TEST(Plugins, ANonZeroAnswerEndsTheWalk) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new shelltest::ShellEnvironment);
-  ::testing::AddGlobalTestEnvironment(new PluginFolder);
-  return RUN_ALL_TESTS();
-}

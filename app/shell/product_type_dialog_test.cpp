@@ -10,7 +10,7 @@
 #include "product_type_dialog.h"
 #include "test_support/dialog_script.h"
 #include "test_support/main_window.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "product_type_dialog.h"
 #include "set_password_dialog.h"
 #include "test_support/dialog_script.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 

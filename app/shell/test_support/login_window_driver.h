@@ -8,7 +8,7 @@
 
 #include "login_window.h"
 #include "skin_dialog.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace shelltest {
 

@@ -1,14 +1,30 @@
 // One main window per test, logged in as the given account through the stand-in
-// login, built from the packed skin; its window, the single-instance mutex and the
-// quit message it leaves are cleaned up afterwards.
+// login (no login window), built from the packed skin; its window, the single-
+// instance mutex and the quit message it leaves are cleaned up afterwards.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 #include "main_frame.h"
-#include "test_support/shell_test_env.h"
+#include "session.h"
+#include "test_support/window_test_env.h"
+#include "text_conversion.h"
 
 namespace shelltest {
+
+// The account the stand-in login logs in; it answers as a login window would.
+struct StandInLogin {
+  static std::string& Account() {
+    static std::string account;
+    return account;
+  }
+  static UINT Run(HWND, pagekit::Session* session) {
+    *session = {shell::WideFromAnsi(Account()), Account() == "老板"};
+    return 1;
+  }
+};
 
 class MainWindow {
  public:

@@ -1,6 +1,6 @@
 // Stand-ins for what the main window asks and calls out to, for the shell's window
-// tests: recorders that answer the message dialogs (CMsgDlg) and the system
-// message boxes, and plug-ins made up by a test, bound before the window is made.
+// tests: the dialog answerers (test_support/dialog_answers.h), and plug-ins made up
+// by a test, bound before the window is made.
 #pragma once
 
 #include <windows.h>
@@ -9,62 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "core/blocking_calls.h"
 #include "library_binding.h"
 #include "main_frame.h"
-#include "message_dialog.h"
+#include "test_support/dialog_answers.h"
 #include "test_support/main_window.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace shelltest {
-
-// Answers every message dialog with a fixed result and remembers "title|text".
-struct DialogAnswer {
-  static UINT& Result() {
-    static UINT result = 2;
-    return result;
-  }
-  static std::vector<std::wstring>& Asked() {
-    static std::vector<std::wstring> asked;
-    return asked;
-  }
-  static void Watch(shell::CMsgDlg* dialog) {
-    Asked().push_back(std::wstring(dialog->GetTitle().GetData()) + L"|" + dialog->GetText().GetData());
-    dialog->Close(Result());
-  }
-};
-
-// While it lives, message dialogs are answered by DialogAnswer.
-class DialogAnswering {
- public:
-  explicit DialogAnswering(UINT result) : previous_(shell::SetMsgDlgWatcher(&DialogAnswer::Watch)) {
-    DialogAnswer::Result() = result;
-    DialogAnswer::Asked().clear();
-  }
-  ~DialogAnswering() { shell::SetMsgDlgWatcher(previous_); }
-
- private:
-  shell::MsgDlgWatcher previous_;
-};
-
-// While it lives, system message boxes answer OK and are remembered as
-// "caption|text".
-class MessageBoxRecorder {
- public:
-  MessageBoxRecorder() : previous_(SkinUI::UISetBlockingCalls({&Record, nullptr})) { Boxes().clear(); }
-  ~MessageBoxRecorder() { SkinUI::UISetBlockingCalls(previous_); }
-  static std::vector<std::wstring>& Boxes() {
-    static std::vector<std::wstring> boxes;
-    return boxes;
-  }
-
- private:
-  static int Record(HWND, const wchar_t* text, const wchar_t* caption, UINT) {
-    Boxes().push_back(std::wstring(caption != nullptr ? caption : L"") + L"|" + (text != nullptr ? text : L""));
-    return IDOK;
-  }
-  SkinUI::UIBlockingCalls previous_;
-};
 
 // A plug-in made up by a test: its name, its home tile's name, and what it
 // answers to every notification. It remembers what it was told.

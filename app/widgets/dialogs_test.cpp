@@ -7,7 +7,7 @@
 
 #include "field_tooltip.h"
 #include "message_dialog.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 
@@ -141,9 +141,3 @@ TEST(FieldToolTip, OpensBelowTheFieldAndClosesItself) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new shelltest::ShellEnvironment);
-  return RUN_ALL_TESTS();
-}

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
+#include "account_text.h"
 #include "core/control_ui.h"
 #include "kxp_data.h"
 #include "library_binding.h"
-#include "login_state.h"
 #include "text_conversion.h"
 
 namespace shell {

@@ -1,8 +1,7 @@
-// What the shell's window tests share: the real Datavane.dll on a fresh database in
-// the temp folder, the packed skin linked into the test program as resource 105,
-// a login that logs a chosen account in without its window, and helpers to pump
-// messages, click controls with real mouse messages and clear the quit message
-// that a closing main window leaves behind.
+// What the window tests share: the real Datavane.dll on a fresh database in the
+// temp folder, the packed skin linked into the test program as resource 105, and
+// helpers to pump messages, click controls with real mouse messages and clear the
+// quit message that a closing window leaves behind.
 #pragma once
 
 #include <windows.h>
@@ -17,10 +16,6 @@
 #include "app_paths.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
-#include "login_state.h"
-#include "session.h"
-#include "text_conversion.h"
-#include "main_frame.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
 
@@ -77,18 +72,6 @@ inline void Click(HWND window, SkinUI::CControlUI* control) {
   ::PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
-// The account the stand-in login logs in; it answers as a login window would.
-struct StandInLogin {
-  static std::string& Account() {
-    static std::string account;
-    return account;
-  }
-  static UINT Run(HWND, pagekit::Session* session) {
-    *session = {shell::WideFromAnsi(Account()), Account() == "老板"};
-    return 1;
-  }
-};
-
 // Once per test program: the data object on a fresh database (which g_dbPath
 // names), the framework on this program's instance (whose resources hold the skin).
 class ShellEnvironment : public ::testing::Environment {
@@ -122,6 +105,17 @@ class ShellEnvironment : public ::testing::Environment {
  private:
   std::string database_;
   std::vector<BYTE> skin_;
+};
+
+// Environments of a test program that need the data library and the skin set up
+// first; the test main adds them after ShellEnvironment, in the order they were
+// made. A test file makes one at namespace scope: `const LaterEnvironment k(new X);`.
+inline std::vector<::testing::Environment*>& LaterEnvironments() {
+  static std::vector<::testing::Environment*> environments;
+  return environments;
+}
+struct LaterEnvironment {
+  explicit LaterEnvironment(::testing::Environment* environment) { LaterEnvironments().push_back(environment); }
 };
 
 }  // namespace shelltest

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "skin_dialog.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/window_test_env.h"
 #include "test_support/window_shot.h"
 
 namespace shelltest {

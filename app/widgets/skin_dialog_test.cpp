@@ -16,8 +16,8 @@
 #include "import_dialog.h"
 #include "message_dialog.h"
 #include "test_support/dialog_script.h"
-#include "test_support/shell_doubles.h"
-#include "test_support/shell_test_env.h"
+#include "test_support/dialog_answers.h"
+#include "test_support/window_test_env.h"
 
 namespace {
 
