@@ -70,8 +70,8 @@ double OpenAndPaint(shell::MainFrame& frame, const wchar_t* page) {
 // pages rebuild their grids), the layout and the paint.
 void PageSwitching() {
   const SkinUI::UIBlockingCalls previous = SkinUI::UISetBlockingCalls({&SilentBox, nullptr});
-  shell::MainFrame* frame = new shell::MainFrame;
-  HWND hwnd = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
+  shell::MainFrame* frame = shell::CreateMainWindow();
+  HWND hwnd = frame->GetHWND();
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   ::UpdateWindow(hwnd);
   Drain();
@@ -104,8 +104,8 @@ void StartUp(int shortcuts) {
   std::vector<double> build, init, paint, total;
   for (int run = 0; run < 6; ++run) {
     const double start = Now();
-    shell::MainFrame* frame = new shell::MainFrame;
-    HWND hwnd = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
+    shell::MainFrame* frame = shell::CreateMainWindow();
+    HWND hwnd = frame->GetHWND();
     const double created = Now();
     ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     ::UpdateWindow(hwnd);

@@ -1,6 +1,8 @@
 // LoadLibrary/GetProcAddress binding of Datavane, KXXls and the plug-ins.
 #include "library_binding.h"
 
+#include "handle_scope.h"
+
 #include <windows.h>
 
 KXPDatavane* g_dataObject = nullptr;
@@ -41,15 +43,14 @@ std::wstring LibraryFailureText(const wchar_t* dllName) {
 
 void ScanPluginFolder(const std::string& folder) {
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  const FindScope search(::FindFirstFileA((folder + "\\*.*").c_str(), &found));
+  if (!search.valid()) return;
   do {
     if (found.cFileName[0] == '.' || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
     PluginEntry entry;
     entry.path = folder + "\\" + found.cFileName;
     g_plugins.push_back(entry);
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
+  } while (::FindNextFileA(search.get(), &found));
 }
 
 void BindPlugins() {

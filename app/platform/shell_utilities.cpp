@@ -1,6 +1,8 @@
 // SplitString, TimeToSystemTime, FileExists and CreateDirectoryPath.
 #include "shell_utilities.h"
 
+#include "handle_scope.h"
+
 #include <cstring>
 
 namespace shell {
@@ -32,10 +34,8 @@ bool TimeToSystemTime(long seconds, SYSTEMTIME* date) {
 bool FileExists(const char* path) {
   if (path == nullptr || *path == '\0') return false;
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA(path, &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  ::FindClose(search);
-  return true;
+  const FindScope search(::FindFirstFileA(path, &found));
+  return search.valid();
 }
 
 namespace {

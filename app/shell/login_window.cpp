@@ -20,7 +20,8 @@
 #include "login_state.h"
 #include "message_dialog.h"
 #include "controls/option.h"
-#include "popup_menu.h"
+#include "controls/menu_window.h"
+#include "program_resources.h"
 #include "startup_trace.h"
 #include "text_conversion.h"
 
@@ -54,7 +55,7 @@ void CLoginWnd::BringUp() {
 }
 
 void CLoginWnd::OnInitWindow() {
-  m_icon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
+  m_icon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_PROGRAM_ICON));
   m_tray.AddIcon(m_hWnd, m_icon, L"TarvelStock");
   ::SetForegroundWindow(m_hWnd);
   for (const wchar_t* name : {L"login_edit_acc", L"login_pwd"}) {
@@ -298,30 +299,20 @@ LRESULT CLoginWnd::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool&
 
 LRESULT CLoginWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (uMsg == WM_CREATE) {
-    m_shadow.Create(m_hWnd);
-    m_shadow.SetSize(4);
-    m_shadow.SetPosition(0, 0);
-    m_shadow.SetSharpness(10);
+    AttachWindowShadow(m_shadow, m_hWnd);
     AddClipStyles(m_hWnd);
     if (BuildWindowLayout(m_hWnd, m_pm, L"login.xml", this, this) != nullptr) OnInitWindow();
     return 0;
   }
   LRESULT result = 0;
   if (HandleFramelessMessage(m_hWnd, m_pm, true, uMsg, wParam, lParam, &result)) return result;
-  if (uMsg == WM_TIMER && wParam == kTrayClickTimerId) {
-    ::KillTimer(m_hWnd, kTrayClickTimerId);
-    if (!m_trayDoubleClicked) BringUp();
-    return 1;
-  }
+  if (uMsg == WM_TIMER && m_trayClicks.OnTimer(m_hWnd, wParam)) return 1;
   if (uMsg == kLoginResultMessage) {
     OnLoginResult(static_cast<int>(wParam));
     return 0;
   }
-  if (uMsg == kMenuItemMessage) {
-    SkinUI::CUIString* item = reinterpret_cast<SkinUI::CUIString*>(wParam);
-    if (item == nullptr) return 0;
-    const SkinUI::CUIString name = *item;
-    delete item;
+  if (uMsg == SkinUI::WM_MENUCLICK) {
+    const SkinUI::CUIString name = TakeMenuItemName(wParam);
     if (name == L"menu_login_show_app") {
       BringUp();
     } else if (name == L"menu_login_exit") {
@@ -330,28 +321,7 @@ LRESULT CLoginWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (uMsg == kTrayCallbackMessage) {
-    switch (lParam) {
-      case WM_MOUSEMOVE:
-        m_tray.OnMouseMove();
-        break;
-      case WM_LBUTTONDOWN:
-        m_trayDoubleClicked = 0;
-        ::SetTimer(m_hWnd, kTrayClickTimerId, ::GetDoubleClickTime(), nullptr);
-        break;
-      case WM_LBUTTONDBLCLK:
-        m_trayDoubleClicked = 1;
-        BringUp();
-        break;
-      case WM_RBUTTONUP: {
-        BringUp();
-        POINT cursor;
-        ::GetCursorPos(&cursor);
-        OpenPopupMenu(m_hWnd, L"menu_login.xml", cursor);
-        break;
-      }
-      default:
-        break;
-    }
+    m_trayClicks.OnIconMessage(m_hWnd, lParam);
     return 0;
   }
   if (uMsg == TaskbarCreatedMessage()) {

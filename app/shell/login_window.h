@@ -10,6 +10,7 @@
 #include "core/paint_manager.h"
 #include "session.h"
 #include "login_state.h"
+#include "tray_clicks.h"
 #include "tray_icon.h"
 #include "core/ui_string.h"
 #include "controls/window_shadow.h"
@@ -19,7 +20,6 @@ namespace shell {
 
 // The worker's answer: wParam carries the data library's result.
 constexpr UINT kLoginResultMessage = WM_APP + 0x40;
-constexpr UINT kMenuItemMessage = 0x2340;
 constexpr UINT kTrayClickTimerId = 101;
 
 class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public SkinUI::IMessageFilterUI {
@@ -58,7 +58,7 @@ class CLoginWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI, public Sk
   int m_busy = 0;
   pagekit::Session* m_session;
   std::string m_account;  // the account of the running or last check
-  int m_trayDoubleClicked = 0;
+  TrayClicks m_trayClicks{m_tray, {kTrayClickTimerId, L"menu_login.xml", [this] { BringUp(); }, [this] { BringUp(); }}};
   SkinUI::CWndShadow m_shadow;
   SkinUI::CPaintManagerUI m_pm;
 };

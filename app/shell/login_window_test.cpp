@@ -123,9 +123,9 @@ TEST(LoginWindow, LeavingWithoutLoginNeverShowsTheMainWindow) {
   for (UINT how : {static_cast<UINT>(VK_ESCAPE), static_cast<UINT>(SC_CLOSE)}) {
     g_leaveBy = how;
     ::SetTimer(nullptr, 0, 300, &LeaveLogin);
-    shell::MainFrame* frame = new shell::MainFrame;
-    HWND main = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
-    ASSERT_NE(nullptr, main);
+    shell::MainFrame* frame = shell::CreateMainWindow();
+    ASSERT_NE(nullptr, frame);
+    HWND main = frame->GetHWND();
     EXPECT_EQ(shell::StartupOutcome::kLoginRefused, frame->GetStartupOutcome()) << how;
     EXPECT_FALSE(::IsWindowVisible(main));
     EXPECT_FALSE(::IsWindow(g_loginHwnd)) << "the login window is gone";

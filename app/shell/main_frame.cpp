@@ -3,13 +3,17 @@
 #include "main_frame.h"
 
 #include <cstdlib>
+#include <new>
 
 #include "account_options_store.h"
 #include "app_paths.h"
+#include "handle_scope.h"
 #include "core/control_ui.h"
+#include "frameless_window.h"
 #include "library_binding.h"
 #include "login_window.h"
 #include "message_dialog.h"
+#include "program_resources.h"
 #include "controls/option.h"
 #include "shell_utilities.h"
 #include "startup_trace.h"
@@ -19,7 +23,9 @@ namespace shell {
 namespace {
 
 LoginRunner g_loginRunner = &RunLoginWindow;
-HANDLE g_instanceMutex = nullptr;
+// The single-instance mutex this process holds, from the first main window's
+// start-up until it is released or the process ends.
+HandleScope g_instanceMutex(nullptr);
 
 }  // namespace
 
@@ -28,21 +34,24 @@ SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name) 
   return control != nullptr ? static_cast<SkinUI::COptionUI*>(control->GetInterface(L"Option")) : nullptr;
 }
 
+MainFrame* CreateMainWindow() {
+  MainFrame* frame = new (std::nothrow) MainFrame;
+  if (frame == nullptr) return nullptr;
+  // A window that fails in its creation has freed its object already.
+  if (frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800) == nullptr) return nullptr;
+  return frame;
+}
+
 LoginRunner SetLoginRunner(LoginRunner runner) {
   LoginRunner previous = g_loginRunner;
   g_loginRunner = runner != nullptr ? runner : &RunLoginWindow;
   return previous;
 }
 
-void ReleaseSingleInstance() {
-  if (g_instanceMutex == nullptr) return;
-  ::CloseHandle(g_instanceMutex);
-  g_instanceMutex = nullptr;
-}
+void ReleaseSingleInstance() { g_instanceMutex.reset(); }
 
 void HoldSingleInstance() {
-  if (g_instanceMutex == nullptr)
-    g_instanceMutex = ::CreateMutexW(nullptr, FALSE, L"hKXPlatform");
+  if (!g_instanceMutex.valid()) g_instanceMutex.reset(::CreateMutexW(nullptr, FALSE, L"hKXPlatform"));
 }
 
 MainFrame::MainFrame() {
@@ -50,10 +59,9 @@ MainFrame::MainFrame() {
   m_shadow.SetSharpness(5);
   m_shadow.SetSize(0);
   m_shadow.SetPosition(5, 5);
-  ::InitializeCriticalSection(&m_tabLock);
 }
 
-MainFrame::~MainFrame() { ::DeleteCriticalSection(&m_tabLock); }
+MainFrame::~MainFrame() = default;
 
 const wchar_t* MainFrame::GetWindowClassName() const { return L"KXPlatform"; }
 
@@ -68,16 +76,13 @@ SkinUI::CUIString MainFrame::GetSkinFile() { return L"MainFrame.xml"; }
 
 SkinUI::SKIN_RESOURCETYPE MainFrame::GetResourceType() const { return SkinUI::SKIN_FROM_ZIPRESOURCE; }
 
-const wchar_t* MainFrame::GetResourceID() const { return MAKEINTRESOURCEW(105); }
+const wchar_t* MainFrame::GetResourceID() const { return MAKEINTRESOURCEW(IDR_SKIN_ARCHIVE); }
 
 LRESULT MainFrame::ResponseDefaultKeyEvent(WPARAM) { return 0; }
 
 LRESULT MainFrame::OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
   TraceStartup("main window creating");
-  m_shadow.Create(m_hWnd);
-  m_shadow.SetSize(4);
-  m_shadow.SetPosition(0, 0);
-  m_shadow.SetSharpness(10);
+  AttachWindowShadow(m_shadow, m_hWnd);
   return WindowImplBase::OnCreate(uMsg, wParam, lParam, bHandled);
 }
 
@@ -94,7 +99,7 @@ void MainFrame::InitWindow() {
     return;
   }
   if (SkinUI::CControlUI* user = m_PaintManager.FindControl(L"user_name")) user->SetText(m_session.account.c_str());
-  m_trayIcon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(101));
+  m_trayIcon = ::LoadIconW(SkinUI::CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(IDI_PROGRAM_ICON));
   m_tray.AddIcon(m_hWnd, m_trayIcon, L"TarvelStock");
   TraceStartup("tray icon added");
   ::BringWindowToTop(m_hWnd);
@@ -145,19 +150,16 @@ bool MainFrame::ApplyCloseSetting() {
 }
 
 bool MainFrame::CheckSingleInstance() {
-  HANDLE mutex = ::CreateMutexW(nullptr, FALSE, (std::wstring(L"h") + GetWindowClassName()).c_str());
-  if (mutex != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-    ::CloseHandle(mutex);
+  HandleScope mutex(::CreateMutexW(nullptr, FALSE, (std::wstring(L"h") + GetWindowClassName()).c_str()));
+  if (mutex.valid() && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    mutex.reset();
     ShowMessageDialog(nullptr, L"错误", L"程序已经登陆 ，不能重复登陆!!", kMsgDlgIconInfo, 0);
     m_tray.RemoveIcon();
     ::PostQuitMessage(0);
     return false;
   }
-  if (g_instanceMutex == nullptr) {
-    g_instanceMutex = mutex;
-  } else if (mutex != nullptr) {
-    ::CloseHandle(mutex);
-  }
+  // A second main window of this process (tests make many) keeps the first one's.
+  if (!g_instanceMutex.valid()) g_instanceMutex.reset(mutex.release());
   return true;
 }
 

@@ -1,8 +1,10 @@
-// MainFrame: the program's one main window. It builds itself from the skin inside
-// its own window creation, runs the login before it is first shown, refuses a
-// second copy of the program, and keeps the tray icon, the window buttons and the
-// broadcast animation. Pages live in their own folders and see the frame as their
-// PageHost; the frame offers them what its own rows leave (main_frame_pages.cpp).
+// MainFrame: the program's one main window, and only the frame. It builds itself
+// from the skin inside its own window creation, runs the login before it is first
+// shown, refuses a second copy of the program, and keeps the tab strip, the side
+// bar, the tile pages, the menus, the plug-in host, the tray icon, the window
+// buttons and the broadcast animation. Pages live in their own folders and see the
+// frame as their PageHost; the frame offers them what its own rows leave
+// (main_frame_pages.cpp).
 #pragma once
 
 #include <windows.h>
@@ -23,6 +25,7 @@
 #include "paint_manager_fields.h"
 #include "picker_callbacks.h"
 #include "plugin_api.h"
+#include "tray_clicks.h"
 #include "tray_icon.h"
 #include "core/ui_string.h"
 #include "core/window_impl_base.h"
@@ -56,6 +59,12 @@ enum class StartupOutcome {
 // it puts in `session`. Tests put their own in place of the login window.
 using LoginRunner = UINT (*)(HWND mainWindow, pagekit::Session* session);
 LoginRunner SetLoginRunner(LoginRunner runner);
+
+class MainFrame;
+// Makes the main window as the program does: hidden, its start-up (the login
+// included) run inside its creation. The object frees itself when its window goes.
+// Null when the window could not be made.
+MainFrame* CreateMainWindow();
 
 // Releases the single-instance mutex held by this process (tests share one Wine
 // server, and so one mutex, between their cases).
@@ -124,15 +133,19 @@ class MainFrame : public DllApiInterface,
   void ConfirmExit();
   UINT ConfirmBroadcast();
   void OnTimer(UINT_PTR id);
-  void OnTrayNotify(UINT mouseCode);
   void OnMenuCommand(const SkinUI::CUIString& item);
   // The close button and Alt+F4: hide to the tray, minimise or ask to exit.
   void OnCloseButton();
   // Shows the window again from the tray.
   void RestoreFromTray();
 
-  // Tabs, panels and the page router.
-  int AddTab(const SkinUI::CUIString& page, bool closable);
+  // Tabs, panels and the page router. The open tabs are read and written on the
+  // window's thread alone (its messages, timers and the plug-ins it calls), so they
+  // take no lock.
+  // Selects the page's tab, made first (closable or not) when the page has none.
+  // False when there is no tab: a layout without the strip, or no memory for its
+  // controls. The callers show their panel either way; the tab only names it.
+  bool AddTab(const SkinUI::CUIString& page, bool closable);
   void CloseTab(const SkinUI::CUIString& page);
   void SelectPrevTab();
   void SelectNextTab();
@@ -272,11 +285,14 @@ class MainFrame : public DllApiInterface,
   SkinUI::CControlUI* m_castWaves[3] = {nullptr, nullptr, nullptr};
   std::vector<SkinUI::CControlUI*> m_panels;
   std::multimap<int, ProductTypeNode> m_productTypes;
-  CRITICAL_SECTION m_tabLock;
   std::map<int, SkinUI::CUIString> m_openTabs;
   TrayIcon m_tray;
   HICON m_trayIcon = nullptr;
-  int m_trayDoubleClicked = 0;
+  TrayClicks m_trayClicks{m_tray,
+                          {kTimerTrayClick, L"menu_app_tray.xml", [this] { RestoreFromTray(); }, [this] {
+                             ::BringWindowToTop(m_hWnd);
+                             ::SetForegroundWindow(m_hWnd);
+                           }}};
   SkinUI::ObserverImpl<int, SkinUI::SkinChangedParam> m_skinObserver;
   std::vector<DataField> m_editRecord;
   float m_billOutstanding = 0.0f;

@@ -9,6 +9,7 @@
 
 #include "controls/menu_window.h"
 #include "core/control_ui.h"
+#include "frameless_window.h"
 #include "date_field_updates.h"
 #include "library_binding.h"
 #include "list_sorting.h"
@@ -62,16 +63,11 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
 LRESULT MainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
   bHandled = FALSE;
   if (uMsg == SkinUI::WM_MENUCLICK) {
-    // This handler owns the menu's string: it goes before the command runs, which
-    // may end the program.
-    std::unique_ptr<SkinUI::CUIString> item(reinterpret_cast<SkinUI::CUIString*>(wParam));
-    if (item) {
-      const SkinUI::CUIString name = *item;
-      item.reset();
-      OnMenuCommand(name);
-    }
+    // The menu's string goes before the command runs, which may end the program.
+    const SkinUI::CUIString name = TakeMenuItemName(wParam);
+    if (!name.IsEmpty()) OnMenuCommand(name);
   } else if (uMsg == kTrayCallbackMessage) {
-    if (lParam >= WM_MOUSEFIRST && lParam <= WM_MOUSEFIRST + 5) OnTrayNotify(static_cast<UINT>(lParam - WM_MOUSEFIRST));
+    m_trayClicks.OnIconMessage(m_hWnd, lParam);
   } else if (uMsg == WM_TIMER) {
     OnTimer(wParam);
   } else if (uMsg == TaskbarCreatedMessage()) {

@@ -2,7 +2,7 @@
 // skin, for the owner and the clerk: the home page at start-up, the tile pages,
 // the report centre, the shop page and the product page's frame, each with its
 // tab, its one visible panel and its tiles or entries; the tiles' "+" on hover;
-// the top-bar buttons and tiles clicked with the mouse; screenshots.
+// the top-bar buttons and tiles clicked with the mouse.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,7 +14,6 @@
 #include "grid_wnd.h"
 #include "test_support/page_probe.h"
 #include "test_support/shell_doubles.h"
-#include "test_support/window_shot.h"
 #include "text_conversion.h"
 
 namespace {
@@ -340,32 +339,6 @@ TEST(ModulePages, ReportListsShowTheirFirstAndLastEntriesWhole) {
     EXPECT_GE(last.top, body.top);
   }
   EXPECT_GE(scrolled, 2) << "the sales and purchase reports scroll";
-}
-
-// Screenshots for a person to look at: the home page, a tile page, the report
-// centre and the product page, for the owner and the clerk.
-TEST(ModulePages, Screenshots) {
-  for (const char* account : kAccounts) {
-    MainWindow main(account);
-    main.Show();
-    MessageBoxRecorder boxes;  // the clerk is refused the report centre
-    const std::string role = main.frame().CurrentSession().owner ? "owner" : "clerk";
-    const struct {
-      const wchar_t* page;
-      const char* shot;
-    } pages[] = {{L"首页", "home"}, {L"进销存", "tiles"}, {L"报表中心", "reports"}, {L"商品", "products"}};
-    for (const auto& page : pages) {
-      main.frame().ShowPage(page.page);
-      shelltest::Pump(200);
-      shelltest::SaveWindowShot(main.hwnd(), ("pages_" + role + "_" + page.shot).c_str());
-    }
-    // The first home tile under the mouse, with its "+".
-    main.frame().ShowPage(L"首页");
-    shelltest::Pump(100);
-    MoveTo(main, Inside(main.Find(L"bar_btn_商品")));
-    shelltest::Pump(100);
-    shelltest::SaveWindowShot(main.hwnd(), ("pages_" + role + "_home_plus").c_str());
-  }
 }
 
 }  // namespace

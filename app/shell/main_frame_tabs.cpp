@@ -9,7 +9,6 @@
 
 #include "controls/button.h"
 #include "core/container_ui.h"
-#include "critical_section_scope.h"
 #include "controls/horizontal_layout.h"
 #include "controls/option.h"
 
@@ -27,26 +26,25 @@ SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* 
   return control != nullptr ? static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container")) : nullptr;
 }
 
-int MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
+bool MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
   SkinUI::COptionUI* added = nullptr;
   {
-    CriticalSectionScope lock(m_tabLock);
-    for (const auto& entry : m_openTabs) {
+      for (const auto& entry : m_openTabs) {
       if (entry.second != page) continue;
       SkinUI::COptionUI* tab = FindOption(m_PaintManager, Named(L"tab_", page).GetData());
       if (tab != nullptr && !tab->IsSelected()) tab->SetAttribute(L"selected", L"true");
       ScrollTabsToSelected();
-      return 0;
+      return true;
     }
     SkinUI::CContainerUI* strip = FindContainer(m_PaintManager, L"layoutContentTab");
-    if (strip == nullptr) return 1;
+    if (strip == nullptr) return false;
 
     std::unique_ptr<SkinUI::CHorizontalLayoutUI> layout(new (std::nothrow) SkinUI::CHorizontalLayoutUI);
-    if (!layout) return 2;
+    if (!layout) return false;
     std::unique_ptr<SkinUI::COptionUI> option(new (std::nothrow) SkinUI::COptionUI);
-    if (!option) return 3;
+    if (!option) return false;
     std::unique_ptr<SkinUI::CButtonUI> close(new (std::nothrow) SkinUI::CButtonUI);
-    if (!close) return 4;
+    if (!close) return false;
 
     layout->SetName(Named(L"tab_layout_", page).GetData());
     layout->SetFixedWidth(102);
@@ -82,7 +80,7 @@ int MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
   added->Selected(true);
   added->SetToolTip(page.GetData());
   ScrollTabsToSelected();
-  return 0;
+  return true;
 }
 
 void MainFrame::CloseTab(const SkinUI::CUIString& page) {
@@ -93,7 +91,6 @@ void MainFrame::CloseTab(const SkinUI::CUIString& page) {
   if (SkinUI::CControlUI* layout = m_PaintManager.FindControl(Named(L"tab_layout_", page).GetData()))
     strip->Remove(layout);
 
-  CriticalSectionScope lock(m_tabLock);
   auto closed = m_openTabs.end();
   for (auto it = m_openTabs.begin(); it != m_openTabs.end(); ++it) {
     if (it->second == page) {
@@ -116,7 +113,6 @@ void MainFrame::CloseTab(const SkinUI::CUIString& page) {
 }
 
 void MainFrame::SelectNeighbourTab(int step) {
-  CriticalSectionScope lock(m_tabLock);
   if (m_openTabs.size() < 2) return;
   std::vector<SkinUI::CUIString> pages;
   int selected = -1;
@@ -169,7 +165,6 @@ void MainFrame::SelectPrevTab() { SelectNeighbourTab(-1); }
 void MainFrame::SelectNextTab() { SelectNeighbourTab(1); }
 
 std::vector<SkinUI::CUIString> MainFrame::GetOpenTabs() {
-  CriticalSectionScope lock(m_tabLock);
   std::vector<SkinUI::CUIString> pages;
   for (const auto& entry : m_openTabs) pages.push_back(entry.second);
   return pages;

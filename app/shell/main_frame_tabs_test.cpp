@@ -127,8 +127,8 @@ TEST_F(TabsTest, TheButtonsOfTheStripCloseAndStep) {
 }
 
 TEST_F(TabsTest, AnUnclosableTabHasNoCloseButtonAndAMissingStripNoTab) {
-  EXPECT_EQ(0, main_.frame().AddTab(L"甲", false));
-  EXPECT_EQ(0, main_.frame().AddTab(L"乙", true));
+  EXPECT_TRUE(main_.frame().AddTab(L"甲", false));
+  EXPECT_TRUE(main_.frame().AddTab(L"乙", true));
   EXPECT_FALSE(main_.Find(L"tab_close_甲")->IsVisible());
   EXPECT_TRUE(main_.Find(L"tab_close_乙")->IsVisible());
   EXPECT_EQ(SkinUI::CUIString(L"甲"), main_.Find(L"tab_甲")->GetText());

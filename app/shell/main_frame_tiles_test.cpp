@@ -16,7 +16,6 @@
 #include "test_support/main_window.h"
 #include "test_support/page_probe.h"
 #include "test_support/window_test_env.h"
-#include "test_support/window_shot.h"
 #include "text_conversion.h"
 
 namespace {
@@ -366,18 +365,6 @@ TEST(GridWnd, WithItsMouseDisabledAPressStartsNoDrag) {
   window.grid().SetMouseEnabled(true);
   window.Wheel(true);
   EXPECT_EQ(-8, window.grid().GetFlingSpeed()) << "taking the mouse again, it flings";
-}
-
-TEST(Tiles, Screenshots) {
-  Store({"商品", "客户", "销售批发价", "进货单", "资金"});
-  for (const char* account : {"老板", "营业员"}) {
-    MainWindow main(account);
-    main.Show();
-    shelltest::Pump(300);
-    shelltest::SaveWindowShot(
-        main.hwnd(), (std::string("home_") + (main.frame().CurrentSession().owner ? "owner" : "clerk")).c_str());
-  }
-  g_dataObject->DeleteSideBarItem(nullptr);
 }
 
 }  // namespace

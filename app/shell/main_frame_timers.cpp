@@ -1,11 +1,9 @@
-// MainFrame's timers, tray icon codes, maximise/restore buttons and the way back
-// from the tray.
+// MainFrame's timers, maximise/restore buttons and the way back from the tray.
 #include "main_frame.h"
 
 #include <cwchar>
 
 #include "core/control_ui.h"
-#include "popup_menu.h"
 #include "controls/rich_edit.h"
 
 namespace shell {
@@ -18,11 +16,8 @@ void MainFrame::RestoreFromTray() {
 }
 
 void MainFrame::OnTimer(UINT_PTR id) {
+  if (m_trayClicks.OnTimer(m_hWnd, id)) return;
   switch (id) {
-    case kTimerTrayClick:
-      ::KillTimer(m_hWnd, kTimerTrayClick);
-      if (!m_trayDoubleClicked) RestoreFromTray();
-      break;
     case kTimerBroadcast:
       if (m_broadcastTicking) break;
       m_broadcastTicking = true;
@@ -84,32 +79,6 @@ void MainFrame::OnTabHoverTimer() {
       send(previous, SkinUI::UIEV_MOUSE_LEAVE);
   }
   m_hoveredTabClose = close != nullptr ? closeName : SkinUI::CUIString();
-}
-
-void MainFrame::OnTrayNotify(UINT mouseCode) {
-  switch (mouseCode + WM_MOUSEFIRST) {
-    case WM_MOUSEMOVE:
-      m_tray.OnMouseMove();
-      break;
-    case WM_LBUTTONDOWN:
-      m_trayDoubleClicked = 0;
-      ::SetTimer(m_hWnd, kTimerTrayClick, ::GetDoubleClickTime(), nullptr);
-      break;
-    case WM_LBUTTONDBLCLK:
-      m_trayDoubleClicked = 1;
-      RestoreFromTray();
-      break;
-    case WM_RBUTTONUP: {
-      ::BringWindowToTop(m_hWnd);
-      ::SetForegroundWindow(m_hWnd);
-      POINT cursor;
-      ::GetCursorPos(&cursor);
-      OpenPopupMenu(m_hWnd, L"menu_app_tray.xml", cursor);
-      break;
-    }
-    default:
-      break;
-  }
 }
 
 void MainFrame::ShowMaxRestoreButtons(bool maximised) {

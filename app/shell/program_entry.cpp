@@ -15,6 +15,7 @@
 #include "controls/gdiplus_scope.h"
 #include "library_binding.h"
 #include "main_frame.h"
+#include "program_resources.h"
 #include "startup_trace.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
@@ -90,15 +91,14 @@ int RunProgram(HINSTANCE instance) {
   AllowShellMessages();
   TraceStartup("framework, COM, OLE and GDI+ started");
 
-  MainFrame* frame = new (std::nothrow) MainFrame;
-  if (frame == nullptr) return 0;
   // Created hidden and shown only once a user has logged in.
-  HWND window = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
-  if (window == nullptr) return 0;
+  MainFrame* frame = CreateMainWindow();
+  if (frame == nullptr) return 0;
+  HWND window = frame->GetHWND();
   if (frame->GetStartupOutcome() == StartupOutcome::kRunning) {
     frame->CenterWindow();
     ::ShowWindow(window, SW_SHOW);
-    frame->SetIcon(101);
+    frame->SetIcon(IDI_PROGRAM_ICON);
     TraceStartup("main window shown");
     SkinUI::CPaintManagerUI::MessageLoop();
   }

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <cwchar>
+#include <memory>
 
 #include "core/control_ui.h"
 #include "core/gdi_scope.h"
@@ -88,6 +89,18 @@ SkinUI::CControlUI* BuildWindowLayout(HWND hWnd, SkinUI::CPaintManagerUI& pm, co
   pm.AttachDialog(root);
   pm.AddNotifier(notifier);
   return root;
+}
+
+void AttachWindowShadow(SkinUI::CWndShadow& shadow, HWND hWnd) {
+  shadow.Create(hWnd);
+  shadow.SetSize(4);
+  shadow.SetPosition(0, 0);
+  shadow.SetSharpness(10);
+}
+
+SkinUI::CUIString TakeMenuItemName(WPARAM wParam) {
+  std::unique_ptr<SkinUI::CUIString> item(reinterpret_cast<SkinUI::CUIString*>(wParam));
+  return item ? *item : SkinUI::CUIString();
 }
 
 void AddClipStyles(HWND hWnd) {

@@ -1,12 +1,15 @@
-// What the program's own frameless windows (login, message dialog) share: the
-// skin-drawn frame answers to the system's non-client messages, the caption hit
-// test, the rounded region and building the window's layout from the skin.
+// What the program's own frameless windows (login, main window, message dialog)
+// share: the skin-drawn frame answers to the system's non-client messages, the
+// caption hit test, the rounded region, building the window's layout from the
+// skin, the shadow around it and the name a menu item's click brings.
 #pragma once
 
 #include <windows.h>
 
 #include "core/dialog_builder.h"
 #include "core/paint_manager.h"
+#include "core/ui_string.h"
+#include "controls/window_shadow.h"
 
 namespace shell {
 
@@ -29,5 +32,12 @@ SkinUI::CControlUI* BuildWindowLayout(HWND hWnd, SkinUI::CPaintManagerUI& pm, co
 
 // Adds WS_CLIPSIBLINGS and WS_CLIPCHILDREN to the window's style.
 void AddClipStyles(HWND hWnd);
+
+// Puts the program's shadow around the window: four pixels all round, sharpness 10.
+void AttachWindowShadow(SkinUI::CWndShadow& shadow, HWND hWnd);
+
+// The name of the menu item that a WM_MENUCLICK carries (its wParam, a string the
+// menu allocated); the string is freed here. Empty for a message without one.
+SkinUI::CUIString TakeMenuItemName(WPARAM wParam);
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 // Opening a popup menu from a menu layout for a window of the program. The chosen
-// item comes back to the owner as message 0x2340 carrying the item's name.
+// item comes back to the owner as WM_MENUCLICK carrying the item's name (see
+// TakeMenuItemName).
 #pragma once
 
 #include <windows.h>

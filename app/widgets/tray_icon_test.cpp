@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "test_support/window_test_env.h"
+#include "tray_clicks.h"
 
 namespace {
 
 std::vector<LPARAM> g_codes;
+shell::TrayClicks* g_clicks = nullptr;
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == shell::kTrayCallbackMessage && wParam == shell::kTrayIconId) g_codes.push_back(lParam);
+  if (msg == WM_TIMER && g_clicks != nullptr && g_clicks->OnTimer(hwnd, wParam)) return 0;
   return ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
@@ -58,6 +61,39 @@ TEST(TrayIcon, HoverOnceWhileRestingAndLeaveWhenTheCursorMoves) {
     shelltest::Pump(50);
     EXPECT_EQ(2, Count(WM_MOUSEHOVER));
   }
+  ::DestroyWindow(owner);
+}
+
+// The icon's clicks as the login and the main window take them: a click brings the
+// window up once the double-click time has passed without a second click; a double
+// click brings it up at once, and the click before it then brings nothing more.
+TEST(TrayClicks, AClickWaitsOutADoubleClick) {
+  HWND owner = MakeOwner();
+  ASSERT_NE(nullptr, owner);
+  shell::TrayIcon tray;
+  int up = 0;
+  int front = 0;
+  shell::TrayClicks clicks(tray, {77, L"menu_app_tray.xml", [&] { ++up; }, [&] { ++front; }});
+  g_clicks = &clicks;
+  const DWORD wait = ::GetDoubleClickTime() + 300;
+
+  clicks.OnIconMessage(owner, WM_LBUTTONDOWN);
+  clicks.OnIconMessage(owner, WM_LBUTTONUP);
+  EXPECT_EQ(0, up) << "a click waits for a second one";
+  EXPECT_TRUE(shelltest::PumpUntil([&] { return up == 1; }, wait + 1000));
+  shelltest::Pump(wait);
+  EXPECT_EQ(1, up) << "once: the timer stopped";
+
+  up = 0;
+  clicks.OnIconMessage(owner, WM_LBUTTONDOWN);
+  clicks.OnIconMessage(owner, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(1, up) << "a double click at once";
+  shelltest::Pump(wait);
+  EXPECT_EQ(1, up) << "and its first click brings nothing more";
+  EXPECT_EQ(0, front);
+  EXPECT_FALSE(clicks.OnTimer(owner, 78)) << "another timer is the owner's";
+
+  g_clicks = nullptr;
   ::DestroyWindow(owner);
 }
 

@@ -31,8 +31,8 @@ class MainWindow {
   explicit MainWindow(const char* account, shell::LoginRunner login = &shelltest::StandInLogin::Run) {
     shelltest::StandInLogin::Account() = account;
     previous_ = shell::SetLoginRunner(login);
-    frame_ = new shell::MainFrame;
-    hwnd_ = frame_->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 600, 800);
+    frame_ = shell::CreateMainWindow();
+    hwnd_ = frame_ != nullptr ? frame_->GetHWND() : nullptr;
   }
   ~MainWindow() {
     if (::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);

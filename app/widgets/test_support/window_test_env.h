@@ -16,6 +16,7 @@
 #include "app_paths.h"
 #include "core/control_ui.h"
 #include "library_binding.h"
+#include "program_resources.h"
 #include "core/paint_manager.h"
 #include "controls/window_shadow.h"
 
@@ -93,7 +94,7 @@ class ShellEnvironment : public ::testing::Environment {
     SkinUI::CWndShadow::Initialize(self);
     SkinUI::CPaintManagerUI::SetResourcePath(SkinUI::CPaintManagerUI::GetInstancePath());
     // The packed skin, as the main window takes it from the program's resources.
-    HRSRC found = ::FindResourceW(self, MAKEINTRESOURCEW(105), L"ZIPRES");
+    HRSRC found = ::FindResourceW(self, MAKEINTRESOURCEW(IDR_SKIN_ARCHIVE), L"ZIPRES");
     ASSERT_NE(nullptr, found) << "the test program carries the skin";
     const DWORD size = ::SizeofResource(self, found);
     skin_.assign(static_cast<const BYTE*>(::LockResource(::LoadResource(self, found))),
