@@ -1,0 +1,195 @@
+// The party, price and item pages without a window: their logic on memory fields
+// and the real Datavane.dll, the lists filled as the window would from the test
+// shop (masterdata_test_shop.h).
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "account_item_page.h"
+#include "data_store.h"
+#include "masterdata_test_shop.h"
+#include "party_page.h"
+#include "party_save.h"
+#include "price_page.h"
+#include "account_item_save.h"
+#include "test_support/memory_host.h"
+#include "test_support/memory_masterdata_view.h"
+
+namespace masterdata {
+namespace {
+
+using pagekit::MemoryFields;
+using pagekit::test::MemoryHost;
+
+class MasterdataPagesTest : public test::MasterdataShopTest {
+ protected:
+  std::unique_ptr<MasterdataView> View() { return std::make_unique<test::MemoryMasterdataView>(&shown_); }
+
+  // A host with the controls of a page's layout.
+  std::unique_ptr<MemoryHost> Host(bool owner, std::initializer_list<const wchar_t*> controls) {
+    auto host = std::make_unique<MemoryHost>(&data(), pagekit::Session{owner ? L"老板" : L"营业员", owner});
+    for (const wchar_t* control : controls) host->fields.Add(control, MemoryFields::Kind::kEdit);
+    return host;
+  }
+
+  std::wstring Cells(MemoryHost& host, const std::wstring& list, const wchar_t* cell) {
+    std::wstring cells;
+    for (int row = 0; row < host.fields.RowCount(list); ++row) {
+      if (!host.fields.Visible(pagekit::Cell(list, row, L""))) continue;
+      cells += host.fields.Text(pagekit::Cell(list, row, cell)) + L" ";
+    }
+    return cells;
+  }
+
+  std::vector<std::wstring> shown_;
+};
+
+const std::initializer_list<const wchar_t*> kPartyControls = {
+    L"khyqk_report",  L"khyqk_all_need_to_recv", L"khyqk_dqysk",     L"khyqk_csyfk",     L"khyqk_mc",
+    L"khyqk_caption", L"khyqk_new_custom",       L"khyqk_label_kehu", L"khyqk_edit_kehu", L"khyqk_btn_report_ysqkbg",
+    L"khyqk_btn_report_ysdzd", L"khyqk_label_shdz", L"khyqk_hide_zero", L"khyqk_money", L"layout_khyqk_new_custom",
+    L"khyqk_new_khmc", L"khyqk_new_lx", L"khyqk_new_lxr", L"khyqk_new_lxdh", L"khyqk_new_fax", L"khyqk_new_qq",
+    L"khyqk_new_email", L"khyqk_new_shdz", L"khyqk_new_yzbm", L"khyqk_new_dqysk", L"khyqk_new_csysk", L"khyqk_new_bz",
+    L"sel_all_listkhyqk"};
+
+TEST_F(MasterdataPagesTest, PartyPageCaptionsHeadersAndTotalBySideAndUser) {
+  struct Case {
+    bool owner;
+    pagekit::PageSide side;
+    const wchar_t* tab;  // null: the page does not open
+    const wchar_t* fill;
+    const wchar_t* caption;
+    const wchar_t* hint;
+    const wchar_t* names;
+    const wchar_t* total;
+  };
+  const Case cases[] = {
+      {true, pagekit::PageSide::kSales, L"tab 客户 mid_khyqk", L"fill listkhyqk 31 收款", L"客户",
+       L"客户名称或联系人或联系电话", L"零售客户 批发客户 张三商行 ", L"100.00"},
+      {true, pagekit::PageSide::kPurchase, L"tab 供应商 mid_khyqk", L"fill listkhyqk 31 付款", L"供应商",
+       L"供应商名称或联系人或联系电话", L"零散供应商 ", L"0.00"},
+      {false, pagekit::PageSide::kSales, L"tab 客户 mid_khyqk", L"fill listkhyqk 2 收款", L"客户",
+       L"客户名称或联系人或联系电话", L"零售客户 批发客户 张三商行 ", L"100.00"},
+      {false, pagekit::PageSide::kPurchase, nullptr, nullptr, L"", L"", L"", L""},
+  };
+  for (const Case& c : cases) {
+    shown_.clear();
+    std::unique_ptr<MemoryHost> host = Host(c.owner, kPartyControls);
+    host->side = c.side;
+    PartyPage page(View());
+    page.Open(*host, L"");
+    EXPECT_EQ(c.tab == nullptr ? 0u : 1u, host->calls.size());
+    if (c.tab != nullptr) {
+      EXPECT_EQ(c.tab, host->calls[0]);
+      EXPECT_EQ(c.fill, shown_.back());
+    }
+    EXPECT_EQ(c.caption, host->fields.Text(L"khyqk_caption"));
+    EXPECT_EQ(c.hint, host->fields.Hint(L"khyqk_edit_kehu"));
+    EXPECT_EQ(c.names, Cells(*host, L"listkhyqk", c.side == pagekit::PageSide::kSales ? L"item_客户名称"
+                                                                                       : L"item_供应商名称"));
+    EXPECT_EQ(c.total, host->fields.Text(L"khyqk_money"));
+    EXPECT_EQ(c.owner || c.tab == nullptr, host->fields.Visible(L"khyqk_report"));
+  }
+}
+
+TEST_F(MasterdataPagesTest, PartySearchKeepsTheClerksHeaderAndHidingKeepsTheTotal) {
+  for (bool owner : {true, false}) {
+    shown_.clear();
+    std::unique_ptr<MemoryHost> host = Host(owner, kPartyControls);
+    PartyPage page(View());
+    page.Open(*host, L"");
+    host->fields.SetText(L"khyqk_edit_kehu", L"13800000000");
+    page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_btn_find"});
+    EXPECT_EQ(owner ? L"fill listkhyqk 31 收款" : L"fill listkhyqk 2 收款", shown_.back());
+    EXPECT_EQ(L"张三商行 ", Cells(*host, L"listkhyqk", L"item_客户名称"));
+
+    host->fields.SetText(L"khyqk_edit_kehu", L"");
+    page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_btn_find"});
+    page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_hide_zero"});
+    EXPECT_EQ(L"显示全部", host->fields.Text(L"khyqk_hide_zero"));
+    EXPECT_EQ(L"张三商行 ", Cells(*host, L"listkhyqk", L"item_客户名称"));
+    EXPECT_EQ(L"1 ", Cells(*host, L"listkhyqk", L"item_line_num"));
+    EXPECT_EQ(100.0, SumDebtColumns(host->fields, L"listkhyqk")) << "hidden rows count";
+    page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_hide_zero"});
+    EXPECT_EQ(L"1 2 3 ", Cells(*host, L"listkhyqk", L"item_line_num"));
+  }
+}
+
+TEST_F(MasterdataPagesTest, CancelledPartyFormForgetsTheOpenedParty) {
+  std::unique_ptr<MemoryHost> host = Host(true, kPartyControls);
+  PartyPage page(View());
+  page.Open(*host, L"");
+  page.SetEditing(StoredRow("J4_Customer_Data", "客户名称", "张三商行"));
+  host->fields.SetText(L"khyqk_new_khmc", L"张三商行");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_new_cancel"});
+  EXPECT_TRUE(page.Editing().empty());
+  EXPECT_FALSE(host->fields.Visible(L"layout_khyqk_new_custom"));
+  EXPECT_EQ(L"0.00", host->fields.Text(L"khyqk_new_dqysk"));
+  // The same name typed again is a new party: refused, the stored one untouched.
+  host->fields.SetText(L"khyqk_new_khmc", L"张三商行");
+  host->fields.SetText(L"khyqk_new_lxr", L"别人");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_new_save"});
+  EXPECT_EQ(L"tip khyqk_new_khmc 该名称已存在，请重新输入！", shown_.back());
+  EXPECT_EQ("张三", StoredValue("J4_Customer_Data", "客户名称", "张三商行", "联系人"));
+
+  host->fields.SetText(L"khyqk_new_khmc", L"赵六");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_new_save"});
+  EXPECT_EQ("客户", StoredValue("J4_Customer_Data", "客户名称", "赵六", "类型"));
+  EXPECT_EQ(L"零售客户 批发客户 张三商行 赵六 ", Cells(*host, L"listkhyqk", L"item_客户名称"));
+}
+
+const std::initializer_list<const wchar_t*> kPriceControls = {
+    L"dkhpfj_edit_custom", L"dkhpfj_edit_product", L"layout_dkhpfj_new", L"dkhpfj_new_custom",
+    L"dkhpfj_new_product", L"dkhpfj_new_unit",     L"dkhpfj_new_dkhpfj", L"dkhpfj_new_pfj",
+    L"dkhpfj_new_lsj",     L"dkhpfj_layout_other", L"sel_all_listdkhpfj"};
+
+TEST_F(MasterdataPagesTest, TradePriceFormSavesFiltersAndForgetsOnCancel) {
+  std::unique_ptr<MemoryHost> host = Host(true, kPriceControls);
+  PricePage page(PriceBook::kTrade, View());
+  page.Open(*host, L"销售批发价");
+  EXPECT_EQ(L"tab 销售批发价 mid_dkhpfj", host->calls.back());
+  const std::pair<const wchar_t*, const wchar_t*> form[] = {{L"dkhpfj_new_custom", L"张三商行"},
+                                                            {L"dkhpfj_new_product", L"苹果"},
+                                                            {L"dkhpfj_new_unit", L"斤"},
+                                                            {L"dkhpfj_new_dkhpfj", L"3.2"}};
+  for (const auto& field : form) host->fields.SetText(field.first, field.second);
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"dkhpfj_new_save"});
+  EXPECT_EQ(L"focus dkhpfj_new_custom", shown_.back());
+  EXPECT_EQ(L"", host->fields.Text(L"dkhpfj_new_custom"));
+  EXPECT_EQ(L"苹果", host->fields.Text(L"dkhpfj_new_product")) << "the next party is priced at once";
+  host->fields.SetText(L"dkhpfj_new_custom", L"批发客户");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"dkhpfj_new_save"});
+  EXPECT_EQ(L"3.20 3.20 ", Cells(*host, L"listdkhpfj", L"item_客户批发价"));
+
+  host->fields.SetText(L"dkhpfj_edit_custom", L"批发客户");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"dkhpfj_btn_find"});
+  EXPECT_EQ(L"批发客户 ", Cells(*host, L"listdkhpfj", L"item_客户名称"));
+
+  page.SetEditing(StoredRow("J4_Customer_TradePrice", "客户名称", "批发客户"));
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"dkhpfj_new_cancel"});
+  EXPECT_TRUE(page.Editing().empty());
+  EXPECT_FALSE(host->fields.Visible(L"layout_dkhpfj_new"));
+}
+
+TEST_F(MasterdataPagesTest, ItemPageListsByTypeAndResetsTheForm) {
+  ASSERT_TRUE(SaveAccountItem(data(), {L"房租", L"支出", L""}).saved);
+  ASSERT_TRUE(SaveAccountItem(data(), {L"利息", L"收入", L""}).saved);
+  std::unique_ptr<MemoryHost> host =
+      Host(true, {L"layout_szxm_new", L"szxm_edit_xmmc", L"szxm_edit_xmlx", L"sel_all_listszxm"});
+  AccountItemPage page(View());
+  page.Open(*host, L"收支项目");
+  EXPECT_EQ(L"tab 收支项目 mid_szxm", host->calls.back());
+  EXPECT_EQ(L"房租 利息 ", Cells(*host, L"listszxm", L"item_项目名称"));
+  pagekit::PageEvent bar{pagekit::EventKind::kBarListClick, L"支出", L"szxm_list_type"};
+  EXPECT_TRUE(page.OnEvent(*host, bar));
+  EXPECT_EQ(L"房租 ", Cells(*host, L"listszxm", L"item_项目名称"));
+
+  host->fields.SetText(L"szxm_edit_xmlx", L"支出");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"szxm_new_cancel"});
+  EXPECT_EQ(L"收入", host->fields.Text(L"szxm_edit_xmlx"));
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"szxm_new_save"});
+  EXPECT_EQ(L"tip szxm_edit_xmmc 请输入项目名称！", shown_.back());
+}
+
+}  // namespace
+}  // namespace masterdata

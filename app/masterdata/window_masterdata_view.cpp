@@ -1,0 +1,102 @@
+// The master data pages' view over the main window: lists through the page kit's
+// builders and row callback, messages through the blocking-call seam.
+#include <cwchar>
+
+#include "controls/bar_list.h"
+#include "controls/list.h"
+#include "core/blocking_calls.h"
+#include "core/control_ui.h"
+#include "list_builders.h"
+#include "list_fill.h"
+#include "list_sorting.h"
+#include "masterdata_view.h"
+#include "paint_manager_fields.h"
+
+namespace masterdata {
+namespace {
+
+using pagekit::PageHost;
+
+SkinUI::CControlUI* Find(PageHost& host, const pagekit::FieldRef& field) {
+  auto* fields = dynamic_cast<pagekit::PaintManagerFields*>(&host.Fields());
+  return fields != nullptr ? fields->Find(field) : nullptr;
+}
+
+SkinUI::CListUI* FindList(PageHost& host, const std::wstring& name) {
+  SkinUI::CControlUI* control = Find(host, name);
+  return control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
+}
+
+class WindowMasterdataView : public MasterdataView {
+ public:
+  void FillList(PageHost& host, const ListFill& fill) override {
+    host.Fields().SetSelected(L"sel_all_" + fill.list, false);
+    SkinUI::CListUI* list = FindList(host, fill.list);
+    if (list == nullptr || host.Data() == nullptr) return;
+    SkinUI::CPaintManagerUI& manager = *list->GetManager();
+    list->RemoveAll();
+    Record columns = fill.columns;
+    pagekit::BuildListHeader(manager, host.Data(), list, pagekit::PageText(fill.table).c_str(), &columns, fill.style,
+                             fill.reserve.c_str());
+    pagekit::ListFillContext context{&manager, list, host.Data()};
+    host.Data()->QueryRecordsCallback(fill.table, pagekit::AsRowContext(&context), &columns, &pagekit::OnListRow);
+  }
+
+  void SetRowVisible(PageHost& host, const std::wstring& name, int row, bool visible) override {
+    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CControlUI* item = list != nullptr ? list->GetItemAt(row) : nullptr;
+    if (item == nullptr) return;
+    item->SetVisible(visible);
+    pagekit::RenumberListLines(list);
+  }
+
+  bool RowVisible(PageHost& host, const std::wstring& name, int row) override {
+    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CControlUI* item = list != nullptr ? list->GetItemAt(row) : nullptr;
+    return item != nullptr && item->IsVisible();
+  }
+
+  void ShowTip(PageHost& host, const FormAnswer& answer) override {
+    if (answer.field.empty()) return;
+    SkinUI::UIMessageBox(host.OwnerWindow(), answer.message.c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
+    Focus(host, answer.field);
+  }
+
+  bool Confirm(PageHost& host, const std::wstring& text) override {
+    return SkinUI::UIMessageBox(host.OwnerWindow(), text.c_str(), L"提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+  }
+
+  void Tell(PageHost& host, const std::wstring& text) override {
+    SkinUI::UIMessageBox(host.OwnerWindow(), text.c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
+  }
+
+  void Focus(PageHost& host, const std::wstring& field) override {
+    if (SkinUI::CControlUI* control = Find(host, field)) control->SetFocus();
+  }
+
+  std::wstring EntryText(PageHost& host, const pagekit::PageEvent& event) override {
+    auto* list = dynamic_cast<SkinUI::CNodeListUI*>(Find(host, event.list));
+    SkinUI::BarListNode* node = list != nullptr ? list->GetNodeOf(event.control) : nullptr;
+    return node != nullptr ? std::wstring(node->text.GetData()) : std::wstring();
+  }
+
+  void SetBarEntries(PageHost& host, const std::wstring& bar, const std::vector<std::wstring>& entries) override {
+    SkinUI::CControlUI* control = Find(host, bar);
+    auto* list = dynamic_cast<SkinUI::CBarListUI*>(control);
+    if (list == nullptr) return;
+    list->RemoveAll();
+    for (const std::wstring& entry : entries) {
+      SkinUI::BarListItemInfo info;
+      info.text = entry.c_str();
+      info.key = entry.c_str();
+      list->AddBarListNode(info, nullptr, L"barlist_item.xml");
+    }
+    if (!entries.empty()) list->SelectItem(0);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<MasterdataView> MakeWindowMasterdataView() { return std::make_unique<WindowMasterdataView>(); }
+
+}  // namespace masterdata
