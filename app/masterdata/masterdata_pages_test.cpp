@@ -11,6 +11,7 @@
 #include "party_page.h"
 #include "party_save.h"
 #include "price_page.h"
+#include "product_list.h"
 #include "account_item_save.h"
 #include "test_support/memory_host.h"
 #include "test_support/memory_masterdata_view.h"
@@ -189,6 +190,67 @@ TEST_F(MasterdataPagesTest, ItemPageListsByTypeAndResetsTheForm) {
   EXPECT_EQ(L"收入", host->fields.Text(L"szxm_edit_xmlx"));
   page.OnEvent(*host, {pagekit::EventKind::kClick, L"szxm_new_save"});
   EXPECT_EQ(L"tip szxm_edit_xmmc 请输入项目名称！", shown_.back());
+}
+
+const std::initializer_list<const wchar_t*> kProductControls = {
+    L"hpkc_edit_find", L"hpkc_edit_type", L"hpkc_btn_hide_zero", L"hpkc_new_product", L"hpkc_new_pmgg",
+    L"hpkc_new_hplb",  L"hpkc_new_jldw",  L"hpkc_new_jhj",       L"hpkc_new_lsj",     L"hpkc_new_pfj",
+    L"hpkc_new_dqkc",  L"hpkc_new_cskc",  L"hpkc_new_zdkc",      L"hpkc_new_zgkc",    L"hpkc_new_bz",
+    L"hpkc_new_cbj",   L"hpkc_new_ywdw",  L"hpkc_new_hsl",       L"sel_all_listhpkc"};
+
+TEST_F(MasterdataPagesTest, ProductListColumnsByUser) {
+  for (bool owner : {true, false}) {
+    shown_.clear();
+    std::unique_ptr<MemoryHost> host = Host(owner, kProductControls);
+    auto view = View();
+    OpenProductList(*host, *view);
+    EXPECT_EQ(L"tree hpkc_list_type 食品 饮料 水果 热带水果", shown_[0]);
+    EXPECT_EQ(owner ? L"fill listhpkc 15 " : L"fill listhpkc 3 ", shown_[1]);
+    ASSERT_EQ(4, host->fields.RowCount(L"listhpkc"));
+    EXPECT_EQ(owner, host->fields.Exists(pagekit::Cell(L"listhpkc", 0, L"item_进货价")));
+    EXPECT_TRUE(host->fields.Exists(pagekit::Cell(L"listhpkc", 0, L"item_零售价")));
+  }
+}
+
+TEST_F(MasterdataPagesTest, ProductAddedThroughTheFormIsFoundByItsInitials) {
+  std::unique_ptr<MemoryHost> host = Host(true, kProductControls);
+  auto view = View();
+  Record editing;
+  host->fields.SetVisible(L"hpkc_new_product", false);  // as the layout has it
+  OpenProductList(*host, *view);
+  ClearProductForm(*host, *view, &editing);
+  EXPECT_TRUE(host->fields.Visible(L"hpkc_new_product"));
+  host->fields.SetText(L"hpkc_new_pmgg", L"香蕉");
+  host->fields.SetText(L"hpkc_new_hplb", L"水果");
+  host->fields.SetText(L"hpkc_new_jldw", L"把");
+  host->fields.SetText(L"hpkc_new_dqkc", L"6");
+  SaveProductForm(*host, *view, &editing);
+  EXPECT_EQ(L"focus hpkc_new_pmgg", shown_.back());
+  EXPECT_EQ(5, host->fields.RowCount(L"listhpkc"));
+  host->fields.SetText(L"hpkc_edit_find", L"xj");
+  LoadProductPageList(*host, *view, L"");
+  EXPECT_EQ(L"香蕉 ", Cells(*host, L"listhpkc", L"item_商品名称"));
+  host->fields.SetText(L"hpkc_edit_find", L"");
+  LoadProductPageList(*host, *view, L"食品");
+  EXPECT_EQ(L"苹果 面包 香蕉 ", Cells(*host, L"listhpkc", L"item_商品名称"));
+}
+
+TEST_F(MasterdataPagesTest, BatchDeleteAfterHidingZeroStockKeepsTheHiddenProducts) {
+  std::unique_ptr<MemoryHost> host = Host(true, kProductControls);
+  auto view = View();
+  OpenProductList(*host, *view);
+  DeleteCheckedProducts(*host, *view);
+  EXPECT_EQ(L"tip sel_all_listhpkc 请勾选需要删除的商品！", shown_.back());
+  ToggleHideZeroStock(*host, *view);
+  EXPECT_EQ(L"苹果 面包 ", Cells(*host, L"listhpkc", L"item_商品名称"));
+  EXPECT_EQ(L"1 2 ", Cells(*host, L"listhpkc", L"item_line_num"));
+  for (int row = 0; row < host->fields.RowCount(L"listhpkc"); ++row)
+    host->fields.SetSelected(pagekit::Cell(L"listhpkc", row, L"item_chk"), true);  // select-all ticks every row
+  DeleteCheckedProducts(*host, *view);
+  EXPECT_EQ(L"confirm 确定要执行删除操作 ?", shown_[shown_.size() - 3]);
+  EXPECT_EQ(L"芒果 可乐 ", Cells(*host, L"listhpkc", L"item_商品名称"));
+  EXPECT_TRUE(StoredRow("J4_Product_Data", "商品名称", "苹果").empty());
+  EXPECT_FALSE(StoredRow("J4_Product_Data", "商品名称", "芒果").empty());
 }
 
 }  // namespace

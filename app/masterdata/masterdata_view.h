@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog_store.h"
 #include "data_store.h"
 #include "masterdata_records.h"
 #include "page.h"
@@ -45,6 +46,10 @@ class MasterdataView {
   virtual void Focus(pagekit::PageHost& host, const std::wstring& field) = 0;
   // The text of the bar-list entry a row event came from.
   virtual std::wstring EntryText(pagekit::PageHost& host, const pagekit::PageEvent& event) = 0;
+  // The category tree: every category under its parent (categories ordered by
+  // level, so parents come first); the nodes carry the category names.
+  virtual void ShowCategoryTree(pagekit::PageHost& host, const std::wstring& bar,
+                                const std::vector<pagekit::CategoryEntry>& categories) = 0;
   // The bar list holds exactly these entries, the first selected.
   virtual void SetBarEntries(pagekit::PageHost& host, const std::wstring& bar, const std::vector<std::wstring>& entries) = 0;
 };

@@ -80,6 +80,21 @@ class WindowMasterdataView : public MasterdataView {
     return node != nullptr ? std::wstring(node->text.GetData()) : std::wstring();
   }
 
+  void ShowCategoryTree(PageHost& host, const std::wstring& bar,
+                        const std::vector<pagekit::CategoryEntry>& categories) override {
+    auto* list = dynamic_cast<SkinUI::CBarListUI*>(Find(host, bar));
+    if (list == nullptr) return;
+    list->RemoveAll();
+    for (const pagekit::CategoryEntry& category : categories) {
+      if (list->FindBarListNode(category.name.c_str()) != nullptr) continue;
+      SkinUI::BarListItemInfo info;
+      info.text = category.name.c_str();
+      info.key = category.name.c_str();
+      list->AddBarListNode(info, category.parent.empty() ? nullptr : list->FindBarListNode(category.parent.c_str()),
+                           L"barlist_item.xml");
+    }
+  }
+
   void SetBarEntries(PageHost& host, const std::wstring& bar, const std::vector<std::wstring>& entries) override {
     SkinUI::CControlUI* control = Find(host, bar);
     auto* list = dynamic_cast<SkinUI::CBarListUI*>(control);

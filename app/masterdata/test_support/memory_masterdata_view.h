@@ -31,6 +31,12 @@ class MemoryMasterdataView : public MasterdataView {
   void Tell(pagekit::PageHost&, const std::wstring& text) override { shown_->push_back(L"tell " + text); }
   void Focus(pagekit::PageHost&, const std::wstring& field) override { shown_->push_back(L"focus " + field); }
   std::wstring EntryText(pagekit::PageHost&, const pagekit::PageEvent& event) override { return event.sender; }
+  void ShowCategoryTree(pagekit::PageHost&, const std::wstring& bar,
+                        const std::vector<pagekit::CategoryEntry>& categories) override {
+    std::wstring names;
+    for (const pagekit::CategoryEntry& category : categories) names += L" " + category.name;
+    shown_->push_back(L"tree " + bar + names);
+  }
   void SetBarEntries(pagekit::PageHost&, const std::wstring& bar, const std::vector<std::wstring>& entries) override {
     std::wstring joined;
     for (const std::wstring& entry : entries) joined += L" " + entry;
