@@ -38,7 +38,9 @@ int CompareDocumentNumbers(const std::string& a, const std::string& b) {
   const int stems = a.compare(0, stemA, b, 0, stemB);
   if (stems != 0) return stems;
   auto allDigits = [](const std::string& text, size_t from) {
-    return from < text.size() && std::all_of(text.begin() + from, text.end(), ::isdigit);
+    return from < text.size() && std::all_of(text.begin() + from, text.end(), [](char c) {
+             return std::isdigit(static_cast<unsigned char>(c)) != 0;
+           });
   };
   if (allDigits(a, stemA) && allDigits(b, stemB)) {
     // As numbers: leading zeros aside, the longer is the larger.

@@ -81,7 +81,7 @@ int SequenceOf(const std::wstring& number, DocumentKind kind, const DocumentDate
   if (number.compare(0, stem.size(), stem) != 0) return -1;
   // Leading digits as a number, as many as there are; none reads 0.
   long long sequence = 0;
-  for (size_t i = stem.size(); i < number.size() && std::iswdigit(number[i]); ++i) {
+  for (size_t i = stem.size(); i < number.size() && number[i] >= L'0' && number[i] <= L'9'; ++i) {
     sequence = sequence * 10 + (number[i] - L'0');
     if (sequence > 1000000000LL) return -1;  // no sequence of a real day
   }

@@ -43,6 +43,7 @@ TEST(DocumentNumbers, SequenceOfAStoredNumber) {
       {L"XSD20141022", DocumentKind::kSalesBill, 0},      // no sequence at all
       {L"XSD20141022abc", DocumentKind::kSalesBill, 0},   // no leading digits
       {L"XSD2014102200x", DocumentKind::kSalesBill, 0},   // leading digits only
+      {L"XSD20141022\uFF10\uFF17", DocumentKind::kSalesBill, 0},  // full-width digits are no sequence
       {L"XSD20141023007", DocumentKind::kSalesBill, -1},  // another day
       {L"JHD20141022007", DocumentKind::kSalesBill, -1},  // another kind
       {L"XSD2014102", DocumentKind::kSalesBill, -1},      // too short to carry the date
