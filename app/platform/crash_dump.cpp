@@ -70,6 +70,13 @@ std::wstring TryWriteDump(DumpState& state, HANDLE token) {
   auto writeDump = reinterpret_cast<MiniDumpWriteDumpFn>(::GetProcAddress(dbghelp, "MiniDumpWriteDump"));
   if (writeDump == nullptr)
     return L"Call to GetProcAddress failed to find MiniDumpWriteDump. The DBGHELP.DLL is possibly outdated.";
+  // A minidump needs the module list, not the modules' symbols: with deferred loads
+  // the writer does not read every module's debug information first (under Wine that
+  // took the dying process tens of seconds). An older DBGHELP.DLL without the call
+  // simply writes the dump the slow way.
+  using SymSetOptionsFn = DWORD(WINAPI*)(DWORD);
+  if (auto setOptions = reinterpret_cast<SymSetOptionsFn>(::GetProcAddress(dbghelp, "SymSetOptions")))
+    setOptions(SYMOPT_DEFERRED_LOADS | SYMOPT_UNDNAME);
 
   std::swprintf(state.dumpPath, MAX_PATH, L"%ls%ls.%ld.dmp", state.folder, state.fileName,
                 static_cast<long>(std::time(nullptr)));

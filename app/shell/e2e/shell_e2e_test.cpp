@@ -91,15 +91,27 @@ TEST(StartUp, NamesAMissingSpreadsheetLibraryAfterCreatingTheDatabase) {
   EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((install.folder() + L"kx_jxc.db").c_str()));
 }
 
+// Clicks a button of a window until the window the click opens appears. A click
+// posted before the window's first layout lands on nothing, and on a busy machine
+// that layout can come late, so a click that opened nothing is repeated (a fixed
+// pause alone was sometimes too short).
+HWND ClickUntilShown(const Process& program, HWND window, POINT button, const wchar_t* className,
+                     const wchar_t* title = nullptr) {
+  for (int attempt = 0; attempt < 6; ++attempt) {
+    if (HWND shown = program.FindWindowOf(className, title)) return shown;
+    robot::Click(window, button.x, button.y);
+    if (HWND shown = program.WaitWindow(className, title, 5000)) return shown;
+  }
+  return nullptr;
+}
+
 // Logs in as the prefilled owner with the empty password; the main window.
 HWND LogIn(Process& program, const char* shot) {
   HWND login = program.WaitWindow(L"UILginWnd");
   if (login == nullptr) return nullptr;
-  // A click posted before the window's first layout would land on nothing.
-  ::Sleep(500);
+  ::Sleep(500);  // the window's first layout, before its picture
   if (shot != nullptr) robot::Screenshot(shot);
-  robot::Click(login, kLoginButton.x, kLoginButton.y);
-  return program.WaitWindow(L"KXPlatform", L"TarvelStock");
+  return ClickUntilShown(program, login, kLoginButton, L"KXPlatform", L"TarvelStock");
 }
 
 TEST(Running, LogsInShowsTheMainWindowAndRefusesASecondCopy) {
@@ -122,8 +134,7 @@ TEST(Running, LogsInShowsTheMainWindowAndRefusesASecondCopy) {
   ASSERT_NE(nullptr, secondLogin);
   ::Sleep(500);
   EXPECT_EQ(nullptr, second.FindWindowOf(L"MsgBoxUI")) << "no refusal before the login";
-  robot::Click(secondLogin, kLoginButton.x, kLoginButton.y);
-  HWND refusal = second.WaitWindow(L"MsgBoxUI");
+  HWND refusal = ClickUntilShown(second, secondLogin, kLoginButton, L"MsgBoxUI");
   ASSERT_NE(nullptr, refusal);
   robot::Screenshot("second_copy");
   EXPECT_EQ(nullptr, second.FindWindowOf(L"KXPlatform")) << "its main window is never shown";
@@ -212,8 +223,7 @@ TEST(Running, ChangingTheUserStartsANewCopyThatShowsItsLoginWhileThisOneEnds) {
   HWND main = LogIn(first, nullptr);
   ASSERT_NE(nullptr, main);
   ::Sleep(500);  // the main window's first layout
-  robot::Click(main, kMainHelpButton.x, kMainHelpButton.y);
-  HWND menu = first.WaitWindow(L"MenuWnd");
+  HWND menu = ClickUntilShown(first, main, kMainHelpButton, L"MenuWnd");
   ASSERT_NE(nullptr, menu) << "the help menu";
   robot::Screenshot("help_menu");
   // "切换用户" is the menu's fifth item.
