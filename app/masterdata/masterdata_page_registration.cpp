@@ -4,9 +4,11 @@
 #include "page_registration.h"
 #include "party_page.h"
 #include "price_page.h"
+#include "product_page.h"
 
 namespace {
 
+std::unique_ptr<pagekit::Page> MakeProductPage() { return std::make_unique<masterdata::ProductPage>(); }
 std::unique_ptr<pagekit::Page> MakePartyPage() {
   return std::make_unique<masterdata::PartyPage>(masterdata::MakeWindowMasterdataView());
 }
@@ -21,6 +23,7 @@ std::unique_ptr<pagekit::Page> MakeAccountItemPage() {
   return std::make_unique<masterdata::AccountItemPage>(masterdata::MakeWindowMasterdataView());
 }
 
+const pagekit::PageRegistrar kProductPage(&MakeProductPage);
 const pagekit::PageRegistrar kPartyPage(&MakePartyPage);
 const pagekit::PageRegistrar kTradePricePage(&MakeTradePricePage);
 const pagekit::PageRegistrar kContractPricePage(&MakeContractPricePage);

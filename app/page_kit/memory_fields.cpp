@@ -39,12 +39,22 @@ void MemoryFields::AddList(const std::wstring& list) {
   lists_[list];
 }
 
+void MemoryFields::AddTreeList(const std::wstring& list) {
+  AddList(list);
+  lists_[list].tree = true;
+}
+
 int MemoryFields::AddRow(const std::wstring& list, const std::vector<Control>& cells) {
   AddList(list);
   Row row;
-  for (const Control& cell : cells) row[cell.name] = MakeState(cell.kind);
-  lists_[list].push_back(row);
-  return static_cast<int>(lists_[list].size()) - 1;
+  for (const Control& cell : cells) row.cells[cell.name] = MakeState(cell.kind);
+  std::vector<Row>& rows = lists_[list].rows;
+  rows.push_back(row);
+  return static_cast<int>(rows.size()) - 1;
+}
+
+void MemoryFields::DeclareEntryLayout(const std::wstring& layout, const std::vector<Control>& cells) {
+  entryLayouts_[layout] = cells;
 }
 
 const MemoryFields::State* MemoryFields::Find(const FieldRef& field) const {
@@ -57,10 +67,10 @@ MemoryFields::State* MemoryFields::Find(const FieldRef& field) {
     return found != controls_.end() ? &found->second : nullptr;
   }
   auto list = lists_.find(field.list);
-  if (list == lists_.end() || field.row < 0 || field.row >= static_cast<int>(list->second.size())) return nullptr;
-  Row& row = list->second[field.row];
-  auto cell = row.find(field.name);
-  return cell != row.end() ? &cell->second : nullptr;
+  if (list == lists_.end() || field.row < 0 || field.row >= static_cast<int>(list->second.rows.size())) return nullptr;
+  Row& row = list->second.rows[field.row];
+  auto cell = row.cells.find(field.name);
+  return cell != row.cells.end() ? &cell->second : nullptr;
 }
 
 std::wstring MemoryFields::Attribute(const FieldRef& field, const std::wstring& attribute) const {
@@ -122,6 +132,8 @@ bool MemoryFields::SetHint(const FieldRef& field, const std::wstring& hint) {
   return SetAttribute(field, L"hinttext", hint);
 }
 
+std::wstring MemoryFields::ToolTip(const FieldRef& field) const { return Attribute(field, L"tooltip"); }
+
 bool MemoryFields::SetAttribute(const FieldRef& field, const std::wstring& attribute, const std::wstring& value) {
   State* state = Find(field);
   if (state == nullptr) return false;
@@ -144,16 +156,54 @@ RECT MemoryFields::Position(const FieldRef& field) const {
   return rc;
 }
 
+bool MemoryFields::SetFocus(const FieldRef& field) {
+  if (Find(field) == nullptr) return false;
+  focus_ = field;
+  return true;
+}
+
+bool MemoryFields::Focused(const FieldRef& field) const {
+  return Find(field) != nullptr && field.name == focus_.name && field.list == focus_.list && field.row == focus_.row;
+}
+
 int MemoryFields::RowCount(const std::wstring& list) const {
   auto found = lists_.find(list);
-  return found != lists_.end() ? static_cast<int>(found->second.size()) : 0;
+  return found != lists_.end() ? static_cast<int>(found->second.rows.size()) : 0;
 }
 
 bool MemoryFields::ClearRows(const std::wstring& list) {
   auto found = lists_.find(list);
   if (found == lists_.end()) return false;
-  found->second.clear();
+  found->second.rows.clear();
+  found->second.selected = -1;
   return true;
+}
+
+int MemoryFields::SelectedRow(const std::wstring& list) const {
+  auto found = lists_.find(list);
+  return found != lists_.end() ? found->second.selected : -1;
+}
+
+bool MemoryFields::SelectRow(const std::wstring& list, int row) {
+  auto found = lists_.find(list);
+  if (found == lists_.end() || row < -1 || row >= static_cast<int>(found->second.rows.size())) return false;
+  found->second.selected = row;
+  return true;
+}
+
+int MemoryFields::AddEntry(const std::wstring& list, const std::wstring& key, const std::wstring& layout) {
+  auto found = lists_.find(list);
+  if (found == lists_.end() || !found->second.tree || layout.empty()) return -1;
+  auto cells = entryLayouts_.find(layout);
+  const int row = AddRow(list, cells != entryLayouts_.end() ? cells->second : std::vector<Control>());
+  lists_[list].rows[row].key = key;
+  return row;
+}
+
+std::wstring MemoryFields::EntryKey(const std::wstring& list, int row) const {
+  auto found = lists_.find(list);
+  if (found == lists_.end() || row < 0 || row >= static_cast<int>(found->second.rows.size())) return std::wstring();
+  return found->second.rows[row].key;
 }
 
 }  // namespace pagekit

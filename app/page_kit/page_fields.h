@@ -3,7 +3,9 @@
 // a date field, an edit's hint text, any layout attribute, a control's position,
 // and the rows of a list with their cells by name. A page's logic goes through this
 // face only, so that it runs against the window (PaintManagerFields) and, in its
-// tests, against fields kept in memory (MemoryFields) alike.
+// tests, against fields kept in memory (MemoryFields) alike. Tree lists (the side
+// lists of sections, the account list) also take entries built from an item layout
+// and known by their keys, and every list answers and takes its selected row.
 //
 // Reading a field that is not there gives the empty value (empty text, false, an
 // empty rectangle); writing one changes nothing and answers false, as the pages
@@ -58,6 +60,9 @@ class PageFields {
   virtual std::wstring Hint(const FieldRef& field) const = 0;
   virtual bool SetHint(const FieldRef& field, const std::wstring& hint) = 0;
 
+  // The tip a control shows under the mouse.
+  virtual std::wstring ToolTip(const FieldRef& field) const = 0;
+
   // Any attribute as the layout files write it ("pos", "bkimage", "visible" ...);
   // the typed operations above read back what it changed.
   virtual bool SetAttribute(const FieldRef& field, const std::wstring& attribute, const std::wstring& value) = 0;
@@ -65,9 +70,24 @@ class PageFields {
   // Where the control sits in the window (client coordinates).
   virtual RECT Position(const FieldRef& field) const = 0;
 
+  // The keyboard focus: put on a control, and whether a control holds it.
+  virtual bool SetFocus(const FieldRef& field) = 0;
+  virtual bool Focused(const FieldRef& field) const = 0;
+
   // The rows of a list: how many, and taking them all out.
   virtual int RowCount(const std::wstring& list) const = 0;
   virtual bool ClearRows(const std::wstring& list) = 0;
+  // The selected row, -1 for none; selecting -1 leaves none selected. A row that
+  // is not there is refused.
+  virtual int SelectedRow(const std::wstring& list) const = 0;
+  virtual bool SelectRow(const std::wstring& list, int row) = 0;
+
+  // Tree lists only: an entry after the others, its row built from `layout` (an
+  // item layout's file name, or its XML text) and showing `key` as its text. The
+  // row's index, or -1 when the list is no tree list or the layout built nothing.
+  virtual int AddEntry(const std::wstring& list, const std::wstring& key, const std::wstring& layout) = 0;
+  // The key of the entry at that row; empty for a row of no entry.
+  virtual std::wstring EntryKey(const std::wstring& list, int row) const = 0;
 
  protected:
   ~PageFields() = default;

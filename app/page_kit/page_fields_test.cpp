@@ -2,14 +2,18 @@
 // over fields kept in memory that declare the same controls; both must answer every
 // step alike. Texts, visibility, enabled state, option boxes, hints, dates (their
 // form, refused texts and days that do not exist), attributes set by name, positions,
-// and list rows with their cells; missing controls and cells answer empty and refuse
+// tips, the focus, list rows with their cells and the selected row, entries of a
+// tree list by their keys; missing controls and cells answer empty and refuse
 // writes.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <string>
 
+#include "controls/bar_list.h"
+#include "core/dialog_builder.h"
 #include "core/test_support/test_window.h"
 #include "memory_fields.h"
 #include "paint_manager_fields.h"
@@ -27,7 +31,8 @@ const wchar_t kLayout[] =
     L"<Edit name=\"find\" hinttext=\"名称\" height=\"20\"/>"
     L"<CheckBox name=\"chk\" height=\"20\"/>"
     L"<DateTime name=\"date\" height=\"20\"/>"
-    L"<Button name=\"btn\" float=\"true\" pos=\"10,200,60,220\"/>"
+    L"<Button name=\"btn\" float=\"true\" pos=\"10,200,60,220\" tooltip=\"按钮的提示\"/>"
+    L"<BarList name=\"listtree\" height=\"80\"/>"
     L"<List name=\"listtest\" height=\"80\">"
     L"<ListContainerElement height=\"20\"><HorizontalLayout>"
     L"<Edit name=\"item_名称\" text=\"甲\"/><CheckBox name=\"item_chk\" width=\"20\"/>"
@@ -37,6 +42,24 @@ const wchar_t kLayout[] =
     L"</HorizontalLayout></ListContainerElement>"
     L"</List>"
     L"</VerticalLayout></Window>";
+
+// The item layout of the tree list's entries.
+const wchar_t kEntryLayout[] =
+    L"<Window><ListContainerElement height=\"20\"><HorizontalLayout>"
+    L"<Label name=\"item_text\"/><Label name=\"item_mark\" width=\"20\"/>"
+    L"</HorizontalLayout></ListContainerElement></Window>";
+
+// Bar lists are the program's own tag, made for the window's manager.
+class BarListCreator : public SkinUI::IDialogBuilderCallback {
+ public:
+  explicit BarListCreator(SkinUI::CPaintManagerUI& pm) : pm_(pm) {}
+  SkinUI::CControlUI* CreateControl(const wchar_t* pstrClass) override {
+    return std::wcscmp(pstrClass, L"BarList") == 0 ? new SkinUI::CBarListUI(&pm_) : nullptr;
+  }
+
+ private:
+  SkinUI::CPaintManagerUI& pm_;
+};
 
 // The same controls as the layout, in memory.
 void DeclareLayout(MemoryFields& fields) {
@@ -49,6 +72,9 @@ void DeclareLayout(MemoryFields& fields) {
   fields.Add(L"date", Kind::kDate);
   fields.Add(L"btn");
   fields.SetAttribute(L"btn", L"pos", L"10,200,60,220");
+  fields.SetAttribute(L"btn", L"tooltip", L"按钮的提示");
+  fields.AddTreeList(L"listtree");
+  fields.DeclareEntryLayout(kEntryLayout, {{L"item_text"}, {L"item_mark"}});
   for (const wchar_t* text : {L"甲", L"乙"}) {
     const int row = fields.AddRow(L"listtest", {{L"item_名称", Kind::kEdit}, {L"item_chk", Kind::kOption}});
     fields.SetText(Cell(L"listtest", row, L"item_名称"), text);
@@ -73,6 +99,13 @@ enum class Op {
   kPosition,
   kRowCount,
   kClearRows,
+  kToolTip,
+  kFocus,
+  kFocused,
+  kSelectedRow,
+  kSelectRow,
+  kAddEntry,
+  kEntryKey,
   kSettle,
 };
 
@@ -147,6 +180,20 @@ std::wstring Run(PageFields& fields, const Step& step, const std::function<void(
       return std::to_wstring(fields.RowCount(step.field.name));
     case Op::kClearRows:
       return Flag(fields.ClearRows(step.field.name));
+    case Op::kToolTip:
+      return fields.ToolTip(step.field);
+    case Op::kFocus:
+      return Flag(fields.SetFocus(step.field));
+    case Op::kFocused:
+      return Flag(fields.Focused(step.field));
+    case Op::kSelectedRow:
+      return std::to_wstring(fields.SelectedRow(step.field.name));
+    case Op::kSelectRow:
+      return Flag(fields.SelectRow(step.field.name, std::stoi(arg)));
+    case Op::kAddEntry:
+      return std::to_wstring(fields.AddEntry(step.field.name, arg, kEntryLayout));
+    case Op::kEntryKey:
+      return fields.EntryKey(step.field.list, step.field.row);
     case Op::kSettle:
       settle();
       return L"";
@@ -217,6 +264,48 @@ const Step kSteps[] = {
     {Op::kPosition, L"没有", nullptr, L"0,0,0,0"},
     {Op::kAttribute, L"没有", L"pos=1,2,3,4", L"false"},
     // List rows and their cells.
+    // Tips and the focus.
+    {Op::kToolTip, L"btn", nullptr, L"按钮的提示"},
+    {Op::kToolTip, L"caption", nullptr, L""},
+    {Op::kToolTip, L"没有", nullptr, L""},
+    {Op::kFocus, L"find", nullptr, L"true"},
+    {Op::kFocused, L"find", nullptr, L"true"},
+    {Op::kFocused, L"chk", nullptr, L"false"},
+    {Op::kFocus, L"没有", nullptr, L"false"},
+    {Op::kFocused, L"没有", nullptr, L"false"},
+    {Op::kFocused, L"find", nullptr, L"true"},
+    // The selected row of a list.
+    {Op::kSelectedRow, L"listtest", nullptr, L"-1"},
+    {Op::kSelectRow, L"listtest", L"1", L"true"},
+    {Op::kSelectedRow, L"listtest", nullptr, L"1"},
+    {Op::kSelectRow, L"listtest", L"2", L"false"},
+    {Op::kSelectedRow, L"listtest", nullptr, L"1"},
+    {Op::kSelectRow, L"listtest", L"-1", L"true"},
+    {Op::kSelectedRow, L"listtest", nullptr, L"-1"},
+    {Op::kSelectRow, L"caption", L"0", L"false"},
+    {Op::kSelectedRow, L"没有", nullptr, L"-1"},
+    // Entries of a tree list: rows of the item layout, known by their keys; a plain
+    // list takes none.
+    {Op::kAddEntry, L"listtree", L"老板", L"0"},
+    {Op::kAddEntry, L"listtree", L"O'Brien 营业员", L"1"},
+    {Op::kAddEntry, L"listtest", L"甲", L"-1"},
+    {Op::kAddEntry, L"caption", L"甲", L"-1"},
+    {Op::kRowCount, L"listtree", nullptr, L"2"},
+    {Op::kEntryKey, Cell(L"listtree", 1, L""), nullptr, L"O'Brien 营业员"},
+    {Op::kEntryKey, Cell(L"listtree", 0, L""), nullptr, L"老板"},
+    {Op::kEntryKey, Cell(L"listtree", 2, L""), nullptr, L""},
+    {Op::kEntryKey, Cell(L"listtest", 0, L""), nullptr, L""},
+    {Op::kExists, Cell(L"listtree", 1, L"item_mark"), nullptr, L"true"},
+    {Op::kAttribute, Cell(L"listtree", 1, L"item_mark"), L"bkimage=mark.png", L"true"},
+    {Op::kSetText, Cell(L"listtree", 0, L"item_mark"), L"√", L"true"},
+    {Op::kText, Cell(L"listtree", 0, L"item_mark"), nullptr, L"√"},
+    {Op::kSelectRow, L"listtree", L"1", L"true"},
+    {Op::kSelectedRow, L"listtree", nullptr, L"1"},
+    {Op::kClearRows, L"listtree", nullptr, L"true"},
+    {Op::kRowCount, L"listtree", nullptr, L"0"},
+    {Op::kSelectedRow, L"listtree", nullptr, L"-1"},
+    {Op::kEntryKey, Cell(L"listtree", 0, L""), nullptr, L""},
+    // List rows and their cells.
     {Op::kRowCount, L"listtest", nullptr, L"2"},
     {Op::kText, Cell(L"listtest", 1, L"item_名称"), nullptr, L"乙"},
     {Op::kSetText, Cell(L"listtest", 0, L"item_名称"), L"丙", L"true"},
@@ -248,8 +337,10 @@ void RunTable(PageFields& fields, const std::function<void()>& settle, const cha
 }
 
 TEST(PageFields, WindowAnswersTheTable) {
-  SkinUI::test::TestWindow window(kLayout, 300, 300);
-  ASSERT_TRUE(window.ok()) << std::string(window.buildError().begin(), window.buildError().end());
+  SkinUI::test::TestWindow window;
+  ASSERT_NE(nullptr, window.CreateAt(0, 0, 300, 400));
+  BarListCreator creator(window.pm);
+  ASSERT_TRUE(window.Load(kLayout, &creator)) << std::string(window.buildError().begin(), window.buildError().end());
   pagekit::PaintManagerFields fields(window.pm);
   RunTable(
       fields, [&] { window.Paint(); }, "window");

@@ -155,9 +155,6 @@ void Nothing(MainFrame&, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {}
 
 void HelpMenu(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ShowHelpMenu(); }
 
-void Settings(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
-  frame.OnSettingsClick(sender);
-}
 
 // Printing and exporting a named list; the rows carry the list's name.
 constexpr ClickHandler kPrintList = nullptr;
@@ -180,12 +177,6 @@ const ClickRoute kFirstChain[] = {
     {L"zjls_edit_quick_date_drop"}, {L"szxm_edit_xmlx_drop"}, {L"xsd_edit_find_date_drop"},
     {L"xsd_custom_drop"}, {L"dkhpfj_edit_product_drop"}, {L"dkhpfj_edit_custom_drop"},
     {L"dkhpfj_new_product_drop"}, {L"dkhpfj_new_custom_drop"}, {L"khyqk_kehu_drop"},
-    {L"hpkc_find_drop"}, {L"hpkc_tpye_drop"},
-    // Product categories and the products page.
-    {L"hpkc_btn_add_type"},
-    {L"hpkc_btn_find"}, {L"hpkc_btn_hide_zero"}, {L"hpkc_btn_batch_del"}, {L"hpkc_btn_change_type"},
-    {L"hpkc_new_jldw_drop"}, {L"hpkc_btn_new_product"}, {L"hpkc_new_hplb_drop"}, {L"hpkc_new_save"},
-    {L"hpkc_new_cancel"},
     // Customers and suppliers, trade prices, income and expense items.
     {L"khyqk_btn_find"}, {L"khyqk_hide_zero"}, {L"khyqk_new_custom"}, {L"khyqk_new_save"}, {L"khyqk_new_cancel"},
     {L"dkhpfj_btn_find"}, {L"dkhpfj_new_save"}, {L"dkhpfj_new_cancel"}, {L"dkhpfj_add"},
@@ -200,14 +191,11 @@ const ClickRoute kFirstChain[] = {
     {L"xstjbg_btn_find"}, {L"ysqkmx_btn_find"}, {L"ysqkbg_btn_find"}, {L"ysqkbg_return"},
     {L"khyqk_btn_report_ysqkbg", &SideReport, L"应收款查询", L"应付款查询"},
     {L"khyqk_btn_report_ysdzd", &SideReport, L"客户对账单", L"供应商对账单"},
-    {L"hpkc_btn_report_kcyj", &Report, L"库存预警"},
-    {L"hpkc_btn_report_kctj", &Report, L"库存统计表"},
     // Printing.
     {L"kctjbg_btn_print"},
     {L"kcyjbg_btn_print", kPrintList, L"listkcyjbg"},
     {L"xsd_btn_print_list", kPrintList, L"listxsd"},
     {L"xsd_btn_print"},
-    {L"hpkc_btn_print", kPrintList, L"listhpkc"},
     {L"khyqk_btn_print", kPrintList, L"listkhyqk"},
     // Quick search.
     {L"btn_search"},
@@ -239,10 +227,6 @@ const ClickRoute kFirstChain[] = {
 };
 
 const ClickRoute kSecondChain[] = {
-    // Settings: backup and restore, users, start and close behaviour.
-    {L"xtsz_bak", &Settings}, {L"xtsz_restore", &Settings}, {L"sjaq_bak_sel", &Settings},
-    {L"sjaq_btn_bak", &Settings}, {L"sjaq_restore_sel", &Settings}, {L"sjaq_btn_restore", &Settings}, {L"yhgl_save", &Settings},
-    {L"xtsz_chk_auto_run", &Settings}, {L"xtsz_chk_mini", &Settings}, {L"xtsz_chk_exit", &Settings},
     // Tile pages.
     {L"baobiao_more", &OpenPage, L"报表中心"},
     {L"jxc", &OpenPage, L"进销存"},
@@ -252,7 +236,7 @@ const ClickRoute kSecondChain[] = {
     {L"xsydd_custom_drop"}, {L"gyshtj_new_product_drop"}, {L"gyshtj_new_custom_drop"},
     {L"gyshtj_edit_custom_drop"}, {L"gyshtj_edit_product_drop"}, {L"xsd_type_drop"},
     // Master data pages.
-    {L"hpkc_btn_other"}, {L"hpkc_new_ywdw_drop"}, {L"khyqk_btn_other"}, {L"dkhpfj_btn_other"},
+    {L"khyqk_btn_other"}, {L"dkhpfj_btn_other"},
     {L"gyshtj_add"}, {L"gyshtj_btn_find"}, {L"gyshtj_new_cancel"}, {L"gyshtj_new_save"},
     // Orders and payments.
     {L"xsydd_view_his_list"}, {L"xsydd_cancel"}, {L"xsydd_save"}, {L"xsydd_out"}, {L"xsydd_btn_find"},
@@ -288,10 +272,9 @@ const ClickRoute kSecondChain[] = {
     {L"zjls_export", kExportList, L"listzjls"},
     {L"jhtjbg_export", kExportList, L"listjhtjbg"},
     {L"xstjbg_export", kExportList, L"listxstjbg"},
-    {L"xsd_export"}, {L"dkhpfj_export"}, {L"gyshtj_export"}, {L"khyqk_export"}, {L"hpkc_btn_export"},
+    {L"xsd_export"}, {L"dkhpfj_export"}, {L"gyshtj_export"}, {L"khyqk_export"},
     // Spreadsheet import.
     {L"xsd_btn_import"}, {L"xsydd_btn_import"}, {L"dkhpfj_import"}, {L"gyshtj_import"}, {L"khyqk_import"},
-    {L"hpkc_btn_import"},
     // Panels that fold open.
     {L"gyshtj_btn_other", &Toggle, L"gyshtj_layout_other"},
     {L"fkd_new", &Toggle, L"layout_fkd_new"},

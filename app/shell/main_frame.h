@@ -170,17 +170,6 @@ class MainFrame : public DllApiInterface,
   // Mails the user's feedback to the support mailbox.
   void SendFeedback();
 
-  // The settings page, the owner's only: its sections, starting with Windows,
-  // minimising on close, the accounts' passwords, backup and restore.
-  void ShowSettingsPage();
-  void ShowSettingsSubPage(const SkinUI::CUIString& key);
-  void ResetPasswordForm();
-  void FillUserList();
-  // A click on one of the page's buttons and boxes, by the sender's name.
-  void OnSettingsClick(SkinUI::CControlUI& sender);
-  // A section of the page's side list chosen: its highlight and its sub-page.
-  void SelectSettingsSection(SkinUI::CControlUI* row);
-
   // List notifications and their handlers.
   void OnSelectChanged(SkinUI::TNotifyUI& msg);
   void OnItemActivate(SkinUI::TNotifyUI& msg);
@@ -244,8 +233,6 @@ class MainFrame : public DllApiInterface,
   void OpenTilePage(ModuleList list);
   void OpenReportCentre();
   void OpenShopPage();
-  // The product page's frame; a user other than the owner loses its owner buttons.
-  void OpenProductPage();
   // The plug-in whose tile carries that page name: its tab and panel. False when
   // no plug-in has such a tile.
   bool OpenPluginPage(const SkinUI::CUIString& pageName);
@@ -274,11 +261,6 @@ class MainFrame : public DllApiInterface,
   void ShowMaxRestoreButtons(bool maximised);
   void OnTabHoverTimer();
   void OnSelectCellTimer();
-  void ToggleAutoRun(SkinUI::COptionUI& box);
-  void SaveUserPassword();
-  void ChooseBackupFile(bool restore);
-  void BackupDatabase();
-  void RestoreDatabase();
 
   SkinUI::CWndShadow m_shadow;
   SkinUI::CControlUI* m_focusedCell = nullptr;
@@ -306,8 +288,6 @@ class MainFrame : public DllApiInterface,
   SkinUI::CUIString m_hoveredTabClose;
 
   std::vector<GridBarItem> m_moduleLists[kModuleListCount];
-  // The settings page's sub-pages, collected when the page first opens.
-  std::vector<SkinUI::CControlUI*> m_settingsPanels;
 
   pagekit::PaintManagerFields m_fields{m_PaintManager};
   pagekit::PageRegistry m_pages = pagekit::PageRegistry::FromRegisteredFactories();
@@ -325,7 +305,7 @@ SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* 
 // The bar list of that name in the window, or null.
 SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
 
-// A side list of sub-pages (shop, settings): the row takes its entry's highlighted
+// A side list of sub-pages (the shop page's): the row takes its entry's highlighted
 // picture from the row selected before, which gets its plain picture back.
 void HighlightSideListEntry(SkinUI::CPaintManagerUI& pm, SkinUI::CBarListUI* list, SkinUI::CControlUI* row,
                             const std::vector<GridBarItem>& entries);

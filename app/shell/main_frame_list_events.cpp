@@ -112,11 +112,7 @@ void MainFrame::OnItemClick(SkinUI::TNotifyUI& msg) {
         OfferToPages(pagekit::EventKind::kContextMenu, msg.sender, listName, msg.wParam, msg.lParam);
       break;
     case SkinUI::UIEV_BUTTON_UP:
-      if (listName == L"listyhgl") {
-        ResetPasswordForm();
-      } else {
-        OfferToPages(pagekit::EventKind::kItemClick, msg.sender, listName, msg.wParam, msg.lParam);
-      }
+      OfferToPages(pagekit::EventKind::kItemClick, msg.sender, listName, msg.wParam, msg.lParam);
       break;
     default:
       break;
@@ -137,10 +133,8 @@ bool MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
 void MainFrame::OnBarListItemClick(SkinUI::CControlUI* row, const SkinUI::CUIString& listName) {
   if (listName == L"listwdgl") {
     SelectShopEntry(row);
-  } else if (listName == L"listxtsz") {
-    SelectSettingsSection(row);
   } else {
-    // The side list of the income and expense items among them.
+    // The side lists of the pages (settings, income and expense items).
     OfferToPages(pagekit::EventKind::kBarListClick, row, listName);
   }
 }

@@ -32,7 +32,7 @@ void ChangeUser(MainFrame& frame) { frame.ChangeUser(); }
 void SendFeedback(MainFrame& frame) { frame.SendFeedback(); }
 void DeleteShortcut(MainFrame& frame) { frame.DeleteSideBarItems(false); }
 void DeleteAllShortcuts(MainFrame& frame) { frame.DeleteSideBarItems(true); }
-void SettingsPage(MainFrame& frame) { frame.ShowSettingsPage(); }
+void SettingsPage(MainFrame& frame) { frame.OpenPageByName(L"备份恢复"); }
 void SetPassword(MainFrame& frame) { frame.ShowSetPasswordDialog(); }
 
 // Item names are compared without regard to case, in this order.

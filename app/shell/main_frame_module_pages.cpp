@@ -1,6 +1,5 @@
 // MainFrame's module pages as the router opens them: the home page, the three
-// tile pages ("基础资料", "进销存", "资金 "), the report centre, the shop page and
-// the frame of the product page. Each opens or selects its tab, shows its panel
+// tile pages ("基础资料", "进销存", "资金 "), the report centre and the shop page. Each opens or selects its tab, shows its panel
 // and rebuilds its tiles or entries from the module lists, which are filled on
 // first use and kept for the run.
 #include "main_frame.h"
@@ -9,14 +8,6 @@
 #include "grid_wnd.h"
 
 namespace shell {
-namespace {
-
-// What the product page shows the owner alone: adding products, the batch
-// operations, the stock reports and the further functions.
-const wchar_t* const kOwnerProductButtons[] = {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate",
-                                               L"hpkc_report"};
-
-}  // namespace
 
 void MainFrame::OpenPage(const SkinUI::CUIString& name) { ShowPage(name); }
 
@@ -63,15 +54,6 @@ void MainFrame::OpenShopPage() {
   if (list->GetCount() == 0) return;
   SelectShopEntry(list->GetItemAt(0));
   list->SelectItem(0);
-}
-
-void MainFrame::OpenProductPage() {
-  AddTab(L"商品", true);
-  ShowMidPanel(L"mid_hpkc");
-  if (m_session.owner) return;
-  for (const wchar_t* name : kOwnerProductButtons) {
-    if (SkinUI::CControlUI* control = m_PaintManager.FindControl(name)) control->SetVisible(false);
-  }
 }
 
 }  // namespace shell

@@ -1,8 +1,9 @@
 // The module pages through the router, on the main window built from the packed
 // skin, for the owner and the clerk: the home page at start-up, the tile pages,
 // the report centre, the shop page and the product page's frame, each with its
-// tab, its one visible panel and its tiles or entries; the tiles' "+" on hover;
-// the top-bar buttons and tiles clicked with the mouse.
+// tab, its one visible panel and its tiles or entries (the product page's owner
+// buttons: app/masterdata); the tiles' "+" on hover; the top-bar buttons and tiles
+// clicked with the mouse.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -104,23 +105,6 @@ TEST(ModulePages, EachPageOpensItsTabItsPanelAndItsTiles) {
     // The strip keeps the order of first opening.
     EXPECT_EQ(L"[首页],基础资料,进销存,资金 ,报表中心,网店管理,商品", TabStrip(main.frame())) << account;
     EXPECT_TRUE(MessageBoxRecorder::Boxes().empty()) << account;
-  }
-}
-
-TEST(ModulePages, TheProductPageHidesTheOwnerButtonsFromTheClerk) {
-  for (const char* account : kAccounts) {
-    MainWindow main(account);
-    const bool owner = main.frame().CurrentSession().owner;
-    main.frame().ShowPage(L"商品");
-    EXPECT_EQ(L"首页,[商品]", TabStrip(main.frame())) << account;
-    EXPECT_EQ(L"mid_hpkc", VisiblePanels(main.frame())) << account;
-    for (const wchar_t* name : {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate", L"hpkc_report"}) {
-      ASSERT_NE(nullptr, main.Find(name)) << name;
-      EXPECT_EQ(owner, main.Find(name)->IsVisible()) << account << " " << shell::AnsiFromWide(name);
-    }
-    // What every user may do stays.
-    for (const wchar_t* name : {L"hpkc_btn_add_type", L"sel_all_listhpkc", L"listhpkc", L"hpkc_list_type"})
-      EXPECT_TRUE(main.Find(name)->IsVisible()) << account << " " << shell::AnsiFromWide(name);
   }
 }
 

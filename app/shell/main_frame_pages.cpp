@@ -41,6 +41,7 @@ bool MainFrame::OfferToPages(pagekit::EventKind kind, SkinUI::CControlUI* sender
   event.kind = kind;
   event.sender = sender != nullptr ? sender->GetName().GetData() : L"";
   event.list = list.GetData();
+  if (!list.IsEmpty()) event.row = m_fields.RowIndex(event.list, sender);
   event.control = sender;
   event.wParam = wParam;
   event.lParam = lParam;

@@ -36,7 +36,7 @@ void Send(MainWindow& main, const wchar_t* type, SkinUI::CControlUI* sender, WPA
 TEST(PageDispatch, ClicksReachTheFrameRowsThenThePages) {
   MainWindow main("老板");
   auto& first = ProbePage::AddTo(main.frame().Pages(), std::vector<pagekit::PageRoute>{}, L"mid_dpgl",
-                                 std::vector<std::wstring>{L"btnSideBar", L"tab_测试页", L"hpkc_btn_find"});
+                                 std::vector<std::wstring>{L"btnSideBar", L"tab_测试页", L"zjls_btn_find"});
   auto& second = ProbePage::AddTo(main.frame().Pages(), std::vector<pagekit::PageRoute>{}, L"mid_dpgl",
                                   std::vector<std::wstring>{L"xsydd_save"});
   SkinUI::CControlUI* sideBar = main.Find(L"layoutSideBar");
@@ -55,12 +55,12 @@ TEST(PageDispatch, ClicksReachTheFrameRowsThenThePages) {
       // ... which takes the names no page takes.
       {L"tab_别的页", L"offered", true, false, L"别的页|功能开发中,敬请期待"},
       // A row whose page is built elsewhere: the page takes it.
-      {L"hpkc_btn_find", L"taken", false, false, nullptr},
+      {L"zjls_btn_find", L"taken", false, false, nullptr},
       // The first page says not mine, the second takes it.
       {L"xsydd_save", L"offered", true, false, nullptr},
       // A row whose page is not registered: offered, then the user is told; a name of
       // no row: offered, then ignored.
-      {L"hpkc_btn_hide_zero", L"offered", true, false, L"提示|功能开发中,敬请期待"},
+      {L"zjls_income", L"offered", true, false, L"提示|功能开发中,敬请期待"},
       {L"没有这个按钮", L"offered", true, false, nullptr},
   };
   for (const Case& c : cases) {
@@ -91,7 +91,7 @@ TEST(PageDispatch, ClicksReachTheFrameRowsThenThePages) {
                   {L"", L"删除选中的商品", L"删除选中的商品|功能开发中,敬请期待"}};
   for (const auto& c : captions) {
     SkinUI::CButtonUI button;
-    button.SetName(L"hpkc_btn_batch_del");
+    button.SetName(L"zjls_outcome");
     button.SetText(c.text);
     button.SetToolTip(c.tip);
     MessageBoxRecorder boxes;
@@ -105,7 +105,8 @@ TEST(PageDispatch, RouterRowsBeforeThePagesThenThePlugins) {
   shelltest::PluginsBound bound({{&plugin, "插件页"}});
   MainWindow main("老板");
   auto& page = ProbePage::AddTo(main.frame().Pages(),
-                                std::vector<pagekit::PageRoute>{{L"商品"},
+                                std::vector<pagekit::PageRoute>{{L"网店管理"},
+                                                                {L"商品"},
                                                                 {L"应付账款"},
                                                                 {L"库存预警"},
                                                                 {L"测试页", true, pagekit::PageSide::kPurchase},
@@ -119,7 +120,9 @@ TEST(PageDispatch, RouterRowsBeforeThePagesThenThePlugins) {
     BYTE side;              // the side afterwards (starting from 0)
     const wchar_t* tabs;    // the open tabs afterwards
   } cases[] = {
-      // A row with the frame's own opener: the frame's product page, not the page.
+      // A row with the frame's own opener: the frame's shop page, not the page.
+      {L"网店管理", nullptr, nullptr, 0, L"网店管理"},
+      // A page of the program's folders answers before a page added after it.
       {L"商品", nullptr, nullptr, 0, L"商品"},
       // A row without an opener: its side, then the registered page.
       {L"应付账款", L"应付账款/1", nullptr, 1, L"应付账款"},

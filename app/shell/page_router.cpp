@@ -81,7 +81,6 @@ void PurchaseSummary(MainFrame& frame, const SkinUI::CUIString& page, const wcha
 
 void Report(MainFrame& frame, const SkinUI::CUIString& page, const wchar_t*) { frame.OpenReportPage(page); }
 
-void SettingsPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.ShowSettingsPage(); }
 void HomePage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenHomePage(); }
 void BasicDataTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) {
   frame.OpenTilePage(kModuleBasicData);
@@ -90,7 +89,6 @@ void TradingTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { 
 void FundsTiles(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenTilePage(kModuleFunds); }
 void ReportCentre(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenReportCentre(); }
 void ShopPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenShopPage(); }
-void ProductPage(MainFrame& frame, const SkinUI::CUIString&, const wchar_t*) { frame.OpenProductPage(); }
 
 // Names are compared without regard to case, in this order; the first match wins.
 // "资金 " with its trailing blank is the funds tile page, "资金" the cash book.
@@ -113,7 +111,6 @@ const PageRoute kPageRoutes[] = {
     {L"采购订单查询", kPurchaseSide, nullptr, nullptr},
     {L"销售订单", kSalesSide, nullptr, nullptr},
     {L"采购订单", kPurchaseSide, nullptr, nullptr},
-    {L"商品", kKeepSide, &ProductPage, nullptr},
     {L"首页", kKeepSide, &HomePage, nullptr},
     {L"客户", kSalesSide, nullptr, nullptr},
     {L"供应商", kPurchaseSide, nullptr, nullptr},
@@ -141,7 +138,6 @@ const PageRoute kPageRoutes[] = {
     {L"资金统计表", kKeepSide, &Report, nullptr},
     {L"利润统计表", kKeepSide, &Report, nullptr},
     {L"网店管理", kKeepSide, &ShopPage, nullptr},
-    {L"备份恢复", kKeepSide, &SettingsPage, nullptr},
 };
 
 }  // namespace

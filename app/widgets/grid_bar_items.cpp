@@ -122,8 +122,6 @@ std::vector<GridBarItem> ShopEntries() {
                           L"淘宝同步教程"});
 }
 
-std::vector<GridBarItem> SettingsSections() { return SideListEntries({L"数据安全", L"系统参数", L"用户管理"}); }
-
 std::vector<GridBarItem> HomeTiles(bool owner) {
   struct Tile {
     const wchar_t* name;

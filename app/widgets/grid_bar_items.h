@@ -47,9 +47,6 @@ std::vector<GridBarItem> FixedModuleRows(ModuleList list);
 // The six entries of "网店管理": each with its image and its highlighted image.
 std::vector<GridBarItem> ShopEntries();
 
-// The three sections of the settings page, each with its image and its highlighted image.
-std::vector<GridBarItem> SettingsSections();
-
 // The home tiles in order: the owner sees eight, everyone else four.
 std::vector<GridBarItem> HomeTiles(bool owner);
 

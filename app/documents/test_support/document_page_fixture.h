@@ -56,12 +56,21 @@ class EchoingHost : public pagekit::test::MemoryHost {
     bool SetDate(const pagekit::FieldRef& f, const SYSTEMTIME& d) override { return Memory().SetDate(f, d); }
     std::wstring Hint(const pagekit::FieldRef& f) const override { return Memory().Hint(f); }
     bool SetHint(const pagekit::FieldRef& f, const std::wstring& h) override { return Memory().SetHint(f, h); }
+    std::wstring ToolTip(const pagekit::FieldRef& f) const override { return Memory().ToolTip(f); }
     bool SetAttribute(const pagekit::FieldRef& f, const std::wstring& a, const std::wstring& v) override {
       return Memory().SetAttribute(f, a, v);
     }
     RECT Position(const pagekit::FieldRef& f) const override { return Memory().Position(f); }
+    bool SetFocus(const pagekit::FieldRef& f) override { return Memory().SetFocus(f); }
+    bool Focused(const pagekit::FieldRef& f) const override { return Memory().Focused(f); }
     int RowCount(const std::wstring& list) const override { return Memory().RowCount(list); }
     bool ClearRows(const std::wstring& list) override { return Memory().ClearRows(list); }
+    int SelectedRow(const std::wstring& list) const override { return Memory().SelectedRow(list); }
+    bool SelectRow(const std::wstring& list, int row) override { return Memory().SelectRow(list, row); }
+    int AddEntry(const std::wstring& list, const std::wstring& key, const std::wstring& layout) override {
+      return Memory().AddEntry(list, key, layout);
+    }
+    std::wstring EntryKey(const std::wstring& list, int row) const override { return Memory().EntryKey(list, row); }
 
    private:
     pagekit::MemoryFields& Memory() const { return host_.fields; }
