@@ -70,4 +70,39 @@ void FillPriceUnitForm(PageFields& fields, bool contractPrice, const std::vector
   SetIfPresent(fields, contractPrice ? L"gyshtj_new_lsj" : L"dkhpfj_new_lsj", PageText(retail));
 }
 
+void OnRecordFormRow(intptr_t context, std::vector<DataField>* row) {
+  auto* fill = reinterpret_cast<FormFillContext*>(context);
+  if (fill == nullptr || fill->fields == nullptr || row == nullptr) return;
+  FillRecordForm(*fill->fields, fill->form, *row, fill->editing);
+}
+
+void OnPriceUnitFormRow(intptr_t context, std::vector<DataField>* row) {
+  auto* fill = reinterpret_cast<FormFillContext*>(context);
+  if (fill == nullptr || fill->fields == nullptr || row == nullptr) return;
+  FillPriceUnitForm(*fill->fields, fill->form == RecordForm::kContractPrice, *row);
+}
+
+namespace {
+
+void FillPriceProduct(PageFields& fields, KXPDatavane& data, RecordForm form, const std::wstring& product) {
+  // A name the library cannot hold names no stored product.
+  if (!IsStorable(product)) return;
+  std::vector<DataField> record = {MakeDataField("商品名称", LibraryText(product)), MakeDataField("单位", ""),
+                                   MakeDataField("批发价", ""), MakeDataField("零售价", "")};
+  FormFillContext context;
+  context.fields = &fields;
+  context.form = form;
+  data.QueryRecordsCallback("J4_V_Product_Inventory", AsRowContext(&context), &record, &OnPriceUnitFormRow);
+}
+
+}  // namespace
+
+void FillTradePriceProduct(PageFields& fields, KXPDatavane& data, const std::wstring& product) {
+  FillPriceProduct(fields, data, RecordForm::kTradePrice, product);
+}
+
+void FillContractPriceProduct(PageFields& fields, KXPDatavane& data, const std::wstring& product) {
+  FillPriceProduct(fields, data, RecordForm::kContractPrice, product);
+}
+
 }  // namespace pagekit

@@ -4,6 +4,8 @@
 // lacks is skipped.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "kxp_data.h"
@@ -22,5 +24,24 @@ void FillRecordForm(PageFields& fields, RecordForm form, const std::vector<DataF
 // column name ("单位", "批发价", "零售价"; the last field of each name); a name the
 // row lacks writes the empty text.
 void FillPriceUnitForm(PageFields& fields, bool contractPrice, const std::vector<DataField>& row);
+
+// The fillers as row callbacks, for a data call that streams the record: the
+// context is the address of a FormFillContext on the caller's stack.
+struct FormFillContext {
+  PageFields* fields = nullptr;
+  RecordForm form = RecordForm::kProduct;
+  std::vector<DataField>* editing = nullptr;  // FillRecordForm's record being edited
+};
+inline intptr_t AsRowContext(FormFillContext* context) { return reinterpret_cast<intptr_t>(context); }
+// FillRecordForm with the context's form.
+void OnRecordFormRow(intptr_t context, std::vector<DataField>* row);
+// FillPriceUnitForm: the contract price form when the context's form is
+// kContractPrice, else the trade price form.
+void OnPriceUnitFormRow(intptr_t context, std::vector<DataField>* row);
+
+// A product chosen in (or opened with) the trade or contract price form: its unit
+// and list prices from the stock view. A product of no stored row changes nothing.
+void FillTradePriceProduct(PageFields& fields, KXPDatavane& data, const std::wstring& product);
+void FillContractPriceProduct(PageFields& fields, KXPDatavane& data, const std::wstring& product);
 
 }  // namespace pagekit

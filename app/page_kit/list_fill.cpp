@@ -58,6 +58,24 @@ void OnPurchaseOrderRow(intptr_t context, std::vector<DataField>* row) {
   AddOrderHistoryRow(*fill->manager, fill->list, *row, true);
 }
 
+namespace {
+
+void AddToNamedList(intptr_t context, std::vector<DataField>* row, const wchar_t* name) {
+  auto* manager = reinterpret_cast<SkinUI::CPaintManagerUI*>(context);
+  if (manager == nullptr || row == nullptr) return;
+  SkinUI::CControlUI* control = manager->FindControl(name);
+  auto* list = control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
+  if (list != nullptr) AddListRow(*manager, row, list, false);
+}
+
+}  // namespace
+
+void OnTradePriceRow(intptr_t context, std::vector<DataField>* row) { AddToNamedList(context, row, L"listdkhpfj"); }
+void OnContractPriceRow(intptr_t context, std::vector<DataField>* row) { AddToNamedList(context, row, L"listgyshtj"); }
+void OnPartyRow(intptr_t context, std::vector<DataField>* row) { AddToNamedList(context, row, L"listkhyqk"); }
+void OnProductRow(intptr_t context, std::vector<DataField>* row) { AddToNamedList(context, row, L"listhpkc"); }
+void OnAccountItemRow(intptr_t context, std::vector<DataField>* row) { AddToNamedList(context, row, L"listszxm"); }
+
 std::vector<DataField> ShapeCashFlowRow(KXPDatavane* data, const std::vector<DataField>& row) {
   if (row.size() < 8) return {};
   std::vector<DataField> shaped(row.begin(), row.begin() + 8);

@@ -34,6 +34,15 @@ void OnSaleBillRow(intptr_t context, std::vector<DataField>* row);
 void OnSalesOrderRow(intptr_t context, std::vector<DataField>* row);
 void OnPurchaseOrderRow(intptr_t context, std::vector<DataField>* row);
 
+// The master data lists, each into the list of its name in the window: the context
+// is the window's paint manager. A window without that list adds nothing.
+inline intptr_t AsRowContext(SkinUI::CPaintManagerUI* manager) { return reinterpret_cast<intptr_t>(manager); }
+void OnTradePriceRow(intptr_t context, std::vector<DataField>* row);     // "listdkhpfj"
+void OnContractPriceRow(intptr_t context, std::vector<DataField>* row);  // "listgyshtj"
+void OnPartyRow(intptr_t context, std::vector<DataField>* row);          // "listkhyqk"
+void OnProductRow(intptr_t context, std::vector<DataField>* row);        // "listhpkc"
+void OnAccountItemRow(intptr_t context, std::vector<DataField>* row);    // "listszxm"
+
 // Positions 4 item, 5 income, 6 expense, 7 balance: the amount that does not fit
 // the item's kind emptied, the balance emptied (the adder computes it), the first
 // eight fields kept. Fewer than eight fields give none. `data` may be null (the

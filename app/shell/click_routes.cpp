@@ -14,6 +14,8 @@
 #include "core/blocking_calls.h"
 #include "core/container_ui.h"
 #include "controls/list.h"
+#include "drop_popups.h"
+#include "list_sorting.h"
 #include "main_frame.h"
 #include "message_dialog.h"
 #include "controls/option.h"
@@ -133,10 +135,34 @@ void DeleteRow(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, con
       });
   if (outcome == pagekit::RowDeleteOutcome::kDeleted) {
     list->Remove(row);
+    pagekit::RenumberListLines(list);
   } else if (outcome == pagekit::RowDeleteOutcome::kNotHere &&
              !frame.OfferToPages(pagekit::EventKind::kClick, &sender, list->GetName()) && IsDocumentList(listName)) {
     TellNotBuiltYet(frame.GetHWND(), L"删除");
   }
+}
+
+// "修改" and the reserve button of a row: the list's table says what the row asks
+// for and which cells it reads; the page of the list answers.
+void ModifyRow(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  SkinUI::CControlUI* row = nullptr;
+  SkinUI::CListUI* list = nullptr;
+  if (!RowOfButton(sender, &row, &list)) return;
+  frame.AnswerRowAction(pagekit::OpenListRow(frame.Fields(), list->GetName().GetData(), list->GetItemIndex(row)),
+                        pagekit::EventKind::kClick, &sender, L"修改");
+}
+
+void ReserveRow(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  SkinUI::CControlUI* row = nullptr;
+  SkinUI::CListUI* list = nullptr;
+  if (!RowOfButton(sender, &row, &list)) return;
+  const SkinUI::CUIString caption = sender.GetText();
+  frame.AnswerRowAction(pagekit::OnListRowAction(frame.Fields(), list->GetName().GetData(), list->GetItemIndex(row)),
+                        pagekit::EventKind::kClick, &sender, caption.IsEmpty() ? L"提示" : caption.GetData());
+}
+
+void DropButton(MainFrame& frame, SkinUI::CControlUI& sender, const wchar_t*, const wchar_t*) {
+  OpenDropPopup(frame, sender);
 }
 
 void CloseButton(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.OnCloseButton(); }
@@ -166,17 +192,23 @@ const ClickRoute kFirstChain[] = {
     {L"CastWave2", &Broadcast},
     {L"CastWave3", &Broadcast},
     // Drop buttons of the entry forms and report filters.
-    {L"lrtjbg_edit_date_drop"}, {L"lrtjbg_edit_type_detail_drop"}, {L"lrtjbg_edit_type_drop"},
-    {L"zjtjbg_edit_date_drop"}, {L"zjtjbg_edit_project_drop"}, {L"zjtjbg_edit_type_drop"},
-    {L"kcyjbg_edit_status_drop"}, {L"kctjbg_edit_date_drop"}, {L"kctjbg_edit_product_drop"},
-    {L"kctjbg_edit_type_drop"}, {L"ysdzd_edit_date_drop"}, {L"yfdzd_edit_date_drop"},
-    {L"jhtjbg_edit_date_drop"}, {L"ysdzd_edit_custom_drop"}, {L"yfdzd_edit_custom_drop"},
-    {L"jhtjbg_edit_custom_drop"}, {L"xstjbg_edit_date_drop"}, {L"xstjbg_edit_custom_drop"},
-    {L"ysqkmx_edit_custom_drop"}, {L"ysqkmx_edit_date_drop"}, {L"ysqkbg_edit_date_drop"},
-    {L"ysqkbg_edit_custom_drop"}, {L"zjls_edit_custom_drop"}, {L"zjls_edit_project_drop"},
-    {L"zjls_edit_quick_date_drop"}, {L"szxm_edit_xmlx_drop"}, {L"xsd_edit_find_date_drop"},
-    {L"xsd_custom_drop"}, {L"dkhpfj_edit_product_drop"}, {L"dkhpfj_edit_custom_drop"},
-    {L"dkhpfj_new_product_drop"}, {L"dkhpfj_new_custom_drop"}, {L"khyqk_kehu_drop"},
+    {L"lrtjbg_edit_date_drop", &DropButton}, {L"lrtjbg_edit_type_detail_drop", &DropButton},
+    {L"lrtjbg_edit_type_drop", &DropButton}, {L"zjtjbg_edit_date_drop", &DropButton},
+    {L"zjtjbg_edit_project_drop", &DropButton}, {L"zjtjbg_edit_type_drop", &DropButton},
+    {L"kcyjbg_edit_status_drop", &DropButton}, {L"kctjbg_edit_date_drop", &DropButton},
+    {L"kctjbg_edit_product_drop", &DropButton}, {L"kctjbg_edit_type_drop", &DropButton},
+    {L"ysdzd_edit_date_drop", &DropButton}, {L"yfdzd_edit_date_drop", &DropButton},
+    {L"jhtjbg_edit_date_drop", &DropButton}, {L"ysdzd_edit_custom_drop", &DropButton},
+    {L"yfdzd_edit_custom_drop", &DropButton}, {L"jhtjbg_edit_custom_drop", &DropButton},
+    {L"xstjbg_edit_date_drop", &DropButton}, {L"xstjbg_edit_custom_drop", &DropButton},
+    {L"ysqkmx_edit_custom_drop", &DropButton}, {L"ysqkmx_edit_date_drop", &DropButton},
+    {L"ysqkbg_edit_date_drop", &DropButton}, {L"ysqkbg_edit_custom_drop", &DropButton},
+    {L"zjls_edit_custom_drop", &DropButton}, {L"zjls_edit_project_drop", &DropButton},
+    {L"zjls_edit_quick_date_drop", &DropButton}, {L"szxm_edit_xmlx_drop", &DropButton},
+    {L"xsd_edit_find_date_drop", &DropButton}, {L"xsd_custom_drop", &DropButton},
+    {L"dkhpfj_edit_product_drop", &DropButton}, {L"dkhpfj_edit_custom_drop", &DropButton},
+    {L"dkhpfj_new_product_drop", &DropButton}, {L"dkhpfj_new_custom_drop", &DropButton},
+    {L"khyqk_kehu_drop", &DropButton},
     // Customers and suppliers, trade prices, income and expense items.
     {L"khyqk_btn_find"}, {L"khyqk_hide_zero"}, {L"khyqk_new_custom"}, {L"khyqk_new_save"}, {L"khyqk_new_cancel"},
     {L"dkhpfj_btn_find"}, {L"dkhpfj_new_save"}, {L"dkhpfj_new_cancel"}, {L"dkhpfj_add"},
@@ -204,8 +236,8 @@ const ClickRoute kFirstChain[] = {
     {L"bar_add_", &AddShortcut, nullptr, nullptr, Match::kPrefix},
     {L"listItemBtn", &OpenEntryPage},
     {L"item_del", &DeleteRow},
-    {L"item_mod"},
-    {L"item_reserve"},
+    {L"item_mod", &ModifyRow},
+    {L"item_reserve", &ReserveRow},
     {L"tabSwitchPre", &PrevTab},
     {L"tabSwitchNext", &NextTab},
     {L"listSideBarScroll", &ScrollSideBar},
@@ -232,9 +264,11 @@ const ClickRoute kSecondChain[] = {
     {L"jxc", &OpenPage, L"进销存"},
     {L"zjtop", &OpenPage, L"资金 "},
     // Drop buttons.
-    {L"fkd_edit_gys_drop"}, {L"fkd_new_ywy_drop"}, {L"xsd_ywy_drop"}, {L"xsydd_edit_find_date_drop"},
-    {L"xsydd_custom_drop"}, {L"gyshtj_new_product_drop"}, {L"gyshtj_new_custom_drop"},
-    {L"gyshtj_edit_custom_drop"}, {L"gyshtj_edit_product_drop"}, {L"xsd_type_drop"},
+    {L"fkd_edit_gys_drop", &DropButton}, {L"fkd_new_ywy_drop", &DropButton}, {L"xsd_ywy_drop", &DropButton},
+    {L"xsydd_edit_find_date_drop", &DropButton}, {L"xsydd_custom_drop", &DropButton},
+    {L"gyshtj_new_product_drop", &DropButton}, {L"gyshtj_new_custom_drop", &DropButton},
+    {L"gyshtj_edit_custom_drop", &DropButton}, {L"gyshtj_edit_product_drop", &DropButton},
+    {L"xsd_type_drop", &DropButton},
     // Master data pages.
     {L"khyqk_btn_other"}, {L"dkhpfj_btn_other"},
     {L"gyshtj_add"}, {L"gyshtj_btn_find"}, {L"gyshtj_new_cancel"}, {L"gyshtj_new_save"},

@@ -12,10 +12,13 @@
 #include "controls/list_container_element.h"
 #include "controls/button.h"
 #include "controls/horizontal_layout.h"
+#include "controls/edit.h"
 #include "controls/label.h"
 #include "library_binding.h"
 #include "message_dialog.h"
+#include "picker_popup.h"
 #include "test_support/shell_doubles.h"
+#include "test_support/window_shot.h"
 
 namespace {
 
@@ -117,6 +120,15 @@ TEST(ClickRoutes, SelectAllTicksThenClearsEveryRow) {
 
 using DeleteAnswer = shelltest::DialogAnswer;
 
+// An empty list of that name in the home panel.
+SkinUI::CListUI* AddTestList(SkinUI::CContainerUI* home, const wchar_t* name) {
+  auto* list = new SkinUI::CListUI;
+  list->SetName(name);
+  list->SetFixedHeight(100);
+  home->Add(list);
+  return list;
+}
+
 // A row's "删除" on a window: an income or expense item row asks, then goes with its
 // record when confirmed and stays with it when cancelled; a bill row's delete is
 // its page's, and no bill page is built yet.
@@ -145,13 +157,7 @@ TEST(ClickRoutes, DeletingARowAsksThenDeletesItsRecord) {
     operations->Add(del);
     return del;
   };
-  auto makeList = [&](const wchar_t* name) {
-    auto* list = new SkinUI::CListUI;
-    list->SetName(name);
-    list->SetFixedHeight(100);
-    home->Add(list);
-    return list;
-  };
+  auto makeList = [&](const wchar_t* name) { return AddTestList(home, name); };
   SkinUI::CListUI* items = makeList(L"listszxm");
   SkinUI::CControlUI* del = addRow(items, L"item_项目名称", L"房租");
   SkinUI::CListUI* bills = makeList(L"listxsd");
@@ -185,6 +191,168 @@ TEST(ClickRoutes, DeletingARowAsksThenDeletesItsRecord) {
   EXPECT_TRUE(DeleteAnswer::Asked().empty());
   EXPECT_EQ(1, bills->GetCount());
   shell::SetMsgDlgWatcher(previous);
+}
+
+// A row of the test lists: its line number, named cells, and the operation cell
+// with "删除", "修改" and the reserve button.
+SkinUI::CControlUI* AddButtonRow(SkinUI::CListUI* list,
+                                 const std::vector<std::pair<const wchar_t*, const wchar_t*>>& cells) {
+  auto* row = new SkinUI::CListContainerElementUI;
+  row->SetFixedHeight(24);
+  list->Add(row);
+  for (const auto& cell : cells) {
+    auto* label = new SkinUI::CLabelUI;
+    label->SetName(cell.first);
+    label->SetText(cell.second);
+    row->Add(label);
+  }
+  auto* operations = new SkinUI::CHorizontalLayoutUI;
+  row->Add(operations);
+  for (const wchar_t* name : {L"item_del", L"item_mod", L"item_reserve"}) {
+    auto* button = new SkinUI::CButtonUI;
+    button->SetName(name);
+    button->SetText(name == std::wstring(L"item_reserve") ? L"收款" : L"");
+    operations->Add(button);
+  }
+  return row;
+}
+
+SkinUI::CControlUI* ButtonOf(MainWindow& main, SkinUI::CControlUI* row, const wchar_t* name) {
+  return main.frame().GetPaintManager()->FindSubControlByName(row, name);
+}
+
+// A deleted row's list renumbers its lines; "修改", the reserve button and a
+// double-click go to the page of the list, and while no page is built they say so
+// for a row that has the cells its request reads, and stay silent otherwise.
+TEST(ClickRoutes, RowButtonsRenumberAndAskThePageOfTheirList) {
+  shelltest::DialogAnswering yes(1);
+  MainWindow main("老板");
+  main.Show();
+  std::vector<DataField> item = {MakeDataField("项目名称", "房租"), MakeDataField("项目类别", "支出")};
+  ASSERT_EQ(0, g_dataObject->InsertRecord("J4_Account_Item", &item));
+  SkinUI::CContainerUI* home = shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl");
+  home->RemoveAll();
+  auto makeList = [&](const wchar_t* name) { return AddTestList(home, name); };
+  SkinUI::CListUI* items = makeList(L"listszxm");
+  SkinUI::CControlUI* rent = AddButtonRow(
+      items, {{L"item_line_num", L"1"}, {L"item_项目名称", L"房租"}, {L"item_项目类别", L"支出"}});
+  SkinUI::CControlUI* water = AddButtonRow(
+      items, {{L"item_line_num", L"2"}, {L"item_项目名称", L"水费"}, {L"item_项目类别", L"支出"}});
+  SkinUI::CControlUI* partial = AddButtonRow(items, {{L"item_line_num", L"3"}, {L"item_项目名称", L"电费"}});
+  SkinUI::CListUI* parties = makeList(L"listkhyqk");
+  SkinUI::CControlUI* customer = AddButtonRow(parties, {{L"item_客户名称", L"张三"}, {L"item_应收款", L"12.00"}});
+  SkinUI::CListUI* other = makeList(L"listother");
+  SkinUI::CControlUI* stranger = AddButtonRow(other, {{L"item_商品名称", L"可乐"}});
+  SkinUI::CListUI* found = makeList(L"listfind");
+  SkinUI::CControlUI* product = AddButtonRow(found, {{L"item_商品名称", L"可乐"}});
+  shelltest::Pump(100);
+
+  SkinUI::TNotifyUI msg;
+  msg.type = L"click";
+  msg.sender = ButtonOf(main, rent, L"item_del");
+  main.frame().Notify(msg);
+  ASSERT_EQ(2, items->GetCount());
+  EXPECT_STREQ(L"1", ButtonOf(main, water, L"item_line_num")->GetText().GetData());
+  EXPECT_STREQ(L"2", ButtonOf(main, partial, L"item_line_num")->GetText().GetData());
+
+  const struct {
+    const char* what;
+    const wchar_t* type;
+    SkinUI::CControlUI* sender;
+    const wchar_t* box;  // the box shown, or empty
+  } cases[] = {
+      {"modify an item", L"click", ButtonOf(main, water, L"item_mod"), L"修改|功能开发中,敬请期待"},
+      {"modify an item without its kind", L"click", ButtonOf(main, partial, L"item_mod"), L""},
+      {"the item list has no reserve action", L"click", ButtonOf(main, water, L"item_reserve"), L""},
+      {"a receipt from the customer", L"click", ButtonOf(main, customer, L"item_reserve"), L"收款|功能开发中,敬请期待"},
+      {"double-click an item", L"itemactivate", water, L"提示|功能开发中,敬请期待"},
+      {"double-click an item without its kind", L"itemactivate", partial, L""},
+      {"a list of no table", L"click", ButtonOf(main, stranger, L"item_mod"), L""},
+      {"a list of no table, double-clicked", L"itemactivate", stranger, L""},
+  };
+  for (const auto& c : cases) {
+    shelltest::MessageBoxRecorder boxes;
+    msg.type = c.type;
+    msg.sender = c.sender;
+    main.frame().Notify(msg);
+    std::wstring shown;
+    for (const std::wstring& box : shelltest::MessageBoxRecorder::Boxes()) shown += box;
+    EXPECT_EQ(c.box, shown) << c.what;
+  }
+  // A found product shows the products page first.
+  {
+    shelltest::MessageBoxRecorder boxes;
+    msg.type = L"itemactivate";
+    msg.sender = product;
+    main.frame().Notify(msg);
+    EXPECT_EQ(std::vector<std::wstring>{L"提示|功能开发中,敬请期待"}, shelltest::MessageBoxRecorder::Boxes());
+  }
+  bool productTab = false;
+  for (const SkinUI::CUIString& tab : main.frame().GetOpenTabs()) productTab = productTab || tab == L"商品";
+  EXPECT_TRUE(productTab);
+  EXPECT_EQ(2, items->GetCount());
+}
+
+// The popup of a window that tests open by a drop button's click.
+shell::PickerPopup* OpenedPicker(const wchar_t* windowClass) {
+  HWND popup = nullptr;
+  shelltest::PumpUntil([&] { return (popup = ::FindWindowW(windowClass, nullptr)) != nullptr; }, 3000);
+  return popup != nullptr ? reinterpret_cast<shell::PickerPopup*>(::GetWindowLongPtrW(popup, GWLP_USERDATA)) : nullptr;
+}
+
+// A stock-warning filter's drop button opens its fixed states under its field; the
+// chosen state lands in the field, "全部" as no filter. A hidden field's button
+// opens nothing.
+TEST(ClickRoutes, ADropButtonOpensItsChoicesUnderItsField) {
+  MainWindow main("老板");
+  main.Show();
+  SkinUI::CContainerUI* home = shell::FindContainer(*main.frame().GetPaintManager(), L"mid_dpgl");
+  home->RemoveAll();
+  auto* line = new SkinUI::CHorizontalLayoutUI;
+  line->SetFixedHeight(24);
+  home->Add(line);
+  auto* edit = new SkinUI::CEditUI;
+  edit->SetName(L"kcyjbg_edit_status");
+  edit->SetFixedWidth(120);
+  line->Add(edit);
+  auto* drop = new SkinUI::CButtonUI;
+  drop->SetName(L"kcyjbg_edit_status_drop");
+  drop->SetFixedWidth(20);
+  drop->SetText(L"v");
+  line->Add(drop);
+  shelltest::Pump(100);
+
+  for (const wchar_t* choice : {L"短缺", L"全部"}) {
+    edit->SetText(L"超出");
+    shelltest::Click(main.hwnd(), drop);
+    shell::PickerPopup* picker = OpenedPicker(L"DlgDropListWnd");
+    ASSERT_NE(nullptr, picker) << choice;
+    const HWND popup = picker->GetHWND();
+    RECT window{}, at{};
+    ::GetWindowRect(main.hwnd(), &window);
+    ::GetWindowRect(popup, &at);
+    const RECT field = edit->GetPos();
+    EXPECT_EQ(window.left + field.left - 1, at.left);
+    EXPECT_EQ(window.top + field.top + 30, at.top);
+    EXPECT_EQ(window.left + field.right + 21, at.right);
+    auto* list = static_cast<SkinUI::CListUI*>(picker->GetPaintManager()->FindControl(L"list")->GetInterface(L"List"));
+    ASSERT_EQ(3, list->GetCount());
+    shelltest::Pump(100);
+    shelltest::SaveWindowShot(popup, "drop_button_states");
+    SkinUI::CControlUI* row = nullptr;
+    for (int i = 0; i < list->GetCount(); ++i) {
+      SkinUI::CControlUI* cell = picker->GetPaintManager()->FindSubControlByName(list->GetItemAt(i), L"item_状态");
+      if (cell != nullptr && cell->GetText() == choice) row = list->GetItemAt(i);
+    }
+    ASSERT_NE(nullptr, row) << choice;
+    shelltest::Click(popup, row);
+    EXPECT_TRUE(shelltest::PumpUntil([popup] { return !::IsWindow(popup); }, 3000));
+    EXPECT_STREQ(choice == std::wstring(L"全部") ? L"" : choice, edit->GetText().GetData());
+  }
+  edit->SetVisible(false);
+  shelltest::Click(main.hwnd(), drop);
+  shelltest::Pump(300);
+  EXPECT_EQ(nullptr, ::FindWindowW(L"DlgDropListWnd", nullptr));
 }
 
 TEST(ClickRoutes, TheSideBarButtonFoldsTheSideBar) {

@@ -81,8 +81,8 @@ void CDlgDropDelList::Notify(SkinUI::TNotifyUI& msg) {
   if (msg.type == L"click" && msg.sender != nullptr && msg.sender->GetName() == L"item_del") {
     SkinUI::BarListNode* entry = EntryOf(list, msg.sender);
     if (entry == nullptr) return;
-    if (m_context != nullptr) m_context->DeleteDropListItem(m_owner, entry->text);
-    list->RemoveDataListNode(entry);
+    // An entry whose delete deleted nothing stays: the list shows what is stored.
+    if (m_context != nullptr && m_context->DeleteDropListItem(m_owner, entry->text)) list->RemoveDataListNode(entry);
   }
 }
 

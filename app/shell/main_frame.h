@@ -25,6 +25,7 @@
 #include "paint_manager_fields.h"
 #include "picker_callbacks.h"
 #include "plugin_api.h"
+#include "row_actions.h"
 #include "tray_clicks.h"
 #include "tray_icon.h"
 #include "core/ui_string.h"
@@ -127,7 +128,11 @@ class MainFrame : public DllApiInterface,
   pagekit::PageRegistry& Pages() { return m_pages; }
   // Offers what the frame's own rows left to the pages; true when one took it.
   bool OfferToPages(pagekit::EventKind kind, SkinUI::CControlUI* sender, const SkinUI::CUIString& list = L"",
-                    WPARAM wParam = 0, LPARAM lParam = 0);
+                    WPARAM wParam = 0, LPARAM lParam = 0, int row = -1);
+  // A row's "修改", reserve button or double-click: the page of the list answers
+  // it; a request no page answers yet says so under `caption`.
+  void AnswerRowAction(const pagekit::RowAction& action, pagekit::EventKind kind, SkinUI::CControlUI* sender,
+                       const wchar_t* caption);
 
   bool CheckSingleInstance();
   void ConfirmExit();
@@ -205,7 +210,8 @@ class MainFrame : public DllApiInterface,
   // The deletable drop list's side (salesmen, business units): filling it by its
   // owner, deleting one entry, writing the choice into the owner's edit.
   void FillDropList(SkinUI::CControlUI* owner, SkinUI::CBarListUI* list);
-  void DeleteDropListItem(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
+  // True when the entry's rows were deleted.
+  bool DeleteDropListItem(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
   void WriteDropChoice(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
   // A read-only list row made from field records; null when none was added.
   SkinUI::CControlUI* AddListRow(std::vector<DataField>* row, SkinUI::CListUI* list, bool hideHeader);

@@ -4,8 +4,15 @@
 // registered pages, which take what is theirs.
 #include "main_frame.h"
 
+#include <cwchar>
+
+#include "click_routes.h"
+#include "controls/list.h"
+#include "controls/node_list.h"
+#include "drop_choices.h"
 #include "library_binding.h"
 #include "picker_popups.h"
+#include "quick_date.h"
 #include "text_conversion.h"
 
 namespace shell {
@@ -35,13 +42,14 @@ pagekit::PageSide MainFrame::Side() const {
 void MainFrame::SetSide(pagekit::PageSide side) { m_bPurchaseSide = side == pagekit::PageSide::kPurchase ? 1 : 0; }
 
 bool MainFrame::OfferToPages(pagekit::EventKind kind, SkinUI::CControlUI* sender, const SkinUI::CUIString& list,
-                             WPARAM wParam, LPARAM lParam) {
+                             WPARAM wParam, LPARAM lParam, int row) {
   if (m_pages.empty()) return false;
   pagekit::PageEvent event;
   event.kind = kind;
   event.sender = sender != nullptr ? sender->GetName().GetData() : L"";
   event.list = list.GetData();
-  if (!list.IsEmpty()) event.row = m_fields.RowIndex(event.list, sender);
+  // A row's own button names its row; a row event's sender is the row itself.
+  event.row = row >= 0 ? row : (!list.IsEmpty() ? m_fields.RowIndex(event.list, sender) : -1);
   event.control = sender;
   event.wParam = wParam;
   event.lParam = lParam;
@@ -57,11 +65,30 @@ void MainFrame::OfferPickerResult(pagekit::PickerResult result) {
 // sign, and an activated list row are their pages' to handle.
 void MainFrame::OnEditTextChanged(SkinUI::CControlUI* cell) { OfferToPages(pagekit::EventKind::kTextChanged, cell); }
 
-void MainFrame::OnListItemActivate(SkinUI::CControlUI* row, SkinUI::CControlUI* list) {
-  OfferToPages(pagekit::EventKind::kItemActivate, row, list != nullptr ? list->GetName() : SkinUI::CUIString());
+void MainFrame::AnswerRowAction(const pagekit::RowAction& action, pagekit::EventKind kind,
+                                SkinUI::CControlUI* sender, const wchar_t* caption) {
+  if (action.Wanted() && !action.pageFirst.empty()) OpenPage(action.pageFirst.c_str());
+  if (OfferToPages(kind, sender, action.list.c_str(), 0, 0, action.row)) return;
+  if (action.Wanted()) TellNotBuiltYet(m_hWnd, caption);
 }
 
+void MainFrame::OnListItemActivate(SkinUI::CControlUI* row, SkinUI::CControlUI* list) {
+  if (row == nullptr || list == nullptr) return;
+  auto* rows = static_cast<SkinUI::CListUI*>(list->GetInterface(L"List"));
+  // A tree's entry carries its text in its node.
+  std::wstring entryText;
+  if (std::wcscmp(list->GetClass(), L"BarListUI") == 0) {
+    if (SkinUI::BarListNode* node = static_cast<SkinUI::CNodeListUI*>(list)->GetNodeOf(row))
+      entryText = node->text.GetData();
+  }
+  const pagekit::RowAction action = pagekit::OnListItemActivate(
+      m_fields, list->GetName().GetData(), rows != nullptr ? rows->GetItemIndex(row) : -1, entryText);
+  AnswerRowAction(action, pagekit::EventKind::kItemActivate, row, L"提示");
+}
+
+// A popup's choice lands in its field first; the page of the field then hears of it.
 void MainFrame::OnProductTypeSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  if (owner != nullptr) pagekit::ApplyCategoryChoice(m_fields, owner->GetName().GetData(), text.GetData());
   OfferPickerResult({pagekit::PickerKind::kProductType, L"", text.GetData(), {}, owner, nullptr});
 }
 
@@ -70,6 +97,7 @@ void MainFrame::OnProductUnitSelect(SkinUI::CUIString text, SkinUI::CControlUI* 
 }
 
 void MainFrame::OnProductSelect(SkinUI::CUIString name, SkinUI::CControlUI* owner, void* extra) {
+  if (owner != nullptr) pagekit::ApplyProductChoice(m_fields, g_dataObject, owner->GetName().GetData(), name.GetData());
   OfferPickerResult({pagekit::PickerKind::kProduct, L"", name.GetData(), {}, owner, extra});
 }
 
@@ -80,6 +108,8 @@ void MainFrame::OnProductRowSelect(std::vector<SkinUI::CUIString> names, SkinUI:
 }
 
 void MainFrame::OnDropListSelect(SkinUI::CUIString text, SkinUI::CControlUI* owner) {
+  if (owner != nullptr)
+    pagekit::ApplyDropChoice(m_fields, owner->GetName().GetData(), text.GetData(), pagekit::LocalNow());
   OfferPickerResult({pagekit::PickerKind::kDropList, L"", text.GetData(), {}, owner, nullptr});
 }
 

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "drop_list_store.h"
 #include "library_binding.h"
 #include "list_builders.h"
 #include "list_conditions.h"
@@ -128,8 +129,20 @@ void LoadProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, bo
   FillProductList(manager, list, " 1=1 order by 商品类别 desc", multiSelect ? pagekit::kListCheckBoxes : 0);
 }
 
-void MainFrame::FillDropList(SkinUI::CControlUI*, SkinUI::CBarListUI*) {}
+void MainFrame::FillDropList(SkinUI::CControlUI* owner, SkinUI::CBarListUI* list) {
+  if (owner == nullptr || list == nullptr) return;
+  list->RemoveAll();
+  if (g_dataObject == nullptr) return;
+  pagekit::DropListStore store(*g_dataObject);
+  for (const std::wstring& name : store.Entries(pagekit::DropListSourceOf(owner->GetName().GetData())))
+    AddEntry(list, name.c_str(), nullptr, true);
+}
 
-void MainFrame::DeleteDropListItem(SkinUI::CControlUI*, const SkinUI::CUIString&) {}
+bool MainFrame::DeleteDropListItem(SkinUI::CControlUI* owner, const SkinUI::CUIString& text) {
+  if (owner == nullptr || g_dataObject == nullptr) return false;
+  pagekit::DropListStore store(*g_dataObject);
+  return store.Delete(pagekit::DropListSourceOf(owner->GetName().GetData()), text.GetData()) ==
+         pagekit::StoreResult::kDone;
+}
 
 }  // namespace shell

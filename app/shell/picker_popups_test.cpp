@@ -506,28 +506,58 @@ TEST_F(Pickers, DeletingAUnitRemovesItFromTheDatabaseAndKeepsThePickerOpen) {
   EXPECT_EQ(std::vector<std::wstring>{L"unit|箱|hpkc_new_dw_drop|0"}, recorder_.calls);
 }
 
-// The salesman list's delete button takes its entry away and leaves the others.
-TEST_F(Pickers, DeletingADropListEntryKeepsThePickerOpenWithTheOthers) {
-  SkinUI::CControlUI* owner = AddDropButton(main_, L"xsd_ywy_drop", L"xsd_ywy");
-  shell::PickerPopup* picker = Open(Kind::kDropDelList, main_, &recorder_, owner, {100, 100, 297, 260});
-  const HWND hwnd = picker->GetHWND();
-  SkinUI::CBarListUI* list = BarListIn(picker, L"list_product_unit");
-  for (const wchar_t* name : {L"张三", L"李四", L"王五"}) {
-    SkinUI::BarListItemInfo info;
-    info.text = name;
-    info.hasDelete = true;
-    list->AddBarListNode(info, nullptr, L"barlist_item.xml");
+// The salesmen stored, in stored order.
+std::vector<std::wstring> StoredSalesmen() {
+  std::vector<DataField> columns = {MakeDataField("name", "")};
+  std::vector<std::vector<DataField>> rows;
+  g_dataObject->QueryRecords("J4_Saler", &columns, &rows);
+  std::vector<std::wstring> names;
+  for (const auto& row : rows) names.push_back(shell::WideFromAnsi(row.front().value));
+  return names;
+}
+
+void StoreSalesmen(std::initializer_list<const char*> names) {
+  for (const std::wstring& name : StoredSalesmen()) {
+    std::vector<DataField> key = {MakeDataField("name", shell::AnsiFromWide(name))};
+    g_dataObject->DeleteRecords("J4_Saler", &key);
   }
-  Pump(100);
-  shelltest::Click(hwnd, static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, L"李四")->GetInterface(L"Container"))
-                             ->FindSubControl(L"item_del"));
-  EXPECT_TRUE(PumpUntil([list] { return list->FindBarListNode(L"李四") == nullptr; }));
-  Pump(200);
-  ASSERT_TRUE(::IsWindow(hwnd));
-  EXPECT_EQ((std::vector<std::wstring>{L"+张三", L"+王五"}), Entries(list));
-  EXPECT_STREQ(L"", main_.Find(L"xsd_ywy")->GetText().GetData());
-  ::PostMessageW(hwnd, WM_CLOSE, 1, 0);
-  EXPECT_TRUE(Gone(hwnd));
+  for (const char* name : names) {
+    std::vector<DataField> values = {MakeDataField("name", name)};
+    ASSERT_EQ(0, g_dataObject->InsertRecord("J4_Saler", &values));
+  }
+}
+
+// The salesman list shows the stored salesmen; a delete button takes its entry
+// away with its record and leaves the others; an entry whose record is already gone
+// deletes nothing and stays. The payment form's list deletes as the bill's does.
+TEST_F(Pickers, DeletingADropListEntryKeepsThePickerOpenWithTheOthers) {
+  for (const wchar_t* button : {L"xsd_ywy_drop", L"fkd_new_ywy_drop"}) {
+    StoreSalesmen({"张三", "李四", "王五"});
+    SkinUI::CControlUI* owner = AddDropButton(main_, button, nullptr);
+    shell::PickerPopup* picker = Open(Kind::kDropDelList, main_, &recorder_, owner, {100, 100, 297, 260});
+    const HWND hwnd = picker->GetHWND();
+    SkinUI::CBarListUI* list = BarListIn(picker, L"list_product_unit");
+    EXPECT_EQ((std::vector<std::wstring>{L"+张三", L"+李四", L"+王五"}), Entries(list)) << button;
+    Pump(100);
+    auto deleteOf = [list](const wchar_t* name) {
+      return static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, name)->GetInterface(L"Container"))
+          ->FindSubControl(L"item_del");
+    };
+    shelltest::Click(hwnd, deleteOf(L"李四"));
+    EXPECT_TRUE(PumpUntil([list] { return list->FindBarListNode(L"李四") == nullptr; })) << button;
+    EXPECT_EQ((std::vector<std::wstring>{L"张三", L"王五"}), StoredSalesmen()) << button;
+    // Deleted elsewhere meanwhile: the entry's delete finds nothing and it stays.
+    std::vector<DataField> key = {MakeDataField("name", "王五")};
+    g_dataObject->DeleteRecords("J4_Saler", &key);
+    shelltest::Click(hwnd, deleteOf(L"王五"));
+    Pump(300);
+    ASSERT_TRUE(::IsWindow(hwnd));
+    EXPECT_EQ((std::vector<std::wstring>{L"+张三", L"+王五"}), Entries(list)) << button;
+    EXPECT_EQ(std::vector<std::wstring>{L"张三"}, StoredSalesmen()) << button;
+    ::PostMessageW(hwnd, WM_CLOSE, 1, 0);
+    EXPECT_TRUE(Gone(hwnd));
+  }
+  StoreSalesmen({});
 }
 
 TEST_F(Pickers, TheUnitListShowsEachStoredUnitOnceAndKeepsTheirNames) {
