@@ -16,6 +16,7 @@
 #include "list_builders.h"
 #include "list_fill.h"
 #include "list_sorting.h"
+#include "data_store.h"
 #include "test_support/datavane_dll.h"
 #include "window_shot.h"
 
@@ -283,6 +284,57 @@ TEST_F(ListWindow, CashFlowAndHistoryRows) {
   EXPECT_EQ(3, list->GetCount());
   w.Paint();
   shelltest::SaveWindowShot(w.GetHWND(), "list_cash_flow");
+}
+
+// The master data lists' callbacks find their list by name in the window: the
+// library streams the items into "listszxm", the parties into "listkhyqk"; a window
+// without the list (here no product list) gets nothing.
+TEST_F(ListWindow, MasterDataRowsGoIntoTheListOfTheirName) {
+  for (const char* item : {"房租", "水费"}) {
+    std::vector<DataField> values = {MakeDataField("项目名称", item), MakeDataField("项目类别", "支出")};
+    ASSERT_EQ(0, data().InsertRecord("J4_Account_Item", &values));
+  }
+  const wchar_t layout[] =
+      L"<Window><VerticalLayout bkcolor=\"#FFFFFFFF\">"
+      L"<VerticalLayout height=\"150\"><List name=\"listszxm\" /></VerticalLayout>"
+      L"<VerticalLayout height=\"150\"><List name=\"listkhyqk\" /></VerticalLayout>"
+      L"<VerticalLayout height=\"80\"><List name=\"listdkhpfj\" /></VerticalLayout>"
+      L"</VerticalLayout></Window>";
+  SkinUI::test::TestWindow w(layout, 700, 400);
+  ASSERT_TRUE(w.ok());
+  struct Stream {
+    const wchar_t* list;
+    const char* table;
+    std::vector<const char*> columns;
+    DataRowCallback callback;
+    std::vector<std::wstring> firstColumn;  // what the list shows afterwards
+  } streams[] = {
+      {L"listszxm", "J4_Account_Item", {"项目名称", "项目类别"}, &OnAccountItemRow, {L"房租", L"水费"}},
+      {L"listkhyqk", "J4_Customer_Data", {"客户名称", "类型"}, &OnPartyRow, {L"零售客户", L"批发客户", L"零散供应商"}},
+      {L"listdkhpfj", "J4_Customer_TradePrice", {"客户名称", "商品名称"}, &OnTradePriceRow, {}},
+      {nullptr, "J4_Account_Item", {"项目名称"}, &OnProductRow, {}},
+  };
+  for (Stream& stream : streams) {
+    std::vector<DataField> fields;
+    for (const char* column : stream.columns) fields.push_back(MakeDataField(column, ""));
+    if (stream.list != nullptr) {
+      ASSERT_EQ(0, BuildListHeader(w.pm, &data(), ListOf(w, stream.list), L"", &fields, 0x06, L""));
+    }
+    ASSERT_EQ(0, data().QueryRecordsCallback(stream.table, AsRowContext(&w.pm), &fields, stream.callback));
+    if (stream.list == nullptr) continue;
+    SkinUI::CListUI* list = ListOf(w, stream.list);
+    std::vector<std::wstring> shown;
+    for (int i = 0; i < list->GetCount(); ++i)
+      shown.push_back(Text(list->GetItemAt(i), (L"item_" + PageText(stream.columns.front())).c_str()));
+    EXPECT_EQ(stream.firstColumn, shown) << stream.table;
+    if (!shown.empty()) {
+      EXPECT_EQ(L"1", Text(list->GetItemAt(0), L"item_line_num"));
+    }
+  }
+  OnPartyRow(0, nullptr);
+  EXPECT_EQ(2, ListOf(w, L"listszxm")->GetCount());
+  w.Paint();
+  shelltest::SaveWindowShot(w.GetHWND(), "list_master_data_rows");
 }
 
 TEST_F(ListWindow, RowsOfAListWithoutColumnsShareTheirWidth) {

@@ -262,6 +262,46 @@ TEST(SortListByColumn, ClicksFlipTheSharedDirectionAndRenumber) {
   EXPECT_EQ(ascending ? down : up, first.Column(L"item_金额"));
 }
 
+// The header click orders the rows exactly as the body's own sort with
+// CompareListRows does, also where that comparison is no strict order (numbers
+// beside texts, rows without the cell, equal keys): both directions, by a number
+// column and by a text column.
+TEST(SortListByColumn, OrdersRowsAsTheBodySortsWithCompareListRows) {
+  const wchar_t* const texts[] = {L"10.00", L"-50.00", L"9.50", L"abc", L"", L"-1.00", L"2", L"香蕉", L"Z", L"1e3",
+                                  L"9.50", L".5", L"ab",   L"-",    L"10"};
+  for (const wchar_t* column : {L"金额", L"名称"}) {
+    MemoryList clicked;
+    MemoryList sorted;
+    SkinUI::CListHeaderItemUI* header = clicked.AddHeader(column);
+    const std::wstring cell = std::wstring(L"item_") + column;
+    for (int i = 0; i < 300; ++i) {
+      const std::wstring id = std::to_wstring(i);
+      const wchar_t* text = texts[(i * 7 + i / 5) % 15];
+      for (MemoryList* list : {&clicked, &sorted}) {
+        if (i % 23 == 0) {
+          list->AddRow({{L"item_id", id.c_str()}});
+        } else {
+          list->AddRow({{L"item_id", id.c_str()}, {cell.c_str(), text}});
+        }
+      }
+    }
+    // A probe list's sort tells which way the shared flag points; the click after it
+    // turns it round.
+    MemoryList probe;
+    SkinUI::CListHeaderItemUI* probeHeader = probe.AddHeader(L"p");
+    probe.AddRow({{L"item_p", L"2"}});
+    probe.AddRow({{L"item_p", L"1"}});
+    for (int click = 0; click < 2; ++click) {
+      ASSERT_TRUE(SortListByColumn(probeHeader));
+      const bool ascending = probe.Column(L"item_p").front() != L"1";
+      ASSERT_TRUE(SortListByColumn(header));
+      SkinUI::TListSortRange key(cell.c_str(), ascending ? 1 : 0, 0);
+      sorted.list()->SortItems(&CompareListRows, reinterpret_cast<UINT_PTR>(&key));
+      EXPECT_EQ(sorted.Column(L"item_id"), clicked.Column(L"item_id")) << column << " click " << click;
+    }
+  }
+}
+
 TEST(RenumberLines, ListAndBillHistoryRules) {
   MemoryList list;
   list.AddRow({{L"item_商品名称", L"XSD2026010100001"}});

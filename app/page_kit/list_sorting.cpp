@@ -1,7 +1,9 @@
 #include "list_sorting.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <unordered_map>
+#include <vector>
 
 #include "controls/list_header.h"
 
@@ -12,19 +14,14 @@ namespace {
 // ascending, every later one (on any list) turns it round.
 bool g_sortAscending = false;
 
-// What a sort reads of each row, read once per row and not once per comparison:
-// a list of 10,000 rows is compared some 130,000 times.
+// What a sort compares of a row: its cell's text and, when that is a number, its
+// value. Read once per row before the sort.
 struct SortCell {
   bool found = false;
   bool number = false;
   double value = 0;
   SkinUI::CUIString text;
 };
-struct SortCache {
-  const SkinUI::TListSortRange* key = nullptr;
-  std::unordered_map<UINT_PTR, SortCell> cells;
-};
-SortCache* g_sortCache = nullptr;
 
 SkinUI::CControlUI* CellOf(SkinUI::CControlUI* row, const wchar_t* name) {
   if (row == nullptr) return nullptr;
@@ -92,21 +89,52 @@ int CompareSortCells(const SortCell& a, const SortCell& b, bool ascending) {
 int CALLBACK CompareListRows(UINT_PTR rowA, UINT_PTR rowB, UINT_PTR key) {
   const auto* sortKey = reinterpret_cast<const SkinUI::TListSortRange*>(key);
   if (sortKey == nullptr) return 0;
-  const bool ascending = sortKey->iFirst != 0;
-  if (g_sortCache != nullptr && g_sortCache->key == sortKey) {
-    auto cellOf = [sortKey](UINT_PTR row) -> const SortCell& {
-      auto found = g_sortCache->cells.find(row);
-      if (found == g_sortCache->cells.end())
-        found = g_sortCache->cells.emplace(row, ReadSortCell(row, sortKey->sKey.GetData())).first;
-      return found->second;
-    };
-    const SortCell& a = cellOf(rowA);
-    const SortCell& b = cellOf(rowB);
-    return CompareSortCells(a, b, ascending);
-  }
   return CompareSortCells(ReadSortCell(rowA, sortKey->sKey.GetData()), ReadSortCell(rowB, sortKey->sKey.GetData()),
-                          ascending);
+                          sortKey->iFirst != 0);
 }
+
+namespace {
+
+// The rows' places after the sort, by row: the body's own sort then only compares
+// two integers.
+struct SortedPlaces {
+  std::unordered_map<UINT_PTR, int> place;
+};
+
+int CALLBACK CompareSortedPlaces(UINT_PTR rowA, UINT_PTR rowB, UINT_PTR places) {
+  const auto& place = reinterpret_cast<const SortedPlaces*>(places)->place;
+  const auto found = [&place](UINT_PTR row) {
+    const auto it = place.find(row);
+    return it != place.end() ? it->second : 0;
+  };
+  const int a = found(rowA);
+  const int b = found(rowB);
+  return a == b ? 0 : (a < b ? -1 : 1);
+}
+
+// Orders the rows by their cells as CompareListRows would, with the same stable
+// sort over the same sequence, so the order is the one the body's sort with
+// CompareListRows gives; but each row's cell is read once and each comparison
+// looks at two cells already read.
+void SortRows(SkinUI::CListUI* list, const wchar_t* cell, bool ascending) {
+  const int count = list->GetCount();
+  std::vector<UINT_PTR> rows(static_cast<size_t>(count));
+  std::vector<SortCell> cells(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    rows[i] = reinterpret_cast<UINT_PTR>(list->GetItemAt(i));
+    cells[i] = ReadSortCell(rows[i], cell);
+  }
+  std::vector<int> order(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return CompareSortCells(cells[a], cells[b], ascending) < 0; });
+  SortedPlaces places;
+  places.place.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) places.place.emplace(rows[order[i]], i);
+  list->SortItems(&CompareSortedPlaces, reinterpret_cast<UINT_PTR>(&places));
+}
+
+}  // namespace
 
 bool SortListByColumn(SkinUI::CControlUI* headerItem) {
   if (headerItem == nullptr) return false;
@@ -120,13 +148,7 @@ bool SortListByColumn(SkinUI::CControlUI* headerItem) {
   g_sortAscending = !g_sortAscending;
   SkinUI::CUIString cell = L"item_";
   cell += caption;
-  SkinUI::TListSortRange sortKey(cell.GetData(), g_sortAscending ? 1 : 0, 0);
-  SortCache cache;
-  cache.key = &sortKey;
-  cache.cells.reserve(static_cast<size_t>(list->GetCount()));
-  g_sortCache = &cache;
-  list->SortItems(&CompareListRows, reinterpret_cast<UINT_PTR>(&sortKey));
-  g_sortCache = nullptr;
+  SortRows(list, cell.GetData(), g_sortAscending);
   RenumberListLines(list);
   return true;
 }
