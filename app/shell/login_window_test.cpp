@@ -6,9 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "controls/combo.h"
 #include "main_frame.h"
 #include "message_dialog.h"
 #include "test_support/login_window_driver.h"
@@ -106,6 +110,74 @@ TEST(LoginWindow, EnterMovesToTheEmptyFieldFirst) {
   EXPECT_FALSE(login.window().IsChecking());
   EXPECT_TRUE(login.Alive());
   EXPECT_EQ(login.Find(L"login_edit_acc"), login.window().GetPaintManager()->GetFocus());
+}
+
+BOOL CALLBACK CollectVisibleTooltip(HWND hwnd, LPARAM out) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(hwnd, name, 64);
+  if (::IsWindowVisible(hwnd) && _wcsicmp(name, TOOLTIPS_CLASSW) == 0)
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+  return TRUE;
+}
+
+// Every tooltip window of this thread that is on the screen.
+std::vector<HWND> VisibleTooltips() {
+  std::vector<HWND> found;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CollectVisibleTooltip, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The mouse rests on the account combo until its tip shows, clicks it and rests
+// there again: the list drops under the account field inside the login window,
+// shows every account whole, and no tip lies over it.
+TEST(LoginWindow, TheAccountListOpensInsideTheWindowWithNoTipOverIt) {
+  LoginWindow login;
+  auto* combo = static_cast<SkinUI::CComboUI*>(login.Find(L"login_acc_combo"));
+  ASSERT_NE(nullptr, combo);
+  ASSERT_GE(combo->GetCount(), 2);
+  const RECT rcCombo = combo->GetPos();
+  const POINT at = {(rcCombo.left + rcCombo.right) / 2, (rcCombo.top + rcCombo.bottom) / 2};
+  // The pointer itself goes there too: the tip shows beside it.
+  auto rest = [&](int dx) {
+    POINT screen = {at.x + dx, at.y + dx};
+    ::ClientToScreen(login.hwnd(), &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    ::SendMessageW(login.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x + dx, at.y + dx));
+    ::SendMessageW(login.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(at.x + dx, at.y + dx));
+  };
+  rest(0);
+  ASSERT_EQ(1u, VisibleTooltips().size()) << "the combo's tip shows before the click";
+  ::SendMessageW(login.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  ::SendMessageW(login.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  const HWND list = combo->GetDropWindow();
+  ASSERT_NE(nullptr, list);
+  shelltest::Pump(50);
+  rest(1);
+  RECT rcList = {}, rcLogin = {}, rcField = login.Find(L"login_edit_acc")->GetPos();
+  ::GetWindowRect(list, &rcList);
+  ::GetWindowRect(login.hwnd(), &rcLogin);
+  ::MapWindowPoints(login.hwnd(), HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rcField), 2);
+  RECT inside = {};
+  ::IntersectRect(&inside, &rcList, &rcLogin);
+  EXPECT_TRUE(::EqualRect(&inside, &rcList)) << "list " << rcList.left << "," << rcList.top << "," << rcList.right
+                                              << "," << rcList.bottom << " window " << rcLogin.left << ","
+                                              << rcLogin.top << "," << rcLogin.right << "," << rcLogin.bottom;
+  EXPECT_EQ(rcField.left, rcList.left) << "under the account field";
+  // Every account whole inside the list's client area.
+  RECT client = {};
+  ::GetClientRect(list, &client);
+  for (int i = 0; i < combo->GetCount(); ++i) {
+    const RECT item = combo->GetItemAt(i)->GetPos();
+    EXPECT_GT(item.bottom, item.top) << i;
+    EXPECT_LE(item.bottom, client.bottom) << "account " << i << " is cut";
+  }
+  for (HWND tip : VisibleTooltips()) {
+    RECT rcTip = {}, over = {};
+    ::GetWindowRect(tip, &rcTip);
+    EXPECT_FALSE(::IntersectRect(&over, &rcTip, &rcList)) << "a tip covers the list";
+  }
+  ::SendMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(PumpUntil([&] { return combo->GetDropWindow() == nullptr; }));
 }
 
 // Leaves the login window, once it is up, the way the test names.

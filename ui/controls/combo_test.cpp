@@ -1,7 +1,8 @@
 // The combo in real windows: opening and closing its drop-down by mouse and
 // keys, choosing, one "itemselect" per change, elements removed or the combo
 // freed while the list is open, the list's size and its place near the bottom
-// of the screen, and the combo box's arrow strip.
+// of the screen and at the edges of its window and monitor, and the combo box's
+// arrow strip.
 #include <functional>
 #include <memory>
 #include <string>
@@ -387,6 +388,68 @@ TEST_F(ComboWindow, NearTheBottomOfTheScreenTheListOpensUpwards)
     EXPECT_EQ(rc.bottom, rcCombo.top);
     EXPECT_EQ(rc.bottom - rc.top, 5 * 20 + 4);
     EXPECT_EQ(rc.left, rcCombo.left);
+}
+
+namespace {
+
+// A combo of 40 pixels at the right end of its row, as a drop button beside a
+// field, with a list of `width` pixels.
+std::wstring DropButtonLayout(int width)
+{
+    return L"<Window><VerticalLayout><Control height=\"10\"/><HorizontalLayout height=\"24\"><Control/>"
+           L"<Combo name=\"combo\" width=\"40\" dropboxsize=\"" +
+           std::to_wstring(width) +
+           L",300\"><ListLabelElement text=\"e0\" height=\"20\"/><ListLabelElement text=\"e1\" height=\"20\"/>"
+           L"</Combo></HorizontalLayout><Control/></VerticalLayout></Window>";
+}
+
+} // namespace
+
+// A list wider than its combo that would hang past the right edge of the combo's
+// window opens leftwards from the combo's right edge; one that fits keeps the
+// combo's left edge; whatever the window, the list lies whole inside the
+// monitor's work area sideways.
+TEST_F(ComboWindow, TheListStaysInsideItsWindowAndTheMonitorSideways)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info));
+    const RECT& work = info.rcWork;
+    enum Edge { kComboLeft, kComboRight, kWorkLeft, kWorkRight };
+    const struct
+    {
+        const char* name;
+        std::wstring layout;
+        int x;  // the window's left edge on the screen
+        int width;
+        Edge edge;  // where the list's left (kComboLeft, kWorkLeft) or right edge lies
+    } cases[] = {
+        {"drop button at the window's right edge", DropButtonLayout(150), work.left + 100, 150, kComboRight},
+        {"wider list that fits in the window", ComboLayout(2, L"dropboxsize=\"180,300\""), work.left + 100, 180,
+         kComboLeft},
+        {"window past the monitor's right edge", ComboLayout(2, L"dropboxsize=\"180,300\""), work.right - 100, 180,
+         kWorkRight},
+        {"drop button's list past the monitor's left edge", DropButtonLayout(150), work.left - 150, 150, kWorkLeft},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(c.layout);
+        ::SetWindowPos(*w, NULL, c.x, work.top + 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Drop();
+        const RECT rc = PopupRect();
+        const RECT rcCombo = ComboOnScreen();
+        EXPECT_EQ(rc.right - rc.left, c.width);
+        EXPECT_EQ(rc.top, rcCombo.bottom);
+        switch (c.edge) {
+        case kComboLeft: EXPECT_EQ(rc.left, rcCombo.left); break;
+        case kComboRight: EXPECT_EQ(rc.right, rcCombo.right); break;
+        case kWorkLeft: EXPECT_EQ(rc.left, work.left); break;
+        case kWorkRight: EXPECT_EQ(rc.right, work.right); break;
+        }
+        EXPECT_GE(rc.left, work.left);
+        EXPECT_LE(rc.right, work.right);
+        w.reset();
+    }
 }
 
 TEST_F(ComboWindow, SelectedTextIsPaintedWithoutAskingForAnotherPaint)

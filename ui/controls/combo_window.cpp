@@ -56,16 +56,29 @@ void CComboWnd::Init(CComboUI* pOwner)
     rc.bottom = rc.top + cyPopup;
 
     HWND hWndOwner = pOwner->GetManager() != NULL ? pOwner->GetManager()->GetPaintWindow() : NULL;
+    // A list wider than its combo that would hang past the right edge of the
+    // combo's window ends at the combo's right edge instead: the drop button
+    // beside a field opens its list under the field.
+    RECT rcClient = {};
+    if (hWndOwner != NULL && ::GetClientRect(hWndOwner, &rcClient) && rc.right > rcClient.right &&
+        rc.right - rc.left > rcOwner.right - rcOwner.left) {
+        rc.left = rcOwner.right - (rc.right - rc.left);
+        rc.right = rcOwner.right;
+    }
     ::MapWindowPoints(hWndOwner, HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rc), 2);
     // The monitor the combo is on; the popup has no window yet to ask with.
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoW(::MonitorFromWindow(hWndOwner, MONITOR_DEFAULTTONEAREST), &info) &&
-        rc.bottom > info.rcWork.bottom) {
-        POINT ptTop = {rcOwner.left, rcOwner.top};
-        ::ClientToScreen(hWndOwner, &ptTop);
-        rc.bottom = ptTop.y;
-        rc.top = rc.bottom - cyPopup;
+    if (::GetMonitorInfoW(::MonitorFromWindow(hWndOwner, MONITOR_DEFAULTTONEAREST), &info)) {
+        if (rc.bottom > info.rcWork.bottom) {
+            POINT ptTop = {rcOwner.left, rcOwner.top};
+            ::ClientToScreen(hWndOwner, &ptTop);
+            rc.bottom = ptTop.y;
+            rc.top = rc.bottom - cyPopup;
+        }
+        // Whole on the monitor: shifted sideways into its work area.
+        if (rc.right > info.rcWork.right) ::OffsetRect(&rc, info.rcWork.right - rc.right, 0);
+        if (rc.left < info.rcWork.left) ::OffsetRect(&rc, info.rcWork.left - rc.left, 0);
     }
 
     if (Create(hWndOwner, NULL, WS_POPUP, WS_EX_TOOLWINDOW, rc) == NULL || m_bFinal) {

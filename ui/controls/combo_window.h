@@ -19,7 +19,9 @@ public:
     CComboWnd();
 
     // Places the popup under the combo (over it near the bottom of the combo's
-    // monitor), creates and shows it. When the window cannot be made the object
+    // monitor; ending at the combo's right edge when a wider list would pass the
+    // right edge of the combo's window; inside the monitor's work area sideways),
+    // creates and shows it. When the window cannot be made the object
     // is gone on return and the combo's pointer to it is cleared.
     void Init(CComboUI* pOwner);
     // Hands the borrowed elements back to the combo now; once only.

@@ -383,6 +383,8 @@ private:
     bool OnMouseHoverMessage(LPARAM lParam);
     // Takes the hover control's tooltip off the screen, if one is shown.
     void HideToolTip();
+    // A press on the control: its tip goes and stays away while the mouse rests on it.
+    void AnswerToolTip(CControlUI* pPressed);
     void OnTimerMessage(WPARAM wParam);
     void OnPaintMessage();
     void OnPrintClientMessage(HDC hDC, LPARAM lParam);
@@ -408,6 +410,8 @@ private:
     CControlUI* m_pEventHover;
     CControlUI* m_pEventClick;
     CControlUI* m_pEventKey;
+    // The control last pressed while the mouse has not left it since: it shows no tip.
+    CControlUI* m_pTipAnswered;
     POINT m_ptLastMousePos;
     SIZE m_szMinWindow;
     SIZE m_szMaxWindow;

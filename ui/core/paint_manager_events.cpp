@@ -115,12 +115,12 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
         break;
     case WM_LBUTTONDOWN: {
         ::SetFocus(m_hWndPaint);
-        // A press answers the tip: it must not stay over what the press opens
-        // (a menu under its button) nor outlive the control it names.
-        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
+        // A press answers the tip: it must not stay over what the press opens
+        // (a menu under its button, a combo's list) nor outlive the control it names.
+        AnswerToolTip(pControl);
         if (pControl == NULL || pControl->GetManager() != this) break;
         m_pEventClick = pControl;
         pControl->SetFocus();
@@ -132,10 +132,10 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     }
     case WM_LBUTTONDBLCLK: {
         ::SetFocus(m_hWndPaint);
-        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
+        AnswerToolTip(pControl);
         if (pControl == NULL || pControl->GetManager() != this) break;
         SetCapture();
         TEventUI event = MakeEvent(UIEV_DOUBLE_CLICK, pControl, pt);
@@ -161,10 +161,10 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP: {
         ::SetFocus(m_hWndPaint);
-        HideToolTip();
         POINT pt = PointFromLParam(lParam);
         m_ptLastMousePos = pt;
         CControlUI* pControl = FindControl(pt);
+        AnswerToolTip(pControl);
         if (pControl == NULL || pControl->GetManager() != this) break;
         pControl->SetFocus();
         SetCapture();
@@ -308,6 +308,8 @@ void CPaintManagerUI::OnMouseMoveMessage(LPARAM lParam)
         pNewHover = FindControl(pt);
         if (pNewHover != NULL && pNewHover->GetManager() != this) return;
     }
+    // The mouse has left the control whose tip a press answered: it may show again.
+    if (pNewHover != m_pTipAnswered) m_pTipAnswered = NULL;
     if (pNewHover != m_pEventHover && pNewHover != NULL) {
         TEventUI event = MakeEvent(UIEV_MOUSE_ENTER, pNewHover, pt);
         m_pEventHover = pNewHover;
@@ -325,6 +327,12 @@ void CPaintManagerUI::HideToolTip()
     if (m_hwndTooltip != NULL) ::SendMessageW(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE, (LPARAM)&m_ToolTip);
 }
 
+void CPaintManagerUI::AnswerToolTip(CControlUI* pPressed)
+{
+    HideToolTip();
+    m_pTipAnswered = pPressed;
+}
+
 bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam)
 {
     m_bMouseTracking = false;
@@ -338,6 +346,9 @@ bool CPaintManagerUI::OnMouseHoverMessage(LPARAM lParam)
         pHover = FindControl(pt);
         if (pHover == NULL) return true;
     }
+    // The mouse rests on the control it pressed (over the list the press opened):
+    // its tip stays away until the mouse has left the control.
+    if (pHover == m_pTipAnswered) return true;
     const CUIString sToolTip = pHover->GetToolTip();
     if (sToolTip.IsEmpty()) return true;
     ::ZeroMemory(&m_ToolTip, sizeof(m_ToolTip));

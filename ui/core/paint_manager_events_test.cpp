@@ -230,9 +230,61 @@ TEST_F(MessageEngineTest, RestingThenLeavingOrPressingOrRemovalEndsTheHoverAndIt
         const int leaves = k.control->Count(UIEV_MOUSE_LEAVE);
         k.end();
         EXPECT_FALSE(::IsWindowVisible(tooltip));
-        if (k.control == b && std::string(k.how) == "leaving the window")
+        if (k.control == b && std::string(k.how) == "leaving the window") {
             EXPECT_EQ(leaves + 1, b->Count(UIEV_MOUSE_LEAVE));
+        }
         Send(WM_MOUSEMOVE, 0, Point(80, 50));  // between the controls
+    }
+}
+
+// After a press the mouse rests on the control and moves a little (over the
+// list the press opened under it): its tip stays away, for a left, double or
+// right press alike, until the mouse has been on another control or outside the
+// window.
+TEST_F(MessageEngineTest, APressedControlShowsNoTipUntilTheMouseLeavesIt)
+{
+    b->SetToolTip(L"tip of b");
+    const LPARAM on = Point(120, 20);
+    const LPARAM restingOn = Point(121, 21);
+    const struct
+    {
+        const char* press;
+        UINT down;
+        UINT up;
+    } presses[] = {
+        {"left", WM_LBUTTONDOWN, WM_LBUTTONUP},
+        {"double", WM_LBUTTONDBLCLK, WM_LBUTTONUP},
+        {"right", WM_RBUTTONDOWN, WM_RBUTTONUP},
+    };
+    const struct
+    {
+        const char* how;
+        std::function<void()> away;
+    } leaves[] = {
+        {"another control", [&] { Send(WM_MOUSEMOVE, 0, Point(20, 20)); }},
+        {"nothing", [&] { Send(WM_MOUSEMOVE, 0, Point(80, 50)); }},
+        {"out of the window", [&] { Send(WM_MOUSELEAVE); }},
+    };
+    for (const auto& p : presses) {
+        for (const auto& l : leaves) {
+            SCOPED_TRACE(std::string(p.press) + " press, then " + l.how);
+            Send(WM_MOUSEMOVE, 0, on);
+            Send(WM_MOUSEHOVER, 0, on);
+            HWND tooltip = pm().GetTooltipWindow();
+            ASSERT_NE(tooltip, (HWND)NULL);
+            ASSERT_TRUE(::IsWindowVisible(tooltip));
+            Send(p.down, p.down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON, on);
+            Send(p.up, 0, on);
+            EXPECT_FALSE(::IsWindowVisible(tooltip));
+            Send(WM_MOUSEMOVE, 0, restingOn);
+            Send(WM_MOUSEHOVER, 0, restingOn);
+            EXPECT_FALSE(::IsWindowVisible(tooltip)) << "resting on the pressed control";
+            l.away();
+            Send(WM_MOUSEMOVE, 0, on);
+            Send(WM_MOUSEHOVER, 0, on);
+            EXPECT_TRUE(::IsWindowVisible(tooltip)) << "back on the control after it left";
+            Send(WM_MOUSEMOVE, 0, Point(80, 50));
+        }
     }
 }
 

@@ -36,6 +36,7 @@ CPaintManagerUI::CPaintManagerUI()
       m_pEventHover(NULL),
       m_pEventClick(NULL),
       m_pEventKey(NULL),
+      m_pTipAnswered(NULL),
       m_bFirstLayout(true),
       m_bUpdateNeeded(false),
       m_bOffscreenPaint(true),
@@ -120,6 +121,7 @@ bool CPaintManagerUI::AttachDialog(CControlUI* pControl)
     m_pEventKey = NULL;
     m_pEventHover = NULL;
     m_pEventClick = NULL;
+    m_pTipAnswered = NULL;
     if (m_pRoot != NULL) {
         m_aPostPaintControls.Empty();
         AddDelayedCleanup(m_pRoot);
@@ -150,6 +152,7 @@ void CPaintManagerUI::ForgetInput(CControlUI* pControl)
         HideToolTip();
     }
     if (pControl == m_pEventClick) m_pEventClick = NULL;
+    if (pControl == m_pTipAnswered) m_pTipAnswered = NULL;
     if (pControl == m_pFocus) m_pFocus = NULL;
     KillTimer(pControl);
 }
