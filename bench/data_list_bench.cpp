@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_window_setup.h"
 #include "controls/list.h"
 #include "controls/list_header.h"
 #include "core/test_support/test_window.h"
@@ -34,16 +35,6 @@ double ThreadMilliseconds() {
   return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
-KXPDatavane* OpenLibrary(const std::string& path) {
-  HMODULE library = ::LoadLibraryW(L"Datavane.dll");
-  auto get = library != nullptr
-                 ? reinterpret_cast<GetKXPDataInstanceFunc>(::GetProcAddress(library, "GetKXPDataInstance"))
-                 : nullptr;
-  KXPDatavane* data = get != nullptr ? get() : nullptr;
-  if (data == nullptr || data->OpenDatabase(path.c_str()) != 0) return nullptr;
-  return data;
-}
-
 SkinUI::CControlUI* HeaderItem(SkinUI::CListUI* list, const wchar_t* caption) {
   for (int i = 0; i < list->GetHeader()->GetCount(); ++i)
     if (list->GetHeader()->GetItemAt(i)->GetText() == caption) return list->GetHeader()->GetItemAt(i);
@@ -58,22 +49,16 @@ int main() {
   ::GetTempPathA(MAX_PATH, temp);
   const std::string path = std::string(temp) + "data_list_bench.db";
   std::remove(path.c_str());
-  KXPDatavane* data = OpenLibrary(path);
+  KXPDatavane* data = OpenBenchLibrary(path);
   if (data == nullptr) {
     std::printf("data_list_bench: Datavane.dll beside the program and a database it can open\n");
     return 1;
   }
-  HINSTANCE self = ::GetModuleHandleW(nullptr);
-  SkinUI::CPaintManagerUI::SetInstance(self);
-  HRSRC found = ::FindResourceW(self, MAKEINTRESOURCEW(105), L"ZIPRES");
-  if (found == nullptr) {
+  std::vector<BYTE> skin;
+  if (!UseBenchSkin(&skin)) {
     std::printf("data_list_bench: the skin resource is missing\n");
     return 1;
   }
-  std::vector<BYTE> skin(
-      static_cast<const BYTE*>(::LockResource(::LoadResource(self, found))),
-      static_cast<const BYTE*>(::LockResource(::LoadResource(self, found))) + ::SizeofResource(self, found));
-  SkinUI::CPaintManagerUI::SetResourceZip(skin.data(), static_cast<int>(skin.size()));
 
   auto start = std::chrono::steady_clock::now();
   data->BeginWork();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_window_setup.h"
 #include "controls/list.h"
 #include "core/test_support/test_window.h"
 #include "kxp_data.h"
@@ -22,16 +23,6 @@ namespace {
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-KXPDatavane* OpenLibrary(const std::string& path) {
-  HMODULE library = ::LoadLibraryW(L"Datavane.dll");
-  auto get = library != nullptr
-                 ? reinterpret_cast<GetKXPDataInstanceFunc>(::GetProcAddress(library, "GetKXPDataInstance"))
-                 : nullptr;
-  KXPDatavane* data = get != nullptr ? get() : nullptr;
-  if (data == nullptr || data->OpenDatabase(path.c_str()) != 0) return nullptr;
-  return data;
 }
 
 const char* const kWords[] = {"苹果", "香蕉", "可乐", "雪碧", "饼干", "面包", "牛奶", "酸奶", "薯片", "果汁"};
@@ -66,21 +57,16 @@ int main() {
   ::GetTempPathA(MAX_PATH, temp);
   const std::string path = std::string(temp) + "masterdata_bench.db";
   std::remove(path.c_str());
-  KXPDatavane* data = OpenLibrary(path);
+  KXPDatavane* data = OpenBenchLibrary(path);
   if (data == nullptr) {
     std::printf("masterdata_bench: Datavane.dll beside the program and a database it can open\n");
     return 1;
   }
-  HINSTANCE self = ::GetModuleHandleW(nullptr);
-  SkinUI::CPaintManagerUI::SetInstance(self);
-  HRSRC found = ::FindResourceW(self, MAKEINTRESOURCEW(105), L"ZIPRES");
-  if (found == nullptr) {
+  std::vector<BYTE> skin;
+  if (!UseBenchSkin(&skin)) {
     std::printf("masterdata_bench: the skin resource is missing\n");
     return 1;
   }
-  const BYTE* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(self, found)));
-  std::vector<BYTE> skin(bytes, bytes + ::SizeofResource(self, found));
-  SkinUI::CPaintManagerUI::SetResourceZip(skin.data(), static_cast<int>(skin.size()));
 
   auto start = std::chrono::steady_clock::now();
   data->BeginWork();

@@ -18,16 +18,6 @@ namespace {
 
 using pagekit::PageHost;
 
-SkinUI::CControlUI* Find(PageHost& host, const pagekit::FieldRef& field) {
-  auto* fields = dynamic_cast<pagekit::PaintManagerFields*>(&host.Fields());
-  return fields != nullptr ? fields->Find(field) : nullptr;
-}
-
-SkinUI::CListUI* FindList(PageHost& host, const std::wstring& name) {
-  SkinUI::CControlUI* control = Find(host, name);
-  return control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
-}
-
 bool IsClass(SkinUI::CControlUI* control, const wchar_t* name) {
   return control != nullptr && std::wcscmp(control->GetClass(), name) == 0;
 }
@@ -43,7 +33,7 @@ std::vector<DataField> LineColumns() {
 class WindowDocumentView : public DocumentView {
  public:
   void ShowLineGrid(PageHost& host, const std::wstring& name, int lines) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     if (list == nullptr) return;
     SkinUI::CPaintManagerUI& manager = *list->GetManager();
     std::vector<DataField> columns = LineColumns();
@@ -56,7 +46,7 @@ class WindowDocumentView : public DocumentView {
 
   void ShowHistory(PageHost& host, const std::wstring& name, const HistoryShape& shape,
                    const std::vector<std::vector<DataField>>& rows) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     if (list == nullptr) return;
     SkinUI::CPaintManagerUI& manager = *list->GetManager();
     list->RemoveAll();
@@ -77,7 +67,7 @@ class WindowDocumentView : public DocumentView {
   }
 
   void RemoveRow(PageHost& host, const std::wstring& name, int row) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     if (list == nullptr || row < 0 || row >= list->GetCount()) return;
     list->RemoveAt(row);
     pagekit::RenumberListLines(list);
@@ -98,12 +88,12 @@ class WindowDocumentView : public DocumentView {
 
   void FocusAndSelect(PageHost& host, const pagekit::FieldRef& field) override {
     // The frame selects a focused cell's text once its click has settled.
-    if (SkinUI::CControlUI* control = Find(host, field)) control->SetFocus();
+    if (SkinUI::CControlUI* control = pagekit::WindowControl(host.Fields(), field)) control->SetFocus();
   }
 
   bool OpenProductPicker(PageHost& host, const std::wstring& list, int row, const RECT& screen) override {
-    SkinUI::CControlUI* button = Find(host, pagekit::Cell(list, row, L"item_reserve"));
-    SkinUI::CControlUI* owner = Find(host, list);
+    SkinUI::CControlUI* button = pagekit::WindowControl(host.Fields(), pagekit::Cell(list, row, L"item_reserve"));
+    SkinUI::CControlUI* owner = pagekit::WindowControl(host.Fields(), list);
     if (button == nullptr || owner == nullptr) return false;
     return host.OpenProductPicker(button, owner, true, screen);
   }
@@ -115,7 +105,7 @@ class WindowDocumentView : public DocumentView {
   }
 
   RECT RowRect(PageHost& host, const std::wstring& name, int row) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     SkinUI::CControlUI* item = list != nullptr && row >= 0 && row < list->GetCount() ? list->GetItemAt(row) : nullptr;
     return item != nullptr ? RECT(item->GetPos()) : RECT{};
   }

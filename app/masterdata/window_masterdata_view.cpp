@@ -17,21 +17,11 @@ namespace {
 
 using pagekit::PageHost;
 
-SkinUI::CControlUI* Find(PageHost& host, const pagekit::FieldRef& field) {
-  auto* fields = dynamic_cast<pagekit::PaintManagerFields*>(&host.Fields());
-  return fields != nullptr ? fields->Find(field) : nullptr;
-}
-
-SkinUI::CListUI* FindList(PageHost& host, const std::wstring& name) {
-  SkinUI::CControlUI* control = Find(host, name);
-  return control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
-}
-
 class WindowMasterdataView : public MasterdataView {
  public:
   void FillList(PageHost& host, const ListFill& fill) override {
     host.Fields().SetSelected(L"sel_all_" + fill.list, false);
-    SkinUI::CListUI* list = FindList(host, fill.list);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), fill.list);
     if (list == nullptr || host.Data() == nullptr) return;
     SkinUI::CPaintManagerUI& manager = *list->GetManager();
     list->RemoveAll();
@@ -43,7 +33,7 @@ class WindowMasterdataView : public MasterdataView {
   }
 
   void SetRowVisible(PageHost& host, const std::wstring& name, int row, bool visible) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     SkinUI::CControlUI* item = list != nullptr ? list->GetItemAt(row) : nullptr;
     if (item == nullptr) return;
     item->SetVisible(visible);
@@ -51,7 +41,7 @@ class WindowMasterdataView : public MasterdataView {
   }
 
   bool RowVisible(PageHost& host, const std::wstring& name, int row) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     SkinUI::CControlUI* item = list != nullptr ? list->GetItemAt(row) : nullptr;
     return item != nullptr && item->IsVisible();
   }
@@ -71,18 +61,18 @@ class WindowMasterdataView : public MasterdataView {
   }
 
   void Focus(PageHost& host, const std::wstring& field) override {
-    if (SkinUI::CControlUI* control = Find(host, field)) control->SetFocus();
+    if (SkinUI::CControlUI* control = pagekit::WindowControl(host.Fields(), field)) control->SetFocus();
   }
 
   std::wstring EntryText(PageHost& host, const pagekit::PageEvent& event) override {
-    auto* list = dynamic_cast<SkinUI::CNodeListUI*>(Find(host, event.list));
+    auto* list = dynamic_cast<SkinUI::CNodeListUI*>(pagekit::WindowControl(host.Fields(), event.list));
     SkinUI::BarListNode* node = list != nullptr ? list->GetNodeOf(event.control) : nullptr;
     return node != nullptr ? std::wstring(node->text.GetData()) : std::wstring();
   }
 
   void ShowCategoryTree(PageHost& host, const std::wstring& bar,
                         const std::vector<pagekit::CategoryEntry>& categories) override {
-    auto* list = dynamic_cast<SkinUI::CBarListUI*>(Find(host, bar));
+    auto* list = dynamic_cast<SkinUI::CBarListUI*>(pagekit::WindowControl(host.Fields(), bar));
     if (list == nullptr) return;
     list->RemoveAll();
     for (const pagekit::CategoryEntry& category : categories) {
@@ -96,7 +86,7 @@ class WindowMasterdataView : public MasterdataView {
   }
 
   void SetBarEntries(PageHost& host, const std::wstring& bar, const std::vector<std::wstring>& entries) override {
-    SkinUI::CControlUI* control = Find(host, bar);
+    SkinUI::CControlUI* control = pagekit::WindowControl(host.Fields(), bar);
     auto* list = dynamic_cast<SkinUI::CBarListUI*>(control);
     if (list == nullptr) return;
     list->RemoveAll();

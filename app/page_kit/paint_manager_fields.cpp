@@ -176,4 +176,14 @@ std::wstring PaintManagerFields::EntryKey(const std::wstring& list, int row) con
   return node != nullptr ? std::wstring(node->key.GetData()) : std::wstring();
 }
 
+SkinUI::CControlUI* WindowControl(PageFields& fields, const FieldRef& field) {
+  auto* window = dynamic_cast<PaintManagerFields*>(&fields);
+  return window != nullptr ? window->Find(field) : nullptr;
+}
+
+SkinUI::CListUI* WindowList(PageFields& fields, const std::wstring& name) {
+  SkinUI::CControlUI* control = WindowControl(fields, name);
+  return control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
+}
+
 }  // namespace pagekit

@@ -48,4 +48,10 @@ class PaintManagerFields final : public PageFields {
   SkinUI::CPaintManagerUI& pm_;
 };
 
+// The window control a field names when the fields are a window's, else null (a
+// page's view reaches the controls the fields do not model this way).
+SkinUI::CControlUI* WindowControl(PageFields& fields, const FieldRef& field);
+// The plain list of that name when the fields are a window's, else null.
+SkinUI::CListUI* WindowList(PageFields& fields, const std::wstring& name);
+
 }  // namespace pagekit
