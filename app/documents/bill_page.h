@@ -12,7 +12,8 @@ namespace documents {
 
 class BillPage : public DocumentPage {
  public:
-  explicit BillPage(std::unique_ptr<DocumentView> view = MakeWindowDocumentView(), LocalClock clock = pagekit::LocalNow);
+  explicit BillPage(std::unique_ptr<DocumentView> view = MakeWindowDocumentView(),
+                    LocalClock clock = pagekit::LocalNow);
 
   std::vector<pagekit::PageRoute> Routes() const override;
   void Open(pagekit::PageHost& host, const std::wstring& name) override;

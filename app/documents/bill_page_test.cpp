@@ -161,9 +161,9 @@ TEST_F(BillPageTest, PricesByPartyAndSide) {
     const wchar_t* party;
     const wchar_t* price;
   } cases[] = {
-      {PageSide::kSales, L"", L"3.00"},       {PageSide::kSales, L"张三", L"2.70"},
+      {PageSide::kSales, L"", L"3.00"},         {PageSide::kSales, L"张三", L"2.70"},
       {PageSide::kSales, L"批发客户", L"2.50"}, {PageSide::kSales, L"零售客户", L"3.00"},
-      {PageSide::kSales, L"李四", L"3.00"},    {PageSide::kPurchase, L"大华公司", L"1.90"},
+      {PageSide::kSales, L"李四", L"3.00"},     {PageSide::kPurchase, L"大华公司", L"1.90"},
       {PageSide::kPurchase, L"", L"2.00"},
   };
   for (const auto& c : cases) {
@@ -229,8 +229,8 @@ TEST_F(BillPageTest, AStoppedSaveKeepsTheEntryAndSaysWhy) {
 
 TEST_F(BillPageTest, TheHistoryListsEveryBillOfTheSideByNumber) {
   for (const char* number : {"XSD201410221000", "XSD20141022999", "XSD20141021005"}) StoreBill(number);
-  std::vector<DataField> purchase = {MakeDataField("单据日期", "2014-10-22"), MakeDataField("单据编号", "JHD20141022001"),
-                                     MakeDataField("类型", "进货单")};
+  std::vector<DataField> purchase = {MakeDataField("单据日期", "2014-10-22"),
+                                     MakeDataField("单据编号", "JHD20141022001"), MakeDataField("类型", "进货单")};
   ASSERT_EQ(0, data().InsertRecord("J4_Account_Data", &purchase));
   BillPage& bill = Open(PageSide::kSales);
   EXPECT_TRUE(Click(L"xsd_view_his_list"));

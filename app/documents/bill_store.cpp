@@ -76,8 +76,7 @@ BillSaveStatus Check(KXPDatavane& data, const BillInput& bill, std::vector<Prepa
     pagekit::BusinessUnit unit;
     // The business unit the line shows decides; a line without one counts its
     // quantity alone.
-    if (!line.secondUnit.empty() &&
-        pagekit::LookUpBusinessUnit(data, ready.product, LibraryText(line.unit), &unit) &&
+    if (!line.secondUnit.empty() && pagekit::LookUpBusinessUnit(data, ready.product, LibraryText(line.unit), &unit) &&
         unit.name == LibraryText(line.secondUnit)) {
       numbers.rate = unit.rate;
       numbers.secondQuantity = NumberOf(line.secondQuantity);
@@ -132,8 +131,9 @@ bool WriteBill(KXPDatavane& data, const BillInput& bill, const std::vector<Prepa
     costed[line.product] = line.purchasePrice;
   }
 
-  if (!InsertMissing(data, "J4_Account_Item", "项目名称",
-                     {Value("项目名称", purchase ? "进货支出" : "销售收入"), Value("项目类别", purchase ? "支出" : "收入")}))
+  if (!InsertMissing(
+          data, "J4_Account_Item", "项目名称",
+          {Value("项目名称", purchase ? "进货支出" : "销售收入"), Value("项目类别", purchase ? "支出" : "收入")}))
     return false;
   if (!bill.salesman.empty() && !InsertMissing(data, "J4_Saler", "name", {Value("name", LibraryText(bill.salesman))}))
     return false;
@@ -141,16 +141,11 @@ bool WriteBill(KXPDatavane& data, const BillInput& bill, const std::vector<Prepa
   const std::string party = LibraryText(bill.party.empty() ? DefaultParty(bill.side) : bill.party);
   const double due = NumberOf(bill.due);
   const double paid = NumberOf(bill.paid);
-  Record header = {Value("单据日期", LibraryText(bill.date)),
-                   Value("单据编号", numberText),
-                   Value("类型", purchase ? "进货单" : "销售单"),
-                   Value("客户名称", party),
-                   Value("折扣率", LibraryText(bill.percent)),
-                   Value("收款金额", StoredAmount(due)),
-                   Value("说明", LibraryText(bill.remark)),
-                   Value("收支项目", purchase ? "进货支出" : "销售收入"),
-                   Value("操作人", LibraryText(bill.user)),
-                   Value("实际金额", StoredAmount(paid)),
+  Record header = {Value("单据日期", LibraryText(bill.date)),     Value("单据编号", numberText),
+                   Value("类型", purchase ? "进货单" : "销售单"), Value("客户名称", party),
+                   Value("折扣率", LibraryText(bill.percent)),    Value("收款金额", StoredAmount(due)),
+                   Value("说明", LibraryText(bill.remark)),       Value("收支项目", purchase ? "进货支出" : "销售收入"),
+                   Value("操作人", LibraryText(bill.user)),       Value("实际金额", StoredAmount(paid)),
                    Value("业务员", LibraryText(bill.salesman))};
   if (data.InsertRecord("J4_Account_Data", &header) != 0) return false;
   if (data.AdjustStock(numberText, &stockRows, false) != 0) return false;

@@ -57,13 +57,13 @@ enum class BillSaveStatus {
   kUnknownProduct,   // a line names no stored product (`line`)
   kTextNotStorable,  // a text the library's code page cannot hold (`line`, or -1 for the header)
   kNoDatabase,
-  kNotSaved,         // a write failed: nothing of the save stayed
+  kNotSaved,  // a write failed: nothing of the save stayed
 };
 
 struct BillSaveOutcome {
   BillSaveStatus status = BillSaveStatus::kNotSaved;
-  int line = -1;       // the line the status is about
-  std::wstring number; // kSaved: the number the bill was stored under
+  int line = -1;        // the line the status is about
+  std::wstring number;  // kSaved: the number the bill was stored under
 };
 
 // The party stored when none is given: "零售客户" or "零散供应商".

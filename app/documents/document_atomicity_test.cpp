@@ -49,7 +49,8 @@ class AtomicityTest : public test::ShopTest {
 TEST_F(AtomicityTest, AFiftyLineSaveOfAnOpenedBill) {
   // Changed: other quantities, another party, a product whose cost is not seeded yet.
   const BillInput bill = test::ChangedFiftyLineBill(StoredFiftyLineBill().openedNumber);
-  const int writes = FailEveryWrite([&](KXPDatavane& data) { return SaveBill(data, bill).status == BillSaveStatus::kSaved; });
+  const int writes =
+      FailEveryWrite([&](KXPDatavane& data) { return SaveBill(data, bill).status == BillSaveStatus::kSaved; });
   // The undo (stock, header, lines, balance), 50 lines, a cost, the salesman, the
   // header, the stock and the balance.
   EXPECT_EQ(4 + 50 + 1 + 1 + 1 + 1 + 1, writes);
@@ -79,9 +80,8 @@ TEST_F(AtomicityTest, SavingAndDeletingAnOrder) {
               return SaveOrder(data, order).status == OrderSaveStatus::kSaved;
             }));
   EXPECT_EQ(12u, test::LinesOf(data(), order.number).size());
-  EXPECT_EQ(2, FailEveryWrite([&](KXPDatavane& data) {
-              return DeleteOrder(data, order.number) == pagekit::StoreResult::kDone;
-            }));
+  EXPECT_EQ(2, FailEveryWrite(
+                   [&](KXPDatavane& data) { return DeleteOrder(data, order.number) == pagekit::StoreResult::kDone; }));
   EXPECT_TRUE(test::OrderHeaderOf(data(), order.number).empty());
 }
 
@@ -102,13 +102,13 @@ TEST_F(AtomicityTest, ASaveKilledMidwayLeavesTheDatabaseAsItWas) {
   child = child.substr(0, child.find_last_of('\\') + 1) + "bill_save_kill_child.exe";
 
   for (int n : {1, 4, 30, 56, 59, 1000}) {
-    std::string command = "\"" + child + "\" \"" + path_ + "\" " + pagekit::LibraryText(stored.openedNumber) + " " +
-                          std::to_string(n);
+    std::string command =
+        "\"" + child + "\" \"" + path_ + "\" " + pagekit::LibraryText(stored.openedNumber) + " " + std::to_string(n);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
+    ASSERT_TRUE(
+        ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 60000)) << n;
     DWORD code = 0;
     ::GetExitCodeProcess(process.hProcess, &code);

@@ -38,9 +38,8 @@ int CompareDocumentNumbers(const std::string& a, const std::string& b) {
   const int stems = a.compare(0, stemA, b, 0, stemB);
   if (stems != 0) return stems;
   auto allDigits = [](const std::string& text, size_t from) {
-    return from < text.size() && std::all_of(text.begin() + from, text.end(), [](char c) {
-             return std::isdigit(static_cast<unsigned char>(c)) != 0;
-           });
+    return from < text.size() && std::all_of(text.begin() + from, text.end(),
+                                             [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
   };
   if (allDigits(a, stemA) && allDigits(b, stemB)) {
     // As numbers: leading zeros aside, the longer is the larger.
@@ -58,8 +57,14 @@ HistoryShape BillHistoryShape(pagekit::PageSide side) {
   const bool purchase = side == pagekit::PageSide::kPurchase;
   HistoryShape shape;
   shape.table = "J4_V_Product_Account";
-  shape.columns = {"单据日期", "单据编号",   purchase ? "供应商名称" : "客户名称", "业务员",
-                   purchase ? "进货金额" : "销售金额", "折后金额", purchase ? "付款金额" : "收款金额", "说明"};
+  shape.columns = {"单据日期",
+                   "单据编号",
+                   purchase ? "供应商名称" : "客户名称",
+                   "业务员",
+                   purchase ? "进货金额" : "销售金额",
+                   "折后金额",
+                   purchase ? "付款金额" : "收款金额",
+                   "说明"};
   shape.purchase = purchase;
   return shape;
 }
@@ -67,8 +72,10 @@ HistoryShape BillHistoryShape(pagekit::PageSide side) {
 HistoryShape OrderHistoryShape(pagekit::PageSide side) {
   const bool purchase = side == pagekit::PageSide::kPurchase;
   HistoryShape shape;
-  shape.columns = {"单据日期", "单据编号", purchase ? "供应商名称" : "客户名称", "操作人", "交货日期",
-                   "订货数量", "已发数量", "折扣率",                             "金额",   "说明"};
+  shape.columns = {"单据日期", "单据编号", purchase ? "供应商名称" : "客户名称",
+                   "操作人",   "交货日期", "订货数量",
+                   "已发数量", "折扣率",   "金额",
+                   "说明"};
   shape.orders = true;
   shape.purchase = purchase;
   return shape;
@@ -80,9 +87,9 @@ std::vector<std::vector<DataField>> BillHistory(KXPDatavane& data, pagekit::Page
 }
 
 std::vector<std::vector<DataField>> OrderHistory(KXPDatavane& data, pagekit::PageSide side) {
-  return History(data, "J4_Sales_Order", side == pagekit::PageSide::kPurchase ? "采购预定单" : "销售预定单",
-                 {"单据日期", "单据编号", "客户名称", "操作人", "交货日期", "订货数量", "已发数量", "折扣率",
-                  "应收金额", "说明"});
+  return History(
+      data, "J4_Sales_Order", side == pagekit::PageSide::kPurchase ? "采购预定单" : "销售预定单",
+      {"单据日期", "单据编号", "客户名称", "操作人", "交货日期", "订货数量", "已发数量", "折扣率", "应收金额", "说明"});
 }
 
 }  // namespace documents

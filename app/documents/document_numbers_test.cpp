@@ -40,13 +40,13 @@ TEST(DocumentNumbers, SequenceOfAStoredNumber) {
       {L"XSD20141022007", DocumentKind::kSalesBill, 7},
       {L"XSD201410221000", DocumentKind::kSalesBill, 1000},
       {L"XSYDD20141022041", DocumentKind::kSalesOrder, 41},
-      {L"XSD20141022", DocumentKind::kSalesBill, 0},      // no sequence at all
-      {L"XSD20141022abc", DocumentKind::kSalesBill, 0},   // no leading digits
-      {L"XSD2014102200x", DocumentKind::kSalesBill, 0},   // leading digits only
+      {L"XSD20141022", DocumentKind::kSalesBill, 0},              // no sequence at all
+      {L"XSD20141022abc", DocumentKind::kSalesBill, 0},           // no leading digits
+      {L"XSD2014102200x", DocumentKind::kSalesBill, 0},           // leading digits only
       {L"XSD20141022\uFF10\uFF17", DocumentKind::kSalesBill, 0},  // full-width digits are no sequence
-      {L"XSD20141023007", DocumentKind::kSalesBill, -1},  // another day
-      {L"JHD20141022007", DocumentKind::kSalesBill, -1},  // another kind
-      {L"XSD2014102", DocumentKind::kSalesBill, -1},      // too short to carry the date
+      {L"XSD20141023007", DocumentKind::kSalesBill, -1},          // another day
+      {L"JHD20141022007", DocumentKind::kSalesBill, -1},          // another kind
+      {L"XSD2014102", DocumentKind::kSalesBill, -1},              // too short to carry the date
       {L"", DocumentKind::kSalesBill, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(c.sequence, SequenceOf(c.number, c.kind, kDay)) << c.number;
@@ -88,7 +88,7 @@ TEST(DocumentNumbers, HistoryOrder) {
   } cases[] = {
       {"XSD20141022999", "XSD201410221000", -1}, {"XSD201410221000", "XSD20141022999", 1},
       {"XSD20141021005", "XSD20141022001", -1},  {"XSD20141022007", "XSD20141022007", 0},
-      {"XSD20141022007", "XSD2014102207", 0},    // leading zeros aside, the same number
+      {"XSD20141022007", "XSD2014102207", 0},  // leading zeros aside, the same number
       {"XSD20141022", "XSD20141022001", -1},     {"JHD20141023001", "XSD20141022001", -1},
       {"XSD20141022abc", "XSD20141022abd", -1},
   };

@@ -93,7 +93,8 @@ bool DocumentPage::OnEvent(PageHost& host, const PageEvent& event) {
       return true;
     }
     case EventKind::kTextChanged: {
-      if (writing_) return event.sender.compare(0, prefix_.size(), prefix_) == 0 || event.sender.rfind(L"item_", 0) == 0;
+      if (writing_)
+        return event.sender.compare(0, prefix_.size(), prefix_) == 0 || event.sender.rfind(L"item_", 0) == 0;
       std::wstring list;
       int row = -1;
       const bool cell = event.sender.rfind(L"item_", 0) == 0 && view_->PlaceOf(host, event, &list, &row);

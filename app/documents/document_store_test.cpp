@@ -44,8 +44,8 @@ TEST_F(BillStoreTest, ASaleWritesLinesHeaderItemSalesmanCostStockAndBalance) {
 
   const auto header = BillHeaderOf(data(), outcome.number);
   ASSERT_EQ(1u, header.size());
-  const char* expected[] = {"2014-10-22", "销售单", "张三", "100", "100.00", "O'Brien's",
-                            "销售收入",   "老板",   "60.00", "小王"};
+  const char* expected[] = {"2014-10-22", "销售单",   "张三", "100",   "100.00",
+                            "O'Brien's",  "销售收入", "老板", "60.00", "小王"};
   for (size_t i = 0; i < 10; ++i) EXPECT_EQ(expected[i], Field(header, 0, i)) << i;
 
   EXPECT_DOUBLE_EQ(90, StockOf(data(), "可乐"));
@@ -93,8 +93,9 @@ TEST_F(BillStoreTest, PurchasesReturnsAndBusinessUnitsMoveTheStock) {
   EXPECT_EQ("进货支出", Field(BillHeaderOf(data(), L"JHD20141022001"), 0, 6));
 
   // A unit row with an empty name is no business unit: its second quantity does not count.
-  BillInput sale = SalesBill(L"", L"8.00", L"8.00",
-                             {Line(L"雪碧", L"瓶", L"-1.00", L"2.80", L"-2.80"), Line(L"饼干", L"包", L"1", L"8", L"8")});
+  BillInput sale =
+      SalesBill(L"", L"8.00", L"8.00",
+                {Line(L"雪碧", L"瓶", L"-1.00", L"2.80", L"-2.80"), Line(L"饼干", L"包", L"1", L"8", L"8")});
   sale.lines[1].secondUnit = L"";
   sale.lines[1].secondQuantity = L"5";
   ASSERT_EQ(BillSaveStatus::kSaved, SaveBill(data(), sale).status);
@@ -117,7 +118,8 @@ TEST_F(BillStoreTest, ChecksComeBeforeAnyWrite) {
        SalesBill(L"王五", L"100", L"80", {Line(L"可乐", L"瓶", L"1", L"100", L"100")}), BillSaveStatus::kPartyUnknown,
        -1},
       {"an unknown product on the second line",
-       SalesBill(L"张三", L"10", L"10", {Line(L"可乐", L"瓶", L"1", L"5", L"5"), Line(L"芬达", L"瓶", L"1", L"5", L"5")}),
+       SalesBill(L"张三", L"10", L"10",
+                 {Line(L"可乐", L"瓶", L"1", L"5", L"5"), Line(L"芬达", L"瓶", L"1", L"5", L"5")}),
        BillSaveStatus::kUnknownProduct, 1},
       {"no line names a product", SalesBill(L"张三", L"0", L"0", {Line(L"", L"", L"1", L"5", L"5")}),
        BillSaveStatus::kNothingToSave, -1},
@@ -131,7 +133,8 @@ TEST_F(BillStoreTest, ChecksComeBeforeAnyWrite) {
     EXPECT_EQ(before, DumpTables(data())) << c.what;
   }
 
-  BillInput incomplete = SalesBill(L"张三", L"5", L"5", {Line(L"可乐", L"瓶", L"1", L"5", L"5"), Line(L"", L"", L"", L"", L"")});
+  BillInput incomplete =
+      SalesBill(L"张三", L"5", L"5", {Line(L"可乐", L"瓶", L"1", L"5", L"5"), Line(L"", L"", L"", L"", L"")});
   incomplete.lines[1].complete = false;
   const BillSaveOutcome outcome = SaveBill(data(), incomplete);
   EXPECT_EQ(BillSaveStatus::kLineIncomplete, outcome.status);
@@ -212,9 +215,12 @@ TEST_F(BillStoreTest, DeletingABillTakesBackItsStockAndBalance) {
   EXPECT_DOUBLE_EQ(0, BalanceOf(data(), "大华公司"));
 
   // A receipt of 25 had lowered the balance: deleting it raises it again, once.
-  std::vector<DataField> receipt = {MakeDataField("单据日期", "2014-10-22"), MakeDataField("单据编号", "SKD20141022001"),
-                                    MakeDataField("类型", "收款单"),        MakeDataField("客户名称", "李四"),
-                                    MakeDataField("折扣率", ""),            MakeDataField("收款金额", "25.00")};
+  std::vector<DataField> receipt = {MakeDataField("单据日期", "2014-10-22"),
+                                    MakeDataField("单据编号", "SKD20141022001"),
+                                    MakeDataField("类型", "收款单"),
+                                    MakeDataField("客户名称", "李四"),
+                                    MakeDataField("折扣率", ""),
+                                    MakeDataField("收款金额", "25.00")};
   ASSERT_EQ(0, data().InsertRecord("J4_Account_Data", &receipt));
   EXPECT_EQ(pagekit::StoreResult::kDone, DeleteBill(data(), L"SKD20141022001"));
   EXPECT_DOUBLE_EQ(35, BalanceOf(data(), "李四"));
@@ -239,8 +245,7 @@ OrderInput SalesOrder(std::vector<OrderLineInput> lines) {
   return order;
 }
 
-OrderLineInput OrderLine(const wchar_t* product, const wchar_t* quantity, const wchar_t* price,
-                         const wchar_t* amount) {
+OrderLineInput OrderLine(const wchar_t* product, const wchar_t* quantity, const wchar_t* price, const wchar_t* amount) {
   OrderLineInput line;
   line.product = product;
   line.quantity = quantity;
@@ -258,8 +263,8 @@ TEST_F(BillStoreTest, AnOrderWritesItsLinesAndHeaderOnly) {
   EXPECT_EQ(3u, LinesOf(data(), outcome.number).size());
   const auto header = test::OrderHeaderOf(data(), outcome.number);
   ASSERT_EQ(1u, header.size());
-  const char* expected[] = {"2014-10-22", "销售预定单", "张三", "2014-10-30", "9.00",
-                            "0.00",       "100.00",     "90.00", "",         "老板"};
+  const char* expected[] = {"2014-10-22", "销售预定单", "张三",  "2014-10-30", "9.00",
+                            "0.00",       "100.00",     "90.00", "",           "老板"};
   for (size_t i = 0; i < 10; ++i) EXPECT_EQ(expected[i], Field(header, 0, i)) << i;
   EXPECT_DOUBLE_EQ(100, StockOf(data(), "可乐"));
   EXPECT_DOUBLE_EQ(0, BalanceOf(data(), "张三"));

@@ -30,10 +30,23 @@ std::vector<std::vector<DataField>> RowsOf(KXPDatavane& data, const char* table,
 }
 
 const char* const kTables[] = {
-    "J4_Sys_User",      "J4_Sys_Setting",     "J4_Sys_SideBar_Item",       "J4_Product_Type",
-    "J4_Product_Unit",  "J4_Product_Data",    "J4_Customer_Data",          "J4_Customer_TradePrice",
-    "J4_Supplier_ContractPrice", "J4_Account_Data", "J4_Bill_Items", "J4_Account_Item",
-    "J4_Product_CostPrice", "J4_Sales_Order", "tb_priority", "J4_Saler", "J4_LogicalUnit",
+    "J4_Sys_User",
+    "J4_Sys_Setting",
+    "J4_Sys_SideBar_Item",
+    "J4_Product_Type",
+    "J4_Product_Unit",
+    "J4_Product_Data",
+    "J4_Customer_Data",
+    "J4_Customer_TradePrice",
+    "J4_Supplier_ContractPrice",
+    "J4_Account_Data",
+    "J4_Bill_Items",
+    "J4_Account_Item",
+    "J4_Product_CostPrice",
+    "J4_Sales_Order",
+    "tb_priority",
+    "J4_Saler",
+    "J4_LogicalUnit",
 };
 
 }  // namespace
@@ -87,15 +100,17 @@ std::vector<std::vector<DataField>> LinesOf(KXPDatavane& data, const std::wstrin
 }
 
 std::vector<std::vector<DataField>> BillHeaderOf(KXPDatavane& data, const std::wstring& number) {
-  return RowsOf(data, "J4_Account_Data",
-                {"单据日期", "类型", "客户名称", "折扣率", "收款金额", "说明", "收支项目", "操作人", "实际金额", "业务员"},
-                "单据编号", pagekit::LibraryText(number));
+  return RowsOf(
+      data, "J4_Account_Data",
+      {"单据日期", "类型", "客户名称", "折扣率", "收款金额", "说明", "收支项目", "操作人", "实际金额", "业务员"},
+      "单据编号", pagekit::LibraryText(number));
 }
 
 std::vector<std::vector<DataField>> OrderHeaderOf(KXPDatavane& data, const std::wstring& number) {
-  return RowsOf(data, "J4_Sales_Order",
-                {"单据日期", "类型", "客户名称", "交货日期", "订货数量", "已发数量", "折扣率", "应收金额", "说明", "操作人"},
-                "单据编号", pagekit::LibraryText(number));
+  return RowsOf(
+      data, "J4_Sales_Order",
+      {"单据日期", "类型", "客户名称", "交货日期", "订货数量", "已发数量", "折扣率", "应收金额", "说明", "操作人"},
+      "单据编号", pagekit::LibraryText(number));
 }
 
 BillLineInput Line(const wchar_t* product, const wchar_t* unit, const wchar_t* quantity, const wchar_t* price,

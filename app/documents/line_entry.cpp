@@ -32,13 +32,13 @@ LineCell CellKind(const std::wstring& cell) {
 
 }  // namespace
 
-const GridNames kBillGrid = {L"listxsd",      L"xsd_chk_th",           L"xsd_custom", L"xsd_money_need",
-                             L"xsd_percent",  L"xsd_edit_money_actual", nullptr,       true};
+const GridNames kBillGrid = {
+    L"listxsd", L"xsd_chk_th", L"xsd_custom", L"xsd_money_need", L"xsd_percent", L"xsd_edit_money_actual",
+    nullptr,    true};
 const GridNames kOrderGrid = {L"listxsydd",     L"xsydd_chk_th", L"xsydd_custom", L"xsydd_money_need",
-                              L"xsydd_percent", nullptr,          L"xsydd_dhsl",   false};
+                              L"xsydd_percent", nullptr,         L"xsydd_dhsl",   false};
 
-double UnitRates::RateOf(KXPDatavane* data, const std::wstring& product, const std::wstring& unit,
-                         std::wstring* name) {
+double UnitRates::RateOf(KXPDatavane* data, const std::wstring& product, const std::wstring& unit, std::wstring* name) {
   if (product.empty() || unit.empty() || data == nullptr) return 0;
   auto key = std::make_pair(product, unit);
   auto found = rates_.find(key);
@@ -101,7 +101,8 @@ void LineEntry::OnRowChanged(PageFields& fields, KXPDatavane* data, int row, con
       if (names_.businessUnits || (emptied != kSecondQuantity && emptied != kSecondUnit))
         fields.SetText(at(emptied), L"");
   }
-  for (const wchar_t* coloured : {kQuantity, kPrice, kAmount}) fields.SetAttribute(at(coloured), L"textcolor", L"#FF000000");
+  for (const wchar_t* coloured : {kQuantity, kPrice, kAmount})
+    fields.SetAttribute(at(coloured), L"textcolor", L"#FF000000");
   UpdateTotals(fields, data);
 }
 

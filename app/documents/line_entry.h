@@ -63,8 +63,7 @@ class LineEntry {
  private:
   // The line's total value (price × base quantity); false when the row lacks a
   // cell the totals need.
-  bool LineValue(pagekit::PageFields& fields, KXPDatavane* data, int row, bool strict, double* value,
-                 double* quantity);
+  bool LineValue(pagekit::PageFields& fields, KXPDatavane* data, int row, bool strict, double* value, double* quantity);
   bool Total(pagekit::PageFields& fields, KXPDatavane* data, bool strict, double* total, double* quantity);
 
   const GridNames& names_;

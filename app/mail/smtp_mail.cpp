@@ -49,8 +49,8 @@ std::string AttachmentName(const std::string& path) {
 }
 
 bool SmtpMail::Send() {
-  for (const char* required : {serverAddress, serverHost, recipient, senderAddress, senderName, subject, user,
-                               password}) {
+  for (const char* required :
+       {serverAddress, serverHost, recipient, senderAddress, senderName, subject, user, password}) {
     if (required == nullptr) return false;
   }
   // Torn down after the channel (declared first): the socket closes while the
@@ -81,8 +81,7 @@ bool SmtpMail::SendEnvelope(SmtpChannel& channel, SmtpDataStream& data) {
     return false;
   }
   return data.Write("From:\"" + HeaderText(senderName) + "\"<" + Text(senderAddress) + ">\r\n" + "To:\"" +
-                    HeaderText(recipientName) + "\"<" + Text(recipient) + ">\r\n" + "Subject:" +
-                    HeaderText(subject) +
+                    HeaderText(recipientName) + "\"<" + Text(recipient) + ">\r\n" + "Subject:" + HeaderText(subject) +
                     "\r\nMime-Version: 1.0\r\nContent-Type: multipart/mixed;   boundary=\"MORV\"\r\n\r\n");
 }
 

@@ -135,7 +135,8 @@ TEST(SmtpMail, JudgesEveryAnswer) {
 TEST(SmtpMail, BodyArrivesWholeWithItsLineEndsAndDots) {
   std::string tenKilobytes;
   for (int line = 0; tenKilobytes.size() < 10 * 1024; ++line) {
-    tenKilobytes += "第" + std::to_string(line) + "行 " + std::string(static_cast<std::size_t>(line % 97), 'x') + "\r\n";
+    tenKilobytes +=
+        "第" + std::to_string(line) + "行 " + std::string(static_cast<std::size_t>(line % 97), 'x') + "\r\n";
   }
   tenKilobytes += "最后一行";
   std::string longLine(50000, 'y');
@@ -277,7 +278,8 @@ TEST(SmtpMail, AttachmentsGoLineByLine) {
     const std::string name = "tarvel_attachment_" + std::to_string(c.size) + ".bin";
     const std::string head = "--MORV\r\nContent-Type: application/octet-stream;\r\n  name=\"" + name +
                              "\"\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;\r\n"
-                             "  filename=\"" + name + "\"\r\n\r\n";
+                             "  filename=\"" +
+                             name + "\"\r\n\r\n";
     const std::string message = server.message();
     const std::size_t at = message.find(head);
     ASSERT_NE(std::string::npos, at) << c.size;
@@ -326,12 +328,8 @@ TEST(SmtpMail, AttachmentNameIsTheTextAfterTheLastBackslash) {
     const char* path;
     const char* name;
   } cases[] = {
-      {"C:\\反馈\\截图.png", "截图.png"},
-      {"C:\\a\\b\\", ""},
-      {"log.txt", ""},
-      {"C:/forward/slash.txt", ""},
-      {"\\\\server\\share\\x.bin", "x.bin"},
-      {"", ""},
+      {"C:\\反馈\\截图.png", "截图.png"},    {"C:\\a\\b\\", ""}, {"log.txt", ""}, {"C:/forward/slash.txt", ""},
+      {"\\\\server\\share\\x.bin", "x.bin"}, {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(c.name, shell::AttachmentName(c.path)) << c.path;
 }

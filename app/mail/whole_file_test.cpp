@@ -15,7 +15,10 @@ namespace {
 TEST(WholeFile, ReadsEveryByte) {
   std::string big(300000, '\0');
   for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i % 253);
-  for (const std::string& content : {std::string("a\r\nb\n\0c\x1a" "d", 8), big, std::string()}) {
+  for (const std::string& content : {std::string("a\r\nb\n\0c\x1a"
+                                                 "d",
+                                                 8),
+                                     big, std::string()}) {
     shelltest::TempFile file("tarvel_whole_file.bin", content);
     std::vector<char> read = {'x'};
     EXPECT_EQ(content.size(), shell::ReadWholeFile(file.path.c_str(), &read));

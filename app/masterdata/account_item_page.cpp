@@ -54,8 +54,11 @@ void AccountItemPage::ShowAccountItemPage(pagekit::PageHost& host) {
 }
 
 void AccountItemPage::FillAccountItemList(pagekit::PageHost& host, const std::wstring& type) {
-  ListFill fill{kList, "J4_Account_Item", {}, pagekit::kListCheckBoxes | pagekit::kListLineNumbers |
-                                                  pagekit::kListDelete | pagekit::kListModify, L""};
+  ListFill fill{kList,
+                "J4_Account_Item",
+                {},
+                pagekit::kListCheckBoxes | pagekit::kListLineNumbers | pagekit::kListDelete | pagekit::kListModify,
+                L""};
   if (type != L"全部" && !type.empty())
     fill.columns = {Column("项目名称"), Value("项目类别", pagekit::LibraryText(type))};
   view_->FillList(host, fill);

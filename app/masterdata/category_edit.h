@@ -20,12 +20,12 @@ struct CategoryInput {
 enum class CategoryStatus {
   kSaved,
   kNameEmpty,
-  kNameTaken,       // another category has that name
-  kParentInside,    // the parent is the category itself or one of the categories under it
-  kNotFound,        // the category to rename is not stored
-  kTextNotStorable, // the library's code page cannot hold a name
+  kNameTaken,        // another category has that name
+  kParentInside,     // the parent is the category itself or one of the categories under it
+  kNotFound,         // the category to rename is not stored
+  kTextNotStorable,  // the library's code page cannot hold a name
   kNoDatabase,
-  kNotSaved,        // a write failed; nothing of it stayed
+  kNotSaved,  // a write failed; nothing of it stayed
 };
 
 CategoryStatus AddCategory(KXPDatavane& data, const CategoryInput& category);

@@ -25,19 +25,23 @@ TEST(ListFilters, ConditionTexts) {
       {"", "", {}, ""},
       {"", "水果", {}, "(商品类别 = '水果')"},
       {"", "水果", {"热带水果", "温带"}, "(商品类别 = '水果' or 商品类别 in ('热带水果', '温带'))"},
-      {"pg", "",
+      {"pg",
+       "",
        {},
        "((商品名称 like '%pg%' or Hanzi2Pinyin(商品名称) like '%pg%') or (商品类别 like '%pg%' or "
        "Hanzi2Pinyin(商品类别) like '%pg%'))"},
-      {"a'b", "it's", {"x'y"},
+      {"a'b",
+       "it's",
+       {"x'y"},
        "((商品类别 = 'it''s' or 商品类别 in ('x''y')) and ((商品名称 like '%a''b%' or Hanzi2Pinyin(商品名称) like "
        "'%a''b%') or (商品类别 like '%a''b%' or Hanzi2Pinyin(商品类别) like '%a''b%')))"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.condition, ProductListCondition(c.search, c.category, c.under));
   EXPECT_EQ("", PartyListCondition("客户名称", ""));
-  EXPECT_EQ("(供应商名称 = 'O''K' or 联系人 = 'O''K' or 电话 = 'O''K' or (供应商名称 like '%O''K%' or "
-            "Hanzi2Pinyin(供应商名称) like '%O''K%'))",
-            PartyListCondition("供应商名称", "O'K"));
+  EXPECT_EQ(
+      "(供应商名称 = 'O''K' or 联系人 = 'O''K' or 电话 = 'O''K' or (供应商名称 like '%O''K%' or "
+      "Hanzi2Pinyin(供应商名称) like '%O''K%'))",
+      PartyListCondition("供应商名称", "O'K"));
 }
 
 void CollectName(intptr_t context, std::vector<DataField>* row) {
@@ -50,8 +54,7 @@ std::string Found(KXPDatavane& data, const char* view, const char* column, const
   Record record = {Column(column)};
   if (!condition.empty()) record.push_back(pagekit::RawCondition(condition));
   std::vector<std::string> found;
-  EXPECT_EQ(0, data.QueryRecordsCallback(view, reinterpret_cast<intptr_t>(&found), &record, &CollectName))
-      << condition;
+  EXPECT_EQ(0, data.QueryRecordsCallback(view, reinterpret_cast<intptr_t>(&found), &record, &CollectName)) << condition;
   std::sort(found.begin(), found.end());
   std::string names;
   for (const std::string& name : found) names += name + " ";
@@ -86,21 +89,21 @@ TEST_F(MasterdataShopTest, ProductConditionsFindByNameInitialsAndCategory) {
   };
   const Case cases[] = {
       {"", "", "苹果 芒果 可乐 面包 O'Neil "},
-      {"pg", "", "苹果 "},                       // 苹果's initials
-      {"sg", "", "苹果 芒果 "},                  // 水果 and 热带水果's initials
+      {"pg", "", "苹果 "},       // 苹果's initials
+      {"sg", "", "苹果 芒果 "},  // 水果 and 热带水果's initials
       {"果", "", "苹果 芒果 "},
-      {"", "食品", "苹果 面包 "},                // 水果 directly under it; 热带水果 is deeper
-      {"", "水果", "苹果 芒果 "},                // itself and 热带水果 directly under it
+      {"", "食品", "苹果 面包 "},  // 水果 directly under it; 热带水果 is deeper
+      {"", "水果", "苹果 芒果 "},  // itself and 热带水果 directly under it
       {"", "热带水果", "芒果 "},
-      {"mg", "水果", "芒果 "},                   // category and search text both hold
+      {"mg", "水果", "芒果 "},  // category and search text both hold
       {"kl", "水果", ""},
       {"O'N", "", "O'Neil "},
       {"", "it's", "O'Neil "},
   };
   for (const Case& c : cases) {
-    const std::string condition =
-        ProductListCondition(c.search, c.category, SubCategories(data(), c.category));
-    EXPECT_EQ(Sorted(c.found), Found(data(), "J4_V_Product_Inventory", "商品名称", condition)) << c.search << "/" << c.category;
+    const std::string condition = ProductListCondition(c.search, c.category, SubCategories(data(), c.category));
+    EXPECT_EQ(Sorted(c.found), Found(data(), "J4_V_Product_Inventory", "商品名称", condition))
+        << c.search << "/" << c.category;
   }
 }
 
@@ -110,11 +113,12 @@ TEST_F(MasterdataShopTest, PartyConditionFindsByNameContactPhoneAndInitials) {
     const char* found;
   };
   const Case cases[] = {
-      {"13800000000", "张三商行 "}, {"1380000", ""}, {"张三", "张三商行 "}, {"zss", "张三商行 "},
-      {"lskh", "零售客户 "},        {"客户", "零售客户 批发客户 "},
+      {"13800000000", "张三商行 "}, {"1380000", ""},       {"张三", "张三商行 "},
+      {"zss", "张三商行 "},         {"lskh", "零售客户 "}, {"客户", "零售客户 批发客户 "},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(Sorted(c.found), Found(data(), "J4_V_Customer_Receivable", "客户名称", PartyListCondition("客户名称", c.search)))
+    EXPECT_EQ(Sorted(c.found),
+              Found(data(), "J4_V_Customer_Receivable", "客户名称", PartyListCondition("客户名称", c.search)))
         << c.search;
 }
 

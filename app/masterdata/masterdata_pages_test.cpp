@@ -45,13 +45,34 @@ class MasterdataPagesTest : public test::MasterdataShopTest {
   std::vector<std::wstring> shown_;
 };
 
-const std::initializer_list<const wchar_t*> kPartyControls = {
-    L"khyqk_report",  L"khyqk_all_need_to_recv", L"khyqk_dqysk",     L"khyqk_csyfk",     L"khyqk_mc",
-    L"khyqk_caption", L"khyqk_new_custom",       L"khyqk_label_kehu", L"khyqk_edit_kehu", L"khyqk_btn_report_ysqkbg",
-    L"khyqk_btn_report_ysdzd", L"khyqk_label_shdz", L"khyqk_hide_zero", L"khyqk_money", L"layout_khyqk_new_custom",
-    L"khyqk_new_khmc", L"khyqk_new_lx", L"khyqk_new_lxr", L"khyqk_new_lxdh", L"khyqk_new_fax", L"khyqk_new_qq",
-    L"khyqk_new_email", L"khyqk_new_shdz", L"khyqk_new_yzbm", L"khyqk_new_dqysk", L"khyqk_new_csysk", L"khyqk_new_bz",
-    L"sel_all_listkhyqk"};
+const std::initializer_list<const wchar_t*> kPartyControls = {L"khyqk_report",
+                                                              L"khyqk_all_need_to_recv",
+                                                              L"khyqk_dqysk",
+                                                              L"khyqk_csyfk",
+                                                              L"khyqk_mc",
+                                                              L"khyqk_caption",
+                                                              L"khyqk_new_custom",
+                                                              L"khyqk_label_kehu",
+                                                              L"khyqk_edit_kehu",
+                                                              L"khyqk_btn_report_ysqkbg",
+                                                              L"khyqk_btn_report_ysdzd",
+                                                              L"khyqk_label_shdz",
+                                                              L"khyqk_hide_zero",
+                                                              L"khyqk_money",
+                                                              L"layout_khyqk_new_custom",
+                                                              L"khyqk_new_khmc",
+                                                              L"khyqk_new_lx",
+                                                              L"khyqk_new_lxr",
+                                                              L"khyqk_new_lxdh",
+                                                              L"khyqk_new_fax",
+                                                              L"khyqk_new_qq",
+                                                              L"khyqk_new_email",
+                                                              L"khyqk_new_shdz",
+                                                              L"khyqk_new_yzbm",
+                                                              L"khyqk_new_dqysk",
+                                                              L"khyqk_new_csysk",
+                                                              L"khyqk_new_bz",
+                                                              L"sel_all_listkhyqk"};
 
 TEST_F(MasterdataPagesTest, PartyPageCaptionsHeadersAndTotalBySideAndUser) {
   struct Case {
@@ -86,8 +107,8 @@ TEST_F(MasterdataPagesTest, PartyPageCaptionsHeadersAndTotalBySideAndUser) {
     }
     EXPECT_EQ(c.caption, host->fields.Text(L"khyqk_caption"));
     EXPECT_EQ(c.hint, host->fields.Hint(L"khyqk_edit_kehu"));
-    EXPECT_EQ(c.names, Cells(*host, L"listkhyqk", c.side == pagekit::PageSide::kSales ? L"item_客户名称"
-                                                                                       : L"item_供应商名称"));
+    EXPECT_EQ(c.names,
+              Cells(*host, L"listkhyqk", c.side == pagekit::PageSide::kSales ? L"item_客户名称" : L"item_供应商名称"));
     EXPECT_EQ(c.total, host->fields.Text(L"khyqk_money"));
     EXPECT_EQ(c.owner || c.tab == nullptr, host->fields.Visible(L"khyqk_report"));
   }

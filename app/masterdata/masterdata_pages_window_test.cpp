@@ -20,12 +20,19 @@ using shelltest::Pump;
 class MasterdataPagesWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::vector<DataField> party = {MakeDataField("客户名称", "张三商行"), MakeDataField("类型", "客户"),
-                                    MakeDataField("联系人", "张三"), MakeDataField("联系电话", "13800000000"),
-                                    MakeDataField("传真", ""), MakeDataField("QQ", ""), MakeDataField("邮箱", ""),
-                                    MakeDataField("地址", ""), MakeDataField("邮编", ""),
-                                    MakeDataField("当前应收款", "120.50"), MakeDataField("初始应收款", "0.00"),
-                                    MakeDataField("备注", ""), MakeDataField("操作人", "老板")};
+    std::vector<DataField> party = {MakeDataField("客户名称", "张三商行"),
+                                    MakeDataField("类型", "客户"),
+                                    MakeDataField("联系人", "张三"),
+                                    MakeDataField("联系电话", "13800000000"),
+                                    MakeDataField("传真", ""),
+                                    MakeDataField("QQ", ""),
+                                    MakeDataField("邮箱", ""),
+                                    MakeDataField("地址", ""),
+                                    MakeDataField("邮编", ""),
+                                    MakeDataField("当前应收款", "120.50"),
+                                    MakeDataField("初始应收款", "0.00"),
+                                    MakeDataField("备注", ""),
+                                    MakeDataField("操作人", "老板")};
     g_dataObject->InsertRecord("J4_Customer_Data", &party);
     std::vector<DataField> item = {MakeDataField("项目名称", "房租"), MakeDataField("项目类别", "支出")};
     g_dataObject->InsertRecord("J4_Account_Item", &item);

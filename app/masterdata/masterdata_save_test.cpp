@@ -105,7 +105,7 @@ TEST_F(MasterdataShopTest, NewProductIsStoredWithTwoDecimalsUnitAndCost) {
   input.form.rate = L"12";
   ASSERT_TRUE(SaveProduct(data(), input).saved);
   const Record row = StoredRow("J4_Product_Data", "商品名称", "香蕉");
-  const char* const expected[] = {"香蕉", "水果", "把",   "3.00", "5.50", "4.13", "4.13",
+  const char* const expected[] = {"香蕉", "水果", "把",   "3.00", "5.50", "4.13",  "4.13",
                                   "8.00", "8.00", "0.00", "0.00", "进口", "营业员"};
   ASSERT_EQ(13u, row.size());
   for (size_t i = 0; i < row.size(); ++i) EXPECT_EQ(expected[i], row[i].value) << row[i].name;
@@ -193,7 +193,8 @@ TEST_F(MasterdataShopTest, BatchOperationsTouchOnlyTheNamedProducts) {
 
 PartySaveInput PartyForm(const wchar_t* name, pagekit::PageSide side) {
   PartySaveInput input;
-  const wchar_t* texts[12] = {name, L"随便", L"李四", L"13900000000", L"", L"", L"", L"北京", L"", L"50", L"50", L"'备注'"};
+  const wchar_t* texts[12] = {name, L"随便", L"李四", L"13900000000", L"",   L"",
+                              L"",  L"北京", L"",     L"50",          L"50", L"'备注'"};
   for (int i = 0; i < 12; ++i) input.texts[i] = texts[i];
   input.side = side;
   input.user = L"老板";
@@ -352,12 +353,9 @@ TEST_F(MasterdataShopTest, CategoriesAreAddedAtTheirLevelAndTakenNamesRefused) {
     const char* level;  // stored afterwards
   };
   const Case cases[] = {
-      {L"坚果", L"食品", CategoryStatus::kSaved, "1"},
-      {L"榴莲", L"热带水果", CategoryStatus::kSaved, "3"},
-      {L"杂货", L"", CategoryStatus::kSaved, "0"},
-      {L"散货", L"无此类别", CategoryStatus::kSaved, "0"},
-      {L"水果", L"饮料", CategoryStatus::kNameTaken, "1"},
-      {L"自己", L"自己", CategoryStatus::kParentInside, "<none>"},
+      {L"坚果", L"食品", CategoryStatus::kSaved, "1"},     {L"榴莲", L"热带水果", CategoryStatus::kSaved, "3"},
+      {L"杂货", L"", CategoryStatus::kSaved, "0"},         {L"散货", L"无此类别", CategoryStatus::kSaved, "0"},
+      {L"水果", L"饮料", CategoryStatus::kNameTaken, "1"}, {L"自己", L"自己", CategoryStatus::kParentInside, "<none>"},
       {L"", L"食品", CategoryStatus::kNameEmpty, nullptr},
   };
   for (const Case& c : cases) {

@@ -8,9 +8,9 @@ namespace masterdata {
 namespace test {
 namespace {
 
-const char* const kTouchedTables[] = {"J4_Product_Type",        "J4_Product_Unit",          "J4_Product_Data",
-                                      "J4_Product_CostPrice",   "J4_LogicalUnit",           "J4_Customer_Data",
-                                      "J4_Customer_TradePrice", "J4_Supplier_ContractPrice", "J4_Account_Item"};
+const char* const kTouchedTables[] = {
+    "J4_Product_Type",  "J4_Product_Unit",        "J4_Product_Data",           "J4_Product_CostPrice", "J4_LogicalUnit",
+    "J4_Customer_Data", "J4_Customer_TradePrice", "J4_Supplier_ContractPrice", "J4_Account_Item"};
 
 }  // namespace
 
@@ -29,13 +29,15 @@ void MasterdataShopTest::SetUp() {
     const char* unit;
     const char* stock;
   };
-  const Product products[] = {
-      {"苹果", "水果", "斤", "10"}, {"芒果", "热带水果", "个", "0"}, {"可乐", "饮料", "瓶", "-2"}, {"面包", "食品", "个", "5"}};
+  const Product products[] = {{"苹果", "水果", "斤", "10"},
+                              {"芒果", "热带水果", "个", "0"},
+                              {"可乐", "饮料", "瓶", "-2"},
+                              {"面包", "食品", "个", "5"}};
   for (const Product& p : products) {
-    Record row = {Value("商品名称", p.name), Value("商品类别", p.category), Value("计量单位", p.unit),
-                  Value("进货价", "2.00"),   Value("零售价", "4.00"),       Value("批发价", "3.00"),
+    Record row = {Value("商品名称", p.name),   Value("商品类别", p.category), Value("计量单位", p.unit),
+                  Value("进货价", "2.00"),     Value("零售价", "4.00"),       Value("批发价", "3.00"),
                   Value("客户批发价", "3.00"), Value("当前库存", p.stock),    Value("初始库存", p.stock),
-                  Value("最低库存", "0.00"), Value("最高库存", "0.00"),     Value("备注", ""),
+                  Value("最低库存", "0.00"),   Value("最高库存", "0.00"),     Value("备注", ""),
                   Value("操作人", "老板")};
     ASSERT_EQ(0, d.InsertRecord("J4_Product_Data", &row));
     Record cost = {Value("商品名称", p.name), Value("单位成本", "2.00")};
@@ -43,10 +45,19 @@ void MasterdataShopTest::SetUp() {
   }
   Record box = {Value("name", "箱"), Value("name_basic", "瓶"), Value("value", "24.00"), Value("product", "可乐")};
   ASSERT_EQ(0, d.InsertRecord("J4_LogicalUnit", &box));
-  Record party = {Value("客户名称", "张三商行"), Value("类型", "客户"), Value("联系人", "张三"),
-                  Value("联系电话", "13800000000"), Value("传真", ""), Value("QQ", ""), Value("邮箱", ""),
-                  Value("地址", ""), Value("邮编", ""), Value("当前应收款", "100.00"), Value("初始应收款", "100.00"),
-                  Value("备注", ""), Value("操作人", "老板")};
+  Record party = {Value("客户名称", "张三商行"),
+                  Value("类型", "客户"),
+                  Value("联系人", "张三"),
+                  Value("联系电话", "13800000000"),
+                  Value("传真", ""),
+                  Value("QQ", ""),
+                  Value("邮箱", ""),
+                  Value("地址", ""),
+                  Value("邮编", ""),
+                  Value("当前应收款", "100.00"),
+                  Value("初始应收款", "100.00"),
+                  Value("备注", ""),
+                  Value("操作人", "老板")};
   ASSERT_EQ(0, d.InsertRecord("J4_Customer_Data", &party));
 }
 

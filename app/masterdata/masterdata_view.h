@@ -51,7 +51,8 @@ class MasterdataView {
   virtual void ShowCategoryTree(pagekit::PageHost& host, const std::wstring& bar,
                                 const std::vector<pagekit::CategoryEntry>& categories) = 0;
   // The bar list holds exactly these entries, the first selected.
-  virtual void SetBarEntries(pagekit::PageHost& host, const std::wstring& bar, const std::vector<std::wstring>& entries) = 0;
+  virtual void SetBarEntries(pagekit::PageHost& host, const std::wstring& bar,
+                             const std::vector<std::wstring>& entries) = 0;
 };
 
 std::unique_ptr<MasterdataView> MakeWindowMasterdataView();

@@ -93,9 +93,9 @@ bool PartyPage::OnEvent(pagekit::PageHost& host, const pagekit::PageEvent& event
     void (PartyPage::*operation)(pagekit::PageHost&);
   };
   static const Click kClicks[] = {
-      {L"khyqk_btn_find", &PartyPage::LoadPartyPageList},   {L"khyqk_hide_zero", &PartyPage::ToggleHideZeroDebt},
-      {L"khyqk_new_custom", &PartyPage::ShowPartyForm},     {L"khyqk_new_cancel", &PartyPage::ClearPartyForm},
-      {L"khyqk_new_save", &PartyPage::SaveParty},           {L"khyqk_btn_other", &PartyPage::ToggleReceivableOptions},
+      {L"khyqk_btn_find", &PartyPage::LoadPartyPageList}, {L"khyqk_hide_zero", &PartyPage::ToggleHideZeroDebt},
+      {L"khyqk_new_custom", &PartyPage::ShowPartyForm},   {L"khyqk_new_cancel", &PartyPage::ClearPartyForm},
+      {L"khyqk_new_save", &PartyPage::SaveParty},         {L"khyqk_btn_other", &PartyPage::ToggleReceivableOptions},
   };
   for (const Click& click : kClicks) {
     if (!Same(event.sender, click.name)) continue;
@@ -114,14 +114,15 @@ void PartyPage::FillReceivablesReport(pagekit::PageHost& host, const std::wstrin
     fields.SetVisible(L"khyqk_report", false);
   }
   editing_.clear();
-  for (const Caption& caption : kCaptions) fields.SetText(caption.control, supplier ? caption.supplier : caption.customer);
+  for (const Caption& caption : kCaptions)
+    fields.SetText(caption.control, supplier ? caption.supplier : caption.customer);
   fields.SetText(kSearch, L"");
   fields.SetHint(kSearch, supplier ? L"供应商名称或联系人或联系电话" : L"客户名称或联系人或联系电话");
   ClearPartyForm(host);
   fields.SetText(kHideZero, L"隐藏零欠款");
   host.OpenPageTab(!title.empty() ? title : (supplier ? L"供应商" : L"客户"), kPanel, true);
-  view_->FillList(host, {kList, ViewOf(supplier), {}, owner ? kOwnerFlags : pagekit::kListLineNumbers,
-                         ReserveOf(supplier)});
+  view_->FillList(host,
+                  {kList, ViewOf(supplier), {}, owner ? kOwnerFlags : pagekit::kListLineNumbers, ReserveOf(supplier)});
   fields.SetText(L"khyqk_money", pagekit::PageText(TwoDecimals(SumDebtColumns(fields, kList))));
 }
 
@@ -135,8 +136,8 @@ void PartyPage::LoadPartyPageList(pagekit::PageHost& host) {
   Record columns;
   for (const char* column : {supplier ? "供应商名称" : "客户名称", "联系人", "电话", supplier ? "应付款" : "应收款"})
     columns.push_back(Column(column));
-  columns.push_back(pagekit::RawCondition(
-      PartyListCondition(supplier ? "供应商名称" : "客户名称", pagekit::LibraryText(search))));
+  columns.push_back(
+      pagekit::RawCondition(PartyListCondition(supplier ? "供应商名称" : "客户名称", pagekit::LibraryText(search))));
   // A clerk keeps the header the page was filled with: line numbers only.
   const int flags = host.CurrentSession().owner ? kOwnerFlags : pagekit::kListLineNumbers;
   view_->FillList(host, {kList, ViewOf(supplier), columns, flags, ReserveOf(supplier)});
@@ -161,9 +162,9 @@ void PartyPage::ShowPartyForm(pagekit::PageHost& host) {
 
 void PartyPage::ClearPartyForm(pagekit::PageHost& host) {
   pagekit::PageFields& fields = host.Fields();
-  for (const wchar_t* field : {L"khyqk_new_khmc", L"khyqk_new_lxr", L"khyqk_new_lxdh", L"khyqk_new_fax",
-                               L"khyqk_new_qq", L"khyqk_new_email", L"khyqk_new_shdz", L"khyqk_new_yzbm",
-                               L"khyqk_new_bz"})
+  for (const wchar_t* field :
+       {L"khyqk_new_khmc", L"khyqk_new_lxr", L"khyqk_new_lxdh", L"khyqk_new_fax", L"khyqk_new_qq", L"khyqk_new_email",
+        L"khyqk_new_shdz", L"khyqk_new_yzbm", L"khyqk_new_bz"})
     fields.SetText(field, L"");
   fields.SetText(L"khyqk_new_dqysk", L"0.00");
   fields.SetText(L"khyqk_new_csysk", L"0.00");

@@ -10,9 +10,8 @@
 namespace masterdata {
 
 const wchar_t* const kPartyFormFields[12] = {
-    L"khyqk_new_khmc", L"khyqk_new_lx",    L"khyqk_new_lxr",   L"khyqk_new_lxdh",
-    L"khyqk_new_fax",  L"khyqk_new_qq",    L"khyqk_new_email", L"khyqk_new_shdz",
-    L"khyqk_new_yzbm", L"khyqk_new_dqysk", L"khyqk_new_csysk", L"khyqk_new_bz",
+    L"khyqk_new_khmc",  L"khyqk_new_lx",   L"khyqk_new_lxr",  L"khyqk_new_lxdh",  L"khyqk_new_fax",   L"khyqk_new_qq",
+    L"khyqk_new_email", L"khyqk_new_shdz", L"khyqk_new_yzbm", L"khyqk_new_dqysk", L"khyqk_new_csysk", L"khyqk_new_bz",
 };
 
 namespace {

@@ -27,8 +27,8 @@ bool PricePage::OnEvent(pagekit::PageHost& host, const pagekit::PageEvent& event
     void (PricePage::*operation)(pagekit::PageHost&);
   };
   static const Click kClicks[] = {
-      {L"btn_find", &PricePage::LoadPriceList},  {L"add", &PricePage::ShowPriceForm},
-      {L"new_cancel", &PricePage::ClearPriceForm}, {L"new_save", &PricePage::SavePrice},
+      {L"btn_find", &PricePage::LoadPriceList},       {L"add", &PricePage::ShowPriceForm},
+      {L"new_cancel", &PricePage::ClearPriceForm},    {L"new_save", &PricePage::SavePrice},
       {L"btn_other", &PricePage::TogglePriceOptions},
   };
   for (const Click& click : kClicks) {

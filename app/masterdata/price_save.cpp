@@ -37,7 +37,8 @@ const PriceBookNames kContractNames = {
 
 bool PairStored(KXPDatavane& data, const PriceBookNames& names, const std::string& party, const std::string& product) {
   Rows rows;
-  return Query(data, names.table, {Column("商品名称"), Key(names.partyColumn, party), Key("商品名称", product)}, &rows) &&
+  return Query(data, names.table, {Column("商品名称"), Key(names.partyColumn, party), Key("商品名称", product)},
+               &rows) &&
          !rows.empty();
 }
 
@@ -72,8 +73,8 @@ FormAnswer SavePrice(KXPDatavane& data, const PriceSaveInput& input) {
   if (opened && PairStored(data, names, input.editing[0].value, input.editing[1].value)) {
     const bool samePair = input.editing[0].value == party && input.editing[1].value == product;
     Record keys = {Key(names.partyColumn, input.editing[0].value), Key("商品名称", input.editing[1].value)};
-    written = (samePair || RemovePair(data, names, party, product)) &&
-              data.UpdateRecord(names.table, &values, &keys) == 0;
+    written =
+        (samePair || RemovePair(data, names, party, product)) && data.UpdateRecord(names.table, &values, &keys) == 0;
   } else {
     written = RemovePair(data, names, party, product) && data.InsertRecord(names.table, &values) == 0;
   }

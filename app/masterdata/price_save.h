@@ -18,13 +18,13 @@ enum class PriceBook { kTrade, kContract };
 // The table, columns, controls and wording of one of the twin pages.
 struct PriceBookNames {
   const char* table;
-  const char* partyColumn;   // 客户名称 or 供应商名称
-  const char* priceColumn;   // 客户批发价 or 供应商合同价
-  const wchar_t* tab;        // "销售批发价" or "供应商合同价"
-  const wchar_t* panel;      // "mid_dkhpfj" or "mid_gyshtj"
-  const wchar_t* list;       // "listdkhpfj" or "listgyshtj"
-  const wchar_t* form;       // "layout_dkhpfj_new" or "layout_gyshtj_new"
-  const wchar_t* fields[4];  // party, product, unit, price, in column order
+  const char* partyColumn;       // 客户名称 or 供应商名称
+  const char* priceColumn;       // 客户批发价 or 供应商合同价
+  const wchar_t* tab;            // "销售批发价" or "供应商合同价"
+  const wchar_t* panel;          // "mid_dkhpfj" or "mid_gyshtj"
+  const wchar_t* list;           // "listdkhpfj" or "listgyshtj"
+  const wchar_t* form;           // "layout_dkhpfj_new" or "layout_gyshtj_new"
+  const wchar_t* fields[4];      // party, product, unit, price, in column order
   const wchar_t* references[2];  // the product's wholesale and retail price
   const wchar_t* filters[2];     // party and product filter
   const wchar_t* messages[4];    // party, product, unit, price

@@ -74,8 +74,8 @@ void LoadProductPageList(pagekit::PageHost& host, MasterdataView& view, const st
   ListFill fill = ProductFill(host);
   if (fill.columns.empty()) host.Data()->GetTableFields(kView, &fill.columns);
   const std::string categoryText = pagekit::LibraryText(category);
-  fill.columns.push_back(pagekit::RawCondition(ProductListCondition(
-      pagekit::LibraryText(search), categoryText, SubCategories(*host.Data(), categoryText))));
+  fill.columns.push_back(pagekit::RawCondition(
+      ProductListCondition(pagekit::LibraryText(search), categoryText, SubCategories(*host.Data(), categoryText))));
   view.FillList(host, fill);
 }
 
@@ -119,9 +119,9 @@ void ChangeCheckedProductsType(pagekit::PageHost& host, MasterdataView& view) {
 
 ProductForm ReadProductForm(const pagekit::PageFields& fields) {
   ProductForm form;
-  std::wstring* texts[] = {&form.name,         &form.category,     &form.unit,        &form.purchasePrice,
-                           &form.retailPrice,  &form.wholesalePrice, &form.currentStock, &form.initialStock,
-                           &form.lowestStock,  &form.highestStock, &form.remark,      &form.cost};
+  std::wstring* texts[] = {&form.name,        &form.category,       &form.unit,         &form.purchasePrice,
+                           &form.retailPrice, &form.wholesalePrice, &form.currentStock, &form.initialStock,
+                           &form.lowestStock, &form.highestStock,   &form.remark,       &form.cost};
   for (size_t i = 0; i < 12; ++i) *texts[i] = fields.Text(kFormFields[i]);
   form.businessUnit = fields.Text(L"hpkc_new_ywdw");
   form.rate = fields.Text(L"hpkc_new_hsl");

@@ -12,8 +12,7 @@ const wchar_t kPageName[] = L"商品";
 const wchar_t kPanel[] = L"mid_hpkc";
 
 // What the page shows the owner alone.
-const wchar_t* const kOwnerButtons[] = {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate",
-                                        L"hpkc_report"};
+const wchar_t* const kOwnerButtons[] = {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate", L"hpkc_report"};
 
 // The stock reports the page's buttons open, by route name.
 struct ReportButton {

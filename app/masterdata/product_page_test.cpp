@@ -18,10 +18,8 @@ using pagekit::MemoryFields;
 using pagekit::test::MemoryHost;
 using shelltest::MessageBoxRecorder;
 
-const wchar_t* const kOwnerButtons[] = {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate",
-                                        L"hpkc_report"};
-const wchar_t* const kEveryonesControls[] = {L"hpkc_btn_add_type", L"sel_all_listhpkc", L"listhpkc",
-                                             L"hpkc_list_type"};
+const wchar_t* const kOwnerButtons[] = {L"hpkc_btn_new_product", L"hpkc_btn_other", L"hpkc_operate", L"hpkc_report"};
+const wchar_t* const kEveryonesControls[] = {L"hpkc_btn_add_type", L"sel_all_listhpkc", L"listhpkc", L"hpkc_list_type"};
 
 void DeclareLayout(MemoryFields& fields) {
   for (const wchar_t* name : kOwnerButtons) fields.Add(name);

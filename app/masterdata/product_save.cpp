@@ -28,8 +28,8 @@ bool IsRate(const std::wstring& text) {
 // The first field whose text the library's code page cannot hold, or null.
 const wchar_t* UnstorableField(const ProductForm& form) {
   const std::pair<const wchar_t*, const std::wstring*> texts[] = {
-      {L"hpkc_new_pmgg", &form.name},  {L"hpkc_new_hplb", &form.category},    {L"hpkc_new_jldw", &form.unit},
-      {L"hpkc_new_bz", &form.remark},  {L"hpkc_new_ywdw", &form.businessUnit},
+      {L"hpkc_new_pmgg", &form.name}, {L"hpkc_new_hplb", &form.category},     {L"hpkc_new_jldw", &form.unit},
+      {L"hpkc_new_bz", &form.remark}, {L"hpkc_new_ywdw", &form.businessUnit},
   };
   for (const auto& text : texts)
     if (!pagekit::IsStorable(*text.second)) return text.first;
@@ -72,8 +72,9 @@ bool WriteBusinessUnit(KXPDatavane& data, const ProductForm& form) {
   const std::string basic = LibraryText(form.unit);
   if (!Remove(data, "J4_LogicalUnit", {Key("product", product), Key("name_basic", basic)})) return false;
   if (form.businessUnit.empty()) return true;
-  return Write(data, "J4_LogicalUnit", {Value("name", LibraryText(form.businessUnit)), Value("name_basic", basic),
-                                        Value("value", TwoDecimals(TypedNumber(form.rate))), Value("product", product)});
+  return Write(data, "J4_LogicalUnit",
+               {Value("name", LibraryText(form.businessUnit)), Value("name_basic", basic),
+                Value("value", TwoDecimals(TypedNumber(form.rate))), Value("product", product)});
 }
 
 bool RegisterUnit(KXPDatavane& data, const std::wstring& unit) {
@@ -89,8 +90,8 @@ bool RegisterUnit(KXPDatavane& data, const std::wstring& unit) {
 bool WriteProduct(KXPDatavane& data, const ProductSaveInput& input, Record values, bool opened) {
   const std::string openedName = opened ? input.editing[0].value : std::string();
   if (!opened || !RowExists(data, kProducts, "商品名称", openedName)) return Write(data, kProducts, std::move(values));
-  const bool stockTyped = std::fabs(TypedNumber(input.form.currentStock) -
-                                    StoredNumber(input.editing[kCurrentStock].value)) >= 0.005;
+  const bool stockTyped =
+      std::fabs(TypedNumber(input.form.currentStock) - StoredNumber(input.editing[kCurrentStock].value)) >= 0.005;
   if (!stockTyped) values.erase(values.begin() + kCurrentStock);
   Record keys = {Key(input.editing[0].name.c_str(), openedName)};
   return data.UpdateRecord(kProducts, &values, &keys) == 0;
@@ -117,8 +118,7 @@ FormAnswer SaveProduct(KXPDatavane& data, const ProductSaveInput& input) {
   if (form.name.empty()) return Tip(L"hpkc_new_pmgg", L"请输入商品名称！", 120);
   if (!form.businessUnit.empty() && form.unit.empty())
     return Tip(L"hpkc_new_jldw", L"业务单位存在时，基本单位不能为空！");
-  if (!form.businessUnit.empty() && form.rate.empty())
-    return Tip(L"hpkc_new_hsl", L"业务单位存在时，转换率不能为空！");
+  if (!form.businessUnit.empty() && form.rate.empty()) return Tip(L"hpkc_new_hsl", L"业务单位存在时，转换率不能为空！");
   if (form.businessUnit.empty() && !form.rate.empty())
     return Tip(L"hpkc_new_hsl", L"业务单位不存在时，转换率必须为空！");
   if (!form.businessUnit.empty() && !IsRate(form.rate)) return Tip(L"hpkc_new_hsl", L"转换率必须是大于0的数字！");

@@ -20,20 +20,20 @@ namespace masterdata {
 
 // The texts of the form's fields.
 struct ProductForm {
-  std::wstring name;           // hpkc_new_pmgg
-  std::wstring category;       // hpkc_new_hplb
-  std::wstring unit;           // hpkc_new_jldw, the basic unit
-  std::wstring purchasePrice;  // hpkc_new_jhj
-  std::wstring retailPrice;    // hpkc_new_lsj
-  std::wstring wholesalePrice; // hpkc_new_pfj
-  std::wstring currentStock;   // hpkc_new_dqkc
-  std::wstring initialStock;   // hpkc_new_cskc
-  std::wstring lowestStock;    // hpkc_new_zdkc
-  std::wstring highestStock;   // hpkc_new_zgkc
-  std::wstring remark;         // hpkc_new_bz
-  std::wstring businessUnit;   // hpkc_new_ywdw
-  std::wstring rate;           // hpkc_new_hsl, basic units per business unit
-  std::wstring cost;           // hpkc_new_cbj
+  std::wstring name;            // hpkc_new_pmgg
+  std::wstring category;        // hpkc_new_hplb
+  std::wstring unit;            // hpkc_new_jldw, the basic unit
+  std::wstring purchasePrice;   // hpkc_new_jhj
+  std::wstring retailPrice;     // hpkc_new_lsj
+  std::wstring wholesalePrice;  // hpkc_new_pfj
+  std::wstring currentStock;    // hpkc_new_dqkc
+  std::wstring initialStock;    // hpkc_new_cskc
+  std::wstring lowestStock;     // hpkc_new_zdkc
+  std::wstring highestStock;    // hpkc_new_zgkc
+  std::wstring remark;          // hpkc_new_bz
+  std::wstring businessUnit;    // hpkc_new_ywdw
+  std::wstring rate;            // hpkc_new_hsl, basic units per business unit
+  std::wstring cost;            // hpkc_new_cbj
 };
 
 struct ProductSaveInput {

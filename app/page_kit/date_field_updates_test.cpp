@@ -13,10 +13,14 @@ TEST(UpdateDateFields, AHandEditedPeriodIsCustom) {
     const wchar_t* sender;
     const wchar_t* choice;  // null: no period of the table
   } cases[] = {
-      {L"xsd_date_find_start", L"xsd_edit_find_date"}, {L"xsd_date_find_end", L"xsd_edit_find_date"},
-      {L"xsydd_date_find_end", L"xsydd_edit_find_date"}, {L"zjls_date_start", L"zjls_edit_quick_date"},
-      {L"lrtjbg_date_end", L"lrtjbg_edit_date"},         {L"kctjbg_date_start", L"kctjbg_edit_date"},
-      {L"xsd_date", nullptr},                             {L"XSD_DATE_FIND_START", nullptr},
+      {L"xsd_date_find_start", L"xsd_edit_find_date"},
+      {L"xsd_date_find_end", L"xsd_edit_find_date"},
+      {L"xsydd_date_find_end", L"xsydd_edit_find_date"},
+      {L"zjls_date_start", L"zjls_edit_quick_date"},
+      {L"lrtjbg_date_end", L"lrtjbg_edit_date"},
+      {L"kctjbg_date_start", L"kctjbg_edit_date"},
+      {L"xsd_date", nullptr},
+      {L"XSD_DATE_FIND_START", nullptr},
   };
   for (const auto& c : cases) {
     MemoryFields fields;

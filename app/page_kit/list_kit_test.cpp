@@ -267,8 +267,8 @@ TEST(SortListByColumn, ClicksFlipTheSharedDirectionAndRenumber) {
 // beside texts, rows without the cell, equal keys): both directions, by a number
 // column and by a text column.
 TEST(SortListByColumn, OrdersRowsAsTheBodySortsWithCompareListRows) {
-  const wchar_t* const texts[] = {L"10.00", L"-50.00", L"9.50", L"abc", L"", L"-1.00", L"2", L"香蕉", L"Z", L"1e3",
-                                  L"9.50", L".5", L"ab",   L"-",    L"10"};
+  const wchar_t* const texts[] = {L"10.00", L"-50.00", L"9.50", L"abc", L"",   L"-1.00", L"2", L"香蕉",
+                                  L"Z",     L"1e3",    L"9.50", L".5",  L"ab", L"-",     L"10"};
   for (const wchar_t* column : {L"金额", L"名称"}) {
     MemoryList clicked;
     MemoryList sorted;

@@ -56,8 +56,8 @@ void DeriveInitialBalance(PageFields& fields, KXPDatavane& data, PageSide side) 
   std::vector<double> bills;
   if (!Sums(data, "J4_Account_Data", {"收款金额"}, name + (purchase ? " and 类型='付款单'" : " and 类型='收款单'"),
             &money) ||
-      !Sums(data, "J4_Account_Data", {"收款金额", "实际金额"}, name + (purchase ? " and 类型='进货单'" : " and 类型='销售单'"),
-            &bills))
+      !Sums(data, "J4_Account_Data", {"收款金额", "实际金额"},
+            name + (purchase ? " and 类型='进货单'" : " and 类型='销售单'"), &bills))
     return;
   const double initial = Number(fields, L"khyqk_new_dqysk") - ((bills[0] - bills[1]) - money[0]);
   fields.SetText(L"khyqk_new_csysk", FormatMoneyAmount(initial).GetData());

@@ -42,7 +42,8 @@ TEST_F(OpeningFiguresTest, InitialStockTakesBackWhatTheBillsMoved) {
 
 TEST_F(OpeningFiguresTest, InitialBalanceTakesBackBillsAndMoney) {
   const char* party = "O'Neil";
-  Insert("J4_Account_Data", {"2014-10-22", "XSD20141022001", "销售单", party, "100", "100.00", "", "", "", "60.00", ""});
+  Insert("J4_Account_Data",
+         {"2014-10-22", "XSD20141022001", "销售单", party, "100", "100.00", "", "", "", "60.00", ""});
   Insert("J4_Account_Data", {"2014-10-22", "SKD20141022001", "收款单", party, "", "15.00", "", "", "", "15", ""});
   Insert("J4_Account_Data", {"2014-10-22", "JHD20141022001", "进货单", party, "100", "50.00", "", "", "", "0.00", ""});
   Insert("J4_Account_Data", {"2014-10-22", "FKD20141022001", "付款单", party, "", "20.00", "", "", "", "20", ""});

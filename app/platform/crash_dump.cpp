@@ -95,8 +95,8 @@ std::wstring TryWriteDump(DumpState& state, HANDLE token) {
   info.ThreadId = ::GetCurrentThreadId();
   info.ExceptionPointers = state.exception;
   info.ClientPointers = FALSE;
-  const BOOL written = writeDump(::GetCurrentProcess(), ::GetCurrentProcessId(), file.get(), MiniDumpNormal, &info,
-                                 nullptr, nullptr);
+  const BOOL written =
+      writeDump(::GetCurrentProcess(), ::GetCurrentProcessId(), file.get(), MiniDumpNormal, &info, nullptr, nullptr);
   const DWORD error = ::GetLastError();
   if (privilegeChanged) ::AdjustTokenPrivileges(token, FALSE, &previous, sizeof(previous), nullptr, nullptr);
   if (written) return std::wstring();
@@ -136,9 +136,8 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
       return EXCEPTION_CONTINUE_SEARCH;
   }
   HandleScope token(rawToken);
-  const DWORD code = exception != nullptr && exception->ExceptionRecord != nullptr
-                         ? exception->ExceptionRecord->ExceptionCode
-                         : 1;
+  const DWORD code =
+      exception != nullptr && exception->ExceptionRecord != nullptr ? exception->ExceptionRecord->ExceptionCode : 1;
   const std::wstring failure = TryWriteDump(state, token.get());
   // The exit code tells whoever started the program what went wrong, dump or not.
   if (!failure.empty() && state.showMessages) SkinUI::UIMessageBox(nullptr, failure.c_str(), nullptr, MB_OK);

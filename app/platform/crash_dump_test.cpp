@@ -36,8 +36,7 @@ DWORD RunChild(const std::string& folder, const std::string& arguments) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
-  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process))
+  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
     return 0xFFFFFFFF;
   ::WaitForSingleObject(process.hProcess, 120000);
   DWORD code = 0xFFFFFFFF;

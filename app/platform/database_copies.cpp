@@ -102,8 +102,8 @@ bool BackupDatabaseFile(const std::wstring& database, const std::wstring& target
 
 std::string BeforeRestoreCopyName(const SYSTEMTIME& t) {
   char name[64];
-  std::snprintf(name, sizeof(name), "kx_jxc_%04d%02d%02d_%02d%02d%02d_before_restore.bak", t.wYear, t.wMonth,
-                t.wDay, t.wHour, t.wMinute, t.wSecond);
+  std::snprintf(name, sizeof(name), "kx_jxc_%04d%02d%02d_%02d%02d%02d_before_restore.bak", t.wYear, t.wMonth, t.wDay,
+                t.wHour, t.wMinute, t.wSecond);
   return name;
 }
 

@@ -24,10 +24,10 @@ enum class RestoreResult {
   kRestored,
   kSourceUnreadable,  // the chosen file could not be copied beside the database
   kSourceEmpty,
-  kNotOurDatabase,    // does not open with the program's key, or is no database
-  kNoAccounts,        // opens, but holds no account to log in with
-  kCurrentNotKept,    // the current database could not be copied to the backup folder
-  kNotReplaced,       // the checked copy could not take the live file's place
+  kNotOurDatabase,  // does not open with the program's key, or is no database
+  kNoAccounts,      // opens, but holds no account to log in with
+  kCurrentNotKept,  // the current database could not be copied to the backup folder
+  kNotReplaced,     // the checked copy could not take the live file's place
 };
 
 // The copy of the current database kept before a restore, in the backup folder:

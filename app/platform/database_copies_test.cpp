@@ -25,9 +25,7 @@ std::string Read(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -118,16 +116,16 @@ TEST(DatabaseCopies, DefaultBackupNameIsTheLocalDate) {
 TEST_F(RestoreTest, TheBackupIsTheDatabaseAndNeverItself) {
   const std::string target = folder_ + "2026-03-09bak.db";
   Write(target, "an older file of that name");
-  ASSERT_TRUE(shell::BackupDatabaseFile(std::wstring(live_.begin(), live_.end()),
-                                        std::wstring(target.begin(), target.end())));
+  ASSERT_TRUE(
+      shell::BackupDatabaseFile(std::wstring(live_.begin(), live_.end()), std::wstring(target.begin(), target.end())));
   EXPECT_EQ(Read(live_), Read(target));
 
   // The database as its own target, under another spelling of its name.
   const std::string before = Read(live_);
   std::string other = live_;
   std::transform(other.begin(), other.end(), other.begin(), ::toupper);
-  EXPECT_FALSE(shell::BackupDatabaseFile(std::wstring(live_.begin(), live_.end()),
-                                         std::wstring(other.begin(), other.end())));
+  EXPECT_FALSE(
+      shell::BackupDatabaseFile(std::wstring(live_.begin(), live_.end()), std::wstring(other.begin(), other.end())));
   EXPECT_EQ(before, Read(live_));
   // A folder that does not exist.
   const std::string nowhere = folder_ + "no such folder\\x.db";
@@ -159,8 +157,9 @@ TEST_F(RestoreTest, FilesThatAreNotTheProgramsDatabaseAreRefused) {
     settings.path = otherKey;
     settings.key = "another key";
     db.open(settings, CppSQLite3DB::Locking::kPerTransaction);
-    db.execDML("create table J4_Sys_User(name text primary key, pwd text, email text, question text, answer text);"
-               "insert into J4_Sys_User values('老板','','','','');");
+    db.execDML(
+        "create table J4_Sys_User(name text primary key, pwd text, email text, question text, answer text);"
+        "insert into J4_Sys_User values('老板','','','','');");
   }
   const std::string noAccounts = folder_ + "no_accounts.db";
   MakeDatabase(noAccounts, {});
@@ -174,12 +173,9 @@ TEST_F(RestoreTest, FilesThatAreNotTheProgramsDatabaseAreRefused) {
     const char* file;
     shell::RestoreResult result;
   } cases[] = {
-      {"empty.db", shell::RestoreResult::kSourceEmpty},
-      {"random.db", shell::RestoreResult::kNotOurDatabase},
-      {"text.db", shell::RestoreResult::kNotOurDatabase},
-      {"other_key.db", shell::RestoreResult::kNotOurDatabase},
-      {"no_accounts.db", shell::RestoreResult::kNoAccounts},
-      {"missing.db", shell::RestoreResult::kSourceUnreadable},
+      {"empty.db", shell::RestoreResult::kSourceEmpty},      {"random.db", shell::RestoreResult::kNotOurDatabase},
+      {"text.db", shell::RestoreResult::kNotOurDatabase},    {"other_key.db", shell::RestoreResult::kNotOurDatabase},
+      {"no_accounts.db", shell::RestoreResult::kNoAccounts}, {"missing.db", shell::RestoreResult::kSourceUnreadable},
   };
   const std::string liveBytes = Read(live_);
   const std::vector<std::string> accounts = Accounts();

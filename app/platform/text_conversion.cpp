@@ -36,8 +36,8 @@ std::wstring WideFromAnsi(const std::string& text) { return WideFromAnsi(text.c_
 bool IsAnsiRepresentable(const std::wstring& text) {
   if (text.empty()) return true;
   BOOL usedDefault = FALSE;
-  const int bytes = ::WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0,
-                                          nullptr, &usedDefault);
+  const int bytes =
+      ::WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
   return bytes > 0 && !usedDefault && WideFromAnsi(AnsiFromWide(text)) == text;
 }
 

@@ -38,13 +38,8 @@ TEST(TextConversion, BoundedCopiesNeverSplitADoubleByteCharacter) {
     std::size_t size;
     const char* copied;
   } cases[] = {
-      {"老板", 128, "老板"},
-      {"老板", 5, "老板"},
-      {"老板", 4, "老"},   // room for three bytes: the second character would be cut
-      {"a老", 3, "a"},
-      {"a老", 4, "a老"},
-      {"abc", 1, ""},
-      {"abcdef", 4, "abc"},
+      {"老板", 128, "老板"}, {"老板", 5, "老板"}, {"老板", 4, "老"},  // room for three bytes: the second character would be cut
+      {"a老", 3, "a"},       {"a老", 4, "a老"},   {"abc", 1, ""},    {"abcdef", 4, "abc"},
   };
   for (const Case& c : cases) {
     char buffer[130];  // one spare byte past the largest size, to see overruns

@@ -11,9 +11,12 @@ namespace {
 
 unsigned IconCode(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::kInfo: return shell::kMsgDlgIconInfo;
-    case MessageIcon::kWarning: return shell::kMsgDlgIconWarning;
-    case MessageIcon::kError: return shell::kMsgDlgIconError;
+    case MessageIcon::kInfo:
+      return shell::kMsgDlgIconInfo;
+    case MessageIcon::kWarning:
+      return shell::kMsgDlgIconWarning;
+    case MessageIcon::kError:
+      return shell::kMsgDlgIconError;
   }
   return shell::kMsgDlgIconInfo;
 }

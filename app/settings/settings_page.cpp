@@ -38,10 +38,9 @@ const wchar_t kRefusedColour[] = L"#FFD9534F";
 const wchar_t kDoneColour[] = L"#FF3AA57A";
 
 // The page's own buttons and boxes.
-const wchar_t* const kControls[] = {L"xtsz_bak",        L"xtsz_restore",     L"sjaq_bak_sel",
-                                    L"sjaq_restore_sel", L"sjaq_btn_bak",     L"sjaq_btn_restore",
-                                    L"yhgl_save",        L"xtsz_chk_auto_run", L"xtsz_chk_mini",
-                                    L"xtsz_chk_exit"};
+const wchar_t* const kControls[] = {L"xtsz_bak",      L"xtsz_restore",     L"sjaq_bak_sel", L"sjaq_restore_sel",
+                                    L"sjaq_btn_bak",  L"sjaq_btn_restore", L"yhgl_save",    L"xtsz_chk_auto_run",
+                                    L"xtsz_chk_mini", L"xtsz_chk_exit"};
 
 bool SameName(const std::wstring& name, const wchar_t* control) { return _wcsicmp(name.c_str(), control) == 0; }
 

@@ -42,9 +42,12 @@ struct Asked {
 
 std::wstring IconName(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::kInfo: return L"info";
-    case MessageIcon::kWarning: return L"warning";
-    case MessageIcon::kError: return L"error";
+    case MessageIcon::kInfo:
+      return L"info";
+    case MessageIcon::kWarning:
+      return L"warning";
+    case MessageIcon::kError:
+      return L"error";
   }
   return L"?";
 }
@@ -132,7 +135,8 @@ class SettingsPageTest : public pagekit::test::DatavaneDllTest {
     for (const wchar_t* section : {L"layout_xtsz_数据安全", L"layout_xtsz_系统参数", L"layout_xtsz_用户管理"}) {
       fields.Add(section);
     }
-    for (const wchar_t* box : {L"xtsz_chk_auto_run", L"xtsz_chk_mini", L"xtsz_chk_exit"}) fields.Add(box, Kind::kOption);
+    for (const wchar_t* box : {L"xtsz_chk_auto_run", L"xtsz_chk_mini", L"xtsz_chk_exit"})
+      fields.Add(box, Kind::kOption);
     for (const wchar_t* edit : {L"yhgl_edit_pwd", L"yhgl_edit_comfirm", L"sjaq_path_to_bak", L"sjaq_path_to_restore"}) {
       fields.Add(edit, Kind::kEdit);
     }
@@ -312,8 +316,8 @@ TEST_F(SettingsPageTest, PasswordsAreSavedForTheChosenAccount) {
   ASSERT_EQ(L"营业员", fields().EntryKey(L"listyhgl", 1));
   // Both fields empty removes the account's password: asked first when it has one.
   auto removal = [](const wchar_t* account) {
-    const std::wstring text =
-        std::wstring(L"两次都没有输入新密码。保存后“") + account + L"”的密码将被清除，登录时不再需要密码。确定要清除吗？";
+    const std::wstring text = std::wstring(L"两次都没有输入新密码。保存后“") + account +
+                              L"”的密码将被清除，登录时不再需要密码。确定要清除吗？";
     return Said(L"提示", text.c_str(), MessageIcon::kWarning);
   };
   struct Case {
@@ -348,8 +352,7 @@ TEST_F(SettingsPageTest, PasswordsAreSavedForTheChosenAccount) {
     EXPECT_EQ(c.asked, asked_.seen) << c.tip;
     EXPECT_EQ(c.tip, fields().Text(L"yhgl_tip")) << c.tip;
     if (c.account != nullptr) {
-      EXPECT_EQ(0, data().CheckUserPassword(c.account, c.stored))
-          << c.account;
+      EXPECT_EQ(0, data().CheckUserPassword(c.account, c.stored)) << c.account;
     }
   }
   // A store that fails says so: the data object pointed at a folder.
@@ -499,16 +502,11 @@ TEST_F(SettingsPageTest, ThePageTakesItsOwnEventsOnly) {
     const wchar_t* list;
     bool taken;
   } cases[] = {
-      {EventKind::kClick, L"xtsz_bak", L"", true},
-      {EventKind::kClick, L"XTSZ_BAK", L"", true},
-      {EventKind::kClick, L"sjaq_btn_bak", L"", true},
-      {EventKind::kClick, L"xtsz", L"", false},
-      {EventKind::kClick, L"hpkc_btn_find", L"", false},
-      {EventKind::kBarListClick, L"", L"listxtsz", true},
-      {EventKind::kBarListClick, L"", L"listwdgl", false},
-      {EventKind::kItemClick, L"", L"listyhgl", true},
-      {EventKind::kItemClick, L"", L"listhpkc", false},
-      {EventKind::kSelectChanged, L"xtsz_chk_mini", L"", false},
+      {EventKind::kClick, L"xtsz_bak", L"", true},         {EventKind::kClick, L"XTSZ_BAK", L"", true},
+      {EventKind::kClick, L"sjaq_btn_bak", L"", true},     {EventKind::kClick, L"xtsz", L"", false},
+      {EventKind::kClick, L"hpkc_btn_find", L"", false},   {EventKind::kBarListClick, L"", L"listxtsz", true},
+      {EventKind::kBarListClick, L"", L"listwdgl", false}, {EventKind::kItemClick, L"", L"listyhgl", true},
+      {EventKind::kItemClick, L"", L"listhpkc", false},    {EventKind::kSelectChanged, L"xtsz_chk_mini", L"", false},
   };
   for (const Case& c : cases) {
     pagekit::PageEvent event;

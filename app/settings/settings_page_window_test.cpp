@@ -116,7 +116,9 @@ TEST(SettingsAccess, OnlyTheOwnerOpensThePage) {
       MainWindow main(account);
       WatchDialogs dialogs;
       switch (way) {
-        case kRouter: main.frame().ShowPage(L"备份恢复"); break;
+        case kRouter:
+          main.frame().ShowPage(L"备份恢复");
+          break;
         case kTopBar: {
           SkinUI::TNotifyUI click{};
           click.type = L"click";
@@ -124,8 +126,12 @@ TEST(SettingsAccess, OnlyTheOwnerOpensThePage) {
           main.frame().Notify(click);
           break;
         }
-        case kMenuSet: main.frame().OnMenuCommand(L"menu_help_set"); break;
-        case kMenuBackup: main.frame().OnMenuCommand(L"MENU_HELP_BAK"); break;
+        case kMenuSet:
+          main.frame().OnMenuCommand(L"menu_help_set");
+          break;
+        case kMenuBackup:
+          main.frame().OnMenuCommand(L"MENU_HELP_BAK");
+          break;
       }
       const bool owner = std::string(account) == "老板";
       const std::vector<SkinUI::CUIString> tabs = main.frame().GetOpenTabs();
@@ -155,8 +161,10 @@ TEST_F(SettingsPage, ClicksInTheWindowReachThePage) {
   ASSERT_EQ(3, sections->GetCount());
   EXPECT_EQ(L"数据安全", ShownSections()) << "the first section is chosen on opening";
   auto picture = [&](int row) {
-    return std::wstring(main_.frame().GetPaintManager()->FindSubControlByName(sections->GetItemAt(row),
-                                                                               L"easy_item_label")->GetBkImage());
+    return std::wstring(main_.frame()
+                            .GetPaintManager()
+                            ->FindSubControlByName(sections->GetItemAt(row), L"easy_item_label")
+                            ->GetBkImage());
   };
   EXPECT_EQ(L"AppSet/数据安全2.png", picture(0));
 

@@ -7,8 +7,8 @@
 namespace shell {
 
 struct ClickRouteMatch {
-  int chain;            // 1 the first chain, 2 the second, 0 no row takes the name
-  const wchar_t* row;   // the row's name or prefix, null when no row takes it
+  int chain;           // 1 the first chain, 2 the second, 0 no row takes the name
+  const wchar_t* row;  // the row's name or prefix, null when no row takes it
 };
 
 ClickRouteMatch MatchClickRoute(const wchar_t* name);

@@ -234,10 +234,10 @@ TEST(ClickRoutes, RowButtonsRenumberAndAskThePageOfTheirList) {
   home->RemoveAll();
   auto makeList = [&](const wchar_t* name) { return AddTestList(home, name); };
   SkinUI::CListUI* items = makeList(L"listszxm");
-  SkinUI::CControlUI* rent = AddButtonRow(
-      items, {{L"item_line_num", L"1"}, {L"item_项目名称", L"房租"}, {L"item_项目类别", L"支出"}});
-  SkinUI::CControlUI* water = AddButtonRow(
-      items, {{L"item_line_num", L"2"}, {L"item_项目名称", L"水费"}, {L"item_项目类别", L"支出"}});
+  SkinUI::CControlUI* rent =
+      AddButtonRow(items, {{L"item_line_num", L"1"}, {L"item_项目名称", L"房租"}, {L"item_项目类别", L"支出"}});
+  SkinUI::CControlUI* water =
+      AddButtonRow(items, {{L"item_line_num", L"2"}, {L"item_项目名称", L"水费"}, {L"item_项目类别", L"支出"}});
   SkinUI::CControlUI* partial = AddButtonRow(items, {{L"item_line_num", L"3"}, {L"item_项目名称", L"电费"}});
   SkinUI::CListUI* parties = makeList(L"listkhyqk");
   SkinUI::CControlUI* customer = AddButtonRow(parties, {{L"item_客户名称", L"张三"}, {L"item_应收款", L"12.00"}});

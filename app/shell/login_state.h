@@ -7,5 +7,4 @@
 
 #include "account_text.h"
 
-
 extern HWND g_loginHwnd;

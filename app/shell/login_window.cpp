@@ -235,9 +235,10 @@ void CLoginWnd::OnForgetPassword() {
   ::SecureZeroMemory(stored, sizeof(stored));
   if (hasPassword) {
     if (!HasRecoveryAnswer(name)) {
-      ShowMessageDialog(m_hWnd, L"提示",
-                        L"该账号没有设置密保问题，无法在这里找回密码。请老板登录后在“系统设置”的“用户管理”中为它重设密码。",
-                        kMsgDlgIconWarning, 0);
+      ShowMessageDialog(
+          m_hWnd, L"提示",
+          L"该账号没有设置密保问题，无法在这里找回密码。请老板登录后在“系统设置”的“用户管理”中为它重设密码。",
+          kMsgDlgIconWarning, 0);
       return;
     }
     if (!AnswerRecoveryQuestion(m_hWnd, name, L"找回密码")) return;

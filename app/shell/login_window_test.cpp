@@ -159,9 +159,9 @@ TEST(LoginWindow, TheAccountListOpensInsideTheWindowWithNoTipOverIt) {
   ::MapWindowPoints(login.hwnd(), HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rcField), 2);
   RECT inside = {};
   ::IntersectRect(&inside, &rcList, &rcLogin);
-  EXPECT_TRUE(::EqualRect(&inside, &rcList)) << "list " << rcList.left << "," << rcList.top << "," << rcList.right
-                                              << "," << rcList.bottom << " window " << rcLogin.left << ","
-                                              << rcLogin.top << "," << rcLogin.right << "," << rcLogin.bottom;
+  EXPECT_TRUE(::EqualRect(&inside, &rcList))
+      << "list " << rcList.left << "," << rcList.top << "," << rcList.right << "," << rcList.bottom << " window "
+      << rcLogin.left << "," << rcLogin.top << "," << rcLogin.right << "," << rcLogin.bottom;
   EXPECT_EQ(rcField.left, rcList.left) << "under the account field";
   // Every account whole inside the list's client area.
   RECT client = {};

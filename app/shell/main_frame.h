@@ -277,7 +277,8 @@ class MainFrame : public DllApiInterface,
   TrayIcon m_tray;
   HICON m_trayIcon = nullptr;
   TrayClicks m_trayClicks{m_tray,
-                          {kTimerTrayClick, L"menu_app_tray.xml", [this] { RestoreFromTray(); }, [this] {
+                          {kTimerTrayClick, L"menu_app_tray.xml", [this] { RestoreFromTray(); },
+                           [this] {
                              ::BringWindowToTop(m_hWnd);
                              ::SetForegroundWindow(m_hWnd);
                            }}};

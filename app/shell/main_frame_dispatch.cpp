@@ -40,9 +40,12 @@ void MainFrame::Notify(SkinUI::TNotifyUI& msg) {
     const wchar_t* type;
     Handler handler;
   } kRoutes[] = {
-      {L"setfocus", &MainFrame::OnCellSetFocus},   {L"killfocus", &MainFrame::OnCellKillFocus},
-      {L"click", &MainFrame::OnClick},             {L"selectchanged", &MainFrame::OnSelectChanged},
-      {L"itemactivate", &MainFrame::OnItemActivate}, {L"itemclick", &MainFrame::OnItemClick},
+      {L"setfocus", &MainFrame::OnCellSetFocus},
+      {L"killfocus", &MainFrame::OnCellKillFocus},
+      {L"click", &MainFrame::OnClick},
+      {L"selectchanged", &MainFrame::OnSelectChanged},
+      {L"itemactivate", &MainFrame::OnItemActivate},
+      {L"itemclick", &MainFrame::OnItemClick},
       {L"headerclick", &MainFrame::OnHeaderClick},
   };
   for (const auto& route : kRoutes) {

@@ -128,15 +128,25 @@ TEST(Feedback, TheMenuMailsTheDialogsTextAndSaysHowItWent) {
   } cases[] = {
       {"taken", "250 ok\r\n", {{kSend}}, {Box(L"提示", L"反馈完毕", shell::kMsgDlgIconInfo)}, {L"|"}, true, true},
       // A failed send opens the dialog again with what was typed.
-      {"recipient refused", "550 no such user\r\n", {{kSend}, {kCancel}},
-       {Box(L"错误", L"反馈发送失败！", shell::kMsgDlgIconError)}, {L"|", typed}, true, false},
+      {"recipient refused",
+       "550 no such user\r\n",
+       {{kSend}, {kCancel}},
+       {Box(L"错误", L"反馈发送失败！", shell::kMsgDlgIconError)},
+       {L"|", typed},
+       true,
+       false},
       {"cancelled", "250 ok\r\n", {{kCancel}}, {}, {L"|"}, false, false},
       // An empty subject or text is asked for; the dialog stays with what was typed.
       {"no subject", "250 ok\r\n", {{{L"", kBody, true}, kCancel}}, {ask}, {L"|"}, false, false},
       {"no text", "250 ok\r\n", {{{kSubject, L"", true}, kCancel}}, {ask}, {L"|"}, false, false},
       {"blank text", "250 ok\r\n", {{{kSubject, L"  \r\n ", true}, kCancel}}, {ask}, {L"|"}, false, false},
-      {"no subject, then filled in", "250 ok\r\n", {{{L"", kBody, true}, kSend}},
-       {ask, Box(L"提示", L"反馈完毕", shell::kMsgDlgIconInfo)}, {L"|"}, true, true},
+      {"no subject, then filled in",
+       "250 ok\r\n",
+       {{{L"", kBody, true}, kSend}},
+       {ask, Box(L"提示", L"反馈完毕", shell::kMsgDlgIconInfo)},
+       {L"|"},
+       true,
+       true},
   };
   MainWindow main("老板");
   for (const Case& c : cases) {

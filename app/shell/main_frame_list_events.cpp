@@ -120,7 +120,7 @@ void MainFrame::OnItemClick(SkinUI::TNotifyUI& msg) {
 }
 
 bool MainFrame::ShowListContextMenu(const SkinUI::CUIString& listName) {
-  const wchar_t* layout = listName == L"listSideBar"       ? L"menu_sidebar.xml"
+  const wchar_t* layout = listName == L"listSideBar"      ? L"menu_sidebar.xml"
                           : listName == L"hpkc_list_type" ? L"menu_product_type.xml"
                                                           : nullptr;
   if (layout == nullptr) return false;

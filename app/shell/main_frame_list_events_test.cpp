@@ -141,7 +141,8 @@ TEST(ListEvents, TheShopListSwitchesItsSubPages) {
   ASSERT_EQ(static_cast<int>(entries.size()), list->GetCount());
   shelltest::Pump(100);
   auto picture = [&](int row) {
-    SkinUI::CControlUI* label = main.frame().GetPaintManager()->FindSubControlByName(list->GetItemAt(row), L"easy_item_label");
+    SkinUI::CControlUI* label =
+        main.frame().GetPaintManager()->FindSubControlByName(list->GetItemAt(row), L"easy_item_label");
     return std::wstring(label != nullptr ? label->GetBkImage() : L"-");
   };
   auto shownPages = [&] {

@@ -67,18 +67,26 @@ TEST(ModulePages, EachPageOpensItsTabItsPanelAndItsTiles) {
     Names contents;
   } cases[] = {
       {L"基础资料", L"mid_jczl", L"jczl_grid", {L"商品类别", L"客户类别", L"供应商类别", L"计量单位"}},
-      {L"进销存", L"mid_jxc", L"jxc_grid",
+      {L"进销存",
+       L"mid_jxc",
+       L"jxc_grid",
        {L"销售批发价", L"销售订单", L"销售单", L"供应商合同价", L"采购订单", L"进货单"}},
       {L"资金 ", L"mid_zj", L"zj_grid", {L"收支项目", L"应收账款", L"应付账款", L"其它收支"}},
-      {L"报表中心", L"mid_jybg", L"listjybg_xs",
-       {L"销售明细表", L"应收款查询", L"应收款明细表", L"销售汇总表(商品)", L"销售汇总表(客户)",
-        L"销售汇总表(业务员)", L"客户对账单", L"销售订单查询"}},
-      {L"报表中心", L"mid_jybg", L"listjybg_jh",
-       {L"进货明细表", L"应付款查询", L"应付款明细表", L"进货汇总表(商品)", L"进货汇总表(供应商)",
-        L"供应商对账单", L"采购订单查询"}},
+      {L"报表中心",
+       L"mid_jybg",
+       L"listjybg_xs",
+       {L"销售明细表", L"应收款查询", L"应收款明细表", L"销售汇总表(商品)", L"销售汇总表(客户)", L"销售汇总表(业务员)",
+        L"客户对账单", L"销售订单查询"}},
+      {L"报表中心",
+       L"mid_jybg",
+       L"listjybg_jh",
+       {L"进货明细表", L"应付款查询", L"应付款明细表", L"进货汇总表(商品)", L"进货汇总表(供应商)", L"供应商对账单",
+        L"采购订单查询"}},
       {L"报表中心", L"mid_jybg", L"listjybg_kc", {L"库存统计表", L"库存预警"}},
       {L"报表中心", L"mid_jybg", L"listjybg_zj", {L"资金统计表", L"利润统计表"}},
-      {L"网店管理", L"mid_wdgl", L"listwdgl",
+      {L"网店管理",
+       L"mid_wdgl",
+       L"listwdgl",
        {L"网店信息同步", L"宝贝数据同步", L"订单数据同步", L"退款数据同步", L"快递单打印", L"淘宝同步教程"}},
       {L"商品", L"mid_hpkc", nullptr, {}},
       {L"首页", L"mid_dpgl", nullptr, {}},
@@ -162,9 +170,12 @@ TEST(ModulePages, TopBarButtonsTilesAndTabsOpenPagesWithTheMouse) {
   for (const Step& step : steps) {
     MessageBoxRecorder::Boxes().clear();
     shelltest::Click(main.hwnd(), main.Find(step.click));
-    const bool reached = PumpUntil([&] {
-      return VisiblePanels(main.frame()) == step.panel && (step.box == nullptr || !MessageBoxRecorder::Boxes().empty());
-    }, 3000);
+    const bool reached = PumpUntil(
+        [&] {
+          return VisiblePanels(main.frame()) == step.panel &&
+                 (step.box == nullptr || !MessageBoxRecorder::Boxes().empty());
+        },
+        3000);
     EXPECT_TRUE(reached) << shell::AnsiFromWide(step.click) << ": "
                          << shell::AnsiFromWide(VisiblePanels(main.frame()).c_str());
     if (step.box != nullptr && !MessageBoxRecorder::Boxes().empty()) {
@@ -219,8 +230,9 @@ TEST(ModulePages, APlusShowsWhileTheMouseIsOverItsTileOrEntry) {
   // Clicked, the plus puts the tile's page into the side bar.
   MoveTo(main, Inside(tile));
   shelltest::Click(main.hwnd(), plus);
-  EXPECT_TRUE(PumpUntil([&] { return EntryNames(shell::FindBarList(*main.frame().GetPaintManager(), L"listSideBar")) ==
-                                     Names{L"商品"}; }, 2000));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return EntryNames(shell::FindBarList(*main.frame().GetPaintManager(), L"listSideBar")) == Names{L"商品"}; },
+      2000));
   EXPECT_EQ(L"mid_dpgl", VisiblePanels(main.frame())) << "the plus opens no page";
 
   // A report entry of the report centre, whose button is wider than its column.
@@ -299,7 +311,9 @@ TEST(ModulePages, ReportListsShowTheirFirstAndLastEntriesWhole) {
   const struct {
     const wchar_t* page;
     const wchar_t* list;
-  } cases[] = {{L"报表中心", L"listjybg_xs"}, {L"报表中心", L"listjybg_jh"}, {L"报表中心", L"listjybg_kc"},
+  } cases[] = {{L"报表中心", L"listjybg_xs"},
+               {L"报表中心", L"listjybg_jh"},
+               {L"报表中心", L"listjybg_kc"},
                {L"进销存", L"listbaobiao2"}};
   int scrolled = 0;
   for (const auto& c : cases) {

@@ -26,8 +26,7 @@ void MainFrame::OpenPageByName(const std::wstring& page) { ShowPage(page.c_str()
 
 bool MainFrame::OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool multiple, const RECT& screen) {
   // The popup owns itself; its choice comes back through this window's callback.
-  new CDlgProductList(this, this, owner, extra, multiple ? 1 : 0, screen.left, screen.top, screen.right,
-                      screen.bottom);
+  new CDlgProductList(this, this, owner, extra, multiple ? 1 : 0, screen.left, screen.top, screen.right, screen.bottom);
   return true;
 }
 
@@ -65,8 +64,8 @@ void MainFrame::OfferPickerResult(pagekit::PickerResult result) {
 // sign, and an activated list row are their pages' to handle.
 void MainFrame::OnEditTextChanged(SkinUI::CControlUI* cell) { OfferToPages(pagekit::EventKind::kTextChanged, cell); }
 
-void MainFrame::AnswerRowAction(const pagekit::RowAction& action, pagekit::EventKind kind,
-                                SkinUI::CControlUI* sender, const wchar_t* caption) {
+void MainFrame::AnswerRowAction(const pagekit::RowAction& action, pagekit::EventKind kind, SkinUI::CControlUI* sender,
+                                const wchar_t* caption) {
   if (action.Wanted() && !action.pageFirst.empty()) OpenPage(action.pageFirst.c_str());
   if (OfferToPages(kind, sender, action.list.c_str(), 0, 0, action.row)) return;
   if (action.Wanted()) TellNotBuiltYet(m_hWnd, caption);

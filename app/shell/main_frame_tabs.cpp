@@ -29,7 +29,7 @@ SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* 
 bool MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
   SkinUI::COptionUI* added = nullptr;
   {
-      for (const auto& entry : m_openTabs) {
+    for (const auto& entry : m_openTabs) {
       if (entry.second != page) continue;
       SkinUI::COptionUI* tab = FindOption(m_PaintManager, Named(L"tab_", page).GetData());
       if (tab != nullptr && !tab->IsSelected()) tab->SetAttribute(L"selected", L"true");

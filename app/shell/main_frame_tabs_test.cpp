@@ -22,8 +22,7 @@ using shelltest::PumpUntil;
 class TabsTest : public ::testing::Test {
  protected:
   // Their panels "mid_PageA" and so on are made at start-up.
-  TabsTest()
-      : a_("PageA"), b_("PageB"), c_("PageC"), bound_({{&a_, "甲"}, {&b_, "乙"}, {&c_, "丙"}}), main_("老板") {}
+  TabsTest() : a_("PageA"), b_("PageB"), c_("PageC"), bound_({{&a_, "甲"}, {&b_, "乙"}, {&c_, "丙"}}), main_("老板") {}
 
   // "甲,乙": the tabs of the strip, in the strip's order, with the selected one in
   // brackets; checked against the open-tab map.
@@ -73,12 +72,12 @@ TEST_F(TabsTest, SequencesOfOpeningClosingAndStepping) {
     const wchar_t* panel;
   } cases[] = {
       {"opening an open page selects it, no second tab", {L"+甲", L"+乙", L"+甲"}, L"[甲],乙", L"mid_PageA"},
-      {"closing the selected middle tab opens its right", {L"+甲", L"+乙", L"+丙", L"+乙", L"-乙"}, L"甲,[丙]",
+      {"closing the selected middle tab opens its right",
+       {L"+甲", L"+乙", L"+丙", L"+乙", L"-乙"},
+       L"甲,[丙]",
        L"mid_PageC"},
-      {"closing the selected rightmost tab opens its left", {L"+甲", L"+乙", L"+丙", L"-丙"}, L"甲,[乙]",
-       L"mid_PageB"},
-      {"closing a tab not selected changes nothing else", {L"+甲", L"+乙", L"+丙", L"-甲"}, L"乙,[丙]",
-       L"mid_PageC"},
+      {"closing the selected rightmost tab opens its left", {L"+甲", L"+乙", L"+丙", L"-丙"}, L"甲,[乙]", L"mid_PageB"},
+      {"closing a tab not selected changes nothing else", {L"+甲", L"+乙", L"+丙", L"-甲"}, L"乙,[丙]", L"mid_PageC"},
       {"previous steps left", {L"+甲", L"+乙", L"+丙", L"<"}, L"甲,[乙],丙", L"mid_PageB"},
       {"previous on the leftmost does nothing", {L"+甲", L"+乙", L"+甲", L"<"}, L"[甲],乙", L"mid_PageA"},
       {"next steps right", {L"+甲", L"+乙", L"+甲", L">"}, L"甲,[乙]", L"mid_PageB"},
@@ -94,10 +93,18 @@ TEST_F(TabsTest, SequencesOfOpeningClosingAndStepping) {
     for (const std::wstring& step : c.steps) {
       const SkinUI::CUIString page = step.substr(1).c_str();
       switch (step[0]) {
-        case L'+': main_.frame().ShowPage(page); break;
-        case L'-': main_.frame().CloseTab(page); break;
-        case L'<': main_.frame().SelectPrevTab(); break;
-        default: main_.frame().SelectNextTab(); break;
+        case L'+':
+          main_.frame().ShowPage(page);
+          break;
+        case L'-':
+          main_.frame().CloseTab(page);
+          break;
+        case L'<':
+          main_.frame().SelectPrevTab();
+          break;
+        default:
+          main_.frame().SelectNextTab();
+          break;
       }
     }
     EXPECT_EQ(c.strip, Strip()) << c.name;
@@ -142,7 +149,8 @@ TEST_F(TabsTest, AnUnclosableTabHasNoCloseButtonAndAMissingStripNoTab) {
 TEST_F(TabsTest, TheSelectedTabIsAlwaysShownWhole) {
   main_.Show();
   MessageBoxRecorder boxes;
-  const std::vector<std::wstring> pages = {L"甲", L"乙", L"丙", L"基础资料", L"进销存", L"网店管理", L"报表中心", L"备份恢复"};
+  const std::vector<std::wstring> pages = {L"甲",     L"乙",       L"丙",       L"基础资料",
+                                           L"进销存", L"网店管理", L"报表中心", L"备份恢复"};
   auto* strip = shell::FindContainer(*main_.frame().GetPaintManager(), L"layoutContentTab");
   ASSERT_NE(nullptr, strip);
   // The selected tab, which must lie whole inside the strip.

@@ -121,8 +121,10 @@ TEST(MainFrame, CloseButtonAndAltF4HideMinimiseOrAskToExit) {
     } else {
       ::PostMessageW(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     }
-    PumpUntil([&] { return !main.Alive() || !::IsWindowVisible(main.hwnd()) || ::IsIconic(main.hwnd()) ||
-                           !DialogAnswer::Asked().empty(); });
+    PumpUntil([&] {
+      return !main.Alive() || !::IsWindowVisible(main.hwnd()) || ::IsIconic(main.hwnd()) ||
+             !DialogAnswer::Asked().empty();
+    });
     shelltest::Pump(200);
     EXPECT_EQ(c.asks ? 1u : 0u, DialogAnswer::Asked().size()) << c.name;
     if (c.asks && !DialogAnswer::Asked().empty()) {
@@ -157,8 +159,8 @@ TEST(MainFrame, DestroyedWindowEndsTheMessageLoop) {
 TEST(MainFrame, BroadcastWavesAppearOneTwoThreeThenVanish) {
   MainWindow main("老板");
   const bool expected[][3] = {
-      {true, false, false}, {true, true, false}, {true, true, true}, {false, false, false},
-      {true, false, false}, {true, true, false},
+      {true, false, false},  {true, true, false},  {true, true, true},
+      {false, false, false}, {true, false, false}, {true, true, false},
   };
   for (int tick = 0; tick < 6; ++tick) {
     ::SendMessageW(main.hwnd(), WM_TIMER, shell::kTimerBroadcast, 0);

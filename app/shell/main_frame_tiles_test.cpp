@@ -22,8 +22,8 @@ namespace {
 
 using shelltest::EntryNames;
 using shelltest::MainWindow;
-using shelltest::TileNames;
 using shelltest::PumpUntil;
+using shelltest::TileNames;
 
 std::vector<std::wstring> Names(std::initializer_list<const wchar_t*> names) {
   return std::vector<std::wstring>(names.begin(), names.end());
@@ -146,7 +146,8 @@ TEST(Tiles, DeletingOneOrAllShortcutsRemovesTheStoredRows) {
 
 TEST(Tiles, SideBarScrollStepsDownAndBackToTheTop) {
   g_dataObject->DeleteSideBarItem(nullptr);
-  for (int i = 0; i < 20; ++i) g_dataObject->AddSideBarItem(("商品" + std::to_string(i)).c_str(), "AppLogo/8_S.png", "");
+  for (int i = 0; i < 20; ++i)
+    g_dataObject->AddSideBarItem(("商品" + std::to_string(i)).c_str(), "AppLogo/8_S.png", "");
   MainWindow main("老板");
   main.Show();
   SkinUI::CBarListUI* list = SideBar(main);
@@ -163,8 +164,8 @@ TEST(Tiles, SideBarScrollStepsDownAndBackToTheTop) {
 }
 
 TEST(Tiles, ReportPanelsGetTheSixReportTilesUpToTheFirstGap) {
-  const std::vector<std::wstring> six = Names(
-      {L"销售汇总表(商品)", L"销售汇总表(客户)", L"库存统计表", L"客户对账单", L"利润统计表", L"销售订单查询"});
+  const std::vector<std::wstring> six =
+      Names({L"销售汇总表(商品)", L"销售汇总表(客户)", L"库存统计表", L"客户对账单", L"利润统计表", L"销售订单查询"});
   MainWindow main("老板");
   SkinUI::CPaintManagerUI& pm = *main.frame().GetPaintManager();
   for (const wchar_t* name : {L"listbaobiao0", L"listbaobiao1", L"listbaobiao2", L"listbaobiao3"}) {
@@ -272,11 +273,10 @@ TEST(GridWnd, ADragFlingsOnAfterRelease) {
     int dy, speed, ticks;
     bool moves;
   } cases[] = {
-      {120, 120, 50, true},  // 5 x the whole square root of 120
-      {300, 120, 50, true},  // a drag counts up to 120 pixels a tick
-      {-30, -30, 25, true},
-      {1, 1, 5, false},    // its first step, (4/5)² x 1, is less than a pixel
-      {0, 0, 0, false},    // let go where it was pressed: nothing flings and the timer stops
+      {120, 120, 50, true},                    // 5 x the whole square root of 120
+      {300, 120, 50, true},                    // a drag counts up to 120 pixels a tick
+      {-30, -30, 25, true}, {1, 1, 5, false},  // its first step, (4/5)² x 1, is less than a pixel
+      {0, 0, 0, false},                        // let go where it was pressed: nothing flings and the timer stops
   };
   for (const Case& c : cases) {
     window.ScrollTo(range / 2);
@@ -309,11 +309,10 @@ TEST(GridWnd, WheelStepsAddToTheRunningFling) {
     bool down;
     int speed, ticks;
   } steps[] = {
-      {true, -8, 10},   // from rest
-      {true, -16, 20},  // the running step -8, and 8 more
-      {false, -4, 10},  // against a downward fling: 12
-      {false, 8, 10},
-      {true, -4, 10},  // against an upward fling: 12
+      {true, -8, 10},                   // from rest
+      {true, -16, 20},                  // the running step -8, and 8 more
+      {false, -4, 10},                  // against a downward fling: 12
+      {false, 8, 10},  {true, -4, 10},  // against an upward fling: 12
   };
   for (const Step& s : steps) {
     window.Wheel(s.down);

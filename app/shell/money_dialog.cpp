@@ -17,8 +17,8 @@ namespace shell {
 namespace {
 
 const MoneyCaptions kReceipt = {L"收款业务-新增", L"收款业务-修改", L"客户名称:", L"收款金额:", L"收订金/欠款", "客户"};
-const MoneyCaptions kPayment = {L"付款业务-新增", L"付款业务-修改", L"供应商名称:", L"付款金额:", L"付订金/欠款",
-                                "供应商"};
+const MoneyCaptions kPayment = {L"付款业务-新增", L"付款业务-修改", L"供应商名称:",
+                                L"付款金额:",     L"付订金/欠款",   "供应商"};
 
 }  // namespace
 
@@ -54,8 +54,7 @@ void CDlgMoney::OnLayoutBuilt() {
   SetControlText(L"money_edit_project", captions.note);
 }
 
-void CDlgMoney::FillForEdit(const wchar_t* partyName, const wchar_t* date, const wchar_t* note,
-                            const wchar_t* amount) {
+void CDlgMoney::FillForEdit(const wchar_t* partyName, const wchar_t* date, const wchar_t* note, const wchar_t* amount) {
   m_result->party = partyName;
   m_result->date = date;
   m_result->note = note;

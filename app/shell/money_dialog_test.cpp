@@ -71,8 +71,8 @@ TEST(MoneyDialog, SavedAmountHasTwoDecimals) {
     const wchar_t* typed;
     const wchar_t* saved;
   } cases[] = {
-      {L"12.5", L"12.50"}, {L"abc", L"0.00"},       {L"", L"0.00"},          {L"7", L"7.00"},
-      {L"-3.456", L"-3.46"}, {L"12.5元", L"12.50"}, {L"1e3", L"1000.00"},   {L"0.005", L"0.01"},
+      {L"12.5", L"12.50"},   {L"abc", L"0.00"},     {L"", L"0.00"},       {L"7", L"7.00"},
+      {L"-3.456", L"-3.46"}, {L"12.5元", L"12.50"}, {L"1e3", L"1000.00"}, {L"0.005", L"0.01"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
@@ -112,8 +112,8 @@ TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
           SkinUI::CControlUI* edit = d.FindControl(L"money_edit_money");
           amountFocused = d.GetPaintManager()->GetFocus() == edit;
           HWND native = static_cast<SkinUI::CEditUI*>(edit->GetInterface(L"Edit"))->GetSafeWnd();
-          if (native != nullptr) ::SendMessageW(native, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
-                                                reinterpret_cast<LPARAM>(&selEnd));
+          if (native != nullptr)
+            ::SendMessageW(native, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
         }),
         step::Shot(std::wstring(partyType) == L"客户" ? "DlgMoney_receipt" : "DlgMoney_payment"),
         step::Press(L"msgdlg_ok"),

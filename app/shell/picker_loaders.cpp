@@ -17,8 +17,8 @@ namespace {
 
 const wchar_t kEntryLayout[] = L"barlist_item.xml";
 
-SkinUI::BarListNode* AddEntry(SkinUI::CBarListUI* list, const SkinUI::CUIString& text,
-                              SkinUI::BarListNode* parent, bool deletable) {
+SkinUI::BarListNode* AddEntry(SkinUI::CBarListUI* list, const SkinUI::CUIString& text, SkinUI::BarListNode* parent,
+                              bool deletable) {
   SkinUI::BarListItemInfo info;
   info.text = text;
   info.key = text;
@@ -86,8 +86,7 @@ SkinUI::CPaintManagerUI* ManagerOf(SkinUI::CListUI* list, SkinUI::CPaintManagerU
 
 // The picker's product list: category and name, a header (with check boxes when
 // several products may be chosen), then the rows that meet the condition.
-void FillProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, const std::string& condition,
-                     int style) {
+void FillProductList(SkinUI::CPaintManagerUI& manager, SkinUI::CListUI* list, const std::string& condition, int style) {
   list->RemoveAll();
   list->SetScrollPos(SIZE{0, 0});
   std::vector<DataField> fields = {MakeDataField("商品类别", ""), MakeDataField("商品名称", "")};

@@ -108,8 +108,7 @@ shell::PickerPopup* Open(Kind kind, MainWindow& main, Recorder* recorder, SkinUI
     case Kind::kDropDelList:
       return new shell::CDlgDropDelList(frame, owner, at.left, at.top, at.right, at.bottom);
     case Kind::kProductList:
-      return new shell::CDlgProductList(frame, recorder, owner, kExtra, multiple, at.left, at.top, at.right,
-                                        at.bottom);
+      return new shell::CDlgProductList(frame, recorder, owner, kExtra, multiple, at.left, at.top, at.right, at.bottom);
     case Kind::kProductTypeList:
       return new shell::CDlgProductTypeList(frame, recorder, owner, at.left, at.top, at.right, at.bottom);
     case Kind::kProductUnitList:
@@ -168,8 +167,8 @@ std::vector<std::wstring> Entries(SkinUI::CBarListUI* list) {
   for (int i = 0; i < list->GetCount(); ++i) {
     SkinUI::BarListNode* node = list->GetNodeOf(list->GetItemAt(i));
     if (node == nullptr) continue;
-    SkinUI::CControlUI* del = static_cast<SkinUI::CContainerUI*>(node->row->GetInterface(L"Container"))
-                                  ->FindSubControl(L"item_del");
+    SkinUI::CControlUI* del =
+        static_cast<SkinUI::CContainerUI*>(node->row->GetInterface(L"Container"))->FindSubControl(L"item_del");
     entries.push_back(std::wstring(node->level, L' ') + (del != nullptr && del->IsVisible() ? L"+" : L"") +
                       node->text.GetData());
   }
@@ -282,19 +281,30 @@ TEST_F(Pickers, AClickOnARowReachesTheOwnerOnceBeforeThePickerCloses) {
     std::vector<DataField> records;
     // Adds the row to click to the opened picker and answers it.
     std::function<SkinUI::CControlUI*(shell::PickerPopup*)> row;
-    const wchar_t* reported;  // empty: nothing reported
+    const wchar_t* reported;   // empty: nothing reported
     const wchar_t* ownerEdit;  // the text of "xsd_ywy" afterwards
   } cases[] = {
-      {"drop list", Kind::kDropList, {MakeDataField("name", "")},
+      {"drop list",
+       Kind::kDropList,
+       {MakeDataField("name", "")},
        [](shell::PickerPopup* p) {
          AddRow(ListIn(p, L"list"), {{L"item_id", L"7"}});
          return AddRow(ListIn(p, L"list"), {{L"item_id", L"8"}, {L"item_name", L"张三"}});
        },
-       L"drop|张三|xsd_ywy_drop|0", L""},
+       L"drop|张三|xsd_ywy_drop|0",
+       L""},
       // Without records the picker has no cell to read.
-      {"drop list without records", Kind::kDropList, {},
-       [](shell::PickerPopup* p) { return AddRow(ListIn(p, L"list"), {{L"item_name", L"李四"}}); }, L"", L""},
-      {"deletable drop list", Kind::kDropDelList, {},
+      {"drop list without records",
+       Kind::kDropList,
+       {},
+       [](shell::PickerPopup* p) {
+         return AddRow(ListIn(p, L"list"), {{L"item_name", L"李四"}});
+       },
+       L"",
+       L""},
+      {"deletable drop list",
+       Kind::kDropDelList,
+       {},
        [](shell::PickerPopup* p) {
          SkinUI::CBarListUI* list = BarListIn(p, L"list_product_unit");
          SkinUI::BarListItemInfo info;
@@ -303,18 +313,28 @@ TEST_F(Pickers, AClickOnARowReachesTheOwnerOnceBeforeThePickerCloses) {
          list->AddBarListNode(info, nullptr, L"barlist_item.xml");
          return RowOfEntry(list, L"王五");
        },
-       L"", L"王五"},
-      {"product list", Kind::kProductList, {},
+       L"",
+       L"王五"},
+      {"product list",
+       Kind::kProductList,
+       {},
        [](shell::PickerPopup* p) {
          return AddRow(ListIn(p, L"list_product"), {{L"item_商品类别", L"食品"}, {L"item_商品名称", L"苹果"}});
        },
-       L"product|苹果|xsd_ywy_drop|24301", L""},
-      {"category tree", Kind::kProductTypeList, {},
+       L"product|苹果|xsd_ywy_drop|24301",
+       L""},
+      {"category tree",
+       Kind::kProductTypeList,
+       {},
        [](shell::PickerPopup* p) { return RowOfEntry(BarListIn(p, L"list_product_type"), L"水果"); },
-       L"type|水果|xsd_ywy_drop|0", L""},
-      {"unit list", Kind::kProductUnitList, {},
+       L"type|水果|xsd_ywy_drop|0",
+       L""},
+      {"unit list",
+       Kind::kProductUnitList,
+       {},
        [](shell::PickerPopup* p) { return RowOfEntry(BarListIn(p, L"list_product_unit"), L"箱"); },
-       L"unit|箱|xsd_ywy_drop|0", L""},
+       L"unit|箱|xsd_ywy_drop|0",
+       L""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -363,10 +383,10 @@ TEST_F(Pickers, TheFocusGoingElsewhereClosesAndTheSearchBoxKeepsOpen) {
     To to;
     bool closes;
   } cases[] = {
-      {Kind::kDropList, kOther, true},          {Kind::kDropDelList, kNowhere, true},
-      {Kind::kProductTypeList, kOther, true},   {Kind::kProductUnitList, kOther, true},
-      {Kind::kProductList, kOther, true},       {Kind::kProductList, kNowhere, true},
-      {Kind::kProductList, kItself, false},     {Kind::kProductList, kSearchBox, false},
+      {Kind::kDropList, kOther, true},        {Kind::kDropDelList, kNowhere, true},
+      {Kind::kProductTypeList, kOther, true}, {Kind::kProductUnitList, kOther, true},
+      {Kind::kProductList, kOther, true},     {Kind::kProductList, kNowhere, true},
+      {Kind::kProductList, kItself, false},   {Kind::kProductList, kSearchBox, false},
   };
   for (const Case& c : cases) {
     shell::PickerPopup* picker = Open(c.kind, main_, &recorder_, owner, {100, 100, 297, 260});
@@ -479,8 +499,8 @@ TEST_F(Pickers, DeletingAUnitRemovesItFromTheDatabaseAndKeepsThePickerOpen) {
   shelltest::SaveWindowShot(hwnd, "units");
 
   for (const wchar_t* unit : {L"l'x", L"个"}) {
-    SkinUI::CControlUI* del =
-        static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, unit)->GetInterface(L"Container"))->FindSubControl(L"item_del");
+    SkinUI::CControlUI* del = static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, unit)->GetInterface(L"Container"))
+                                  ->FindSubControl(L"item_del");
     shelltest::Click(hwnd, del);
     EXPECT_TRUE(PumpUntil([list, unit] { return list->FindBarListNode(unit) == nullptr; })) << unit;
     Pump(200);

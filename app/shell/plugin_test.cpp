@@ -42,7 +42,8 @@ class PluginFolder : public ::testing::Environment {
     ::CreateDirectoryA(folder_.c_str(), nullptr);
     const std::string plugin = ExeFolder() + "shell_test_plugin.dll";
     ASSERT_TRUE(::CopyFileA(plugin.c_str(), (folder_ + "\\a_mydll.dll").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA((ExeFolder() + "libwinpthread-1.dll").c_str(), (folder_ + "\\b_foreign.dll").c_str(), FALSE));
+    ASSERT_TRUE(
+        ::CopyFileA((ExeFolder() + "libwinpthread-1.dll").c_str(), (folder_ + "\\b_foreign.dll").c_str(), FALSE));
     ASSERT_TRUE(::CopyFileA(plugin.c_str(), (folder_ + "\\c_other.dll").c_str(), FALSE));
     g_plugins.clear();
     shell::ScanPluginFolder(folder_);
@@ -133,7 +134,7 @@ TEST(Plugins, HostOperationsAnswer) {
       {"MyDllWnd_chk", "text", "", true, "插件选项"},
       {"xtsz_chk_mini", "state", "", false, "最小化到系统托盘，不退出程序"},  // an option answers its text
       {"MyDllWnd_btn1", "text", "MyDllWnd_page", false, "按钮一"},
-      {"MyDllWnd_btn1", "text", "mid_dpgl", false, ""},  // not under that control
+      {"MyDllWnd_btn1", "text", "mid_dpgl", false, ""},            // not under that control
       {"MyDllWnd_btn1", "text", "没有这个控件", false, "按钮一"},  // no such parent: the whole window
   };
   for (const Case& c : cases) {
@@ -161,17 +162,14 @@ TEST(Plugins, ItsButtonsAreAnsweredThroughTheHost) {
     const wchar_t* click;
     const char* logged;
   } steps[] = {
-      {L"MyDllWnd_btn1", "set:0,-1"},
-      {L"MyDllWnd_btn2", "get:[]"},
-      {L"MyDllWnd_btn3", "state:0"},
-      {L"MyDllWnd_chk", "click|MyDllWnd_chk"},
-      {L"MyDllWnd_btn3", "state:1"},
-      {L"MyDllWnd_btn4", "parent:MyDllWnd_buttons,text:按钮一"},
+      {L"MyDllWnd_btn1", "set:0,-1"}, {L"MyDllWnd_btn2", "get:[]"},
+      {L"MyDllWnd_btn3", "state:0"},  {L"MyDllWnd_chk", "click|MyDllWnd_chk"},
+      {L"MyDllWnd_btn3", "state:1"},  {L"MyDllWnd_btn4", "parent:MyDllWnd_buttons,text:按钮一"},
   };
   for (const Step& s : steps) {
     shelltest::Click(main.hwnd(), main.Find(s.click));
-    EXPECT_TRUE(PumpUntil([&] { return Has(PluginFolder::Report(0), s.logged); }, 3000))
-        << s.logged << "\n" << PluginFolder::Report(0);
+    EXPECT_TRUE(PumpUntil([&] { return Has(PluginFolder::Report(0), s.logged); }, 3000)) << s.logged << "\n"
+                                                                                         << PluginFolder::Report(0);
   }
   EXPECT_EQ(SkinUI::CUIString(L"按钮一"), main.Find(L"MyDllWnd_result")->GetText());
 }

@@ -70,7 +70,8 @@ void CDlgProductList::Notify(SkinUI::TNotifyUI& msg) {
     ReportTickedRows();
     Close(1);
   } else if (msg.type == L"textchanged" && msg.sender->GetName() == L"pdl_find") {
-    if (SkinUI::CListUI* list = ProductList(m_PaintManager)) SearchProductList(m_PaintManager, list, msg.sender->GetText());
+    if (SkinUI::CListUI* list = ProductList(m_PaintManager))
+      SearchProductList(m_PaintManager, list, msg.sender->GetText());
     HideSelectAll(m_PaintManager);
   }
 }

@@ -38,11 +38,12 @@ TEST(ProductTypeDialog, ParentComesFromTheCategoryPicker) {
                           [&](HWND picker) {
                             ::GetWindowRect(picker, &opened);
                             // The picker keeps its object with its window.
-                            auto* object = reinterpret_cast<SkinUI::CWindowWnd*>(
-                                ::GetWindowLongPtrW(picker, GWLP_USERDATA));
+                            auto* object =
+                                reinterpret_cast<SkinUI::CWindowWnd*>(::GetWindowLongPtrW(picker, GWLP_USERDATA));
                             auto* popup = dynamic_cast<shell::PickerPopup*>(object);
                             ASSERT_NE(nullptr, popup);
-                            SkinUI::CBarListUI* list = shell::FindBarList(*popup->GetPaintManager(), L"list_product_type");
+                            SkinUI::CBarListUI* list =
+                                shell::FindBarList(*popup->GetPaintManager(), L"list_product_type");
                             ASSERT_NE(nullptr, list);
                             SkinUI::BarListNode* node = list->FindBarListNode(L"果汁");
                             ASSERT_NE(nullptr, node);

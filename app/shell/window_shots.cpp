@@ -54,7 +54,8 @@ TEST(WindowShots, ModulePages) {
     main.frame().ShowPage(L"首页");
     shelltest::Pump(100);
     const RECT tile = main.Find(L"bar_btn_商品")->GetPos();
-    ::SendMessageW(main.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((tile.left + tile.right) / 2, (tile.top + tile.bottom) / 2));
+    ::SendMessageW(main.hwnd(), WM_MOUSEMOVE, 0,
+                   MAKELPARAM((tile.left + tile.right) / 2, (tile.top + tile.bottom) / 2));
     shelltest::Pump(130);
     shelltest::SaveWindowShot(main.hwnd(), ("pages_" + role + "_home_plus").c_str());
   }

@@ -44,12 +44,8 @@ void FileDialog::SetExcelFilter() {
 
 SkinUI::CUIString FileDialog::GetPathName() const { return SkinUI::CUIString(m_fileName); }
 
-bool FileDialog::ShowOpen() {
-  return ::GetOpenFileNameW(&m_ofn) == TRUE;
-}
+bool FileDialog::ShowOpen() { return ::GetOpenFileNameW(&m_ofn) == TRUE; }
 
-bool FileDialog::ShowSave() {
-  return ::GetSaveFileNameW(&m_ofn) == TRUE;
-}
+bool FileDialog::ShowSave() { return ::GetSaveFileNameW(&m_ofn) == TRUE; }
 
 }  // namespace shell

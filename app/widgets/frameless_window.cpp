@@ -13,8 +13,7 @@ namespace shell {
 namespace {
 
 // Controls that take the mouse themselves even inside the caption area.
-const wchar_t* const kNonCaptionClasses[] = {L"ButtonUI", L"OptionUI", L"ComboUI",
-                                             L"EditUI",   L"CheckBoxUI", L"TextUI"};
+const wchar_t* const kNonCaptionClasses[] = {L"ButtonUI", L"OptionUI", L"ComboUI", L"EditUI", L"CheckBoxUI", L"TextUI"};
 
 LRESULT CaptionHitTest(HWND hWnd, SkinUI::CPaintManagerUI& pm, bool sizable, LPARAM lParam) {
   POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

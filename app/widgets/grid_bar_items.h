@@ -22,13 +22,13 @@ struct GridBarItem {
 
 // The seven module lists, in the order in which adding a shortcut searches them.
 enum ModuleList {
-  kModuleBasicData,      // "基础资料": "jczl_grid"
-  kModuleTrading,        // "进销存": "jxc_grid"
-  kModuleFunds,          // "资金 ": "zj_grid"
-  kModuleReportSales,    // "报表中心": "listjybg_xs"
-  kModuleReportBuying,   // "报表中心": "listjybg_jh"
-  kModuleReportStock,    // "报表中心": "listjybg_kc"
-  kModuleReportFunds,    // "报表中心": "listjybg_zj"
+  kModuleBasicData,     // "基础资料": "jczl_grid"
+  kModuleTrading,       // "进销存": "jxc_grid"
+  kModuleFunds,         // "资金 ": "zj_grid"
+  kModuleReportSales,   // "报表中心": "listjybg_xs"
+  kModuleReportBuying,  // "报表中心": "listjybg_jh"
+  kModuleReportStock,   // "报表中心": "listjybg_kc"
+  kModuleReportFunds,   // "报表中心": "listjybg_zj"
   kModuleListCount
 };
 

@@ -49,7 +49,6 @@ class GridWndUI : public SkinUI::CTileLayoutUI {
 // name on "bar_name", and "bar_btn" and "bar_add" renamed "bar_btn_<name>" and
 // "bar_add_<name>" so that their clicks carry the page. Null when there is no
 // grid or the layout builds nothing.
-SkinUI::CControlUI* AddGridBar(SkinUI::CControlUI* grid, const SkinUI::CUIString& name,
-                               const SkinUI::CUIString& image);
+SkinUI::CControlUI* AddGridBar(SkinUI::CControlUI* grid, const SkinUI::CUIString& name, const SkinUI::CUIString& image);
 
 }  // namespace shell

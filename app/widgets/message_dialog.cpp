@@ -43,7 +43,9 @@ void CMsgDlg::OnLayoutBuilt() {
 
 UINT CMsgDlg::ReportMissingLayout(HWND owner) {
   UINT type = (m_buttons & kMsgDlgCancelButton) != 0 ? MB_OKCANCEL : MB_OK;
-  type |= m_icon == kMsgDlgIconError ? MB_ICONERROR : m_icon == kMsgDlgIconWarning ? MB_ICONWARNING : MB_ICONINFORMATION;
+  type |= m_icon == kMsgDlgIconError     ? MB_ICONERROR
+          : m_icon == kMsgDlgIconWarning ? MB_ICONWARNING
+                                         : MB_ICONINFORMATION;
   return SkinUI::UIMessageBox(owner, m_text, m_title, type) == IDOK ? kDialogOk : kDialogCancel;
 }
 

@@ -84,8 +84,8 @@ LRESULT SkinDialog::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM, bool& bHand
 }
 
 UINT SkinDialog::ReportMissingLayout(HWND owner) {
-  const std::wstring text = std::wstring(L"界面文件“") + m_skinFile.GetData() + L"”缺失，窗口“" +
-                            m_title.GetData() + L"”无法打开。请重装程序或联系客服！";
+  const std::wstring text = std::wstring(L"界面文件“") + m_skinFile.GetData() + L"”缺失，窗口“" + m_title.GetData() +
+                            L"”无法打开。请重装程序或联系客服！";
   ShowMessageDialog(owner, L"错误", text.c_str(), kMsgDlgIconError, 0);
   return 0;
 }

@@ -97,14 +97,17 @@ TEST(FileDialogs, OwnedByTheDialogThatOpensThem) {
     std::wstring shown;   // "edit_path" afterwards
     const SkinUI::CUIString* result;
   } cases[] = {
-      {"feedback attachment", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); }, attachment,
+      {"feedback attachment",
+       []() -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); }, attachment,
        attachment, &feedbackResult.attachment},
-      {"feedback, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); },
-       L"", L"", &feedbackResult.attachment},
-      {"import file", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); }, workbook, workbook,
+      {"feedback, file dialog cancelled",
+       []() -> shell::SkinDialog* { return new shell::CDlgFeedBack(L"意见反馈", &feedbackResult); }, L"", L"",
+       &feedbackResult.attachment},
+      {"import file", []() -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); },
+       workbook, workbook, &importResult.path},
+      {"import, file dialog cancelled",
+       []() -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); }, L"", L"",
        &importResult.path},
-      {"import, file dialog cancelled", [] () -> shell::SkinDialog* { return new shell::CDlgImport(L"商品资料", &importResult); }, L"",
-       L"", &importResult.path},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);

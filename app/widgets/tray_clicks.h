@@ -16,10 +16,10 @@ namespace shell {
 class TrayClicks {
  public:
   struct Owner {
-    UINT clickTimer;                  // the owner's timer that waits out a double click
-    const wchar_t* menuLayout;        // the tray menu's layout file
-    std::function<void()> bringUp;    // a click or a double click
-    std::function<void()> toFront;    // a right click, before its menu opens
+    UINT clickTimer;                // the owner's timer that waits out a double click
+    const wchar_t* menuLayout;      // the tray menu's layout file
+    std::function<void()> bringUp;  // a click or a double click
+    std::function<void()> toFront;  // a right click, before its menu opens
   };
 
   TrayClicks(TrayIcon& icon, Owner owner) : icon_(icon), owner_(std::move(owner)) {}

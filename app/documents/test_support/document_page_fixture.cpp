@@ -26,8 +26,8 @@ void DocumentPageTest::DeclareControls() {
   pagekit::MemoryFields& fields = host->fields;
   for (const wchar_t* prefix : {L"xsd", L"xsydd"}) {
     const std::wstring p = prefix;
-    for (const wchar_t* plain : {L"_caption", L"_view_his_list", L"_label_custom", L"_label_money", L"_cancel",
-                                 L"_save"})
+    for (const wchar_t* plain :
+         {L"_caption", L"_view_his_list", L"_label_custom", L"_label_money", L"_cancel", L"_save"})
       fields.Add(p + plain);
     for (const wchar_t* edit : {L"_id", L"_custom", L"_type", L"_explain", L"_money_need", L"_percent", L"_edit_find"})
       fields.Add(p + edit, Kind::kEdit);

@@ -25,17 +25,24 @@ class MemoryDocumentView : public DocumentView {
   std::vector<std::wstring>* shown;
   bool agreeToDelete = true;
 
-  MemoryDocumentView(pagekit::MemoryFields& fields, std::vector<std::wstring>* record) : shown(record), fields_(fields) {}
+  MemoryDocumentView(pagekit::MemoryFields& fields, std::vector<std::wstring>* record)
+      : shown(record), fields_(fields) {}
 
   void ShowLineGrid(pagekit::PageHost&, const std::wstring& list, int lines) override {
     using Kind = pagekit::MemoryFields::Kind;
     Clear(list);
     for (int i = 0; i < lines; ++i) {
-      Add(list, {{L"item_line_num", std::to_wstring(i + 1)}}, {
-                    {L"item_商品名称", Kind::kEdit}, {L"item_reserve", Kind::kPlain}, {L"item_单位", Kind::kPlain},
-                    {L"item_单位2", Kind::kPlain},   {L"item_商品类别", Kind::kPlain}, {L"item_数量", Kind::kEdit},
-                    {L"item_数量2", Kind::kEdit},    {L"item_单价", Kind::kEdit},     {L"item_金额", Kind::kEdit},
-                    {L"item_备注", Kind::kEdit}});
+      Add(list, {{L"item_line_num", std::to_wstring(i + 1)}},
+          {{L"item_商品名称", Kind::kEdit},
+           {L"item_reserve", Kind::kPlain},
+           {L"item_单位", Kind::kPlain},
+           {L"item_单位2", Kind::kPlain},
+           {L"item_商品类别", Kind::kPlain},
+           {L"item_数量", Kind::kEdit},
+           {L"item_数量2", Kind::kEdit},
+           {L"item_单价", Kind::kEdit},
+           {L"item_金额", Kind::kEdit},
+           {L"item_备注", Kind::kEdit}});
       const int row = fields_.RowCount(list) - 1;
       fields_.SetVisible(pagekit::Cell(list, row, L"item_单位2"), false);
       fields_.SetVisible(pagekit::Cell(list, row, L"item_数量2"), false);
@@ -49,7 +56,9 @@ class MemoryDocumentView : public DocumentView {
       const std::vector<DataField> shaped =
           shape.orders ? pagekit::ShapeOrderRow(row, shape.purchase) : pagekit::ShapeSaleBillRow(row);
       std::vector<std::pair<std::wstring, std::wstring>> cells = {
-          {L"item_line_num", std::to_wstring(fields_.RowCount(list) + 1)}, {L"item_del", L"删除"}, {L"item_mod", L"修改"}};
+          {L"item_line_num", std::to_wstring(fields_.RowCount(list) + 1)},
+          {L"item_del", L"删除"},
+          {L"item_mod", L"修改"}};
       for (const DataField& field : shaped)
         if (!field.hidden) cells.push_back({L"item_" + pagekit::PageText(field.name), pagekit::PageText(field.value)});
       Add(list, cells, {});
@@ -105,8 +114,7 @@ class MemoryDocumentView : public DocumentView {
     rows_[list].clear();
   }
   // A row of plain cells with texts, then empty cells of the kinds given.
-  void Add(const std::wstring& list, const Row& texts,
-           const std::vector<pagekit::MemoryFields::Control>& empty) {
+  void Add(const std::wstring& list, const Row& texts, const std::vector<pagekit::MemoryFields::Control>& empty) {
     std::vector<pagekit::MemoryFields::Control> cells = empty;
     for (const auto& cell : texts) cells.push_back({cell.first, pagekit::MemoryFields::Kind::kPlain});
     const int row = fields_.AddRow(list, cells);

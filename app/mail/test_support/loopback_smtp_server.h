@@ -84,9 +84,9 @@ class LoopbackSmtpServer {
  private:
   static std::string DefaultReply(const std::string& step) {
     static const std::map<std::string, std::string> kReplies = {
-        {"HELO", "250 loopback\r\n"},    {"AUTH", "334 VXNlcm5hbWU6\r\n"}, {"USER", "334 UGFzc3dvcmQ6\r\n"},
-        {"PASS", "235 welcome\r\n"},     {"MAIL", "250 sender ok\r\n"},    {"RCPT", "250 recipient ok\r\n"},
-        {"DATA", "354 go ahead\r\n"},    {".", "250 queued\r\n"},          {"QUIT", "221 bye\r\n"},
+        {"HELO", "250 loopback\r\n"}, {"AUTH", "334 VXNlcm5hbWU6\r\n"}, {"USER", "334 UGFzc3dvcmQ6\r\n"},
+        {"PASS", "235 welcome\r\n"},  {"MAIL", "250 sender ok\r\n"},    {"RCPT", "250 recipient ok\r\n"},
+        {"DATA", "354 go ahead\r\n"}, {".", "250 queued\r\n"},          {"QUIT", "221 bye\r\n"},
     };
     const auto found = kReplies.find(step);
     return found != kReplies.end() ? found->second : "500 what\r\n";

@@ -20,10 +20,10 @@ using robot::Install;
 using robot::Process;
 
 // Where the scenarios click, from the layouts (client coordinates).
-const POINT kLoginButton = {195, 272};       // "login_login" in login.xml
-const POINT kMainCloseButton = {864, 13};    // "closebtn" in MainFrame.xml
-const POINT kMainHelpButton = {780, 13};     // "helpbtn", three buttons left of it
-const POINT kDialogOkButton = {342, 171};    // "msgdlg_ok" in MsgDlg.xml, Cancel hidden
+const POINT kLoginButton = {195, 272};         // "login_login" in login.xml
+const POINT kMainCloseButton = {864, 13};      // "closebtn" in MainFrame.xml
+const POINT kMainHelpButton = {780, 13};       // "helpbtn", three buttons left of it
+const POINT kDialogOkButton = {342, 171};      // "msgdlg_ok" in MsgDlg.xml, Cancel hidden
 const POINT kDialogOkWithCancel = {250, 171};  // "msgdlg_ok" beside "msgdlg_cancel"
 
 bool HaveSpreadsheetLibrary() {

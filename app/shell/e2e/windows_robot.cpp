@@ -102,8 +102,7 @@ Process::Process(const Install& install) {
   startup.cb = sizeof(startup);
   // Started from another folder, as a shortcut would: the program finds its files
   // by its own path.
-  ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, install.apps().c_str(), &startup,
-                   &info_);
+  ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, install.apps().c_str(), &startup, &info_);
 }
 
 Process::~Process() {

@@ -40,8 +40,7 @@ inline std::vector<std::wstring> TileNames(SkinUI::CControlUI* grid) {
 inline std::wstring TabStrip(shell::MainFrame& frame) {
   std::wstring strip;
   for (const SkinUI::CUIString& page : frame.GetOpenTabs()) {
-    SkinUI::COptionUI* tab =
-        shell::FindOption(*frame.GetPaintManager(), (SkinUI::CUIString(L"tab_") + page).GetData());
+    SkinUI::COptionUI* tab = shell::FindOption(*frame.GetPaintManager(), (SkinUI::CUIString(L"tab_") + page).GetData());
     if (!strip.empty()) strip += L",";
     strip += tab != nullptr && tab->IsSelected() ? L"[" + std::wstring(page.GetData()) + L"]" : page.GetData();
   }
