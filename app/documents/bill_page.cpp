@@ -1,6 +1,14 @@
 #include "bill_page.h"
 
+#include <cwchar>
+
+#include "bill_amounts.h"
 #include "document_history.h"
+#include "document_search.h"
+#include "line_arithmetic.h"
+#include "record_fields.h"
+#include "row_actions.h"
+#include "stored_lines.h"
 
 namespace documents {
 
@@ -34,6 +42,8 @@ bool BillPage::OnClick(PageHost& host, const std::wstring& sender) {
     NewBill(host);
   } else if (sender == L"xsd_save") {
     SaveBill(host);
+  } else if (sender == L"xsd_btn_find") {
+    SearchSaleBills(host);
   } else {
     return false;
   }
@@ -46,6 +56,7 @@ void BillPage::OnDateChanged(PageHost& host, const std::wstring& sender) {
 
 void BillPage::ShowSaleBillPage(PageHost& host) {
   openedNumber_.clear();
+  openedOutstanding_ = 0;
   const bool hasList = OpenTab(host);
   ShowBillHistory(host, false);
   if (!hasList) return;
@@ -169,6 +180,76 @@ void BillPage::ShowSaveOutcome(PageHost& host, const BillSaveOutcome& outcome) {
       View().ShowError(host, L"保存失败,单据没有保存,数据库保持原样。");
       return;
   }
+}
+
+bool BillPage::OnPickerResult(PageHost& host, const pagekit::PickerResult& result) {
+  if (result.kind == pagekit::PickerKind::kDropList && _wcsicmp(result.owner.c_str(), L"xsd_type_drop") == 0) {
+    SearchSaleBills(host);
+    return true;
+  }
+  return DocumentPage::OnPickerResult(host, result);
+}
+
+void BillPage::SearchSaleBills(PageHost& host) {
+  pagekit::PageFields& fields = host.Fields();
+  SearchTerms terms;
+  terms.text = fields.Text(L"xsd_edit_find");
+  terms.start = fields.Text(L"xsd_date_find_start");
+  terms.end = fields.Text(L"xsd_date_find_end");
+  terms.type = fields.Text(L"xsd_type");
+  if (!fields.Exists(ListName()) || host.Data() == nullptr) return;
+  ShowHistoryRows(host, BillHistoryShape(host.Side()), SearchBills(*host.Data(), host.Side(), terms));
+}
+
+void BillPage::OpenHistoryRow(PageHost& host, int row) {
+  if (!InHistory(host)) return;
+  const pagekit::RowAction action = pagekit::OpenListRow(host.Fields(), ListName(), row);
+  if (!action.Wanted() || action.cells.size() < 8) return;
+  auto cell = [&](size_t i) { return action.cells[i].second; };
+  OpenSaleBill(host, {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7)});
+}
+
+void BillPage::OpenSaleBill(PageHost& host, const StoredBillRow& row) {
+  pagekit::PageFields& fields = host.Fields();
+  // The entry view first: switching views forgets an opened bill.
+  if (fields.Exists(L"xsd_view_his_list")) ShowBillHistory(host, false);
+  openedNumber_ = row.number;
+  openedOutstanding_ = NumberOf(row.due) - NumberOf(row.paid);
+  if (!fields.Exists(ListName()) || host.Data() == nullptr) return;
+  ShowStoredLines(host, StoredLines(*host.Data(), row.number));
+
+  std::wstring storedRate;
+  Rows header;
+  if (pagekit::IsStorable(row.number) && !row.number.empty() &&
+      Query(*host.Data(), "J4_Account_Data", {Column("折扣率"), Key("单据编号", pagekit::LibraryText(row.number))},
+            &header))
+    storedRate = pagekit::PageText(FirstValue(header, 0));
+  Writing writing(*this);
+  fields.SetText(L"xsd_money_need", row.due);
+  fields.SetText(L"xsd_percent", OpenedBillPercent(storedRate, row.due, row.sales));
+  fields.SetText(L"xsd_edit_money_actual", row.paid);
+  fields.SetText(L"xsd_custom", row.party);
+  fields.SetText(L"xsd_explain", row.remark);
+  fields.SetText(L"xsd_ywy", row.salesman);
+  fields.SetText(L"xsd_id", row.number);
+  fields.SetText(L"xsd_date", row.date);
+}
+
+void BillPage::ReceiveShipment(PageHost& host, const Shipment& shipment) {
+  ShowSaleBillPage(host);
+  pagekit::PageFields& fields = host.Fields();
+  if (!fields.Exists(ListName())) return;
+  ShowStoredLines(host, shipment.lines);
+  Writing writing(*this);
+  auto copy = [&](const std::optional<std::wstring>& text, const wchar_t* control) {
+    if (text && fields.Exists(control)) fields.SetText(control, *text);
+  };
+  copy(shipment.money, L"xsd_money_need");
+  // The bill starts as paid in full.
+  copy(shipment.money, L"xsd_edit_money_actual");
+  copy(shipment.percent, L"xsd_percent");
+  copy(shipment.party, L"xsd_custom");
+  copy(shipment.remark, L"xsd_explain");
 }
 
 bool BillPage::DeleteStored(PageHost& host, const std::wstring& number) {

@@ -7,6 +7,7 @@
 
 #include "bill_store.h"
 #include "document_test_shop.h"
+#include "money_store.h"
 #include "order_store.h"
 #include "test_support/forwarding_datavane.h"
 
@@ -123,6 +124,39 @@ TEST_F(AtomicityTest, ASaveKilledMidwayLeavesTheDatabaseAsItWas) {
       EXPECT_DOUBLE_EQ(410, test::BalanceOf(data(), "李四"));
     }
   }
+}
+
+TEST_F(AtomicityTest, AReceiptACorrectedReceiptAndAnIncome) {
+  const DocumentDate today{2014, 10, 22};
+  MoneyEntry receipt;
+  receipt.party = L"李四";
+  receipt.date = L"2014-10-22";
+  receipt.amount = L"100";
+  receipt.user = L"老板";
+  // The item, the record, the balance.
+  EXPECT_EQ(3, FailEveryWrite([&](KXPDatavane& data) {
+              return SaveMoneyEntry(data, receipt, today).status == MoneySaveStatus::kSaved;
+            }));
+  EXPECT_DOUBLE_EQ(-90, test::BalanceOf(data(), "李四"));
+
+  // Corrected to another party: the old balance, the record, the new balance.
+  receipt.openedNumber = L"SKD20141022001";
+  receipt.party = L"张三";
+  receipt.amount = L"30";
+  EXPECT_EQ(3, FailEveryWrite([&](KXPDatavane& data) {
+              return SaveMoneyEntry(data, receipt, today).status == MoneySaveStatus::kSaved;
+            }));
+  EXPECT_DOUBLE_EQ(10, test::BalanceOf(data(), "李四"));
+  EXPECT_DOUBLE_EQ(-30, test::BalanceOf(data(), "张三"));
+
+  MoneyEntry income;
+  income.kind = MoneyKind::kIncomeExpense;
+  income.item = L"房租";
+  income.date = L"2014-10-22";
+  income.amount = L"50";
+  EXPECT_EQ(2, FailEveryWrite([&](KXPDatavane& data) {
+              return SaveMoneyEntry(data, income, today).status == MoneySaveStatus::kSaved;
+            }));
 }
 
 }  // namespace

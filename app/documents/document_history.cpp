@@ -22,15 +22,19 @@ std::vector<std::vector<DataField>> History(KXPDatavane& data, const char* table
   record.push_back(Key("类型", type));
   Rows rows;
   if (!Query(data, table, record, &rows)) return {};
-  // Stably, so that rows of one number keep the library's order.
-  static const std::string kNone;
-  auto number = [](const Record& row) -> const std::string& { return row.size() > 1 ? row[1].value : kNone; };
-  std::stable_sort(rows.begin(), rows.end(),
-                   [&](const Record& a, const Record& b) { return CompareDocumentNumbers(number(a), number(b)) < 0; });
+  SortByNumber(&rows);
   return rows;
 }
 
 }  // namespace
+
+void SortByNumber(std::vector<std::vector<DataField>>* rows) {
+  // Stably, so that rows of one number keep the library's order.
+  static const std::string kNone;
+  auto number = [](const Record& row) -> const std::string& { return row.size() > 1 ? row[1].value : kNone; };
+  std::stable_sort(rows->begin(), rows->end(),
+                   [&](const Record& a, const Record& b) { return CompareDocumentNumbers(number(a), number(b)) < 0; });
+}
 
 int CompareDocumentNumbers(const std::string& a, const std::string& b) {
   const size_t stemA = SequenceStart(a);

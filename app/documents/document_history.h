@@ -16,6 +16,9 @@ namespace documents {
 // Negative, 0 or positive.
 int CompareDocumentNumbers(const std::string& a, const std::string& b);
 
+// Rows whose second field is a document number, put in order of their numbers.
+void SortByNumber(std::vector<std::vector<DataField>>* rows);
+
 // The header of the bill history and of the order history, by side.
 HistoryShape BillHistoryShape(pagekit::PageSide side);
 HistoryShape OrderHistoryShape(pagekit::PageSide side);

@@ -49,6 +49,12 @@ std::wstring DayStem(DocumentKind kind, const DocumentDate& date) {
 
 }  // namespace
 
+SYSTEMTIME UtcNow() {
+  SYSTEMTIME now{};
+  ::GetSystemTime(&now);
+  return now;
+}
+
 DocumentDate LocalToday() {
   SYSTEMTIME now;
   ::GetLocalTime(&now);

@@ -32,6 +32,8 @@ struct DocumentDate {
 
 // The machine's local date: document dates are local dates.
 DocumentDate LocalToday();
+// The system time (UTC), which numbers receipts, payments and cash-book records.
+SYSTEMTIME UtcNow();
 DocumentDate DateOf(const SYSTEMTIME& time);
 // A date written "2014-10-22" (the date fields' and the tables' form); false when
 // the text is no such date.

@@ -79,8 +79,16 @@ bool DocumentPage::StartOver(PageHost& host) {
 
 bool DocumentPage::OnEvent(PageHost& host, const PageEvent& event) {
   switch (event.kind) {
+    case EventKind::kItemActivate:
+      if (event.list != list_ || event.row < 0) return false;
+      OpenHistoryRow(host, event.row);
+      return true;
     case EventKind::kClick: {
       if (OnClick(host, event.sender)) return true;
+      if (event.sender == L"item_mod" && event.list == list_ && event.row >= 0) {
+        OpenHistoryRow(host, event.row);
+        return true;
+      }
       if (event.sender != L"item_del" && event.sender != L"item_reserve") return false;
       std::wstring list;
       int row = -1;
@@ -179,6 +187,16 @@ void DocumentPage::ShowEmptyLines(PageHost& host) {
   rates_.Forget();
   Writing writing(*this);
   view_->ShowLineGrid(host, list_, 50);
+}
+
+bool DocumentPage::InHistory(PageHost& host) const {
+  return host.Fields().Text(Name(L"_view_his_list")) == kHistoryToggle;
+}
+
+void DocumentPage::ShowStoredLines(PageHost& host, const std::vector<pagekit::Record>& lines) {
+  rates_.Forget();
+  Writing writing(*this);
+  view_->ShowLines(host, list_, lines, 50);
 }
 
 void DocumentPage::ShowHistoryRows(PageHost& host, const HistoryShape& shape,

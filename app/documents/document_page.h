@@ -12,6 +12,7 @@
 #include "document_numbers.h"
 #include "document_view.h"
 #include "line_entry.h"
+#include "field_records.h"
 #include "page.h"
 
 namespace documents {
@@ -96,6 +97,12 @@ class DocumentPage : public pagekit::Page {
   // The page's own clicks: true when the control was one of its buttons.
   virtual bool OnClick(pagekit::PageHost& host, const std::wstring& sender) = 0;
   virtual void OnDateChanged(pagekit::PageHost& host, const std::wstring& sender) { (void)host, (void)sender; }
+  // "修改" or a double-click on row `row` of the page's list.
+  virtual void OpenHistoryRow(pagekit::PageHost& host, int row) { (void)host, (void)row; }
+  // True while the page shows its history.
+  bool InHistory(pagekit::PageHost& host) const;
+  // The stored lines of that document in the grid, at least 50 rows.
+  void ShowStoredLines(pagekit::PageHost& host, const std::vector<pagekit::Record>& lines);
   // Deletes the stored document of that number.
   virtual bool DeleteStored(pagekit::PageHost& host, const std::wstring& number) = 0;
   // The picker's rectangle on the screen for a row at `row` (client) in `window`.

@@ -35,6 +35,10 @@ class DocumentView {
   // The list as the line grid: the seven line columns with line numbers, not
   // sortable, `lines` empty editable lines with business-unit cells.
   virtual void ShowLineGrid(pagekit::PageHost& host, const std::wstring& list, int lines) = 0;
+  // The line grid holding these lines (the seven line columns, library text), then
+  // empty lines until it has `minimum` rows; scrolled to its top.
+  virtual void ShowLines(pagekit::PageHost& host, const std::wstring& list,
+                         const std::vector<std::vector<DataField>>& lines, int minimum) = 0;
   // The list as the history: its header, sortable, one row per stored document in
   // the order given (rows as the library answers the history query).
   virtual void ShowHistory(pagekit::PageHost& host, const std::wstring& list, const HistoryShape& shape,

@@ -1,6 +1,10 @@
 #include "order_page.h"
 
+#include "bill_page.h"
 #include "document_history.h"
+#include "document_search.h"
+#include "row_actions.h"
+#include "stored_lines.h"
 
 namespace documents {
 
@@ -41,6 +45,10 @@ bool OrderPage::OnClick(PageHost& host, const std::wstring& sender) {
     NewOrder(host);
   } else if (sender == L"xsydd_save") {
     SaveOrder(host);
+  } else if (sender == L"xsydd_btn_find") {
+    SearchOrders(host);
+  } else if (sender == L"xsydd_out") {
+    ShipOrder(host);
   } else {
     return false;
   }
@@ -135,6 +143,65 @@ void OrderPage::SaveOrder(PageHost& host) {
       View().ShowError(host, L"保存失败,订单没有保存,数据库保持原样。");
       return;
   }
+}
+
+void OrderPage::SearchOrders(PageHost& host) {
+  pagekit::PageFields& fields = host.Fields();
+  SearchTerms terms;
+  terms.text = fields.Text(L"xsydd_edit_find");
+  terms.start = fields.Text(L"xsydd_date_find_start");
+  terms.end = fields.Text(L"xsydd_date_find_end");
+  if (!fields.Exists(ListName()) || host.Data() == nullptr) return;
+  ShowHistoryRows(host, OrderHistoryShape(host.Side()), documents::SearchOrders(*host.Data(), host.Side(), terms));
+}
+
+void OrderPage::OpenHistoryRow(PageHost& host, int row) {
+  if (!InHistory(host)) return;
+  const pagekit::RowAction action = pagekit::OpenListRow(host.Fields(), ListName(), row);
+  if (!action.Wanted() || action.cells.size() < 9) return;
+  auto cell = [&](size_t i) { return action.cells[i].second; };
+  OpenOrder(host, {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8)});
+}
+
+void OrderPage::OpenOrder(PageHost& host, const StoredOrderRow& row) {
+  pagekit::PageFields& fields = host.Fields();
+  if (fields.Exists(L"xsydd_view_his_list")) ShowOrderHistory(host, false);
+  // After the switch, which forgets an opened order: the save replaces this
+  // one.
+  openedNumber_ = row.number;
+  if (!fields.Exists(ListName()) || host.Data() == nullptr) return;
+  ShowStoredLines(host, StoredLines(*host.Data(), row.number));
+  Writing writing(*this);
+  fields.SetText(L"xsydd_money_need", row.amount);
+  fields.SetText(L"xsydd_percent", row.rate);
+  fields.SetText(L"xsydd_custom", row.party);
+  fields.SetText(L"xsydd_explain", row.remark);
+  fields.SetText(L"xsydd_id", row.number);
+  fields.SetText(L"xsydd_date", row.date);
+  fields.SetText(L"xsydd_dead_date", row.deliveryDate);
+  fields.SetText(L"xsydd_dhsl", row.ordered);
+  fields.SetText(L"xsydd_yfsl", row.shipped);
+}
+
+void OrderPage::ShipOrder(PageHost& host) {
+  pagekit::PageFields& fields = host.Fields();
+  if (bill_ == nullptr || !fields.Exists(L"xsydd_view_his_list") || InHistory(host)) return;
+  auto text = [&](const wchar_t* control) -> std::optional<std::wstring> {
+    if (!fields.Exists(control)) return std::nullopt;
+    return fields.Text(control);
+  };
+  Shipment shipment;
+  shipment.money = text(L"xsydd_money_need");
+  shipment.percent = text(L"xsydd_percent");
+  shipment.party = text(L"xsydd_custom");
+  shipment.remark = text(L"xsydd_explain");
+  const int rows = fields.RowCount(ListName());
+  for (int row = 0; row < rows; ++row) {
+    auto cell = [&](const wchar_t* name) { return pagekit::LibraryText(fields.Text(Cell(ListName(), row, name))); };
+    shipment.lines.push_back(LineCells(cell(L"item_商品名称"), cell(L"item_单位"), cell(L"item_商品类别"),
+                                       cell(L"item_数量"), cell(L"item_单价"), cell(L"item_金额"), cell(L"item_备注")));
+  }
+  bill_->ReceiveShipment(host, shipment);
 }
 
 bool OrderPage::DeleteStored(PageHost& host, const std::wstring& number) {

@@ -32,16 +32,21 @@ std::vector<DataField> LineColumns() {
 
 class WindowDocumentView : public DocumentView {
  public:
-  void ShowLineGrid(PageHost& host, const std::wstring& name, int lines) override {
+  void ShowLineGrid(PageHost& host, const std::wstring& name, int lines) override { ShowLines(host, name, {}, lines); }
+
+  void ShowLines(PageHost& host, const std::wstring& name, const std::vector<std::vector<DataField>>& lines,
+                 int minimum) override {
     SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     if (list == nullptr) return;
     SkinUI::CPaintManagerUI& manager = *list->GetManager();
+    list->SetScrollPos(SIZE{0, 0});
     std::vector<DataField> columns = LineColumns();
     pagekit::BuildListHeader(manager, host.Data(), list, L"", &columns, pagekit::kListLineNumbers, L"");
     list->SetSortable(false);
     list->RemoveAll();
+    for (const std::vector<DataField>& line : lines) pagekit::AddBillRow(manager, host.Data(), &line, list);
     const std::vector<DataField> empty = LineColumns();
-    for (int i = 0; i < lines; ++i) pagekit::AddBillRow(manager, host.Data(), &empty, list);
+    while (list->GetCount() < minimum) pagekit::AddBillRow(manager, host.Data(), &empty, list);
   }
 
   void ShowHistory(PageHost& host, const std::wstring& name, const HistoryShape& shape,

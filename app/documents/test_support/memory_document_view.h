@@ -5,6 +5,7 @@
 // (100, 50)-(1100, 750).
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -47,6 +48,15 @@ class MemoryDocumentView : public DocumentView {
       fields_.SetVisible(pagekit::Cell(list, row, L"item_单位2"), false);
       fields_.SetVisible(pagekit::Cell(list, row, L"item_数量2"), false);
     }
+  }
+
+  void ShowLines(pagekit::PageHost& host, const std::wstring& list, const std::vector<std::vector<DataField>>& lines,
+                 int minimum) override {
+    ShowLineGrid(host, list, std::max(minimum, static_cast<int>(lines.size())));
+    for (size_t row = 0; row < lines.size(); ++row)
+      for (const DataField& cell : lines[row])
+        fields_.SetText(pagekit::Cell(list, static_cast<int>(row), L"item_" + pagekit::PageText(cell.name)),
+                        pagekit::PageText(cell.value));
   }
 
   void ShowHistory(pagekit::PageHost&, const std::wstring& list, const HistoryShape& shape,
