@@ -1,8 +1,11 @@
 // Receivables and payables: the summary of every party of a side, the running
 // account of one party and the party's statement with the lines of its bills.
+#include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
+#include "reports/grouped_sums.h"
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
@@ -155,6 +158,21 @@ int BuildDebtSummary(ReportRequest& request, bool customerSide) {
   ReportSession session(request);
   ReportQuery parties(session, "select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" +
                                    Quoted(side.partyType) + AndCondition(partyCondition));
+  // Every party's settlements and increases of the period from one walk of the
+  // documents; a party's rows add up in stored order, as a look-up by the party
+  // adds them. When the walk fails (a condition that fails on some row), each
+  // party is looked up on its own, so the parties before the failing row still
+  // give their rows.
+  std::unique_ptr<GroupedSums> totals;
+  try {
+    totals.reset(new GroupedSums(session,
+                                 "select 客户名称,类型,收款金额,实际金额 from J4_Account_Data where 类型 in (" +
+                                     Quoted(side.settleType) + "," + Quoted(side.increaseType) + ")" +
+                                     AndBillPeriod(period) + " order by rowid",
+                                 2, 2));
+  } catch (const CppSQLite3Exception&) {
+  }
+  const std::string settleType = AnsiToUtf8(side.settleType), increaseType = AnsiToUtf8(side.increaseType);
   const std::string settledSql =
       "select sum(收款金额) as totalMoney from J4_Account_Data where 客户名称=?1 and 类型=" + Quoted(side.settleType) +
       AndCondition(period);
@@ -165,11 +183,18 @@ int BuildDebtSummary(ReportRequest& request, bool customerSide) {
     const std::string party = parties.utf8(0);
     std::string settled, increase;
     try {
-      ReportQuery settledQuery(session, settledSql, {party});
-      if (settledQuery.next()) settled = settledQuery.text(0);
-      ReportQuery increaseQuery(session, increaseSql, {party});
       double added = 0;
-      if (increaseQuery.next()) added = ParseNumber(increaseQuery.text(0)) - ParseNumber(increaseQuery.text(1));
+      if (totals) {
+        if (const std::vector<SqlSum>* sums = totals->of({party, settleType}))
+          settled = Utf8ToAnsi((*sums)[0].text(session));
+        if (const std::vector<SqlSum>* sums = totals->of({party, increaseType}))
+          added = ParseNumber(Utf8ToAnsi((*sums)[0].text(session))) - ParseNumber(Utf8ToAnsi((*sums)[1].text(session)));
+      } else {
+        ReportQuery settledQuery(session, settledSql, {party});
+        if (settledQuery.next()) settled = settledQuery.text(0);
+        ReportQuery increaseQuery(session, increaseSql, {party});
+        if (increaseQuery.next()) added = ParseNumber(increaseQuery.text(0)) - ParseNumber(increaseQuery.text(1));
+      }
       increase = FormatAmount(added);
     } catch (const CppSQLite3Exception&) {
       continue;  // this party gives no row; the others still do

@@ -124,7 +124,7 @@ int BuildProfitByCustomer(ReportRequest& request) {
   }
   if (customers.empty()) return 0;
   if (!oneWalk) {
-    ReportQuery documents(session, billsSql + AndCondition(period) + " order by rowid");
+    ReportQuery documents(session, billsSql + AndBillPeriod(period) + " order by rowid");
     while (documents.next()) addBill(documents);
   }
   UnitCosts unitCosts(session);

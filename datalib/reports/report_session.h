@@ -48,7 +48,7 @@ class ReportSession {
   CachedStatement& acquire(const std::string& ansiSql);
 
   CppSQLite3DB own_;
-  CppSQLite3DB* db_;  // own_ or the unit's
+  CppSQLite3DB* db_;                                          // own_ or the unit's
   std::vector<std::unique_ptr<CachedStatement>> statements_;  // stable addresses
 };
 
@@ -88,5 +88,12 @@ inline std::string BindText(const std::string& ansi) { return AnsiToUtf8(ansi); 
 // " and (condition)" for a non-empty condition, nothing for an empty one. The
 // parentheses keep a condition that holds "or" from swallowing the rest.
 std::string AndCondition(const std::string& condition);
+
+// AndCondition for a statement on J4_Account_Data that already takes only the
+// documents of given types: with a condition (a period), it also states the
+// condition of the reports' index of documents by type and date, so that the
+// period's documents are found on that index instead of by reading them all.
+// Such a statement orders its rows explicitly where their order counts.
+std::string AndBillPeriod(const std::string& condition);
 
 #endif

@@ -201,6 +201,22 @@ class ReportStatementsTest : public ReportTest {
     return rows;
   }
 
+  // The receivable or payable summary as one statement per party gives it.
+  ReportRows DebtSummary(bool customers, const std::string& period) {
+    const std::string side = customers ? "'客户'" : "'供应商'";
+    const std::string settle = customers ? "'收款单'" : "'付款单'", increase = customers ? "'销售单'" : "'进货单'";
+    ReportRows rows;
+    for (const auto& party : Rows("select 客户名称, 当前应收款, 初始应收款 from J4_Customer_Data where 类型=" + side)) {
+      const std::string where = " from J4_Account_Data where 客户名称=" + Quoted(party[0]) + " and 类型=";
+      const std::string settled = Cell("select sum(收款金额)" + where + settle + And(period));
+      const auto sums = Rows("select sum(收款金额),sum(实际金额)" + where + increase + And(period))[0];
+      const double added = Number(Amount(Number(sums[0]) - Number(sums[1]))), opening = Number(party[2]);
+      if (opening == 0 && added == 0 && Number(settled) == 0) continue;
+      rows.push_back({party[0], party[2], Amount(added), settled, Amount((added + opening) - Number(settled))});
+    }
+    return rows;
+  }
+
   // The rows before the last in any order (SQLite leaves the order of a
   // distinct list open), then the last.
   static void ExpectSameWithTotal(const ReportRows& expected, const ReportRows& actual, const std::string& title) {
@@ -288,6 +304,48 @@ TEST_F(ReportStatementsTest, ManyBillsGiveTheRowsOfFewBills) {
       EXPECT_EQ(row, one[0]) << period;
     }
   }
+}
+
+// The summaries of every party or salesman total all of them in one walk of the
+// documents; each row reads as the statements of that one name give it, for a
+// party without documents, a name stored as NULL, a period without documents
+// and a condition that also names other columns.
+TEST_F(ReportStatementsTest, SummariesOfEveryName) {
+  std::vector<std::string> periods = {"单据日期>='2020-01-01' and 单据日期<='2020-12-31' "};
+  for (const char* period : kPeriods)
+    if (!std::strstr(period, "数量") && !std::strstr(period, "商品名称")) periods.push_back(period);
+  for (const std::string& period : periods) {
+    for (bool customers : {true, false})
+      EXPECT_EQ(DebtSummary(customers, period),
+                Run(customers ? "ysqkbg" : "yfqkbg", With(Columns(5), {Condition(""), Condition(period)}), 5))
+          << customers << "/" << period;
+    for (const char* key : {"xstjbg_kh", "jhtjbg_gys", "xstjbg_ywy"}) {
+      const ReportRows every = Run(key, With(Columns(4), {Column(""), Condition(period)}), 4);
+      ReportRows oneByOne;
+      for (const auto& row : every) {
+        const ReportRows one = Run(key, With(Columns(4), {Column("", row[0].c_str()), Condition(period)}), 4);
+        oneByOne.insert(oneByOne.end(), one.begin(), one.end());
+      }
+      EXPECT_EQ(oneByOne, every) << key << "/" << period;
+    }
+  }
+}
+
+// The reports' index of documents by type and date serves only the statements
+// that state its condition; every other statement keeps its plan, and so the
+// order of its rows.
+TEST_F(ReportStatementsTest, TheReportIndexServesOnlyTheReports) {
+  auto plan = [&](const std::string& sql) {
+    std::string text;
+    for (const auto& row : Rows("explain query plan " + sql)) text += row.back() + "\n";
+    return text;
+  };
+  const std::string period = " and 单据日期>='2014-01-01' and 单据日期<='2014-12-31'";
+  EXPECT_EQ(std::string::npos,
+            plan("select * from J4_Account_Data where 类型='销售单'" + period).find("Report_Period"));
+  EXPECT_NE(
+      std::string::npos,
+      plan("select 单据编号 from J4_Account_Data where 类型='销售单' and 类型>''" + period).find("Report_Period"));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // Sales and purchase summaries per product, per party and per salesman, and the
 // bill lines of one product.
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "reports/grouped_sums.h"
 #include "reports/product_line_sums.h"
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
@@ -14,14 +17,41 @@ const char* BillTypeOf(bool salesSide) { return salesSide ? "销售单" : "进�
 const char* PartyTypeOf(bool salesSide) { return salesSide ? "'客户'" : "'供应商'"; }
 
 // One row per name of the list: the total before discount, the discount and the
-// total actually charged of the bills that the sum statement selects for the name.
-void EmitDiscountTotals(ReportRequest& request, ReportSession& session, ReportQuery& names, const std::string& sumSql) {
+// total actually charged of the bills of `billType` that meet `condition` and
+// whose `nameColumn` holds the name.
+void EmitDiscountTotals(ReportRequest& request, ReportSession& session, ReportQuery& names, const char* billType,
+                        const char* nameColumn, const std::string& condition, bool oneName) {
+  const std::string bills = std::string(" from J4_Account_Data where 类型='") + billType + "'";
+  const std::string totals = "Discount2Actual(实际金额,折扣率),实际金额";
+  // Many names: every name's totals from one walk of the bills, each name's
+  // bills added in stored order as a look-up by the name adds them. One name,
+  // or a walk that fails (a condition that fails on some row): each name's
+  // bills through the name's index, so the names before a failing bill still
+  // give their rows.
+  std::unique_ptr<GroupedSums> grouped;
+  try {
+    if (!oneName)
+      grouped.reset(new GroupedSums(
+          session,
+          std::string("select ") + nameColumn + "," + totals + bills + AndBillPeriod(condition) + " order by rowid", 1,
+          2));
+  } catch (const CppSQLite3Exception&) {
+  }
+  const std::string sumSql = "select sum(Discount2Actual(实际金额,折扣率)),sum(实际金额)" + bills + " and " +
+                             nameColumn + "=?1" + AndCondition(condition);
   while (names.next()) {
-    ReportQuery sums(session, sumSql, {names.utf8(0)});
     std::string gross, actual;
-    if (sums.next()) {
-      gross = sums.text(0);
-      actual = sums.text(1);
+    if (grouped) {
+      if (const std::vector<SqlSum>* sums = grouped->of({names.utf8(0)})) {
+        gross = Utf8ToAnsi((*sums)[0].text(session));
+        actual = Utf8ToAnsi((*sums)[1].text(session));
+      }
+    } else {
+      ReportQuery sums(session, sumSql, {names.utf8(0)});
+      if (sums.next()) {
+        gross = sums.text(0);
+        actual = sums.text(1);
+      }
     }
     request.set(0, names.text(0));
     request.set(1, gross);
@@ -62,10 +92,7 @@ int BuildTradeSummaryByParty(ReportRequest& request, bool salesSide) {
                     std::string("select 客户名称 from J4_Customer_Data where 类型=") + PartyTypeOf(salesSide) +
                         (party.empty() ? "" : " and 客户名称=?1"),
                     {BindText(party)});
-  EmitDiscountTotals(request, session, names,
-                     std::string("select sum(Discount2Actual(实际金额,折扣率)),sum(实际金额) from J4_Account_Data "
-                                 "where 类型='") +
-                         BillTypeOf(salesSide) + "' and 客户名称=?1" + AndCondition(condition));
+  EmitDiscountTotals(request, session, names, BillTypeOf(salesSide), "客户名称", condition, !party.empty());
   return 0;
 }
 
@@ -77,10 +104,7 @@ int BuildSalesSummaryBySalesman(ReportRequest& request) {
   session.useDiscount2Actual();
   ReportQuery names(session, std::string("select name from J4_Saler") + (salesman.empty() ? "" : " where name=?1"),
                     {BindText(salesman)});
-  EmitDiscountTotals(request, session, names,
-                     "select sum(Discount2Actual(实际金额,折扣率)),sum(实际金额) from J4_Account_Data "
-                     "where 类型='销售单' and 业务员=?1" +
-                         AndCondition(condition));
+  EmitDiscountTotals(request, session, names, "销售单", "业务员", condition, !salesman.empty());
   return 0;
 }
 
