@@ -5,16 +5,19 @@
 #include <cwchar>
 #include <vector>
 
+#include "business_unit.h"
 #include "catalog_store.h"
+#include "data_store.h"
+#include "form_fill.h"
 #include "list_builders.h"
 #include "list_conditions.h"
 #include "list_filters.h"
+#include "product_categories.h"
 
 namespace masterdata {
 namespace {
 
 const wchar_t kList[] = L"listhpkc";
-const wchar_t kTree[] = L"hpkc_list_type";
 const wchar_t kForm[] = L"hpkc_new_product";
 const wchar_t kHideZero[] = L"hpkc_btn_hide_zero";
 const char kView[] = "J4_V_Product_Inventory";
@@ -36,14 +39,6 @@ ListFill ProductFill(const pagekit::PageHost& host) {
   return fill;
 }
 
-void ShowTree(pagekit::PageHost& host, MasterdataView& view) {
-  if (host.Data() == nullptr) return;
-  std::vector<pagekit::CategoryEntry> categories = pagekit::CatalogStore(*host.Data()).Categories();
-  std::stable_sort(categories.begin(), categories.end(),
-                   [](const pagekit::CategoryEntry& a, const pagekit::CategoryEntry& b) { return a.level < b.level; });
-  view.ShowCategoryTree(host, kTree, categories);
-}
-
 // The names of the visible rows whose box is ticked.
 std::vector<std::wstring> TickedProducts(pagekit::PageHost& host, MasterdataView& view) {
   pagekit::PageFields& fields = host.Fields();
@@ -59,7 +54,7 @@ std::vector<std::wstring> TickedProducts(pagekit::PageHost& host, MasterdataView
 }  // namespace
 
 void OpenProductList(pagekit::PageHost& host, MasterdataView& view) {
-  ShowTree(host, view);
+  ReloadCategoryTree(host, view);
   view.FillList(host, ProductFill(host));
   host.Fields().SetText(kHideZero, L"隐藏零库存");
 }
@@ -70,7 +65,7 @@ void LoadProductPageList(pagekit::PageHost& host, MasterdataView& view, const st
     OpenProductList(host, view);
     return;
   }
-  ShowTree(host, view);
+  ReloadCategoryTree(host, view);
   ListFill fill = ProductFill(host);
   if (fill.columns.empty()) host.Data()->GetTableFields(kView, &fill.columns);
   const std::string categoryText = pagekit::LibraryText(category);
@@ -93,7 +88,7 @@ void ToggleHideZeroStock(pagekit::PageHost& host, MasterdataView& view) {
 void DeleteCheckedProducts(pagekit::PageHost& host, MasterdataView& view) {
   const std::vector<std::wstring> names = TickedProducts(host, view);
   if (names.empty()) {
-    view.ShowTip(host, Tip(L"sel_all_listhpkc", L"请勾选需要删除的商品！", 180));
+    view.ShowTip(host, TipAside(L"sel_all_listhpkc", L"请勾选需要删除的商品！"));
     return;
   }
   if (!view.Confirm(host, L"确定要执行删除操作 ?") || host.Data() == nullptr) return;
@@ -101,15 +96,16 @@ void DeleteCheckedProducts(pagekit::PageHost& host, MasterdataView& view) {
   OpenProductList(host, view);
 }
 
-void ChangeCheckedProductsType(pagekit::PageHost& host, MasterdataView& view) {
+void ChangeCheckedProductsType(pagekit::PageHost& host, MasterdataView& view, ProductDialogs& dialogs) {
   const std::wstring category = host.Fields().Text(L"hpkc_edit_type");
   if (category.empty()) {
-    view.ShowTip(host, Tip(L"hpkc_edit_type", L"请先选择商品类别！"));
+    // The choice lands in the category field; the user clicks again.
+    dialogs.OpenPicker(host, ProductPicker::kCategory, L"hpkc_tpye_drop", L"hpkc_edit_type");
     return;
   }
   const std::vector<std::wstring> names = TickedProducts(host, view);
   if (names.empty()) {
-    view.ShowTip(host, Tip(L"sel_all_listhpkc", L"请勾选需要修改类别的商品！", 180));
+    view.ShowTip(host, TipAside(L"sel_all_listhpkc", L"请勾选需要修改类别的商品！"));
     return;
   }
   if (host.Data() == nullptr) return;
@@ -157,6 +153,42 @@ void OnProductTypeActivate(pagekit::PageHost& host, MasterdataView& view, const 
     return;
   }
   LoadProductPageList(host, view, category);
+}
+
+void FillProductForm(pagekit::PageHost& host, Record* editing, const std::wstring& name) {
+  if (!host.CurrentSession().owner || host.Data() == nullptr || !pagekit::IsStorable(name)) return;
+  KXPDatavane& data = *host.Data();
+  pagekit::PageFields& fields = host.Fields();
+  const std::string product = pagekit::LibraryText(name);
+  Record columns;
+  if (data.GetTableFields("J4_Product_Data", &columns) != 0 || columns.empty()) return;
+  columns[0].value = product;
+  Rows rows;
+  if (!Query(data, "J4_Product_Data", columns, &rows) || rows.empty()) return;
+  fields.SetText(L"hpkc_new_cbj", L"");
+  pagekit::FillRecordForm(fields, pagekit::RecordForm::kProduct, rows.front(), editing);
+  Rows costs;
+  if (Query(data, "J4_Product_CostPrice", {Column("单位成本"), Key("商品名称", product)}, &costs) && !costs.empty() &&
+      !costs.front().empty())
+    fields.SetText(L"hpkc_new_cbj", pagekit::PageText(costs.front()[0].value));
+  fields.SetText(L"hpkc_new_ywdw", L"");
+  fields.SetText(L"hpkc_new_hsl", L"");
+  const std::wstring unit = fields.Text(L"hpkc_new_jldw");
+  pagekit::BusinessUnit business;
+  if (!unit.empty() && pagekit::LookUpBusinessUnit(data, product, pagekit::LibraryText(unit), &business)) {
+    fields.SetText(L"hpkc_new_ywdw", pagekit::PageText(business.name));
+    fields.SetText(L"hpkc_new_hsl", pagekit::PageText(TwoDecimals(business.rate)));
+  }
+}
+
+void ToggleProductOptions(pagekit::PageHost& host) {
+  pagekit::PageFields& fields = host.Fields();
+  const bool wasVisible = fields.Visible(L"hpkc_operate");
+  fields.SetAttribute(L"hpkc_header", L"bordersize", L"0,0,0,0");
+  fields.SetVisible(L"hpkc_operate", !wasVisible);
+  for (const wchar_t* control : {L"hpkc_edit_find", L"hpkc_find_drop", L"hpkc_btn_find", L"hpkc_find_space",
+                                 L"hpkc_find_space2", L"hpkc_btn_hide_zero"})
+    fields.SetVisible(control, wasVisible);
 }
 
 }  // namespace masterdata

@@ -1,15 +1,18 @@
 // The master data pages' view over the main window: lists through the page kit's
-// builders and row callback, messages through the blocking-call seam.
+// builders and row callback, a save's answer as the field tooltip at its field,
+// questions and messages in the program's message dialog.
 #include <cwchar>
+#include <new>
 
 #include "controls/bar_list.h"
 #include "controls/list.h"
-#include "core/blocking_calls.h"
 #include "core/control_ui.h"
+#include "field_tooltip.h"
 #include "list_builders.h"
 #include "list_fill.h"
 #include "list_sorting.h"
 #include "masterdata_view.h"
+#include "message_dialog.h"
 #include "paint_manager_fields.h"
 
 namespace masterdata {
@@ -48,16 +51,28 @@ class WindowMasterdataView : public MasterdataView {
 
   void ShowTip(PageHost& host, const FormAnswer& answer) override {
     if (answer.field.empty()) return;
-    SkinUI::UIMessageBox(host.OwnerWindow(), answer.message.c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
     Focus(host, answer.field);
+    const RECT at = host.Fields().Position(answer.field);
+    RECT window{};
+    if (!host.Fields().Exists(answer.field) || !::GetWindowRect(host.OwnerWindow(), &window)) {
+      Tell(host, answer.message);
+      return;
+    }
+    const int left = window.left + at.left + answer.tipLeft;
+    const int top = window.top + at.top + 20;
+    // The tooltip shows itself, closes after a few seconds and frees itself.
+    new (std::nothrow) shell::CDlgToolTip(answer.message.c_str(), left, top, window.left + at.left + answer.tipWidth,
+                                          window.top + at.top + 50, host.OwnerWindow());
   }
 
   bool Confirm(PageHost& host, const std::wstring& text) override {
-    return SkinUI::UIMessageBox(host.OwnerWindow(), text.c_str(), L"提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+    // A question that could not be shown is no consent.
+    return shell::ShowMessageDialog(host.OwnerWindow(), L"提示", text.c_str(), shell::kMsgDlgIconInfo,
+                                    shell::kMsgDlgCancelButton) == shell::kDialogOk;
   }
 
   void Tell(PageHost& host, const std::wstring& text) override {
-    SkinUI::UIMessageBox(host.OwnerWindow(), text.c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
+    shell::ShowMessageDialog(host.OwnerWindow(), L"提示", text.c_str(), shell::kMsgDlgIconInfo, 0);
   }
 
   void Focus(PageHost& host, const std::wstring& field) override {

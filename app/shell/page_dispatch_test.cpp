@@ -158,7 +158,7 @@ TEST(PageDispatch, RouterRowsBeforeThePagesThenThePlugins) {
 TEST(PageDispatch, NotificationsAndPickerResultsReachThePageOfTheirControl) {
   MainWindow main("老板");
   auto& page = ProbePage::AddTo(main.frame().Pages(), std::vector<pagekit::PageRoute>{}, L"mid_dpgl",
-                                std::vector<std::wstring>{L"hpkc_new_hplb_drop"});
+                                std::vector<std::wstring>{L"kctjbg_edit_type_drop"});
   SkinUI::CButtonUI control;
   control.SetName(L"zjls_edit_date");
   using Kind = pagekit::EventKind;
@@ -194,26 +194,27 @@ TEST(PageDispatch, NotificationsAndPickerResultsReachThePageOfTheirControl) {
   }
 
   SkinUI::CButtonUI owner;
-  owner.SetName(L"hpkc_new_hplb_drop");
+  owner.SetName(L"kctjbg_edit_type_drop");
   main.frame().OnProductTypeSelect(L"饮料", &owner);
   owner.SetName(L"xsd_custom_drop");
   main.frame().OnDropListSelect(L"张三", &owner);
   EXPECT_EQ(std::vector<std::wstring>{L"饮料"}, page.picked);
 }
 
-// Menu items: the frame's own run their command; a page's item goes to the page; an
-// item whose page is not built says so; an item of no menu is only offered.
+// Menu items: the frame's own run their command; a page's item goes to the first
+// page that takes it; an item of no menu is only offered.
 TEST(PageDispatch, MenuItemsOfThePagesReachThem) {
   MainWindow main("老板");
   auto& page = ProbePage::AddTo(main.frame().Pages(), std::vector<pagekit::PageRoute>{}, L"mid_dpgl",
-                                std::vector<std::wstring>{L"menu_product_type_add", L"menu_sidebar_del_all"});
+                                std::vector<std::wstring>{L"menu_of_the_probe", L"menu_sidebar_del_all"});
   struct Case {
     const wchar_t* item;
     bool offered;
     const wchar_t* box;
   } cases[] = {
-      {L"menu_product_type_add", true, nullptr},
-      {L"menu_product_type_del", true, L"提示|功能开发中,敬请期待"},
+      {L"menu_of_the_probe", true, nullptr},
+      // The category menu's items are the product page's, asked before the probe.
+      {L"menu_product_type_del", false, nullptr},
       {L"menu_sidebar_del_all", false, nullptr},
       {L"menu_of_a_plugin", true, nullptr},
   };
