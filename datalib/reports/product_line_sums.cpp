@@ -10,7 +10,8 @@
 namespace {
 
 std::string BillsSql(const char* billType, const std::string& condition) {
-  return std::string("select 单据编号 from J4_Account_Data where 类型='") + billType + "'" + AndBillPeriod(condition);
+  return std::string("select 单据编号 from J4_Account_Data where 类型='") + billType + "'" +
+         AndIndexedBillPeriod(condition);
 }
 
 // Whether the condition names only columns of J4_Account_Data (or none): then
@@ -136,7 +137,7 @@ bool BillsMeeting(ReportSession& session, const std::vector<const char*>& billTy
   std::vector<std::string> typesUtf8;
   for (const char* type : billTypes) typesUtf8.push_back(AnsiToUtf8(type));
   ReportQuery bills(session, "select 单据编号,类型 from J4_Account_Data where 类型 in (" + QuotedTypes(billTypes) +
-                                 ")" + AndBillPeriod(condition));
+                                 ")" + AndIndexedBillPeriod(condition));
   while (bills.next()) {
     if (bills.isNull(0)) continue;
     const std::string_view type = bills.utf8View(1);

@@ -125,5 +125,7 @@ std::string AndCondition(const std::string& condition) {
 std::string AndBillPeriod(const std::string& condition) {
   // Without a period every document of the types is read, and a walk of the
   // table in stored order costs less than one through the index.
-  return condition.empty() ? std::string() : " and 类型>''" + AndCondition(condition);
+  return condition.empty() ? std::string() : AndIndexedBillPeriod(condition);
 }
+
+std::string AndIndexedBillPeriod(const std::string& condition) { return " and 类型>''" + AndCondition(condition); }

@@ -95,5 +95,9 @@ std::string AndCondition(const std::string& condition);
 // period's documents are found on that index instead of by reading them all.
 // Such a statement orders its rows explicitly where their order counts.
 std::string AndBillPeriod(const std::string& condition);
+// The same for a statement that reads no more of the documents than the index
+// holds (their type, date and number): it reads the index even without a
+// period, since the index is a fraction of the table's size.
+std::string AndIndexedBillPeriod(const std::string& condition);
 
 #endif
