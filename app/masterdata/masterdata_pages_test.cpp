@@ -11,6 +11,7 @@
 #include "party_page.h"
 #include "party_save.h"
 #include "price_page.h"
+#include "price_save.h"
 #include "product_list.h"
 #include "account_item_save.h"
 #include "test_support/memory_host.h"
@@ -160,6 +161,40 @@ TEST_F(MasterdataPagesTest, CancelledPartyFormForgetsTheOpenedParty) {
   EXPECT_EQ(L"零售客户 批发客户 张三商行 赵六 ", Cells(*host, L"listkhyqk", L"item_客户名称"));
 }
 
+// The row of the list whose cell holds the text, -1 when none.
+int RowOf(MemoryHost& host, const std::wstring& list, const wchar_t* cell, const std::wstring& text) {
+  for (int row = 0; row < host.fields.RowCount(list); ++row)
+    if (host.fields.Text(pagekit::Cell(list, row, cell)) == text) return row;
+  return -1;
+}
+
+TEST_F(MasterdataPagesTest, ModifyOpensTheStoredPartyAndItsSaveKeepsABalanceABillPosted) {
+  for (bool owner : {false, true}) {
+    std::unique_ptr<MemoryHost> host = Host(owner, kPartyControls);
+    PartyPage page(View());
+    page.Open(*host, L"");
+    const int row = RowOf(*host, L"listkhyqk", L"item_客户名称", L"张三商行");
+    ASSERT_LE(0, row);
+    // 修改 for the owner; a clerk's double-click opens nothing.
+    pagekit::PageEvent modify{owner ? pagekit::EventKind::kClick : pagekit::EventKind::kItemActivate,
+                              owner ? L"item_mod" : L"", L"listkhyqk", row};
+    EXPECT_TRUE(page.OnEvent(*host, modify));
+    EXPECT_EQ(owner, host->fields.Visible(L"layout_khyqk_new_custom"));
+    EXPECT_EQ(owner ? L"张三" : L"", host->fields.Text(L"khyqk_new_lxr"));
+    EXPECT_EQ(owner ? 13u : 0u, page.Editing().size());
+    if (!owner) continue;
+    EXPECT_EQ(L"100.00", host->fields.Text(L"khyqk_new_dqysk"));
+
+    Record posted = {Value("当前应收款", "160.00")};  // a bill of 60 on credit meanwhile
+    Record key = {Key("客户名称", "张三商行")};
+    ASSERT_EQ(0, data().UpdateRecord("J4_Customer_Data", &posted, &key));
+    host->fields.SetText(L"khyqk_new_lxr", L"李四");
+    page.OnEvent(*host, {pagekit::EventKind::kClick, L"khyqk_new_save"});
+    EXPECT_EQ("160.00", StoredValue("J4_Customer_Data", "客户名称", "张三商行", "当前应收款"));
+    EXPECT_EQ("李四", StoredValue("J4_Customer_Data", "客户名称", "张三商行", "联系人"));
+  }
+}
+
 const std::initializer_list<const wchar_t*> kPriceControls = {
     L"dkhpfj_edit_custom", L"dkhpfj_edit_product", L"layout_dkhpfj_new", L"dkhpfj_new_custom",
     L"dkhpfj_new_product", L"dkhpfj_new_unit",     L"dkhpfj_new_dkhpfj", L"dkhpfj_new_pfj",
@@ -191,6 +226,25 @@ TEST_F(MasterdataPagesTest, TradePriceFormSavesFiltersAndForgetsOnCancel) {
   page.OnEvent(*host, {pagekit::EventKind::kClick, L"dkhpfj_new_cancel"});
   EXPECT_TRUE(page.Editing().empty());
   EXPECT_FALSE(host->fields.Visible(L"layout_dkhpfj_new"));
+}
+
+TEST_F(MasterdataPagesTest, ModifyOpensTheStoredPriceWithItsProductsPrices) {
+  ASSERT_TRUE(SavePrice(data(), {PriceBook::kTrade, L"张三商行", L"苹果", L"斤", L"3.5", {}}).saved);
+  std::unique_ptr<MemoryHost> host = Host(true, kPriceControls);
+  PricePage page(PriceBook::kTrade, View());
+  page.Open(*host, L"销售批发价");
+  const int row = RowOf(*host, L"listdkhpfj", L"item_商品名称", L"苹果");
+  ASSERT_LE(0, row);
+  EXPECT_TRUE(page.OnEvent(*host, {pagekit::EventKind::kClick, L"item_mod", L"listdkhpfj", row}));
+  EXPECT_TRUE(host->fields.Visible(L"layout_dkhpfj_new"));
+  EXPECT_EQ(L"张三商行", host->fields.Text(L"dkhpfj_new_custom"));
+  EXPECT_EQ(L"3.50", host->fields.Text(L"dkhpfj_new_dkhpfj"));
+  EXPECT_EQ(L"3.00", host->fields.Text(L"dkhpfj_new_pfj"));
+  EXPECT_EQ(L"4.00", host->fields.Text(L"dkhpfj_new_lsj"));
+  EXPECT_FALSE(page.Editing().empty());
+
+  // Another list's row is not the page's.
+  EXPECT_FALSE(page.OnEvent(*host, {pagekit::EventKind::kClick, L"item_mod", L"listgyshtj", 0}));
 }
 
 TEST_F(MasterdataPagesTest, ItemPageListsByTypeAndResetsTheForm) {

@@ -9,6 +9,8 @@
 #include "list_conditions.h"
 #include "opening_figures.h"
 #include "party_save.h"
+#include "record_opening.h"
+#include "row_actions.h"
 
 namespace masterdata {
 namespace {
@@ -85,6 +87,15 @@ bool PartyPage::OnEvent(pagekit::PageHost& host, const pagekit::PageEvent& event
   if (event.kind == pagekit::EventKind::kTextChanged) {
     if (!Same(event.sender, L"khyqk_new_dqysk") || host.Data() == nullptr) return false;
     pagekit::DeriveInitialBalance(host.Fields(), *host.Data(), host.Side());
+    return true;
+  }
+  // "修改" in a row, or a double-click on it: the party in the form.
+  const bool rowClick = event.kind == pagekit::EventKind::kClick && Same(event.sender, L"item_mod");
+  if (event.list == kList && (rowClick || event.kind == pagekit::EventKind::kItemActivate)) {
+    const pagekit::RowAction action = pagekit::OpenListRow(host.Fields(), event.list, event.row);
+    const std::wstring party = action.Value(L"item_客户名称") + action.Value(L"item_供应商名称");
+    if (action.request == pagekit::RowRequest::kEditParty)
+      OpenStoredRecord(host, pagekit::RecordForm::kParty, "J4_Customer_Data", {{"客户名称", party}}, &editing_);
     return true;
   }
   if (event.kind != pagekit::EventKind::kClick) return false;

@@ -3,7 +3,10 @@
 
 #include <cwchar>
 
+#include "form_fill.h"
 #include "list_builders.h"
+#include "record_opening.h"
+#include "row_actions.h"
 
 namespace masterdata {
 namespace {
@@ -21,6 +24,23 @@ std::vector<pagekit::PageRoute> PricePage::Routes() const { return {{NamesOf(boo
 void PricePage::Open(pagekit::PageHost& host, const std::wstring&) { ShowPriceList(host); }
 
 bool PricePage::OnEvent(pagekit::PageHost& host, const pagekit::PageEvent& event) {
+  const PriceBookNames& names = NamesOf(book_);
+  // "修改" in a row, or a double-click on it: the price in the form, with its
+  // product's unit and prices.
+  const bool rowClick = event.kind == pagekit::EventKind::kClick && _wcsicmp(event.sender.c_str(), L"item_mod") == 0;
+  if (event.list == names.list && (rowClick || event.kind == pagekit::EventKind::kItemActivate)) {
+    const pagekit::RowAction action = pagekit::OpenListRow(host.Fields(), event.list, event.row);
+    const std::wstring party = action.Value(pagekit::PageText(names.partyColumn).insert(0, L"item_"));
+    const std::wstring product = action.Value(L"item_商品名称");
+    const bool trade = book_ == PriceBook::kTrade;
+    if (OpenStoredRecord(host, trade ? pagekit::RecordForm::kTradePrice : pagekit::RecordForm::kContractPrice,
+                         names.table, {{names.partyColumn, party}, {"商品名称", product}}, &editing_) &&
+        host.Data() != nullptr) {
+      if (trade) pagekit::FillTradePriceProduct(host.Fields(), *host.Data(), product);
+      if (!trade) pagekit::FillContractPriceProduct(host.Fields(), *host.Data(), product);
+    }
+    return true;
+  }
   if (event.kind != pagekit::EventKind::kClick) return false;
   struct Click {
     const wchar_t* role;

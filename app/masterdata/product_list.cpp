@@ -13,6 +13,7 @@
 #include "list_conditions.h"
 #include "list_filters.h"
 #include "product_categories.h"
+#include "record_opening.h"
 
 namespace masterdata {
 namespace {
@@ -156,17 +157,12 @@ void OnProductTypeActivate(pagekit::PageHost& host, MasterdataView& view, const 
 }
 
 void FillProductForm(pagekit::PageHost& host, Record* editing, const std::wstring& name) {
-  if (!host.CurrentSession().owner || host.Data() == nullptr || !pagekit::IsStorable(name)) return;
-  KXPDatavane& data = *host.Data();
+  if (!host.CurrentSession().owner || host.Data() == nullptr) return;
+  if (!OpenStoredRecord(host, pagekit::RecordForm::kProduct, "J4_Product_Data", {{"商品名称", name}}, editing)) return;
   pagekit::PageFields& fields = host.Fields();
-  const std::string product = pagekit::LibraryText(name);
-  Record columns;
-  if (data.GetTableFields("J4_Product_Data", &columns) != 0 || columns.empty()) return;
-  columns[0].value = product;
-  Rows rows;
-  if (!Query(data, "J4_Product_Data", columns, &rows) || rows.empty()) return;
   fields.SetText(L"hpkc_new_cbj", L"");
-  pagekit::FillRecordForm(fields, pagekit::RecordForm::kProduct, rows.front(), editing);
+  KXPDatavane& data = *host.Data();
+  const std::string product = pagekit::LibraryText(name);
   Rows costs;
   if (Query(data, "J4_Product_CostPrice", {Column("单位成本"), Key("商品名称", product)}, &costs) && !costs.empty() &&
       !costs.front().empty())
