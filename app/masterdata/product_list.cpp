@@ -73,6 +73,8 @@ void LoadProductPageList(pagekit::PageHost& host, MasterdataView& view, const st
   fill.columns.push_back(pagekit::RawCondition(
       ProductListCondition(pagekit::LibraryText(search), categoryText, SubCategories(*host.Data(), categoryText))));
   view.FillList(host, fill);
+  // The new rows are all shown: the switch offers to hide again.
+  host.Fields().SetText(kHideZero, L"隐藏零库存");
 }
 
 void ToggleHideZeroStock(pagekit::PageHost& host, MasterdataView& view) {

@@ -156,12 +156,20 @@ TEST_F(ProductPageTest, ItsButtonsReachTheirOperations) {
               MessageBoxRecorder::Boxes())
         << c.click;
   }
-  // A search by initials; a list notification naming a button is not the
-  // page's.
+  // A search by initials finds the product.
   OpenPage(true);
   host_->fields.SetText(L"hpkc_edit_find", L"pg");
   Click(L"hpkc_btn_find");
   EXPECT_EQ(L"苹果 ", Products());
+  // A search after zero stock was hidden: the new rows are all shown and the
+  // switch offers to hide again.
+  Click(L"hpkc_btn_hide_zero");
+  EXPECT_EQ(L"显示全部", Text(L"hpkc_btn_hide_zero"));
+  host_->fields.SetText(L"hpkc_edit_find", L"mg");
+  Click(L"hpkc_btn_find");
+  EXPECT_EQ(L"芒果 ", Products());
+  EXPECT_EQ(L"隐藏零库存", Text(L"hpkc_btn_hide_zero"));
+  // A list notification naming a button is not the page's.
   EXPECT_FALSE(page_->OnEvent(*host_, {EventKind::kSelectChanged, L"hpkc_btn_find"}));
 }
 
