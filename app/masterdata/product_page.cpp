@@ -112,7 +112,6 @@ bool ProductPage::OnPickerResult(pagekit::PageHost& host, const pagekit::PickerR
 
 void ProductPage::OpenProductPage(pagekit::PageHost& host) {
   host.OpenPageTab(kPageName, kPanel, true);
-  editing_.clear();
   OpenProductList(host, *view_);
   if (host.CurrentSession().owner) return;
   for (const wchar_t* name : kOwnerButtons) host.Fields().SetVisible(name, false);

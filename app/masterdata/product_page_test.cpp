@@ -229,6 +229,17 @@ TEST_F(ProductPageTest, ModifyOpensTheStoredProductAndItsSaveKeepsStockABillPost
   EXPECT_EQ("10.00", StoredValue("J4_Product_Data", "商品名称", "可乐", "初始库存"));
 }
 
+TEST_F(ProductPageTest, AnOpenedProductStaysOpenWhenThePageIsOpenedAgain) {
+  OpenPage(true);
+  Modify(L"面包");
+  page_->Open(*host_, L"商品");
+  host_->fields.SetText(L"hpkc_new_bz", L"全麦");
+  shown_.clear();
+  Click(L"hpkc_new_save");
+  EXPECT_EQ(L"focus hpkc_new_pmgg", shown_.back()) << "saved, not refused as an existing name";
+  EXPECT_EQ("全麦", StoredValue("J4_Product_Data", "商品名称", "面包", "备注"));
+}
+
 TEST_F(ProductPageTest, TheClerkCannotOpenAProduct) {
   OpenPage(false);
   host_->fields.AddRow(L"listhpkc", {{L""}, {L"item_商品名称"}});

@@ -33,7 +33,8 @@ class WindowProductDialogs : public ProductDialogs {
     const RECT screen = {window.left + at.left - 1, window.top + at.top + 30, window.left + at.right + 21,
                          window.top + at.top + 30 + kPickerHeight};
     if (picker == ProductPicker::kProduct) {
-      host.OpenProductPicker(button, nullptr, false, screen);
+      // The product list is wider: it shows the product's unit and stock beside its name.
+      host.OpenProductPicker(button, nullptr, false, {screen.left, screen.top, screen.right + 100, screen.bottom});
       return;
     }
     pagekit::TellNotBuiltYet(host, owner);
