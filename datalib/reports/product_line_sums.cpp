@@ -67,6 +67,38 @@ ProductLineSums ProductLineSums::OfProducts(ReportSession& session, const std::v
   return sums;
 }
 
+std::vector<ProductLineSums> ProductLineSums::OfProducts(ReportSession& session,
+                                                         const std::vector<std::string>& productsUtf8,
+                                                         const std::vector<LineFilter>& filters) {
+  std::vector<ProductLineSums> result(filters.size());
+  for (const std::string& product : productsUtf8) {
+    if (!result.empty() && result[0].sums_.count(product)) continue;
+    std::vector<SqlSum> quantities(filters.size()), amounts(filters.size());
+    {
+      // In the order of the product index, as a statement over the product's lines adds them.
+      ReportQuery lines(session, "select 单据编号,数量,金额 from J4_Bill_Items where 商品名称=?1", {product});
+      while (lines.next()) {
+        if (lines.isNull(0)) continue;  // a line without a bill belongs to no bill of any type
+        const std::string_view number = lines.utf8View(0);
+        for (size_t f = 0; f < filters.size(); ++f) {
+          if (!filters[f].takes(number)) continue;
+          quantities[f].add(lines.value(1));
+          amounts[f].add(lines.value(2));
+        }
+      }
+    }
+    for (size_t f = 0; f < filters.size(); ++f) {
+      const std::string quantity = quantities[f].text(session), amount = amounts[f].text(session);
+      // Every product is entered once, so that it is not walked again.
+      Sums& sums = result[f].sums_[product];
+      if (quantity.empty() && amount.empty()) continue;  // no line with a figure: no totals, as sum() gives none
+      sums = Sums{Utf8ToAnsi(quantity), Utf8ToAnsi(amount)};
+      result[f].order_.push_back(product);
+    }
+  }
+  return result;
+}
+
 const ProductLineSums::Sums& ProductLineSums::of(const std::string& productUtf8) const {
   static const Sums none;
   auto found = sums_.find(productUtf8);
@@ -162,6 +194,25 @@ long LinesOfProducts(ReportSession& session, const std::vector<std::string>& pro
     if (count.next()) lines += sqlite3_value_int(count.value(0));
   }
   return lines;
+}
+
+std::vector<ProductLineSums> SumProductsInBills(ReportSession& session, const std::vector<std::string>& productsUtf8,
+                                                const std::vector<const char*>& billTypes,
+                                                const std::string& condition) {
+  // Up to this many lines, looking each line's bill up costs less than listing
+  // the bills of the period.
+  constexpr long kLinesLookingUpTheirBill = 2000;
+  std::vector<BillNumbers> bills;
+  if (LinesOfProducts(session, productsUtf8) > kLinesLookingUpTheirBill &&
+      BillsMeeting(session, billTypes, condition, &bills)) {
+    std::vector<LineFilter> filters;
+    for (BillNumbers& numbers : bills) filters.push_back(LineFilter::Bills(std::move(numbers)));
+    return ProductLineSums::OfProducts(session, productsUtf8, filters);
+  }
+  std::vector<ProductLineSums> result;
+  for (const char* type : billTypes)
+    result.push_back(ProductLineSums::OfProducts(session, productsUtf8, LineOfBillType(type, condition)));
+  return result;
 }
 
 // The totals of one filter while the pass runs.

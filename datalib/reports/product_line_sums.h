@@ -14,6 +14,8 @@
 #include "reports/report_session.h"
 #include "reports/text_index.h"
 
+class LineFilter;
+
 class ProductLineSums {
  public:
   struct Sums {
@@ -29,6 +31,11 @@ class ProductLineSums {
   // only those products' lines. For a few products among many.
   static ProductLineSums OfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8,
                                     const std::string& lineCondition);
+  // The same for each of several selections of lines at once: one walk of each
+  // named product's lines on the product index, each line counted for every
+  // filter that takes its bill. result[i] holds the totals of filters[i].
+  static std::vector<ProductLineSums> OfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8,
+                                                 const std::vector<LineFilter>& filters);
 
   // The totals of a product named as stored (UTF-8); empty texts when it has no line.
   const Sums& of(const std::string& productUtf8) const;
@@ -102,6 +109,14 @@ std::string LineOfBillType(const char* billType, const std::string& condition);
 
 // How many lines the named products (UTF-8) have, counted on the product index.
 long LinesOfProducts(ReportSession& session, const std::vector<std::string>& productsUtf8);
+
+// The totals of the named products' (UTF-8) lines of the bills of each type that
+// meet `condition` (as in LineOfBillType): result[i] for billTypes[i]. Products
+// with many lines are walked once for all types against the bills listed once;
+// a few lines look their bill up each.
+std::vector<ProductLineSums> SumProductsInBills(ReportSession& session, const std::vector<std::string>& productsUtf8,
+                                                const std::vector<const char*>& billTypes,
+                                                const std::string& condition);
 
 // One pass over every bill line in stored order, totalling each filter's lines per product.
 std::vector<ProductLineSums> SumLinesInOnePass(ReportSession& session, const std::vector<LineFilter>& filters);

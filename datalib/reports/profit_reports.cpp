@@ -174,7 +174,7 @@ int BuildProfitByProduct(ReportRequest& request) {
     // One product: only its own lines are read, once any product was ever sold.
     if (AnyProductSold(session)) {
       everSoldProducts.push_back(BindText(onlyProduct));
-      lineSums = ProductLineSums::OfProducts(session, everSoldProducts, LineOfBillType("销售单", period));
+      lineSums = std::move(SumProductsInBills(session, everSoldProducts, {"销售单"}, period)[0]);
     }
   } else {
     BillNumbers everSold, soldInPeriod;

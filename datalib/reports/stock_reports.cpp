@@ -37,10 +37,17 @@ void PurchaseAndSalesSums(ReportSession& session, const std::string& productCond
                           ProductLineSums* purchases, ProductLineSums* sales) {
   std::vector<std::string> chosen;
   if (FewProductsChosen(session, productCondition, &chosen)) {
-    *purchases = ProductLineSums::OfProducts(
-        session, chosen, period.empty() ? "单据编号 like 'JHD%'" : LineOfBillType("进货单", period));
-    *sales = ProductLineSums::OfProducts(session, chosen,
-                                         period.empty() ? "单据编号 like 'XSD%'" : LineOfBillType("销售单", period));
+    std::vector<ProductLineSums> sums;
+    if (period.empty()) {
+      std::vector<LineFilter> prefixes;
+      prefixes.push_back(LineFilter::NumberPrefix("JHD"));
+      prefixes.push_back(LineFilter::NumberPrefix("XSD"));
+      sums = ProductLineSums::OfProducts(session, chosen, prefixes);
+    } else {
+      sums = SumProductsInBills(session, chosen, {"进货单", "销售单"}, period);
+    }
+    *purchases = std::move(sums[0]);
+    *sales = std::move(sums[1]);
     return;
   }
   std::vector<BillNumbers> bills;
