@@ -1,9 +1,10 @@
 // Gross profit of the sales per customer and per product, each closed by a
 // total row. Revenue comes from the sales bills, cost from the quantities sold
 // valued at each product's unit cost.
-#include <set>
+#include <cstdint>
+#include <deque>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
 #include "reports/sql_sum.h"
+#include "reports/text_index.h"
 #include "reports/unit_costs.h"
 
 namespace {
@@ -26,13 +28,19 @@ std::string ProfitRate(const std::string& profitCell, double profit, double base
 // asked for, per bill in stored order.
 class BillLineCosts {
  public:
-  void want(const std::string& billUtf8) { costs_[billUtf8]; }
+  // The bill's number for the costs (UTF-8, as it binds).
+  uint32_t want(std::string_view billUtf8) {
+    if (const uint32_t* found = ids_.find(billUtf8)) return *found;
+    numbers_.emplace_back(billUtf8);
+    costs_.emplace_back();
+    return *ids_.insert(numbers_.back(), static_cast<uint32_t>(numbers_.size() - 1)).first;
+  }
 
   void read(ReportSession& session, UnitCosts& unitCosts) {
-    if (costs_.size() <= kBillsReadByNumber) {
-      for (auto& [bill, costs] : costs_) {
-        ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {bill});
-        while (lines.next()) costs.push_back(LineCost(lines, unitCosts));
+    if (numbers_.size() <= kBillsReadByNumber) {
+      for (size_t id = 0; id < numbers_.size(); ++id) {
+        ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {numbers_[id]});
+        while (lines.next()) costs_[id].push_back(LineCost(lines, unitCosts));
       }
       return;
     }
@@ -48,24 +56,39 @@ class BillLineCosts {
       const std::string_view number = lines.utf8View(2);
       if (!haveLast || number != lastNumber) {
         lastNumber.assign(number.data(), number.size());
-        auto found = costs_.find(lastNumber);
-        last = found == costs_.end() ? nullptr : &found->second;
+        const uint32_t* found = ids_.find(number);
+        last = found ? &costs_[*found] : nullptr;
         haveLast = true;
       }
       if (last) last->push_back(LineCost(lines, unitCosts));
     }
   }
 
-  const std::vector<double>& of(const std::string& billUtf8) const { return costs_.at(billUtf8); }
+  const std::vector<double>& of(uint32_t bill) const { return costs_[bill]; }
 
  private:
   static constexpr size_t kBillsReadByNumber = 2000;
 
-  static double LineCost(const ReportQuery& line, UnitCosts& unitCosts) {
-    return ParseNumber(line.text(1)) * unitCosts.numberOf(line.utf8(0));
+  // The quantity as the caller's text reads it: a number is ASCII, which reads
+  // the same in either code page.
+  double LineCost(const ReportQuery& line, UnitCosts& unitCosts) {
+    const double quantity = ParseNumber(std::string(line.utf8View(1)));
+    const std::string_view product = line.utf8View(0);
+    const uint32_t* known = productCosts_.find(product);
+    if (!known) {
+      products_.emplace_back(product);
+      known = productCosts_.insert(products_.back(), static_cast<uint32_t>(costOf_.size())).first;
+      costOf_.push_back(unitCosts.numberOf(products_.back()));
+    }
+    return quantity * costOf_[*known];
   }
 
-  std::unordered_map<std::string, std::vector<double>> costs_;
+  std::deque<std::string> numbers_;  // the keys of `ids_` view them
+  TextIndex ids_;
+  std::vector<std::vector<double>> costs_;
+  std::deque<std::string> products_;  // the keys of `productCosts_` view them
+  TextIndex productCosts_;
+  std::vector<double> costOf_;
 };
 
 // Whether any product was ever sold: a named product on a line of a sales bill.
@@ -85,39 +108,63 @@ int BuildProfitByCustomer(ReportRequest& request) {
   ReportSession session(request);
 
   // The customers' sales bills of the period, each customer's in stored order,
-  // with the amount received on them.
+  // with the amount received on them. A customer stored as NULL is a group of
+  // its own in the list, and is looked up by the empty name as the statements
+  // per customer would, so that it shares the totals of the empty name.
   struct CustomerBills {
     SqlSum received;
-    std::vector<std::string> bills;
+    std::vector<uint32_t> bills;
   };
-  std::unordered_map<std::string, CustomerBills> ofCustomer;
+  std::deque<std::string> names;  // as stored (UTF-8); the keys of `customerIds` view them
+  TextIndex customerIds;
+  std::vector<CustomerBills> ofCustomer;
   BillLineCosts lineCosts;
   auto addBill = [&](const ReportQuery& documents) {
     if (documents.isNull(0)) return;  // no customer's name binds as NULL
-    auto found = ofCustomer.find(documents.utf8(0));
-    if (found == ofCustomer.end()) return;
-    found->second.received.add(documents.value(2));
-    found->second.bills.push_back(documents.utf8(1));
-    lineCosts.want(found->second.bills.back());
+    const uint32_t* found = customerIds.find(documents.utf8View(0));
+    if (!found) return;
+    CustomerBills& mine = ofCustomer[*found];
+    mine.received.add(documents.value(2));
+    mine.bills.push_back(lineCosts.want(documents.utf8View(1)));
   };
   const std::string billsSql = "select 客户名称,单据编号,收款金额 from J4_Account_Data where 类型='销售单'";
   // Without conditions the customers and their bills come from the same rows.
   const bool oneWalk = customerCondition.empty() && period.empty();
 
+  // No sale in the period: no customer has a row, and there is no total.
+  if (!period.empty()) {
+    ReportQuery any(session, "select 1 from J4_Account_Data where 类型='销售单'" + AndBillPeriod(period) + " limit 1");
+    if (!any.next()) return 0;
+  }
   // Each customer of a sales bill once, in the order of their first bill as the
-  // table holds them (a customer stored as NULL is a group of its own, and is
-  // looked up by the empty name as the statements per customer would).
-  std::vector<std::string> customers;  // as stored (UTF-8)
+  // table holds them.
+  std::vector<uint32_t> customers;
   {
-    std::set<std::pair<bool, std::string>> seen;
+    TextIndex seen;  // the named customers listed so far
+    bool seenNull = false;
     ReportQuery query(session, (oneWalk ? billsSql
                                         : "select 客户名称 from J4_Account_Data where 类型='销售单'" +
                                               AndCondition(customerCondition)) +
                                    " order by rowid");
     while (query.next()) {
-      if (seen.emplace(query.isNull(0), query.utf8(0)).second) {
-        customers.push_back(query.utf8(0));
-        ofCustomer[customers.back()];
+      const bool null = query.isNull(0);
+      const std::string_view name = query.utf8View(0);
+      bool first = false;
+      if (null) {
+        first = !seenNull;
+        seenNull = true;
+      } else if (!seen.find(name)) {
+        first = true;
+      }
+      if (first) {
+        const uint32_t* id = customerIds.find(name);
+        if (!id) {
+          names.emplace_back(name);
+          ofCustomer.emplace_back();
+          id = customerIds.insert(names.back(), static_cast<uint32_t>(names.size() - 1)).first;
+        }
+        if (!null) seen.insert(names[*id], 0);
+        customers.push_back(*id);
       }
       if (oneWalk) addBill(query);
     }
@@ -131,18 +178,18 @@ int BuildProfitByCustomer(ReportRequest& request) {
   lineCosts.read(session, unitCosts);
 
   double receivedTotal = 0, costTotal = 0;
-  for (const std::string& customer : customers) {
+  for (uint32_t customer : customers) {
     const CustomerBills& mine = ofCustomer[customer];
     const std::string received = Utf8ToAnsi(mine.received.text(session));
     receivedTotal += ParseNumber(received);
     // Line by line, bill after bill, as the statements per bill would add them.
     double cost = 0;
-    for (const std::string& bill : mine.bills)
+    for (uint32_t bill : mine.bills)
       for (double lineCost : lineCosts.of(bill)) cost += lineCost;
     costTotal += cost;
     if (cost == 0 && ParseNumber(received) == 0) continue;
     const std::string profit = FormatAmount(ParseNumber(received) - cost);
-    request.set(0, Utf8ToAnsi(customer));
+    request.set(0, Utf8ToAnsi(names[customer]));
     request.set(1, received);
     request.set(2, FormatAmount(cost));
     request.set(3, profit);
