@@ -44,6 +44,8 @@ bool BillPage::OnClick(PageHost& host, const std::wstring& sender) {
     SaveBill(host);
   } else if (sender == L"xsd_btn_find") {
     SearchSaleBills(host);
+  } else if (sender == L"xsd_btn_import") {
+    ImportLines(host, false);
   } else {
     return false;
   }

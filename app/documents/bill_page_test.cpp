@@ -186,6 +186,24 @@ TEST_F(BillPageTest, ProductsPickedTogetherFillLinesFromThePickersLine) {
   EXPECT_EQ(L"雪碧", Cell(49, L"item_商品名称"));  // the last line; the third name has none
 }
 
+TEST_F(BillPageTest, ImportedLinesFillTheGridAndItsTotals) {
+  BillPage& bill = Open(PageSide::kSales);
+  bill.ShowImportedLines(*host, {{L"可乐", L"瓶", L"饮料", L"2.00", L"3.00", L"6.00"},
+                                 {L"新货", L"", L"零售", L"1.00", L"4.50", L"4.50"},
+                                 {L"饼干", L"包", L"饮料", L"3.00", L"0.00", L"0.00"}});
+  EXPECT_EQ(50, host->fields.RowCount(kList));
+  const wchar_t* names[] = {L"可乐", L"新货", L"饼干", L""};
+  for (int row = 0; row < 4; ++row) EXPECT_EQ(names[row], Cell(row, L"item_商品名称")) << row;
+  EXPECT_EQ(L"6.00", Cell(0, L"item_金额"));
+  EXPECT_EQ(L"零售", Cell(1, L"item_商品类别"));
+  EXPECT_EQ(L"10.50", Text(L"xsd_money_need"));
+  // More lines than the grid's 50 stay, without empty ones after them.
+  bill.ShowImportedLines(*host,
+                         std::vector<output::ImportedLine>(60, {L"雪碧", L"瓶", L"饮料", L"1.00", L"2.00", L"2.00"}));
+  EXPECT_EQ(60, host->fields.RowCount(kList));
+  EXPECT_EQ(L"120.00", Text(L"xsd_money_need"));
+}
+
 TEST_F(BillPageTest, SavesAndStartsTheNextBill) {
   Open(PageSide::kSales);
   host->fields.SetText(L"xsd_custom", L"张三");

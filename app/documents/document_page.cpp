@@ -1,5 +1,8 @@
 #include "document_page.h"
 
+#include <algorithm>
+
+#include "program_output.h"
 #include "record_fields.h"
 
 namespace documents {
@@ -187,6 +190,29 @@ void DocumentPage::ShowEmptyLines(PageHost& host) {
   rates_.Forget();
   Writing writing(*this);
   view_->ShowLineGrid(host, list_, 50);
+}
+
+void DocumentPage::ImportLines(PageHost& host, bool order) {
+  const output::ProgramOutput out(host.OwnerWindow());
+  if (!out.Ready() || !host.Fields().Exists(list_)) return;
+  const std::vector<output::ImportedLine> lines = output::ImportBillLines(host, out.Import(), order);
+  if (!lines.empty()) ShowImportedLines(host, lines);
+}
+
+void DocumentPage::ShowImportedLines(PageHost& host, const std::vector<output::ImportedLine>& lines) {
+  rates_.Forget();
+  Writing writing(*this);
+  view_->ShowLineGrid(host, list_, std::max(50, static_cast<int>(lines.size())));
+  pagekit::PageFields& fields = host.Fields();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int row = static_cast<int>(i);
+    const output::ImportedLine& line = lines[i];
+    const std::pair<const wchar_t*, const std::wstring*> cells[] = {
+        {L"item_商品名称", &line.product}, {L"item_单位", &line.unit},  {L"item_商品类别", &line.category},
+        {L"item_数量", &line.quantity},    {L"item_单价", &line.price}, {L"item_金额", &line.amount}};
+    for (const auto& cell : cells) fields.SetText(pagekit::Cell(list_, row, cell.first), *cell.second);
+    lines_.OnRowChanged(fields, host.Data(), row, L"item_数量");
+  }
 }
 
 bool DocumentPage::InHistory(PageHost& host) const {

@@ -14,6 +14,7 @@
 #include "line_entry.h"
 #include "field_records.h"
 #include "page.h"
+#include "spreadsheet_import.h"
 
 namespace documents {
 
@@ -39,6 +40,10 @@ class DocumentPage : public pagekit::Page {
   void OnProductRowSelect(pagekit::PageHost& host, const std::vector<std::wstring>& names, int row);
   // The product picker under line `row`.
   void DropRowProduct(pagekit::PageHost& host, int row);
+
+  // Lines read from a spreadsheet: the grid emptied, one line each (and empty
+  // lines up to 50), each line and the totals computed as after typing its quantity.
+  void ShowImportedLines(pagekit::PageHost& host, const std::vector<output::ImportedLine>& lines);
 
   // The number of the stored document opened for editing; empty for a new one.
   const std::wstring& OpenedNumber() const { return openedNumber_; }
@@ -88,6 +93,8 @@ class DocumentPage : public pagekit::Page {
   void NewNumber(pagekit::PageHost& host);
   bool Purchase(pagekit::PageHost& host) const { return host.Side() == pagekit::PageSide::kPurchase; }
 
+  // The import button: the import dialog, then the sheet's lines into the grid.
+  void ImportLines(pagekit::PageHost& host, bool order);
   // The grid of 50 empty lines, the business units looked up afresh.
   void ShowEmptyLines(pagekit::PageHost& host);
   // The history rows in the list.

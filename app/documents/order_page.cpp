@@ -49,6 +49,8 @@ bool OrderPage::OnClick(PageHost& host, const std::wstring& sender) {
     SearchOrders(host);
   } else if (sender == L"xsydd_out") {
     ShipOrder(host);
+  } else if (sender == L"xsydd_btn_import") {
+    ImportLines(host, true);
   } else {
     return false;
   }

@@ -4,11 +4,13 @@
 #include <cwchar>
 
 #include "drop_choices.h"
-#include "not_built.h"
 #include "opening_figures.h"
+#include "print_operations.h"
 #include "product_categories.h"
 #include "product_list.h"
+#include "program_output.h"
 #include "row_actions.h"
+#include "table_export.h"
 
 namespace masterdata {
 namespace {
@@ -42,9 +44,6 @@ const DropButton kDropButtons[] = {
     {L"hpkc_new_jldw_drop", ProductPicker::kUnit, L"hpkc_new_jldw"},
     {L"hpkc_new_ywdw_drop", ProductPicker::kBusinessUnit, L"hpkc_new_ywdw"},
 };
-
-// Printing, export and import of the list are not built yet.
-const wchar_t* const kNotBuiltButtons[] = {L"hpkc_btn_print", L"hpkc_btn_export", L"hpkc_btn_import"};
 
 bool SameName(const std::wstring& name, const wchar_t* control) { return _wcsicmp(name.c_str(), control) == 0; }
 
@@ -142,12 +141,16 @@ bool ProductPage::OnProductClick(pagekit::PageHost& host, const std::wstring& na
     ToggleProductOptions(host);
   } else if (SameName(name, L"hpkc_btn_add_type")) {
     AddProductType(host, *view_, *dialogs_, false);
+  } else if (SameName(name, L"hpkc_btn_print")) {
+    output::PrintList(host, L"listhpkc", {}, L"");
+  } else if (SameName(name, L"hpkc_btn_export") || SameName(name, L"hpkc_btn_import")) {
+    const output::ProgramOutput out(host.OwnerWindow());
+    if (!out.Ready()) return true;
+    if (SameName(name, L"hpkc_btn_export"))
+      output::ExportProducts(host, out.Export());
+    else
+      output::ImportProducts(host, out.Import());
   } else {
-    for (const wchar_t* button : kNotBuiltButtons) {
-      if (!SameName(name, button)) continue;
-      pagekit::TellNotBuiltYet(host, name);
-      return true;
-    }
     return false;
   }
   return true;

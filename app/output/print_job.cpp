@@ -104,6 +104,8 @@ bool PrintOnDc(HDC dc, const std::function<PrintDocument(const PaperSize&)>& lay
 }
 
 bool PrintOnDefaultPrinter(const std::function<PrintDocument(const PaperSize&)>& layout) {
+  // A list without what it needs prints nothing on any paper: no printer is opened.
+  if (layout(PaperSize{1000, 1000}).Empty()) return false;
   std::wstring device, driver, port;
   if (!DefaultPrinter(&device, &driver, &port)) return false;
   DcScope dc(::CreateDCW(driver.c_str(), device.c_str(), port.c_str(), nullptr));

@@ -221,6 +221,8 @@ std::vector<ImportedLine> ImportLinesFrom(KXPDatavane& data, XlsProc& xls, const
   if (!sheet.IsOpen()) return lines;
   count->read = true;
   const std::string user = pagekit::LibraryText(account);
+  // The new products in one unit of work: a failed insert fails that call alone.
+  pagekit::UnitOfWork unit(data);
   const int rows = sheet.Rows();
   for (int row = 2; row <= rows; ++row) {
     ImportedLine line;
@@ -255,6 +257,7 @@ std::vector<ImportedLine> ImportLinesFrom(KXPDatavane& data, XlsProc& xls, const
     lines.push_back(line);
     ++count->imported;
   }
+  unit.Commit();
   return lines;
 }
 

@@ -15,12 +15,16 @@
 #include "core/container_ui.h"
 #include "controls/list.h"
 #include "drop_popups.h"
+#include "list_export.h"
 #include "list_sorting.h"
 #include "main_frame.h"
 #include "message_dialog.h"
 #include "controls/option.h"
 #include "paint_manager_fields.h"
+#include "print_operations.h"
+#include "program_output.h"
 #include "row_delete.h"
+#include "table_export.h"
 
 namespace shell {
 namespace {
@@ -181,9 +185,40 @@ void Nothing(MainFrame&, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {}
 
 void HelpMenu(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { frame.ShowHelpMenu(); }
 
-// Printing and exporting a named list; the rows carry the list's name.
-constexpr ClickHandler kPrintList = nullptr;
-constexpr ClickHandler kExportList = nullptr;
+// Printing, exporting and importing: the rows of the lists carry the list's name.
+void PrintNamedList(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* list, const wchar_t*) {
+  output::PrintList(frame, list, {}, L"");
+}
+void PrintPayments(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* list, const wchar_t*) {
+  output::PrintList(frame, list, output::PaymentListColumns(), L"");
+}
+void PrintOrders(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  output::PrintOrderList(frame);
+}
+void PrintStock(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  output::PrintStockReport(frame);
+}
+void PrintShownBill(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) { output::PrintBill(frame); }
+
+void ExportNamedList(MainFrame& frame, SkinUI::CControlUI&, const wchar_t* list, const wchar_t*) {
+  const output::ProgramOutput out(frame.OwnerWindow());
+  if (out.Ready()) output::ExportList(frame, list, out.Export());
+}
+
+// The exports and imports of a whole page, by the operation they run.
+template <output::ExportResult (*Export)(pagekit::PageHost&, const output::ExportTools&)>
+void ExportPage(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  const output::ProgramOutput out(frame.OwnerWindow());
+  if (out.Ready()) Export(frame, out.Export());
+}
+template <output::ImportCount (*Import)(pagekit::PageHost&, const output::ImportTools&)>
+void ImportPage(MainFrame& frame, SkinUI::CControlUI&, const wchar_t*, const wchar_t*) {
+  const output::ProgramOutput out(frame.OwnerWindow());
+  if (out.Ready()) Import(frame, out.Import());
+}
+
+constexpr ClickHandler kPrintList = &PrintNamedList;
+constexpr ClickHandler kExportList = &ExportNamedList;
 
 const ClickRoute kFirstChain[] = {
     {L"bottomBroadcast", &Broadcast},
@@ -268,10 +303,10 @@ const ClickRoute kFirstChain[] = {
     {L"khyqk_btn_report_ysqkbg", &SideReport, L"应收款查询", L"应付款查询"},
     {L"khyqk_btn_report_ysdzd", &SideReport, L"客户对账单", L"供应商对账单"},
     // Printing.
-    {L"kctjbg_btn_print"},
+    {L"kctjbg_btn_print", &PrintStock},
     {L"kcyjbg_btn_print", kPrintList, L"listkcyjbg"},
     {L"xsd_btn_print_list", kPrintList, L"listxsd"},
-    {L"xsd_btn_print"},
+    {L"xsd_btn_print", &PrintShownBill},
     {L"khyqk_btn_print", kPrintList, L"listkhyqk"},
     // Quick search.
     {L"btn_search"},
@@ -337,9 +372,9 @@ const ClickRoute kSecondChain[] = {
     // Reports.
     {L"zjls_report_zjtj", &Report, L"资金统计表"},
     // Printing.
-    {L"fkd_print", kPrintList, L"listfkd"},
+    {L"fkd_print", &PrintPayments, L"listfkd"},
     {L"xsydd_btn_print_list", kPrintList, L"listxsydd"},
-    {L"xsydd_btn_print"},
+    {L"xsydd_btn_print", &PrintOrders},
     {L"ysqkbg_btn_print", kPrintList, L"listysqkbg"},
     {L"ysdzd_btn_print", kPrintList, L"listysdzd"},
     {L"yfdzd_btn_print", kPrintList, L"listyfdzd"},
@@ -354,7 +389,7 @@ const ClickRoute kSecondChain[] = {
     // Spreadsheet export: the report lists by name, the other pages their tables.
     {L"lrtjbg_export", kExportList, L"listlrtjbg"},
     {L"kcyjbg_export", kExportList, L"listkcyjbg"},
-    {L"kctjbg_export"},
+    {L"kctjbg_export", &ExportPage<&output::ExportStockReport>},
     {L"yfdzd_export", kExportList, L"listyfdzd"},
     {L"ysdzd_export", kExportList, L"listysdzd"},
     {L"yfqkmx_export", kExportList, L"listyfqkmx"},
@@ -365,16 +400,14 @@ const ClickRoute kSecondChain[] = {
     {L"zjls_export", kExportList, L"listzjls"},
     {L"jhtjbg_export", kExportList, L"listjhtjbg"},
     {L"xstjbg_export", kExportList, L"listxstjbg"},
-    {L"xsd_export"},
-    {L"dkhpfj_export"},
-    {L"gyshtj_export"},
-    {L"khyqk_export"},
+    {L"xsd_export", &ExportPage<&output::ExportBillDetails>},
+    {L"dkhpfj_export", &ExportPage<&output::ExportTradePrices>},
+    {L"gyshtj_export", &ExportPage<&output::ExportContractPrices>},
+    {L"khyqk_export", &ExportPage<&output::ExportCustomers>},
     // Spreadsheet import.
-    {L"xsd_btn_import"},
-    {L"xsydd_btn_import"},
-    {L"dkhpfj_import"},
-    {L"gyshtj_import"},
-    {L"khyqk_import"},
+    {L"dkhpfj_import", &ImportPage<&output::ImportTradePrices>},
+    {L"gyshtj_import", &ImportPage<&output::ImportContractPrices>},
+    {L"khyqk_import", &ImportPage<&output::ImportCustomers>},
     // Panels that fold open.
     {L"gyshtj_btn_other", &Toggle, L"gyshtj_layout_other"},
     {L"fkd_new", &Toggle, L"layout_fkd_new"},
