@@ -57,9 +57,7 @@ void ExportedColumns(const ListView& list, size_t* first, size_t* end) { Columns
 
 ListView ReadList(pagekit::PageFields& fields, const std::wstring& name) {
   ListView view;
-  auto* window = dynamic_cast<pagekit::PaintManagerFields*>(&fields);
-  SkinUI::CControlUI* control = window != nullptr ? window->Find(name) : nullptr;
-  auto* list = control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
+  SkinUI::CListUI* list = pagekit::WindowList(fields, name);
   if (list == nullptr) return view;
   view.exists = true;
   view.style = list->GetHeaderStyle();

@@ -61,8 +61,7 @@ class Canvas {
 // resources under the image name (the previous chart's freed).
 bool ShowImage(pagekit::PageFields& fields, ChartKind kind, HBITMAP bitmap, int width, int height) {
   const std::wstring name = ChartImageName(kind);
-  auto* window = dynamic_cast<pagekit::PaintManagerFields*>(&fields);
-  SkinUI::CControlUI* control = window != nullptr ? window->Find(kChart) : nullptr;
+  SkinUI::CControlUI* control = pagekit::WindowControl(fields, kChart);
   if (control != nullptr && control->GetManager() != nullptr) {
     SkinUI::CPaintManagerUI* manager = control->GetManager();
     manager->RemoveImage(name.c_str());
