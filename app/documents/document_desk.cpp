@@ -4,7 +4,10 @@
 
 namespace documents {
 
-DocumentDesk::DocumentDesk() : pages_{&bill_, &order_} { order_.SetBillPage(&bill_); }
+DocumentDesk::DocumentDesk() : pages_{&bill_, &order_, &payment_, &cashBook_} {
+  order_.SetBillPage(&bill_);
+  cashBook_.SetBillPage(&bill_);
+}
 
 std::vector<pagekit::PageRoute> DocumentDesk::Routes() const {
   std::vector<pagekit::PageRoute> routes;

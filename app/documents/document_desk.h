@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "bill_page.h"
+#include "cash_book_page.h"
 #include "order_page.h"
 #include "page.h"
+#include "payment_page.h"
 
 namespace documents {
 
@@ -26,6 +28,8 @@ class DocumentDesk final : public pagekit::Page {
  private:
   BillPage bill_;
   OrderPage order_;
+  PaymentPage payment_;
+  CashBookPage cashBook_;
   std::vector<pagekit::Page*> pages_;
 };
 

@@ -104,6 +104,15 @@ TEST_F(DocumentPagesWindowTest, BillPage) {
   EXPECT_EQ(number, CellText(window, L"listxsd", 0, L"item_单据编号"));
   shelltest::SaveWindowShot(window.hwnd(), "bill_sales_history");
 
+  // 修改 on the row opens the bill again with its lines.
+  Click(window.hwnd(), CellOf(window, L"listxsd", 0, L"item_mod"));
+  Pump(500);
+  EXPECT_EQ(L"销售单", Text(window, L"xsd_caption"));
+  EXPECT_EQ(number, Text(window, L"xsd_id"));
+  EXPECT_EQ(50, Rows(window, L"listxsd"));
+  EXPECT_EQ(L"可乐", CellText(window, L"listxsd", 0, L"item_商品名称"));
+  EXPECT_EQ(due, Text(window, L"xsd_money_need"));
+
   window.frame().ShowPage(L"进货单");
   Pump(300);
   EXPECT_EQ(L"进货单", Text(window, L"xsd_caption"));
@@ -143,11 +152,66 @@ TEST_F(DocumentPagesWindowTest, OrderPage) {
   EXPECT_EQ(number, CellText(window, L"listxsydd", 0, L"item_单据编号"));
   shelltest::SaveWindowShot(window.hwnd(), "order_sales_history");
 
+  // Opened again, then shipped into a new bill.
+  Click(window.hwnd(), CellOf(window, L"listxsydd", 0, L"item_mod"));
+  Pump(500);
+  EXPECT_EQ(number, Text(window, L"xsydd_id"));
+  Click(window.hwnd(), window.Find(L"xsydd_out"));
+  Pump(500);
+  ASSERT_TRUE(window.Find(L"mid_xsd")->IsVisible());
+  EXPECT_EQ(0u, Text(window, L"xsd_id").find(L"XSD"));
+  EXPECT_EQ(L"雪碧", CellText(window, L"listxsd", 1, L"item_商品名称"));
+  EXPECT_EQ(Text(window, L"xsydd_money_need"), Text(window, L"xsd_money_need"));
+  shelltest::SaveWindowShot(window.hwnd(), "order_shipped_bill");
+  window.frame().ShowPage(L"销售订单");
+  Pump(300);
+
   window.frame().ShowPage(L"采购订单");
   Pump(300);
   EXPECT_EQ(L"进货订货单", Text(window, L"xsydd_caption"));
   EXPECT_EQ(0u, Text(window, L"xsydd_id").find(L"CGYDD"));
   shelltest::SaveWindowShot(window.hwnd(), "order_purchase_entry");
+}
+
+TEST_F(DocumentPagesWindowTest, PaymentPageAndCashBook) {
+  shelltest::MainWindow window("老板");
+  window.Show();
+  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+  window.frame().ShowPage(L"付款单");
+  Pump(300);
+  ASSERT_TRUE(window.Find(L"mid_fkd")->IsVisible());
+  EXPECT_EQ(0, Rows(window, L"listfkd"));
+  // 付款 unfolds the form; a payment saved lands in the supplier's history.
+  Click(window.hwnd(), window.Find(L"fkd_new"));
+  Pump(200);
+  ASSERT_TRUE(window.Find(L"layout_fkd_new")->IsVisible());
+  window.Find(L"fkd_edit_gys")->SetText(L"大华公司");
+  window.Find(L"fkd_new_money")->SetText(L"25");
+  Click(window.hwnd(), window.Find(L"fkd_new_save"));
+  Pump(500);
+  ASSERT_EQ(1, Rows(window, L"listfkd"));
+  EXPECT_EQ(L"25.00", CellText(window, L"listfkd", 0, L"item_收款金额"));
+  EXPECT_EQ(L"", Text(window, L"fkd_edit_gys"));
+  shelltest::SaveWindowShot(window.hwnd(), "payment_page");
+
+  window.frame().ShowPage(L"其它收支");
+  Pump(300);
+  ASSERT_TRUE(window.Find(L"mid_zjls")->IsVisible());
+  const int before = Rows(window, L"listzjls");
+  EXPECT_EQ(L"期初", CellText(window, L"listzjls", 0, L"item_业务日期"));
+  EXPECT_EQ(L"合计", CellText(window, L"listzjls", before - 1, L"item_业务日期"));
+  EXPECT_FALSE(CellOf(window, L"listzjls", 0, L"item_mod")->IsVisible());
+  Click(window.hwnd(), window.Find(L"zjls_income"));
+  Pump(200);
+  ASSERT_TRUE(window.Find(L"layout_zjls_new")->IsVisible());
+  window.Find(L"zjls_edit_project")->SetText(L"房租");
+  window.Find(L"zjls_edit_money")->SetText(L"50");
+  Click(window.hwnd(), window.Find(L"zjls_save"));
+  Pump(500);
+  ASSERT_EQ(before + 1, Rows(window, L"listzjls"));
+  EXPECT_EQ(L"房租", CellText(window, L"listzjls", before - 1, L"item_收支项目"));
+  EXPECT_EQ(L"50.00", CellText(window, L"listzjls", before - 1, L"item_收入"));
+  shelltest::SaveWindowShot(window.hwnd(), "cash_book");
 }
 
 }  // namespace

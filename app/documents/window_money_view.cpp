@@ -2,6 +2,8 @@
 // built with the page kit's header and row builders (the framing rows stripped
 // of their controls), the field tooltip, the message box, the delete question
 // and the receipt or payment dialog.
+#include <string>
+
 #include "controls/list.h"
 #include "core/blocking_calls.h"
 #include "core/control_ui.h"
@@ -17,17 +19,11 @@ namespace {
 
 using pagekit::PageHost;
 
-SkinUI::CListUI* FindList(PageHost& host, const std::wstring& name) {
-  auto* fields = dynamic_cast<pagekit::PaintManagerFields*>(&host.Fields());
-  SkinUI::CControlUI* control = fields != nullptr ? fields->Find(name) : nullptr;
-  return control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
-}
-
 class WindowMoneyView : public MoneyView {
  public:
   void ShowRows(PageHost& host, const std::wstring& name, const ListShape& shape,
                 const std::vector<CashBookRow>& rows) override {
-    SkinUI::CListUI* list = FindList(host, name);
+    SkinUI::CListUI* list = pagekit::WindowList(host.Fields(), name);
     if (list == nullptr) return;
     SkinUI::CPaintManagerUI& manager = *list->GetManager();
     list->RemoveAll();
@@ -37,10 +33,17 @@ class WindowMoneyView : public MoneyView {
       if (i < shape.widths.size() && shape.widths[i] > 0) columns.back().width = shape.widths[i];
     }
     pagekit::BuildListHeader(manager, host.Data(), list, L"", &columns, shape.style, L"");
+    // The framing rows count no line: the records are numbered from 1.
+    int line = 0;
     for (const CashBookRow& row : rows) {
       SkinUI::CControlUI* added = pagekit::AddListRow(manager, &row.cells, list, false);
       auto* cells = added != nullptr ? static_cast<SkinUI::CContainerUI*>(added->GetInterface(L"Container")) : nullptr;
-      if (!row.framing || cells == nullptr) continue;
+      if (cells == nullptr) continue;
+      if (!row.framing) {
+        if (SkinUI::CControlUI* number = cells->FindSubControl(L"item_line_num"))
+          number->SetText(std::to_wstring(++line).c_str());
+        continue;
+      }
       for (const wchar_t* control : {L"item_del", L"item_mod", L"item_line_num", L"item_chk"})
         if (SkinUI::CControlUI* found = cells->FindSubControl(control)) found->SetVisible(false);
     }

@@ -5,6 +5,7 @@
 
 #include "account_item_save.h"
 #include "list_builders.h"
+#include "row_actions.h"
 
 namespace masterdata {
 namespace {
@@ -26,6 +27,13 @@ bool AccountItemPage::OnEvent(pagekit::PageHost& host, const pagekit::PageEvent&
   if (event.kind == pagekit::EventKind::kBarListClick || event.kind == pagekit::EventKind::kItemClick) {
     if (!Same(event.list, kTypeBar)) return false;
     FillAccountItemList(host, view_->EntryText(host, event));
+    return true;
+  }
+  const bool ownRow = Same(event.list, kList) && event.row >= 0;
+  if (ownRow && (event.kind == pagekit::EventKind::kItemActivate ||
+                 (event.kind == pagekit::EventKind::kClick && Same(event.sender, L"item_mod")))) {
+    const pagekit::RowAction action = pagekit::OpenListRow(host.Fields(), kList, event.row);
+    if (action.Wanted()) FillItemForm(host, action.Value(L"item_项目名称"), action.Value(L"item_项目类别"));
     return true;
   }
   if (event.kind != pagekit::EventKind::kClick) return false;
@@ -67,6 +75,13 @@ void AccountItemPage::FillAccountItemList(pagekit::PageHost& host, const std::ws
 void AccountItemPage::ShowItemForm(pagekit::PageHost& host) {
   host.Fields().SetVisible(kForm, !host.Fields().Visible(kForm));
   openedItem_.clear();
+}
+
+void AccountItemPage::FillItemForm(pagekit::PageHost& host, const std::wstring& name, const std::wstring& type) {
+  host.Fields().SetVisible(kForm, true);
+  host.Fields().SetText(L"szxm_edit_xmmc", name);
+  host.Fields().SetText(L"szxm_edit_xmlx", type);
+  openedItem_ = name;
 }
 
 void AccountItemPage::ClearItemForm(pagekit::PageHost& host) {

@@ -1,5 +1,6 @@
 // The income and expense items page ("收支项目", panel "mid_szxm"): the type bar
-// (全部, 收入, 支出), the item list and the form that adds an item or replaces one.
+// (全部, 收入, 支出), the item list and the form that adds an item or replaces the
+// one opened from its row.
 #pragma once
 
 #include <memory>
@@ -26,6 +27,9 @@ class AccountItemPage final : public pagekit::Page {
   void ClearItemForm(pagekit::PageHost& host);
   void SaveAccountItem(pagekit::PageHost& host);
 
+  // 修改 or a double-click on an item's row: the form shows the item, and its later
+  // save replaces it.
+  void FillItemForm(pagekit::PageHost& host, const std::wstring& name, const std::wstring& type);
   // The item opened in the form: its later save replaces it.
   void SetOpenedItem(const std::wstring& name) { openedItem_ = name; }
 

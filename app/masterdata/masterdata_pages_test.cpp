@@ -267,6 +267,30 @@ TEST_F(MasterdataPagesTest, ItemPageListsByTypeAndResetsTheForm) {
   EXPECT_EQ(L"tip szxm_edit_xmmc 请输入项目名称！", shown_.back());
 }
 
+TEST_F(MasterdataPagesTest, AnItemOpenedFromItsRowIsReplacedByItsSave) {
+  ASSERT_TRUE(SaveAccountItem(data(), {L"房租", L"支出", L""}).saved);
+  ASSERT_TRUE(SaveAccountItem(data(), {L"利息", L"收入", L""}).saved);
+  std::unique_ptr<MemoryHost> host =
+      Host(true, {L"layout_szxm_new", L"szxm_edit_xmmc", L"szxm_edit_xmlx", L"sel_all_listszxm"});
+  host->fields.SetVisible(L"layout_szxm_new", false);
+  AccountItemPage page(View());
+  page.Open(*host, L"收支项目");
+  ASSERT_EQ(L"房租 利息 ", Cells(*host, L"listszxm", L"item_项目名称"));
+  pagekit::PageEvent modify{pagekit::EventKind::kClick, L"item_mod", L"listszxm", 0};
+  EXPECT_TRUE(page.OnEvent(*host, modify));
+  EXPECT_TRUE(host->fields.Visible(L"layout_szxm_new"));
+  EXPECT_EQ(L"房租", host->fields.Text(L"szxm_edit_xmmc"));
+  EXPECT_EQ(L"支出", host->fields.Text(L"szxm_edit_xmlx"));
+  host->fields.SetText(L"szxm_edit_xmmc", L"租金");
+  page.OnEvent(*host, {pagekit::EventKind::kClick, L"szxm_new_save"});
+  EXPECT_EQ(L"利息 租金 ", Cells(*host, L"listszxm", L"item_项目名称"));
+  // A double-click opens the row as 修改 does.
+  pagekit::PageEvent activate{pagekit::EventKind::kItemActivate, L"", L"listszxm", 0};
+  EXPECT_TRUE(page.OnEvent(*host, activate));
+  EXPECT_EQ(L"利息", host->fields.Text(L"szxm_edit_xmmc"));
+  EXPECT_EQ(L"收入", host->fields.Text(L"szxm_edit_xmlx"));
+}
+
 const std::initializer_list<const wchar_t*> kProductControls = {
     L"hpkc_edit_find", L"hpkc_edit_type", L"hpkc_btn_hide_zero", L"hpkc_new_product", L"hpkc_new_pmgg",
     L"hpkc_new_hplb",  L"hpkc_new_jldw",  L"hpkc_new_jhj",       L"hpkc_new_lsj",     L"hpkc_new_pfj",
