@@ -184,9 +184,14 @@ TEST_F(ImportTest, ProductsExportedImportAgain) {
   const Rows before = Products();
   std::vector<DataField> all = {MakeDataField(pagekit::LibraryText(L"商品名称"), pagekit::LibraryText(L"苹果"))};
   ASSERT_EQ(0, data().DeleteRecords("J4_Product_Data", &all));
-  const std::wstring text = TempPath(L"output_reimport.ini");
+  // The text form goes into a folder that is not there yet: the import makes it.
+  const std::wstring folder = TempPath(L"output_template_folder");
+  const std::wstring text = folder + L"\\商品资料导入.ini";
+  ::DeleteFileW(text.c_str());
+  ::RemoveDirectoryW(folder.c_str());
   EXPECT_EQ(1, ImportProductsFrom(data(), *xls_, dialogs.path, text, L"").imported);
   ::DeleteFileW(text.c_str());
+  ::RemoveDirectoryW(folder.c_str());
   const Rows after = Products();
   ASSERT_EQ(1u, after.size());
   // What the export carries comes back; the opening stock restarts at 0.
