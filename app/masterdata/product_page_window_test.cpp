@@ -132,4 +132,34 @@ TEST_F(ProductPageWindowTest, AddFindHideAndDeleteThroughTheWindow) {
   shelltest::SaveWindowShot(main.hwnd(), "product_page");
 }
 
+// A drop button's picker opens one pixel left of its field and 30 below the
+// field's top, owned by the button.
+TEST_F(ProductPageWindowTest, DropButtonsOpenTheirPickersUnderTheirFields) {
+  MainWindow main("老板");
+  main.Show();
+  main.frame().ShowPage(L"商品");
+  shelltest::Pump(150);
+  Click(main, L"hpkc_btn_new_product");
+  struct Case {
+    const wchar_t* button;
+    const wchar_t* field;
+    const wchar_t* popup;  // the picker's window class
+  } cases[] = {
+      {L"hpkc_find_drop", L"hpkc_edit_find", L"DlgProductListWnd"},
+  };
+  for (const Case& c : cases) {
+    Click(main, c.button);
+    HWND popup = ::FindWindowW(c.popup, nullptr);
+    ASSERT_NE(nullptr, popup) << shell::AnsiFromWide(c.button);
+    RECT at{}, window{};
+    ::GetWindowRect(popup, &at);
+    ::GetWindowRect(main.hwnd(), &window);
+    const RECT field = main.Find(c.field)->GetPos();
+    EXPECT_EQ(window.left + field.left - 1, at.left) << shell::AnsiFromWide(c.button);
+    EXPECT_EQ(window.top + field.top + 30, at.top) << shell::AnsiFromWide(c.button);
+    ::SendMessageW(popup, WM_CLOSE, 0, 0);
+    shelltest::Pump(100);
+  }
+}
+
 }  // namespace
