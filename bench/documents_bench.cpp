@@ -6,7 +6,12 @@
 //   balance in one unit of work), median of 10; deleting such a bill, median of 10;
 // - the bill history of one side: the query of every sales bill, putting them in
 //   order of their numbers, and the page filling its list in a real main window
-//   (every row built) up to the painted window.
+//   (every row built) up to the painted window;
+// - the bill search over one month and over the three years: the library's part
+//   (query and ordering by number) apart from the window's (the rows built);
+// - the cash book page, which lists every record when it opens: the library's
+//   part (the records read, each counted by its item, running balances and
+//   totals) apart from the window's.
 #include <windows.h>
 
 #include <algorithm>
@@ -18,14 +23,17 @@
 
 #include "bench_clock.h"
 #include "bill_store.h"
+#include "cash_book.h"
 #include "controls/window_shadow.h"
 #include "core/blocking_calls.h"
 #include "core/paint_manager.h"
 #include "data_store.h"
 #include "document_history.h"
 #include "document_numbers.h"
+#include "document_search.h"
 #include "library_binding.h"
 #include "main_frame.h"
+#include "paint_manager_fields.h"
 #include "report_bench_data.h"
 #include "test_support/forwarding_datavane.h"
 
@@ -55,10 +63,15 @@ class TimingDatavane : public pagekit::test::ForwardingDatavane {
     return Timed(std::string("delete ") + table, [&] { return ForwardingDatavane::DeleteRecords(table, keys); });
   }
   int AdjustStock(std::string number, std::vector<std::vector<DataField>>* lines, bool reverse) override {
-    return Timed(reverse ? "stock back" : "stock", [&] { return ForwardingDatavane::AdjustStock(number, lines, reverse); });
+    return Timed(reverse ? "stock back" : "stock",
+                 [&] { return ForwardingDatavane::AdjustStock(number, lines, reverse); });
   }
-  int BeginWork() override { return Timed("begin", [&] { return ForwardingDatavane::BeginWork(); }); }
-  int CommitWork() override { return Timed("commit", [&] { return ForwardingDatavane::CommitWork(); }); }
+  int BeginWork() override {
+    return Timed("begin", [&] { return ForwardingDatavane::BeginWork(); });
+  }
+  int CommitWork() override {
+    return Timed("commit", [&] { return ForwardingDatavane::CommitWork(); });
+  }
 
  private:
   template <class Call>
@@ -239,11 +252,81 @@ void History(KXPDatavane& data) {
   Drain();
 }
 
+// A page's click in a real main window, timed to the painted window.
+double ClickTimed(shell::MainFrame* frame, HWND hwnd, const wchar_t* control) {
+  const double start = Now();
+  frame->OfferToPages(pagekit::EventKind::kClick, frame->GetPaintManager()->FindControl(control));
+  ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Drain();
+  return (Now() - start) * 1000;
+}
+
+void SearchAndCashBook(KXPDatavane& data) {
+  shell::MainFrame* frame = new shell::MainFrame;
+  HWND hwnd = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 1100, 800);
+  ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  Drain();
+  frame->ShowPage(L"销售单");
+  Drain();
+  frame->OfferToPages(pagekit::EventKind::kClick, frame->GetPaintManager()->FindControl(L"xsd_view_his_list"));
+  Drain();
+  const struct {
+    const char* what;
+    const wchar_t *start, *end;
+  } periods[] = {{"one month", L"2013-03-01", L"2013-03-31"}, {"three years", L"2012-01-01", L"2014-12-31"}};
+  for (const auto& period : periods) {
+    documents::SearchTerms terms;
+    terms.start = period.start;
+    terms.end = period.end;
+    std::vector<double> reads;
+    size_t found = 0;
+    for (int i = 0; i < 5; ++i) {
+      const double start = Now();
+      found = documents::SearchBills(data, pagekit::PageSide::kSales, terms).size();
+      reads.push_back((Now() - start) * 1000);
+    }
+    pagekit::PaintManagerFields fields(*frame->GetPaintManager());
+    fields.SetText(L"xsd_date_find_start", period.start);
+    fields.SetText(L"xsd_date_find_end", period.end);
+    fields.SetText(L"xsd_edit_find", L"");
+    std::vector<double> pages;
+    for (int i = 0; i < 3; ++i) pages.push_back(ClickTimed(frame, hwnd, L"xsd_btn_find"));
+    const double read = Median(reads), page = Median(pages);
+    std::printf(
+        "  bill search over %-11s %6zu bills: library %8.1f ms, rows built and painted %8.1f ms, total %8.1f ms\n",
+        period.what, found, read, page - read, page);
+  }
+
+  std::vector<double> reads;
+  size_t rows = 0;
+  for (int i = 0; i < 3; ++i) {
+    const double start = Now();
+    rows = documents::ReadCashBook(data, documents::CashBookPeriod{}).size();
+    reads.push_back((Now() - start) * 1000);
+  }
+  std::vector<double> pages;
+  for (int i = 0; i < 3; ++i) {
+    const double start = Now();
+    frame->ShowPage(L"其它收支");
+    ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Drain();
+    pages.push_back((Now() - start) * 1000);
+  }
+  const double read = Median(reads), page = Median(pages);
+  std::printf(
+      "  cash book page, every record   %6zu rows:  library %8.1f ms, rows built and painted %8.1f ms, total %8.1f ms\n",
+      rows, read, page - read, page);
+  ::DestroyWindow(hwnd);
+  Drain();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  // "saves": the save figures alone, without the history.
+  // "saves": the save figures alone, without the history; "search": the bill search
+  // and the cash book alone.
   const bool savesOnly = argc > 1 && std::string(argv[1]) == "saves";
+  const bool searchOnly = argc > 1 && std::string(argv[1]) == "search";
   char temp[MAX_PATH];
   ::GetTempPathA(MAX_PATH, temp);
   const std::string db = std::string(temp) + "documents_bench.db";
@@ -268,9 +351,12 @@ int main(int argc, char** argv) {
   SkinUI::CWndShadow::Initialize(self);
   shell::SetLoginRunner(&InstantLogin);
 
-  Saves(*g_dataObject, shop);
-  SaveParts(*g_dataObject, shop);
-  if (!savesOnly) History(*g_dataObject);
+  if (!searchOnly) {
+    Saves(*g_dataObject, shop);
+    SaveParts(*g_dataObject, shop);
+  }
+  if (!savesOnly && !searchOnly) History(*g_dataObject);
+  if (!savesOnly) SearchAndCashBook(*g_dataObject);
   std::remove(db.c_str());
   return 0;
 }
