@@ -37,6 +37,13 @@ class PageHost {
   virtual void SetSide(PageSide side) = 0;
   // The window that owns the page's dialogs and message boxes.
   virtual HWND OwnerWindow() const = 0;
+  // Clicks the control of that name as the user would: the click goes the way of
+  // every click (the frame's rows, then the pages), so a page drives another
+  // page's button without knowing that page. False when there is no such control.
+  virtual bool ClickControl(const std::wstring& name) {
+    (void)name;
+    return false;
+  }
   // Opens the product picker at `screen` (screen coordinates) for the control that
   // asked for it; the choice comes back to the pages as a PickerResult (kProduct,
   // or with `multiple` kProductRows) naming that owner and carrying `extra`. False

@@ -124,6 +124,7 @@ class MainFrame : public DllApiInterface,
   void SetSide(pagekit::PageSide side) override;
   HWND OwnerWindow() const override { return m_hWnd; }
   bool OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool multiple, const RECT& screen) override;
+  bool ClickControl(const std::wstring& name) override;
   // The pages of the page folders, asked after the frame's own rows.
   pagekit::PageRegistry& Pages() { return m_pages; }
   // Offers what the frame's own rows left to the pages; true when one took it.

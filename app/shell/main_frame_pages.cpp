@@ -30,6 +30,17 @@ bool MainFrame::OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool m
   return true;
 }
 
+bool MainFrame::ClickControl(const std::wstring& name) {
+  SkinUI::CControlUI* control = m_PaintManager.FindControl(name.c_str());
+  if (control == nullptr) return false;
+  SkinUI::TNotifyUI msg = {};
+  msg.type = L"click";
+  msg.sender = control;
+  msg.timestamp = ::GetTickCount();
+  OnClick(msg);
+  return true;
+}
+
 KXPDatavane* MainFrame::Data() { return g_dataObject; }
 
 pagekit::Session MainFrame::CurrentSession() const { return m_session; }

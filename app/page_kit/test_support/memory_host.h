@@ -2,8 +2,8 @@
 // fields are in memory (declare the page's controls on `fields`), its data object is
 // the one the test gives (the real Datavane.dll, or the forwarding seam over it), the
 // session and side are the test's to set, and what the page asked of the frame (tabs,
-// other pages) is kept in order as "tab <tab> <panel>", "page <name>" and "picker
-// <left>,<top>,<right>,<bottom> several|one".
+// other pages, clicks) is kept in order as "tab <tab> <panel>", "page <name>",
+// "click <control>" and "picker <left>,<top>,<right>,<bottom> several|one".
 #pragma once
 
 #include <string>
@@ -30,6 +30,10 @@ class MemoryHost : public PageHost {
   PageSide Side() const override { return side; }
   void SetSide(PageSide value) override { side = value; }
   HWND OwnerWindow() const override { return nullptr; }
+  bool ClickControl(const std::wstring& name) override {
+    calls.push_back(L"click " + name);
+    return fields.Exists(name);
+  }
   bool OpenProductPicker(SkinUI::CControlUI*, void*, bool multiple, const RECT& screen) override {
     calls.push_back(L"picker " + std::to_wstring(screen.left) + L"," + std::to_wstring(screen.top) + L"," +
                     std::to_wstring(screen.right) + L"," + std::to_wstring(screen.bottom) +
