@@ -42,7 +42,7 @@ TEST_F(DebtPagesTest, ReceivableSummaryLedgerAndBack) {
       L"收回应收款|0|-1 期末应收款|0|-1",
       HeaderOf(L"listysqkbg"));
   EXPECT_EQ(L"run ysqkbg 5", shown_.back());
-  ASSERT_EQ(1, host->fields.RowCount(L"listysqkbg"));
+  ASSERT_EQ(2, host->fields.RowCount(L"listysqkbg"));
   EXPECT_EQ(L"1 张三 100 50.00 20 130.00", Row(*host, L"listysqkbg", 0,
                                                {L"item_line_num", L"item_客户名称", L"item_期初应收款",
                                                 L"item_增加应收款", L"item_收回应收款", L"item_期末应收款"}));
@@ -96,19 +96,18 @@ TEST_F(DebtPagesTest, PayableSideAndPartyFilters) {
   EXPECT_EQ(L"客户名称='华丰' =. 单据日期<='2014-12-31' =. ", LastInputs(5));
   EXPECT_EQ(L"华丰 ", Column(*host, L"listysqkbg", L"item_供应商名称"));
 
-  // A quote in the party is doubled in the raw condition: the query runs and
-  // finds nobody.
+  // A quote in the party is doubled in the raw condition: the party is found.
   host->fields.SetText(L"ysqkbg_edit_custom", L"O'Neil");
   host->side = PageSide::kSales;
   page.OnEvent(*host, Click(L"ysqkbg_btn_find"));
   EXPECT_EQ(L"客户名称='O''Neil' =. 单据日期<='2014-12-31' =. ", LastInputs(5));
-  EXPECT_EQ(0, host->fields.RowCount(L"listysqkbg"));
+  EXPECT_EQ(L"O'Neil ", Column(*host, L"listysqkbg", L"item_客户名称"));
 
   // The ledger of a party with a quote: the bound entry as typed.
   page.LoadDebtDetailOfRow(*host, L"O'Neil", std::string());
   EXPECT_EQ(L"客户名称=O'Neil ", LastInputs(7));
-  EXPECT_EQ(L"期初结存 ", Column(*host, L"listysqkbg", L"item_摘要"));
-  EXPECT_EQ(L"0.00 ", Column(*host, L"listysqkbg", L"item_期末应收款"));
+  EXPECT_EQ(L"期初结存 茶叶 ", Column(*host, L"listysqkbg", L"item_摘要"));
+  EXPECT_EQ(L"7.00 7.00 ", Column(*host, L"listysqkbg", L"item_期末应收款"));
   EXPECT_EQ(L"应收款查询>>\"O'Neil\"的明细账", host->fields.Text(L"ysqkbg_caption"));
 }
 
@@ -124,7 +123,7 @@ TEST_F(DebtPagesTest, DetailPagesAskForAPartyAndShowItsLedger) {
   };
   const Case cases[] = {
       {L"应收款明细表", PageSide::kSales, L"输入客户名称", L"tip ysqkmx_edit_custom 请选择客户！ 100x30", L"O'Neil",
-       "ysqkbg_mod", L"0.00 "},
+       "ysqkbg_mod", L"7.00 7.00 "},
       {L"应付款明细表", PageSide::kPurchase, L"输入供应商名称", L"tip ysqkmx_edit_custom 请选择供应商！ 100x30",
        L"华丰", "yfqkbg_mod", L"50.00 60.00 50.00 "},
   };
@@ -209,6 +208,14 @@ TEST_F(DebtPagesTest, StatementsKeepTheirRowsAndNeedAParty) {
     EXPECT_EQ(rows, host->fields.RowCount(list));
     EXPECT_EQ(c.party, host->fields.Text(prefix + L"_edit_custom"));
   }
+
+  // The statement of a party with a quote: the bound entry as typed.
+  std::unique_ptr<MemoryHost> host = Host({L"ysdzd_edit_custom", L"ysdzd_date_start", L"ysdzd_date_end", L"listysdzd"});
+  StatementPage page(StatementKind::kCustomer, View());
+  host->fields.SetText(L"ysdzd_edit_custom", L"O'Neil");
+  page.QueryStatement(*host);
+  EXPECT_EQ(L"客户名称=O'Neil ", LastInputs(11));
+  EXPECT_EQ(L"2014-02-01 XSD20140201001", host->fields.Text(Cell(L"listysdzd", 1, L"item_商品名称")));
 }
 
 }  // namespace

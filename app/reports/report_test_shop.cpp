@@ -25,7 +25,7 @@ void ReportShopTest::SetUp() {
   Insert("J4_Product_Data", {"O'Brien's Tea", "茶叶", "盒", "10", "", "", "", "25", "0", "", "20", "", ""});
   Insert("J4_Product_CostPrice", {"苹果", "2.5"});
   Insert("J4_Customer_Data", {"张三", "客户", "", "", "", "", "", "", "", "", "100", "", ""});
-  Insert("J4_Customer_Data", {"O'Neil", "客户", "", "", "", "", "", "", "", "", "", "", ""});
+  Insert("J4_Customer_Data", {"O'Neil", "客户", "", "", "", "", "", "", "", "", "7", "", ""});
   Insert("J4_Customer_Data", {"华丰", "供应商", "", "", "", "", "", "", "", "", "50", "", ""});
   Insert("J4_Account_Item", {"房租", "支出"});
   Insert("J4_Account_Item", {"利息", "收入"});

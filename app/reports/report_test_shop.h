@@ -4,7 +4,7 @@
 //   斤,
 //              stock 3, lowest 5), O'Brien's Tea (茶叶, 盒, stock 25, highest
 //              20)
-//   parties    张三 (customer, opening 100), O'Neil (customer), 华丰 (supplier,
+//   parties    张三 (customer, opening 100), O'Neil (customer, opening 7), 华丰 (supplier,
 //              opening 50), beside the library's default parties
 //   items      房租 (支出), 利息 (收入)
 //   salesmen   小王, 小李
