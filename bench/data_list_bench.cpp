@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "bench_window_setup.h"
 #include "controls/list.h"
 #include "controls/list_header.h"
@@ -22,17 +23,6 @@ namespace {
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The processor time this thread has used, in milliseconds: on a busy machine the
-// clock counts the other programs' turns too.
-double ThreadMilliseconds() {
-  FILETIME created, ended, kernel, user;
-  if (!::GetThreadTimes(::GetCurrentThread(), &created, &ended, &kernel, &user)) return 0;
-  const auto ticks = [](const FILETIME& t) {
-    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
 SkinUI::CControlUI* HeaderItem(SkinUI::CListUI* list, const wchar_t* caption) {
@@ -79,7 +69,7 @@ int main() {
   SkinUI::test::TestWindow window(L"<Window><VerticalLayout><List name=\"listhpkc\" /></VerticalLayout></Window>", 1000,
                                   600);
   if (!window.ok()) {
-    std::printf("data_list_bench: the window did not build\n");
+    std::printf("data_list_bench: the window did not build (it needs a display: run it under Xvfb, xvfb-run -a)\n");
     return 1;
   }
   auto* list = static_cast<SkinUI::CListUI*>(window.Find(L"listhpkc")->GetInterface(L"List"));
