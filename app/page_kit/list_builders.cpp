@@ -1,8 +1,10 @@
 #include "list_builders.h"
 
 #include <cstdlib>
+#include <cwchar>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "business_unit.h"
 #include "controls/button.h"
@@ -74,12 +76,12 @@ SkinUI::CUIString CellName(const DataField& field, bool withNumber) {
   return name;
 }
 
-void AddCheckCell(SkinUI::CPaintManagerUI& manager, SkinUI::CListContainerElementUI* row, const CellLook* attributes) {
+void AddCheckCell(const wchar_t* defaults, SkinUI::CListContainerElementUI* row, const CellLook* attributes) {
   SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
   cell->SetInset(RECT{0, 3, 0, 0});
   cell->Add(new SkinUI::CControlUI);
   auto* box = new SkinUI::CCheckBoxUI;
-  if (const wchar_t* defaults = manager.GetDefaultAttributeList(L"CheckBox")) box->ApplyAttributeList(defaults);
+  if (defaults != nullptr && *defaults != L'\0') box->ApplyAttributeList(defaults);
   box->SetName(L"item_chk");
   box->SetFixedWidth(20);
   box->SetNoHotCursor(true);
@@ -95,7 +97,7 @@ void AddLineNumberCell(SkinUI::CListContainerElementUI* row, const CellLook* att
   cell->Add(label);
 }
 
-void AddOperationCell(SkinUI::CListContainerElementUI* row, SkinUI::CListUI* list, int style,
+void AddOperationCell(SkinUI::CListContainerElementUI* row, const SkinUI::CUIString& reserve, int style,
                       const CellLook* attributes) {
   if ((style & (kListDelete | kListModify | kListReserve)) == 0) return;
   SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
@@ -115,7 +117,7 @@ void AddOperationCell(SkinUI::CListContainerElementUI* row, SkinUI::CListUI* lis
     button->SetPushedImage(L"btn_down.png");
     button->SetText(b.flag == kListDelete   ? SkinUI::CUIString(L"删除")
                     : b.flag == kListModify ? SkinUI::CUIString(L"修改")
-                                            : list->GetReserve());
+                                            : reserve);
     cell->Add(button);
     auto* spacer = new SkinUI::CControlUI;
     spacer->SetFixedWidth(10);
@@ -190,6 +192,202 @@ int BuildListHeader(SkinUI::CPaintManagerUI& manager, KXPDatavane* data, SkinUI:
   return 0;
 }
 
+namespace {
+
+// What the read-only rows of one fill share: the window, the cell look, the
+// header style, the reserve button's caption, the tick box's look as the window
+// had it when the rows were added, and the shown columns with their cell names.
+// Rows added one after another with the same columns share one.
+struct RowShape {
+  struct Column {
+    std::string field;
+    int index;
+    int font;
+    SkinUI::CUIString name;
+  };
+  SkinUI::CPaintManagerUI* manager;
+  const CellLook* look;
+  int style;
+  SkinUI::CUIString reserve;
+  SkinUI::CUIString checkDefaults;
+  std::vector<Column> columns;
+
+  bool Fits(SkinUI::CPaintManagerUI* m, const CellLook* l, int s, const SkinUI::CUIString& r, const wchar_t* check,
+            const std::vector<DataField>* fields) const {
+    if (m != manager || l != look || s != style || r != reserve) return false;
+    if (checkDefaults != (check != nullptr ? check : L"")) return false;
+    size_t column = 0;
+    if (fields != nullptr) {
+      for (const DataField& field : *fields) {
+        if (field.hidden) continue;
+        if (column == columns.size()) return false;
+        const Column& c = columns[column++];
+        if (c.index != field.index || c.font != field.extra || c.field != field.name) return false;
+      }
+    }
+    return column == columns.size();
+  }
+};
+
+std::shared_ptr<const RowShape> ShapeOf(SkinUI::CPaintManagerUI& manager, const CellLook* look, int style,
+                                        const SkinUI::CUIString& reserve, const std::vector<DataField>* fields) {
+  static std::shared_ptr<const RowShape> last;
+  const wchar_t* check = manager.GetDefaultAttributeList(L"CheckBox");
+  if (last != nullptr && last->Fits(&manager, look, style, reserve, check, fields)) return last;
+  auto shape = std::make_shared<RowShape>();
+  shape->manager = &manager;
+  shape->look = look;
+  shape->style = style;
+  shape->reserve = reserve;
+  shape->checkDefaults = check != nullptr ? check : L"";
+  if (fields != nullptr) {
+    for (const DataField& field : *fields)
+      if (!field.hidden) shape->columns.push_back({field.name, field.index, field.extra, CellName(field, true)});
+  }
+  last = shape;
+  return last;
+}
+
+// A read-only row's cells until the row needs them: the values as the library
+// gave them, the line number, and any text changed before the cells were made.
+// The cells are made as AddListRow made them at once: the tick box, the line
+// number, one label per shown field (red when its value is negative), the
+// operation buttons.
+class DataRowContent : public SkinUI::IListRowContentUI {
+ public:
+  DataRowContent(std::shared_ptr<const RowShape> shape, const std::vector<DataField>* fields)
+      : m_shape(std::move(shape)) {
+    m_values.reserve(m_shape->columns.size());
+    if (fields != nullptr) {
+      for (const DataField& field : *fields)
+        if (!field.hidden) m_values.push_back(field.value);
+    }
+  }
+
+  void SetLineNumber(int line) {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%d", line);
+    m_line = text;
+  }
+
+  void Build(SkinUI::CListContainerElementUI& row) override {
+    const CellLook* look = m_shape->look;
+    const int style = m_shape->style;
+    if (style & kListCheckBoxes) {
+      AddCheckCell(m_shape->checkDefaults.GetData(), &row, look);
+      if (const std::wstring* text = Changed(kCheckSlot)) row.FindSubControl(L"item_chk")->SetText(text->c_str());
+    }
+    if (style & kListLineNumbers) {
+      AddLineNumberCell(&row, look);
+      row.FindSubControl(L"item_line_num")->SetText(m_line.c_str());
+    }
+    for (size_t i = 0; i < m_shape->columns.size(); ++i) {
+      const RowShape::Column& column = m_shape->columns[i];
+      SkinUI::CHorizontalLayoutUI* cell = AddCell(&row, look);
+      auto* label = new SkinUI::CLabelUI;
+      label->SetName(column.name);
+      const std::wstring* changed = Changed(static_cast<int>(i));
+      label->SetText(changed != nullptr ? changed->c_str() : PageText(m_values[i]).c_str());
+      if (column.font != 0) label->SetFont(column.font);
+      if (std::atof(m_values[i].c_str()) < 0) label->SetTextColor(0xFFFF0000);
+      cell->Add(label);
+    }
+    AddOperationCell(&row, m_shape->reserve, style, look);
+    for (int slot : {kDeleteSlot, kModifySlot, kReserveSlot}) {
+      const std::wstring* text = Changed(slot);
+      SkinUI::CControlUI* button = text != nullptr ? row.FindSubControl(SlotName(slot)) : nullptr;
+      if (button != nullptr) button->SetText(text->c_str());
+    }
+  }
+
+  bool GetChildText(const wchar_t* name, SkinUI::CUIString& text) const override {
+    const int slot = SlotOf(name);
+    if (slot == kNoSlot) return false;
+    if (const std::wstring* changed = Changed(slot)) {
+      text = changed->c_str();
+    } else if (slot >= 0) {
+      text = PageText(m_values[slot]).c_str();
+    } else if (slot == kLineSlot) {
+      text = m_line.c_str();
+    } else if (slot == kDeleteSlot) {
+      text = L"删除";
+    } else if (slot == kModifySlot) {
+      text = L"修改";
+    } else if (slot == kReserveSlot) {
+      text = m_shape->reserve;
+    } else {
+      text.Empty();
+    }
+    return true;
+  }
+
+  bool SetChildText(const wchar_t* name, const wchar_t* text) override {
+    const int slot = SlotOf(name);
+    if (slot == kNoSlot) return false;
+    if (slot == kLineSlot) {
+      m_line = text != nullptr ? text : L"";
+      return true;
+    }
+    for (auto& entry : m_changed) {
+      if (entry.first == slot) {
+        entry.second = text != nullptr ? text : L"";
+        return true;
+      }
+    }
+    m_changed.emplace_back(slot, text != nullptr ? text : L"");
+    return true;
+  }
+
+ private:
+  // The named cells, in the order a search meets them; the shown fields are 0, 1 ...
+  enum Slot { kNoSlot = -100, kCheckSlot = -6, kLineSlot = -5, kDeleteSlot = -4, kModifySlot = -3, kReserveSlot = -2 };
+
+  static const wchar_t* SlotName(int slot) {
+    switch (slot) {
+      case kCheckSlot:
+        return L"item_chk";
+      case kLineSlot:
+        return L"item_line_num";
+      case kDeleteSlot:
+        return L"item_del";
+      case kModifySlot:
+        return L"item_mod";
+      default:
+        return L"item_reserve";
+    }
+  }
+
+  // The first named cell of that name (names compare as a control search does).
+  int SlotOf(const wchar_t* name) const {
+    if (name == nullptr) return kNoSlot;
+    const int style = m_shape->style;
+    if ((style & kListCheckBoxes) && _wcsicmp(name, SlotName(kCheckSlot)) == 0) return kCheckSlot;
+    if ((style & kListLineNumbers) && _wcsicmp(name, SlotName(kLineSlot)) == 0) return kLineSlot;
+    for (size_t i = 0; i < m_shape->columns.size(); ++i)
+      if (_wcsicmp(name, m_shape->columns[i].name.GetData()) == 0) return static_cast<int>(i);
+    const struct {
+      int flag;
+      int slot;
+    } buttons[] = {{kListDelete, kDeleteSlot}, {kListModify, kModifySlot}, {kListReserve, kReserveSlot}};
+    for (const auto& b : buttons)
+      if ((style & b.flag) && _wcsicmp(name, SlotName(b.slot)) == 0) return b.slot;
+    return kNoSlot;
+  }
+
+  const std::wstring* Changed(int slot) const {
+    for (const auto& entry : m_changed)
+      if (entry.first == slot) return &entry.second;
+    return nullptr;
+  }
+
+  std::shared_ptr<const RowShape> m_shape;
+  std::vector<std::string> m_values;
+  std::wstring m_line;
+  std::vector<std::pair<int, std::wstring>> m_changed;
+};
+
+}  // namespace
+
 SkinUI::CListContainerElementUI* AddListRow(SkinUI::CPaintManagerUI& manager, const std::vector<DataField>* fields,
                                             SkinUI::CListUI* list, bool hideHeader) {
   if (list == nullptr) return nullptr;
@@ -201,28 +399,13 @@ SkinUI::CListContainerElementUI* AddListRow(SkinUI::CPaintManagerUI& manager, co
     if (list->GetHeader() != nullptr && list->GetHeader()->IsVisible()) list->GetHeader()->SetVisible(false);
     attributes = kPlainCell;
   }
-  const int style = list->GetHeaderStyle();
-  if (style & kListCheckBoxes) AddCheckCell(manager, row, attributes);
-  if (style & kListLineNumbers) AddLineNumberCell(row, attributes);
-  if (fields != nullptr) {
-    for (const DataField& field : *fields) {
-      if (field.hidden) continue;
-      SkinUI::CHorizontalLayoutUI* cell = AddCell(row, attributes);
-      auto* label = new SkinUI::CLabelUI;
-      label->SetName(CellName(field, true));
-      label->SetText(PageText(field.value).c_str());
-      if (field.extra != 0) label->SetFont(field.extra);
-      if (std::atof(field.value.c_str()) < 0) label->SetTextColor(0xFFFF0000);
-      cell->Add(label);
-    }
-  }
+  // The cells are made when the row first comes into view or is looked into: a
+  // list of thousands of rows makes the cells of the rows on screen.
+  auto* content =
+      new DataRowContent(ShapeOf(manager, attributes, list->GetHeaderStyle(), list->GetReserve(), fields), fields);
+  row->SetContent(content);
   list->Add(row);
-  if (style & kListLineNumbers) {
-    SkinUI::CUIString number;
-    number.Format(L"%d", row->GetIndex() + 1);
-    if (SkinUI::CControlUI* label = row->FindSubControl(L"item_line_num")) label->SetText(number);
-  }
-  AddOperationCell(row, list, style, attributes);
+  content->SetLineNumber(row->GetIndex() + 1);
   return row;
 }
 
@@ -233,7 +416,7 @@ SkinUI::CListContainerElementUI* AddBillRow(SkinUI::CPaintManagerUI& manager, KX
   if (row == nullptr) return nullptr;
   row->SetHeader(list->GetHeader());
   const int style = list->GetHeaderStyle();
-  if (style & kListCheckBoxes) AddCheckCell(manager, row, kBillCell);
+  if (style & kListCheckBoxes) AddCheckCell(manager.GetDefaultAttributeList(L"CheckBox"), row, kBillCell);
   if (style & kListLineNumbers) AddLineNumberCell(row, kBillCell);
 
   // The line's own product and base unit decide its business unit.
@@ -310,7 +493,7 @@ SkinUI::CListContainerElementUI* AddBillRow(SkinUI::CPaintManagerUI& manager, KX
     number.Format(L"%d", row->GetIndex() + 1);
     if (SkinUI::CControlUI* label = row->FindSubControl(L"item_line_num")) label->SetText(number);
   }
-  AddOperationCell(row, list, style, kBillCell);
+  AddOperationCell(row, list->GetReserve(), style, kBillCell);
   return row;
 }
 

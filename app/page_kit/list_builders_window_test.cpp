@@ -11,6 +11,7 @@
 
 #include "controls/label.h"
 #include "controls/list.h"
+#include "controls/list_container_element.h"
 #include "controls/list_header.h"
 #include "core/test_support/test_window.h"
 #include "list_builders.h"
@@ -335,6 +336,95 @@ TEST_F(ListWindow, MasterDataRowsGoIntoTheListOfTheirName) {
   EXPECT_EQ(2, ListOf(w, L"listszxm")->GetCount());
   w.Paint();
   shelltest::SaveWindowShot(w.GetHWND(), "list_master_data_rows");
+}
+
+// Every control of a row, depth first: class, name, text, colour, font, shown.
+std::wstring Describe(SkinUI::CControlUI* control) {
+  std::wstring text = std::wstring(control->GetClass()) + L"|" + control->GetName().GetData() + L"|" +
+                      control->GetText().GetData() + L"|" + std::to_wstring(control->IsVisible());
+  if (auto* label = static_cast<SkinUI::CLabelUI*>(control->GetInterface(L"Label")))
+    text += L"|" + std::to_wstring(label->GetTextColor()) + L"|" + std::to_wstring(label->GetFont());
+  if (auto* container = static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container"))) {
+    text += L"|" + std::to_wstring(container->GetBorderSize()) + L"{";
+    for (int i = 0; i < container->GetCount(); ++i) text += Describe(container->GetItemAt(i)) + L";";
+    text += L"}";
+  }
+  return text;
+}
+
+// A list's rows make their cells when they come into view or are looked into. A
+// sort and the line numbers work on the rows not made yet without making them,
+// and every row, once made, is the row made at once: the same cells, texts,
+// colours, line numbers and order.
+TEST_F(ListWindow, RowsMadeWhenNeededEqualRowsMadeAtOnce) {
+  // Two lists of one size: a row painted takes the window's default text colours.
+  const wchar_t layout[] =
+      L"<Window><VerticalLayout bkcolor=\"#FFFFFFFF\">"
+      L"<VerticalLayout height=\"200\"><List name=\"listdata\" /></VerticalLayout>"
+      L"<VerticalLayout height=\"200\"><List name=\"listother\" /></VerticalLayout>"
+      L"</VerticalLayout></Window>";
+  SkinUI::test::TestWindow w(layout, 900, 400);
+  ASSERT_TRUE(w.ok());
+  SkinUI::CListUI* lazy = ListOf(w, L"listdata");
+  SkinUI::CListUI* eager = ListOf(w, L"listother");
+  std::vector<DataField> header = {Field("名称", ""), Field("内部", "", -1, true), Field("金额", "", 1)};
+  const char* const names[] = {"乙", "甲", "丙", "香蕉", "Z", "a"};
+  for (SkinUI::CListUI* list : {lazy, eager}) {
+    std::vector<DataField> fields = header;
+    ASSERT_EQ(0, BuildListHeader(w.pm, &data(), list, L"", &fields, 0x1F, L"详情"));
+    for (int i = 0; i < 60; ++i) {
+      const std::string amount = std::to_string((i * 37) % 23 - 11) + ".50";
+      std::vector<DataField> row = {Field("名称", names[i % 6]), Field("内部", "x", -1, true),
+                                    Field("金额", amount.c_str(), 1)};
+      row[0].extra = i % 2;
+      SkinUI::CControlUI* added = AddListRow(w.pm, &row, list, false);
+      ASSERT_NE(nullptr, added);
+      if (list == eager) static_cast<SkinUI::CContainerUI*>(added->GetInterface(L"Container"))->GetCount();
+    }
+  }
+  w.Paint();
+  auto pending = [](SkinUI::CListUI* list, int row) {
+    auto* element =
+        static_cast<SkinUI::CListContainerElementUI*>(list->GetItemAt(row)->GetInterface(L"ListContainerElement"));
+    return element->GetPendingContent() != nullptr;
+  };
+  EXPECT_FALSE(pending(lazy, 0));
+  EXPECT_TRUE(pending(lazy, 40));
+  EXPECT_FALSE(pending(eager, 40));
+
+  // A hidden row is not numbered, made or not.
+  lazy->GetItemAt(45)->SetVisible(false);
+  eager->GetItemAt(45)->SetVisible(false);
+  // Each click flips the shared direction: the eager list is clicked twice, so
+  // both end in the same direction.
+  ASSERT_TRUE(SortListByColumn(lazy->GetHeader()->GetItemAt(3)));
+  ASSERT_TRUE(SortListByColumn(eager->GetHeader()->GetItemAt(3)));
+  ASSERT_TRUE(SortListByColumn(eager->GetHeader()->GetItemAt(3)));
+  int stillPending = 0;
+  for (int i = 0; i < lazy->GetCount(); ++i) stillPending += pending(lazy, i);
+  EXPECT_GT(stillPending, 40) << "the sort read the rows without making them";
+  ASSERT_TRUE(SortListByColumn(lazy->GetHeader()->GetItemAt(2)));
+  ASSERT_TRUE(SortListByColumn(eager->GetHeader()->GetItemAt(2)));
+  ASSERT_TRUE(SortListByColumn(eager->GetHeader()->GetItemAt(2)));
+  for (int i = 0; i < 60; ++i) EXPECT_EQ(Describe(eager->GetItemAt(i)), Describe(lazy->GetItemAt(i))) << "row " << i;
+  EXPECT_EQ(L"1", Text(lazy->GetItemAt(0), L"item_line_num"));
+
+  // Bill history numbering reads and writes the rows not made yet as well.
+  for (SkinUI::CListUI* list : {lazy, eager}) list->RemoveAll();
+  for (SkinUI::CListUI* list : {lazy, eager}) {
+    std::vector<DataField> fields = {Field("商品名称", "")};
+    ASSERT_EQ(0, BuildListHeader(w.pm, &data(), list, L"", &fields, kListLineNumbers, L""));
+    for (int i = 0; i < 40; ++i) {
+      std::vector<DataField> row = {Field("商品名称", i % 3 == 0 ? "XSD2026010100001" : "可乐")};
+      SkinUI::CControlUI* added = AddListRow(w.pm, &row, list, false);
+      if (list == eager) static_cast<SkinUI::CContainerUI*>(added->GetInterface(L"Container"))->GetCount();
+    }
+    RenumberBillLines(list);
+  }
+  w.Paint();
+  EXPECT_TRUE(pending(lazy, 30));
+  for (int i = 0; i < 40; ++i)
+    EXPECT_EQ(Describe(eager->GetItemAt(i)), Describe(lazy->GetItemAt(i))) << "history row " << i;
 }
 
 TEST_F(ListWindow, RowsOfAListWithoutColumnsShareTheirWidth) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "controls/list_container_element.h"
 #include "controls/list_header.h"
 
 namespace pagekit {
@@ -27,6 +28,40 @@ SkinUI::CControlUI* CellOf(SkinUI::CControlUI* row, const wchar_t* name) {
   if (row == nullptr) return nullptr;
   auto* container = static_cast<SkinUI::CContainerUI*>(row->GetInterface(L"Container"));
   return container != nullptr ? container->FindSubControl(name) : nullptr;
+}
+
+// The content of a row whose cells are not made yet: its texts are read and
+// changed there, so a sort or a renumbering does not make every row's cells.
+SkinUI::IListRowContentUI* PendingContentOf(SkinUI::CControlUI* row) {
+  auto* element = row != nullptr
+                      ? static_cast<SkinUI::CListContainerElementUI*>(row->GetInterface(L"ListContainerElement"))
+                      : nullptr;
+  return element != nullptr ? element->GetPendingContent() : nullptr;
+}
+
+// A cell's text, from the cell or from the row's pending content; false when the
+// row has no such cell.
+bool ReadCellText(SkinUI::CControlUI* row, const wchar_t* name, SkinUI::CUIString& text) {
+  if (SkinUI::IListRowContentUI* content = PendingContentOf(row)) return content->GetChildText(name, text);
+  SkinUI::CControlUI* cell = CellOf(row, name);
+  if (cell == nullptr) return false;
+  text = cell->GetText();
+  return true;
+}
+
+// Sets a cell's text in the cell or in the row's pending content; false when the
+// row has no such cell.
+bool WriteCellText(SkinUI::CControlUI* row, const wchar_t* name, const wchar_t* text) {
+  if (SkinUI::IListRowContentUI* content = PendingContentOf(row)) return content->SetChildText(name, text);
+  SkinUI::CControlUI* cell = CellOf(row, name);
+  if (cell == nullptr) return false;
+  cell->SetText(text);
+  return true;
+}
+
+bool HasCell(SkinUI::CControlUI* row, const wchar_t* name) {
+  SkinUI::CUIString text;
+  return ReadCellText(row, name, text);
 }
 
 int CompareCodeUnits(const wchar_t* a, const wchar_t* b) {
@@ -66,10 +101,8 @@ namespace {
 
 SortCell ReadSortCell(UINT_PTR row, const wchar_t* name) {
   SortCell cell;
-  SkinUI::CControlUI* control = CellOf(reinterpret_cast<SkinUI::CControlUI*>(row), name);
-  if (control == nullptr) return cell;
+  if (!ReadCellText(reinterpret_cast<SkinUI::CControlUI*>(row), name, cell.text)) return cell;
   cell.found = true;
-  cell.text = control->GetText();
   cell.number = !IsNotNumber(cell.text.GetLength(), cell.text.GetData());
   if (cell.number) cell.value = std::wcstod(cell.text.GetData(), nullptr);
   return cell;
@@ -158,11 +191,10 @@ void RenumberListLines(SkinUI::CListUI* list) {
   int line = 1;
   for (int i = 0; i < list->GetCount(); ++i) {
     SkinUI::CControlUI* row = list->GetItemAt(i);
-    SkinUI::CControlUI* number = CellOf(row, L"item_line_num");
-    if (number == nullptr || !row->IsVisible()) continue;
+    if (row == nullptr || !row->IsVisible() || !HasCell(row, L"item_line_num")) continue;
     SkinUI::CUIString text;
     text.Format(L"%d", line++);
-    number->SetText(text);
+    WriteCellText(row, L"item_line_num", text);
   }
 }
 
@@ -171,18 +203,15 @@ void RenumberBillLines(SkinUI::CListUI* list) {
   int line = 1;
   for (int i = 0; i < list->GetCount(); ++i) {
     SkinUI::CControlUI* row = list->GetItemAt(i);
-    SkinUI::CControlUI* number = CellOf(row, L"item_line_num");
-    if (number == nullptr || !row->IsVisible()) continue;
-    if (SkinUI::CControlUI* product = CellOf(row, L"item_商品名称")) {
-      const SkinUI::CUIString text = product->GetText();
-      if (text.Find(L"XSD") < 0 && text.Find(L"JHD") < 0) {
-        number->SetText(L"");
-        continue;
-      }
+    if (row == nullptr || !row->IsVisible() || !HasCell(row, L"item_line_num")) continue;
+    SkinUI::CUIString product;
+    if (ReadCellText(row, L"item_商品名称", product) && product.Find(L"XSD") < 0 && product.Find(L"JHD") < 0) {
+      WriteCellText(row, L"item_line_num", L"");
+      continue;
     }
     SkinUI::CUIString text;
     text.Format(L"%d", line++);
-    number->SetText(text);
+    WriteCellText(row, L"item_line_num", text);
   }
 }
 

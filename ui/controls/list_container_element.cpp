@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "core/attribute_values.h"
+#include "core/paint_manager.h"
 #include "list_row.h"
 
 namespace SkinUI {
@@ -132,6 +133,12 @@ void CListContainerElementUI::SetAttribute(const wchar_t* pstrName, const wchar_
 void CListContainerElementUI::DoPaint(HDC hDC, const RECT& rcPaint)
 {
     if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
+    // Placed in view, a row has made its children already; one painted before
+    // that makes and places them here.
+    if (m_pContent != NULL) {
+        BuildPendingContent();
+        SetPos(m_rcItem);
+    }
     TListRowRecordUI* pRecord = FindListRowRecord(this);
     if (pRecord != NULL && pRecord->pfnPaint != NULL) {
         pRecord->hPaintDC = hDC;
@@ -165,6 +172,15 @@ void CListContainerElementUI::DrawItemBk(HDC hDC, const RECT&)
 
 void CListContainerElementUI::SetPos(RECT rc)
 {
+    // A row out of view keeps its content until it comes into view: only its own
+    // place is taken.
+    if (m_pContent != NULL) {
+        if (!IsInParentView(rc)) {
+            CControlUI::SetPos(rc);
+            return;
+        }
+        BuildPendingContent();
+    }
     CContainerUI* pHeader =
         m_pHeader != NULL ? static_cast<CContainerUI*>(m_pHeader->GetInterface(L"Container")) : NULL;
     if (pHeader == NULL) {
@@ -227,6 +243,105 @@ void CListContainerElementUI::SetPos(RECT rc)
         }
         pControl->SetPos(RECT{rc.left + rcItem.left - xBase, rc.top, rc.left + rcItem.right - xBase, rc.bottom});
     }
+}
+
+bool CListContainerElementUI::IsInParentView(const RECT& rc) const
+{
+    CContainerUI* pParent =
+        m_pParent != NULL ? static_cast<CContainerUI*>(m_pParent->GetInterface(L"Container")) : NULL;
+    if (pParent == NULL) return true;
+    const RECT rcView = pParent->GetChildArea();
+    RECT rcMeet;
+    return ::IntersectRect(&rcMeet, &rc, &rcView) != FALSE;
+}
+
+void CListContainerElementUI::SetContent(IListRowContentUI* pContent) { m_pContent.reset(pContent); }
+
+IListRowContentUI* CListContainerElementUI::GetPendingContent() const { return m_pContent.get(); }
+
+bool CListContainerElementUI::BuildPendingContent()
+{
+    if (m_pContent == NULL) return false;
+    // Taken out first: the children it adds come through this row's Add.
+    std::unique_ptr<IListRowContentUI> pContent(std::move(m_pContent));
+    pContent->Build(*this);
+    return true;
+}
+
+void CListContainerElementUI::MakeContent()
+{
+    if (!BuildPendingContent()) return;
+    // A placed row places its new children at once, in view or not, as every
+    // row's children are placed when the list is laid out.
+    if (m_pManager != NULL && !::IsRectEmpty(&m_rcItem)) SetPos(m_rcItem);
+}
+
+CControlUI* CListContainerElementUI::GetItemAt(int iIndex) const
+{
+    const_cast<CListContainerElementUI*>(this)->MakeContent();
+    return CContainerUI::GetItemAt(iIndex);
+}
+
+int CListContainerElementUI::GetItemIndex(CControlUI* pControl) const
+{
+    const_cast<CListContainerElementUI*>(this)->MakeContent();
+    return CContainerUI::GetItemIndex(pControl);
+}
+
+bool CListContainerElementUI::SetItemIndex(CControlUI* pControl, int iIndex)
+{
+    MakeContent();
+    return CContainerUI::SetItemIndex(pControl, iIndex);
+}
+
+int CListContainerElementUI::GetCount() const
+{
+    const_cast<CListContainerElementUI*>(this)->MakeContent();
+    return CContainerUI::GetCount();
+}
+
+bool CListContainerElementUI::Add(CControlUI* pControl)
+{
+    MakeContent();
+    return CContainerUI::Add(pControl);
+}
+
+bool CListContainerElementUI::AddAt(CControlUI* pControl, int iIndex)
+{
+    MakeContent();
+    return CContainerUI::AddAt(pControl, iIndex);
+}
+
+bool CListContainerElementUI::Remove(CControlUI* pControl)
+{
+    MakeContent();
+    return CContainerUI::Remove(pControl);
+}
+
+bool CListContainerElementUI::RemoveAt(int iIndex)
+{
+    MakeContent();
+    return CContainerUI::RemoveAt(iIndex);
+}
+
+void CListContainerElementUI::RemoveAll()
+{
+    // The content's children would only be made to be removed.
+    m_pContent.reset();
+    CContainerUI::RemoveAll();
+}
+
+CControlUI* CListContainerElementUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags)
+{
+    if (m_pContent != NULL) {
+        // Searches that cannot reach the children, and the manager's upkeep, leave
+        // them unmade.
+        const bool bPassed = ((uFlags & FINDFLAG_VISIBLE) != 0 && !IsVisible()) ||
+                             ((uFlags & FINDFLAG_ENABLED) != 0 && !IsEnabled()) ||
+                             ((uFlags & FINDFLAG_HITTEST) != 0 && !::PtInRect(&m_rcItem, *static_cast<LPPOINT>(pData)));
+        if (!bPassed && !CPaintManagerUI::IsUpkeepSearch(Proc)) MakeContent();
+    }
+    return CContainerUI::FindControl(Proc, pData, uFlags);
 }
 
 CControlUI* CListContainerElementUI::GetHeader() const { return m_pHeader; }

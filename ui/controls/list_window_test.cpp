@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "label.h"
 #include "list.h"
 #include "list_container_element.h"
 #include "list_header.h"
@@ -395,6 +396,111 @@ TEST_F(ListWindow, ContainerRows)
     w->PaintInto(canvas);
     EXPECT_TRUE(PixelNear(canvas, 250, RowY(0), kBk));
     EXPECT_TRUE(PixelNear(canvas, 250, RowY(3), kBlack)); // no background drawn
+}
+
+namespace {
+
+// Two labels "c0" and "c1" made from a text, counting how often it was made.
+class CountingContent : public IListRowContentUI
+{
+public:
+    CountingContent(int* made, const std::wstring& text) : m_made(made), m_text(text) {}
+    void Build(CListContainerElementUI& row) override
+    {
+        ++*m_made;
+        for (const wchar_t* name : {L"c0", L"c1"}) {
+            CLabelUI* label = new CLabelUI;
+            label->SetName(name);
+            label->SetText(wcscmp(name, L"c0") == 0 ? m_text.c_str() : L"");
+            row.Add(label);
+        }
+    }
+    bool GetChildText(const wchar_t* name, CUIString& text) const override
+    {
+        if (wcscmp(name, L"c0") == 0) text = m_text.c_str();
+        else if (wcscmp(name, L"c1") == 0) text.Empty();
+        else return false;
+        return true;
+    }
+    bool SetChildText(const wchar_t* name, const wchar_t* text) override
+    {
+        if (wcscmp(name, L"c0") != 0) return false;
+        m_text = text;
+        return true;
+    }
+
+private:
+    int* m_made;
+    std::wstring m_text;
+};
+
+} // namespace
+
+// A row with content makes its children when it comes into view or is looked
+// into, once; the window's own walks over the tree (name map, layout) and rows out
+// of view leave them unmade.
+TEST_F(ListWindow, RowsMakeTheirContentWhenNeeded)
+{
+    Open(L"<Window><List name=\"list\" vscrollbar=\"true\"><ListHeader height=\"20\">"
+         L"<ListHeaderItem width=\"100\"/><ListHeaderItem width=\"100\"/></ListHeader></List></Window>");
+    int made = 0;
+    std::vector<CListContainerElementUI*> rows;
+    for (int i = 0; i < 100; ++i) {
+        CListContainerElementUI* row = new CListContainerElementUI;
+        row->SetFixedHeight(20);
+        row->SetHeader(list->GetHeader());
+        row->SetContent(new CountingContent(&made, L"t" + std::to_wstring(i)));
+        list->Add(row);
+        rows.push_back(row);
+    }
+    EXPECT_EQ(0, made);
+    w->Paint();
+    // 100 pixels of rows show five rows.
+    EXPECT_EQ(5, made);
+    EXPECT_EQ(nullptr, rows[4]->GetPendingContent());
+    ASSERT_NE(nullptr, rows[50]->GetPendingContent());
+    EXPECT_EQ(2, rows[0]->GetCount());
+    EXPECT_EQ(L"t0", std::wstring(rows[0]->FindSubControl(L"c0")->GetText()));
+
+    // The texts of a row not made are read and changed in its content; a search
+    // makes the row once, with the changed text.
+    CUIString text;
+    ASSERT_TRUE(rows[50]->GetPendingContent()->GetChildText(L"c0", text));
+    EXPECT_EQ(L"t50", std::wstring(text));
+    EXPECT_TRUE(rows[50]->GetPendingContent()->SetChildText(L"c0", L"changed"));
+    EXPECT_FALSE(rows[50]->GetPendingContent()->SetChildText(L"c9", L"x"));
+    EXPECT_EQ(L"changed", std::wstring(rows[50]->FindSubControl(L"c0")->GetText()));
+    EXPECT_EQ(2, rows[50]->GetCount());
+    EXPECT_EQ(6, made);
+    EXPECT_EQ(nullptr, rows[50]->GetPendingContent());
+    // Made out of view, its children are placed in the row as a laid-out row's are.
+    const RECT placed = rows[50]->GetPos();
+    const RECT farCell = rows[50]->FindSubControl(L"c1")->GetPos();
+    EXPECT_EQ(list->GetHeader()->GetItemAt(1)->GetPos().left, farCell.left);
+    EXPECT_EQ(placed.top, farCell.top);
+    EXPECT_EQ(placed.bottom, farCell.bottom);
+
+    // Scrolled to the end, the last rows are made and their children placed
+    // under the columns.
+    list->EndDown();
+    w->Paint();
+    EXPECT_EQ(nullptr, rows[99]->GetPendingContent());
+    EXPECT_NE(nullptr, rows[70]->GetPendingContent());
+    const RECT rowPos = rows[99]->GetPos();
+    const RECT cell = rows[99]->FindSubControl(L"c1")->GetPos();
+    EXPECT_EQ(list->GetHeader()->GetItemAt(1)->GetPos().left, cell.left);
+    EXPECT_EQ(rowPos.top, cell.top);
+    EXPECT_EQ(rowPos.bottom, cell.bottom);
+    // A click on a made row selects it as before.
+    w->Click(50, (rowPos.top + rowPos.bottom) / 2);
+    EXPECT_EQ(99, list->GetCurSel());
+
+    // Emptying a row not made yet drops its content unmade.
+    const int before = made;
+    rows[70]->RemoveAll();
+    EXPECT_EQ(nullptr, rows[70]->GetPendingContent());
+    EXPECT_EQ(0, rows[70]->GetCount());
+    EXPECT_EQ(before, made);
 }
 
 namespace {

@@ -399,6 +399,10 @@ public:
     {
         return __FindControlFromName(pThis, pData);
     }
+    // True for the manager's own walks over the tree (counting it, looking for
+    // controls to lay out, filling the name map): they take the tree as it is, so a
+    // control that makes its children only when needed does not make them for these.
+    static bool IsUpkeepSearch(FINDCONTROLPROC Proc);
 
 private:
     // ---- message side -------------------------------------------------------------------------

@@ -253,6 +253,11 @@ CStdPtrArray* CPaintManagerUI::FindSubControlsByClass(CControlUI* pParent, const
 
 CStdPtrArray* CPaintManagerUI::GetSubControlsByClass() { return &m_aFoundControls; }
 
+bool CPaintManagerUI::IsUpkeepSearch(FINDCONTROLPROC Proc)
+{
+    return Proc == __FindControlFromNameHash || Proc == __FindControlFromCount || Proc == __FindControlFromUpdate;
+}
+
 CControlUI* CALLBACK CPaintManagerUI::__FindControlFromNameHash(CControlUI* pThis, LPVOID pData)
 {
     CPaintManagerUI* pManager = static_cast<CPaintManagerUI*>(pData);
