@@ -23,6 +23,10 @@ struct DumpState {
   wchar_t folder[MAX_PATH] = {};
   wchar_t fileName[MAX_PATH] = {};
   bool showMessages = true;
+  // The code of the failure being handled: the process ends with it.
+  DWORD code = 0;
+  // The dump file while the writer writes it.
+  HANDLE file = INVALID_HANDLE_VALUE;
 };
 
 DumpState g_dumpState;
@@ -30,6 +34,9 @@ DumpState* g_dumpStateInUse = nullptr;
 // Held from the start of a failure's handling to its end, so that threads failing
 // at the same time take turns with the dump state.
 CRITICAL_SECTION g_dumpLock;
+// The thread handling a failure, 0 while none is. The lock lets its own thread in
+// again: a failure inside the dump writer comes back to the filter on that thread.
+DWORD g_handlingThread = 0;
 
 // Ends the failing process without running any more of its code: ExitProcess would
 // call every DLL's detach code on a process whose state is unknown.
@@ -95,8 +102,12 @@ std::wstring TryWriteDump(DumpState& state, HANDLE token) {
   info.ThreadId = ::GetCurrentThreadId();
   info.ExceptionPointers = state.exception;
   info.ClientPointers = FALSE;
+  // Known to the filter while the writer runs: a failure inside the writer closes
+  // and removes the unfinished file.
+  state.file = file.get();
   const BOOL written =
       writeDump(::GetCurrentProcess(), ::GetCurrentProcessId(), file.get(), MiniDumpNormal, &info, nullptr, nullptr);
+  state.file = INVALID_HANDLE_VALUE;
   const DWORD error = ::GetLastError();
   if (privilegeChanged) ::AdjustTokenPrivileges(token, FALSE, &previous, sizeof(previous), nullptr, nullptr);
   if (written) return std::wstring();
@@ -127,6 +138,14 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
   // written its dump and ended the process (or handed the failure on).
   CriticalSectionScope lock(g_dumpLock);
   DumpState& state = *g_dumpStateInUse;
+  if (g_handlingThread == ::GetCurrentThreadId()) {
+    // The dump writer itself failed. A second dump would start over the first one's
+    // file (same name within the second) and could fail the same way again: the
+    // unfinished dump goes, and the process ends with the first failure's code.
+    if (state.file != INVALID_HANDLE_VALUE) ::CloseHandle(state.file);
+    if (state.dumpPath[0] != L'\0') ::DeleteFileW(state.dumpPath);
+    EndProcess(state.code);
+  }
   state.exception = exception;
 
   HANDLE rawToken = nullptr;
@@ -138,6 +157,8 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
   HandleScope token(rawToken);
   const DWORD code =
       exception != nullptr && exception->ExceptionRecord != nullptr ? exception->ExceptionRecord->ExceptionCode : 1;
+  state.code = code;
+  g_handlingThread = ::GetCurrentThreadId();
   const std::wstring failure = TryWriteDump(state, token.get());
   // The exit code tells whoever started the program what went wrong, dump or not.
   if (!failure.empty() && state.showMessages) SkinUI::UIMessageBox(nullptr, failure.c_str(), nullptr, MB_OK);

@@ -1,6 +1,7 @@
 // A faulting program leaves a minidump named after itself beside it and ends with
 // the exception's code, whichever thread failed; two threads failing at once leave
-// one dump of one of them, its thread and its exception together.
+// one dump of one of them, its thread and its exception together; a dump writer
+// that fails inside itself leaves no dump and the first failure's exit code.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -122,6 +123,39 @@ TEST(CrashDump, TwoThreadsFailingAtOnceLeaveOneConsistentDump) {
     EXPECT_EQ(exitCode, dumped.code) << "run " << run << ": the process ends with the dumped exception";
     ::DeleteFileA((folder + dumps[0]).c_str());
   }
+}
+
+// A dump writer that fails inside itself brings the failure back to the filter on
+// the same thread. The filter must not start a second dump over the first one's
+// file: the process ends with the first failure's code and leaves no unfinished
+// dump behind.
+TEST(CrashDump, AFailureInsideTheDumpWriterEndsTheProcessWithTheFirstCode) {
+  const std::string folder = ProgramFolder() + "failing_writer\\";
+  for (const std::string& old : Dumps(folder)) ::DeleteFileA((folder + old).c_str());
+  // Wine takes its own DBGHELP.DLL before one beside the program unless told, for
+  // this program, to prefer the one it finds (Windows ignores the key).
+  const char kOverrides[] = "Software\\Wine\\AppDefaults\\crash_child.exe\\DllOverrides";
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                             &key, nullptr));
+  const char kNativeFirst[] = "native,builtin";
+  ::RegSetValueExA(key, "dbghelp", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNativeFirst), sizeof(kNativeFirst));
+  ::RegCloseKey(key);
+  struct Case {
+    const char* arguments;
+    DWORD exitCode;
+  } cases[] = {
+      {"", EXCEPTION_ACCESS_VIOLATION},
+      {"E0004321", 0xE0004321},
+      {"--thread", EXCEPTION_ACCESS_VIOLATION},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.exitCode, RunChild(folder, c.arguments)) << c.arguments;
+    const std::vector<std::string> dumps = Dumps(folder);
+    EXPECT_TRUE(dumps.empty()) << c.arguments << ": " << dumps.size() << " dump(s) left, first " << dumps.front();
+    for (const std::string& left : dumps) ::DeleteFileA((folder + left).c_str());
+  }
+  ::RegDeleteKeyA(HKEY_CURRENT_USER, kOverrides);
 }
 
 }  // namespace
