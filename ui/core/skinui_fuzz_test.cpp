@@ -173,13 +173,14 @@ TEST(Fuzz, MarkupParser)
     Rng rng(20261210);
     int parsed = 0;
     int rounds = Rounds(100000);
+    GuardedArena arena;
     for (int round = 0; round < rounds; ++round) {
         const Seed& seed = corpus[rng.Below(corpus.size())];
         Bytes input = Mutate(seed.data, rng);
-        GuardedBuffer data(input.data(), input.size());
+        BYTE* data = arena.Place(input.data(), input.size());
         CMarkup markup;
         markup.SetPreserveWhitespace(rng.Below(2) == 0);
-        if (markup.LoadFromMem(data.data(), static_cast<DWORD>(input.size()), seed.encoding)) {
+        if (markup.LoadFromMem(data, static_cast<DWORD>(input.size()), seed.encoding)) {
             ++parsed;
             WalkTree(markup.GetRoot(), 1);
         } else {
@@ -221,10 +222,10 @@ TEST(Fuzz, ArchiveReader)
     std::vector<Bytes> corpus = ArchiveCorpus();
     Rng rng(1207);
     int rounds = Rounds(60000);
+    GuardedArena arena;
     for (int round = 0; round < rounds; ++round) {
         Bytes input = Mutate(corpus[rng.Below(corpus.size())], rng);
-        GuardedBuffer data(input.data(), input.size());
-        WalkArchive(data.data(), input.size());
+        WalkArchive(arena.Place(input.data(), input.size()), input.size());
         if (HasFatalFailure()) return;
     }
 }
@@ -235,6 +236,7 @@ TEST(Fuzz, LayoutsInsideArchives)
     std::vector<Bytes> corpus = ArchiveCorpus();
     Rng rng(77);
     int rounds = Rounds(10000);
+    GuardedArena arena;
     for (int round = 0; round < rounds; ++round) {
         ZipBuildEntry e;
         e.name = "main.xml";
@@ -252,9 +254,9 @@ TEST(Fuzz, LayoutsInsideArchives)
         ZRESULT r = UnzipItem(hz.get(), index, bytes.data(), static_cast<unsigned>(bytes.size()));
         ASSERT_TRUE(r == ZR_OK || r == ZR_MORE);
         ASSERT_EQ(layout, bytes);
-        GuardedBuffer data(bytes.data(), bytes.size());
+        BYTE* data = arena.Place(bytes.data(), bytes.size());
         CMarkup markup;
-        if (markup.LoadFromMem(data.data(), static_cast<DWORD>(bytes.size()), 0)) WalkTree(markup.GetRoot(), 1);
+        if (markup.LoadFromMem(data, static_cast<DWORD>(bytes.size()), 0)) WalkTree(markup.GetRoot(), 1);
         if (HasFatalFailure()) return;
     }
 }
