@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "catalog_cache.h"
 #include "kxp_data.h"
 #include "page_fields.h"
 #include "session.h"
@@ -32,6 +33,9 @@ class PageHost {
   virtual PageFields& Fields() = 0;
   // The data object; null when the data library is not bound.
   virtual KXPDatavane* Data() = 0;
+  // The categories and unit names that the pickers and dialogs show, kept by
+  // the frame for every page; a page that changes the catalog reloads them.
+  virtual CatalogCache& Catalog() = 0;
   virtual Session CurrentSession() const = 0;
   virtual PageSide Side() const = 0;
   virtual void SetSide(PageSide side) = 0;

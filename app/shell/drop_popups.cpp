@@ -15,17 +15,17 @@ void OpenDropPopup(MainFrame& frame, SkinUI::CControlUI& button) {
   // The popups own themselves: each closes and frees itself.
   switch (plan.popup) {
     case pagekit::DropPopup::kDropList:
-      new CDlgDropList(&frame, &frame, plan.table.empty() ? nullptr : plan.table.c_str(), plan.entries, &button,
-                       plan.fixedEntries ? 1 : 0, r.left, r.top, r.right, r.bottom);
+      new CDlgDropList(frame.Pickers(), &frame, plan.table.empty() ? nullptr : plan.table.c_str(), plan.entries,
+                       &button, plan.fixedEntries ? 1 : 0, r.left, r.top, r.right, r.bottom);
       break;
     case pagekit::DropPopup::kDeletableList:
-      new CDlgDropDelList(&frame, &button, r.left, r.top, r.right, r.bottom);
+      new CDlgDropDelList(frame.Pickers(), &button, r.left, r.top, r.right, r.bottom);
       break;
     case pagekit::DropPopup::kProductPicker:
-      new CDlgProductList(&frame, &frame, &button, nullptr, 0, r.left, r.top, r.right, r.bottom);
+      new CDlgProductList(frame.Pickers(), &frame, &button, nullptr, 0, r.left, r.top, r.right, r.bottom);
       break;
     case pagekit::DropPopup::kCategoryPicker:
-      new CDlgProductTypeList(&frame, &frame, &button, r.left, r.top, r.right, r.bottom);
+      new CDlgProductTypeList(frame.Pickers(), &frame, &button, r.left, r.top, r.right, r.bottom);
       break;
   }
 }

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "account_options_store.h"
+#include "catalog_store.h"
 #include "app_paths.h"
 #include "handle_scope.h"
 #include "core/control_ui.h"
@@ -28,11 +29,6 @@ LoginRunner g_loginRunner = &RunLoginWindow;
 HandleScope g_instanceMutex(nullptr);
 
 }  // namespace
-
-SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name) {
-  SkinUI::CControlUI* control = pm.FindControl(name);
-  return control != nullptr ? static_cast<SkinUI::COptionUI*>(control->GetInterface(L"Option")) : nullptr;
-}
 
 MainFrame* CreateMainWindow() {
   MainFrame* frame = new (std::nothrow) MainFrame;
@@ -122,8 +118,7 @@ void MainFrame::InitWindow() {
   }
   LoadSideBar();
 
-  m_productTypes.clear();
-  if (g_dataObject != nullptr) g_dataObject->GetProductTypes(reinterpret_cast<intptr_t>(this), &OnProductTypeRow);
+  if (g_dataObject != nullptr) m_catalog.ReloadCategories(pagekit::CatalogStore(*g_dataObject));
   CollectMidPanels();
 
   // A layout without the close-button setting gets no plug-in pages and no report tiles.
@@ -190,19 +185,6 @@ void MainFrame::OnCloseButton() {
   ConfirmExit();
 }
 
-void MainFrame::AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent) {
-  ProductTypeNode node;
-  node.level = level;
-  node.name = name;
-  node.parent = parent;
-  m_productTypes.emplace(level, node);
-}
-
-void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level) {
-  MainFrame* frame = reinterpret_cast<MainFrame*>(context);
-  if (frame == nullptr) return;
-  frame->AddProductTypeNode(level != nullptr ? std::atoi(level) : 0, WideFromAnsi(category).c_str(),
-                            WideFromAnsi(parent).c_str());
-}
+PickerContext MainFrame::Pickers() { return PickerContext{g_dataObject, &m_catalog}; }
 
 }  // namespace shell

@@ -24,6 +24,9 @@
 #include "page_registry.h"
 #include "paint_manager_fields.h"
 #include "picker_callbacks.h"
+#include "picker_context.h"
+#include "control_lookup.h"
+#include "catalog_cache.h"
 #include "plugin_api.h"
 #include "row_actions.h"
 #include "tray_clicks.h"
@@ -39,14 +42,6 @@ constexpr UINT kTimerTrayClick = 101;
 constexpr UINT kTimerBroadcast = 1001;
 constexpr UINT kTimerSelectCell = 1002;
 constexpr UINT kTimerTabHover = 1003;
-
-// A product category as the category callback streams it in.
-struct ProductTypeNode {
-  int level = 0;
-  SkinUI::CUIString name;
-  SkinUI::CUIString parent;
-  bool flag = false;
-};
 
 // How the start-up inside the window's creation ended.
 enum class StartupOutcome {
@@ -200,22 +195,10 @@ class MainFrame : public DllApiInterface,
   TrayIcon& GetTrayIcon() { return m_tray; }
   // The broadcast animation's step: -1 (no wave) to 2 (three waves).
   int GetBroadcastStep() const { return m_broadcastStep; }
-  // Inserts one category into the category map (the category callback's work).
-  void AddProductTypeNode(int level, const SkinUI::CUIString& name, const SkinUI::CUIString& parent);
-  const std::multimap<int, ProductTypeNode>& GetProductTypes() const { return m_productTypes; }
-  // The unit name list behind the unit picker (8-bit text, as the data library gives it).
-  void ClearUnitNames() { m_unitNames.clear(); }
-  void AddUnitName(const std::string& name) { m_unitNames.push_back(name); }
-  const std::vector<std::string>& GetUnitNames() const { return m_unitNames; }
-
-  // The deletable drop list's side (salesmen, business units): filling it by its
-  // owner, deleting one entry, writing the choice into the owner's edit.
-  void FillDropList(SkinUI::CControlUI* owner, SkinUI::CBarListUI* list);
-  // True when the entry's rows were deleted.
-  bool DeleteDropListItem(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
-  void WriteDropChoice(SkinUI::CControlUI* owner, const SkinUI::CUIString& text);
-  // A read-only list row made from field records; null when none was added.
-  SkinUI::CControlUI* AddListRow(std::vector<DataField>* row, SkinUI::CListUI* list, bool hideHeader);
+  // The categories and unit names the pickers and dialogs show, read at start-up.
+  pagekit::CatalogCache& Catalog() override { return m_catalog; }
+  // What a picker opened by the main window reads: the data object and the catalog.
+  PickerContext Pickers();
 
   // Tile pages and the side bar. The start-up steps: the home tiles by role, the
   // stored shortcuts, the plug-in pages (each told "init") and the report tiles.
@@ -273,7 +256,7 @@ class MainFrame : public DllApiInterface,
   SkinUI::CControlUI* m_focusedCell = nullptr;
   SkinUI::CControlUI* m_castWaves[3] = {nullptr, nullptr, nullptr};
   std::vector<SkinUI::CControlUI*> m_panels;
-  std::multimap<int, ProductTypeNode> m_productTypes;
+  pagekit::CatalogCache m_catalog;
   std::map<int, SkinUI::CUIString> m_openTabs;
   TrayIcon m_tray;
   HICON m_trayIcon = nullptr;
@@ -286,7 +269,6 @@ class MainFrame : public DllApiInterface,
   SkinUI::ObserverImpl<int, SkinUI::SkinChangedParam> m_skinObserver;
   std::vector<DataField> m_editRecord;
   float m_billOutstanding = 0.0f;
-  std::vector<std::string> m_unitNames;
 
   StartupOutcome m_startup = StartupOutcome::kNotStarted;
   int m_broadcastStep = -1;
@@ -305,20 +287,9 @@ class MainFrame : public DllApiInterface,
 // entry it belongs to, empty when it belongs to none.
 SkinUI::CUIString ListItemPageName(SkinUI::CControlUI* button);
 
-// The option or check box of that name in the window, or null.
-SkinUI::COptionUI* FindOption(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
-// The container of that name in the window, or null.
-SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
-
-// The bar list of that name in the window, or null.
-SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name);
-
 // A side list of sub-pages (the shop page's): the row takes its entry's highlighted
 // picture from the row selected before, which gets its plain picture back.
 void HighlightSideListEntry(SkinUI::CPaintManagerUI& pm, SkinUI::CBarListUI* list, SkinUI::CControlUI* row,
                             const std::vector<GridBarItem>& entries);
-
-// The category callback: the context is the main window.
-void OnProductTypeRow(intptr_t context, const char* category, const char* parent, const char* level);
 
 }  // namespace shell

@@ -26,7 +26,8 @@ void MainFrame::OpenPageByName(const std::wstring& page) { ShowPage(page.c_str()
 
 bool MainFrame::OpenProductPicker(SkinUI::CControlUI* owner, void* extra, bool multiple, const RECT& screen) {
   // The popup owns itself; its choice comes back through this window's callback.
-  new CDlgProductList(this, this, owner, extra, multiple ? 1 : 0, screen.left, screen.top, screen.right, screen.bottom);
+  new CDlgProductList(Pickers(), this, owner, extra, multiple ? 1 : 0, screen.left, screen.top, screen.right,
+                      screen.bottom);
   return true;
 }
 

@@ -21,11 +21,6 @@ SkinUI::CUIString Named(const wchar_t* prefix, const SkinUI::CUIString& page) {
 
 }  // namespace
 
-SkinUI::CContainerUI* FindContainer(SkinUI::CPaintManagerUI& pm, const wchar_t* name) {
-  SkinUI::CControlUI* control = pm.FindControl(name);
-  return control != nullptr ? static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container")) : nullptr;
-}
-
 bool MainFrame::AddTab(const SkinUI::CUIString& page, bool closable) {
   SkinUI::COptionUI* added = nullptr;
   {

@@ -201,19 +201,20 @@ TEST(MainFrame, RefusedLoginStartsNothingElse) {
   EXPECT_EQ(SkinUI::CUIString(L""), main.Find(L"user_name")->GetText());
 }
 
-TEST(MainFrame, CategoriesAreStreamedIntoTheMapByLevel) {
+TEST(MainFrame, CategoriesAreReadIntoTheCatalogByLevel) {
   g_dataObject->DeleteProductType(nullptr);
   g_dataObject->AddProductType("食品", "", 1);
   g_dataObject->AddProductType("饮料", "食品", 2);
   g_dataObject->AddProductType("日用品", "", 1);
   MainWindow main("老板");
-  const auto& types = main.frame().GetProductTypes();
+  const std::vector<pagekit::CategoryEntry>& types = main.frame().Catalog().Categories();
   ASSERT_EQ(3u, types.size());
-  EXPECT_EQ(2u, types.count(1));
-  const auto second = types.find(2);
-  ASSERT_NE(types.end(), second);
-  EXPECT_EQ(SkinUI::CUIString(L"饮料"), second->second.name);
-  EXPECT_EQ(SkinUI::CUIString(L"食品"), second->second.parent);
+  // By level: both top categories before the one under 食品.
+  EXPECT_EQ(1, types[0].level);
+  EXPECT_EQ(1, types[1].level);
+  EXPECT_EQ(L"饮料", types[2].name);
+  EXPECT_EQ(L"食品", types[2].parent);
+  EXPECT_EQ(2, types[2].level);
   g_dataObject->DeleteProductType(nullptr);
 }
 

@@ -36,13 +36,6 @@ SkinUI::BarListNode* AddEntry(SkinUI::CBarListUI* list, const GridBarItem& item,
 
 }  // namespace
 
-SkinUI::CBarListUI* FindBarList(SkinUI::CPaintManagerUI& pm, const wchar_t* name) {
-  SkinUI::CControlUI* control = pm.FindControl(name);
-  return control != nullptr && std::wcscmp(control->GetClass(), L"BarListUI") == 0
-             ? static_cast<SkinUI::CBarListUI*>(control)
-             : nullptr;
-}
-
 const std::vector<GridBarItem>& MainFrame::ModuleRows(ModuleList list) {
   if (m_moduleLists[list].empty()) m_moduleLists[list] = FixedModuleRows(list);
   return m_moduleLists[list];

@@ -50,7 +50,7 @@ TEST(MoneyDialog, CaptionsFollowThePartyType) {
         }),
         step::Key(VK_ESCAPE),
     });
-    EXPECT_EQ(2u, script.Run(new shell::CDlgMoney(nullptr, c.partyType, L"老王", &moneyResult)));
+    EXPECT_EQ(2u, script.Run(new shell::CDlgMoney(shell::PickerContext{}, c.partyType, L"老王", &moneyResult)));
     EXPECT_EQ(c.title, title);
     EXPECT_EQ(c.partyLabel, partyLabel);
     EXPECT_EQ(c.amountLabel, amountLabel);
@@ -85,7 +85,7 @@ TEST(MoneyDialog, SavedAmountHasTwoDecimals) {
         step::Read(L"money_date", &date),
         step::Press(L"msgdlg_ok"),
     });
-    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"", &moneyResult)));
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(shell::PickerContext{}, L"客户", L"", &moneyResult)));
     EXPECT_EQ(c.saved, std::wstring(moneyResult.amount.GetData()));
     EXPECT_EQ(L"华联超市", std::wstring(moneyResult.party.GetData()));
     EXPECT_EQ(L"上月货款", std::wstring(moneyResult.note.GetData()));
@@ -96,7 +96,7 @@ TEST(MoneyDialog, SavedAmountHasTwoDecimals) {
 
 TEST(MoneyDialog, EditingShowsTheEntryWithTheAmountSelected) {
   for (const wchar_t* partyType : {L"客户", L"供应商"}) {
-    auto* dialog = new shell::CDlgMoney(nullptr, partyType, L"", &moneyResult);
+    auto* dialog = new shell::CDlgMoney(shell::PickerContext{}, partyType, L"", &moneyResult);
     ASSERT_TRUE(shell::CreateSkinDialog(dialog, nullptr));
     dialog->FillForEdit(L"张三", L"2025-11-30", L"尾款", L"88.80");
     std::wstring title, party, date, note, amount;
@@ -138,7 +138,8 @@ TEST(MoneyDialog, DetailsAnswerFour) {
       step::Do([](shell::SkinDialog& d) { d.FindControl(L"money_more")->SetVisible(true); }),
       step::Press(L"money_more"),
   });
-  EXPECT_EQ(shell::kMoneyDialogMore, script.Run(new shell::CDlgMoney(nullptr, L"客户", L"", &moneyResult)));
+  EXPECT_EQ(shell::kMoneyDialogMore,
+            script.Run(new shell::CDlgMoney(shell::PickerContext{}, L"客户", L"", &moneyResult)));
 }
 
 // The party drop list opens under the party field, one pixel to its left and as
@@ -167,7 +168,7 @@ TEST(MoneyDialog, PartyDropListOpensUnderThePartyField) {
         step::Read(L"money_edit_custom", &party),
         step::Press(L"msgdlg_ok"),
     });
-    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(&main.frame(), partyType, L"", &moneyResult), main.hwnd()));
+    EXPECT_EQ(1u, script.Run(new shell::CDlgMoney(main.frame().Pickers(), partyType, L"", &moneyResult), main.hwnd()));
     EXPECT_EQ(shelltest::Corners(expected), shelltest::Corners(opened));
     EXPECT_EQ(L"华联超市", party);
     EXPECT_EQ(L"华联超市", std::wstring(moneyResult.party.GetData()));

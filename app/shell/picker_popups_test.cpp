@@ -22,7 +22,9 @@
 #include "controls/list.h"
 #include "controls/list_container_element.h"
 #include "controls/option.h"
+#include "catalog_store.h"
 #include "library_binding.h"
+#include "test_support/forwarding_datavane.h"
 #include "picker_loaders.h"
 #include "picker_popups.h"
 #include "test_support/main_window.h"
@@ -100,7 +102,7 @@ void* const kExtra = reinterpret_cast<void*>(static_cast<uintptr_t>(0x5eed));
 // Opens a picker of that kind at the rectangle, as a page would.
 shell::PickerPopup* Open(Kind kind, MainWindow& main, Recorder* recorder, SkinUI::CControlUI* owner, const RECT& at,
                          std::vector<DataField> records = {}, BYTE multiple = 1) {
-  shell::MainFrame* frame = &main.frame();
+  const shell::PickerContext frame = main.frame().Pickers();
   switch (kind) {
     case Kind::kDropList:
       return new shell::CDlgDropList(frame, recorder, "J4_Saler", records, owner, 0, at.left, at.top, at.right,
@@ -195,6 +197,20 @@ void StoreUnits(std::initializer_list<const char*> units) {
   for (const char* unit : units) ASSERT_EQ(0, g_dataObject->AddProductUnit(unit));
 }
 
+struct Category {
+  const char* name;
+  const char* parent;
+  int level;
+};
+
+// The categories table holds exactly these categories, stored in this order, and
+// the main window's catalog has read them again.
+void StoreCategories(MainWindow& main, std::initializer_list<Category> categories) {
+  g_dataObject->DeleteProductType(nullptr);
+  for (const Category& c : categories) ASSERT_EQ(0, g_dataObject->AddProductType(c.name, c.parent, c.level));
+  main.frame().Catalog().ReloadCategories(pagekit::CatalogStore(*g_dataObject));
+}
+
 // A plain window of this thread that takes the focus from the picker.
 class OtherWindow {
  public:
@@ -219,7 +235,10 @@ class Pickers : public ::testing::Test {
     StoreUnits({});
     main_.Show();
   }
-  void TearDown() override { StoreUnits({}); }
+  void TearDown() override {
+    StoreUnits({});
+    g_dataObject->DeleteProductType(nullptr);
+  }
   MainWindow main_{"老板"};
   Recorder recorder_;
 };
@@ -272,8 +291,7 @@ TEST_F(Pickers, EachOpensAtItsRectangleAsAToolWindowWithoutParent) {
 // picker stands, and the picker closes after.
 TEST_F(Pickers, AClickOnARowReachesTheOwnerOnceBeforeThePickerCloses) {
   StoreUnits({"个", "箱"});
-  main_.frame().AddProductTypeNode(0, L"食品", L"");
-  main_.frame().AddProductTypeNode(1, L"水果", L"食品");
+  StoreCategories(main_, {{"食品", "", 0}, {"水果", "食品", 1}});
   SkinUI::CControlUI* owner = AddDropButton(main_, L"xsd_ywy_drop", L"xsd_ywy");
   struct Case {
     const char* what;
@@ -483,11 +501,13 @@ TEST_F(Pickers, TheOkButtonShowsInMultipleChoiceOnly) {
 
 // The unit picker shows the stored units, each with its delete button; deleting
 // one takes it out of the database (a quote in the name included) and leaves the
-// picker open with the others.
+// picker open with the others; a unit whose delete fails stays, with its entry.
 TEST_F(Pickers, DeletingAUnitRemovesItFromTheDatabaseAndKeepsThePickerOpen) {
   StoreUnits({"个", "l'x", "箱"});
   SkinUI::CControlUI* owner = AddDropButton(main_, L"hpkc_new_dw_drop");
-  shell::PickerPopup* picker = Open(Kind::kProductUnitList, main_, &recorder_, owner, {100, 100, 297, 260});
+  pagekit::test::ForwardingDatavane data(*g_dataObject);
+  shell::PickerPopup* picker = new shell::CDlgProductUnitList(shell::PickerContext{&data, &main_.frame().Catalog()},
+                                                              &recorder_, owner, 100, 100, 297, 260);
   const HWND hwnd = picker->GetHWND();
   recorder_.picker = hwnd;
   SkinUI::CBarListUI* list = BarListIn(picker, L"list_product_unit");
@@ -510,13 +530,12 @@ TEST_F(Pickers, DeletingAUnitRemovesItFromTheDatabaseAndKeepsThePickerOpen) {
   EXPECT_EQ(std::vector<std::wstring>{L"箱"}, StoredUnits());
   EXPECT_TRUE(recorder_.calls.empty());
 
-  // Without a database the unit stays, and so does its entry.
-  KXPDatavane* data = g_dataObject;
-  g_dataObject = nullptr;
+  // A delete the database refuses keeps the unit, and so its entry.
+  data.FailWrite(1);
   shelltest::Click(hwnd, static_cast<SkinUI::CContainerUI*>(RowOfEntry(list, L"箱")->GetInterface(L"Container"))
                              ->FindSubControl(L"item_del"));
   Pump(300);
-  g_dataObject = data;
+  EXPECT_EQ(data.Writes(), 3);
   EXPECT_EQ(std::vector<std::wstring>{L"+箱"}, Entries(list));
   EXPECT_EQ(std::vector<std::wstring>{L"箱"}, StoredUnits());
 
@@ -584,31 +603,31 @@ TEST_F(Pickers, TheUnitListShowsEachStoredUnitOnceAndKeepsTheirNames) {
   StoreUnits({"千克", "个"});
   SkinUI::CBarListUI* list = AddBarList(main_);
   for (int load = 0; load < 2; ++load) {
-    shell::LoadUnitList(&main_.frame(), list);
+    shell::LoadUnitList(main_.frame().Pickers(), list);
     std::vector<std::wstring> shown = Entries(list);
     std::sort(shown.begin(), shown.end());
     EXPECT_EQ((std::vector<std::wstring>{L"+个", L"+千克"}), shown) << "load " << load;
-    std::vector<std::string> names = main_.frame().GetUnitNames();
+    std::vector<std::wstring> names = main_.frame().Catalog().UnitNames();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"个", "千克"}), names) << "load " << load;
+    EXPECT_EQ((std::vector<std::wstring>{L"个", L"千克"}), names) << "load " << load;
   }
   StoreUnits({});
-  shell::LoadUnitList(&main_.frame(), list);
+  shell::LoadUnitList(main_.frame().Pickers(), list);
   EXPECT_TRUE(Entries(list).empty());
-  EXPECT_TRUE(main_.frame().GetUnitNames().empty());
+  EXPECT_TRUE(main_.frame().Catalog().UnitNames().empty());
 }
 
 TEST_F(Pickers, TheCategoryTreeIsBuiltLevelByLevelUnderEachParent) {
   SkinUI::CBarListUI* list = AddBarList(main_);
   // Entered in an order that puts children before their parents.
-  main_.frame().AddProductTypeNode(2, L"苹果", L"水果");
-  main_.frame().AddProductTypeNode(1, L"水果", L"食品");
-  main_.frame().AddProductTypeNode(1, L"孤儿", L"没有的类别");
-  main_.frame().AddProductTypeNode(0, L"食品", L"");
-  main_.frame().AddProductTypeNode(0, L"日用", L"");
-  main_.frame().AddProductTypeNode(1, L"毛巾", L"日用");
+  StoreCategories(main_, {{"苹果", "水果", 2},
+                          {"水果", "食品", 1},
+                          {"孤儿", "没有的类别", 1},
+                          {"食品", "", 0},
+                          {"日用", "", 0},
+                          {"毛巾", "日用", 1}});
   for (int fill = 0; fill < 2; ++fill) {
-    shell::FillTypeBarList(&main_.frame(), list);
+    shell::FillTypeBarList(main_.frame().Pickers(), list);
     EXPECT_EQ((std::vector<std::wstring>{L"食品", L" 水果", L"  苹果", L"日用", L" 毛巾", L"孤儿"}), Entries(list))
         << "fill " << fill;
   }
@@ -634,10 +653,16 @@ TEST_F(Pickers, TheDeletableListsChoiceGoesIntoTheEditOfItsDropButton) {
     main_.Find(c.edit)->SetText(L"");
     SkinUI::CButtonUI owner;
     owner.SetName(c.owner);
-    main_.frame().WriteDropChoice(&owner, L"张三");
+    owner.SetManager(main_.frame().GetPaintManager(), nullptr, false);
+    shell::WriteDropChoice(&owner, L"张三");
     EXPECT_STREQ(c.text, main_.Find(c.edit)->GetText().GetData()) << c.owner;
   }
-  main_.frame().WriteDropChoice(nullptr, L"张三");
+  shell::WriteDropChoice(nullptr, L"张三");
+  // A button in no window has no edit to write to.
+  SkinUI::CButtonUI loose;
+  loose.SetName(L"xsd_ywy_drop");
+  shell::WriteDropChoice(&loose, L"李四");
+  EXPECT_STREQ(L"", main_.Find(L"xsd_ywy")->GetText().GetData());
 }
 
 }  // namespace

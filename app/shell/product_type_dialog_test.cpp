@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "catalog_store.h"
+#include "library_binding.h"
 #include "main_frame.h"
 #include "picker_popup.h"
 #include "product_type_dialog.h"
@@ -22,8 +24,10 @@ shell::ProductTypeResult productTypeResult;
 
 TEST(ProductTypeDialog, ParentComesFromTheCategoryPicker) {
   shelltest::MainWindow main("老板");
-  main.frame().AddProductTypeNode(0, L"饮料", L"");
-  main.frame().AddProductTypeNode(1, L"果汁", L"饮料");
+  g_dataObject->DeleteProductType(nullptr);
+  ASSERT_EQ(0, g_dataObject->AddProductType("饮料", "", 0));
+  ASSERT_EQ(0, g_dataObject->AddProductType("果汁", "饮料", 1));
+  main.frame().Catalog().ReloadCategories(pagekit::CatalogStore(*g_dataObject));
   RECT expected = {}, opened = {};
   std::wstring shown;
   DialogScript script({
@@ -54,8 +58,9 @@ TEST(ProductTypeDialog, ParentComesFromTheCategoryPicker) {
       step::Fill(L"ProductType_name", L"橙汁"),
       step::Press(L"msgdlg_ok"),
   });
-  EXPECT_EQ(1u, script.Run(new shell::CDlgProductType(&main.frame(), L"", L"新增类别", L"", &productTypeResult),
-                           main.hwnd()));
+  EXPECT_EQ(1u,
+            script.Run(new shell::CDlgProductType(main.frame().Pickers(), L"", L"新增类别", L"", &productTypeResult),
+                       main.hwnd()));
   EXPECT_EQ(shelltest::Corners(expected), shelltest::Corners(opened));
   EXPECT_EQ(L"果汁", shown);
   EXPECT_EQ(L"果汁", std::wstring(productTypeResult.parent.GetData()));

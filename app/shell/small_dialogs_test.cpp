@@ -80,10 +80,10 @@ TEST(SmallDialogs, ChecksTipsResultsAndWaysOut) {
   auto import = [&] { return new shell::CDlgImport(L"商品资料", &importResult); };
   shell::ProductTypeResult productTypeResult;
   auto productType = [&] {
-    return new shell::CDlgProductType(nullptr, L"饮料", L"新增类别", L"果汁", &productTypeResult);
+    return new shell::CDlgProductType(shell::PickerContext{}, L"饮料", L"新增类别", L"果汁", &productTypeResult);
   };
   auto emptyProductType = [&] {
-    return new shell::CDlgProductType(nullptr, L"", L"新增类别", L"", &productTypeResult);
+    return new shell::CDlgProductType(shell::PickerContext{}, L"", L"新增类别", L"", &productTypeResult);
   };
   const Case cases[] = {
       {"feedback sent",

@@ -26,6 +26,7 @@ class MemoryHost : public PageHost {
   void OpenPageByName(const std::wstring& page) override { calls.push_back(L"page " + page); }
   PageFields& Fields() override { return fields; }
   KXPDatavane* Data() override { return data_; }
+  CatalogCache& Catalog() override { return catalog; }
   Session CurrentSession() const override { return session_; }
   PageSide Side() const override { return side; }
   void SetSide(PageSide value) override { side = value; }
@@ -42,6 +43,7 @@ class MemoryHost : public PageHost {
   }
 
   MemoryFields fields;
+  CatalogCache catalog;
   PageSide side = PageSide::kSales;
   std::vector<std::wstring> calls;
 

@@ -9,11 +9,10 @@
 #include "core/ui_string.h"
 #include "money_text.h"
 #include "picker_callbacks.h"
+#include "picker_context.h"
 #include "skin_dialog.h"
 
 namespace shell {
-
-class MainFrame;
 
 constexpr UINT kMoneyDialogMore = 4;
 
@@ -42,7 +41,7 @@ class CDlgMoney : public SkinDialog, public CDlgDropListCallBack {
  public:
   // `result` is the caller's and must outlive the dialog's run: its party is set
   // to `partyName`, the other three emptied.
-  CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result);
+  CDlgMoney(const PickerContext& context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result);
   const wchar_t* GetWindowClassName() const override;
 
   // For editing a stored entry: after Create, before ShowModal.
@@ -64,7 +63,7 @@ class CDlgMoney : public SkinDialog, public CDlgDropListCallBack {
   void SelectAmount();
   void OpenPartyList();
 
-  MainFrame* m_context;
+  PickerContext m_context;
   MoneyResult* m_result;
   SkinUI::CUIString m_partyType;
   bool m_selectAmount = false;

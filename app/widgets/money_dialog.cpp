@@ -26,7 +26,8 @@ const MoneyCaptions& MoneyCaptionsFor(const SkinUI::CUIString& partyType) {
   return partyType == L"客户" ? kReceipt : kPayment;
 }
 
-CDlgMoney::CDlgMoney(MainFrame* context, const wchar_t* partyType, const wchar_t* partyName, MoneyResult* result)
+CDlgMoney::CDlgMoney(const PickerContext& context, const wchar_t* partyType, const wchar_t* partyName,
+                     MoneyResult* result)
     : SkinDialog(L"DlgMoney.xml", L"", EnterKey::kSwallowed),
       m_context(context),
       m_result(result),

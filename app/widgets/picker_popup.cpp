@@ -8,7 +8,8 @@
 
 namespace shell {
 
-PickerPopup::PickerPopup(MainFrame* context, SkinUI::CControlUI* owner, int left, int top, int right, int bottom)
+PickerPopup::PickerPopup(const PickerContext& context, SkinUI::CControlUI* owner, int left, int top, int right,
+                         int bottom)
     : m_context(context), m_owner(owner), m_rect{left, top, right, bottom} {}
 
 void PickerPopup::Open(const wchar_t* title) {

@@ -1,7 +1,7 @@
 // PickerPopup: what the popup pickers share. A picker is a borderless tool window
 // that the caller allocates with new and forgets: it opens at the rectangle the
-// caller gives (screen coordinates), fills itself through the main window's
-// loaders, hands one choice to the object that opened it, closes, and frees itself
+// caller gives (screen coordinates), fills itself from its context's data object
+// and catalog cache, hands one choice to the object that opened it, closes, and frees itself
 // when its window goes. It closes as well when it loses the focus.
 #pragma once
 
@@ -11,10 +11,9 @@
 #include "core/control_ui.h"
 #include "core/ui_string.h"
 #include "core/window_impl_base.h"
+#include "picker_context.h"
 
 namespace shell {
-
-class MainFrame;
 
 // The height of the pickers' layouts (197 by 160); an opener that has no height of
 // its own to give opens a picker this tall.
@@ -30,7 +29,7 @@ class PickerPopup : public SkinUI::WindowImplBase {
   LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
 
  protected:
-  PickerPopup(MainFrame* context, SkinUI::CControlUI* owner, int left, int top, int right, int bottom);
+  PickerPopup(const PickerContext& context, SkinUI::CControlUI* owner, int left, int top, int right, int bottom);
 
   // Creates the window with its title and shows it. Each picker calls it last in
   // its constructor, once the object is whole: the window is filled while it is
@@ -51,7 +50,7 @@ class PickerPopup : public SkinUI::WindowImplBase {
   // The entry the control belongs to, or null.
   static SkinUI::BarListNode* EntryOf(SkinUI::CBarListUI* list, SkinUI::CControlUI* control);
 
-  MainFrame* m_context;
+  PickerContext m_context;
   SkinUI::CControlUI* m_owner;
   RECT m_rect;
 

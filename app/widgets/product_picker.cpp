@@ -6,7 +6,6 @@
 #include "controls/edit.h"
 #include "controls/list.h"
 #include "controls/option.h"
-#include "main_frame.h"
 #include "picker_loaders.h"
 #include "picker_popups.h"
 
@@ -17,8 +16,9 @@ const wchar_t kNameCell[] = L"item_商品名称";
 
 }  // namespace
 
-CDlgProductList::CDlgProductList(MainFrame* context, CDlgProductListCallBack* callback, SkinUI::CControlUI* owner,
-                                 void* extra, BYTE multipleChoice, int left, int top, int right, int bottom)
+CDlgProductList::CDlgProductList(const PickerContext& context, CDlgProductListCallBack* callback,
+                                 SkinUI::CControlUI* owner, void* extra, BYTE multipleChoice, int left, int top,
+                                 int right, int bottom)
     : PickerPopup(context, owner, left, top, right, bottom),
       m_callback(callback),
       m_extra(extra),
@@ -45,7 +45,8 @@ void HideSelectAll(SkinUI::CPaintManagerUI& pm) {
 
 void CDlgProductList::Fill() {
   if (SkinUI::CControlUI* ok = m_PaintManager.FindControl(L"pdl_ok")) ok->SetVisible(m_multipleChoice != 0);
-  if (SkinUI::CListUI* list = ProductList(m_PaintManager)) LoadProductList(m_PaintManager, list, m_multipleChoice != 0);
+  if (SkinUI::CListUI* list = ProductList(m_PaintManager))
+    LoadProductList(m_PaintManager, m_context.data, list, m_multipleChoice != 0);
   HideSelectAll(m_PaintManager);
 }
 
@@ -71,7 +72,7 @@ void CDlgProductList::Notify(SkinUI::TNotifyUI& msg) {
     Close(1);
   } else if (msg.type == L"textchanged" && msg.sender->GetName() == L"pdl_find") {
     if (SkinUI::CListUI* list = ProductList(m_PaintManager))
-      SearchProductList(m_PaintManager, list, msg.sender->GetText());
+      SearchProductList(m_PaintManager, m_context.data, list, msg.sender->GetText());
     HideSelectAll(m_PaintManager);
   }
 }

@@ -15,8 +15,8 @@ constexpr int kTypeListWidth = 195;
 
 }  // namespace
 
-CDlgProductType::CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name,
-                                 ProductTypeResult* result)
+CDlgProductType::CDlgProductType(const PickerContext& context, const wchar_t* parent, const wchar_t* title,
+                                 const wchar_t* name, ProductTypeResult* result)
     : SkinDialog(L"ProductTypeDlg.xml", title, EnterKey::kPassedOn), m_context(context), m_result(result) {
   m_result->parent = parent;
   m_result->name = name;

@@ -5,11 +5,10 @@
 
 #include "core/ui_string.h"
 #include "picker_callbacks.h"
+#include "picker_context.h"
 #include "skin_dialog.h"
 
 namespace shell {
-
-class MainFrame;
 
 struct ProductTypeResult {
   SkinUI::CUIString parent;  // also what the parent button shows at the start
@@ -20,7 +19,7 @@ class CDlgProductType : public SkinDialog, public CDlgProductTypeListCallBack {
  public:
   // `result` is the caller's and must outlive the dialog's run; both its fields
   // are set to the given parent and name.
-  CDlgProductType(MainFrame* context, const wchar_t* parent, const wchar_t* title, const wchar_t* name,
+  CDlgProductType(const PickerContext& context, const wchar_t* parent, const wchar_t* title, const wchar_t* name,
                   ProductTypeResult* result);
   const wchar_t* GetWindowClassName() const override;
 
@@ -34,7 +33,7 @@ class CDlgProductType : public SkinDialog, public CDlgProductTypeListCallBack {
  private:
   void OpenTypeList(SkinUI::CControlUI* button);
 
-  MainFrame* m_context;
+  PickerContext m_context;
   ProductTypeResult* m_result;
 };
 

@@ -3,14 +3,15 @@
 #include <cwchar>
 
 #include "controls/list.h"
-#include "main_frame.h"
+#include "control_lookup.h"
+#include "list_builders.h"
 #include "picker_loaders.h"
 #include "picker_popups.h"
 #include "text_conversion.h"
 
 namespace shell {
 
-CDlgDropList::CDlgDropList(MainFrame* context, CDlgDropListCallBack* callback, const char* table,
+CDlgDropList::CDlgDropList(const PickerContext& context, CDlgDropListCallBack* callback, const char* table,
                            const std::vector<DataField>& records, SkinUI::CControlUI* owner, BYTE rowsGiven, int left,
                            int top, int right, int bottom)
     : PickerPopup(context, owner, left, top, right, bottom),
@@ -29,15 +30,15 @@ void CDlgDropList::Fill() {
   if (!m_records.empty()) m_itemName = SkinUI::CUIString(L"item_") + WideFromAnsi(m_records.front().name).c_str();
   SkinUI::CControlUI* control = m_PaintManager.FindControl(L"list");
   auto* list = control != nullptr ? static_cast<SkinUI::CListUI*>(control->GetInterface(L"List")) : nullptr;
-  if (list == nullptr || m_context == nullptr) return;
+  if (list == nullptr) return;
   if (m_rowsGiven != 0) {
     for (const DataField& record : m_records) {
       std::vector<DataField> row = {MakeDataField(record.name, record.value)};
-      m_context->AddListRow(&row, list, true);
+      pagekit::AddListRow(m_PaintManager, &row, list, true);
     }
     return;
   }
-  FillListFromQuery(m_records, list, m_table, m_context);
+  FillListFromQuery(m_records, list, m_table, m_context.data);
 }
 
 void CDlgDropList::Notify(SkinUI::TNotifyUI& msg) {
@@ -51,7 +52,7 @@ void CDlgDropList::Notify(SkinUI::TNotifyUI& msg) {
   Close(1);
 }
 
-CDlgDropDelList::CDlgDropDelList(MainFrame* context, SkinUI::CControlUI* owner, int left, int top, int right,
+CDlgDropDelList::CDlgDropDelList(const PickerContext& context, SkinUI::CControlUI* owner, int left, int top, int right,
                                  int bottom)
     : PickerPopup(context, owner, left, top, right, bottom) {
   Open(L"DlgDropDelList");
@@ -65,7 +66,7 @@ void CDlgDropDelList::Fill() {
   SkinUI::CBarListUI* list = FindBarList(m_PaintManager, L"list_product_unit");
   if (list == nullptr) return;
   list->SetSmallRows(true);
-  if (m_context != nullptr) m_context->FillDropList(m_owner, list);
+  FillDropList(m_context.data, m_owner, list);
 }
 
 void CDlgDropDelList::Notify(SkinUI::TNotifyUI& msg) {
@@ -73,7 +74,7 @@ void CDlgDropDelList::Notify(SkinUI::TNotifyUI& msg) {
   if (msg.type == L"itemclick") {
     if (!TakeChoice()) return;
     if (SkinUI::BarListNode* entry = EntryOf(list, msg.sender)) {
-      if (m_context != nullptr) m_context->WriteDropChoice(m_owner, entry->text);
+      WriteDropChoice(m_owner, entry->text);
     }
     Close(1);
     return;
@@ -82,7 +83,7 @@ void CDlgDropDelList::Notify(SkinUI::TNotifyUI& msg) {
     SkinUI::BarListNode* entry = EntryOf(list, msg.sender);
     if (entry == nullptr) return;
     // An entry whose delete deleted nothing stays: the list shows what is stored.
-    if (m_context != nullptr && m_context->DeleteDropListItem(m_owner, entry->text)) list->RemoveDataListNode(entry);
+    if (DeleteDropListItem(m_context.data, m_owner, entry->text)) list->RemoveDataListNode(entry);
   }
 }
 

@@ -2,7 +2,8 @@
 // table query or by given rows, a list whose rows carry a delete button, the
 // product list with its search box and multiple choice, the category tree and the
 // unit list. Each is allocated with new by the caller, which never deletes it; the
-// choice reaches the caller's callback before the picker closes.
+// choice reaches the caller's callback before the picker closes. A picker reads
+// the database and the catalog through the PickerContext its opener gives.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +21,7 @@ namespace shell {
 // row reports the text of its cell named after the first record's field.
 class CDlgDropList : public PickerPopup {
  public:
-  CDlgDropList(MainFrame* context, CDlgDropListCallBack* callback, const char* table,
+  CDlgDropList(const PickerContext& context, CDlgDropListCallBack* callback, const char* table,
                const std::vector<DataField>& records, SkinUI::CControlUI* owner, BYTE rowsGiven, int left, int top,
                int right, int bottom);
 
@@ -42,7 +43,7 @@ class CDlgDropList : public PickerPopup {
 // Salesmen or business units, each deletable; the owner decides the content.
 class CDlgDropDelList : public PickerPopup {
  public:
-  CDlgDropDelList(MainFrame* context, SkinUI::CControlUI* owner, int left, int top, int right, int bottom);
+  CDlgDropDelList(const PickerContext& context, SkinUI::CControlUI* owner, int left, int top, int right, int bottom);
 
   const wchar_t* GetWindowClassName() const override;
   SkinUI::CUIString GetSkinFile() override;
@@ -56,8 +57,8 @@ class CDlgDropDelList : public PickerPopup {
 // mode the ticked rows go back together through "pdl_ok".
 class CDlgProductList : public PickerPopup {
  public:
-  CDlgProductList(MainFrame* context, CDlgProductListCallBack* callback, SkinUI::CControlUI* owner, void* extra,
-                  BYTE multipleChoice, int left, int top, int right, int bottom);
+  CDlgProductList(const PickerContext& context, CDlgProductListCallBack* callback, SkinUI::CControlUI* owner,
+                  void* extra, BYTE multipleChoice, int left, int top, int right, int bottom);
 
   const wchar_t* GetWindowClassName() const override;
   SkinUI::CUIString GetSkinFile() override;
@@ -76,38 +77,45 @@ class CDlgProductList : public PickerPopup {
   BYTE m_multipleChoice;
 };
 
-// The product category tree.
-class CDlgProductTypeList : public PickerPopup {
- public:
-  CDlgProductTypeList(MainFrame* context, CDlgProductTypeListCallBack* callback, SkinUI::CControlUI* owner, int left,
-                      int top, int right, int bottom);
+// The two catalog pickers (the category tree, the units of measure) are one
+// picker made from a row of its kind: its window, layout and list, how it fills
+// the list, whether an entry carries a delete button, and which callback hears
+// of the choice. A unit's delete button takes the unit out of the database and
+// the picker stays open.
+enum class CatalogKind { kCategories, kUnits };
 
+class CatalogPicker : public PickerPopup {
+ public:
   const wchar_t* GetWindowClassName() const override;
   SkinUI::CUIString GetSkinFile() override;
   void Notify(SkinUI::TNotifyUI& msg) override;
 
  protected:
+  // `callback` is a CDlgProductTypeListCallBack for the categories and a
+  // CDlgProductUnitListCallBack for the units.
+  CatalogPicker(CatalogKind kind, const PickerContext& context, void* callback, SkinUI::CControlUI* owner, int left,
+                int top, int right, int bottom);
   void Fill() override;
 
  private:
-  CDlgProductTypeListCallBack* m_callback;
+  SkinUI::CBarListUI* List();
+
+  CatalogKind m_kind;
+  void* m_callback;
 };
 
-// The units of measure; a unit's delete button removes it from the database.
-class CDlgProductUnitList : public PickerPopup {
+// The product category tree.
+class CDlgProductTypeList : public CatalogPicker {
  public:
-  CDlgProductUnitList(MainFrame* context, CDlgProductUnitListCallBack* callback, SkinUI::CControlUI* owner, int left,
-                      int top, int right, int bottom);
+  CDlgProductTypeList(const PickerContext& context, CDlgProductTypeListCallBack* callback, SkinUI::CControlUI* owner,
+                      int left, int top, int right, int bottom);
+};
 
-  const wchar_t* GetWindowClassName() const override;
-  SkinUI::CUIString GetSkinFile() override;
-  void Notify(SkinUI::TNotifyUI& msg) override;
-
- protected:
-  void Fill() override;
-
- private:
-  CDlgProductUnitListCallBack* m_callback;
+// The units of measure.
+class CDlgProductUnitList : public CatalogPicker {
+ public:
+  CDlgProductUnitList(const PickerContext& context, CDlgProductUnitListCallBack* callback, SkinUI::CControlUI* owner,
+                      int left, int top, int right, int bottom);
 };
 
 }  // namespace shell
