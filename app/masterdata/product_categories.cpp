@@ -1,7 +1,6 @@
 // The products page's category tree (see product_categories.h).
 #include "product_categories.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "catalog_store.h"
@@ -33,10 +32,9 @@ std::wstring SelectedCategory(const pagekit::PageFields& fields) {
 
 void ReloadCategoryTree(pagekit::PageHost& host, MasterdataView& view) {
   if (host.Data() == nullptr) return;
-  std::vector<pagekit::CategoryEntry> categories = pagekit::CatalogStore(*host.Data()).Categories();
-  std::stable_sort(categories.begin(), categories.end(),
-                   [](const pagekit::CategoryEntry& a, const pagekit::CategoryEntry& b) { return a.level < b.level; });
-  view.ShowCategoryTree(host, kTree, categories);
+  // The frame's catalog follows, so that every category picker shows what is stored.
+  host.Catalog().ReloadCategories(pagekit::CatalogStore(*host.Data()));
+  view.ShowCategoryTree(host, kTree, host.Catalog().Categories());
 }
 
 void AddProductType(pagekit::PageHost& host, MasterdataView& view, ProductDialogs& dialogs, bool underSelected) {

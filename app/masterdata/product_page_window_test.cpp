@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/bar_list.h"
 #include "controls/list.h"
+#include "control_lookup.h"
+#include "core/window_impl_base.h"
 #include "controls/list_header.h"
 #include "library_binding.h"
 #include "test_support/dialog_answers.h"
@@ -160,6 +163,46 @@ TEST_F(ProductPageWindowTest, DropButtonsOpenTheirPickersUnderTheirFields) {
     ::SendMessageW(popup, WM_CLOSE, 0, 0);
     shelltest::Pump(100);
   }
+}
+
+// The unit and category pickers of the product form open under their fields from
+// the frame's catalog; a click on an entry writes it into its field.
+TEST_F(ProductPageWindowTest, TheUnitAndCategoryPickersFillTheFormsFields) {
+  g_dataObject->AddProductUnit("箱");
+  MainWindow main("老板");
+  main.Show();
+  ::SetWindowPos(main.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+  main.frame().ShowPage(L"商品");
+  shelltest::Pump(150);
+  Click(main, L"hpkc_btn_new_product");
+  struct Case {
+    const wchar_t* button;
+    const wchar_t* windowClass;
+    const wchar_t* list;
+    const wchar_t* entry;
+    const wchar_t* field;
+  } cases[] = {
+      {L"hpkc_new_jldw_drop", L"DlgProductUnitListWnd", L"list_product_unit", L"箱", L"hpkc_new_jldw"},
+      {L"hpkc_new_hplb_drop", L"DlgProductTypeListWnd", L"list_product_type", L"水果", L"hpkc_new_hplb"},
+  };
+  for (const Case& c : cases) {
+    main.Find(c.field)->SetText(L"");
+    Click(main, c.button);
+    HWND picker = nullptr;
+    ASSERT_TRUE(shelltest::PumpUntil([&] { return (picker = ::FindWindowW(c.windowClass, nullptr)) != nullptr; }))
+        << shell::AnsiFromWide(c.button);
+    auto* popup = reinterpret_cast<SkinUI::CWindowWnd*>(::GetWindowLongPtrW(picker, GWLP_USERDATA));
+    auto* window = dynamic_cast<SkinUI::WindowImplBase*>(popup);
+    ASSERT_NE(nullptr, window);
+    SkinUI::CBarListUI* list = shell::FindBarList(*window->GetPaintManager(), c.list);
+    ASSERT_NE(nullptr, list);
+    SkinUI::BarListNode* node = list->FindBarListNode(c.entry);
+    ASSERT_NE(nullptr, node) << shell::AnsiFromWide(c.entry);
+    shelltest::Click(picker, node->row);
+    EXPECT_TRUE(shelltest::PumpUntil([&] { return !::IsWindow(picker); }));
+    EXPECT_EQ(c.entry, std::wstring(main.Find(c.field)->GetText().GetData())) << shell::AnsiFromWide(c.field);
+  }
+  g_dataObject->DeleteProductUnit("箱");
 }
 
 }  // namespace
