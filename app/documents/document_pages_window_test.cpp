@@ -10,6 +10,8 @@
 #include "core/paint_manager.h"
 #include "document_test_shop.h"
 #include "library_binding.h"
+#include "money_view.h"
+#include "skin_dialog.h"
 #include "test_support/main_window.h"
 #include "test_support/window_shot.h"
 
@@ -212,6 +214,32 @@ TEST_F(DocumentPagesWindowTest, PaymentPageAndCashBook) {
   EXPECT_EQ(L"房租", CellText(window, L"listzjls", before - 1, L"item_收支项目"));
   EXPECT_EQ(L"50.00", CellText(window, L"listzjls", before - 1, L"item_收入"));
   shelltest::SaveWindowShot(window.hwnd(), "cash_book");
+}
+
+// The receipt and payment dialog over the main window: it opens for the party
+// with its kind's title, and its result and texts reach the page.
+TEST(MoneyDialogWindow, TheDialogOpensForThePartyAndAnswersThePage) {
+  shelltest::MainWindow window("老板");
+  struct Case {
+    bool customer;
+    const wchar_t* title;
+  } cases[] = {{true, L"收款业务-新增"}, {false, L"付款业务-新增"}};
+  for (const Case& c : cases) {
+    static std::wstring title;
+    title.clear();
+    shell::DialogWatcher previous = shell::SetDialogWatcher([](shell::SkinDialog* dialog) {
+      if (SkinUI::CControlUI* label = dialog->FindControl(L"msgdlg_labelTitle")) title = label->GetText().GetData();
+      ::PostMessageW(dialog->GetHWND(), WM_CLOSE, 0, 0);
+    });
+    MoneyQuestion question;
+    question.customer = c.customer;
+    question.party = L"华联超市";
+    const MoneyAnswer answer = MakeWindowMoneyView()->AskMoney(window.frame(), question);
+    shell::SetDialogWatcher(previous);
+    EXPECT_EQ(c.title, title);
+    EXPECT_NE(kMoneyDialogSaved, answer.result);
+    EXPECT_EQ(L"华联超市", answer.party);
+  }
 }
 
 }  // namespace

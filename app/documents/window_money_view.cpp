@@ -2,6 +2,7 @@
 // built with the page kit's header and row builders (the framing rows stripped
 // of their controls), the field tooltip, the message box, the delete question
 // and the receipt or payment dialog.
+#include <new>
 #include <string>
 
 #include "controls/list.h"
@@ -10,9 +11,10 @@
 #include "data_store.h"
 #include "field_tooltip.h"
 #include "list_builders.h"
+#include "money_dialog.h"
 #include "money_view.h"
-#include "not_built.h"
 #include "paint_manager_fields.h"
+#include "skin_dialog.h"
 
 namespace documents {
 namespace {
@@ -64,8 +66,22 @@ class WindowMoneyView : public MoneyView {
   }
 
   MoneyAnswer AskMoney(PageHost& host, const MoneyQuestion& question) override {
-    pagekit::TellNotBuiltYet(host, question.customer ? L"收款" : L"付款");
-    return MoneyAnswer{};
+    shell::MoneyResult result;
+    auto* dialog =
+        new (std::nothrow) shell::CDlgMoney(shell::PickerContext{host.Data(), &host.Catalog()},
+                                            question.customer ? L"客户" : L"供应商", question.party.c_str(), &result);
+    MoneyAnswer answer;
+    if (dialog == nullptr || !shell::CreateSkinDialog(dialog, host.OwnerWindow())) return answer;
+    if (question.editing)
+      dialog->FillForEdit(question.party.c_str(), question.date.c_str(), question.note.c_str(),
+                          question.amount.c_str());
+    if (SkinUI::CControlUI* more = dialog->FindControl(L"money_more")) more->SetVisible(question.offerDetail);
+    answer.result = static_cast<int>(dialog->ShowModal());
+    answer.party = result.party.GetData();
+    answer.date = result.date.GetData();
+    answer.amount = result.amount.GetData();
+    answer.note = result.note.GetData();
+    return answer;
   }
 };
 
