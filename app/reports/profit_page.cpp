@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "data_store.h"
-#include "not_built.h"
+#include "profit_chart.h"
 #include "report_conditions.h"
 #include "report_page_support.h"
 
@@ -15,9 +15,20 @@ using pagekit::PageHost;
 
 constexpr const wchar_t* kList = L"listlrtjbg";
 
-// The chart's buttons, options of the output folder's chart view.
-const wchar_t* const kChartControls[] = {L"lrtjbg_btn_view_graphy", L"lrtjbg_btn_view_table", L"lrtjbg_chk_bar",
-                                         L"lrtjbg_chk_pie"};
+// The chart's buttons, options of the output folder's chart view, and what each
+// shows when it is chosen.
+void ShowBar(PageHost& host) { output::ShowBarChart(host); }
+void ShowPie(PageHost& host) { output::ShowPieChart(host); }
+
+const struct ChartControl {
+  const wchar_t* name;
+  void (*show)(PageHost& host);
+} kChartControls[] = {
+    {L"lrtjbg_btn_view_graphy", &output::ShowProfitChartOrTable},
+    {L"lrtjbg_btn_view_table", &output::ShowProfitTable},
+    {L"lrtjbg_chk_bar", &ShowBar},
+    {L"lrtjbg_chk_pie", &ShowPie},
+};
 
 }  // namespace
 
@@ -33,10 +44,10 @@ bool ProfitPage::OnEvent(PageHost& host, const pagekit::PageEvent& event) {
     return true;
   }
   if (event.kind != pagekit::EventKind::kSelectChanged) return false;
-  for (const wchar_t* control : kChartControls) {
-    if (event.sender != control) continue;
+  for (const ChartControl& control : kChartControls) {
+    if (event.sender != control.name) continue;
     // An option group changes two options at once; the one chosen speaks.
-    if (host.Fields().Selected(control)) pagekit::TellNotBuiltYet(host, control);
+    if (host.Fields().Selected(control.name)) control.show(host);
     return true;
   }
   return false;

@@ -143,6 +143,16 @@ TEST_F(ReportPagesWindowTest, EveryFamilyOpensAndDrillsDown) {
   Open(window, L"利润统计表");
   EXPECT_EQ(L"张三", CellText(window, L"listlrtjbg", 0, L"item_客户名称"));
   shelltest::SaveWindowShot(window.hwnd(), "report_profit");
+  // Its chart buttons show the chart in place of the table, and the table again.
+  shelltest::Click(window.hwnd(), window.Find(L"lrtjbg_btn_view_graphy"));
+  Pump(200);
+  EXPECT_FALSE(window.Find(L"listlrtjbg")->IsVisible());
+  EXPECT_TRUE(window.Find(L"lay_lrtjbg_view")->IsVisible());
+  EXPECT_EQ(L"chart:lrtjbg_graphyview:bar", std::wstring(window.Find(L"lrtjbg_graphyview")->GetBkImage()));
+  shelltest::SaveWindowShot(window.hwnd(), "report_profit_chart");
+  shelltest::Click(window.hwnd(), window.Find(L"lrtjbg_btn_view_table"));
+  Pump(200);
+  EXPECT_TRUE(window.Find(L"listlrtjbg")->IsVisible());
 
   // The bill history page: the bill page in its history view.
   Open(window, L"销售明细表");
