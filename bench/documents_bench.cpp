@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "bench_shop.h"
 #include "bill_store.h"
 #include "cash_book.h"
 #include "controls/window_shadow.h"
@@ -287,7 +288,8 @@ bool SearchAndCashBook(KXPDatavane& data) {
   shell::MainFrame* frame = new shell::MainFrame;
   HWND hwnd = frame->Create(nullptr, L"KXPlatform", WS_OVERLAPPEDWINDOW, 0x20000, 0, 0, 1100, 800);
   if (hwnd == nullptr) {
-    std::printf("  bill search and cash book: skipped, the main window needs a display (run under Xvfb: xvfb-run -a)\n");
+    std::printf(
+        "  bill search and cash book: skipped, the main window needs a display (run under Xvfb: xvfb-run -a)\n");
     return false;
   }
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
@@ -354,24 +356,10 @@ int main(int argc, char** argv) {
   // and the cash book alone.
   const bool savesOnly = argc > 1 && std::string(argv[1]) == "saves";
   const bool searchOnly = argc > 1 && std::string(argv[1]) == "search";
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string db = std::string(temp) + "documents_bench.db";
-  std::printf("documents_bench: generating the benchmark shop...\n");
-  const double generateStart = Now();
-  GeneratedShop shop;
-  try {
-    shop = GenerateShop(db, ShopSize{});
-  } catch (const std::exception& error) {
-    std::printf("  the shop could not be made: %s\n", error.what());
-    return 1;
-  }
-  std::printf("  %d documents, %d lines in %.1f s\n", shop.documents, shop.lines, Now() - generateStart);
-  if (!shell::BindDatavane() || g_dataObject->OpenDatabase(db.c_str()) != 0) {
-    std::printf("Datavane.dll not found beside the benchmark, or the database not opened\n");
-    return 1;
-  }
-  g_dataObject->AddUser("老板", "");
+  BenchShop bench;
+  if (!OpenBenchShop("documents_bench", &bench)) return 1;
+  const std::string& db = bench.db;
+  const GeneratedShop& shop = bench.shop;
   SkinUI::UISetBlockingCalls({&SilentBox, nullptr});
   HINSTANCE self = ::GetModuleHandleW(nullptr);
   SkinUI::CPaintManagerUI::SetInstance(self);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "bench_shop.h"
 #include "controls/list.h"
 #include "controls/window_shadow.h"
 #include "core/blocking_calls.h"
@@ -130,24 +131,10 @@ void Print(const wchar_t* page, const char* what, const Figures& f) {
 }  // namespace
 
 int main() {
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string db = std::string(temp) + "report_pages_bench.db";
-  std::printf("report_pages_bench: generating the benchmark shop...\n");
-  const double generateStart = Now();
-  GeneratedShop shop;
-  try {
-    shop = GenerateShop(db, ShopSize{});
-  } catch (const std::exception& error) {
-    std::printf("  the shop could not be made: %s\n", error.what());
-    return 1;
-  }
-  std::printf("  %d documents, %d lines in %.1f s\n", shop.documents, shop.lines, Now() - generateStart);
-  if (!shell::BindDatavane() || g_dataObject->OpenDatabase(db.c_str()) != 0) {
-    std::printf("Datavane.dll not found beside the benchmark, or the database not opened\n");
-    return 1;
-  }
-  g_dataObject->AddUser("老板", "");
+  BenchShop bench;
+  if (!OpenBenchShop("report_pages_bench", &bench)) return 1;
+  const std::string& db = bench.db;
+  const GeneratedShop& shop = bench.shop;
   TimingDatavane timing(*g_dataObject);
   g_dataObject = &timing;
   SkinUI::UISetBlockingCalls({&SilentBox, nullptr});
