@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "block_read_vfs.h"
 #include "data_object.h"
 #include "report_bench_data.h"
 #include "sqlite_connection.h"
@@ -309,9 +310,13 @@ void PrintPlans(const std::string& path, const ShopSize& size, const std::string
   for (const Run& run : PageRuns(ShopNames(size))) {
     if (run.label.find(only) == std::string::npos) continue;
     g_costs.clear();
+    const BlockReadCounts before = BlockReadCountsNow();
     const double start = Now();
     const long rows = RunOnce(*data, run).rows;
-    std::printf("\n%s: %ld rows in %.1f ms\n", run.label.c_str(), rows, (Now() - start) * 1000);
+    const BlockReadCounts after = BlockReadCountsNow();
+    std::printf("\n%s: %ld rows in %.1f ms, %zu file reads (%zu as asked), %zu pages read from blocks held\n",
+                run.label.c_str(), rows, (Now() - start) * 1000, after.fileReads - before.fileReads,
+                after.passedOn - before.passedOn, after.pagesServed - before.pagesServed);
     std::vector<std::pair<std::string, StatementCost>> costs(g_costs.begin(), g_costs.end());
     std::sort(costs.begin(), costs.end(), [](const auto& a, const auto& b) { return a.second.ms > b.second.ms; });
     for (const auto& [sql, cost] : costs) {

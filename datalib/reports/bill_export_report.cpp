@@ -1,5 +1,7 @@
 // The lines of the bills that a condition selects, one named record set per
 // line, for the spreadsheet export of bill details.
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -7,6 +9,7 @@
 #include "reports/report_builders.h"
 #include "reports/report_numbers.h"
 #include "reports/report_session.h"
+#include "reports/text_index.h"
 
 namespace {
 
@@ -29,16 +32,17 @@ bool HoldsLineRecords(const std::vector<DataField>& record) {
   return true;
 }
 
-// Puts the line's twelve values into the vector: in place when it already holds
-// the records as built, else as twelve new records. Either way the vector ends
-// up equal to one emptied and refilled.
-void FillLineRecords(std::vector<DataField>& record, std::string (&values)[kRecordCount]) {
-  if (HoldsLineRecords(record)) {
-    for (size_t i = 0; i < kRecordCount; ++i) record[i].value.swap(values[i]);
-    return;
+// Sets a record's value to a text stored as UTF-8, in the caller's code page.
+// Assigned into the text's own memory, so a line costs no allocation once the
+// records have grown to the texts' sizes.
+void AssignAnsi(std::string& target, std::string_view utf8) {
+  for (const char c : utf8) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      target = Utf8ToAnsi(std::string(utf8));
+      return;
+    }
   }
-  record.clear();
-  for (size_t i = 0; i < kRecordCount; ++i) record.push_back(MakeDataField(kRecordNames[i], values[i]));
+  target.assign(utf8.data(), utf8.size());
 }
 
 // Texts of the caller's code page for the texts that recur from bill to bill
@@ -69,41 +73,53 @@ int BuildBillLineExport(ReportRequest& request) {
   // A product's name and unit in the caller's code page, looked up once per
   // product: the data does not change while the report's read transaction lasts.
   struct Product {
+    std::string utf8;  // as stored, viewed by the index
     std::string name;
     std::string unit;
   };
-  std::unordered_map<std::string, Product> products;
+  std::deque<Product> products;  // a deque keeps each product where it is
+  TextIndex productIndex;
   AnsiTexts recurring;
   std::vector<DataField>& record = request.params();
+  std::string date, number, rate;
   while (bills.next()) {
-    const std::string date = bills.text(0), number = bills.text(1), rate = bills.text(3);
+    AssignAnsi(date, bills.utf8View(0));
+    AssignAnsi(number, bills.utf8View(1));
+    AssignAnsi(rate, bills.utf8View(3));
+    const double rateValue = ParseNumber(rate);
     const std::string& party = recurring.of(bills.utf8View(2));
     const std::string& remark = recurring.of(bills.utf8View(4));
     ReportQuery lines(session, "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1",
                       {bills.utf8(1)});
     while (lines.next()) {
-      const std::string productUtf8 = lines.utf8(0);
-      auto found = products.find(productUtf8);
-      if (found == products.end()) {
-        Product product{lines.text(0), std::string()};
-        ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {productUtf8});
+      const std::string_view productUtf8 = lines.utf8View(0);
+      const uint32_t* known = productIndex.find(productUtf8);
+      if (!known) {
+        Product product{std::string(productUtf8), lines.text(0), std::string()};
+        ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {product.utf8});
         if (unit.next()) product.unit = unit.text(0);
-        found = products.emplace(productUtf8, std::move(product)).first;
+        products.push_back(std::move(product));
+        known = productIndex.insert(products.back().utf8, static_cast<uint32_t>(products.size() - 1)).first;
       }
-      const std::string amount = lines.text(3);
-      std::string values[kRecordCount] = {date,
-                                          number,
-                                          party,
-                                          found->second.name,
-                                          found->second.unit,
-                                          lines.text(1),
-                                          lines.text(2),
-                                          amount,
-                                          rate,
-                                          FormatAmount(ParseNumber(amount) * ParseNumber(rate) / 100.0),
-                                          lines.text(4),
-                                          remark};
-      FillLineRecords(record, values);
+      const Product& found = products[*known];
+      // The callback may have changed or replaced the records: then they are
+      // built anew, so that the vector reads as one emptied and refilled.
+      if (!HoldsLineRecords(record)) {
+        record.clear();
+        for (const char* name : kRecordNames) record.push_back(MakeDataField(name, std::string()));
+      }
+      record[0].value.assign(date);
+      record[1].value.assign(number);
+      record[2].value.assign(party);
+      record[3].value.assign(found.name);
+      record[4].value.assign(found.unit);
+      AssignAnsi(record[5].value, lines.utf8View(1));
+      AssignAnsi(record[6].value, lines.utf8View(2));
+      AssignAnsi(record[7].value, lines.utf8View(3));
+      record[8].value.assign(rate);
+      record[9].value = FormatAmount(ParseNumber(record[7].value) * rateValue / 100.0);
+      AssignAnsi(record[10].value, lines.utf8View(4));
+      record[11].value.assign(remark);
       request.emit();
     }
   }
