@@ -3,6 +3,7 @@
 #include "reports/product_line_sums.h"
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "reports/sql_sum.h"
@@ -110,7 +111,7 @@ BillNumbers::BillNumbers(std::initializer_list<std::string> numbers) {
 }
 
 BillNumbers::BillNumbers(const BillNumbers& other) {
-  for (const std::string& number : other.texts_) insert(number);
+  for (std::string_view number : other.order_) insert(number);
 }
 
 BillNumbers& BillNumbers::operator=(const BillNumbers& other) {
@@ -121,10 +122,19 @@ BillNumbers& BillNumbers::operator=(const BillNumbers& other) {
   return *this;
 }
 
-void BillNumbers::insert(std::string number) {
+void BillNumbers::insert(std::string_view number) {
   if (contains(number)) return;
-  texts_.push_back(std::move(number));
-  index_.insert(texts_.back(), 0);
+  constexpr size_t kBlockBytes = 64 * 1024;
+  if (number.size() > blockFree_) {
+    const size_t bytes = number.size() > kBlockBytes ? number.size() : kBlockBytes;
+    blocks_.emplace_back(new char[bytes]);
+    blockFree_ = bytes;
+  }
+  char* text = blocks_.back().get() + (number.size() > kBlockBytes ? 0 : kBlockBytes - blockFree_);
+  if (!number.empty()) std::memcpy(text, number.data(), number.size());
+  blockFree_ -= number.size();
+  order_.emplace_back(text, number.size());
+  index_.insert(order_.back(), 0);
 }
 
 LineFilter LineFilter::Bills(BillNumbers numbers) {
@@ -157,7 +167,7 @@ bool BillsMeeting(ReportSession& session, const char* billType, const std::strin
   if (!ConditionOnBillsAlone(session, billType, condition)) return false;
   ReportQuery bills(session, BillsSql(billType, condition));
   while (bills.next())
-    if (!bills.isNull(0)) numbers->insert(bills.utf8(0));
+    if (!bills.isNull(0)) numbers->insert(bills.utf8View(0));
   return true;
 }
 
@@ -174,7 +184,7 @@ bool BillsMeeting(ReportSession& session, const std::vector<const char*>& billTy
     if (bills.isNull(0)) continue;
     const std::string_view type = bills.utf8View(1);
     for (size_t i = 0; i < typesUtf8.size(); ++i)
-      if (type == typesUtf8[i]) (*numbers)[i].insert(bills.utf8(0));
+      if (type == typesUtf8[i]) (*numbers)[i].insert(bills.utf8View(0));
   }
   return true;
 }
@@ -220,19 +230,19 @@ class LinePass {
  public:
   static std::vector<ProductLineSums> Run(ReportSession& session, const std::vector<LineFilter>& filters) {
     std::vector<ProductLineSums> result(filters.size());
-    // A line counts for a set-of-bills filter when its bill is in the set: one
-    // look-up of the line's bill answers for all such filters at once.
-    TextIndex billFilters;
+    // A line counts for a set-of-bills filter when its bill is in the set, looked
+    // up in the set's own index (a pass has one or two such filters).
+    std::vector<std::pair<uint32_t, const BillNumbers*>> setFilters;
     std::vector<size_t> prefixFilters;
     for (size_t f = 0; f < filters.size(); ++f) {
       if (const BillNumbers* bills = filters[f].bills()) {
-        for (const std::string& number : bills->numbers()) *billFilters.insert(number, 0).first |= uint32_t{1} << f;
+        if (!bills->empty()) setFilters.emplace_back(uint32_t{1} << f, bills);
       } else {
         prefixFilters.push_back(f);
       }
     }
     // No bill to look for: no line can count, and the table need not be read.
-    if (billFilters.size() == 0 && prefixFilters.empty()) return result;
+    if (setFilters.empty() && prefixFilters.empty()) return result;
 
     struct Totals {
       SqlSum quantity, amount;
@@ -253,7 +263,8 @@ class LinePass {
       const std::string_view number = lines.utf8View(0);
       if (!haveLast || number != lastNumber) {
         lastTakenBy = 0;
-        if (const uint32_t* found = billFilters.find(number)) lastTakenBy = *found;
+        for (const auto& filter : setFilters)
+          if (filter.second->contains(number)) lastTakenBy |= filter.first;
         for (size_t f : prefixFilters)
           if (filters[f].takes(number)) lastTakenBy |= uint32_t{1} << f;
         lastNumber.assign(number.data(), number.size());

@@ -5,6 +5,7 @@
 #define DATAVANE_PRODUCT_LINE_SUMS_H
 
 #include <deque>
+#include <memory>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -60,15 +61,20 @@ class BillNumbers {
   BillNumbers(BillNumbers&&) = default;
   BillNumbers& operator=(BillNumbers&&) = default;
 
-  void insert(std::string number);
+  void insert(std::string_view number);
   bool contains(std::string_view number) const { return index_.find(number) != nullptr; }
-  bool empty() const { return texts_.empty(); }
-  size_t size() const { return texts_.size(); }
+  bool empty() const { return order_.empty(); }
+  size_t size() const { return order_.size(); }
   // Every number once, in the order of insertion.
-  const std::deque<std::string>& numbers() const { return texts_; }
+  const std::vector<std::string_view>& numbers() const { return order_; }
 
  private:
-  std::deque<std::string> texts_;  // a deque keeps every text where it is, so the views stay valid
+  // The texts lie one after another in blocks that never move, so the views
+  // stay valid; a period's tens of thousands of numbers take a few blocks
+  // instead of one allocation each.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t blockFree_ = 0;  // bytes left at the end of the last block
+  std::vector<std::string_view> order_;
   TextIndex index_;
 };
 
