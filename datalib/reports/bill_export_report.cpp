@@ -22,10 +22,18 @@ constexpr size_t kRecordCount = sizeof kRecordNames / sizeof kRecordNames[0];
 // constructor sets it. The callback may have changed or replaced any of them.
 bool HoldsLineRecords(const std::vector<DataField>& record) {
   static const DataField built;
+  // Compared byte by byte here: a call to the C library per name costs more
+  // than the few bytes, and this runs for every line.
+  auto sameName = [](const std::string& name, const char* expected) {
+    size_t b = 0;
+    for (; b < name.size(); ++b)
+      if (name[b] != expected[b] || expected[b] == '\0') return false;
+    return expected[b] == '\0';
+  };
   if (record.size() != kRecordCount) return false;
   for (size_t i = 0; i < kRecordCount; ++i) {
     const DataField& f = record[i];
-    if (f.name != kRecordNames[i] || f.op != built.op || f.valueType != built.valueType || f.code != built.code ||
+    if (!sameName(f.name, kRecordNames[i]) || f.op != built.op || f.valueType != built.valueType || f.code != built.code ||
         f.hidden != built.hidden || f.width != built.width || f.index != built.index || f.extra != built.extra)
       return false;
   }
@@ -81,7 +89,8 @@ int BuildBillLineExport(ReportRequest& request) {
   TextIndex productIndex;
   AnsiTexts recurring;
   std::vector<DataField>& record = request.params();
-  std::string date, number, rate;
+  static const std::string kLinesSql = "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1";
+  std::string date, number, rate, numberUtf8;
   while (bills.next()) {
     AssignAnsi(date, bills.utf8View(0));
     AssignAnsi(number, bills.utf8View(1));
@@ -89,8 +98,9 @@ int BuildBillLineExport(ReportRequest& request) {
     const double rateValue = ParseNumber(rate);
     const std::string& party = recurring.of(bills.utf8View(2));
     const std::string& remark = recurring.of(bills.utf8View(4));
-    ReportQuery lines(session, "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1",
-                      {bills.utf8(1)});
+    numberUtf8.assign(bills.utf8View(1));
+    ReportQuery lines(session, kLinesSql);
+    lines.bindUnchanged(1, numberUtf8);
     while (lines.next()) {
       const std::string_view productUtf8 = lines.utf8View(0);
       const uint32_t* known = productIndex.find(productUtf8);

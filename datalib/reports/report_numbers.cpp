@@ -20,10 +20,9 @@ std::string FormatAmount(double value) {
   constexpr long double kLargest = 9.0e15L;  // hundredths still below 2^63
   if (!std::isfinite(value) || std::fabs(value) >= kLargest) return StringPrintf("%.02f", value);
   const long double hundredths = std::fabs(static_cast<long double>(value)) * 100.0L;
-  long double whole = std::floor(hundredths);
-  const long double rest = hundredths - whole;
-  if (rest > 0.5L || (rest == 0.5L && std::fmod(whole, 2.0L) != 0)) whole += 1.0L;
-  const uint64_t cents = static_cast<uint64_t>(whole);
+  uint64_t cents = static_cast<uint64_t>(hundredths);  // the whole hundredths, exactly
+  const long double rest = hundredths - static_cast<long double>(cents);
+  if (rest > 0.5L || (rest == 0.5L && (cents & 1) != 0)) ++cents;
   char text[32];
   char* end = text + sizeof text;
   char* at = end;

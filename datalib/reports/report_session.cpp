@@ -95,6 +95,11 @@ void ReportQuery::bind(int index, double value) {
   if (rc != SQLITE_OK) ThrowFrom(session_.db_->handle(), rc);
 }
 
+void ReportQuery::bindUnchanged(int index, std::string_view utf8) {
+  const int rc = sqlite3_bind_text(entry_->statement, index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+  if (rc != SQLITE_OK) ThrowFrom(session_.db_->handle(), rc);
+}
+
 bool ReportQuery::next() {
   const int rc = sqlite3_step(entry_->statement);
   if (rc == SQLITE_ROW) return true;

@@ -65,6 +65,9 @@ class ReportQuery {
 
   // Binds a number to ?index before the first step.
   void bind(int index, double value);
+  // Binds a UTF-8 text to ?index before the first step, without a copy: the
+  // text must stay as it is until the query ends.
+  void bindUnchanged(int index, std::string_view utf8);
   // Steps to the next row; false at the end.
   bool next();
   // A column of the current row in ANSI; NULL reads as the empty text.
