@@ -1,5 +1,5 @@
 // The block-reading file layer: a pass-through SQLite VFS over the platform's
-// own, which keeps 64 KiB blocks of the main database file while it is locked.
+// own, which keeps 256 KiB blocks of the main database file while it is locked.
 #include "block_read_vfs.h"
 
 #include <sqlite3.h>
@@ -15,14 +15,15 @@
 
 namespace {
 
-constexpr sqlite3_int64 kBlockBytes = 64 * 1024;
+constexpr sqlite3_int64 kBlockBytes = 256 * 1024;
 // 64 MiB per open file at most (a busy shop's whole file); the least recently
 // used block makes room.
-constexpr size_t kMostBlocks = 1024;
+constexpr size_t kMostBlocks = 256;
 // Freed block memory kept for the next connection: fresh memory costs a page
 // fault per 4 KiB at its first touch, which under Wine is dearer than the read.
-constexpr size_t kMostKeptBuffers = 1024;
+constexpr size_t kMostKeptBuffers = 256;
 constexpr char kVfsName[] = "datavane-blocks";
+constexpr int kPagesReadAsAsked = 8;
 
 std::atomic<size_t> g_fileReads{0};
 std::atomic<size_t> g_pagesServed{0};
@@ -119,6 +120,7 @@ struct BlockFile {
   bool mainDb;
   int lock;            // the lock level this connection holds
   sqlite3_int64 size;  // the file's size while locked; -1 when not known
+  int readsUnderLock;  // pages read since the lock was taken
   BlockCache* blocks;  // made at the first block read
 };
 
@@ -130,6 +132,7 @@ sqlite3_file* Real(sqlite3_file* file) { return Of(file)->real; }
 void Forget(BlockFile* file) {
   if (file->blocks) file->blocks->clear();
   file->size = -1;
+  file->readsUnderLock = 0;
 }
 
 int PassRead(BlockFile* file, void* buffer, int amount, sqlite3_int64 offset) {
@@ -144,6 +147,9 @@ int Read(sqlite3_file* handle, void* buffer, int amount, sqlite3_int64 offset) {
   const sqlite3_int64 start = index * kBlockBytes;
   if (!file->mainDb || file->lock == SQLITE_LOCK_NONE || amount <= 0 || offset + amount > start + kBlockBytes)
     return PassRead(file, buffer, amount, offset);
+  // An operation that looks a few records up reads a handful of pages: those
+  // are read as asked. Blocks begin to pay after that.
+  if (++file->readsUnderLock <= kPagesReadAsAsked) return PassRead(file, buffer, amount, offset);
   if (file->size < 0) {
     sqlite3_int64 size = 0;
     if (file->real->pMethods->xFileSize(file->real, &size) != SQLITE_OK) return PassRead(file, buffer, amount, offset);

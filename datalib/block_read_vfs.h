@@ -1,11 +1,13 @@
 // Database file reads in blocks.
 //
 // SQLite reads the database one page (4 KiB) per call. Under Wine every ReadFile
-// is a round trip to the server, about 33 microseconds whatever its size up to
-// 64 KiB, so a report that reads 10,000 pages spends a third of a second on the
+// is a round trip to the server, about 33 microseconds for a page and 75 for
+// 256 KiB, so a report that reads 10,000 pages spent a third of a second on the
 // calls alone. This layer sits between the cipher and the platform's file
 // layer: while a connection holds a lock on its database file, it reads the file
-// in 64 KiB blocks and hands later pages of a block it already holds from memory.
+// in 256 KiB blocks and hands later pages of a block it already holds from
+// memory. The first pages under each lock are read as asked, so that an
+// operation that looks a few records up reads no more than it did.
 //
 // Only the main database file is read this way (journals go straight through),
 // and a block is kept only while the connection holds its lock: in rollback

@@ -126,6 +126,37 @@ TEST_F(DocumentPagesWindowTest, BillPage) {
   shelltest::SaveWindowShot(window.hwnd(), "bill_purchase_entry");
 }
 
+// A bill paid short with no customer is refused with a tooltip at the customer
+// box, in the box the page asks for, and the bill stays unsaved on the page.
+TEST_F(DocumentPagesWindowTest, ARefusedBillSaveShowsItsTipAtTheField) {
+  shelltest::MainWindow window("老板");
+  window.Show();
+  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+  window.frame().ShowPage(L"销售单");
+  Pump(200);
+  PickProducts(window, L"listxsd", 0, {L"可乐"});
+  CellOf(window, L"listxsd", 0, L"item_数量")->SetText(L"3");
+  window.Find(L"xsd_custom")->SetText(L"");
+  window.Find(L"xsd_edit_money_actual")->SetText(L"1");
+  const std::wstring number = Text(window, L"xsd_id");
+  Click(window.hwnd(), window.Find(L"xsd_save"));
+  HWND tip = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (tip = ::FindWindowW(L"DlgToolTipWnd", nullptr)) != nullptr; }, 3000));
+  RECT box = {}, frame = {};
+  ::GetWindowRect(tip, &box);
+  ::GetWindowRect(window.hwnd(), &frame);
+  const RECT field = window.Find(L"xsd_custom")->GetPos();
+  EXPECT_EQ(frame.left + field.left - 80, box.left);
+  EXPECT_EQ(frame.top + field.top + 20, box.top);
+  EXPECT_EQ(310, box.right - box.left);
+  EXPECT_EQ(30, box.bottom - box.top);
+  shelltest::SaveWindowShot(window.hwnd(), "bill_party_tip");
+  EXPECT_TRUE(test::BillHeaderOf(*g_dataObject, number).empty());
+  EXPECT_EQ(number, Text(window, L"xsd_id")) << "the entry stays on the page";
+  // The tip closes itself after three seconds.
+  EXPECT_TRUE(PumpUntil([] { return ::FindWindowW(L"DlgToolTipWnd", nullptr) == nullptr; }, 6000));
+}
+
 TEST_F(DocumentPagesWindowTest, OrderPage) {
   shelltest::MainWindow window("老板");
   window.Show();

@@ -8,6 +8,7 @@
 #include "core/control_ui.h"
 #include "data_store.h"
 #include "document_view.h"
+#include "field_tooltip.h"
 #include "list_builders.h"
 #include "list_fill.h"
 #include "list_sorting.h"
@@ -78,8 +79,9 @@ class WindowDocumentView : public DocumentView {
     pagekit::RenumberListLines(list);
   }
 
-  void ShowTip(PageHost& host, const pagekit::FieldRef&, const std::wstring& text, SIZE, POINT) override {
-    SkinUI::UIMessageBox(host.OwnerWindow(), text.c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
+  void ShowTip(PageHost& host, const pagekit::FieldRef& field, const std::wstring& text, SIZE size,
+               POINT offset) override {
+    shell::ShowToolTipAt(host.OwnerWindow(), host.Fields().Position(field), size, offset, text.c_str());
   }
 
   void ShowError(PageHost& host, const std::wstring& text) override {

@@ -39,15 +39,22 @@ void CDlgToolTip::OnFinalMessage(HWND hWnd) {
   delete this;
 }
 
-RECT ToolTipRectForField(HWND window, const RECT& field) {
+RECT ToolTipRectAt(HWND window, const RECT& field, SIZE size, POINT offset) {
   RECT windowRect = {};
   ::GetWindowRect(window, &windowRect);
   RECT box;
-  box.left = windowRect.left + field.left - 80;
-  box.top = windowRect.top + field.top + 20;
-  box.right = windowRect.left + field.left + 100;
-  box.bottom = windowRect.top + field.top + 50;
+  box.left = windowRect.left + field.left + offset.x;
+  box.top = windowRect.top + field.top + offset.y;
+  box.right = box.left + size.cx;
+  box.bottom = box.top + size.cy;
   return box;
+}
+
+RECT ToolTipRectForField(HWND window, const RECT& field) { return ToolTipRectAt(window, field, {180, 30}, {-80, 20}); }
+
+void ShowToolTipAt(HWND window, const RECT& field, SIZE size, POINT offset, const wchar_t* text) {
+  const RECT box = ToolTipRectAt(window, field, size, offset);
+  new (std::nothrow) CDlgToolTip(text, box.left, box.top, box.right, box.bottom, window);
 }
 
 void ShowFieldToolTip(HWND window, const RECT& field, const wchar_t* text) {

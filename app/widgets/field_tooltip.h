@@ -34,4 +34,11 @@ RECT ToolTipRectForField(HWND window, const RECT& field);
 // Opens a tooltip with the text at the field.
 void ShowFieldToolTip(HWND window, const RECT& field, const wchar_t* text);
 
+// The box of a tooltip `size` large whose top left lies `offset` from the field's
+// top left, in screen coordinates. `field` is in the client coordinates of `window`.
+RECT ToolTipRectAt(HWND window, const RECT& field, SIZE size, POINT offset);
+
+// Opens a tooltip with the text in that box.
+void ShowToolTipAt(HWND window, const RECT& field, SIZE size, POINT offset, const wchar_t* text);
+
 }  // namespace shell
