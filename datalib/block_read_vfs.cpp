@@ -121,6 +121,7 @@ struct BlockFile {
   int lock;            // the lock level this connection holds
   sqlite3_int64 size;  // the file's size while locked; -1 when not known
   int readsUnderLock;  // pages read since the lock was taken
+  bool shared;         // in WAL mode: others' checkpoints write the file under our lock
   BlockCache* blocks;  // made at the first block read
 };
 
@@ -145,7 +146,8 @@ int Read(sqlite3_file* handle, void* buffer, int amount, sqlite3_int64 offset) {
   BlockFile* file = Of(handle);
   const sqlite3_int64 index = offset / kBlockBytes;
   const sqlite3_int64 start = index * kBlockBytes;
-  if (!file->mainDb || file->lock == SQLITE_LOCK_NONE || amount <= 0 || offset + amount > start + kBlockBytes)
+  if (!file->mainDb || file->shared || file->lock == SQLITE_LOCK_NONE || amount <= 0 ||
+      offset + amount > start + kBlockBytes)
     return PassRead(file, buffer, amount, offset);
   // An operation that looks a few records up reads a handful of pages: those
   // are read as asked. Blocks begin to pay after that.
@@ -230,6 +232,10 @@ int FileControl(sqlite3_file* f, int op, void* arg) {
 int SectorSize(sqlite3_file* f) { return Real(f)->pMethods->xSectorSize(Real(f)); }
 int DeviceCharacteristics(sqlite3_file* f) { return Real(f)->pMethods->xDeviceCharacteristics(Real(f)); }
 int ShmMap(sqlite3_file* f, int region, int size, int extend, void volatile** pp) {
+  // The library keeps its files in rollback-journal mode; a file found in WAL
+  // mode is read as asked, since its lock no longer keeps others' writes out.
+  Of(f)->shared = true;
+  Forget(Of(f));
   const sqlite3_io_methods* m = Real(f)->pMethods;
   return m->iVersion >= 2 && m->xShmMap ? m->xShmMap(Real(f), region, size, extend, pp) : SQLITE_IOERR;
 }

@@ -74,4 +74,29 @@ TEST_F(BlockReads, ATransactionReadsBackWhatItSpilledToTheFile) {
   EXPECT_EQ("ok", db.execQuery("pragma integrity_check").fieldValue(0));
 }
 
+// A file found in WAL mode keeps its lock while others checkpoint into it: its
+// pages are read as asked, never from a block read before.
+TEST_F(BlockReads, AFileInWalModeSeesAnotherConnectionsCheckpoint) {
+  {
+    CppSQLite3DB db;
+    db.open(data_->connectionSettings(), CppSQLite3DB::Locking::kPerTransaction);
+    ASSERT_EQ("wal", db.execQuery("pragma journal_mode=wal").fieldValue(0));
+  }
+  CppSQLite3DB reader;
+  reader.open(data_->connectionSettings(), CppSQLite3DB::Locking::kPerTransaction);
+  reader.execDML("pragma cache_size = 5");
+  EXPECT_EQ("720600/1200/2400000", Sum(reader));
+  {
+    CppSQLite3DB writer;
+    writer.open(data_->connectionSettings(), CppSQLite3DB::Locking::kPerTransaction);
+    writer.execDML("update filler set n = n + 1, text = substr(text, 2)");
+    writer.execQuery("pragma wal_checkpoint(truncate)");
+  }
+  EXPECT_EQ("721800/1200/2398800", Sum(reader));
+  reader.close();
+  CppSQLite3DB back;
+  back.open(data_->connectionSettings(), CppSQLite3DB::Locking::kPerTransaction);
+  back.execQuery("pragma journal_mode=delete");
+}
+
 }  // namespace
