@@ -205,7 +205,9 @@ TEST_F(SkinArchive, EveryControlGetsItsHeightAtTheWindowsSize) {
       SCOPED_TRACE(Utf8(layout) + " " + Utf8(control->GetName().GetData()) + " " + Utf8(control->GetText().GetData()));
       EXPECT_EQ(control->GetFixedHeight(), rc.bottom - rc.top);
       EXPECT_LE(rc.bottom, size.cy);
-      if (control->GetParent() != nullptr) EXPECT_LE(rc.bottom, control->GetParent()->GetPos().bottom) << "cut off";
+      if (control->GetParent() != nullptr) {
+        EXPECT_LE(rc.bottom, control->GetParent()->GetPos().bottom) << "cut off";
+      }
     }
   }
 }

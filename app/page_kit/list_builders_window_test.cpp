@@ -198,11 +198,15 @@ TEST_F(ListWindow, BillLinesShowBusinessUnitsOfTheirOwnProduct) {
     SkinUI::CControlUI* second = Cell(row, L"item_数量2");
     ASSERT_NE(nullptr, second);
     EXPECT_EQ(c.secondQuantity != nullptr, second->IsVisible()) << c.product << " " << c.quantity;
-    if (c.secondQuantity != nullptr) EXPECT_EQ(c.secondQuantity, Text(row, L"item_数量2")) << c.product;
+    if (c.secondQuantity != nullptr) {
+      EXPECT_EQ(c.secondQuantity, Text(row, L"item_数量2")) << c.product;
+    }
     SkinUI::CControlUI* unit = Cell(row, L"item_单位2");
     ASSERT_NE(nullptr, unit);
     EXPECT_EQ(c.secondUnit != nullptr, unit->IsVisible()) << c.product;
-    if (c.secondUnit != nullptr) EXPECT_EQ(c.secondUnit, Text(row, L"item_单位2")) << c.product;
+    if (c.secondUnit != nullptr) {
+      EXPECT_EQ(c.secondUnit, Text(row, L"item_单位2")) << c.product;
+    }
     EXPECT_EQ(L"...", Text(row, L"item_reserve"));
     EXPECT_STREQ(L"RichEditUI", Cell(row, L"item_单价")->GetClass());
     EXPECT_STREQ(L"LabelUI", Cell(row, L"item_商品类别")->GetClass());
