@@ -46,6 +46,10 @@ WorkUnit::WorkUnit(const ConnectionSettings& settings) {
   // for them would spill into the file under an exclusive lock, and readers on
   // other threads (or a report on this one) would wait for the unit to end.
   db_.execDML("pragma cache_size = -65536");
+  // The journal is emptied at commit instead of deleted: under Wine creating and
+  // deleting a file are server round trips, a tenth of a 50-line bill's save. An
+  // empty journal is no hot journal, so the file opens as before everywhere.
+  db_.execDML("pragma journal_mode = truncate");
   // Registered once: registering again while a query of the unit is being
   // stepped (a row callback that queries) is refused by SQLite. Reports that
   // read through the unit use Discount2Actual.
