@@ -100,18 +100,19 @@ TEST_F(BillPageTest, LinesAndTotalsFollowEveryKeystroke) {
   EXPECT_EQ(L"10", Cell(0, L"item_金额"));
   EXPECT_EQ(L"3.33", Cell(0, L"item_单价"));
   EXPECT_EQ(L"#FF000000", host->fields.Attribute(pagekit::Cell(kList, 0, L"item_单价"), L"textcolor"));
-  EXPECT_EQ(L"9.99", Text(L"xsd_money_need"));  // 3 at 3.33
-  EXPECT_EQ(L"9.99", Text(L"xsd_edit_money_actual"));
+  // The total is the amount the line shows, not 3 × 3.33.
+  EXPECT_EQ(L"10.00", Text(L"xsd_money_need"));
+  EXPECT_EQ(L"10.00", Text(L"xsd_edit_money_actual"));
 
   Pick(1, {L"饼干"});  // 8.00; its unit row has no name: no business unit
   EXPECT_FALSE(host->fields.Visible(pagekit::Cell(kList, 1, L"item_数量2")));
-  EXPECT_EQ(L"17.99", Text(L"xsd_money_need"));
+  EXPECT_EQ(L"18.00", Text(L"xsd_money_need"));
   Type(L"xsd_percent", L"80");
-  EXPECT_EQ(L"14.39", Text(L"xsd_money_need"));  // 17.99 × 80 %, to the cent
-  EXPECT_EQ(L"14.39", Text(L"xsd_edit_money_actual"));
-  Type(L"xsd_money_need", L"8.995");
+  EXPECT_EQ(L"14.40", Text(L"xsd_money_need"));  // 18.00 × 80 %
+  EXPECT_EQ(L"14.40", Text(L"xsd_edit_money_actual"));
+  Type(L"xsd_money_need", L"9");
   EXPECT_EQ(L"50.00", Text(L"xsd_percent"));
-  EXPECT_EQ(L"8.995", Text(L"xsd_edit_money_actual"));
+  EXPECT_EQ(L"9", Text(L"xsd_edit_money_actual"));
 
   // Clearing the product name empties the line.
   Type(kList, 1, L"item_商品名称", L"");

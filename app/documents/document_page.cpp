@@ -128,9 +128,9 @@ void DocumentPage::OnTextChanged(PageHost& host, const PageEvent& event) {
   std::wstring list;
   int row = -1;
   if (event.sender == Name(L"_percent")) {
-    lines_.OnPercentChanged(host.Fields(), host.Data());
+    lines_.OnPercentChanged(host.Fields());
   } else if (event.sender == Name(L"_money_need")) {
-    lines_.OnDueChanged(host.Fields(), host.Data());
+    lines_.OnDueChanged(host.Fields());
   } else if (view_->PlaceOf(host, event, &list, &row)) {
     lines_.OnRowChanged(host.Fields(), host.Data(), row, event.sender);
   }

@@ -103,11 +103,10 @@ void LineEntry::OnRowChanged(PageFields& fields, KXPDatavane* data, int row, con
   }
   for (const wchar_t* coloured : {kQuantity, kPrice, kAmount})
     fields.SetAttribute(at(coloured), L"textcolor", L"#FF000000");
-  UpdateTotals(fields, data);
+  UpdateTotals(fields);
 }
 
-bool LineEntry::LineValue(PageFields& fields, KXPDatavane* data, int row, bool strict, double* value,
-                          double* quantity) {
+bool LineEntry::LineValue(PageFields& fields, int row, bool strict, double* value, double* quantity) {
   const std::wstring list = names_.list;
   auto at = [&](const wchar_t* name) { return Cell(list, row, name); };
   const bool bill = names_.businessUnits;
@@ -120,56 +119,52 @@ bool LineEntry::LineValue(PageFields& fields, KXPDatavane* data, int row, bool s
   const std::vector<const wchar_t*>& needed = !bill ? kOrderCells : strict ? kStrictBillCells : kBillCells;
   for (const wchar_t* cell : needed)
     if (!fields.Exists(at(cell))) return false;
-  LineNumbers line;
-  line.quantity = NumberOf(fields.Text(at(kQuantity)));
-  if (bill && fields.Visible(at(kSecondQuantity))) {
-    line.rate = rates_.RateOf(data, fields.Text(at(kName)), fields.Text(at(kUnit)));
-    line.secondQuantity = NumberOf(fields.Text(at(kSecondQuantity)));
-  }
-  line.price = NumberOf(fields.Text(at(kPrice)));
-  *value = line.price * BaseQuantity(line);
-  *quantity = line.quantity;
+  // The line's amount as it shows: price × base quantity to the cent wherever the
+  // line computed it, the typed amount where the user gave one (3 for 10 counts
+  // 10, not 3 × 3.33), so the total is the sum of the amounts the lines store.
+  *value = NumberOf(fields.Text(at(kAmount)));
+  *quantity = NumberOf(fields.Text(at(kQuantity)));
   return true;
 }
 
-bool LineEntry::Total(PageFields& fields, KXPDatavane* data, bool strict, double* total, double* quantity) {
+bool LineEntry::Total(PageFields& fields, bool strict, double* total, double* quantity) {
   *total = 0;
   *quantity = 0;
   const int rows = fields.RowCount(names_.list);
   for (int row = 0; row < rows; ++row) {
     double value = 0;
     double lineQuantity = 0;
-    if (!LineValue(fields, data, row, strict, &value, &lineQuantity)) return false;
+    if (!LineValue(fields, row, strict, &value, &lineQuantity)) return false;
     *total += value;
     *quantity += lineQuantity;
   }
   return true;
 }
 
-void LineEntry::UpdateTotals(PageFields& fields, KXPDatavane* data) {
+void LineEntry::UpdateTotals(PageFields& fields) {
   double total = 0;
   double quantity = 0;
-  if (!Total(fields, data, false, &total, &quantity)) return;
+  if (!Total(fields, false, &total, &quantity)) return;
   const std::wstring due = MoneyText(AmountDue(total, NumberOf(fields.Text(names_.percent))));
   fields.SetText(names_.due, due);
   if (names_.paid != nullptr) fields.SetText(names_.paid, due);
   if (names_.ordered != nullptr) fields.SetText(names_.ordered, MoneyText(quantity));
 }
 
-void LineEntry::OnPercentChanged(PageFields& fields, KXPDatavane* data) {
+void LineEntry::OnPercentChanged(PageFields& fields) {
   double total = 0;
   double quantity = 0;
-  if (!Total(fields, data, true, &total, &quantity)) return;
+  if (!Total(fields, true, &total, &quantity)) return;
   const std::wstring due = MoneyText(AmountDue(total, NumberOf(fields.Text(names_.percent))));
   fields.SetText(names_.due, due);
   if (names_.paid != nullptr) fields.SetText(names_.paid, due);
 }
 
-void LineEntry::OnDueChanged(PageFields& fields, KXPDatavane* data) {
+void LineEntry::OnDueChanged(PageFields& fields) {
   double total = 0;
   double quantity = 0;
   double percent = 0;
-  if (!Total(fields, data, true, &total, &quantity)) return;
+  if (!Total(fields, true, &total, &quantity)) return;
   if (!PercentOfDue(NumberOf(fields.Text(names_.due)), total, &percent)) return;
   fields.SetText(names_.percent, MoneyText(percent));
   if (names_.paid != nullptr) fields.SetText(names_.paid, fields.Text(names_.due));

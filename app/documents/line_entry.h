@@ -51,9 +51,9 @@ class LineEntry {
   void OnRowChanged(pagekit::PageFields& fields, KXPDatavane* data, int row, const std::wstring& cell);
   // The totals of every line into the amount due (and the amount paid, and the
   // ordered quantity).
-  void UpdateTotals(pagekit::PageFields& fields, KXPDatavane* data);
-  void OnPercentChanged(pagekit::PageFields& fields, KXPDatavane* data);
-  void OnDueChanged(pagekit::PageFields& fields, KXPDatavane* data);
+  void UpdateTotals(pagekit::PageFields& fields);
+  void OnPercentChanged(pagekit::PageFields& fields);
+  void OnDueChanged(pagekit::PageFields& fields);
   // The product chosen for line `row`: name, unit, category, a quantity of 1 (-1 in
   // a return), the party's price; the second quantity starts again. False when the
   // product is not stored (its name stays in the line).
@@ -61,10 +61,10 @@ class LineEntry {
                      const std::wstring& product);
 
  private:
-  // The line's total value (price × base quantity); false when the row lacks a
-  // cell the totals need.
-  bool LineValue(pagekit::PageFields& fields, KXPDatavane* data, int row, bool strict, double* value, double* quantity);
-  bool Total(pagekit::PageFields& fields, KXPDatavane* data, bool strict, double* total, double* quantity);
+  // The line's value (its amount) and quantity; false when the row lacks a cell
+  // the totals need.
+  bool LineValue(pagekit::PageFields& fields, int row, bool strict, double* value, double* quantity);
+  bool Total(pagekit::PageFields& fields, bool strict, double* total, double* quantity);
 
   const GridNames& names_;
   UnitRates& rates_;
