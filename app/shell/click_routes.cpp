@@ -433,9 +433,9 @@ void TellNotBuiltYet(HWND owner, const wchar_t* caption) {
 }
 
 ClickRouteMatch MatchClickRoute(const wchar_t* name) {
-  if (const ClickRoute* route = Find(kFirstChain, name)) return {1, route->name};
-  if (const ClickRoute* route = Find(kSecondChain, name)) return {2, route->name};
-  return {0, nullptr};
+  if (const ClickRoute* route = Find(kFirstChain, name)) return {1, route->name, route->arg};
+  if (const ClickRoute* route = Find(kSecondChain, name)) return {2, route->name, route->arg};
+  return {0, nullptr, nullptr};
 }
 
 namespace {

@@ -9,6 +9,7 @@ namespace shell {
 struct ClickRouteMatch {
   int chain;           // 1 the first chain, 2 the second, 0 no row takes the name
   const wchar_t* row;  // the row's name or prefix, null when no row takes it
+  const wchar_t* arg;  // the row's own value (a page, a list or a control name), or null
 };
 
 ClickRouteMatch MatchClickRoute(const wchar_t* name);

@@ -74,6 +74,22 @@ TEST(ClickRoutes, NamesReachTheirRows) {
   }
 }
 
+// The report pages' print and export rows name lists the window has: the payable
+// pages show their rows in the receivable pages' lists, so their rows name those.
+TEST(ClickRoutes, ReportListRowsNameListsOfTheWindow) {
+  MainWindow main("老板");
+  main.Show();
+  const wchar_t* const rows[] = {L"ysqkbg_btn_print", L"ysqkmx_btn_print", L"ysqkbg_export", L"yfqkbg_export",
+                                 L"ysqkmx_export",    L"yfqkmx_export",    L"xstjbg_export", L"jhtjbg_export",
+                                 L"zjls_export"};
+  for (const wchar_t* name : rows) {
+    const shell::ClickRouteMatch match = shell::MatchClickRoute(name);
+    ASSERT_NE(nullptr, match.arg) << name;
+    SkinUI::CControlUI* list = main.frame().GetPaintManager()->FindControl(match.arg);
+    EXPECT_TRUE(list != nullptr && list->GetInterface(L"List") != nullptr) << name << " names " << match.arg;
+  }
+}
+
 // A small list in the home panel: a header box "sel_all_listtest" and four rows,
 // each with its "item_chk" box (the third row has none).
 TEST(ClickRoutes, SelectAllTicksThenClearsEveryRow) {
