@@ -43,6 +43,13 @@ class DocumentPagesWindowTest : public ::testing::Test {
     auto* rows = static_cast<SkinUI::CListUI*>(window.Find(list)->GetInterface(L"List"));
     return rows != nullptr ? rows->GetCount() : -1;
   }
+  // The main window shown at 1100 × 800 with `page` open.
+  void ShowAt(shelltest::MainWindow& window, const wchar_t* page, int settleMs = 200) {
+    window.Show();
+    ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+    window.frame().ShowPage(page);
+    Pump(settleMs);
+  }
   // The picker's own answer: the products ticked, reported for the "..." of `row`.
   void PickProducts(shelltest::MainWindow& window, const wchar_t* list, int row, std::vector<const wchar_t*> names) {
     std::vector<SkinUI::CUIString> picked;
@@ -53,10 +60,7 @@ class DocumentPagesWindowTest : public ::testing::Test {
 
 TEST_F(DocumentPagesWindowTest, BillPage) {
   shelltest::MainWindow window("老板");
-  window.Show();
-  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-  window.frame().ShowPage(L"销售单");
-  Pump(200);
+  ShowAt(window, L"销售单");
   ASSERT_TRUE(window.Find(L"mid_xsd")->IsVisible());
   EXPECT_EQ(L"销售单", Text(window, L"xsd_caption"));
   EXPECT_EQ(50, Rows(window, L"listxsd"));
@@ -130,10 +134,7 @@ TEST_F(DocumentPagesWindowTest, BillPage) {
 // box, in the box the page asks for, and the bill stays unsaved on the page.
 TEST_F(DocumentPagesWindowTest, ARefusedBillSaveShowsItsTipAtTheField) {
   shelltest::MainWindow window("老板");
-  window.Show();
-  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-  window.frame().ShowPage(L"销售单");
-  Pump(200);
+  ShowAt(window, L"销售单");
   PickProducts(window, L"listxsd", 0, {L"可乐"});
   CellOf(window, L"listxsd", 0, L"item_数量")->SetText(L"3");
   window.Find(L"xsd_custom")->SetText(L"");
@@ -159,10 +160,7 @@ TEST_F(DocumentPagesWindowTest, ARefusedBillSaveShowsItsTipAtTheField) {
 
 TEST_F(DocumentPagesWindowTest, OrderPage) {
   shelltest::MainWindow window("老板");
-  window.Show();
-  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-  window.frame().ShowPage(L"销售订单");
-  Pump(200);
+  ShowAt(window, L"销售订单");
   ASSERT_TRUE(window.Find(L"mid_xsydd")->IsVisible());
   EXPECT_EQ(L"销售订单", Text(window, L"xsydd_caption"));
   EXPECT_EQ(50, Rows(window, L"listxsydd"));
@@ -208,10 +206,7 @@ TEST_F(DocumentPagesWindowTest, OrderPage) {
 
 TEST_F(DocumentPagesWindowTest, PaymentPageAndCashBook) {
   shelltest::MainWindow window("老板");
-  window.Show();
-  ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-  window.frame().ShowPage(L"付款单");
-  Pump(300);
+  ShowAt(window, L"付款单", 300);
   ASSERT_TRUE(window.Find(L"mid_fkd")->IsVisible());
   EXPECT_EQ(0, Rows(window, L"listfkd"));
   // 付款 unfolds the form; a payment saved lands in the supplier's history.

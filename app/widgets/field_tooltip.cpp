@@ -50,7 +50,14 @@ RECT ToolTipRectAt(HWND window, const RECT& field, SIZE size, POINT offset) {
   return box;
 }
 
-RECT ToolTipRectForField(HWND window, const RECT& field) { return ToolTipRectAt(window, field, {180, 30}, {-80, 20}); }
+namespace {
+constexpr SIZE kFieldTipSize = {180, 30};
+constexpr POINT kFieldTipOffset = {-80, 20};
+}  // namespace
+
+RECT ToolTipRectForField(HWND window, const RECT& field) {
+  return ToolTipRectAt(window, field, kFieldTipSize, kFieldTipOffset);
+}
 
 void ShowToolTipAt(HWND window, const RECT& field, SIZE size, POINT offset, const wchar_t* text) {
   const RECT box = ToolTipRectAt(window, field, size, offset);
@@ -58,8 +65,7 @@ void ShowToolTipAt(HWND window, const RECT& field, SIZE size, POINT offset, cons
 }
 
 void ShowFieldToolTip(HWND window, const RECT& field, const wchar_t* text) {
-  const RECT box = ToolTipRectForField(window, field);
-  new (std::nothrow) CDlgToolTip(text, box.left, box.top, box.right, box.bottom, window);
+  ShowToolTipAt(window, field, kFieldTipSize, kFieldTipOffset, text);
 }
 
 }  // namespace shell

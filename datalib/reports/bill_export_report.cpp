@@ -1,7 +1,6 @@
 // The lines of the bills that a condition selects, one named record set per
 // line, for the spreadsheet export of bill details.
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -81,12 +80,11 @@ int BuildBillLineExport(ReportRequest& request) {
   // A product's name and unit in the caller's code page, looked up once per
   // product: the data does not change while the report's read transaction lasts.
   struct Product {
-    std::string utf8;  // as stored, viewed by the index
     std::string name;
     std::string unit;
   };
-  std::deque<Product> products;  // a deque keeps each product where it is
-  TextIndex productIndex;
+  TextIds productIds;  // as stored
+  std::vector<Product> products;  // by the product's number
   AnsiTexts recurring;
   std::vector<DataField>& record = request.params();
   static const std::string kLinesSql = "select 商品名称,数量,单价,金额,备注 from J4_Bill_Items where 单据编号=?1";
@@ -102,16 +100,14 @@ int BuildBillLineExport(ReportRequest& request) {
     ReportQuery lines(session, kLinesSql);
     lines.bindUnchanged(1, numberUtf8);
     while (lines.next()) {
-      const std::string_view productUtf8 = lines.utf8View(0);
-      const uint32_t* known = productIndex.find(productUtf8);
-      if (!known) {
-        Product product{std::string(productUtf8), lines.text(0), std::string()};
-        ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {product.utf8});
+      const auto [id, fresh] = productIds.add(lines.utf8View(0));
+      if (fresh) {
+        Product product{lines.text(0), std::string()};
+        ReportQuery unit(session, "select 计量单位 from J4_Product_Data where 商品名称=?1", {productIds.text(id)});
         if (unit.next()) product.unit = unit.text(0);
         products.push_back(std::move(product));
-        known = productIndex.insert(products.back().utf8, static_cast<uint32_t>(products.size() - 1)).first;
       }
-      const Product& found = products[*known];
+      const Product& found = products[id];
       // The callback may have changed or replaced the records: then they are
       // built anew, so that the vector reads as one emptied and refilled.
       if (!HoldsLineRecords(record)) {

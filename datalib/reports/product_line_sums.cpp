@@ -248,8 +248,7 @@ class LinePass {
       SqlSum quantity, amount;
       bool met = false;
     };
-    std::deque<std::string> names;  // the products met so far; the keys of `productIds` view them
-    TextIndex productIds;
+    TextIds products;  // the products met so far
     std::vector<std::vector<Totals>> totals(filters.size());
     // Stored order, not an index's: the totals add up in the same order as a
     // statement over one product's lines.
@@ -273,20 +272,15 @@ class LinePass {
       const uint32_t takenBy = lastTakenBy;
       if (takenBy == 0) continue;
       const std::string_view product = lines.utf8View(1);
-      const uint32_t* found = productIds.find(product);
-      if (!found) {
-        names.emplace_back(product);
-        found = productIds.insert(names.back(), static_cast<uint32_t>(names.size() - 1)).first;
-      }
-      const size_t id = *found;
+      const uint32_t id = products.add(product).first;
       for (size_t f = 0; f < filters.size(); ++f) {
         if (!(takenBy & (uint32_t{1} << f))) continue;
         std::vector<Totals>& mine = totals[f];
-        if (mine.size() <= id) mine.resize(names.size());
+        if (mine.size() <= id) mine.resize(products.size());
         Totals& entry = mine[id];
         if (!entry.met) {
           entry.met = true;
-          result[f].order_.push_back(names[id]);
+          result[f].order_.push_back(products.text(id));
         }
         if (!filters[f].sums()) continue;
         entry.quantity.add(lines.value(2));
@@ -298,7 +292,7 @@ class LinePass {
       for (size_t id = 0; id < totals[f].size(); ++id) {
         const Totals& entry = totals[f][id];
         if (!entry.met) continue;
-        result[f].sums_[names[id]] =
+        result[f].sums_[products.text(id)] =
             ProductLineSums::Sums{Utf8ToAnsi(entry.quantity.text(session)), Utf8ToAnsi(entry.amount.text(session))};
       }
     }

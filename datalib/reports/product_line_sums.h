@@ -4,7 +4,6 @@
 #ifndef DATAVANE_PRODUCT_LINE_SUMS_H
 #define DATAVANE_PRODUCT_LINE_SUMS_H
 
-#include <deque>
 #include <memory>
 #include <initializer_list>
 #include <string>

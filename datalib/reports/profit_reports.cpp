@@ -2,7 +2,6 @@
 // total row. Revenue comes from the sales bills, cost from the quantities sold
 // valued at each product's unit cost.
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,16 +29,15 @@ class BillLineCosts {
  public:
   // The bill's number for the costs (UTF-8, as it binds).
   uint32_t want(std::string_view billUtf8) {
-    if (const uint32_t* found = ids_.find(billUtf8)) return *found;
-    numbers_.emplace_back(billUtf8);
-    costs_.emplace_back();
-    return *ids_.insert(numbers_.back(), static_cast<uint32_t>(numbers_.size() - 1)).first;
+    const auto [id, fresh] = bills_.add(billUtf8);
+    if (fresh) costs_.emplace_back();
+    return id;
   }
 
   void read(ReportSession& session, UnitCosts& unitCosts) {
-    if (numbers_.size() <= kBillsReadByNumber) {
-      for (size_t id = 0; id < numbers_.size(); ++id) {
-        ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {numbers_[id]});
+    if (bills_.size() <= kBillsReadByNumber) {
+      for (uint32_t id = 0; id < bills_.size(); ++id) {
+        ReportQuery lines(session, "select 商品名称,数量 from J4_Bill_Items where 单据编号=?1", {bills_.text(id)});
         while (lines.next()) costs_[id].push_back(LineCost(lines, unitCosts));
       }
       return;
@@ -56,7 +54,7 @@ class BillLineCosts {
       const std::string_view number = lines.utf8View(2);
       if (!haveLast || number != lastNumber) {
         lastNumber.assign(number.data(), number.size());
-        const uint32_t* found = ids_.find(number);
+        const uint32_t* found = bills_.find(number);
         last = found ? &costs_[*found] : nullptr;
         haveLast = true;
       }
@@ -74,21 +72,15 @@ class BillLineCosts {
   double LineCost(const ReportQuery& line, UnitCosts& unitCosts) {
     const double quantity = ParseNumber(std::string(line.utf8View(1)));
     const std::string_view product = line.utf8View(0);
-    const uint32_t* known = productCosts_.find(product);
-    if (!known) {
-      products_.emplace_back(product);
-      known = productCosts_.insert(products_.back(), static_cast<uint32_t>(costOf_.size())).first;
-      costOf_.push_back(unitCosts.numberOf(products_.back()));
-    }
-    return quantity * costOf_[*known];
+    const auto [id, fresh] = products_.add(product);
+    if (fresh) costOf_.push_back(unitCosts.numberOf(products_.text(id)));
+    return quantity * costOf_[id];
   }
 
-  std::deque<std::string> numbers_;  // the keys of `ids_` view them
-  TextIndex ids_;
-  std::vector<std::vector<double>> costs_;
-  std::deque<std::string> products_;  // the keys of `productCosts_` view them
-  TextIndex productCosts_;
-  std::vector<double> costOf_;
+  TextIds bills_;  // the bills asked for, UTF-8
+  std::vector<std::vector<double>> costs_;  // per bill
+  TextIds products_;
+  std::vector<double> costOf_;  // per product
 };
 
 // Whether any product was ever sold: a named product on a line of a sales bill.
@@ -115,13 +107,12 @@ int BuildProfitByCustomer(ReportRequest& request) {
     SqlSum received;
     std::vector<uint32_t> bills;
   };
-  std::deque<std::string> names;  // as stored (UTF-8); the keys of `customerIds` view them
-  TextIndex customerIds;
+  TextIds names;  // as stored (UTF-8)
   std::vector<CustomerBills> ofCustomer;
   BillLineCosts lineCosts;
   auto addBill = [&](const ReportQuery& documents) {
     if (documents.isNull(0)) return;  // no customer's name binds as NULL
-    const uint32_t* found = customerIds.find(documents.utf8View(0));
+    const uint32_t* found = names.find(documents.utf8View(0));
     if (!found) return;
     CustomerBills& mine = ofCustomer[*found];
     mine.received.add(documents.value(2));
@@ -157,14 +148,10 @@ int BuildProfitByCustomer(ReportRequest& request) {
         first = true;
       }
       if (first) {
-        const uint32_t* id = customerIds.find(name);
-        if (!id) {
-          names.emplace_back(name);
-          ofCustomer.emplace_back();
-          id = customerIds.insert(names.back(), static_cast<uint32_t>(names.size() - 1)).first;
-        }
-        if (!null) seen.insert(names[*id], 0);
-        customers.push_back(*id);
+        const auto [id, fresh] = names.add(name);
+        if (fresh) ofCustomer.emplace_back();
+        if (!null) seen.insert(names.text(id), 0);
+        customers.push_back(id);
       }
       if (oneWalk) addBill(query);
     }
@@ -189,7 +176,7 @@ int BuildProfitByCustomer(ReportRequest& request) {
     costTotal += cost;
     if (cost == 0 && ParseNumber(received) == 0) continue;
     const std::string profit = FormatAmount(ParseNumber(received) - cost);
-    request.set(0, Utf8ToAnsi(names[customer]));
+    request.set(0, Utf8ToAnsi(names.text(customer)));
     request.set(1, received);
     request.set(2, FormatAmount(cost));
     request.set(3, profit);

@@ -9,8 +9,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TextIndex {
@@ -74,6 +77,27 @@ class TextIndex {
 
   std::vector<Slot> slots_;  // a power of two in size
   size_t count_ = 0;
+};
+
+// Texts numbered 0, 1, 2... in the order they were first met, each kept once
+// (a copy of its own), with the index that finds a text's number.
+class TextIds {
+ public:
+  const uint32_t* find(std::string_view text) const { return index_.find(text); }
+  // The text's number, and whether the text was new.
+  std::pair<uint32_t, bool> add(std::string_view text) {
+    if (const uint32_t* known = index_.find(text)) return {*known, false};
+    texts_.emplace_back(text);
+    const uint32_t id = static_cast<uint32_t>(texts_.size() - 1);
+    index_.insert(texts_.back(), id);
+    return {id, true};
+  }
+  const std::string& text(uint32_t id) const { return texts_[id]; }
+  size_t size() const { return texts_.size(); }
+
+ private:
+  std::deque<std::string> texts_;  // a deque keeps each text where it is: the index views them
+  TextIndex index_;
 };
 
 #endif
